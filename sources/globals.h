@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+
+// Process-wide data folders, built from the home folder by plain concatenation, no trailing separator.
+extern QString g_productFolder;
+extern QString g_legacyArietteFolder;
+extern QString g_arietteFolder;
+extern QString g_arietteUserPresetsFolder;
+extern QString g_arietteFactoryPresetsFolder;
+extern QString g_arietteBackUpFolder;
+extern QString g_cadenzoFolder;
+extern QString g_cadenzoUserPresetsFolder;
+extern QString g_cadenzoFactoryPresetsFolder;
+extern QString g_cadenzoBackUpFolder;
+extern QString g_logFolder;
+extern QString g_downloadsFolder;
+
+// Rebuilds every data folder path from the given home folder (the program calls it once at start-up
+// with QDir::homePath(); tests call it again after pointing HOME at a temporary folder).
+void buildDataFolders(const QString& home);
+
+// Values of info.ini, written once on the GUI thread before the workers start, read-only afterwards.
+extern QString g_version;
+extern QString g_build;
+extern bool g_showBuild;
+extern QString g_urlariette;
+extern QString g_urlLabelariette;
+extern QString g_urlcadenzo;
+extern QString g_urlLabelcadenzo;
+extern QString g_helpUrl;
+extern QString g_updateUrl;
+extern QString g_appSwVersion;
+extern QString g_wrongDsp;
+extern QString g_wrongFw;
+
+// True while a unit is open and answering. Written only by the device poll, read from every thread.
+extern std::atomic<bool> g_bDeviceConnected;

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QMessageLogger>
+
+// Every log line carries the source file, line and full function signature of its call site,
+// whatever the build type, so ui.log reads the same from every thread.
+#define TS_DEBUG(...) QMessageLogger(__FILE__, __LINE__, Q_FUNC_INFO).debug(__VA_ARGS__)
+#define TS_WARNING(...) QMessageLogger(__FILE__, __LINE__, Q_FUNC_INFO).warning(__VA_ARGS__)
+#define TS_CRITICAL(...) QMessageLogger(__FILE__, __LINE__, Q_FUNC_INFO).critical(__VA_ARGS__)
