@@ -44,7 +44,8 @@ public:
     std::unique_ptr<VirtualUnit> load(const QString& name, QString* error = nullptr) const;
     bool readIdentity(const QString& name, UnitIdentity* identity, QString* error = nullptr) const;
     // Writes the memory back (not the identity, not the fault). Fails if the unit was unplugged.
-    bool save(const QString& name, const VirtualUnit& unit, QString* error = nullptr) const;
+    // Firmware images are rewritten only when a transfer closed since the unit was last saved or loaded.
+    bool save(const QString& name, VirtualUnit& unit, QString* error = nullptr) const;
 
     UnitFault fault(const QString& name) const;
     bool setFault(const QString& name, const UnitFault& fault, QString* error = nullptr) const;

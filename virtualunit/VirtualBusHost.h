@@ -32,14 +32,16 @@ public:
     QString devicePath(const QString& name) const;
 
     // --- hidapi-shaped -------------------------------------------------------------------------------------
+    // Plugged units matching the IDs (0 = any), as a malloc'ed list that freeEnumeration frees.
     hid_device_info* enumerate(unsigned short vendorId, unsigned short productId);
     static void freeEnumeration(hid_device_info* devices);
     // nullptr when the path names no plugged unit of this bus.
     hid_device* open(const QString& path);
-    int write(hid_device* device, const unsigned char* data, size_t length);
-    int read(hid_device* device, unsigned char* data, size_t length);
-    void close(hid_device* device);
-    // Text of the last failure on that handle (or of the last enumerate/open when device is nullptr).
+    // The calls on an open handle find their host through the handle.
+    static int write(hid_device* device, const unsigned char* data, size_t length);
+    static int read(hid_device* device, unsigned char* data, size_t length);
+    static void close(hid_device* device);
+    // Text of the last failure on that handle (nullptr: of the last enumerate or open on this thread).
     static const wchar_t* error(hid_device* device);
 
     // --- inspection and control (tests, fixture) ------------------------------------------------------------
@@ -54,14 +56,21 @@ public:
     QVector<TrafficEntry> traffic(const QString& name);
     void clearTraffic(const QString& name);
 
+    ~VirtualBusHost();
+    VirtualBusHost(const VirtualBusHost&) = delete;
+    VirtualBusHost& operator=(const VirtualBusHost&) = delete;
+
 private:
     struct Slot;
     struct Handle;
     explicit VirtualBusHost(const QString& dir);
-    Slot* liveSlot(Handle* handle); // nullptr once the unit is gone
-    void refreshFault(const QString& name, Slot& slot);
-    void persist(const QString& name, Slot& slot);
-    void log(Slot& slot, TrafficEntry::Direction direction, const unsigned char* data, size_t length);
+    std::shared_ptr<Slot> slotFor(const QString& name); // creates an empty slot when missing
+    bool checkPlugged(Handle& handle);                 // false (and the handle's error set) once unplugged
+    void markGone(Slot& slot);
+    void persist(Slot& slot);
+    int writeLocked(Handle& handle, const unsigned char* data, size_t length);
+    int readLocked(Handle& handle, unsigned char* data, size_t length);
+    void closeLocked(Handle& handle);
 
     QMutex m_mutex;
     VirtualBus m_bus;

@@ -161,6 +161,7 @@ private:
         int checksum = 0;
         int lastSequence = -1;
         bool sequenceOk = true;
+        bool sizeOk = true; // every chunk had the model's chunk size
         FirmwareImage image;
     };
 
@@ -169,7 +170,7 @@ private:
     void queueChunked(int command, const QByteArray& data);
     void handlePresetChunk(int length, int sequence, const unsigned char* payload);
     void handleSysParams(int length, const unsigned char* payload);
-    void handleFirmware(FirmwareTransfer& transfer, bool closing, int length, int sequence,
+    void handleFirmware(FirmwareTransfer& transfer, int chunkSize, bool closing, int length, int sequence,
                         const unsigned char* payload);
     void abortRecordWrite();
 
@@ -193,7 +194,11 @@ private:
     int m_sysReadPage = 0;
     int m_sysWritePage = 0;
     int m_requestSequence = 0;
+    int m_previousCommand = -1;
+    int m_previousSequence = -1;
+    bool m_replyOverridden = false; // the current request was answered by an override
     bool m_transactionEnd = false;
+    bool m_imagesChanged = true; // the firmware images differ from what was last saved
 
     UnitFault m_fault;
     int m_reportsSinceFault = 0;

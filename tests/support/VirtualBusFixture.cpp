@@ -25,6 +25,8 @@ bool VirtualBusFixture::overrideNextReply(const QString& name, const QList<QByte
 VirtualUnit VirtualBusFixture::unit(const QString& name) const
 {
     std::optional<VirtualUnit> unit = hostOf(busDir()).snapshot(name);
+    if (!unit)
+        qWarning("VirtualBusFixture: no unit named %s is plugged", qPrintable(name));
     return unit ? *unit : VirtualUnit();
 }
 QVector<int> VirtualBusFixture::record(const QString& name, int presetNumber) const { return unit(name).record(presetNumber); }
