@@ -300,18 +300,18 @@ QVector<int> VirtualUnit::setList(int index) const
 {
     if (index < 0 || index >= Protocol::SetListCount)
         return {};
-    QVector<int> slots;
+    QVector<int> slotValues;
     for (int i = 0; i < Protocol::SetListSlots; ++i)
-        slots.append(static_cast<unsigned char>(m_setLists.at(index * Protocol::SetListSlots + i)));
-    return slots;
+        slotValues.append(static_cast<unsigned char>(m_setLists.at(index * Protocol::SetListSlots + i)));
+    return slotValues;
 }
 
-bool VirtualUnit::setSetList(int index, const QVector<int>& slots)
+bool VirtualUnit::setSetList(int index, const QVector<int>& slotValues)
 {
-    if (index < 0 || index >= Protocol::SetListCount || slots.size() != Protocol::SetListSlots)
+    if (index < 0 || index >= Protocol::SetListCount || slotValues.size() != Protocol::SetListSlots)
         return false;
     for (int i = 0; i < Protocol::SetListSlots; ++i)
-        m_setLists[index * Protocol::SetListSlots + i] = static_cast<char>(slots.at(i) & 0xFF);
+        m_setLists[index * Protocol::SetListSlots + i] = static_cast<char>(slotValues.at(i) & 0xFF);
     return true;
 }
 

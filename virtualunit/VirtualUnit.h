@@ -121,7 +121,7 @@ public:
     static QString defaultPresetName(const UnitIdentity& identity, bool factory, int offset);
 
     QVector<int> setList(int index) const; // 20 slots, 0 = empty; index 0 favourites, 1..4 set lists A..D
-    bool setSetList(int index, const QVector<int>& slots);
+    bool setSetList(int index, const QVector<int>& slotValues);
     QVector<int> sysParams() const; // 200 unsigned 16-bit values
     void setSysParams(const QVector<int>& values);
 

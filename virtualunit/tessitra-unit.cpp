@@ -131,10 +131,10 @@ int show(const VirtualBus& bus, const QString& name)
     const QStringList labels = {QStringLiteral("Favourites"), QStringLiteral("A"), QStringLiteral("B"),
                                 QStringLiteral("C"), QStringLiteral("D")};
     for (int list = 0; list < Protocol::SetListCount; ++list) {
-        QStringList slots;
+        QStringList slotValues;
         for (int value : unit->setList(list))
-            slots.append(QString::number(value));
-        text += QStringLiteral("%1: %2\n").arg(labels.at(list), slots.join(QLatin1Char(' ')));
+            slotValues.append(QString::number(value));
+        text += QStringLiteral("%1: %2\n").arg(labels.at(list), slotValues.join(QLatin1Char(' ')));
     }
 
     QByteArray params;
