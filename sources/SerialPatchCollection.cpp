@@ -1,9 +1,11 @@
 #include "SerialPatchCollection.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #if !defined(_WIN32)
 #include <sys/types.h>
@@ -11,78 +13,60 @@
 
 namespace {
 
-// Tags are four ASCII bytes on disk, never NUL-terminated.
-constexpr char kFileTag[] = "3dB ";
-constexpr char kFormatTag[] = "spc ";
-constexpr char kVersionTag[] = "0001";
-constexpr char kFmtChunkTag[] = "fmt ";
-constexpr char kDataTag[] = "data";
-constexpr std::size_t kTagLen = 4;
+// Fixed header, in file order. Tags are four ASCII bytes on disk, never NUL-terminated.
+constexpr std::size_t kFixedHeaderLen = 56;
+constexpr std::size_t kFileTagAt = 0, kFileSizeAt = 4, kFormatTagAt = 8, kVersionTagAt = 12, kFmtChunkTagAt = 16;
+constexpr std::size_t kFmtChunkSizeAt = 20, kDataOffsetAt = 24, kIdentityAt = 28, kDataTagAt = 48, kDataSizeAt = 52;
+constexpr std::uint32_t kFmtChunkSize = 24;
+// The data offset field always says 56, also when the marker moves the preset data to 76: readers find the data by
+// looking for the marker, never by trusting this field beyond checking it.
+constexpr std::uint32_t kDataOffsetField = 56;
 
 // Written before the set-list count and the preset data when a backup carries system-parameter text.
 constexpr char kSysParamsMarker[] = "sysparampresent ";
 constexpr std::size_t kSysParamsMarkerLen = 16;
+static_assert(sizeof(kSysParamsMarker) == kSysParamsMarkerLen + 1, "the marker is 15 letters and a space");
 
-constexpr std::uint32_t kFmtChunkSize = 24;
-// The data offset field always says 56, also when the marker moves the preset data to 76: readers find the
-// data by looking for the marker, never by trusting this field beyond checking it.
-constexpr std::uint32_t kDataOffsetField = 56;
-constexpr std::int64_t kPresetDataPlain = 56;
+constexpr std::int64_t kPresetDataPlain = kFixedHeaderLen;
 constexpr std::int64_t kPresetDataAfterMarker = kPresetDataPlain + kSysParamsMarkerLen + 4;
 // The file size field counts the fixed header after itself plus the preset data, nothing else.
-constexpr std::int64_t kHeaderAfterSizeField = kPresetDataPlain - 8;
+constexpr std::int64_t kHeaderAfterSizeField = kFixedHeaderLen - kFormatTagAt;
 constexpr std::int64_t kMaxField = 0xFFFFFFFFLL;
 
 // Ints are converted through a small stack buffer so the byte order on disk never depends on the host's.
 constexpr std::size_t kChunkInts = 256;
 
-static_assert(sizeof(kSysParamsMarker) == kSysParamsMarkerLen + 1, "marker is 15 letters and a space");
-
 // The collection writer's invariant stays checked in release builds: a header whose sizes disagree with the data
 // written behind it makes a backup that every later read refuses, and the user would only learn it when restoring.
 // Stopping the program at the faulty call is the cheaper failure; the check is two multiplications per file.
-[[noreturn]] void invariantBroken(const char *pExpression, const char *pFile, int iLine)
+[[noreturn]] void invariantBroken(const char* pExpression, const char* pFile, int iLine)
 {
-    const char *pName = std::strrchr(pFile, '/');
-    const char *pWinName = std::strrchr(pFile, '\\');
-    if (pWinName != nullptr && (pName == nullptr || pWinName > pName))
-        pName = pWinName;
-    std::fprintf(stderr, "ASSERT: \"%s\" in file %s, line %d\n", pExpression, pName ? pName + 1 : pFile, iLine);
+    const char* pName = pFile;
+    for (const char* p = pFile; *p != '\0'; ++p) {
+        if (*p == '/' || *p == '\\')
+            pName = p + 1;
+    }
+    std::fprintf(stderr, "ASSERT: \"%s\" in file %s, line %d\n", pExpression, pName, iLine);
     std::fflush(stderr);
     std::abort();
 }
 
-#define SPC_INVARIANT(expression) ((expression) ? static_cast<void>(0) : invariantBroken(#expression, __FILE__, __LINE__))
+#define SPC_INVARIANT(expression)                                                                                      \
+    ((expression) ? static_cast<void>(0) : invariantBroken(#expression, __FILE__, __LINE__))
 
-// Closes the file on every path out of a reader or writer; a writer closes explicitly to see the result.
-class SpcFile {
-public:
-    SpcFile(const char *pPath, const char *pMode)
-        : m_pFile(pPath != nullptr ? std::fopen(pPath, pMode) : nullptr)
-    {
-    }
-    ~SpcFile()
-    {
-        if (m_pFile != nullptr)
-            std::fclose(m_pFile);
-    }
-    SpcFile(const SpcFile &) = delete;
-    SpcFile &operator=(const SpcFile &) = delete;
-
-    bool isOpen() const { return m_pFile != nullptr; }
-    FILE *get() const { return m_pFile; }
-    bool close()
-    {
-        const int iResult = std::fclose(m_pFile);
-        m_pFile = nullptr;
-        return iResult == 0;
-    }
-
-private:
-    FILE *m_pFile;
+// Closes the file on every path out of a reader or writer; a writer releases it to see the result of fclose.
+struct FileCloser
+{
+    void operator()(FILE* pFile) const { std::fclose(pFile); }
 };
+using SpcFile = std::unique_ptr<FILE, FileCloser>;
 
-bool seekTo(FILE *pFile, std::int64_t iOffset, int iWhence)
+SpcFile openFile(const char* pPath, const char* pMode)
+{
+    return SpcFile(pPath != nullptr ? std::fopen(pPath, pMode) : nullptr);
+}
+
+bool seekTo(FILE* pFile, std::int64_t iOffset, int iWhence)
 {
 #if defined(_WIN32)
     return _fseeki64(pFile, iOffset, iWhence) == 0;
@@ -91,7 +75,7 @@ bool seekTo(FILE *pFile, std::int64_t iOffset, int iWhence)
 #endif
 }
 
-std::int64_t tellPos(FILE *pFile)
+std::int64_t tellPos(FILE* pFile)
 {
 #if defined(_WIN32)
     return _ftelli64(pFile);
@@ -100,15 +84,13 @@ std::int64_t tellPos(FILE *pFile)
 #endif
 }
 
-void putU32(unsigned char *pBytes, std::uint32_t uValue)
+void putU32(unsigned char* pBytes, std::uint32_t uValue)
 {
-    pBytes[0] = static_cast<unsigned char>(uValue);
-    pBytes[1] = static_cast<unsigned char>(uValue >> 8);
-    pBytes[2] = static_cast<unsigned char>(uValue >> 16);
-    pBytes[3] = static_cast<unsigned char>(uValue >> 24);
+    for (int i = 0; i < 4; ++i)
+        pBytes[i] = static_cast<unsigned char>(uValue >> (8 * i));
 }
 
-std::uint32_t getU32(const unsigned char *pBytes)
+std::uint32_t getU32(const unsigned char* pBytes)
 {
     return static_cast<std::uint32_t>(pBytes[0]) | static_cast<std::uint32_t>(pBytes[1]) << 8 |
            static_cast<std::uint32_t>(pBytes[2]) << 16 | static_cast<std::uint32_t>(pBytes[3]) << 24;
@@ -117,37 +99,28 @@ std::uint32_t getU32(const unsigned char *pBytes)
 // Two's complement reinterpretation without relying on implementation-defined narrowing.
 int toInt(std::uint32_t uValue)
 {
-    return uValue <= static_cast<std::uint32_t>(INT_MAX) ? static_cast<int>(uValue)
-                                                          : static_cast<int>(static_cast<std::int64_t>(uValue) - 0x100000000LL);
+    return uValue <= static_cast<std::uint32_t>(INT_MAX)
+               ? static_cast<int>(uValue)
+               : static_cast<int>(static_cast<std::int64_t>(uValue) - 0x100000000LL);
 }
 
-bool writeBytes(FILE *pFile, const void *pData, std::size_t uLen)
+bool writeBytes(FILE* pFile, const void* pData, std::size_t uLen)
 {
     return uLen == 0 || std::fwrite(pData, 1, uLen, pFile) == uLen;
 }
 
-bool writeTag(FILE *pFile, const char *pTag)
-{
-    return writeBytes(pFile, pTag, kTagLen);
-}
-
-bool writeU32(FILE *pFile, std::uint32_t uValue)
+bool writeU32(FILE* pFile, std::uint32_t uValue)
 {
     unsigned char bytes[4];
     putU32(bytes, uValue);
     return writeBytes(pFile, bytes, sizeof(bytes));
 }
 
-bool writeInt(FILE *pFile, int iValue)
-{
-    return writeU32(pFile, static_cast<std::uint32_t>(iValue));
-}
-
-bool writeInts(FILE *pFile, const int *pValues, std::int64_t iCount)
+bool writeInts(FILE* pFile, const int* pValues, std::int64_t iCount)
 {
     unsigned char bytes[kChunkInts * 4];
     while (iCount > 0) {
-        const std::size_t uChunk = iCount < static_cast<std::int64_t>(kChunkInts) ? static_cast<std::size_t>(iCount) : kChunkInts;
+        const std::size_t uChunk = static_cast<std::size_t>(std::min<std::int64_t>(iCount, kChunkInts));
         for (std::size_t i = 0; i < uChunk; ++i)
             putU32(bytes + 4 * i, static_cast<std::uint32_t>(pValues[i]));
         if (!writeBytes(pFile, bytes, uChunk * 4))
@@ -158,12 +131,12 @@ bool writeInts(FILE *pFile, const int *pValues, std::int64_t iCount)
     return true;
 }
 
-bool readBytes(FILE *pFile, void *pData, std::size_t uLen)
+bool readBytes(FILE* pFile, void* pData, std::size_t uLen)
 {
     return uLen == 0 || std::fread(pData, 1, uLen, pFile) == uLen;
 }
 
-bool readU32(FILE *pFile, std::uint32_t &uValue)
+bool readU32(FILE* pFile, std::uint32_t& uValue)
 {
     unsigned char bytes[4];
     if (!readBytes(pFile, bytes, sizeof(bytes)))
@@ -172,30 +145,11 @@ bool readU32(FILE *pFile, std::uint32_t &uValue)
     return true;
 }
 
-bool readInt(FILE *pFile, int &iValue)
-{
-    std::uint32_t uValue = 0;
-    if (!readU32(pFile, uValue))
-        return false;
-    iValue = toInt(uValue);
-    return true;
-}
-
-// False on a short read; bMatch tells whether the four bytes were the tag.
-bool readTag(FILE *pFile, const char *pTag, bool &bMatch)
-{
-    char tag[kTagLen];
-    if (!readBytes(pFile, tag, kTagLen))
-        return false;
-    bMatch = std::memcmp(tag, pTag, kTagLen) == 0;
-    return true;
-}
-
-bool readInts(FILE *pFile, int *pValues, std::int64_t iCount)
+bool readInts(FILE* pFile, int* pValues, std::int64_t iCount)
 {
     unsigned char bytes[kChunkInts * 4];
     while (iCount > 0) {
-        const std::size_t uChunk = iCount < static_cast<std::int64_t>(kChunkInts) ? static_cast<std::size_t>(iCount) : kChunkInts;
+        const std::size_t uChunk = static_cast<std::size_t>(std::min<std::int64_t>(iCount, kChunkInts));
         if (!readBytes(pFile, bytes, uChunk * 4))
             return false;
         for (std::size_t i = 0; i < uChunk; ++i)
@@ -206,67 +160,74 @@ bool readInts(FILE *pFile, int *pValues, std::int64_t iCount)
     return true;
 }
 
+// One check of the fixed header: a tag compared as text, or a word compared with a value (no code: only present).
+struct FieldCheck
+{
+    std::size_t uAt;
+    const char* pTag;
+    std::uint32_t uValue;
+    int iCode;
+};
+
+// Checks before the identity fields, in file order: the first field missing or wrong decides the result.
+constexpr FieldCheck kLeadingChecks[] = {
+    {kFileTagAt, "3dB ", 0, SPC_ERR_FILE_TAG},
+    {kFileSizeAt, nullptr, 0, SPC_OK}, // counts the preset data only, so it says nothing about the optional blocks
+    {kFormatTagAt, "spc ", 0, SPC_ERR_FORMAT_TAG},
+    {kVersionTagAt, "0001", 0, SPC_ERR_VERSION},
+    {kFmtChunkTagAt, "fmt ", 0, SPC_ERR_FMT_CHUNK_TAG},
+    {kFmtChunkSizeAt, nullptr, kFmtChunkSize, SPC_ERR_FMT_CHUNK_SIZE},
+    {kDataOffsetAt, nullptr, kDataOffsetField, SPC_ERR_DATA_OFFSET},
+};
+constexpr FieldCheck kTrailingChecks[] = {
+    {kDataTagAt, "data", 0, SPC_ERR_DATA_TAG},
+    {kDataSizeAt, nullptr, 0, SPC_OK},
+};
+
+int checkField(const unsigned char* pFixed, std::size_t uGot, const FieldCheck& check)
+{
+    if (uGot < check.uAt + 4)
+        return SPC_ERR_HEADER_SHORT;
+    if (check.pTag != nullptr)
+        return std::memcmp(pFixed + check.uAt, check.pTag, 4) == 0 ? SPC_OK : check.iCode;
+    return check.iCode == SPC_OK || getU32(pFixed + check.uAt) == check.uValue ? SPC_OK : check.iCode;
+}
+
 // Everything the header reader learns beyond the SpcHeader fields.
-struct HeaderScan {
+struct HeaderScan
+{
     bool bMarker = false;            // "sysparampresent " follows the data size: preset data at 76
     std::uint32_t uSysParamsLen = 0; // announced text length (0 without marker or when unreadable)
     bool bWordRead = false;
-    std::uint32_t uWord = 0;         // word after the data size or the marker (the set-list count, if any)
+    std::uint32_t uWord = 0; // word after the data size or the marker (the set-list count, if any)
 };
 
 // The header checks on an open file, in file order; the caller closes the file.
-int scanHeader(FILE *pFile, SpcHeader &header, bool bWantWord, HeaderScan &scan)
+int scanHeader(FILE* pFile, SpcHeader& header, bool bWantWord, HeaderScan& scan)
 {
-    bool bMatch = false;
-    std::uint32_t uValue = 0;
-
-    if (!readTag(pFile, kFileTag, bMatch))
-        return SPC_ERR_HEADER_SHORT;
-    if (!bMatch)
-        return SPC_ERR_FILE_TAG;
-    // The file size field counts the preset data only, so it says nothing about the optional blocks: ignored.
-    if (!readU32(pFile, uValue))
-        return SPC_ERR_HEADER_SHORT;
-    if (!readTag(pFile, kFormatTag, bMatch))
-        return SPC_ERR_HEADER_SHORT;
-    if (!bMatch)
-        return SPC_ERR_FORMAT_TAG;
-    if (!readTag(pFile, kVersionTag, bMatch))
-        return SPC_ERR_HEADER_SHORT;
-    if (!bMatch)
-        return SPC_ERR_VERSION;
-    header.iVersion = SPC_VERSION;
-    if (!readTag(pFile, kFmtChunkTag, bMatch))
-        return SPC_ERR_HEADER_SHORT;
-    if (!bMatch)
-        return SPC_ERR_FMT_CHUNK_TAG;
-    if (!readU32(pFile, uValue))
-        return SPC_ERR_HEADER_SHORT;
-    if (uValue != kFmtChunkSize)
-        return SPC_ERR_FMT_CHUNK_SIZE;
-    if (!readU32(pFile, uValue))
-        return SPC_ERR_HEADER_SHORT;
-    if (uValue != kDataOffsetField)
-        return SPC_ERR_DATA_OFFSET;
-
-    int fields[5];
-    for (int &iField : fields) {
-        if (!readInt(pFile, iField))
-            return SPC_ERR_HEADER_SHORT;
+    unsigned char fixed[kFixedHeaderLen];
+    const std::size_t uGot = std::fread(fixed, 1, kFixedHeaderLen, pFile);
+    for (const FieldCheck& check : kLeadingChecks) {
+        const int iCode = checkField(fixed, uGot, check);
+        if (iCode != SPC_OK)
+            return iCode;
+        if (check.uAt == kVersionTagAt)
+            header.iVersion = SPC_VERSION;
     }
-    header.hardwareProductCode = fields[0];
-    header.hardwarePatchVersion = fields[1];
-    header.iMaxPatchNameLen = fields[2];
-    header.iNumPatchParams = fields[3];
-    header.iNumPatches = fields[4];
+    if (uGot < kDataTagAt)
+        return SPC_ERR_HEADER_SHORT;
+    header.hardwareProductCode = toInt(getU32(fixed + kIdentityAt));
+    header.hardwarePatchVersion = toInt(getU32(fixed + kIdentityAt + 4));
+    header.iMaxPatchNameLen = toInt(getU32(fixed + kIdentityAt + 8));
+    header.iNumPatchParams = toInt(getU32(fixed + kIdentityAt + 12));
+    header.iNumPatches = toInt(getU32(fixed + kIdentityAt + 16));
+    for (const FieldCheck& check : kTrailingChecks) {
+        const int iCode = checkField(fixed, uGot, check);
+        if (iCode != SPC_OK)
+            return iCode;
+    }
+    const std::uint32_t uDataSize = getU32(fixed + kDataSizeAt);
 
-    if (!readTag(pFile, kDataTag, bMatch))
-        return SPC_ERR_HEADER_SHORT;
-    if (!bMatch)
-        return SPC_ERR_DATA_TAG;
-    std::uint32_t uDataSize = 0;
-    if (!readU32(pFile, uDataSize))
-        return SPC_ERR_HEADER_SHORT;
     // Negative sizes never describe a record; in 64 bits the product cannot wrap (below 2^63).
     if (header.iMaxPatchNameLen < 0 || header.iNumPatchParams < 0 || header.iNumPatches < 0)
         return SPC_ERR_DATA_SIZE;
@@ -318,10 +279,10 @@ int scanHeader(FILE *pFile, SpcHeader &header, bool bWantWord, HeaderScan &scan)
     return SPC_OK;
 }
 
-int readHeaderFile(const char *pPath, SpcHeader &header, bool bWantWord, HeaderScan &scan)
+int readHeaderFile(const char* pPath, SpcHeader& header, bool bWantWord, HeaderScan& scan)
 {
-    SpcFile file(pPath, "rb");
-    if (!file.isOpen())
+    SpcFile file = openFile(pPath, "rb");
+    if (!file)
         return SPC_ERR_OPEN;
     return scanHeader(file.get(), header, bWantWord, scan);
 }
@@ -333,29 +294,30 @@ bool presetSizeFits(std::int64_t iPresetInts)
 }
 
 // Fixed header; SPC_ERR_VERSION after the first 12 bytes when the version is not the format's.
-int writeHeader(FILE *pFile, int iVersion, const int (&fields)[5], std::int64_t iPresetInts)
+int writeHeader(FILE* pFile, int iVersion, const int (&identity)[5], std::int64_t iPresetInts)
 {
     const std::uint32_t uDataSize = static_cast<std::uint32_t>(iPresetInts * 4);
-    if (!writeTag(pFile, kFileTag) || !writeU32(pFile, static_cast<std::uint32_t>(kHeaderAfterSizeField) + uDataSize) ||
-        !writeTag(pFile, kFormatTag))
+    unsigned char fixed[kFixedHeaderLen];
+    std::memcpy(fixed + kFileTagAt, "3dB ", 4);
+    putU32(fixed + kFileSizeAt, static_cast<std::uint32_t>(kHeaderAfterSizeField) + uDataSize);
+    std::memcpy(fixed + kFormatTagAt, "spc 0001fmt ", 12);
+    putU32(fixed + kFmtChunkSizeAt, kFmtChunkSize);
+    putU32(fixed + kDataOffsetAt, kDataOffsetField);
+    for (std::size_t i = 0; i < 5; ++i)
+        putU32(fixed + kIdentityAt + 4 * i, static_cast<std::uint32_t>(identity[i]));
+    std::memcpy(fixed + kDataTagAt, "data", 4);
+    putU32(fixed + kDataSizeAt, uDataSize);
+
+    if (!writeBytes(pFile, fixed, kVersionTagAt))
         return SPC_ERR_WRITE;
     if (iVersion != SPC_VERSION)
         return SPC_ERR_VERSION;
-    if (!writeTag(pFile, kVersionTag) || !writeTag(pFile, kFmtChunkTag) || !writeU32(pFile, kFmtChunkSize) ||
-        !writeU32(pFile, kDataOffsetField))
-        return SPC_ERR_WRITE;
-    for (int iField : fields) {
-        if (!writeInt(pFile, iField))
-            return SPC_ERR_WRITE;
-    }
-    if (!writeTag(pFile, kDataTag) || !writeU32(pFile, uDataSize))
-        return SPC_ERR_WRITE;
-    return SPC_OK;
+    return writeBytes(pFile, fixed + kVersionTagAt, kFixedHeaderLen - kVersionTagAt) ? SPC_OK : SPC_ERR_WRITE;
 }
 
 } // namespace
 
-int SpcWritePatch(const char *pPath, int iVersion, const SpcPatchFile &file)
+int SpcWritePatch(const char* pPath, int iVersion, const SpcPatchFile& file)
 {
     // A record that cannot be described in the 32-bit fields is refused before the file is touched.
     const std::int64_t iRecordInts = static_cast<std::int64_t>(file.iMaxPatchNameLen) + file.iNumPatchParams;
@@ -363,8 +325,8 @@ int SpcWritePatch(const char *pPath, int iVersion, const SpcPatchFile &file)
         (iRecordInts > 0 && file.pPatchData == nullptr))
         return SPC_ERR_WRITE;
 
-    SpcFile out(pPath, "wb");
-    if (!out.isOpen())
+    SpcFile out = openFile(pPath, "wb");
+    if (!out)
         return SPC_ERR_OPEN;
     const int fields[5] = {file.hardwareProductCode, file.hardwarePatchVersion, file.iMaxPatchNameLen,
                            file.iNumPatchParams, 1};
@@ -373,10 +335,10 @@ int SpcWritePatch(const char *pPath, int iVersion, const SpcPatchFile &file)
         return iCode;
     if (!writeInts(out.get(), file.pPatchData, iRecordInts))
         return SPC_ERR_WRITE;
-    return out.close() ? SPC_OK : SPC_ERR_CLOSE;
+    return std::fclose(out.release()) == 0 ? SPC_OK : SPC_ERR_CLOSE;
 }
 
-int SpcWriteCollection(const char *pPath, int iVersion, const SpcCollectionFile &file)
+int SpcWriteCollection(const char* pPath, int iVersion, const SpcCollectionFile& file)
 {
     const std::int64_t iPresetDataLen = file.iPresetDataLen;
     const std::int64_t iNumPatches = file.iNumPatches;
@@ -390,8 +352,8 @@ int SpcWriteCollection(const char *pPath, int iVersion, const SpcCollectionFile 
         (file.pSysParams != nullptr && file.iSysParamsLen < 0))
         return SPC_ERR_WRITE;
 
-    SpcFile out(pPath, "wb");
-    if (!out.isOpen())
+    SpcFile out = openFile(pPath, "wb");
+    if (!out)
         return SPC_ERR_OPEN;
     const int fields[5] = {file.hardwareProductCode, file.hardwarePatchVersion, file.iMaxPatchNameLen,
                            file.iNumPatchParams, file.iNumPatches};
@@ -400,11 +362,12 @@ int SpcWriteCollection(const char *pPath, int iVersion, const SpcCollectionFile 
         return iCode;
 
     const bool bSysParams = file.pSysParams != nullptr && file.iSysParamsLen != 0;
-    if (bSysParams &&
-        (!writeBytes(out.get(), kSysParamsMarker, kSysParamsMarkerLen) || !writeInt(out.get(), file.iSysParamsLen)))
+    if (bSysParams && (!writeBytes(out.get(), kSysParamsMarker, kSysParamsMarkerLen) ||
+                       !writeU32(out.get(), static_cast<std::uint32_t>(file.iSysParamsLen))))
         return SPC_ERR_WRITE;
     if (file.pSetListData != nullptr) {
-        if (!writeInt(out.get(), file.iSetListCount) || !writeInts(out.get(), file.pPresetData, iPresetDataLen) ||
+        if (!writeU32(out.get(), static_cast<std::uint32_t>(file.iSetListCount)) ||
+            !writeInts(out.get(), file.pPresetData, iPresetDataLen) ||
             !writeInts(out.get(), file.pSetListData, file.iSetListCount))
             return SPC_ERR_WRITE;
     } else if (!writeInts(out.get(), file.pPresetData, iPresetDataLen)) {
@@ -412,16 +375,16 @@ int SpcWriteCollection(const char *pPath, int iVersion, const SpcCollectionFile 
     }
     if (bSysParams && !writeBytes(out.get(), file.pSysParams, static_cast<std::size_t>(file.iSysParamsLen)))
         return SPC_ERR_WRITE;
-    return out.close() ? SPC_OK : SPC_ERR_CLOSE;
+    return std::fclose(out.release()) == 0 ? SPC_OK : SPC_ERR_CLOSE;
 }
 
-int SpcReadHeader(const char *pPath, SpcHeader &header)
+int SpcReadHeader(const char* pPath, SpcHeader& header)
 {
     HeaderScan scan;
     return readHeaderFile(pPath, header, header.pSetListWord != nullptr, scan);
 }
 
-int SpcReadPatch(const char *pPath, SpcReadRequest &request)
+int SpcReadPatch(const char* pPath, SpcReadRequest& request)
 {
     SpcHeader header{};
     HeaderScan scan;
@@ -437,8 +400,8 @@ int SpcReadPatch(const char *pPath, SpcReadRequest &request)
     if (iRecordInts != request.iPresetDataLen || (iRecordInts > 0 && request.pPresetData == nullptr))
         return SPC_ERR_SIZE_MISMATCH;
 
-    SpcFile file(pPath, "rb");
-    if (!file.isOpen())
+    SpcFile file = openFile(pPath, "rb");
+    if (!file)
         return SPC_ERR_OPEN;
     if (!seekTo(file.get(), kPresetDataPlain, SEEK_SET))
         return SPC_ERR_SEEK;
@@ -447,7 +410,7 @@ int SpcReadPatch(const char *pPath, SpcReadRequest &request)
     return SPC_OK;
 }
 
-int SpcReadCollection(const char *pPath, SpcReadRequest &request)
+int SpcReadCollection(const char* pPath, SpcReadRequest& request)
 {
     SpcHeader header{};
     HeaderScan scan;
@@ -463,8 +426,8 @@ int SpcReadCollection(const char *pPath, SpcReadRequest &request)
     if (iPresetInts != request.iPresetDataLen || (iPresetInts > 0 && request.pPresetData == nullptr))
         return SPC_ERR_SIZE_MISMATCH;
 
-    SpcFile file(pPath, "rb");
-    if (!file.isOpen())
+    SpcFile file = openFile(pPath, "rb");
+    if (!file)
         return SPC_ERR_OPEN;
     if (!seekTo(file.get(), scan.bMarker ? kPresetDataAfterMarker : kPresetDataPlain, SEEK_SET))
         return SPC_ERR_SEEK;
@@ -501,7 +464,7 @@ int SpcReadCollection(const char *pPath, SpcReadRequest &request)
     return iHeaderCode;
 }
 
-int SpcFormatInt(int iValue, char *pBuffer, int iBufferSize)
+int SpcFormatInt(int iValue, char* pBuffer, int iBufferSize)
 {
     if (pBuffer == nullptr || iBufferSize <= 0)
         return -1;
@@ -513,7 +476,7 @@ int SpcFormatInt(int iValue, char *pBuffer, int iBufferSize)
     return iLen;
 }
 
-bool SpcParseInt(const char *pText, int iTextLen, int *pValue)
+bool SpcParseInt(const char* pText, int iTextLen, int* pValue)
 {
     if (pText == nullptr || pValue == nullptr || iTextLen <= 0)
         return false;

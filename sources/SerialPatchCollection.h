@@ -24,7 +24,8 @@
 static_assert(sizeof(int) == 4, "records hold 32-bit ints");
 
 // Result codes of all five operations; callers pass them on or translate them into the user's texts.
-enum SpcResult : int {
+enum SpcResult : int
+{
     SPC_OK = 0,
     SPC_ERR_VERSION = 1,           // writer asked for a version other than 1, or the file's version tag is not "0001"
     SPC_ERR_OPEN = 2,              // the file cannot be opened
@@ -50,73 +51,77 @@ enum SpcResult : int {
 constexpr int SPC_VERSION = 1;
 
 // Single-patch writer input.
-struct SpcPatchFile {
+struct SpcPatchFile
+{
     int hardwareProductCode;
     int hardwarePatchVersion;
     int iMaxPatchNameLen;
     int iNumPatchParams;
-    const int *pPatchData; // iMaxPatchNameLen + iNumPatchParams ints
+    const int* pPatchData; // iMaxPatchNameLen + iNumPatchParams ints
 };
 
 // Collection writer input. A null pSetListData writes no set-list block; a null pSysParams or a zero
 // iSysParamsLen writes no system-parameter block.
-struct SpcCollectionFile {
+struct SpcCollectionFile
+{
     int hardwareProductCode;
     int hardwarePatchVersion;
     int iMaxPatchNameLen;
     int iNumPatchParams;
     int iNumPatches;
-    const int *pPresetData;
+    const int* pPresetData;
     int iPresetDataLen; // must equal iNumPatches * (iMaxPatchNameLen + iNumPatchParams)
-    const int *pSetListData;
+    const int* pSetListData;
     int iSetListCount;
-    const char *pSysParams;
+    const char* pSysParams;
     int iSysParamsLen;
 };
 
 // Reader input and output. SpcReadPatch uses the first three fields only. The caller owns every buffer.
-struct SpcReadRequest {
+struct SpcReadRequest
+{
     int iVersion;       // out: 1 once the version tag has been accepted
-    int *pPresetData;   // iPresetDataLen ints
+    int* pPresetData;   // iPresetDataLen ints
     int iPresetDataLen; // expected preset integer count
-    int *pSetListData;  // may be null: the file is then read as having no set-list block
+    int* pSetListData;  // may be null: the file is then read as having no set-list block
     int iSetListCount;  // expected set-list count
-    char *pSysParams;   // may be null: the system-parameter block is not read
+    char* pSysParams;   // may be null: the system-parameter block is not read
     int iSysParamsLen;  // expected system-parameter byte length
 };
 
 // Header reader outputs. The last two are optional: leave them null when not wanted. pSetListWord asks for the
 // 32-bit word after the data size (or after the marker), which is the set-list count when the file has one;
 // pSysParamsLen receives the system-parameter text length, 0 when the file has no marker.
-struct SpcHeader {
+struct SpcHeader
+{
     int iVersion;
     int hardwareProductCode;
     int hardwarePatchVersion;
     int iMaxPatchNameLen;
     int iNumPatchParams;
     int iNumPatches;
-    int *pSetListWord;
-    int *pSysParamsLen;
+    int* pSetListWord;
+    int* pSysParamsLen;
 };
 
 // Writers: create or truncate pPath. A failure leaves whatever was written so far on disk.
-int SpcWritePatch(const char *pPath, int iVersion, const SpcPatchFile &file);
-int SpcWriteCollection(const char *pPath, int iVersion, const SpcCollectionFile &file);
+int SpcWritePatch(const char* pPath, int iVersion, const SpcPatchFile& file);
+int SpcWriteCollection(const char* pPath, int iVersion, const SpcCollectionFile& file);
 
 // Readers. Besides the format's own checks, SpcReadHeader refuses a header that announces more preset data
 // (SPC_ERR_DATA_SHORT) or system-parameter text (SPC_ERR_SYS_PARAMS) than the file holds, so a caller may size
 // its buffers from a header that read as SPC_OK without trusting a hostile file.
-int SpcReadHeader(const char *pPath, SpcHeader &header);
-int SpcReadPatch(const char *pPath, SpcReadRequest &request);
-int SpcReadCollection(const char *pPath, SpcReadRequest &request);
+int SpcReadHeader(const char* pPath, SpcHeader& header);
+int SpcReadPatch(const char* pPath, SpcReadRequest& request);
+int SpcReadCollection(const char* pPath, SpcReadRequest& request);
 
 // Text helpers for the system-parameter exchange.
 // Longest "%d\n" text of an int, with its terminating NUL: "-2147483648\n".
 constexpr int SPC_INT_TEXT_SIZE = 13;
 // Writes iValue as "%d\n" with a terminating NUL; returns the text length without the NUL, or -1 (and an empty
 // text when there is room for one) when iBufferSize cannot hold it.
-int SpcFormatInt(int iValue, char *pBuffer, int iBufferSize);
+int SpcFormatInt(int iValue, char* pBuffer, int iBufferSize);
 // Parses one decimal int from the first iTextLen bytes of pText as "%d" does: leading white space (line feeds
 // included), an optional sign, then digits. Returns false, leaving *pValue alone, when no digit follows or the
 // number does not fit in an int.
-bool SpcParseInt(const char *pText, int iTextLen, int *pValue);
+bool SpcParseInt(const char* pText, int iTextLen, int* pValue);
