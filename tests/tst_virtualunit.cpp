@@ -14,9 +14,7 @@ namespace {
 class Wire
 {
 public:
-    Wire(const HidApi& api, const QString& path)
-        : m_api(api)
-        , m_device(api.open_path(path.toLocal8Bit().constData()))
+    Wire(const HidApi& api, const QString& path) : m_api(api), m_device(api.open_path(path.toLocal8Bit().constData()))
     {
     }
     ~Wire()
@@ -160,18 +158,15 @@ void TestVirtualUnit::identityReply_data()
     QTest::addColumn<UnitIdentity>("identity");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("ariette") << UnitIdentity::defaults(UnitModel::Ariette)
-                             << QByteArray::fromHex("db03" "0900" "0d00" "0500" "2100" "0300" "1000" "7800" "6400"
-                                                    "23" "00" "15");
+                             << QByteArray::fromHex("db03 0900 0d00 0500 2100 0300 1000 7800 6400 23 00 15");
     QTest::newRow("cadenzo") << UnitIdentity::defaults(UnitModel::Cadenzo)
-                             << QByteArray::fromHex("db03" "0900" "0d00" "0500" "4200" "0500" "1000" "a000" "6400"
-                                                    "31" "00" "22");
+                             << QByteArray::fromHex("db03 0900 0d00 0500 4200 0500 1000 a000 6400 31 00 22");
     UnitIdentity wide = shape(254, 0x0123, 7);
     wide.productCode = 0xBEEF;
     wide.dspVersion = 0xA5;
     wide.firmwareVersion = 0x10;
     QTest::newRow("two-byte fields") << wide
-                                     << QByteArray::fromHex("db03" "0900" "0d00" "0500" "efbe" "0300" "fe00" "2301"
-                                                            "0700" "a5" "00" "10");
+                                     << QByteArray::fromHex("db03 0900 0d00 0500 efbe 0300 fe00 2301 0700 a5 00 10");
 }
 
 void TestVirtualUnit::identityReply()
@@ -310,7 +305,8 @@ void TestVirtualUnit::sysParamsPages()
         const QByteArray r = wire.read();
         QCOMPARE(lengthOf(r), 50);
         for (int i = 0; i < 25; ++i)
-            read.append(static_cast<unsigned char>(r.at(8 + 2 * i)) | (static_cast<unsigned char>(r.at(9 + 2 * i)) << 8));
+            read.append(static_cast<unsigned char>(r.at(8 + 2 * i)) |
+                        (static_cast<unsigned char>(r.at(9 + 2 * i)) << 8));
     }
     QCOMPARE(read, written);
     for (const TrafficEntry& e : bus.sentReports(QStringLiteral("U")))
@@ -446,17 +442,18 @@ void TestVirtualUnit::faults_data()
     QTest::addColumn<FaultKind>("kind");
     QTest::addColumn<int>("count");
     QTest::addColumn<QList<int>>("writeResults"); // three identity requests
-    QTest::addColumn<int>("readResult");           // the read after them
-    QTest::addColumn<QByteArray>("replyHead");     // first four bytes of the reply read
+    QTest::addColumn<int>("readResult");          // the read after them
+    QTest::addColumn<QByteArray>("replyHead");    // first four bytes of the reply read
     QTest::addColumn<bool>("stillListed");
     const QList<int> ok3 = {65, 65, 65};
     QTest::newRow("none") << FaultKind::None << 0 << ok3 << 64 << QByteArray::fromHex("db030900") << true;
     QTest::newRow("silent") << FaultKind::Silent << 0 << ok3 << 0 << QByteArray() << true;
-    QTest::newRow("foreign reply") << FaultKind::ForeignReply << 0 << ok3 << 64 << QByteArray::fromHex("db030901") << true;
+    QTest::newRow("foreign reply") << FaultKind::ForeignReply << 0 << ok3 << 64 << QByteArray::fromHex("db030901")
+                                   << true;
     QTest::newRow("bad magic") << FaultKind::BadMagic << 0 << ok3 << 64 << QByteArray::fromHex("db000900") << true;
     QTest::newRow("read failure") << FaultKind::ReadFailure << 0 << ok3 << -1 << QByteArray() << true;
-    QTest::newRow("write failure after 2") << FaultKind::WriteFailure << 2 << QList<int>{65, 65, -1} << 64
-                                           << QByteArray::fromHex("db030900") << true;
+    QTest::newRow("write failure after 2")
+        << FaultKind::WriteFailure << 2 << QList<int>{65, 65, -1} << 64 << QByteArray::fromHex("db030900") << true;
     QTest::newRow("vanish after 2") << FaultKind::Vanish << 2 << QList<int>{65, 65, -1} << -1 << QByteArray() << false;
     QTest::newRow("vanish at once") << FaultKind::Vanish << 0 << QList<int>{-1, -1, -1} << -1 << QByteArray() << false;
 }
@@ -498,7 +495,8 @@ void TestVirtualUnit::enumerateFilter_data()
     QTest::addColumn<int>("product");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("any") << 0 << 0 << QStringList{"A1:0a21:Tessitra Stage Ariette", "C1:0c42:Tessitra Stage Cadenzo"};
-    QTest::newRow("vendor only") << 0x7A57 << 0 << QStringList{"A1:0a21:Tessitra Stage Ariette", "C1:0c42:Tessitra Stage Cadenzo"};
+    QTest::newRow("vendor only") << 0x7A57 << 0
+                                 << QStringList{"A1:0a21:Tessitra Stage Ariette", "C1:0c42:Tessitra Stage Cadenzo"};
     QTest::newRow("cadenzo") << 0x7A57 << 0x0C42 << QStringList{"C1:0c42:Tessitra Stage Cadenzo"};
     QTest::newRow("other vendor") << 0x1234 << 0 << QStringList();
 }
@@ -511,7 +509,8 @@ void TestVirtualUnit::enumerateFilter()
     VirtualBusFixture bus;
     QVERIFY(bus.plug(QStringLiteral("A1"), UnitModel::Ariette));
     QVERIFY(bus.plug(QStringLiteral("C1"), UnitModel::Cadenzo));
-    hid_device_info* list = bus.api().enumerate(static_cast<unsigned short>(vendor), static_cast<unsigned short>(product));
+    hid_device_info* list =
+        bus.api().enumerate(static_cast<unsigned short>(vendor), static_cast<unsigned short>(product));
     QStringList got;
     for (hid_device_info* d = list; d; d = d->next) {
         QCOMPARE(d->vendor_id, static_cast<unsigned short>(0x7A57));
@@ -544,7 +543,8 @@ void TestVirtualUnit::cli_data()
     QTest::newRow("show set list") << QStringList{"show", "Stage"} << 0 << "B: 101 102 103 110 3 4 0";
     QTest::newRow("show unknown") << QStringList{"show", "Nobody"} << 1 << "no unit named";
     QTest::newRow("fault vanish") << QStringList{"fault", "Stage", "vanish", "4"} << 0 << "";
-    QTest::newRow("fault without count") << QStringList{"fault", "Stage", "write-failure"} << 2 << "needs a report count";
+    QTest::newRow("fault without count") << QStringList{"fault", "Stage", "write-failure"} << 2
+                                         << "needs a report count";
     QTest::newRow("fault unknown") << QStringList{"fault", "Stage", "smoke"} << 2 << "unknown fault";
     QTest::newRow("unplug") << QStringList{"unplug", "Stage"} << 0 << "";
     QTest::newRow("unplug twice") << QStringList{"unplug", "Nobody"} << 1 << "no unit named";

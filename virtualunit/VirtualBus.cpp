@@ -105,10 +105,7 @@ void readImage(const Ini& ini, const QString& section, const QByteArray& data, F
 }
 } // namespace
 
-VirtualBus::VirtualBus(const QString& dir)
-    : m_dir(QDir::cleanPath(QFileInfo(dir).absoluteFilePath()))
-{
-}
+VirtualBus::VirtualBus(const QString& dir) : m_dir(QDir::cleanPath(QFileInfo(dir).absoluteFilePath())) {}
 
 QString VirtualBus::unitDir(const QString& name) const
 {
@@ -140,8 +137,8 @@ QStringList VirtualBus::units() const
 bool VirtualBus::isPlugged(const QString& name) const
 {
     const QString dir = unitDir(name);
-    return isValidName(name) && QFileInfo::exists(dir + QLatin1Char('/') + kUnitFile)
-           && QFileInfo::exists(dir + QLatin1Char('/') + kFaultFile);
+    return isValidName(name) && QFileInfo::exists(dir + QLatin1Char('/') + kUnitFile) &&
+           QFileInfo::exists(dir + QLatin1Char('/') + kFaultFile);
 }
 
 QString VirtualBus::nextFreeName(UnitModel model) const
@@ -156,7 +153,8 @@ QString VirtualBus::nextFreeName(UnitModel model) const
 bool VirtualBus::plug(const QString& name, const UnitIdentity& identity, QString* error)
 {
     if (!isValidName(name)) {
-        setError(error, QStringLiteral("invalid unit name \"%1\" (letters, digits, '-' and '_', at most 64)").arg(name));
+        setError(error,
+                 QStringLiteral("invalid unit name \"%1\" (letters, digits, '-' and '_', at most 64)").arg(name));
         return false;
     }
     const QString problem = identity.problem();
@@ -183,8 +181,8 @@ bool VirtualBus::plug(const QString& name, const UnitIdentity& identity, QString
                                 .arg(hex(identity.dspVersion), hex(identity.firmwareVersion));
     VirtualUnit unit(identity);
     // The fault file is written last: a unit counts as plugged only once its folder is complete.
-    const bool ok = writeFile(dir + QLatin1Char('/') + kUnitFile, unitIni.toUtf8(), error)
-                    && save(name, unit, error) && setFault(name, UnitFault(), error);
+    const bool ok = writeFile(dir + QLatin1Char('/') + kUnitFile, unitIni.toUtf8(), error) && save(name, unit, error) &&
+                    setFault(name, UnitFault(), error);
     if (!ok)
         QDir(dir).removeRecursively();
     return ok;
@@ -197,8 +195,8 @@ bool VirtualBus::unplug(const QString& name, QString* error)
         return false;
     }
     // Moved aside first so that a backend saving at this moment finds the folder gone at once.
-    const QString aside = m_dir + QStringLiteral("/.unplugged-") + name + QLatin1Char('-')
-                          + QString::number(QCoreApplication::applicationPid());
+    const QString aside = m_dir + QStringLiteral("/.unplugged-") + name + QLatin1Char('-') +
+                          QString::number(QCoreApplication::applicationPid());
     QDir bus(m_dir);
     const bool moved = bus.rename(name, aside.mid(m_dir.size() + 1));
     const bool removed = QDir(moved ? aside : unitDir(name)).removeRecursively();
@@ -263,8 +261,8 @@ std::unique_ptr<VirtualUnit> VirtualBus::load(const QString& name, QString* erro
     unit->m_presets = presets;
     unit->m_setLists = setLists;
     for (int i = 0; i < VirtualUnit::SysParamCount; ++i)
-        unit->m_sysParams[i] = static_cast<quint16>(static_cast<unsigned char>(sysParams.at(2 * i))
-                                                    | (static_cast<unsigned char>(sysParams.at(2 * i + 1)) << 8));
+        unit->m_sysParams[i] = static_cast<quint16>(static_cast<unsigned char>(sysParams.at(2 * i)) |
+                                                    (static_cast<unsigned char>(sysParams.at(2 * i + 1)) << 8));
     readImage(state, QStringLiteral("dsp"), readFile(dir + kDspFile, &fileOk), &unit->m_dsp.image);
     readImage(state, QStringLiteral("micro"), readFile(dir + kMicroFile, &fileOk), &unit->m_micro.image);
     bool countsOk = true;
@@ -290,19 +288,20 @@ bool VirtualBus::save(const QString& name, VirtualUnit& unit, QString* error) co
         sysParams[2 * i + 1] = static_cast<char>(unit.m_sysParams.at(i) >> 8);
     }
     const UnitErrors& errors = unit.m_errors;
-    const QString state = imageSection(QStringLiteral("dsp"), unit.m_dsp.image)
-                          + imageSection(QStringLiteral("micro"), unit.m_micro.image)
-                          + QStringLiteral("[errors]\nchecksum=%1\nsequence=%2\nrejected=%3\nmalformed=%4\n")
-                                .arg(errors.checksum)
-                                .arg(errors.sequence)
-                                .arg(errors.rejected)
-                                .arg(errors.malformed);
-    bool ok = writeFile(dir + kPresetsFile, unit.m_presets, error) && writeFile(dir + kSetListsFile, unit.m_setLists, error)
-              && writeFile(dir + kSysParamsFile, sysParams, error);
+    const QString state = imageSection(QStringLiteral("dsp"), unit.m_dsp.image) +
+                          imageSection(QStringLiteral("micro"), unit.m_micro.image) +
+                          QStringLiteral("[errors]\nchecksum=%1\nsequence=%2\nrejected=%3\nmalformed=%4\n")
+                              .arg(errors.checksum)
+                              .arg(errors.sequence)
+                              .arg(errors.rejected)
+                              .arg(errors.malformed);
+    bool ok = writeFile(dir + kPresetsFile, unit.m_presets, error) &&
+              writeFile(dir + kSetListsFile, unit.m_setLists, error) &&
+              writeFile(dir + kSysParamsFile, sysParams, error);
     // Images can be large and change rarely: written only when a transfer closed since the last save.
     if (ok && unit.m_imagesChanged) {
-        ok = writeFile(dir + kDspFile, unit.m_dsp.image.data, error)
-             && writeFile(dir + kMicroFile, unit.m_micro.image.data, error);
+        ok = writeFile(dir + kDspFile, unit.m_dsp.image.data, error) &&
+             writeFile(dir + kMicroFile, unit.m_micro.image.data, error);
         if (ok)
             unit.m_imagesChanged = false;
     }

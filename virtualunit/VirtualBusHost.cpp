@@ -75,8 +75,8 @@ TrafficEntry makeEntry(TrafficEntry::Direction direction, const unsigned char* d
     entry.bytes = QByteArray(reinterpret_cast<const char*>(data), static_cast<int>(length));
     const int base = direction == TrafficEntry::Direction::ToUnit ? Protocol::OutCommand : Protocol::InCommand;
     auto le16 = [&entry](int offset) {
-        return offset + 1 < entry.bytes.size() ? static_cast<unsigned char>(entry.bytes.at(offset))
-                                                     | (static_cast<unsigned char>(entry.bytes.at(offset + 1)) << 8)
+        return offset + 1 < entry.bytes.size() ? static_cast<unsigned char>(entry.bytes.at(offset)) |
+                                                     (static_cast<unsigned char>(entry.bytes.at(offset + 1)) << 8)
                                                : 0;
     };
     entry.command = le16(base);
@@ -89,7 +89,7 @@ TrafficEntry makeEntry(TrafficEntry::Direction direction, const unsigned char* d
 struct VirtualBusHost::Slot
 {
     QString name;
-    QByteArray faultPath; // encoded for stat
+    QByteArray faultPath;              // encoded for stat
     std::unique_ptr<VirtualUnit> unit; // the memory while resident in this process
     int handles = 0;
     bool gone = false; // unplugged: every handle on it fails from now on
@@ -118,10 +118,7 @@ VirtualBusHost& VirtualBusHost::forDir(const QString& busDir)
     return *host;
 }
 
-VirtualBusHost::VirtualBusHost(const QString& dir)
-    : m_bus(dir)
-{
-}
+VirtualBusHost::VirtualBusHost(const QString& dir) : m_bus(dir) {}
 
 VirtualBusHost::~VirtualBusHost() = default;
 

@@ -65,7 +65,7 @@ private:
     struct Handle;
     explicit VirtualBusHost(const QString& dir);
     std::shared_ptr<Slot> slotFor(const QString& name); // creates an empty slot when missing
-    bool checkPlugged(Handle& handle);                 // false (and the handle's error set) once unplugged
+    bool checkPlugged(Handle& handle);                  // false (and the handle's error set) once unplugged
     void markGone(Slot& slot);
     void persist(Slot& slot);
     int writeLocked(Handle& handle, const unsigned char* data, size_t length);

@@ -32,15 +32,13 @@ int vExit()
     return 0;
 }
 
-template <int N>
-hid_device_info* vEnumerate(unsigned short vendorId, unsigned short productId)
+template <int N> hid_device_info* vEnumerate(unsigned short vendorId, unsigned short productId)
 {
     VirtualBusHost* host = g_hosts[N].load();
     return host ? host->enumerate(vendorId, productId) : nullptr;
 }
 
-template <int N>
-hid_device* vOpen(const char* path)
+template <int N> hid_device* vOpen(const char* path)
 {
     VirtualBusHost* host = g_hosts[N].load();
     return host && path ? host->open(QFile::decodeName(path)) : nullptr;
@@ -58,12 +56,10 @@ int vRead(hid_device* device, unsigned char* data, size_t length, int)
     return VirtualBusHost::read(device, data, length);
 }
 
-template <std::size_t... I>
-std::array<HidApi, kSlotCount> makeTables(std::index_sequence<I...>)
+template <std::size_t... I> std::array<HidApi, kSlotCount> makeTables(std::index_sequence<I...>)
 {
     return {{HidApi{&vInit, &vExit, &vEnumerate<static_cast<int>(I)>, &VirtualBusHost::freeEnumeration,
-                    &vOpen<static_cast<int>(I)>, &vWrite, &vRead, &VirtualBusHost::close,
-                    &VirtualBusHost::error}...}};
+                    &vOpen<static_cast<int>(I)>, &vWrite, &vRead, &VirtualBusHost::close, &VirtualBusHost::error}...}};
 }
 
 const std::array<HidApi, kSlotCount> g_tables = makeTables(std::make_index_sequence<kSlotCount>{});

@@ -28,8 +28,8 @@ void putLe16(unsigned char* p, int value)
 
 int le32(const unsigned char* p)
 {
-    const quint32 v = static_cast<quint32>(p[0]) | (static_cast<quint32>(p[1]) << 8)
-                      | (static_cast<quint32>(p[2]) << 16) | (static_cast<quint32>(p[3]) << 24);
+    const quint32 v = static_cast<quint32>(p[0]) | (static_cast<quint32>(p[1]) << 8) |
+                      (static_cast<quint32>(p[2]) << 16) | (static_cast<quint32>(p[3]) << 24);
     return static_cast<qint32>(v);
 }
 
@@ -49,15 +49,14 @@ int xorOf(const unsigned char* data, int length)
 // Names a unit leaves the factory with. Storages and models pick from the list at different offsets,
 // so user and factory banks and the two models are told apart at a glance.
 const char* const kPresetNames[] = {
-    "Warm Hall",      "Slap Double",   "Choir Pad",     "Bright Plate",   "Tight Room",     "Octave Down",
-    "Fifth Above",    "Third Below",   "Tape Echo",     "Ping Pong",      "Radio Voice",    "Megaphone",
-    "Wide Chorus",    "Spring Tank",   "Cathedral",     "Vocal Doubler",  "Robot Tune",     "Hard Tune",
-    "Soft Tune",      "Gospel Stack",  "Big Arena",     "Small Club",     "Phone Line",     "Whisper Air",
-    "Pop Lead",       "Rock Lead",     "Ballad Verb",    "Jazz Room",      "Folk Duet",      "Country Slap",
-    "Dub Delay",      "Shimmer",       "Reverse Swell", "Vox Filter",     "Crunch Drive",   "Subtle Pitch",
-    "Thick Unison",   "Stadium Echo",  "Studio Vocal",  "Quarter Note",   "Dotted Eighth",  "Triplet Echo",
-    "Low Harmony",    "High Harmony",  "Four Part",     "Detune Wide",    "Auto Pan",       "Tremolo Voice",
-    "Dry Lead",       "Clean Bypass",
+    "Warm Hall",    "Slap Double",   "Choir Pad",    "Bright Plate", "Tight Room",    "Octave Down",   "Fifth Above",
+    "Third Below",  "Tape Echo",     "Ping Pong",    "Radio Voice",  "Megaphone",     "Wide Chorus",   "Spring Tank",
+    "Cathedral",    "Vocal Doubler", "Robot Tune",   "Hard Tune",    "Soft Tune",     "Gospel Stack",  "Big Arena",
+    "Small Club",   "Phone Line",    "Whisper Air",  "Pop Lead",     "Rock Lead",     "Ballad Verb",   "Jazz Room",
+    "Folk Duet",    "Country Slap",  "Dub Delay",    "Shimmer",      "Reverse Swell", "Vox Filter",    "Crunch Drive",
+    "Subtle Pitch", "Thick Unison",  "Stadium Echo", "Studio Vocal", "Quarter Note",  "Dotted Eighth", "Triplet Echo",
+    "Low Harmony",  "High Harmony",  "Four Part",    "Detune Wide",  "Auto Pan",      "Tremolo Voice", "Dry Lead",
+    "Clean Bypass",
 };
 constexpr int kPresetNameCount = static_cast<int>(sizeof(kPresetNames) / sizeof(kPresetNames[0]));
 
@@ -194,9 +193,8 @@ QByteArray TrafficEntry::payload() const
 // ---------------------------------------------------------------------------------------------------------------
 
 VirtualUnit::VirtualUnit(const UnitIdentity& identity)
-    : m_identity(identity)
-    , m_setLists(Protocol::SetListCount * Protocol::SetListSlots, '\0')
-    , m_sysParams(SysParamCount)
+    : m_identity(identity), m_setLists(Protocol::SetListCount * Protocol::SetListSlots, '\0'),
+      m_sysParams(SysParamCount)
 {
     const int recordBytes = m_identity.recordBytes();
     const int count = m_identity.presetCount;
@@ -204,7 +202,8 @@ VirtualUnit::VirtualUnit(const UnitIdentity& identity)
     const quint32 modelSeed = m_identity.model == UnitModel::Cadenzo ? 0xCADu : 0xA41u;
     for (int storage = 0; storage < 2; ++storage) {
         for (int offset = 0; offset < count; ++offset) {
-            unsigned char* p = reinterpret_cast<unsigned char*>(m_presets.data()) + (storage * count + offset) * recordBytes;
+            unsigned char* p =
+                reinterpret_cast<unsigned char*>(m_presets.data()) + (storage * count + offset) * recordBytes;
             const QByteArray name = defaultPresetName(m_identity, storage == 1, offset).toLatin1();
             std::memcpy(p, name.constData(), static_cast<size_t>(m_identity.nameLength));
             const quint32 seed = modelSeed * 1000u + static_cast<quint32>(storage * 500 + offset);
@@ -355,8 +354,9 @@ int VirtualUnit::writeReport(const unsigned char* data, size_t length)
     unsigned char report[Protocol::OutputReportSize] = {};
     std::memcpy(report, data, length);
     const int payloadLength = le16(report + Protocol::OutLength);
-    if (length < static_cast<size_t>(Protocol::OutPayload) || report[0] != 0 || report[Protocol::OutMagic] != Protocol::Magic0
-        || report[Protocol::OutMagic + 1] != Protocol::Magic1 || payloadLength > Protocol::MaxPayload) {
+    if (length < static_cast<size_t>(Protocol::OutPayload) || report[0] != 0 ||
+        report[Protocol::OutMagic] != Protocol::Magic0 || report[Protocol::OutMagic + 1] != Protocol::Magic1 ||
+        payloadLength > Protocol::MaxPayload) {
         ++m_errors.malformed;
     } else if (m_fault.kind != FaultKind::Silent) {
         // A silent unit has hung: it takes the report off the wire and does nothing with it.
@@ -489,8 +489,8 @@ void VirtualUnit::handle(int command, int length, int sequence, const unsigned c
             queueReply(Cmd::SetListData, 0, nullptr);
         else
             queueReply(Cmd::SetListData, Protocol::SetListSlots,
-                       reinterpret_cast<const unsigned char*>(m_setLists.constData())
-                           + m_selectedSetList * Protocol::SetListSlots);
+                       reinterpret_cast<const unsigned char*>(m_setLists.constData()) +
+                           m_selectedSetList * Protocol::SetListSlots);
         break;
     case Cmd::SetListData:
         if (m_selectedSetList < 0 || length != Protocol::SetListSlots) {

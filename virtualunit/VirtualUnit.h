@@ -9,7 +9,11 @@
 #include <deque>
 
 // The two models of the unit family.
-enum class UnitModel { Ariette, Cadenzo };
+enum class UnitModel
+{
+    Ariette,
+    Cadenzo
+};
 
 // "Ariette" / "Cadenzo", and back (case-insensitive). modelFromName returns false for anything else.
 QString modelName(UnitModel model);
@@ -25,7 +29,7 @@ struct UnitIdentity
     int patchVersion = 3;
     int nameLength = 16; // even: name bytes are handled as 16-bit words
     int paramCount = 120;
-    int presetCount = 100; // per storage; user 1..presetCount, factory 101..100+presetCount
+    int presetCount = 100;      // per storage; user 1..presetCount, factory 101..100+presetCount
     int dspVersion = 0x23;      // high nibble major, low nibble minor
     int firmwareVersion = 0x15; // same layout
 
@@ -38,7 +42,8 @@ struct UnitIdentity
 };
 
 // Ways a unit can be told to misbehave. Names (faultKindName) are the ones the tessitra-unit CLI takes.
-enum class FaultKind {
+enum class FaultKind
+{
     None,         // behaves
     Silent,       // takes every report and answers none: reads time out (return 0 at once)
     ForeignReply, // replies carry another command code (reply code + 0x100: same low byte, other high byte)
@@ -75,16 +80,20 @@ struct FirmwareImage
 // Errors the unit counted while taking writes. A refused write leaves the memory as it was.
 struct UnitErrors
 {
-    int checksum = 0; // closing report's checksum did not match what arrived
-    int sequence = 0; // a chunk did not advance by one, or a closing report did not repeat the last number
-    int rejected = 0; // wrong size, no valid preset or set list selected, transfer broken off
+    int checksum = 0;  // closing report's checksum did not match what arrived
+    int sequence = 0;  // a chunk did not advance by one, or a closing report did not repeat the last number
+    int rejected = 0;  // wrong size, no valid preset or set list selected, transfer broken off
     int malformed = 0; // too short, wrong report ID or magic, length above 56
 };
 
 // One report that crossed the seam.
 struct TrafficEntry
 {
-    enum class Direction { ToUnit, FromUnit };
+    enum class Direction
+    {
+        ToUnit,
+        FromUnit
+    };
     Direction direction = Direction::ToUnit;
     QByteArray bytes; // 65 bytes with the report ID to the unit, 64 bytes from it
     int command = 0;
@@ -175,8 +184,8 @@ private:
     void abortRecordWrite();
 
     UnitIdentity m_identity;
-    QByteArray m_presets;   // 2 x presetCount records in wire form, user storage first
-    QByteArray m_setLists;  // 5 x 20 bytes
+    QByteArray m_presets;  // 2 x presetCount records in wire form, user storage first
+    QByteArray m_setLists; // 5 x 20 bytes
     QVector<quint16> m_sysParams;
     FirmwareTransfer m_dsp;
     FirmwareTransfer m_micro;

@@ -112,8 +112,8 @@ int show(const VirtualBus& bus, const QString& name)
     text += QStringLiteral("Firmware version: %1\n").arg(versionText(id.firmwareVersion));
     const UnitFault fault = unit->fault();
     text += QStringLiteral("Fault: %1\n")
-                .arg(faultKindName(fault.kind)
-                     + (faultKindTakesCount(fault.kind) ? QLatin1Char(' ') + QString::number(fault.count) : QString()));
+                .arg(faultKindName(fault.kind) +
+                     (faultKindTakesCount(fault.kind) ? QLatin1Char(' ') + QString::number(fault.count) : QString()));
 
     // One line per preset: slot, name bytes, digest of the parameter bytes.
     for (int storage = 0; storage < 2; ++storage) {
@@ -266,7 +266,8 @@ int main(int argc, char** argv)
         for (const QString& name : bus.units()) {
             UnitIdentity identity;
             if (bus.readIdentity(name, &identity))
-                out(QStringLiteral("%1\t%2\t%3\n").arg(name, modelName(identity.model), faultKindName(bus.fault(name).kind)));
+                out(QStringLiteral("%1\t%2\t%3\n")
+                        .arg(name, modelName(identity.model), faultKindName(bus.fault(name).kind)));
         }
         return ExitOk;
     }

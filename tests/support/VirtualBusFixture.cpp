@@ -5,19 +5,52 @@
 #include "virtualunit/VirtualHidBackend.h"
 
 namespace {
-VirtualBusHost& hostOf(const QString& dir) { return VirtualBusHost::forDir(dir); }
+VirtualBusHost& hostOf(const QString& dir)
+{
+    return VirtualBusHost::forDir(dir);
+}
 } // namespace
 
-VirtualBusFixture::VirtualBusFixture() { HidSeam::setApi(&api()); }
-VirtualBusFixture::~VirtualBusFixture() { HidSeam::setApi(nullptr); }
-QString VirtualBusFixture::busDir() const { return m_dir.path(); }
-const HidApi& VirtualBusFixture::api() const { return VirtualHidBackend::api(busDir()); }
-QString VirtualBusFixture::devicePath(const QString& name) const { return hostOf(busDir()).devicePath(name); }
-bool VirtualBusFixture::plug(const QString& name, UnitModel model) { return plug(name, UnitIdentity::defaults(model)); }
-bool VirtualBusFixture::plug(const QString& name, const UnitIdentity& identity) { return hostOf(busDir()).plug(name, identity); }
-bool VirtualBusFixture::unplug(const QString& name) { return hostOf(busDir()).unplug(name); }
-bool VirtualBusFixture::isPlugged(const QString& name) const { return VirtualBus(busDir()).isPlugged(name); }
-bool VirtualBusFixture::setFault(const QString& name, FaultKind kind, int count) { return hostOf(busDir()).setFault(name, UnitFault{kind, count}); }
+VirtualBusFixture::VirtualBusFixture()
+{
+    HidSeam::setApi(&api());
+}
+VirtualBusFixture::~VirtualBusFixture()
+{
+    HidSeam::setApi(nullptr);
+}
+QString VirtualBusFixture::busDir() const
+{
+    return m_dir.path();
+}
+const HidApi& VirtualBusFixture::api() const
+{
+    return VirtualHidBackend::api(busDir());
+}
+QString VirtualBusFixture::devicePath(const QString& name) const
+{
+    return hostOf(busDir()).devicePath(name);
+}
+bool VirtualBusFixture::plug(const QString& name, UnitModel model)
+{
+    return plug(name, UnitIdentity::defaults(model));
+}
+bool VirtualBusFixture::plug(const QString& name, const UnitIdentity& identity)
+{
+    return hostOf(busDir()).plug(name, identity);
+}
+bool VirtualBusFixture::unplug(const QString& name)
+{
+    return hostOf(busDir()).unplug(name);
+}
+bool VirtualBusFixture::isPlugged(const QString& name) const
+{
+    return VirtualBus(busDir()).isPlugged(name);
+}
+bool VirtualBusFixture::setFault(const QString& name, FaultKind kind, int count)
+{
+    return hostOf(busDir()).setFault(name, UnitFault{kind, count});
+}
 bool VirtualBusFixture::overrideNextReply(const QString& name, const QList<QByteArray>& reports)
 {
     return hostOf(busDir()).modify(name, [&reports](VirtualUnit& unit) { unit.overrideNextReply(reports); });
@@ -29,16 +62,28 @@ VirtualUnit VirtualBusFixture::unit(const QString& name) const
         qWarning("VirtualBusFixture: no unit named %s is plugged", qPrintable(name));
     return unit ? *unit : VirtualUnit();
 }
-QVector<int> VirtualBusFixture::record(const QString& name, int presetNumber) const { return unit(name).record(presetNumber); }
-QVector<int> VirtualBusFixture::setList(const QString& name, int index) const { return unit(name).setList(index); }
-bool VirtualBusFixture::modifyUnit(const QString& name, const std::function<void(VirtualUnit&)>& fn) { return hostOf(busDir()).modify(name, fn); }
+QVector<int> VirtualBusFixture::record(const QString& name, int presetNumber) const
+{
+    return unit(name).record(presetNumber);
+}
+QVector<int> VirtualBusFixture::setList(const QString& name, int index) const
+{
+    return unit(name).setList(index);
+}
+bool VirtualBusFixture::modifyUnit(const QString& name, const std::function<void(VirtualUnit&)>& fn)
+{
+    return hostOf(busDir()).modify(name, fn);
+}
 bool VirtualBusFixture::setRecord(const QString& name, int presetNumber, const QVector<int>& record)
 {
     bool ok = false;
     const bool plugged = modifyUnit(name, [&](VirtualUnit& unit) { ok = unit.setRecord(presetNumber, record); });
     return plugged && ok;
 }
-QVector<TrafficEntry> VirtualBusFixture::traffic(const QString& name) const { return hostOf(busDir()).traffic(name); }
+QVector<TrafficEntry> VirtualBusFixture::traffic(const QString& name) const
+{
+    return hostOf(busDir()).traffic(name);
+}
 QVector<TrafficEntry> VirtualBusFixture::sentReports(const QString& name) const
 {
     QVector<TrafficEntry> out;
@@ -55,4 +100,7 @@ QVector<TrafficEntry> VirtualBusFixture::receivedReports(const QString& name) co
             out.append(entry);
     return out;
 }
-void VirtualBusFixture::clearTraffic(const QString& name) { hostOf(busDir()).clearTraffic(name); }
+void VirtualBusFixture::clearTraffic(const QString& name)
+{
+    hostOf(busDir()).clearTraffic(name);
+}
