@@ -1,0 +1,158 @@
+#pragma once
+
+#include <QEvent>
+#include <QList>
+#include <QMap>
+#include <QMetaType>
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+#include <atomic>
+
+class CUSBConnect;
+class QTimer;
+
+// Preset records and set lists travel from the worker to the window as heap arrays in queued signals.
+Q_DECLARE_METATYPE(int*)
+Q_DECLARE_METATYPE(const int*)
+
+// The device worker: owns the link to the unit, polls for it once a second and runs every device
+// operation one at a time on its own event loop. The window posts a plain QEvent whose type number names
+// the operation after storing the operation's data through a setter; results come back as queued signals.
+// One process-wide instance, reached through instance().
+class DeviceManagerThread : public QThread
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(DeviceManagerThread)
+
+public:
+    // Operation events. The update service has its own numbers starting at 1001 too; each poster sends a
+    // given event to one receiver only.
+    static constexpr QEvent::Type ReadFactoryPresetsEvent = static_cast<QEvent::Type>(1001);
+    static constexpr QEvent::Type RefreshFactoryPresetsEvent = static_cast<QEvent::Type>(1002);
+    static constexpr QEvent::Type ReadUserPresetsEvent = static_cast<QEvent::Type>(1003);
+    static constexpr QEvent::Type RefreshUserPresetsEvent = static_cast<QEvent::Type>(1004);
+    static constexpr QEvent::Type ReadSetListsEvent = static_cast<QEvent::Type>(1005);
+    static constexpr QEvent::Type WriteSetListEvent = static_cast<QEvent::Type>(1006);
+    static constexpr QEvent::Type SavePresetsToFilesEvent = static_cast<QEvent::Type>(1007);
+    static constexpr QEvent::Type LoadPresetFileEvent = static_cast<QEvent::Type>(1008);
+    static constexpr QEvent::Type LoadPresetFilesEvent = static_cast<QEvent::Type>(1009);
+    static constexpr QEvent::Type CopyPresetEvent = static_cast<QEvent::Type>(1010);
+    static constexpr QEvent::Type CopyPresetsEvent = static_cast<QEvent::Type>(1011);
+    static constexpr QEvent::Type RenamePresetEvent = static_cast<QEvent::Type>(1012);
+    static constexpr QEvent::Type BackUpEvent = static_cast<QEvent::Type>(1013);
+    static constexpr QEvent::Type RestoreEvent = static_cast<QEvent::Type>(1014);
+    static constexpr QEvent::Type UpdateFactoryPresetsEvent = static_cast<QEvent::Type>(1015);
+    static constexpr QEvent::Type UpdateFirmwareEvent = static_cast<QEvent::Type>(1016);
+    static constexpr int FirstEvent = ReadFactoryPresetsEvent;
+    static constexpr int LastEvent = UpdateFirmwareEvent;
+
+    // How often the worker looks for the unit (and, while one is open, asks it for its identity).
+    static constexpr int PollIntervalMs = 1000;
+
+    // The process-wide object, created on first use; callers pass no parent. The window creates it on the
+    // GUI thread, moves it into its own thread (moveToThread on itself) and starts it.
+    static DeviceManagerThread* instance(QObject* parent = nullptr);
+    ~DeviceManagerThread() override;
+
+    // Set by the window when it closes: a running operation stops at its next callback and events still
+    // queued are dropped without a signal.
+    void setAbort(bool bAbort);
+    bool isAborting() const;
+
+    // USB product ID of the unit found, -1 when none. The window reads it to tell the models apart.
+    int productId() const;
+    // Factory presets folder of the model found last. Written by the poll: read it on the worker thread or
+    // once the thread has ended.
+    QString factoryPresetFolder() const;
+
+    // Operation data, written on the GUI thread just before the matching event is posted.
+    void setFirmwareFilePath(QString path);
+    void setRenameData(int presetNumber, QString name, int presetNumber2, int* record);
+    void setPresetTransfer(QList<int> destinations, QStringList files, QList<int> sources);
+    void setBackUpFilePath(QString path);
+    void setSetListEdit(int setListIndex, QMap<int, int> slotMap);
+    QMap<int, int> getSetListEdit() const;
+
+    // Handed to the link. Each forwards what it gets as a signal, then asks the running operation to stop
+    // when the window is closing or the unit is gone.
+    static bool presetCallback(int storage, int presetBase, int presetOffset, int* presetData,
+                               int maxPresetNameLength, int maxPresetParamLength, int hardwareProductCode,
+                               int hardwarePatchVersion);
+    static bool nameCallback(int storage, int presetBase, int presetOffset, QString name, int maxPresetNameLength,
+                             int maxPresetParamLength, int hardwareProductCode, int hardwarePatchVersion);
+    static bool progressCallback(int total, int done);
+
+protected:
+    void customEvent(QEvent* event) override;
+    void run() override;
+
+signals:
+    void deviceDetected(int iPid);
+    void multipleDeviceDetected();
+    void noDevice();
+    void deviceRemoved();
+    void deviceBusy();
+    void deviceIdle();
+    void operationFinished(int, bool bClose = true);
+    void updateText(QString);
+    void updateFirmware();
+    void singlePresetData(int storage, int presetBase, int presetOffset, int* presetData, int maxPresetNameLength,
+                          int maxPresetParamLength, int hardwareProductCode, int hardwarePatchVersion);
+    void singlePresetData(int storage, int presetBase, int presetOffset, QString name, int maxPresetNameLength,
+                          int maxPresetParamLength, int hardwareProductCode, int hardwarePatchVersion);
+    void presetData(int storage, int presetBase, int presetCount, QStringList strNames);
+    void presetData(int storage, int presetBase, int presetCount, const int* presetData, int maxPresetNameLength,
+                    int maxPresetParamLength, int hardwareProductCode, int hardwarePatchVersion);
+    void setListData(int setListNum, const int* data);
+    void dataSent(quint64 totalBytes, quint64 sentBytes);
+
+public slots:
+    void onTimeOut();
+
+private:
+    explicit DeviceManagerThread(QObject* parent);
+
+    // One function per operation event; customEvent frames each with deviceBusy/deviceIdle.
+    void readFactoryPresets();
+    void refreshFactoryPresets();
+    void readUserPresets();
+    void refreshUserPresets();
+    void readSetLists();
+    void writeSetList();
+    void savePresetsToFiles();
+    void loadPresetFile();
+    void loadPresetFiles();
+    void copyPreset();
+    void copyPresets();
+    void renamePreset();
+    void backUp();
+    void restore();
+    void updateFactoryPresets();
+    void updateFirmwareImage();
+
+    static std::atomic<DeviceManagerThread*> s_pInstance;
+
+    // Polling
+    std::atomic<bool> m_bAbort{false};
+    CUSBConnect* m_pUSBConnect = nullptr;
+    std::atomic<int> m_iProductId{-1};
+    QString m_strDevicePath;
+    QMutex m_mutex;
+    QTimer* m_pPollTimer = nullptr;
+    QString m_strFactoryPresetFolder;
+
+    // Operation data
+    QString m_strFirmwareFilePath;
+    int m_iPresetNumber = 0;
+    QString m_strPresetName;
+    int m_iPresetNumber2 = 0;
+    int* m_pPresetRecord = nullptr;
+    QList<int> m_listDestinations;
+    QStringList m_listPresetFiles;
+    QList<int> m_listSources;
+    QString m_strBackUpFilePath;
+    int m_iSetListNumber = 0;
+    QMap<int, int> m_mapSetListEdits;
+};
