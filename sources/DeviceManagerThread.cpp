@@ -22,8 +22,7 @@ DeviceManagerThread* DeviceManagerThread::instance(QObject* parent)
     return pInstance;
 }
 
-DeviceManagerThread::DeviceManagerThread(QObject* parent)
-    : QThread(parent)
+DeviceManagerThread::DeviceManagerThread(QObject* parent) : QThread(parent)
 {
     // The window's connections to our signals are queued; these argument types must be known by name.
     qRegisterMetaType<int*>("int*");
@@ -152,22 +151,22 @@ void DeviceManagerThread::customEvent(QEvent* event)
 
     using Operation = void (DeviceManagerThread::*)();
     static constexpr Operation kOperations[LastEvent - FirstEvent + 1] = {
-        &DeviceManagerThread::readFactoryPresets,   // 1001
+        &DeviceManagerThread::readFactoryPresets,    // 1001
         &DeviceManagerThread::refreshFactoryPresets, // 1002
-        &DeviceManagerThread::readUserPresets,      // 1003
-        &DeviceManagerThread::refreshUserPresets,   // 1004
-        &DeviceManagerThread::readSetLists,         // 1005
-        &DeviceManagerThread::writeSetList,         // 1006
-        &DeviceManagerThread::savePresetsToFiles,   // 1007
-        &DeviceManagerThread::loadPresetFile,       // 1008
-        &DeviceManagerThread::loadPresetFiles,      // 1009
-        &DeviceManagerThread::copyPreset,           // 1010
-        &DeviceManagerThread::copyPresets,          // 1011
-        &DeviceManagerThread::renamePreset,         // 1012
-        &DeviceManagerThread::backUp,               // 1013
-        &DeviceManagerThread::restore,              // 1014
-        &DeviceManagerThread::updateFactoryPresets, // 1015
-        &DeviceManagerThread::updateFirmwareImage,  // 1016
+        &DeviceManagerThread::readUserPresets,       // 1003
+        &DeviceManagerThread::refreshUserPresets,    // 1004
+        &DeviceManagerThread::readSetLists,          // 1005
+        &DeviceManagerThread::writeSetList,          // 1006
+        &DeviceManagerThread::savePresetsToFiles,    // 1007
+        &DeviceManagerThread::loadPresetFile,        // 1008
+        &DeviceManagerThread::loadPresetFiles,       // 1009
+        &DeviceManagerThread::copyPreset,            // 1010
+        &DeviceManagerThread::copyPresets,           // 1011
+        &DeviceManagerThread::renamePreset,          // 1012
+        &DeviceManagerThread::backUp,                // 1013
+        &DeviceManagerThread::restore,               // 1014
+        &DeviceManagerThread::updateFactoryPresets,  // 1015
+        &DeviceManagerThread::updateFirmwareImage,   // 1016
     };
     (this->*kOperations[iType - FirstEvent])();
 

@@ -77,9 +77,8 @@ public:
 
     // Handed to the link. Each forwards what it gets as a signal, then asks the running operation to stop
     // when the window is closing or the unit is gone.
-    static bool presetCallback(int storage, int presetBase, int presetOffset, int* presetData,
-                               int maxPresetNameLength, int maxPresetParamLength, int hardwareProductCode,
-                               int hardwarePatchVersion);
+    static bool presetCallback(int storage, int presetBase, int presetOffset, int* presetData, int maxPresetNameLength,
+                               int maxPresetParamLength, int hardwareProductCode, int hardwarePatchVersion);
     static bool nameCallback(int storage, int presetBase, int presetOffset, QString name, int maxPresetNameLength,
                              int maxPresetParamLength, int hardwareProductCode, int hardwarePatchVersion);
     static bool progressCallback(int total, int done);

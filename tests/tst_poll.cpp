@@ -51,18 +51,21 @@ public:
     explicit SignalLog(DeviceManagerThread* worker)
     {
         using D = DeviceManagerThread;
-        connect(worker, &D::deviceDetected, this, [this](int pid) { add(QString("deviceDetected(0x%1)").arg(pid, 0, 16)); });
+        connect(worker, &D::deviceDetected, this,
+                [this](int pid) { add(QString("deviceDetected(0x%1)").arg(pid, 0, 16)); });
         connect(worker, &D::multipleDeviceDetected, this, [this] { add("multipleDeviceDetected"); });
         connect(worker, &D::noDevice, this, [this] { add("noDevice"); });
         connect(worker, &D::deviceRemoved, this, [this] { add("deviceRemoved"); });
         connect(worker, &D::deviceBusy, this, [this] { add("deviceBusy"); });
         connect(worker, &D::deviceIdle, this, [this] { add("deviceIdle"); });
-        connect(worker, &D::operationFinished, this,
-                [this](int code, bool bClose) {
-                    add(QString("operationFinished(%1,%2)").arg(code).arg(bClose ? "true" : "false"));
-                });
+        connect(worker, &D::operationFinished, this, [this](int code, bool bClose) {
+            add(QString("operationFinished(%1,%2)").arg(code).arg(bClose ? "true" : "false"));
+        });
         connect(worker, &D::updateText, this, [this](const QString& text) { add("updateText(" + text + ")"); });
-        connect(worker, &D::setListData, this, [this](int, const int* data) { delete[] data; add("setListData"); });
+        connect(worker, &D::setListData, this, [this](int, const int* data) {
+            delete[] data;
+            add("setListData");
+        });
         connect(worker, &D::dataSent, this, [this](quint64, quint64) { add("dataSent"); });
     }
 
@@ -419,8 +422,7 @@ void TestPoll::callbacks()
              (QList<int>{2, 2, 0x21, 3}));
     delete[] record;
     QCOMPARE(names.count(), 1);
-    QCOMPARE(names.first(),
-             (QList<QVariant>{0, 1, 99, QStringLiteral("Warm Hall"), 16, 120, 0x42, 5}));
+    QCOMPARE(names.first(), (QList<QVariant>{0, 1, 99, QStringLiteral("Warm Hall"), 16, 120, 0x42, 5}));
     QCOMPARE(progress.count(), 1);
     QCOMPARE(progress.first().at(0).value<quint64>(), quint64(2147483647));
     QCOMPARE(progress.first().at(1).value<quint64>(), quint64(12345));
@@ -446,8 +448,10 @@ void TestPoll::eventFrame()
     QCoreApplication::postEvent(workers.device(), new QEvent(static_cast<QEvent::Type>(type)));
     QCoreApplication::postEvent(workers.device(), new QEvent(static_cast<QEvent::Type>(type)));
     QTRY_COMPARE_WITH_TIMEOUT(workers.log().count("deviceIdle"), 2, kTimeoutMs);
-    QCOMPARE(workers.log().withoutNoDevice(),
-             QStringList() << "deviceBusy" << "deviceIdle" << "deviceBusy" << "deviceIdle");
+    QCOMPARE(workers.log().withoutNoDevice(), QStringList() << "deviceBusy"
+                                                            << "deviceIdle"
+                                                            << "deviceBusy"
+                                                            << "deviceIdle");
 }
 
 // Once the window has set the abort flag, events still queued are dropped without a signal.
@@ -463,7 +467,8 @@ void TestPoll::abortDropsQueuedEvents()
     for (QEvent::Type type : {DeviceManagerThread::ReadFactoryPresetsEvent, DeviceManagerThread::UpdateFirmwareEvent,
                               static_cast<QEvent::Type>(1017)})
         QCoreApplication::postEvent(workers.device(), new QEvent(type));
-    QMetaObject::invokeMethod(workers.device(), [&reached] { reached.store(true); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        workers.device(), [&reached] { reached.store(true); }, Qt::QueuedConnection);
     QTRY_VERIFY_WITH_TIMEOUT(reached.load(), kTimeoutMs);
     QCoreApplication::sendPostedEvents(); // the worker's signals queued before the marker ran
     QCOMPARE(workers.log().all(), QStringList() << "deviceDetected(0xa21)");
@@ -480,8 +485,8 @@ void TestPoll::stopSequence()
 
     // The update worker runs its own event loop on its own thread.
     std::atomic<QThread*> ranOn{nullptr};
-    QMetaObject::invokeMethod(workers.update(), [&ranOn] { ranOn.store(QThread::currentThread()); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        workers.update(), [&ranOn] { ranOn.store(QThread::currentThread()); }, Qt::QueuedConnection);
     QTRY_VERIFY_WITH_TIMEOUT(ranOn.load() != nullptr, kTimeoutMs);
     QCOMPARE(ranOn.load(), static_cast<QThread*>(workers.update()));
 
