@@ -77,7 +77,8 @@ struct SpcCollectionFile
     int iSysParamsLen;
 };
 
-// Reader input and output. SpcReadPatch uses the first three fields only. The caller owns every buffer.
+// Reader input and output. SpcReadPatch uses the first three fields only. The caller owns every buffer; a null
+// preset buffer holds nothing, so any non-zero expected count with it is refused with SPC_ERR_SIZE_MISMATCH.
 struct SpcReadRequest
 {
     int iVersion;       // out: 1 once the version tag has been accepted
