@@ -1,0 +1,351 @@
+// Presets between files and the unit: preset files, backups, restores, the factory preset file, and what a
+// unit that goes away in the middle leaves behind.
+
+#include "LinkHarness.h"
+#include "SerialPatchCollection.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// Gives a unit content of its own: other records, set lists and system parameters than a fresh unit.
+void scramble(LinkHarness& h, const QString& name)
+{
+    h.bus.modifyUnit(name, [](VirtualUnit& u) {
+        for (int n = 1; n <= 100; ++n) {
+            QVector<int> r = u.record(n);
+            for (int i = 0; i < r.size(); ++i)
+                r[i] = i < 16 ? 'a' + (n + i) % 26 : (n * 31 + i * 7) % 2000 - 1000;
+            u.setRecord(n, r);
+        }
+        for (int j = 0; j < 5; ++j)
+            u.setSetList(j, QVector<int>(20, 90 - j));
+        u.setSysParams(QVector<int>(200, 4242));
+    });
+}
+
+int writePresetFile(const QString& path, const QVector<int>& record, int productCode = 0x21)
+{
+    const SpcPatchFile file = {productCode, 3, 16, int(record.size()) - 16, record.constData()};
+    return SpcWritePatch(path.toLocal8Bit().constData(), SPC_VERSION, file);
+}
+
+int writeCollection(const QString& path, const QVector<int>& presets, int count, int paramCount,
+                    const QByteArray& sysParams = QByteArray())
+{
+    const SpcCollectionFile c = {0x21, 3, 16, paramCount, count, presets.constData(), int(presets.size()),
+                                 nullptr, 0, sysParams.constData(), int(sysParams.size())};
+    return SpcWriteCollection(path.toLocal8Bit().constData(), SPC_VERSION, c);
+}
+
+QVector<int> bank(const VirtualUnit& u, int base)
+{
+    QVector<int> out;
+    for (int n = base; n < base + 100; ++n)
+        out += u.record(n);
+    return out;
+}
+
+enum class Op { Backup, Restore, Firmware };
+} // namespace
+
+class TestFileOps : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { resetCallbacks(); }
+    void loadPresetFiles_data();
+    void loadPresetFiles();
+    void backUpAndRestore();
+    void restoreWithoutSetLists();
+    void backUpOptions();
+    void factoryPresets();
+    void unitLost_data();
+    void unitLost();
+    void restoreKeepsWhatWasWritten();
+};
+
+void TestFileOps::loadPresetFiles_data()
+{
+    QTest::addColumn<QStringList>("files"); // "" a good preset file, else missing / foreign / two / garbage
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::addColumn<int>("mode"); // 0 LoadPreset (first pair), 1 LoadPresets, 2 bracketed LoadPresets
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QList<int>>("waits");
+    QTest::newRow("one, user 100") << QStringList{""} << QList<int>{100} << 0 << Success << QList<int>{3000};
+    QTest::newRow("one, factory 101") << QStringList{""} << QList<int>{101} << 0 << Success << QList<int>{3000};
+    QTest::newRow("one, missing") << QStringList{"missing"} << QList<int>{1} << 0 << FileNotFound << QList<int>();
+    QTest::newRow("one, other model") << QStringList{"foreign"} << QList<int>{1} << 0 << FileVersionMismatch
+                                      << QList<int>();
+    QTest::newRow("one, two patches") << QStringList{"two"} << QList<int>{1} << 0 << FileVersionMismatch
+                                      << QList<int>();
+    QTest::newRow("one, not a preset file") << QStringList{"garbage"} << QList<int>{1} << 0 << ReadFailed
+                                            << QList<int>();
+    QTest::newRow("three numbers, two files") << QStringList{"", ""} << QList<int>{4, 150, 6} << 1 << Success
+                                              << repeated(3000, 2);
+    QTest::newRow("bracketed") << QStringList{"", "", ""} << QList<int>{4, 5, 150} << 2 << Success
+                               << (QList<int>{100} + repeated(300, 3) + QList<int>{3000});
+    QTest::newRow("third of five missing") << QStringList{"", "", "missing", "", ""} << QList<int>{1, 2, 3, 4, 5}
+                                           << 1 << FileNotFound << QList<int>();
+    QTest::newRow("other model second") << QStringList{"", "foreign"} << QList<int>{1, 2} << 2
+                                        << FileVersionMismatch << QList<int>();
+    QTest::newRow("corrupt header") << QStringList{"", "garbage"} << QList<int>{1, 2} << 1 << FileCorrupted
+                                    << QList<int>();
+    QTest::newRow("empty list") << QStringList() << QList<int>() << 1 << Success << QList<int>();
+}
+
+void TestFileOps::loadPresetFiles()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QList<int>, numbers);
+    QFETCH(int, mode);
+    QFETCH(int, expected);
+    QFETCH(QList<int>, waits);
+    QTemporaryDir dir;
+    LinkHarness h;
+    QCOMPARE(h.open(), Success);
+    const VirtualUnit before = h.bus.unit(A);
+    QStringList paths;
+    for (int i = 0; i < files.size(); ++i) {
+        paths.append(dir.filePath(QStringLiteral("p%1.tarp").arg(i)));
+        if (files[i].isEmpty()) // saved from the unit: preset 120 + i
+            QCOMPARE(h.link.SavePresetFromHardware(120 + i, paths[i]), Success);
+        else if (files[i] == QLatin1String("foreign"))
+            QCOMPARE(writePresetFile(paths[i], before.record(1), 0x42), 0);
+        else if (files[i] == QLatin1String("two"))
+            QCOMPARE(writeCollection(paths[i], before.record(1) + before.record(2), 2, 120), 0);
+        else if (files[i] == QLatin1String("garbage"))
+            QVERIFY(writeFile(paths[i], QByteArray(300, 'z')));
+    }
+    if (!paths.isEmpty() && files[0].isEmpty())
+        QCOMPARE(QFileInfo(paths[0]).size(), 56 + (16 + 120) * 4);
+    h.bus.clearTraffic(A);
+    h.sleeps.clear();
+
+    const int result = mode == 0 ? h.link.LoadPreset(numbers[0], paths[0], &recordPreset)
+                                 : h.link.LoadPresets(numbers, paths, &recordPreset, mode == 2);
+    QCOMPARE(result, expected);
+    QCOMPARE(h.sleeps.waits(), waits);
+    if (expected != Success) { // every file is checked before the first write
+        QVERIFY(h.sent().isEmpty() && g_handed.isEmpty());
+        return;
+    }
+    const int pairs = std::min(files.size(), numbers.size());
+    QCOMPARE(g_handed.size(), pairs);
+    for (int i = 0; i < pairs; ++i) {
+        QCOMPARE(h.bus.unit(A).recordBytes(numbers[i]), before.recordBytes(120 + i));
+        const bool factory = numbers[i] > 100;
+        QCOMPARE((QList<int>{g_handed[i].storage, g_handed[i].base, g_handed[i].offset}),
+                 (QList<int>{factory, factory ? 101 : 1, numbers[i] - (factory ? 101 : 1)}));
+        QCOMPARE(g_handed[i].record, before.record(120 + i));
+    }
+    QCOMPARE(h.commands().contains(16) && h.commands().contains(17), mode == 2);
+}
+
+void TestFileOps::backUpAndRestore()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("unit.tarb");
+    LinkHarness h;
+    h.bus.plug(B);
+    scramble(h, B);
+    const QVector<int> bFactory = bank(h.bus.unit(B), 101);
+    QCOMPARE(h.open(), Success);
+    QCOMPARE(h.link.BackUpPresets(0, file, &recordProgress), Success);
+    QList<QPair<int, int>> progress;
+    for (int i = 1; i <= 100; ++i)
+        progress.append({106, i});
+    for (int j = 0; j < 5; ++j)
+        progress.append({106, 100 + j});
+    progress.append({106, 106});
+    QCOMPARE(g_progress, progress);
+    QCOMPARE(h.sleeps.waits(), repeated(100, 500) + repeated(300, 5) + repeated(300, 8));
+
+    resetCallbacks();
+    QCOMPARE(h.open(B), Success);
+    QCOMPARE(h.link.RestorePresets(file, &recordProgress, &recordPreset), Success);
+    const VirtualUnit a = h.bus.unit(A), b = h.bus.unit(B);
+    QCOMPARE(bank(b, 1), bank(a, 1));
+    QCOMPARE(bank(b, 101), bFactory);
+    for (int j = 0; j < 5; ++j)
+        QCOMPARE(b.setList(j), a.setList(j));
+    QCOMPARE(b.sysParams(), a.sysParams());
+    QCOMPARE(b.errors().checksum + b.errors().sequence + b.errors().rejected, 0);
+    // 100 before the bracket, 300 per preset, 3000 after it, 3000 per set list, 300 per parameter page.
+    QCOMPARE(h.sleeps.waits(),
+             QList<int>{100} + repeated(300, 100) + QList<int>{3000} + repeated(3000, 5) + repeated(300, 8));
+    QCOMPARE(g_progress.size(), 105);
+    QCOMPARE(g_progress.last(), qMakePair(106, 105));
+    QVERIFY(g_handed.isEmpty()); // the window reads the unit again instead
+}
+
+void TestFileOps::restoreWithoutSetLists()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("old.tarb");
+    LinkHarness h;
+    QByteArray text;
+    QVector<int> values;
+    for (int i = 0; i < 200; ++i) {
+        values.append(i * 3);
+        text += QByteArray::number(i * 3) + '\n';
+    }
+    const QVector<int> presets = bank(h.bus.unit(A), 1);
+    QCOMPARE(writeCollection(file, presets, 100, 120, text), 0);
+    h.bus.plug(B);
+    scramble(h, B);
+    const VirtualUnit before = h.bus.unit(B);
+    QCOMPARE(h.open(B), Success);
+    QCOMPARE(h.link.RestorePresets(file, nullptr, nullptr), Success);
+    const VirtualUnit b = h.bus.unit(B);
+    QCOMPARE(bank(b, 1), presets);
+    QCOMPARE(b.setList(3), before.setList(3));
+    QCOMPARE(b.sysParams(), values);
+    QVERIFY(!h.commands(B).contains(13));
+}
+
+void TestFileOps::backUpOptions()
+{
+    QTemporaryDir dir;
+    LinkHarness h;
+    QCOMPARE(h.open(), Success);
+    QCOMPARE(h.link.BackUpPresets(2, dir.filePath("x.tarb"), nullptr), BadStorage);
+    QVERIFY(h.sent().isEmpty());
+    g_stopAfter = 100; // the first set list
+    QCOMPARE(h.link.BackUpPresets(0, dir.filePath("stopped.tarb"), &recordProgress), Stopped);
+    QVERIFY(!QFile::exists(dir.filePath("stopped.tarb")));
+    QCOMPARE(g_progress.last(), qMakePair(106, 100));
+    // A unit without system parameters still gives a backup, without the parameter block.
+    h.bus.setFault(A, FaultKind::NoSysParams);
+    const QString file = dir.filePath("nosys.tarb");
+    QCOMPARE(h.link.BackUpPresets(0, file, nullptr), Success);
+    int setListWord = 0, sysLength = -1;
+    SpcHeader header = {};
+    header.pSetListWord = &setListWord;
+    header.pSysParamsLen = &sysLength;
+    QCOMPARE(SpcReadHeader(file.toLocal8Bit().constData(), header), 0);
+    QCOMPARE(QList<int>({sysLength, setListWord}), QList<int>({0, 100}));
+    // A backup of the other model, or none at all, is refused before anything is sent.
+    h.bus.plug(B, UnitModel::Cadenzo);
+    QCOMPARE(h.open(B), Success);
+    QCOMPARE(h.link.RestorePresets(file, nullptr, nullptr), FileVersionMismatch);
+    QCOMPARE(h.link.RestorePresets(dir.filePath("none.tarb"), nullptr, nullptr), FileNotFound);
+    QVERIFY(h.sent(B).isEmpty());
+}
+
+void TestFileOps::factoryPresets()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("FactoryPresets.dat");
+    LinkHarness h;
+    h.bus.plug(B);
+    h.bus.modifyUnit(B, [](VirtualUnit& u) { u.setRecord(101, u.record(1)); u.setRecord(200, u.record(2)); });
+    QCOMPARE(h.open(), Success);
+    QCOMPARE(h.link.BackUpPresets(1, file, nullptr), Success);
+    QCOMPARE(QFileInfo(file).size(), 56 + 100 * 136 * 4); // no set lists, no parameters
+
+    h.link.setFactoryPresetFolder(dir.path());
+    QVector<int> record(136, -5);
+    QCOMPARE(h.link.GetPresetDataFromFileSystem(record.data(), 105, 16, 120), Success);
+    QCOMPARE(record, h.bus.record(A, 105));
+    record.fill(-5);
+    QCOMPARE(h.link.GetPresetDataFromFileSystem(record.data(), 100, 16, 120), BadStorage);
+    QCOMPARE(h.link.GetPresetDataFromFileSystem(record.data(), 201, 16, 120), BadStorage);
+    QCOMPARE(record, QVector<int>(136, -5));
+
+    QCOMPARE(h.open(B), Success);
+    QCOMPARE(h.link.RestoreFactoryPresets(file, &recordProgress), Success);
+    QCOMPARE(bank(h.bus.unit(B), 101), bank(h.bus.unit(A), 101));
+    QCOMPARE(h.sleeps.waits(), QList<int>{100} + repeated(300, 100) + QList<int>{3000});
+    QCOMPARE(g_progress.first(), qMakePair(100, 1));
+    QCOMPARE(g_progress.last(), qMakePair(100, 100));
+
+    // Names come from the file alone, whatever unit made it.
+    QVector<int> records(3 * 20, 32);
+    const int odd[] = {0, 65, 47, 66, 200};
+    std::copy(odd, odd + 5, records.begin());
+    const QByteArray second("  Lead / Dry");
+    std::copy(second.begin(), second.end(), records.begin() + 20);
+    QCOMPARE(writeCollection(file, records, 3, 4), 0);
+    static QStringList s_names;
+    const auto collect = [](int storage, int base, int offset, QString name, int n, int p, int, int) {
+        if (storage == 1 && base == 101 && n == 16 && p == 4 && offset == s_names.size())
+            s_names.append(name);
+        return true; // its answer is not used
+    };
+    h.bus.unplug(B);
+    QCOMPARE(h.link.GetAllFactoryPresetNames(file, nullptr, collect), Success);
+    QCOMPARE(s_names, (QStringList{"A_B~", "Lead _ Dry", ""}));
+    QCOMPARE(h.link.GetAllFactoryPresetNames(dir.filePath("none.dat"), nullptr, collect), FileNotFound);
+}
+
+void TestFileOps::unitLost_data()
+{
+    QTest::addColumn<int>("op");
+    QTest::addColumn<int>("after"); // reports the unit still takes
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("waited"); // the settle times up to the fault, and not one more
+    QTest::newRow("backup, preset 21") << int(Op::Backup) << 41 << ReadFailed << 20 * 500;
+    QTest::newRow("backup, set list 1") << int(Op::Backup) << 203 << ReadFailed << 100 * 500 + 300;
+    QTest::newRow("restore, first record") << int(Op::Restore) << 3 << WriteFailed << 100;
+    QTest::newRow("restore, record 30") << int(Op::Restore) << 1 + 29 * 7 + 4 << WriteFailed << 100 + 29 * 300;
+    QTest::newRow("firmware, chunk 10") << int(Op::Firmware) << 10 << WriteFailed << 0;
+}
+
+void TestFileOps::unitLost()
+{
+    QFETCH(int, op);
+    QFETCH(int, after);
+    QFETCH(int, expected);
+    QFETCH(int, waited);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(op == int(Op::Firmware) ? "dsp.ldr" : "unit.tarb");
+    LinkHarness h;
+    QCOMPARE(h.open(), Success);
+    if (op == int(Op::Restore))
+        QCOMPARE(h.link.BackUpPresets(0, file, nullptr), Success);
+    if (op == int(Op::Firmware))
+        QVERIFY(writeFile(file, QByteArray("0x5A\n").repeated(2000)));
+    h.bus.clearTraffic(A);
+    h.sleeps.clear();
+    h.bus.setFault(A, FaultKind::Vanish, after);
+    QElapsedTimer clock;
+    clock.start();
+    const int result = op == int(Op::Backup)    ? h.link.BackUpPresets(0, file, &recordProgress)
+                       : op == int(Op::Restore) ? h.link.RestorePresets(file, &recordProgress, nullptr)
+                                                : h.link.UpdateDSPFW(file, &recordProgress);
+    QCOMPARE(result, expected);
+    QVERIFY(clock.elapsed() < 5000);
+    QCOMPARE(h.sleeps.total(), waited);
+    QVERIFY(!h.bus.isPlugged(A));
+    // The unit got exactly the reports before the fault, and nothing closed a transfer.
+    QCOMPARE(h.commands().size(), after);
+    QVERIFY(!h.commands().contains(17) && !h.commands().contains(3));
+    QCOMPARE(QFile::exists(file), op != int(Op::Backup));
+}
+
+void TestFileOps::restoreKeepsWhatWasWritten()
+{
+    // Records written before a write failure stay; the one broken off and those after it keep their content.
+    QTemporaryDir dir;
+    const QString file = dir.filePath("unit.tarb");
+    LinkHarness h;
+    h.bus.plug(B);
+    scramble(h, B);
+    QCOMPARE(h.open(), Success);
+    QCOMPARE(h.link.BackUpPresets(0, file, nullptr), Success);
+    const VirtualUnit before = h.bus.unit(B);
+    QCOMPARE(h.open(B), Success);
+    h.bus.setFault(B, FaultKind::WriteFailure, 1 + 10 * 7 + 3); // bulk begin, ten records, three reports of one
+    QCOMPARE(h.link.RestorePresets(file, nullptr, nullptr), WriteFailed);
+    h.bus.setFault(B, FaultKind::None);
+    const VirtualUnit b = h.bus.unit(B);
+    for (int n = 1; n <= 100; ++n)
+        QCOMPARE(b.record(n), n <= 10 ? h.bus.record(A, n) : before.record(n));
+    QCOMPARE(b.setList(0), before.setList(0));
+}
+
+QTEST_GUILESS_MAIN(TestFileOps)
+#include "tst_fileops.moc"
