@@ -1,0 +1,172 @@
+#include "progessdialog.h"
+
+#include "DeviceManagerThread.h"
+#include "firmwareupdate.h"
+#include "log.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMovie>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ProgressDialog::ProgressDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
+{
+    setFixedSize(400, 150);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+
+    m_pLayout = new QVBoxLayout(this);
+    m_pLabel = new QLabel(this);
+    m_pLabel->setObjectName("TessitraLabel");
+    m_pMovieLabel = new QLabel(this);
+    m_pMovieLabel->setObjectName("TessitraLabel");
+    m_pMovie = new QMovie(":/images/progress.gif", QByteArray());
+    m_pProgressBar = new QProgressBar(this);
+    m_pProgressBar->setMaximum(100);
+    // The button has no parent until exec() puts it into the layout.
+    m_pButton = new QPushButton("OK");
+    m_pButton->setObjectName("CancelProgress");
+
+    m_pMovie->setCacheMode(QMovie::CacheAll);
+    m_pMovieLabel->setFixedSize(32, 32);
+    m_pMovie->setScaledSize(m_pMovieLabel->size());
+    m_pMovieLabel->setAlignment(Qt::AlignCenter);
+
+    setObjectName("ProgressDialog");
+    installEventFilter(this);
+}
+
+ProgressDialog::~ProgressDialog()
+{
+    // A worker that is still running must not reach a dialog that is gone.
+    disconnectWorkers();
+    delete m_pMovie;
+    if (!m_pButton->parent())
+        delete m_pButton;
+}
+
+int ProgressDialog::exec(const QString& text, QWidget* pWidgetToClose)
+{
+    m_pLayout->setContentsMargins(5, 5, 5, 5);
+    m_pLayout->setSpacing(10);
+
+    m_pLabel->setMinimumWidth(static_cast<int>(width() * 0.7));
+    m_pLabel->setAlignment(Qt::AlignHCenter);
+    QFont font = m_pLabel->font();
+    font.setWeight(75);
+    font.setPixelSize(14);
+    m_pLabel->setFont(font);
+    m_pLabel->setWordWrap(true);
+    m_pLabel->setText(text);
+    m_pLayout->addWidget(m_pLabel, 0, Qt::AlignCenter);
+
+    m_pMovieLabel->show();
+    m_pLayout->addWidget(m_pMovieLabel, 0, Qt::AlignCenter);
+    if (m_pMovie->isValid()) {
+        m_pMovieLabel->setMovie(m_pMovie);
+        m_pMovie->start();
+    } else {
+        m_pMovieLabel->hide();
+    }
+
+    m_pLayout->addWidget(m_pProgressBar, 0, Qt::AlignCenter);
+    m_pProgressBar->hide();
+
+    m_pLayout->addWidget(m_pButton, 0, Qt::AlignCenter);
+    connect(m_pButton, &QPushButton::clicked, this, &ProgressDialog::onCancelClicked, Qt::UniqueConnection);
+    m_pButton->setEnabled(true);
+    m_pButton->hide();
+
+    if (pWidgetToClose) {
+        pWidgetToClose->close();
+        setAttribute(Qt::WA_DeleteOnClose);
+    }
+    QDialog::exec();
+    return 0;
+}
+
+void ProgressDialog::stopAnimation()
+{
+    m_pMovie->stop();
+    m_pMovieLabel->hide();
+}
+
+void ProgressDialog::onOperationFinished(int i, bool bClose)
+{
+    // Signals that arrive after the dialog closed, or that belong to another dialog's operation, change nothing.
+    if (!isVisible())
+        return;
+    m_iResult = i;
+    if (!m_pMovieLabel->isHidden())
+        stopAnimation();
+    if (!m_pProgressBar->isHidden())
+        m_pProgressBar->hide();
+    if (bClose) {
+        disconnectWorkers();
+        done(0);
+        return;
+    }
+    // The worker's result text arrived through updateText before this; it stays for the user to read.
+    m_pButton->show();
+}
+
+void ProgressDialog::onOperationFinished(QString message)
+{
+    if (!isVisible())
+        return;
+    TS_DEBUG("Entering");
+    m_iResult = 0;
+    if (m_pMovieLabel->isVisible())
+        stopAnimation();
+    if (m_pProgressBar->isVisible())
+        m_pProgressBar->hide();
+    m_pLabel->setText(message);
+    m_pButton->show();
+    TS_DEBUG("Exiting");
+}
+
+void ProgressDialog::onUpdateText(QString text)
+{
+    m_pLabel->setText(text);
+}
+
+void ProgressDialog::onProgress(qulonglong totalBytes, qulonglong sentBytes)
+{
+    if (!isVisible())
+        return;
+    if (totalBytes == 0 || sentBytes == 0) {
+        // Nothing measurable yet: busy animation instead of a bar.
+        m_pProgressBar->hide();
+        m_pMovie->start();
+        m_pMovieLabel->show();
+        return;
+    }
+    if (m_pMovieLabel->isVisible())
+        stopAnimation();
+    // 64-bit unsigned arithmetic: large byte counts are multiplied before the division.
+    const qulonglong percent = sentBytes * 100ULL / totalBytes;
+    m_pProgressBar->setValue(static_cast<int>(percent));
+    if (m_pProgressBar->isHidden())
+        m_pProgressBar->show();
+}
+
+void ProgressDialog::onCancelClicked()
+{
+    disconnectWorkers();
+    done(0);
+}
+
+bool ProgressDialog::eventFilter(QObject* obj, QEvent* e)
+{
+    // Escape would close the dialog while the worker still runs: swallow it.
+    if (obj == this && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
+        return true;
+    return QDialog::eventFilter(obj, e);
+}
+
+void ProgressDialog::disconnectWorkers()
+{
+    QObject::disconnect(CFirmwareUpdate::instance(), nullptr, this, nullptr);
+    QObject::disconnect(DeviceManagerThread::instance(), nullptr, this, nullptr);
+}
