@@ -1,13 +1,27 @@
 #pragma once
 
+#include "downloadmanager.h"
+
 #include <QEvent>
+#include <QMutex>
 #include <QString>
 #include <QThread>
+#include <QUrl>
 #include <atomic>
 
 // The update service: a thread object with its own event loop. The window and the settings dialog post it
 // plain QEvents whose type number names the request; results go back through the signals below, queued to
 // the GUI thread. One process-wide instance, reached through instance().
+//
+// It fetches UpdateTargets.xml from the update server, decides what is newer than the unit's DSP and firmware
+// or the application itself, downloads the image or installer chosen by the user and hands it on: a firmware
+// image to the device worker (its firmware update event), an installer to the window.
+//
+// Update server address: the key "server" of the [update] group of info.ini beside the executable, unless the
+// environment variable TESSITRA_UPDATE_SERVER is set, which wins (tests and demonstrations point the program at
+// a local server that way without touching the installed file). A missing scheme is completed ("host:port"
+// means http). The "url" key of the same group is the web page shown to the user, not the server. Without any
+// address every request ends in "Connection to update server cannot be made.".
 class CFirmwareUpdate : public QThread
 {
     Q_OBJECT
@@ -38,6 +52,41 @@ public:
     void setProductId(int iProductId);
     int productId() const;
 
+    // Image and installer chosen by the user, set by the window just before it asks for the download.
+    void setFirmwareImageUrl(const QString& url);
+    QUrl firmwareImageUrl() const;
+    void setAppImageUrl(const QString& url);
+    QUrl appImageUrl() const;
+
+    // Where UpdateTargets.xml is fetched from: the server address followed by UpdateTargetsPath.
+    QUrl updateTargetsUrl() const;
+    // The configured server address (see above); empty when none is configured.
+    static QString updateServerAddress();
+
+    // The queue every download of the service goes through. It lives on the thread that created the service.
+    DownloadManager* downloadManager();
+
+    // > 0 when newVersion is newer than currentVersion, 0 when equal, < 0 when older. Everything up to the
+    // last "v" or "V" is ignored, parts are compared as numbers (a part that is not a number counts as 0) and,
+    // all compared parts being equal, the text with more parts is the newer.
+    static int compareVersions(QString newVersion, QString currentVersion);
+
+    // Reads the downloaded update-targets file for one product and emits the outcome: newVersions with what
+    // is worth offering, or the reason nothing is offered. bAppUpdate says the check is about the application
+    // and is handed on as the last argument of newVersions. Returns true when something was offered.
+    bool checkUpdate(const QString& filePath, const QString& productName, const QString& productId, bool bAppUpdate);
+
+    // Handed to the download manager for image and installer downloads: reports progress through dataSent
+    // and answers whether the service is shutting down.
+    static bool progressCallback(qint64 totalBytes, qint64 receivedBytes);
+
+    // After a firmware image has arrived, "Download finished." stays in view this long before the flashing
+    // takes over the progress dialog.
+    static constexpr int DownloadFinishedPauseMs = 2000;
+
+    static constexpr const char* UpdateTargetsPath = "/updater/common/config/UpdateTargets.xml";
+    static constexpr const char* ServerEnvironmentVariable = "TESSITRA_UPDATE_SERVER";
+
 signals:
     void dataSent(quint64 totalBytes, quint64 receivedBytes);
     void newVersions(QString dspVersion, QString dspUrl, QString fwVersion, QString fwUrl, QString appVersion,
@@ -47,6 +96,9 @@ signals:
     void updateText(QString);
     void appDownLoadFinished(QString installerPath);
 
+public slots:
+    void onDownloadFinished(QString filePath, bool success, QString errorString);
+
 protected:
     void customEvent(QEvent* event) override;
     void run() override;
@@ -54,8 +106,23 @@ protected:
 private:
     explicit CFirmwareUpdate(QObject* parent);
 
+    // Ends a check that found nothing usable: the empty offer for a device check, then the reason unless
+    // the request was silent.
+    void failCheck(const QString& errorString, bool bAppUpdate);
+    void offer(const QString& dspVersion, const QString& dspUrl, const QString& fwVersion, const QString& fwUrl,
+               const QString& appVersion, const QString& appUrl, bool bAppUpdate);
+    void emitNoVersions(bool bAppUpdate);
+
     static std::atomic<CFirmwareUpdate*> s_pInstance;
 
+    DownloadManager m_downloadManager;
+    QUrl m_updateTargetsUrl;
     std::atomic<int> m_iProductId{-1};
+    mutable QMutex m_urlMutex; // the two URLs below are written on the GUI thread, read on the update thread
+    QUrl m_firmwareImageUrl;
+    QUrl m_appImageUrl;
     std::atomic<bool> m_bStopping{false};
+    std::atomic<bool> m_bSilent{false};
+    std::atomic<bool> m_bAppCheck{false};
+    std::atomic<bool> m_bAppDownload{false};
 };

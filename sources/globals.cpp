@@ -30,6 +30,8 @@ QString g_wrongFw;
 
 std::atomic<bool> g_bDeviceConnected{false};
 
+QObject* g_authenticationHandler = nullptr;
+
 void buildDataFolders(const QString& home)
 {
     g_productFolder = home + "/Aurivell" + "/Tessitra";

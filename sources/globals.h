@@ -3,6 +3,8 @@
 #include <QString>
 #include <atomic>
 
+class QObject;
+
 // Process-wide data folders, built from the home folder by plain concatenation, no trailing separator.
 extern QString g_productFolder;
 extern QString g_legacyArietteFolder;
@@ -37,3 +39,9 @@ extern QString g_wrongFw;
 
 // True while a unit is open and answering. Written only by the device poll, read from every thread.
 extern std::atomic<bool> g_bDeviceConnected;
+
+// Receiver of the network layer's server and proxy authentication requests: an object with the slots
+// onProxyAuthenticationRequired(QNetworkProxy,QAuthenticator*) and onAuthenticationRequired(QNetworkReply*,
+// QAuthenticator*) that asks the user. The main window sets it to itself; nullptr means nobody answers and a
+// server asking for credentials fails the download. Written on the GUI thread.
+extern QObject* g_authenticationHandler;

@@ -1,0 +1,550 @@
+// Downloads against the stand-in update server: the download manager's batches (file names, folder cleaning,
+// errors, authentication, a server that never answers), then the update service run the way the window runs
+// it (moved into its own thread) from request event to the signals, files and device-worker hand-off.
+
+#include "DeviceManagerThread.h"
+#include "deviceinfo.h"
+#include "downloadmanager.h"
+#include "firmwareupdate.h"
+#include "globals.h"
+#include "usbids.h"
+
+#include "support/SleepRecorder.h"
+#include "support/UpdateServer.h"
+#include "support/UpdateSignalLog.h"
+
+#include <QAuthenticator>
+#include <QElapsedTimer>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+
+namespace {
+
+constexpr int kTimeoutMs = 15000;
+
+// Progress as the download manager reports it, recorded from its thread.
+std::atomic<qint64> g_progressTotal{0};
+std::atomic<qint64> g_progressReceived{0};
+bool recordProgress(qint64 total, qint64 received)
+{
+    g_progressTotal.store(total);
+    g_progressReceived.store(received);
+    return false;
+}
+
+QStringList g_messages;
+void captureMessage(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    g_messages.append(message);
+}
+
+QStringList folderEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+const QByteArray kImage("\x00\x01image bytes\xff", 14);
+
+QByteArray imageBytes(const QString& name)
+{
+    return QByteArray(3000, 'x') + name.toUtf8();
+}
+
+QByteArray targetsXml(const QString& imageBase)
+{
+    return QString(R"(<?xml version="1.0"?>
+<UpdateTargets>
+  <Family Name="Tessitra" FamilyID="0x60">
+    <Product Name="Stage Ariette" ProductID="0x2"><Revisions>
+      <Revision Version="DSP v1.5" ImageUrl="%1/images/ariette.ldr"/>
+    </Revisions></Product>
+    <Product Name="Stage Cadenzo" ProductID="0x4"><Revisions>
+      <Revision Version="Firmware v3.0" ImageUrl="%1/images/cadenzo.bin"/>
+    </Revisions></Product>
+    <Product Name="Stage Librarian" ProductID="0x3"><Revisions>
+      <Revision Version="1.1.0" ImageUrl="%1/images/setup-1.1.0.exe"/>
+    </Revisions></Product>
+  </Family>
+</UpdateTargets>
+)")
+        .arg(imageBase)
+        .toUtf8();
+}
+
+} // namespace
+
+// Stands in for the main window's credential dialog.
+class AuthenticationAnswer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit AuthenticationAnswer(bool bAnswer) : m_bAnswer(bAnswer) {}
+    std::atomic<int> calls{0};
+    std::atomic<QThread*> ranOn{nullptr};
+
+public slots:
+    void onAuthenticationRequired(QNetworkReply*, QAuthenticator* authenticator) { answer(authenticator); }
+    void onProxyAuthenticationRequired(QNetworkProxy, QAuthenticator* authenticator) { answer(authenticator); }
+
+private:
+    void answer(QAuthenticator* authenticator)
+    {
+        ++calls;
+        ranOn.store(QThread::currentThread());
+        if (m_bAnswer) {
+            authenticator->setUser("singer");
+            authenticator->setPassword("s3cret");
+        }
+    }
+    bool m_bAnswer;
+};
+
+// Catches the firmware hand-off to the device worker (which is never started here) and keeps it from running.
+class FirmwareEventCatcher : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != DeviceManagerThread::UpdateFirmwareEvent)
+            return false;
+        ++count;
+        return true;
+    }
+};
+
+// The update service as the window runs it: in its own thread, pointed at the given server.
+class RunningService
+{
+public:
+    explicit RunningService(const QString& serverAddress)
+    {
+        qputenv(CFirmwareUpdate::ServerEnvironmentVariable, serverAddress.toUtf8());
+        m_pService = CFirmwareUpdate::instance();
+        m_pService->moveToThread(m_pService);
+        m_pService->start();
+    }
+    ~RunningService()
+    {
+        m_pService->setStopping(true);
+        m_pService->quit();
+        m_pService->wait();
+        delete m_pService;
+    }
+    RunningService(const RunningService&) = delete;
+    RunningService& operator=(const RunningService&) = delete;
+
+    CFirmwareUpdate* operator->() const { return m_pService; }
+    CFirmwareUpdate* get() const { return m_pService; }
+
+    void post(int type) { QCoreApplication::postEvent(m_pService, new QEvent(static_cast<QEvent::Type>(type))); }
+    // Returns once the service's thread has handled everything queued to it so far.
+    void barrier() const
+    {
+        QMetaObject::invokeMethod(
+            m_pService, [] {}, Qt::BlockingQueuedConnection);
+        QCoreApplication::processEvents();
+    }
+
+private:
+    CFirmwareUpdate* m_pService = nullptr;
+};
+
+class TestDownloads : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void batch_data();
+    void batch();
+    void authentication_data();
+    void authentication();
+    void stalledServer();
+
+    void checkRequests_data();
+    void checkRequests();
+    void imageDownloads_data();
+    void imageDownloads();
+    void stopWhileWaiting();
+
+private:
+    QTemporaryDir m_home;
+    DeviceManagerThread* m_pDevice = nullptr;
+    FirmwareEventCatcher m_catcher;
+    // One server for every case (a mode in the URL makes it misbehave), one that asks for credentials.
+    UpdateServer m_server;
+    UpdateServer m_authServer{{"--auth", "singer:s3cret"}};
+};
+
+void TestDownloads::initTestCase()
+{
+    QVERIFY(m_server.start());
+    QVERIFY(m_authServer.start());
+    QVERIFY(m_server.addFile("images/a.bin", kImage));
+    QVERIFY(m_server.addFile("images/index.html", "<html>index</html>"));
+    for (const char* image : {"ariette.ldr", "setup-1.1.0.exe"})
+        QVERIFY(m_server.addFile(QString("images/") + image, imageBytes(image)));
+    QVERIFY(m_server.setUpdateTargets(targetsXml(m_server.address())));
+    QVERIFY(m_authServer.addFile("images/a.bin", "protected"));
+
+    QVERIFY(m_home.isValid());
+    buildDataFolders(m_home.path());
+    m_pDevice = DeviceManagerThread::instance();
+    m_pDevice->installEventFilter(&m_catcher);
+}
+
+void TestDownloads::cleanupTestCase()
+{
+    delete m_pDevice;
+    g_authenticationHandler = nullptr;
+}
+
+void TestDownloads::init()
+{
+    g_authenticationHandler = nullptr;
+    g_bDeviceConnected.store(false);
+    g_deviceInfo.setVersionTexts("DSP v1.4", "Firmware v2.0");
+    g_appSwVersion = QStringLiteral("1.0.0");
+    g_wrongDsp.clear();
+    g_wrongFw.clear();
+    m_catcher.count = 0;
+    QDir(g_downloadsFolder).removeRecursively();
+    m_server.clearRequests();
+    m_authServer.clearRequests();
+    g_progressTotal.store(0);
+    g_progressReceived.store(0);
+}
+
+void TestDownloads::batch_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("savedAs");
+    QTest::addColumn<bool>("bSuccess");
+    QTest::addColumn<QString>("errorEnd"); // the error text ends with this ("!" alone for a clean batch)
+    QTest::addColumn<QByteArray>("bytes"); // what the saved file holds afterwards
+
+    QTest::newRow("file") << ""
+                          << "images/a.bin"
+                          << "a.bin" << true << "!" << kImage;
+    QTest::newRow("folder URL saved as index.html") << ""
+                                                    << "images/"
+                                                    << "index.html" << true << "!" << QByteArray("<html>index</html>");
+    QTest::newRow("empty file") << "empty"
+                                << "images/a.bin"
+                                << "a.bin" << true << "!" << QByteArray();
+    QTest::newRow("server error") << "fail"
+                                  << "images/a.bin"
+                                  << "a.bin" << false << "server replied: Internal Server Error!"
+                                  << QByteArray("internal error");
+    QTest::newRow("not found") << ""
+                               << "images/none.bin"
+                               << "none.bin" << false << "server replied: Not Found!" << QByteArray("not found");
+}
+
+void TestDownloads::batch()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, path);
+    QFETCH(QString, savedAs);
+    QFETCH(bool, bSuccess);
+    QFETCH(QString, errorEnd);
+    QFETCH(QByteArray, bytes);
+    const QUrl url = m_server.url(path, mode);
+
+    // Leftovers of an earlier run, including one of the same name, must be gone before the new file lands.
+    const QString folder = g_downloadsFolder + "/Batch";
+    QVERIFY(QDir().mkpath(folder + "/old/deeper"));
+    QVERIFY(QFile(folder + "/old/deeper/stale.ldr").open(QIODevice::WriteOnly));
+    QFile same(folder + "/" + savedAs);
+    QVERIFY(same.open(QIODevice::WriteOnly));
+    same.write("previous run, longer than the new file");
+    same.close();
+
+    DownloadManager manager;
+    QSignalSpy finished(&manager, &DownloadManager::finished);
+    g_messages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(captureMessage);
+    manager.download(url, folder, &recordProgress);
+    const bool bFinished = finished.wait(kTimeoutMs);
+    qInstallMessageHandler(previous);
+    QVERIFY(bFinished);
+
+    QCOMPARE(finished.count(), 1);
+    const QList<QVariant> arguments = finished.takeFirst();
+    QCOMPARE(arguments.at(0).toString(), QFileInfo(folder + "/" + savedAs).absoluteFilePath());
+    QCOMPARE(arguments.at(1).toBool(), bSuccess);
+    const QString errorText = arguments.at(2).toString();
+    if (bSuccess)
+        QCOMPARE(errorText, QString("!"));
+    else
+        QVERIFY2(errorText.endsWith(errorEnd) && errorText.size() > errorEnd.size(), qPrintable(errorText));
+    QCOMPARE(folderEntries(folder), QStringList{savedAs});
+    QCOMPARE(fileBytes(folder + "/" + savedAs), bytes);
+    QVERIFY(g_messages.contains(bSuccess ? "1/1 files downloaded successfully" : "0/1 files downloaded successfully"));
+    QVERIFY(g_messages.contains(QString("Downloading %1.").arg(QString::fromLatin1(url.toEncoded()))));
+    if (bSuccess && !bytes.isEmpty()) {
+        QCOMPARE(g_progressTotal.load(), qint64(bytes.size()));
+        QCOMPARE(g_progressReceived.load(), qint64(bytes.size()));
+    }
+    QCOMPARE(m_server.requests(), QStringList{"GET " + url.path()});
+}
+
+void TestDownloads::authentication_data()
+{
+    QTest::addColumn<bool>("bHandler");
+    QTest::addColumn<bool>("bAnswer");
+    QTest::addColumn<bool>("bOwnThread"); // the handler lives in another thread than the manager
+    QTest::addColumn<bool>("bSuccess");
+
+    QTest::newRow("answered") << true << true << false << true;
+    QTest::newRow("answered from another thread") << true << true << true << true;
+    QTest::newRow("cancelled") << true << false << false << false;
+    QTest::newRow("nobody to ask") << false << false << false << false;
+}
+
+void TestDownloads::authentication()
+{
+    QFETCH(bool, bHandler);
+    QFETCH(bool, bAnswer);
+    QFETCH(bool, bOwnThread);
+    QFETCH(bool, bSuccess);
+
+    AuthenticationAnswer answer(bAnswer);
+    QThread handlerThread;
+    if (bOwnThread) {
+        answer.moveToThread(&handlerThread);
+        handlerThread.start();
+    }
+    if (bHandler)
+        g_authenticationHandler = &answer;
+
+    const QString folder = g_downloadsFolder + "/Auth";
+    DownloadManager manager;
+    QSignalSpy finished(&manager, &DownloadManager::finished);
+    manager.download(m_authServer.url("images/a.bin"), folder, nullptr);
+    const bool bFinished = finished.wait(kTimeoutMs);
+    handlerThread.quit();
+    handlerThread.wait();
+    QVERIFY(bFinished);
+
+    const QList<QVariant> arguments = finished.takeFirst();
+    QCOMPARE(arguments.at(1).toBool(), bSuccess);
+    QCOMPARE(answer.calls.load(), bHandler ? 1 : 0);
+    if (bHandler)
+        QCOMPARE(answer.ranOn.load(), bOwnThread ? &handlerThread : QThread::currentThread());
+    if (bSuccess) {
+        QCOMPARE(arguments.at(2).toString(), QString("!"));
+        QCOMPARE(fileBytes(folder + "/a.bin"), QByteArray("protected"));
+    } else {
+        QVERIFY2(arguments.at(2).toString().size() > 1, qPrintable(arguments.at(2).toString()));
+        QVERIFY(fileBytes(folder + "/a.bin") != QByteArray("protected"));
+    }
+}
+
+// A server that accepts the request and never answers fails the batch after the transfer timeout.
+void TestDownloads::stalledServer()
+{
+    DownloadManager manager;
+    QCOMPARE(manager.transferTimeout(), DownloadManager::DefaultTransferTimeoutMs);
+    manager.setTransferTimeout(300);
+    QSignalSpy finished(&manager, &DownloadManager::finished);
+    QElapsedTimer clock;
+    clock.start();
+    manager.download(m_server.url("images/a.bin", "stall"), g_downloadsFolder + "/Stall", nullptr);
+    QVERIFY(finished.wait(kTimeoutMs));
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(finished.first().at(1).toBool(), false);
+    QCOMPARE(finished.first().at(2).toString(), QString("Operation canceled!"));
+}
+
+namespace {
+const QString kDisconnected = "updateText(Device disconnected!)";
+const QString kNoUnit = "operationFinished(-1,false)";
+const QString kNoConnection = "updateCheckFailed(Connection to update server cannot be made.)";
+const QString kFetchFailed = "updateCheckFailed(Failed to fetch info from update server!)";
+const QString kOffered = "operationFinished(0,true)";
+const QString kNoOffer = UpdateSignalLog::noVersions(false);
+} // namespace
+
+// Update checks from the request event to the signals; %1 in an expected entry is the server's address.
+void TestDownloads::checkRequests_data()
+{
+    QTest::addColumn<QString>("mode"); // how the server treats the update-targets request
+    QTest::addColumn<int>("event");
+    QTest::addColumn<int>("productId");
+    QTest::addColumn<bool>("bConnected");
+    QTest::addColumn<QString>("appVersion");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<bool>("bFetched");       // the server was asked for the update-targets file
+    QTest::addColumn<bool>("bFolderRemoved"); // the UpdateTargets folder is gone afterwards
+
+    const int ariette = UsbIds::ArietteProductId;
+    const QString ariette15 = "newVersions(DSP v1.5|%1/images/ariette.ldr|||||false)";
+    const QString cadenzo30 = "newVersions(||Firmware v3.0|%1/images/cadenzo.bin|||false)";
+    const QString app110 = "newVersions(||||1.1.0|%1/images/setup-1.1.0.exe|true)";
+    const QString notSupported = "updateCheckFailed(Fimware update not supported for this device.)";
+    const QString parseFailed = "updateCheckFailed(Could not parse the update info in server.)";
+    using L = QStringList;
+
+    QTest::newRow("silent check, no unit") << "" << 1004 << ariette << false << "1.0.0" << L() << false << false;
+    QTest::newRow("check, no unit") << "" << 1003 << ariette << false << "1.0.0" << L{kDisconnected, kNoUnit} << false
+                                    << false;
+    QTest::newRow("unknown product ID") << "" << 1003 << 0x1234 << true << "1.0.0" << L{notSupported} << true << true;
+    QTest::newRow("unknown product ID, silent") << "" << 1004 << 0x1234 << true << "1.0.0" << L() << true << true;
+    QTest::newRow("Ariette offer") << "" << 1003 << ariette << true << "1.0.0" << L{kOffered, ariette15} << true
+                                   << true;
+    QTest::newRow("Cadenzo offer, silent")
+        << "" << 1004 << int(UsbIds::CadenzoProductId) << true << "1.0.0" << L{kOffered, cadenzo30} << true << true;
+    QTest::newRow("server error") << "fail" << 1003 << ariette << true << "1.0.0" << L{kNoOffer, kNoConnection} << true
+                                  << false;
+    QTest::newRow("server error, silent")
+        << "fail" << 1004 << ariette << true << "1.0.0" << L{kNoOffer} << true << false;
+    QTest::newRow("empty file") << "empty" << 1003 << ariette << true << "1.0.0" << L{kNoOffer, kFetchFailed} << true
+                                << false;
+    QTest::newRow("malformed file") << "malformed" << 1003 << ariette << true << "1.0.0" << L{kNoOffer, parseFailed}
+                                    << true << true;
+    QTest::newRow("app check, no unit needed")
+        << "" << 1001 << -1 << false << "1.0.0" << L{kOffered, app110} << true << true;
+    QTest::newRow("app check, server error") << "fail" << 1001 << -1 << false << "1.0.0"
+                                             << L{UpdateSignalLog::noVersions(true), kNoConnection} << true << false;
+    QTest::newRow("app check, empty file")
+        << "empty" << 1001 << -1 << false << "1.0.0" << L{kFetchFailed} << true << false;
+    QTest::newRow("silent app check, up to date")
+        << "" << 1002 << -1 << false << "1.1.0" << L{"operationFinished(0,false)"} << true << true;
+    QTest::newRow("type outside the table") << "" << 1007 << ariette << true << "1.0.0" << L() << false << false;
+}
+
+void TestDownloads::checkRequests()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, event);
+    QFETCH(int, productId);
+    QFETCH(bool, bConnected);
+    QFETCH(QString, appVersion);
+    QFETCH(QStringList, expected);
+    QFETCH(bool, bFetched);
+    QFETCH(bool, bFolderRemoved);
+    for (QString& entry : expected)
+        entry.replace("%1", m_server.address());
+    g_appSwVersion = appVersion;
+    g_bDeviceConnected.store(bConnected);
+    const QString targetsFolder = g_downloadsFolder + "/UpdateTargets";
+
+    RunningService service(m_server.address(mode));
+    service->setProductId(productId);
+    UpdateSignalLog log(service.get());
+    service.post(event);
+    if (expected.isEmpty() && bFetched) {
+        // Nothing is said: wait for the request, then for the service to be done with the file.
+        QTRY_COMPARE_WITH_TIMEOUT(m_server.requests().size(), 1, kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(targetsFolder).exists(), kTimeoutMs);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(log.entries(), expected, kTimeoutMs);
+    service.barrier();
+    QCOMPARE(log.entries(), expected);
+    const QString request = "GET " + m_server.url(UpdateServer::UpdateTargetsPath, mode).path();
+    QCOMPARE(m_server.requests(), bFetched ? QStringList{request} : QStringList());
+    QCOMPARE(QDir(targetsFolder).exists(), bFetched && !bFolderRemoved);
+    QCOMPARE(m_catcher.count, 0);
+}
+
+// Image and installer downloads; %1 in an expected entry is the path the file was saved to.
+void TestDownloads::imageDownloads_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("event");
+    QTest::addColumn<bool>("bConnected");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<bool>("bHandedOver"); // the firmware event reached the device worker
+    using L = QStringList;
+
+    QTest::newRow("firmware image") << "" << 1005 << true
+                                    << L{"updateText(Download finished.)", "updateText(Updating firmware...)"} << true;
+    QTest::newRow("zero-byte firmware image") << "empty" << 1005 << true << L{kFetchFailed} << false;
+    QTest::newRow("firmware image, server error") << "fail" << 1005 << true << L{kNoOffer, kNoConnection} << false;
+    QTest::newRow("firmware image, no unit") << "" << 1005 << false << L{kDisconnected, kNoUnit} << false;
+    QTest::newRow("installer") << "" << 1006 << false << L{kOffered, "appDownLoadFinished(%1)"} << false;
+    QTest::newRow("installer, server error") << "fail" << 1006 << false << L{kNoConnection} << false;
+    QTest::newRow("zero-byte installer") << "empty" << 1006 << false << L{kFetchFailed} << false;
+}
+
+void TestDownloads::imageDownloads()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, event);
+    QFETCH(bool, bConnected);
+    QFETCH(QStringList, expected);
+    QFETCH(bool, bHandedOver);
+
+    const bool bFirmware = event == CFirmwareUpdate::DownloadFirmwareEvent;
+    const QString image = bFirmware ? "ariette.ldr" : "setup-1.1.0.exe";
+    const QString savedAs = g_downloadsFolder + (bFirmware ? "/FirmwareImage/" : "/AppImage/") + image;
+    const QUrl url = m_server.url("images/" + image, mode);
+    for (QString& entry : expected)
+        entry.replace("%1", savedAs);
+
+    SleepRecorder sleeps;
+    g_bDeviceConnected.store(bConnected);
+    RunningService service(m_server.address());
+    service->setProductId(UsbIds::ArietteProductId);
+    if (bFirmware)
+        service->setFirmwareImageUrl(url.toString());
+    else
+        service->setAppImageUrl(url.toString());
+    QCOMPARE(bFirmware ? service->firmwareImageUrl() : service->appImageUrl(), url);
+
+    UpdateSignalLog log(service.get());
+    service.post(event);
+    QTRY_COMPARE_WITH_TIMEOUT(log.entries(), expected, kTimeoutMs);
+    service.barrier();
+    QCOMPARE(log.entries(), expected);
+    QCOMPARE(m_catcher.count, bHandedOver ? 1 : 0);
+    QCOMPARE(sleeps.waits(), bHandedOver ? QList<int>{2000} : QList<int>());
+    if (bHandedOver || expected.value(0) == kOffered) {
+        const QByteArray bytes = imageBytes(image);
+        QCOMPARE(fileBytes(savedAs), bytes);
+        QCOMPARE(log.lastTotal(), quint64(bytes.size()));
+        QCOMPARE(log.lastReceived(), quint64(bytes.size()));
+    }
+    QCOMPARE(m_server.requests(), bConnected || !bFirmware ? QStringList{"GET " + url.path()} : QStringList());
+}
+
+// The window stops the service while a request waits behind a download that never ends: the thread must end.
+void TestDownloads::stopWhileWaiting()
+{
+    g_bDeviceConnected.store(true);
+    qputenv(CFirmwareUpdate::ServerEnvironmentVariable, m_server.address("stall").toUtf8());
+    CFirmwareUpdate* pService = CFirmwareUpdate::instance();
+    pService->setProductId(UsbIds::ArietteProductId);
+    pService->moveToThread(pService);
+    pService->start();
+    QCoreApplication::postEvent(pService, new QEvent(CFirmwareUpdate::CheckFirmwareUpdateEvent));
+    QCoreApplication::postEvent(pService, new QEvent(CFirmwareUpdate::CheckFirmwareUpdateEvent));
+    QTRY_COMPARE_WITH_TIMEOUT(m_server.requests().size(), 1, kTimeoutMs);
+
+    pService->setStopping(true);
+    pService->quit();
+    QVERIFY(pService->wait(5000));
+    delete pService;
+    QCOMPARE(m_server.requests().size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestDownloads)
+#include "tst_downloads.moc"
