@@ -92,8 +92,7 @@ int reportBudget(qint64 bytes)
 // The link
 // ============================================================================================================
 
-CUSBConnect::CUSBConnect()
-    : QObject(nullptr)
+CUSBConnect::CUSBConnect() : QObject(nullptr)
 {
     if (HidSeam::api().init() == -1)
         TS_DEBUG("Error initializing library: %s", qUtf8Printable(errorText(nullptr)));
@@ -192,8 +191,7 @@ int CUSBConnect::readReport(BYTE* buffer, bool& timedOut)
     timedOut = false;
     if (!m_pDevice)
         return NotOpen;
-    const int got =
-        HidSeam::api().read_timeout(m_pDevice, buffer, Protocol::InputReportSize, Protocol::ReadTimeoutMs);
+    const int got = HidSeam::api().read_timeout(m_pDevice, buffer, Protocol::InputReportSize, Protocol::ReadTimeoutMs);
     if (got < 0) {
         TS_DEBUG("%s", qUtf8Printable(errorText(m_pDevice)));
         return ReadFailed;
@@ -316,8 +314,8 @@ int CUSBConnect::endBulkWrite()
 
 int* CUSBConnect::newRecord() const
 {
-    const int entries = std::max(0, g_deviceInfo.maxPresetNameLength.load()) +
-                        std::max(0, g_deviceInfo.maxPresetParamLength.load());
+    const int entries =
+        std::max(0, g_deviceInfo.maxPresetNameLength.load()) + std::max(0, g_deviceInfo.maxPresetParamLength.load());
     return new int[static_cast<size_t>(entries)]();
 }
 
@@ -453,8 +451,8 @@ int CUSBConnect::GetAllPresets(int storage, int& presetBase, int& presetCount, i
     maxPresetParamLength = g_deviceInfo.maxPresetParamLength;
     hardwareProductCode = g_deviceInfo.hardwareProductCode;
     hardwarePatchVersion = g_deviceInfo.hardwarePatchVersion;
-    TS_DEBUG("%d %d %d %d %d", hardwareProductCode, hardwarePatchVersion, maxPresetNameLength,
-             maxPresetParamLength, presetCount);
+    TS_DEBUG("%d %d %d %d %d", hardwareProductCode, hardwarePatchVersion, maxPresetNameLength, maxPresetParamLength,
+             presetCount);
     if (!bankFits(presetCount, maxPresetNameLength, maxPresetParamLength)) {
         TS_DEBUG("Error Allocating memory");
         return NoRecord;
@@ -886,8 +884,8 @@ int CUSBConnect::UpdateMicroFW(const QString& path, progressCallback progress)
     int checksum = 0;
     for (char c : image)
         checksum ^= static_cast<unsigned char>(c);
-    return sendFirmware(image, checksum, Protocol::MicroChunkSize, Cmd::MicroImageChunk, Cmd::MicroImageEnd,
-                        progress, startMs);
+    return sendFirmware(image, checksum, Protocol::MicroChunkSize, Cmd::MicroImageChunk, Cmd::MicroImageEnd, progress,
+                        startMs);
 }
 
 // ============================================================================================================
@@ -1083,8 +1081,8 @@ int CUSBConnect::BackUpPresets(int storage, const QString& path, progressCallbac
     const int total = count + 6; // the presets, five set lists, the system parameters
 
     for (int n = base; n < base + count; ++n) {
-        const int result = GetPresetDataFromHardware(bank.get() + qint64(n - base) * recordSize, n, nameLength,
-                                                     paramCount);
+        const int result =
+            GetPresetDataFromHardware(bank.get() + qint64(n - base) * recordSize, n, nameLength, paramCount);
         if (result != Success) {
             TS_DEBUG("Error reading preset data from hardware, error: %d", result);
             return ReadFailed;

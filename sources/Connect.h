@@ -32,9 +32,8 @@ public:
     typedef bool (*presetCallback)(int storage, int presetBase, int presetOffset, int* presetData,
                                    int maxPresetNameLength, int maxPresetParamLength, int hardwareProductCode,
                                    int hardwarePatchVersion);
-    typedef bool (*nameCallback)(int storage, int presetBase, int presetOffset, QString name,
-                                 int maxPresetNameLength, int maxPresetParamLength, int hardwareProductCode,
-                                 int hardwarePatchVersion);
+    typedef bool (*nameCallback)(int storage, int presetBase, int presetOffset, QString name, int maxPresetNameLength,
+                                 int maxPresetParamLength, int hardwareProductCode, int hardwarePatchVersion);
     typedef bool (*progressCallback)(int total, int done);
 
     CUSBConnect();
@@ -54,15 +53,14 @@ public:
     // --- presets on the unit --------------------------------------------------------------------------------
     int GetPresetDataFromHardware(int* record, int presetNumber, int nameLength, int paramCount);
     int GetPresetNameFromHardware(QString& name, int presetNumber);
-    int GetAllPresetNames(int storage, int& presetBase, int& presetCount, QStringList& names,
-                          progressCallback progress, nameCallback nameCb);
+    int GetAllPresetNames(int storage, int& presetBase, int& presetCount, QStringList& names, progressCallback progress,
+                          nameCallback nameCb);
     int GetAllPresets(int storage, int& presetBase, int& presetCount, int** unused, int& maxPresetNameLength,
                       int& maxPresetParamLength, int& hardwareProductCode, int& hardwarePatchVersion,
                       presetCallback presetCb, progressCallback progress);
     int SendPresetDataToHardware(int presetNumber, int* record, int nameLength, int paramCount, bool fast);
     int SendPresetNameToHardware(const QString& name, int presetNumber, int* unused, presetCallback presetCb);
-    int SavePreset(int* record, QString fileName, int nameLength, int paramCount, int productCode,
-                   int patchVersion);
+    int SavePreset(int* record, QString fileName, int nameLength, int paramCount, int productCode, int patchVersion);
     int SavePresetFromHardware(int presetNumber, const QString& fileName);
     int CopyPreset(int destination, int source, presetCallback presetCb);
     int LoadPresets(QList<int> destinations, QList<int> sources, presetCallback presetCb, bool bulk);

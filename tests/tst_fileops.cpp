@@ -34,8 +34,17 @@ int writePresetFile(const QString& path, const QVector<int>& record, int product
 int writeCollection(const QString& path, const QVector<int>& presets, int count, int paramCount,
                     const QByteArray& sysParams = QByteArray())
 {
-    const SpcCollectionFile c = {0x21, 3, 16, paramCount, count, presets.constData(), int(presets.size()),
-                                 nullptr, 0, sysParams.constData(), int(sysParams.size())};
+    const SpcCollectionFile c = {0x21,
+                                 3,
+                                 16,
+                                 paramCount,
+                                 count,
+                                 presets.constData(),
+                                 int(presets.size()),
+                                 nullptr,
+                                 0,
+                                 sysParams.constData(),
+                                 int(sysParams.size())};
     return SpcWriteCollection(path.toLocal8Bit().constData(), SPC_VERSION, c);
 }
 
@@ -47,7 +56,12 @@ QVector<int> bank(const VirtualUnit& u, int base)
     return out;
 }
 
-enum class Op { Backup, Restore, Firmware };
+enum class Op
+{
+    Backup,
+    Restore,
+    Firmware
+};
 } // namespace
 
 class TestFileOps : public QObject
@@ -81,16 +95,16 @@ void TestFileOps::loadPresetFiles_data()
                                       << QList<int>();
     QTest::newRow("one, two patches") << QStringList{"two"} << QList<int>{1} << 0 << FileVersionMismatch
                                       << QList<int>();
-    QTest::newRow("one, not a preset file") << QStringList{"garbage"} << QList<int>{1} << 0 << ReadFailed
-                                            << QList<int>();
-    QTest::newRow("three numbers, two files") << QStringList{"", ""} << QList<int>{4, 150, 6} << 1 << Success
-                                              << repeated(3000, 2);
+    QTest::newRow("one, not a preset file")
+        << QStringList{"garbage"} << QList<int>{1} << 0 << ReadFailed << QList<int>();
+    QTest::newRow("three numbers, two files")
+        << QStringList{"", ""} << QList<int>{4, 150, 6} << 1 << Success << repeated(3000, 2);
     QTest::newRow("bracketed") << QStringList{"", "", ""} << QList<int>{4, 5, 150} << 2 << Success
                                << (QList<int>{100} + repeated(300, 3) + QList<int>{3000});
-    QTest::newRow("third of five missing") << QStringList{"", "", "missing", "", ""} << QList<int>{1, 2, 3, 4, 5}
-                                           << 1 << FileNotFound << QList<int>();
-    QTest::newRow("other model second") << QStringList{"", "foreign"} << QList<int>{1, 2} << 2
-                                        << FileVersionMismatch << QList<int>();
+    QTest::newRow("third of five missing")
+        << QStringList{"", "", "missing", "", ""} << QList<int>{1, 2, 3, 4, 5} << 1 << FileNotFound << QList<int>();
+    QTest::newRow("other model second") << QStringList{"", "foreign"} << QList<int>{1, 2} << 2 << FileVersionMismatch
+                                        << QList<int>();
     QTest::newRow("corrupt header") << QStringList{"", "garbage"} << QList<int>{1, 2} << 1 << FileCorrupted
                                     << QList<int>();
     QTest::newRow("empty list") << QStringList() << QList<int>() << 1 << Success << QList<int>();
@@ -241,7 +255,10 @@ void TestFileOps::factoryPresets()
     const QString file = dir.filePath("FactoryPresets.dat");
     LinkHarness h;
     h.bus.plug(B);
-    h.bus.modifyUnit(B, [](VirtualUnit& u) { u.setRecord(101, u.record(1)); u.setRecord(200, u.record(2)); });
+    h.bus.modifyUnit(B, [](VirtualUnit& u) {
+        u.setRecord(101, u.record(1));
+        u.setRecord(200, u.record(2));
+    });
     QCOMPARE(h.open(), Success);
     QCOMPARE(h.link.BackUpPresets(1, file, nullptr), Success);
     QCOMPARE(QFileInfo(file).size(), 56 + 100 * 136 * 4); // no set lists, no parameters

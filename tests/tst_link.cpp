@@ -48,10 +48,11 @@ void TestLink::framing_data()
     QTest::addColumn<QByteArray>("payload");
     QTest::addColumn<bool>("sequenced");
     QTest::addColumn<QByteArray>("head"); // bytes 0 to 8; the open's identity request carried 0
-    QTest::newRow("select") << 6 << QByteArray("\x05\0\0\0", 4) << true << QByteArray("\0\xDB\x03\x06\0\x04\0\x01\0", 9);
+    QTest::newRow("select") << 6 << QByteArray("\x05\0\0\0", 4) << true
+                            << QByteArray("\0\xDB\x03\x06\0\x04\0\x01\0", 9);
     QTest::newRow("unsequenced") << 18 << QByteArray("\x03") << false << QByteArray("\0\xDB\x03\x12\0\x01\0\0\0", 9);
-    QTest::newRow("two-byte command, 56 bytes") << 0x1234 << QByteArray(56, '\xC3') << true
-                                                << QByteArray("\0\xDB\x03\x34\x12\x38\0\x01\0", 9);
+    QTest::newRow("two-byte command, 56 bytes")
+        << 0x1234 << QByteArray(56, '\xC3') << true << QByteArray("\0\xDB\x03\x34\x12\x38\0\x01\0", 9);
 }
 
 void TestLink::framing()
@@ -64,8 +65,9 @@ void TestLink::framing()
     QCOMPARE(h.open(), Success);
     BYTE buffer[65];
     memset(buffer, 0xEE, sizeof buffer);
-    QCOMPARE(h.link.SendPacket(buffer, command, payload.size(), reinterpret_cast<BYTE*>(payload.data()), sequenced, true),
-             Success);
+    QCOMPARE(
+        h.link.SendPacket(buffer, command, payload.size(), reinterpret_cast<BYTE*>(payload.data()), sequenced, true),
+        Success);
     QCOMPARE(h.sent().size(), 1);
     QCOMPARE(h.sent()[0].bytes.size(), 65);
     QCOMPARE(h.sent()[0].bytes.left(9).toHex(' '), head.toHex(' '));
@@ -160,9 +162,10 @@ void TestLink::identity()
     id.firmwareVersion = firmware;
     LinkHarness h(id);
     QCOMPARE(h.open(), Success);
-    QCOMPARE((QList<int>{g_deviceInfo.hardwareProductCode, g_deviceInfo.hardwarePatchVersion,
-                         g_deviceInfo.maxPresetNameLength, g_deviceInfo.maxPresetParamLength, g_deviceInfo.presetCount}),
-             (QList<int>{0x1234, 0x0207, 18, 300, 60}));
+    QCOMPARE(
+        (QList<int>{g_deviceInfo.hardwareProductCode, g_deviceInfo.hardwarePatchVersion,
+                    g_deviceInfo.maxPresetNameLength, g_deviceInfo.maxPresetParamLength, g_deviceInfo.presetCount}),
+        (QList<int>{0x1234, 0x0207, 18, 300, 60}));
     QCOMPARE(g_deviceInfo.dspVersion() + ' ' + g_deviceInfo.firmwareVersion(), texts);
 }
 

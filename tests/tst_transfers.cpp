@@ -24,7 +24,14 @@ QByteArray payloads(const QVector<TrafficEntry>& entries, int command)
     return out;
 }
 
-enum class Op { ReadRecord, WriteRecord, Names, SetList, SysParams };
+enum class Op
+{
+    ReadRecord,
+    WriteRecord,
+    Names,
+    SetList,
+    SysParams
+};
 } // namespace
 
 class TestTransfers : public QObject
@@ -33,10 +40,8 @@ class TestTransfers : public QObject
 
 private slots:
     void init() { resetCallbacks(); }
-    void readRecord_data();
-    void readRecord();
-    void writeRecord_data();
-    void writeRecord();
+    void records_data();
+    void records();
     void rename_data();
     void rename();
     void namesAndCopies();
@@ -52,56 +57,44 @@ private slots:
     void absurdIdentity();
 };
 
-void TestTransfers::readRecord_data()
-{
-    QTest::addColumn<int>("paramCount");
-    QTest::addColumn<int>("reports");
-    QTest::newRow("256 bytes: four full, one short") << 120 << 5;
-    QTest::newRow("exactly 56 bytes: one full, one empty") << 20 << 2;
-    QTest::newRow("36 bytes: one short") << 10 << 1;
-}
-
-void TestTransfers::readRecord()
-{
-    QFETCH(int, paramCount);
-    QFETCH(int, reports);
-    LinkHarness h(sized(16, paramCount));
-    QVector<int> stored = h.bus.record(A, 103);
-    stored[16] = -1; // 0xFFFF on the wire
-    stored[17] = -32768;
-    QVERIFY(h.bus.setRecord(A, 103, stored));
-    QCOMPARE(h.open(), Success);
-    QVector<int> record(16 + paramCount, 7777);
-    QCOMPARE(h.link.GetPresetDataFromHardware(record.data(), 103, 16, paramCount), Success);
-    QCOMPARE(record, stored);
-    QCOMPARE(h.commands(), (QList<int>{6, 8}));
-    QCOMPARE(h.sent()[0].payload(), QByteArray("\x67\0\0\0", 4));
-    QCOMPARE(h.sleeps.waits(), repeated(100, reports));
-}
-
-void TestTransfers::writeRecord_data()
+void TestTransfers::records_data()
 {
     QTest::addColumn<int>("nameLength");
     QTest::addColumn<int>("paramCount");
     QTest::addColumn<bool>("fast");
-    QTest::addColumn<QList<int>>("chunks");
-    QTest::newRow("single, 256 bytes") << 16 << 120 << false << QList<int>{56, 56, 56, 56, 32, 0};
-    QTest::newRow("bulk, 256 bytes") << 16 << 120 << true << QList<int>{56, 56, 56, 56, 32, 0};
-    QTest::newRow("exactly 56 bytes") << 16 << 20 << false << QList<int>{56, 0};
-    QTest::newRow("empty record") << 0 << 0 << false << QList<int>{0};
+    QTest::addColumn<int>("reports");       // reports of the read reply
+    QTest::addColumn<QList<int>>("chunks"); // lengths of the written reports, the closing one last
+    QTest::newRow("256 bytes, single write") << 16 << 120 << false << 5 << QList<int>{56, 56, 56, 56, 32, 0};
+    QTest::newRow("256 bytes, bulk write") << 16 << 120 << true << 5 << QList<int>{56, 56, 56, 56, 32, 0};
+    QTest::newRow("exactly 56 bytes") << 16 << 20 << false << 2 << QList<int>{56, 0};
+    QTest::newRow("36 bytes") << 16 << 10 << false << 1 << QList<int>{36, 0};
+    QTest::newRow("empty record") << 0 << 0 << false << 1 << QList<int>{0};
 }
 
-void TestTransfers::writeRecord()
+void TestTransfers::records()
 {
     QFETCH(int, nameLength);
     QFETCH(int, paramCount);
     QFETCH(bool, fast);
+    QFETCH(int, reports);
     QFETCH(QList<int>, chunks);
     LinkHarness h(sized(nameLength, paramCount));
+    QVector<int> stored = h.bus.record(A, 103);
+    if (paramCount > 0) {
+        stored[nameLength] = -1; // 0xFFFF on the wire
+        stored[nameLength + 1] = -32768;
+    }
+    QVERIFY(h.bus.setRecord(A, 103, stored));
     QCOMPARE(h.open(), Success);
-    QVector<int> record = h.bus.record(A, 9);
-    if (paramCount > 0)
-        record[nameLength] = -1;
+    QVector<int> record(nameLength + paramCount, 7777);
+    QCOMPARE(h.link.GetPresetDataFromHardware(record.data(), 103, nameLength, paramCount), Success);
+    QCOMPARE(record, stored);
+    QCOMPARE(h.commands(), (QList<int>{6, 8}));
+    QCOMPARE(h.sent()[0].payload(), QByteArray("\x67\0\0\0", 4));
+    QCOMPARE(h.sleeps.waits(), repeated(100, reports));
+
+    h.bus.clearTraffic(A);
+    h.sleeps.clear();
     QCOMPARE(h.link.SendPresetDataToHardware(4, record.data(), nameLength, paramCount, fast), Success);
     QCOMPARE(h.commands(A, 7), chunks);
     const QByteArray wire = payloads(h.sent(), 7);
@@ -111,7 +104,7 @@ void TestTransfers::writeRecord()
     QCOMPARE(static_cast<unsigned char>(h.sent().last().bytes.at(9)), static_cast<unsigned char>(checksum));
     QCOMPARE(wire, h.bus.unit(A).recordBytes(4));
     QCOMPARE(wire.mid(nameLength, 2), QByteArray(paramCount > 0 ? "\xFF\xFF" : ""));
-    QCOMPARE(h.bus.record(A, 4), record);
+    QCOMPARE(h.bus.record(A, 4), stored);
     QCOMPARE(h.sleeps.waits(), QList<int>{fast ? 300 : 3000});
 }
 
@@ -166,7 +159,7 @@ void TestTransfers::namesAndCopies()
     g_stopAfter = 2;
     QCOMPARE(h.link.GetAllPresetNames(1, base, count, names, &recordProgress, nullptr), Success);
     QCOMPARE(names, (QStringList{h.bus.unit(A).presetName(101), h.bus.unit(A).presetName(102),
-                                  h.bus.unit(A).presetName(103)}));
+                                 h.bus.unit(A).presetName(103)}));
     QCOMPARE(g_progress.last(), qMakePair(100, 3));
 
     // Copies in bulk: every source is read before the unit goes into bulk mode; the extra number is ignored.
@@ -240,7 +233,7 @@ void TestTransfers::sysParams()
 void TestTransfers::sendSysParams_data()
 {
     QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("count"); // count byte of every page
+    QTest::addColumn<int>("count");           // count byte of every page
     QTest::addColumn<QVector<int>>("stored"); // the unit's first values afterwards, the rest 0
     QTest::newRow("empty") << QByteArray() << 50 << QVector<int>();
     QTest::newRow("no number") << QByteArray("x\n1\n") << 0 << QVector<int>();
@@ -348,8 +341,8 @@ void TestTransfers::faults_data()
     QTest::newRow("record, foreign") << int(Op::ReadRecord) << foreign << 0 << WrongReply;
     QTest::newRow("record, bad magic") << int(Op::ReadRecord) << int(FaultKind::BadMagic) << 0 << BadMagic;
     QTest::newRow("record, vanish after select") << int(Op::ReadRecord) << vanish << 1 << WriteFailed;
-    QTest::newRow("write, fails mid-record") << int(Op::WriteRecord) << int(FaultKind::WriteFailure) << 3
-                                             << WriteFailed;
+    QTest::newRow("write, fails mid-record")
+        << int(Op::WriteRecord) << int(FaultKind::WriteFailure) << 3 << WriteFailed;
     QTest::newRow("write, vanish mid-record") << int(Op::WriteRecord) << vanish << 3 << WriteFailed;
     QTest::newRow("names, foreign") << int(Op::Names) << foreign << 0 << ReadFailed;
     QTest::newRow("set list, silent") << int(Op::SetList) << silent << 0 << ReadFailed;
