@@ -5,10 +5,136 @@
 #include "globals.h"
 #include "hidseam.h"
 #include "log.h"
+#include "protocol.h"
+#include "resultcodes.h"
+#include "settle.h"
 #include "usbids.h"
 
+#include <QFile>
 #include <QMutexLocker>
 #include <QTimer>
+
+#include <array>
+#include <memory>
+
+namespace {
+// Every text the worker shows the user. The window prints them as they come, so their wording, slips included,
+// is what users know and what support asks for: keep them exactly, and only here.
+namespace Text {
+constexpr char CommunicationFailure[] = "Failed to communicate with device.";
+constexpr char Disconnected[] = "Device disconnected!";
+constexpr char Success[] = "Success.";
+constexpr char SetListWritten[] = "Success"; // the set-list write never had a full stop
+constexpr char OperationFailed[] = "Operation failed.";
+
+constexpr char ReadingFactoryPresets[] = "Reading factory presets...";
+constexpr char FactoryPresetsReadFailed[] = "Failed to read factory presets.";
+constexpr char ReadingUserPresets[] = "Reading user presets...";
+constexpr char ReadingSetLists[] = "Reading set lists...";
+constexpr char SetListsReadFailed[] = "Failed to read set lists.";
+
+constexpr char Saving[] = "Saving <b>%1</b>.";
+
+constexpr char FileNotFound[] = "File not found.";
+constexpr char FileVersionMismatch[] = "File version mismatch.";
+constexpr char FileDataCorrupted[] = "File data corrupted.";
+constexpr char FilesNotFound[] = "File(s) not found.";
+constexpr char FilesVersionMismatch[] = "File(s) version mismatch.";
+constexpr char FilesDataCorrupted[] = "File(s) data corrupted.";
+constexpr char LoadFailedUnknown[] = "Failed to load preset. Unknown error.";
+constexpr char LoadFailed[] = "Failed to load preset.";
+
+constexpr char BackingUp[] = "Backing up user presets and set lists...";
+constexpr char BackedUp[] = "Succesfully backed up user presets and set lists.";
+constexpr char BackUpFailed[] = "Failed to backed up user presets and set lists.";
+constexpr char Restoring[] = "Restoring user presets and set lists...";
+constexpr char Restored[] = "Succesfully restored user presets and set lists.";
+constexpr char NoBackUpFile[] = "Couldn't find a back up file.\nPlease back up first.";
+constexpr char RestoreFailed[] = "Failed to restore user presets and set lists.";
+
+constexpr char NotAllowed[] = "Not allowed!";
+constexpr char UpdatingFactoryPresets[] = "updating factory presets...";
+constexpr char FactoryResetNeeded[] = "Please perform a factory reset of your device.";
+constexpr char FactoryFileMissing[] = "Factory preset file not found. Please re-install the application.";
+constexpr char FactoryUpdateFailed[] = "Failed to update factory presets. Please try again.";
+
+constexpr char UpdatingDsp[] = "Updating DSP Firmware.\nDo not disconnect or power down the device.";
+constexpr char DspSent[] = "Do not power down the device until the Tessitra display says:\n\"Done - Cycle power now\".";
+constexpr char DspFailed[] = "Failed to update DSP Firmware.";
+constexpr char UpdatingMicro[] = "Updating uP Firmware.\nDo not disconnect or power down the device.";
+// Two spaces after "until": the microcontroller text has always read so.
+constexpr char MicroSent[] =
+    "Do not power down the device until  the Tessitra display says:\n\"Done - Cycle power now\".";
+constexpr char MicroFailed[] = "Failed to update uP Firmware.";
+} // namespace Text
+
+QString text(const char* latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+// Characters a file name cannot hold on one desktop or another; each becomes "_" in a saved preset's name.
+constexpr char kUnsafeFileNameCharacters[] = "|\"><:*?\\/\n\r";
+
+constexpr char kFactoryPresetFile[] = "/FactoryPresets.dat";
+
+// How one operation's result reads for the user.
+struct ResultTexts
+{
+    struct CodeText
+    {
+        int code;
+        const char* text;
+    };
+    const char* success;
+    const char* failure;           // any code without a text of its own
+    std::array<CodeText, 3> codes; // codes with a text of their own (the file codes)
+    bool communication = true;     // 3 to 5 read as "the unit took no part"
+};
+
+// The message rule: 0 gives the success text; 3 to 5 (no unit open, read or write failed) the communication
+// failure, where the operation reads them so; a listed code its own text; anything else the failure text.
+QString resultText(int result, const ResultTexts& texts)
+{
+    if (result == ResultCode::Success)
+        return text(texts.success);
+    if (texts.communication && ResultCode::isCommunicationFailure(result))
+        return text(Text::CommunicationFailure);
+    for (const ResultTexts::CodeText& entry : texts.codes)
+        if (entry.text && entry.code == result)
+            return text(entry.text);
+    return text(texts.failure);
+}
+
+// Each operation's texts.
+const ResultTexts kLoadPresetFileTexts = {Text::Success,
+                                          Text::LoadFailedUnknown,
+                                          {{{ResultCode::FileNotFound, Text::FileNotFound},
+                                            {ResultCode::FileVersionMismatch, Text::FileVersionMismatch},
+                                            {ResultCode::FileCorrupted, Text::FileDataCorrupted}}}};
+const ResultTexts kLoadPresetFilesTexts = {Text::Success,
+                                           Text::LoadFailedUnknown,
+                                           {{{ResultCode::FileNotFound, Text::FilesNotFound},
+                                             {ResultCode::FileVersionMismatch, Text::FilesVersionMismatch},
+                                             {ResultCode::FileCorrupted, Text::FilesDataCorrupted}}}};
+const ResultTexts kCopyPresetTexts = {Text::Success,
+                                      Text::LoadFailed,
+                                      {{{ResultCode::FileNotFound, Text::FileNotFound},
+                                        {ResultCode::FileVersionMismatch, Text::FileVersionMismatch},
+                                        {0, nullptr}}}};
+const ResultTexts kSetListWriteTexts = {Text::SetListWritten, Text::OperationFailed, {}};
+const ResultTexts kRenameTexts = {Text::Success, Text::OperationFailed, {}};
+const ResultTexts kBackUpTexts = {Text::BackedUp, Text::BackUpFailed, {}};
+const ResultTexts kRestoreTexts = {
+    Text::Restored, Text::RestoreFailed, {{{ResultCode::FileNotFound, Text::NoBackUpFile}}}};
+// The factory update names no communication text of its own: a lost unit reads as "please try again".
+const ResultTexts kFactoryUpdateTexts = {Text::FactoryResetNeeded,
+                                         Text::FactoryUpdateFailed,
+                                         {{{ResultCode::FileNotFound, Text::FactoryFileMissing}}},
+                                         false};
+const ResultTexts kDspUpdateTexts = {Text::DspSent, Text::DspFailed, {}};
+const ResultTexts kMicroUpdateTexts = {Text::MicroSent, Text::MicroFailed, {}};
+} // namespace
 
 std::atomic<DeviceManagerThread*> DeviceManagerThread::s_pInstance{nullptr};
 
@@ -173,23 +299,313 @@ void DeviceManagerThread::customEvent(QEvent* event)
     emit deviceIdle();
 }
 
-// The operations themselves are filled in one by one; until then an event is framed by busy/idle only.
-void DeviceManagerThread::readFactoryPresets() {}
-void DeviceManagerThread::refreshFactoryPresets() {}
-void DeviceManagerThread::readUserPresets() {}
-void DeviceManagerThread::refreshUserPresets() {}
-void DeviceManagerThread::readSetLists() {}
-void DeviceManagerThread::writeSetList() {}
-void DeviceManagerThread::savePresetsToFiles() {}
-void DeviceManagerThread::loadPresetFile() {}
-void DeviceManagerThread::loadPresetFiles() {}
-void DeviceManagerThread::copyPreset() {}
-void DeviceManagerThread::copyPresets() {}
-void DeviceManagerThread::renamePreset() {}
-void DeviceManagerThread::backUp() {}
-void DeviceManagerThread::restore() {}
-void DeviceManagerThread::updateFactoryPresets() {}
-void DeviceManagerThread::updateFirmwareImage() {}
+void DeviceManagerThread::setSaveItems(QList<SaveItem> items, QString folder)
+{
+    m_listSaveItems = items;
+    m_strSaveFolder = folder;
+}
+
+bool DeviceManagerThread::requireUnit()
+{
+    if (g_bDeviceConnected.load())
+        return true;
+    emit updateText(text(Text::Disconnected));
+    emit operationFinished(-1, false);
+    return false;
+}
+
+void DeviceManagerThread::finish(int result, const QString& message, bool bCloseOnSuccess)
+{
+    emit updateText(message);
+    emit operationFinished(result, result == ResultCode::Success ? bCloseOnSuccess : false);
+}
+
+int DeviceManagerThread::GetSetLists()
+{
+    // The unit needs a moment after the name enumeration before it answers set-list requests.
+    Settle::settle(Protocol::Settle::BeforeSetListRead);
+    int iResult = ResultCode::Success;
+    for (int iSetList = 0; iSetList < Protocol::SetListCount; ++iSetList) {
+        std::unique_ptr<int[]> data(new int[Protocol::SetListSlots]());
+        iResult = m_pUSBConnect->GetSetListData(iSetList, data.get());
+        if (iResult != ResultCode::Success) {
+            TS_DEBUG("Failed to read set list: %d", iResult);
+            continue;
+        }
+        // From here on the array is the window's.
+        emit setListData(iSetList, data.release());
+    }
+    return iResult;
+}
+
+// 1001 and 1002 start with the factory names, 1003 and 1004 with the user names, 1005 with the set lists.
+void DeviceManagerThread::readFactoryPresets()
+{
+    readPresetLists(1);
+}
+void DeviceManagerThread::refreshFactoryPresets()
+{
+    readPresetLists(1);
+}
+void DeviceManagerThread::readUserPresets()
+{
+    readPresetLists(2);
+}
+void DeviceManagerThread::refreshUserPresets()
+{
+    readPresetLists(2);
+}
+void DeviceManagerThread::readSetLists()
+{
+    readPresetLists(3);
+}
+
+void DeviceManagerThread::readPresetLists(int firstStep)
+{
+    if (firstStep <= 1 && !readFactoryPresetNames())
+        return;
+    if (firstStep <= 2 && !readUserPresetNames())
+        return;
+    readAllSetLists();
+}
+
+// The factory names come from the model's FactoryPresets.dat, so this step runs without a unit as well. A
+// missing file is first made from the unit's factory bank; when that fails the names are read from the unit.
+bool DeviceManagerThread::readFactoryPresetNames()
+{
+    emit updateText(text(Text::ReadingFactoryPresets));
+    const QString path = m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile);
+
+    int iResult = ResultCode::Success;
+    bool bFromFile = true;
+    if (QFile::exists(path)) {
+        iResult = m_pUSBConnect->GetAllFactoryPresetNames(path, nullptr, &nameCallback);
+    } else if (m_pUSBConnect->BackUpPresets(1, path, &progressCallback) == ResultCode::Success) {
+        iResult = m_pUSBConnect->GetAllFactoryPresetNames(path, &progressCallback, &nameCallback);
+    } else {
+        int iPresetBase = 0;
+        int iPresetCount = 0;
+        QStringList names;
+        iResult =
+            m_pUSBConnect->GetAllPresetNames(1, iPresetBase, iPresetCount, names, &progressCallback, &nameCallback);
+        bFromFile = false;
+    }
+    if (iResult == ResultCode::Success)
+        return true;
+
+    TS_DEBUG("Failed to read factory presets");
+    // The file reader answers 4 for a file it cannot read; nothing was asked of the unit then, so that is a bad
+    // file, not a lost unit: the user names are still worth reading.
+    if (bFromFile || !ResultCode::isCommunicationFailure(iResult))
+        return true;
+    emit updateText(text(Text::FactoryPresetsReadFailed));
+    emit operationFinished(iResult, false);
+    return false;
+}
+
+bool DeviceManagerThread::readUserPresetNames()
+{
+    if (!requireUnit())
+        return false;
+    TS_DEBUG("Reading presets...");
+    emit updateText(text(Text::ReadingUserPresets));
+    int iPresetBase = 0;
+    int iPresetCount = 0;
+    QStringList names;
+    const int iResult =
+        m_pUSBConnect->GetAllPresetNames(0, iPresetBase, iPresetCount, names, &progressCallback, &nameCallback);
+    if (iResult == ResultCode::Success)
+        return true;
+
+    TS_DEBUG("Failed to read user presets");
+    if (!ResultCode::isCommunicationFailure(iResult))
+        return true;
+    emit updateText(text(Text::CommunicationFailure));
+    emit operationFinished(iResult, false);
+    return false;
+}
+
+void DeviceManagerThread::readAllSetLists()
+{
+    if (!requireUnit())
+        return;
+    // Clears the window's progress display before the set lists, which report none.
+    emit dataSent(0, 0);
+    emit updateText(text(Text::ReadingSetLists));
+    const int iResult = GetSetLists();
+    if (iResult == ResultCode::Success) {
+        emit operationFinished(ResultCode::Success, true);
+        return;
+    }
+    emit updateText(text(Text::SetListsReadFailed));
+    emit operationFinished(iResult, false);
+}
+
+// Reads the set list, lays the edits over it, writes it and reads it back for the window, so the window shows
+// what the unit really holds.
+void DeviceManagerThread::writeSetList()
+{
+    if (!requireUnit())
+        return;
+    const int iSetList = m_iSetListNumber;
+    std::unique_ptr<int[]> current(new int[Protocol::SetListSlots]());
+
+    auto fail = [this](int iResult, const char* logFormat) {
+        if (!ResultCode::isCommunicationFailure(iResult))
+            TS_DEBUG(logFormat, iResult);
+        finish(iResult, resultText(iResult, kSetListWriteTexts), false);
+    };
+
+    int iResult = m_pUSBConnect->GetSetListData(iSetList, current.get());
+    if (iResult != ResultCode::Success)
+        return fail(iResult, "Failed to read set list: %d");
+
+    unsigned char bytes[Protocol::SetListSlots];
+    for (int k = 0; k < Protocol::SetListSlots; ++k)
+        bytes[k] = static_cast<unsigned char>(m_mapSetListEdits.value(k, current[k]));
+    iResult = m_pUSBConnect->SetSetListData(iSetList, bytes);
+    if (iResult != ResultCode::Success)
+        return fail(iResult, "Failed to write set list: %d");
+
+    Settle::settle(Protocol::Settle::BeforeSetListReadBack);
+    iResult = m_pUSBConnect->GetSetListData(iSetList, current.get());
+    if (iResult != ResultCode::Success)
+        return fail(iResult, "Failed to read set list: %d");
+
+    emit setListData(iSetList, current.release());
+    finish(ResultCode::Success, resultText(ResultCode::Success, kSetListWriteTexts), true);
+}
+
+// Saves each listed preset of the unit to its own preset file. The window shows the file names as they go and
+// closes its progress display at the end, success or not.
+void DeviceManagerThread::savePresetsToFiles()
+{
+    if (!requireUnit())
+        return;
+    const QString extension = QLatin1String(productId() == UsbIds::CadenzoProductId ? ".tscp" : ".tarp");
+    int iResult = ResultCode::Success;
+    for (const SaveItem& item : qAsConst(m_listSaveItems)) {
+        QString fileName = item.text + extension;
+        for (const char* c = kUnsafeFileNameCharacters; *c; ++c)
+            fileName.replace(QLatin1Char(*c), QLatin1Char('_'));
+        const QString path = m_strSaveFolder + QLatin1Char('/') + fileName;
+        QFile::remove(path);
+        emit updateText(text(Text::Saving).arg(fileName));
+        iResult = m_pUSBConnect->SavePresetFromHardware(item.presetNumber, path);
+        if (iResult != ResultCode::Success)
+            break;
+    }
+    emit operationFinished(iResult, true);
+}
+
+void DeviceManagerThread::loadPresetFile()
+{
+    if (!requireUnit())
+        return;
+    Settle::settle(Protocol::Settle::BeforeLoadPresetFile);
+    // The preset name member carries the file's path for this operation.
+    const int iResult = m_pUSBConnect->LoadPreset(m_iPresetNumber, m_strPresetName, &presetCallback);
+    finish(iResult, resultText(iResult, kLoadPresetFileTexts), true);
+}
+
+void DeviceManagerThread::loadPresetFiles()
+{
+    if (!requireUnit())
+        return;
+    const int iResult = m_pUSBConnect->LoadPresets(m_listDestinations, m_listPresetFiles, &presetCallback, false);
+    finish(iResult, resultText(iResult, kLoadPresetFilesTexts), true);
+}
+
+void DeviceManagerThread::copyPreset()
+{
+    if (!requireUnit())
+        return;
+    Settle::settle(Protocol::Settle::BeforeCopyPreset);
+    const int iResult = m_pUSBConnect->CopyPreset(m_iPresetNumber, m_iPresetNumber2, &presetCallback);
+    finish(iResult, resultText(iResult, kCopyPresetTexts), true);
+}
+
+void DeviceManagerThread::copyPresets()
+{
+    if (!requireUnit())
+        return;
+    const int iResult = m_pUSBConnect->LoadPresets(m_listDestinations, m_listSources, &presetCallback, false);
+    finish(iResult, resultText(iResult, kCopyPresetTexts), true);
+}
+
+void DeviceManagerThread::renamePreset()
+{
+    if (!requireUnit())
+        return;
+    const int iResult =
+        m_pUSBConnect->SendPresetNameToHardware(m_strPresetName, m_iPresetNumber, m_pPresetRecord, &presetCallback);
+    finish(iResult, resultText(iResult, kRenameTexts), true);
+}
+
+// Back-up and restore leave the progress display open either way, so the user reads how it went.
+void DeviceManagerThread::backUp()
+{
+    if (!requireUnit())
+        return;
+    emit updateText(text(Text::BackingUp));
+    const int iResult = m_pUSBConnect->BackUpPresets(0, m_strBackUpFilePath, &progressCallback);
+    finish(iResult, resultText(iResult, kBackUpTexts), false);
+}
+
+void DeviceManagerThread::restore()
+{
+    if (!requireUnit())
+        return;
+    emit updateText(text(Text::Restoring));
+    const int iResult = m_pUSBConnect->RestorePresets(m_strBackUpFilePath, &progressCallback, nullptr);
+    // The unit stores the system parameters after the last page has gone; give it that time before telling
+    // the user it is done (the window reads the unit again next).
+    if (iResult == ResultCode::Success)
+        Settle::settle(Protocol::Settle::AfterRestore);
+    finish(iResult, resultText(iResult, kRestoreTexts), false);
+}
+
+// Only the Cadenzo takes new factory presets from the program.
+void DeviceManagerThread::updateFactoryPresets()
+{
+    if (!requireUnit())
+        return;
+    if (productId() != UsbIds::CadenzoProductId) {
+        emit updateText(text(Text::NotAllowed));
+        emit operationFinished(-1, false);
+        return;
+    }
+    emit updateText(text(Text::UpdatingFactoryPresets));
+    const int iResult = m_pUSBConnect->RestoreFactoryPresets(
+        m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile), &progressCallback);
+    // Unlike the others this one reports its end before its text: the window's dialog stays open for it.
+    emit operationFinished(iResult, false);
+    emit updateText(resultText(iResult, kFactoryUpdateTexts));
+}
+
+// The image kind follows from the file's extension: ".ldr" is the DSP image, ".bin" the microcontroller's.
+// Any other file is left alone without a word.
+void DeviceManagerThread::updateFirmwareImage()
+{
+    if (!requireUnit())
+        return;
+    const QString path = m_strFirmwareFilePath;
+    if (!QFile::exists(path)) {
+        emit updateText(text(Text::FileNotFound));
+        emit operationFinished(-1, false);
+        return;
+    }
+    int iResult = ResultCode::Success;
+    if (path.endsWith(QLatin1String(".ldr"), Qt::CaseInsensitive)) {
+        emit updateText(text(Text::UpdatingDsp));
+        iResult = m_pUSBConnect->UpdateDSPFW(path, &progressCallback);
+        finish(iResult, resultText(iResult, kDspUpdateTexts), false);
+    } else if (path.endsWith(QLatin1String(".bin"), Qt::CaseInsensitive)) {
+        emit updateText(text(Text::UpdatingMicro));
+        iResult = m_pUSBConnect->UpdateMicroFW(path, &progressCallback);
+        finish(iResult, resultText(iResult, kMicroUpdateTexts), false);
+    }
+}
 
 void DeviceManagerThread::run()
 {
@@ -274,7 +690,7 @@ void DeviceManagerThread::onTimeOut()
         CFirmwareUpdate::instance()->setProductId(-1);
         m_pUSBConnect->Close();
         emit deviceRemoved();
-        emit updateText(QStringLiteral("Failed to communicate with device."));
+        emit updateText(text(Text::CommunicationFailure));
         emit operationFinished(0, false);
         return;
     }

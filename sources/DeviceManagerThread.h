@@ -11,6 +11,7 @@
 #include <atomic>
 
 class CUSBConnect;
+class PresetButton;
 class QTimer;
 
 // Preset records and set lists travel from the worker to the window as heap arrays in queued signals.
@@ -75,6 +76,23 @@ public:
     void setSetListEdit(int setListIndex, QMap<int, int> slotMap);
     QMap<int, int> getSetListEdit() const;
 
+    // One preset to save to a file: the entry's text (the file name before cleaning) and the unit's preset number.
+    struct SaveItem
+    {
+        QString text;
+        int presetNumber = 0;
+    };
+    // What the save operation works from: a copy taken on the GUI thread, so the worker never reads a widget.
+    void setSaveItems(QList<SaveItem> items, QString folder);
+    // The list widget's form of the same call. It is defined beside the entry widget (contentwidget.cpp), not here:
+    // the core library knows no widgets. It snapshots each entry's text and preset number on the GUI thread and
+    // hands them to setSaveItems.
+    void setSaveList(QList<PresetButton*> entries, QString folder);
+
+    // Reads set lists 0 to 4 and hands each to the window through setListData; the result is that of list 4
+    // (failures of the others are only logged).
+    int GetSetLists();
+
     // Handed to the link. Each forwards what it gets as a signal, then asks the running operation to stop
     // when the window is closing or the unit is gone.
     static bool presetCallback(int storage, int presetBase, int presetOffset, int* presetData, int maxPresetNameLength,
@@ -131,6 +149,18 @@ private:
     void updateFactoryPresets();
     void updateFirmwareImage();
 
+    // The read cascade behind events 1001 to 1005: factory names, user names, set lists; `firstStep` 1 to 3.
+    void readPresetLists(int firstStep);
+    bool readFactoryPresetNames();
+    bool readUserPresetNames();
+    void readAllSetLists();
+
+    // False (after telling the window "Device disconnected!") when no unit is connected.
+    bool requireUnit();
+    // The result's text for the user, then operationFinished(result, bClose) with bClose = bCloseOnSuccess for 0
+    // and false for a failure.
+    void finish(int result, const QString& message, bool bCloseOnSuccess);
+
     static std::atomic<DeviceManagerThread*> s_pInstance;
 
     // Polling
@@ -154,4 +184,6 @@ private:
     QString m_strBackUpFilePath;
     int m_iSetListNumber = 0;
     QMap<int, int> m_mapSetListEdits;
+    QList<SaveItem> m_listSaveItems;
+    QString m_strSaveFolder;
 };
