@@ -1,24 +1,23 @@
 #include "deviceinfo.h"
 
-#include <QMutexLocker>
 
 DeviceInfo g_deviceInfo;
 
 QString DeviceInfo::dspVersion() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_strDspVersion;
 }
 
 QString DeviceInfo::firmwareVersion() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_strFirmwareVersion;
 }
 
 void DeviceInfo::setVersionTexts(const QString& dsp, const QString& firmware)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_strDspVersion = dsp;
     m_strFirmwareVersion = firmware;
 }

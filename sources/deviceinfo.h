@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QMutex>
+#include <mutex>
 #include <QString>
 #include <atomic>
 
@@ -20,7 +20,9 @@ struct DeviceInfo
     void setVersionTexts(const QString& dsp, const QString& firmware);
 
 private:
-    mutable QMutex m_mutex;
+    // std::mutex rather than QMutex: ThreadSanitizer sees its synchronisation, while the slow path of the
+    // distribution's QMutex lies in an uninstrumented library and would make every contended read look racy.
+    mutable std::mutex m_mutex;
     QString m_strDspVersion;
     QString m_strFirmwareVersion;
 };

@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutexLocker>
 #include <QSettings>
 #include <QXmlStreamReader>
 
@@ -140,25 +139,25 @@ int CFirmwareUpdate::productId() const
 
 void CFirmwareUpdate::setFirmwareImageUrl(const QString& url)
 {
-    QMutexLocker lock(&m_urlMutex);
+    std::lock_guard<std::mutex> lock(m_urlMutex);
     m_firmwareImageUrl = QUrl(url);
 }
 
 QUrl CFirmwareUpdate::firmwareImageUrl() const
 {
-    QMutexLocker lock(&m_urlMutex);
+    std::lock_guard<std::mutex> lock(m_urlMutex);
     return m_firmwareImageUrl;
 }
 
 void CFirmwareUpdate::setAppImageUrl(const QString& url)
 {
-    QMutexLocker lock(&m_urlMutex);
+    std::lock_guard<std::mutex> lock(m_urlMutex);
     m_appImageUrl = QUrl(url);
 }
 
 QUrl CFirmwareUpdate::appImageUrl() const
 {
-    QMutexLocker lock(&m_urlMutex);
+    std::lock_guard<std::mutex> lock(m_urlMutex);
     return m_appImageUrl;
 }
 

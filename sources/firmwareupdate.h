@@ -3,7 +3,7 @@
 #include "downloadmanager.h"
 
 #include <QEvent>
-#include <QMutex>
+#include <mutex>
 #include <QString>
 #include <QThread>
 #include <QUrl>
@@ -118,7 +118,7 @@ private:
     DownloadManager m_downloadManager;
     QUrl m_updateTargetsUrl;
     std::atomic<int> m_iProductId{-1};
-    mutable QMutex m_urlMutex; // the two URLs below are written on the GUI thread, read on the update thread
+    mutable std::mutex m_urlMutex; // the two URLs below are written on the GUI thread, read on the update thread
     QUrl m_firmwareImageUrl;
     QUrl m_appImageUrl;
     std::atomic<bool> m_bStopping{false};

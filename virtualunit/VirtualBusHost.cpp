@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutexLocker>
 
 #include <cstdlib>
 #include <cstring>
@@ -106,10 +105,10 @@ struct VirtualBusHost::Handle
 
 VirtualBusHost& VirtualBusHost::forDir(const QString& busDir)
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     static std::map<QString, std::unique_ptr<VirtualBusHost>> hosts;
     const QString dir = VirtualBus(busDir).dir();
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     std::unique_ptr<VirtualBusHost>& host = hosts[dir];
     if (!host) {
         QDir().mkpath(dir);
@@ -178,7 +177,7 @@ bool VirtualBusHost::checkPlugged(Handle& handle)
 
 hid_device_info* VirtualBusHost::enumerate(unsigned short vendorId, unsigned short productId)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     hid_device_info* first = nullptr;
     hid_device_info** tail = &first;
     if (vendorId != 0 && vendorId != UsbIds::VendorId)
@@ -230,7 +229,7 @@ hid_device* VirtualBusHost::open(const QString& path)
 {
     const QString prefix = kPathPrefix + dir() + QLatin1Char('/');
     const QString name = path.startsWith(prefix) ? path.mid(prefix.size()) : QString();
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_bus.isPlugged(name)) {
         t_lastError = L"No such device.";
         return nullptr;
@@ -258,7 +257,7 @@ int VirtualBusHost::write(hid_device* device, const unsigned char* data, size_t 
     if (!device)
         return -1;
     auto* handle = reinterpret_cast<Handle*>(device);
-    QMutexLocker lock(&handle->host->m_mutex);
+    std::lock_guard<std::mutex> lock(handle->host->m_mutex);
     return handle->host->writeLocked(*handle, data, length);
 }
 
@@ -295,7 +294,7 @@ int VirtualBusHost::read(hid_device* device, unsigned char* data, size_t length)
     if (!device)
         return -1;
     auto* handle = reinterpret_cast<Handle*>(device);
-    QMutexLocker lock(&handle->host->m_mutex);
+    std::lock_guard<std::mutex> lock(handle->host->m_mutex);
     return handle->host->readLocked(*handle, data, length);
 }
 
@@ -321,7 +320,7 @@ void VirtualBusHost::close(hid_device* device)
         return;
     auto* handle = reinterpret_cast<Handle*>(device);
     {
-        QMutexLocker lock(&handle->host->m_mutex);
+        std::lock_guard<std::mutex> lock(handle->host->m_mutex);
         handle->host->closeLocked(*handle);
     }
     delete handle;
@@ -344,7 +343,7 @@ const wchar_t* VirtualBusHost::error(hid_device* device)
     if (!device)
         return t_lastError.c_str();
     auto* handle = reinterpret_cast<Handle*>(device);
-    QMutexLocker lock(&handle->host->m_mutex);
+    std::lock_guard<std::mutex> lock(handle->host->m_mutex);
     return handle->error.c_str();
 }
 
@@ -352,7 +351,7 @@ const wchar_t* VirtualBusHost::error(hid_device* device)
 
 bool VirtualBusHost::plug(const QString& name, const UnitIdentity& identity, QString* error)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_bus.plug(name, identity, error))
         return false;
     slotFor(name);
@@ -361,7 +360,7 @@ bool VirtualBusHost::plug(const QString& name, const UnitIdentity& identity, QSt
 
 bool VirtualBusHost::unplug(const QString& name)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     const bool ok = m_bus.unplug(name);
     auto it = m_slots.find(name);
     if (it != m_slots.end())
@@ -371,7 +370,7 @@ bool VirtualBusHost::unplug(const QString& name)
 
 bool VirtualBusHost::setFault(const QString& name, const UnitFault& fault)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_bus.setFault(name, fault))
         return false;
     auto it = m_slots.find(name);
@@ -384,7 +383,7 @@ bool VirtualBusHost::setFault(const QString& name, const UnitFault& fault)
 
 std::optional<VirtualUnit> VirtualBusHost::snapshot(const QString& name)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     auto it = m_slots.find(name);
     if (it != m_slots.end() && (*it)->unit && !(*it)->gone)
         return *(*it)->unit;
@@ -396,7 +395,7 @@ std::optional<VirtualUnit> VirtualBusHost::snapshot(const QString& name)
 
 bool VirtualBusHost::modify(const QString& name, const std::function<void(VirtualUnit&)>& fn)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_bus.isPlugged(name))
         return false;
     std::shared_ptr<Slot> slot = slotFor(name);
@@ -414,21 +413,21 @@ bool VirtualBusHost::modify(const QString& name, const std::function<void(Virtua
 
 bool VirtualBusHost::isOpen(const QString& name)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     auto it = m_slots.find(name);
     return it != m_slots.end() && (*it)->handles > 0 && !(*it)->gone;
 }
 
 QVector<TrafficEntry> VirtualBusHost::traffic(const QString& name)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     auto it = m_slots.find(name);
     return it != m_slots.end() ? (*it)->traffic : QVector<TrafficEntry>();
 }
 
 void VirtualBusHost::clearTraffic(const QString& name)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     auto it = m_slots.find(name);
     if (it != m_slots.end())
         (*it)->traffic.clear();

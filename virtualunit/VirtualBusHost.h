@@ -6,7 +6,7 @@
 #include <hidapi/hidapi.h>
 
 #include <QHash>
-#include <QMutex>
+#include <mutex>
 #include <QString>
 #include <QVector>
 
@@ -72,7 +72,7 @@ private:
     int readLocked(Handle& handle, unsigned char* data, size_t length);
     void closeLocked(Handle& handle);
 
-    QMutex m_mutex;
+    std::mutex m_mutex;
     VirtualBus m_bus;
     QHash<QString, std::shared_ptr<Slot>> m_slots;
 };

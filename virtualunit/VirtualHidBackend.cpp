@@ -4,8 +4,7 @@
 
 #include <QFile>
 #include <QHash>
-#include <QMutex>
-#include <QMutexLocker>
+#include <mutex>
 
 #include <array>
 #include <atomic>
@@ -67,11 +66,11 @@ const std::array<HidApi, kSlotCount> g_tables = makeTables(std::make_index_seque
 
 const HidApi& api(const QString& busDir)
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     static QHash<VirtualBusHost*, int> slotOf;
     static int nextSlot = 0;
     VirtualBusHost* host = &VirtualBusHost::forDir(busDir);
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     auto it = slotOf.find(host);
     if (it != slotOf.end() && g_hosts[*it].load() == host)
         return g_tables[*it];

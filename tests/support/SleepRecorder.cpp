@@ -2,16 +2,15 @@
 
 #include "settle.h"
 
-#include <QMutex>
-#include <QMutexLocker>
+#include <mutex>
 
 namespace {
-QMutex g_mutex;
+std::mutex g_mutex;
 QList<int> g_waits;
 
 void record(int milliseconds)
 {
-    QMutexLocker lock(&g_mutex);
+    std::lock_guard<std::mutex> lock(g_mutex);
     g_waits.append(milliseconds);
 }
 } // namespace
@@ -29,13 +28,13 @@ SleepRecorder::~SleepRecorder()
 
 QList<int> SleepRecorder::waits() const
 {
-    QMutexLocker lock(&g_mutex);
+    std::lock_guard<std::mutex> lock(g_mutex);
     return g_waits;
 }
 
 long long SleepRecorder::total() const
 {
-    QMutexLocker lock(&g_mutex);
+    std::lock_guard<std::mutex> lock(g_mutex);
     long long sum = 0;
     for (int wait : g_waits)
         sum += wait;
@@ -44,6 +43,6 @@ long long SleepRecorder::total() const
 
 void SleepRecorder::clear()
 {
-    QMutexLocker lock(&g_mutex);
+    std::lock_guard<std::mutex> lock(g_mutex);
     g_waits.clear();
 }
