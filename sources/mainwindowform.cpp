@@ -1,0 +1,266 @@
+#include "mainwindowform.h"
+
+#include "contentwidget.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+// Preset lists share the same look; only a few get a minimum height and wheel focus.
+ContentWidget* makeList(QWidget* parent, const char* name, bool bTall, bool bWheelFocus)
+{
+    auto* list = new ContentWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    if (bTall)
+        list->setMinimumSize(QSize(0, 100));
+    if (bWheelFocus)
+        list->setFocusPolicy(Qt::WheelFocus);
+    return list;
+}
+
+template <typename Layout>
+Layout* makeLayout(QWidget* parent, const char* name, int spacing, int left, int top, int right, int bottom)
+{
+    auto* layout = new Layout(parent);
+    layout->setObjectName(QString::fromLatin1(name));
+    layout->setSpacing(spacing);
+    layout->setContentsMargins(left, top, right, bottom);
+    return layout;
+}
+
+// A set-list style tab: one list filling the page.
+template <typename Layout>
+QWidget* makeListTab(QTabWidget* tabs, const char* pageName, const char* layoutName, ContentWidget** list,
+                     const char* listName, bool bTall, bool bWheelFocus, Layout** layoutOut)
+{
+    auto* page = new QWidget();
+    page->setObjectName(QString::fromLatin1(pageName));
+    *layoutOut = makeLayout<Layout>(page, layoutName, 0, 0, 2, 5, 2);
+    *list = makeList(page, listName, bTall, bWheelFocus);
+    (*layoutOut)->addWidget(*list);
+    tabs->addTab(page, QString());
+    return page;
+}
+
+} // namespace
+
+void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
+{
+    if (MainWindow->objectName().isEmpty())
+        MainWindow->setObjectName(QStringLiteral("MainWindow"));
+    MainWindow->resize(900, 600);
+    MainWindow->setMinimumSize(QSize(900, 600));
+
+    centralwidget = new QWidget(MainWindow);
+    centralwidget->setObjectName(QStringLiteral("centralwidget"));
+    verticalLayoutMain = makeLayout<QVBoxLayout>(centralwidget, "verticalLayoutMain", 0, 25, 30, 25, 40);
+
+    // 1. Top panel.
+    widgetTopPanel = new QWidget(centralwidget);
+    widgetTopPanel->setObjectName(QStringLiteral("widgetTopPanel"));
+    widgetTopPanel->setMinimumSize(QSize(0, 46));
+    widgetTopPanel->setMaximumSize(QSize(QWIDGETSIZE_MAX, 46));
+    horizontalLayout = makeLayout<QHBoxLayout>(widgetTopPanel, "horizontalLayout", 5, 0, 0, 0, 0);
+
+    labelLogo = new QLabel(widgetTopPanel);
+    labelLogo->setObjectName(QStringLiteral("labelLogo"));
+    labelLogo->setFixedSize(QSize(196, 46));
+    horizontalLayout->addWidget(labelLogo);
+
+    horizontalLayout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+
+    widgetDevice = new QWidget(widgetTopPanel);
+    widgetDevice->setObjectName(QStringLiteral("widgetDevice"));
+    widgetDevice->setMinimumSize(QSize(0, 46));
+    horizontalLayoutDevice = makeLayout<QHBoxLayout>(widgetDevice, "horizontalLayoutDevice", 0, 0, 0, 0, 0);
+    deviceButton = new QLabel(widgetDevice);
+    deviceButton->setObjectName(QStringLiteral("deviceButton"));
+    horizontalLayoutDevice->addWidget(deviceButton);
+    deviceLabel = new QLabel(widgetDevice);
+    deviceLabel->setObjectName(QStringLiteral("deviceLabel"));
+    deviceLabel->setFixedSize(QSize(90, 36));
+    deviceLabel->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalLayoutDevice->addWidget(deviceLabel);
+    horizontalLayout->addWidget(widgetDevice);
+
+    horizontalLayout->addItem(new QSpacerItem(10, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
+
+    refreshButton = new QPushButton(widgetTopPanel);
+    refreshButton->setObjectName(QStringLiteral("refreshButton"));
+    horizontalLayout->addWidget(refreshButton);
+    updateButton = new QPushButton(widgetTopPanel);
+    updateButton->setObjectName(QStringLiteral("updateButton"));
+    horizontalLayout->addWidget(updateButton);
+    settingsButton = new QPushButton(widgetTopPanel);
+    settingsButton->setObjectName(QStringLiteral("settingsButton"));
+    horizontalLayout->addWidget(settingsButton);
+    helpButton = new QPushButton(widgetTopPanel);
+    helpButton->setObjectName(QStringLiteral("helpButton"));
+    horizontalLayout->addWidget(helpButton);
+
+    verticalLayoutMain->addWidget(widgetTopPanel);
+
+    // 2.
+    verticalLayoutMain->addItem(new QSpacerItem(20, 10, QSizePolicy::Minimum, QSizePolicy::Fixed));
+
+    // 3. Content: user presets over the tabbed panes.
+    contentBackground = new QWidget(centralwidget);
+    contentBackground->setObjectName(QStringLiteral("contentBackground"));
+    contentBackground->setSizePolicy(QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding));
+    verticalLayout = makeLayout<QVBoxLayout>(contentBackground, "verticalLayout", 0, 2, 2, 2, 2);
+
+    splitterMain = new QSplitter(contentBackground);
+    splitterMain->setObjectName(QStringLiteral("splitterMain"));
+    splitterMain->setFrameShape(QFrame::NoFrame);
+    splitterMain->setOrientation(Qt::Vertical);
+    splitterMain->setChildrenCollapsible(false);
+
+    widgetUserPreset = new QWidget(splitterMain);
+    widgetUserPreset->setObjectName(QStringLiteral("widgetUserPreset"));
+    verticalLayout_2 = makeLayout<QVBoxLayout>(widgetUserPreset, "verticalLayout_2", 0, 0, 2, 5, 2);
+    listWidgetUserPreset = makeList(widgetUserPreset, "listWidgetUserPreset", true, true);
+    verticalLayout_2->addWidget(listWidgetUserPreset);
+    splitterMain->addWidget(widgetUserPreset);
+
+    tabFileFactorySet = new QTabWidget(splitterMain);
+    tabFileFactorySet->setObjectName(QStringLiteral("tabFileFactorySet"));
+
+    tabFileView = new QWidget();
+    tabFileView->setObjectName(QStringLiteral("tabFileView"));
+    verticalLayoutFile = makeLayout<QVBoxLayout>(tabFileView, "verticalLayoutFile", 7, 7, 4, 7, 5);
+    widgetFileBrowser = new QWidget(tabFileView);
+    widgetFileBrowser->setObjectName(QStringLiteral("widgetFileBrowser"));
+    widgetFileBrowser->setMinimumSize(QSize(0, 30));
+    horizontalLayoutBrowser = makeLayout<QHBoxLayout>(widgetFileBrowser, "horizontalLayoutBrowser", 4, 0, 0, 0, 0);
+    pushButtonBrowse = new QPushButton(widgetFileBrowser);
+    pushButtonBrowse->setObjectName(QStringLiteral("pushButtonBrowse"));
+    horizontalLayoutBrowser->addWidget(pushButtonBrowse);
+    lineEditBroswerPath = new QLineEdit(widgetFileBrowser);
+    lineEditBroswerPath->setObjectName(QStringLiteral("lineEditBroswerPath"));
+    horizontalLayoutBrowser->addWidget(lineEditBroswerPath);
+    pushButtonUp = new QPushButton(widgetFileBrowser);
+    pushButtonUp->setObjectName(QStringLiteral("pushButtonUp"));
+    horizontalLayoutBrowser->addWidget(pushButtonUp);
+    verticalLayoutFile->addWidget(widgetFileBrowser);
+
+    widgetFileTreeList = new QWidget(tabFileView);
+    widgetFileTreeList->setObjectName(QStringLiteral("widgetFileTreeList"));
+    horizontalLayoutFileBrowser =
+        makeLayout<QHBoxLayout>(widgetFileTreeList, "horizontalLayoutFileBrowser", 2, 5, 2, 5, 2);
+    splitterView = new QSplitter(widgetFileTreeList);
+    splitterView->setObjectName(QStringLiteral("splitterView"));
+    splitterView->setFrameShape(QFrame::NoFrame);
+    splitterView->setOrientation(Qt::Horizontal);
+    splitterView->setChildrenCollapsible(false);
+    treeViewFileBrowser = new QTreeView(splitterView);
+    treeViewFileBrowser->setObjectName(QStringLiteral("treeViewFileBrowser"));
+    treeViewFileBrowser->setMinimumSize(QSize(200, 0));
+    treeViewFileBrowser->setFocusPolicy(Qt::WheelFocus);
+    treeViewFileBrowser->setHeaderHidden(true);
+    treeViewFileBrowser->header()->setStretchLastSection(false);
+    splitterView->addWidget(treeViewFileBrowser);
+    listViewFileBrowser = new QListView(splitterView);
+    listViewFileBrowser->setObjectName(QStringLiteral("listViewFileBrowser"));
+    listViewFileBrowser->setMinimumSize(QSize(0, 100));
+    listViewFileBrowser->setFocusPolicy(Qt::WheelFocus);
+    splitterView->addWidget(listViewFileBrowser);
+    horizontalLayoutFileBrowser->addWidget(splitterView);
+    verticalLayoutFile->addWidget(widgetFileTreeList);
+    tabFileFactorySet->addTab(tabFileView, QString());
+
+    tabFactoryView =
+        makeListTab(tabFileFactorySet, "tabFactoryView", "verticalLayoutFactory", &listWidgetFactoryPresets,
+                    "listWidgetFactoryPresets", true, false, &verticalLayoutFactory);
+    tabFavorites = makeListTab(tabFileFactorySet, "tabFavorites", "verticalLayout_3", &listWidgetFavorites,
+                               "listWidgetFavorites", true, true, &verticalLayout_3);
+    tabSetListA = makeListTab(tabFileFactorySet, "tabSetListA", "verticalLayoutSetListA", &listWidgetSetListA,
+                              "listWidgetSetListA", false, false, &verticalLayoutSetListA);
+    tabSetListB = makeListTab(tabFileFactorySet, "tabSetListB", "verticalLayoutSetListB", &listWidgetSetListB,
+                              "listWidgetSetListB", false, false, &verticalLayoutSetListB);
+    tabSetListC = makeListTab(tabFileFactorySet, "tabSetListC", "verticalLayoutSetListC", &listWidgetSetListC,
+                              "listWidgetSetListC", false, false, &verticalLayoutSetListC);
+    tabSetListD = makeListTab(tabFileFactorySet, "tabSetListD", "horizontalLayoutSetListD", &listWidgetSetListD,
+                              "listWidgetSetListD", false, false, &horizontalLayoutSetListD);
+
+    splitterMain->addWidget(tabFileFactorySet);
+    verticalLayout->addWidget(splitterMain);
+    verticalLayoutMain->addWidget(contentBackground);
+
+    // 4.
+    verticalLayoutMain->addItem(new QSpacerItem(20, 10, QSizePolicy::Minimum, QSizePolicy::Fixed));
+
+    // 5. Back-up and restore, centred under the content.
+    widgetBackupRestore = new QWidget(centralwidget);
+    widgetBackupRestore->setObjectName(QStringLiteral("widgetBackupRestore"));
+    widgetBackupRestore->setFixedSize(QSize(250, 28));
+    horizontalLayoutBackupRestore =
+        makeLayout<QHBoxLayout>(widgetBackupRestore, "horizontalLayoutBackupRestore", 50, 0, 0, 0, 0);
+    backUp = new QPushButton(widgetBackupRestore);
+    backUp->setObjectName(QStringLiteral("backUp"));
+    horizontalLayoutBackupRestore->addWidget(backUp);
+    restore = new QPushButton(widgetBackupRestore);
+    restore->setObjectName(QStringLiteral("restore"));
+    horizontalLayoutBackupRestore->addWidget(restore);
+    verticalLayoutMain->addWidget(widgetBackupRestore, 0, Qt::AlignHCenter);
+
+    MainWindow->setCentralWidget(centralwidget);
+
+    retranslateUi(MainWindow);
+
+    tabFileFactorySet->setCurrentIndex(0);
+
+    QMetaObject::connectSlotsByName(MainWindow);
+}
+
+void Ui_MainWindow::retranslateUi(QMainWindow* MainWindow)
+{
+    const auto tr = [](const char* text) { return QCoreApplication::translate("MainWindow", text); };
+
+    MainWindow->setWindowTitle(tr("Tessitra Stage Librarian"));
+    labelLogo->setText(QString());
+    deviceButton->setToolTip(QString());
+    deviceButton->setStatusTip(tr("Check for firmware update..."));
+    deviceButton->setText(QString());
+    deviceLabel->setText(tr("Disconnected"));
+    refreshButton->setToolTip(tr("<html><head/><body><p>Refresh presets</p></body></html>"));
+    refreshButton->setText(QString());
+    updateButton->setToolTip(tr("<html><head/><body><p>Update Firmware</p></body></html>"));
+    updateButton->setText(QString());
+    settingsButton->setToolTip(tr("<html><head/><body><p>Settings</p></body></html>"));
+    settingsButton->setText(QString());
+    helpButton->setToolTip(tr("<html><head/><body><p>Help</p></body></html>"));
+    helpButton->setText(QString());
+
+    pushButtonBrowse->setToolTip(tr("<html><head/><body><p>Browse</p></body></html>"));
+    pushButtonBrowse->setText(QString());
+    pushButtonUp->setText(QString());
+    tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabFileView), tr("File System"));
+    tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabFactoryView), tr("Factory Presets"));
+    tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabFavorites), tr("Favorites"));
+    tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabSetListA), tr("Set List A"));
+    tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabSetListB), tr("Set List B"));
+    tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabSetListC), tr("Set List C"));
+    tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabSetListD), tr("Set List D"));
+
+    backUp->setToolTip(tr("<html><head/><body><p>Back up user presets from device.</p></body></html>"));
+    backUp->setWhatsThis(tr(
+        "<html><head/><body><p>Button will back up all presets from device to a file in computer.</p></body></html>"));
+    backUp->setText(tr("<<Back Up"));
+    restore->setToolTip(
+        tr("<html><head/><body><p>Load user presets to device from a backed up file.</p></body></html>"));
+    restore->setWhatsThis(
+        tr("<html><head/><body><p>Button will load the presets from a backed up file.</p></body></html>"));
+    restore->setText(tr("Restore>>"));
+}
