@@ -126,6 +126,7 @@ int main(int argc, char** argv)
     QByteArray bin(512 * 1024, '\0'), ldr;
     for (int i = 0; i < bin.size(); ++i)
         bin[i] = char((i * 31) & 0xFF);
+    ldr.reserve(5 * bin.size()); // "0xNN\n" per byte; growing line by line would copy the text each time
     for (char c : bin)
         ldr += "0x" + QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0') + '\n';
     const QString binPath = dir.filePath(QStringLiteral("micro.bin")),
