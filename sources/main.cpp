@@ -1,4 +1,7 @@
-int main()
+#include "app.h"
+
+int main(int argc, char* argv[])
 {
-    return 0;
+    initTessitraResources();
+    return tessitraMain(argc, argv);
 }
