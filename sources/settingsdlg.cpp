@@ -1,0 +1,224 @@
+#include "settingsdlg.h"
+
+#include "DeviceManagerThread.h"
+#include "Settings.h"
+#include "firmwareupdate.h"
+#include "globals.h"
+#include "log.h"
+#include "progessdialog.h"
+#include "usbids.h"
+
+#include "ui_settingsdlg.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QSignalBlocker>
+
+CSettingsDlg::CSettingsDlg(QWidget* parent) : QDialog(parent), m_pUi(std::make_unique<Ui::settingsDialog>())
+{
+    TS_DEBUG("Entering");
+    m_pUi->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Only one language exists, so the interface group stays out of sight.
+    m_pUi->groupBoxInterface->hide();
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    connect(m_pUi->settingsOK, &QPushButton::clicked, this, &CSettingsDlg::onAccept);
+    connect(m_pUi->settingsCancel, &QPushButton::clicked, this, &CSettingsDlg::onReject);
+    connect(m_pUi->firmwareUpdateButton, &QPushButton::clicked, this, &CSettingsDlg::checkForFirmwareUpdate);
+    connect(m_pUi->appUpdateButton, &QPushButton::clicked, this, &CSettingsDlg::checkForAppUpdate);
+    connect(m_pUi->factoryUpdateButton, &QPushButton::clicked, this, &CSettingsDlg::doFactoryUpdate);
+    connect(m_pUi->languageComboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &CSettingsDlg::changeLanguage);
+    // Pressed, not toggled: pressing the choice already made still counts as a change (Cancel then asks).
+    connect(m_pUi->neverRadioButton, &QRadioButton::pressed, this, &CSettingsDlg::setManualUpdate);
+    connect(m_pUi->startupRadioButton, &QRadioButton::pressed, this, &CSettingsDlg::setStartupUpdate);
+    connect(m_pUi->monthlyRadioButton, &QRadioButton::pressed, this, &CSettingsDlg::setMonthlyUpdate);
+    connect(m_pUi->resetButton, &QPushButton::clicked, this, &CSettingsDlg::resetToDefaults);
+    // The device worker runs on its own thread: these arrive queued, while the dialog is open.
+    DeviceManagerThread* pDevice = DeviceManagerThread::instance();
+    connect(pDevice, &DeviceManagerThread::deviceDetected, this, &CSettingsDlg::onDeviceDetected);
+    connect(pDevice, &DeviceManagerThread::deviceRemoved, this, &CSettingsDlg::onDeviceRemoved);
+
+    // Rewriting the factory presets is offered for the Cadenzo only.
+    showFactoryPresets(g_bDeviceConnected.load() && pDevice->productId() == UsbIds::CadenzoProductId);
+
+    // Another part of the window may have stored something since the last read.
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+    m_iLanguage = pSettings->m_iLanguage;
+    m_bManualUpdate = pSettings->m_bManualUpdate;
+    m_bMonthlyUpdate = pSettings->m_bMonthlyUpdate;
+    m_DateTimeLastChecked = pSettings->m_DateTimeLastChecked;
+    m_bModified = false;
+    updateDialog();
+    TS_DEBUG("Exiting");
+}
+
+CSettingsDlg::~CSettingsDlg() = default;
+
+void CSettingsDlg::showFactoryPresets(bool bShow)
+{
+    m_pUi->groupBoxFactoryPresets->setEnabled(bShow);
+    m_pUi->groupBoxFactoryPresets->setVisible(bShow);
+}
+
+void CSettingsDlg::onDeviceDetected(int productId)
+{
+    TS_DEBUG("pid: 0x%x", static_cast<unsigned>(productId));
+    // Another model (or the same one again) leaves the group as it is.
+    if (productId == UsbIds::CadenzoProductId)
+        showFactoryPresets(true);
+}
+
+void CSettingsDlg::onDeviceRemoved()
+{
+    showFactoryPresets(false);
+}
+
+void CSettingsDlg::updateDialog()
+{
+    {
+        // Showing the stored language is not a choice of the user's; it must not raise the modified flag.
+        // A stored index the list does not hold leaves the box empty and the value untouched.
+        const QSignalBlocker blocker(m_pUi->languageComboBox);
+        m_pUi->languageComboBox->setCurrentIndex(m_iLanguage);
+    }
+    if (m_bMonthlyUpdate)
+        m_pUi->monthlyRadioButton->setChecked(true);
+    else if (m_bManualUpdate)
+        m_pUi->neverRadioButton->setChecked(true);
+    else
+        m_pUi->startupRadioButton->setChecked(true);
+}
+
+void CSettingsDlg::runUpdateCheck(const QString& title, QEvent::Type request, const QString& text)
+{
+    CFirmwareUpdate* pUpdate = CFirmwareUpdate::instance();
+    // The progress dialog belongs to the main window: it closes this dialog as it starts and outlives it.
+    auto* pProgress = new ProgressDialog(parentWidget());
+    pProgress->setWindowTitle(title);
+    connect(pUpdate, &CFirmwareUpdate::operationFinished, pProgress,
+            qOverload<int, bool>(&ProgressDialog::onOperationFinished));
+    connect(pUpdate, &CFirmwareUpdate::updateText, pProgress, &ProgressDialog::onUpdateText);
+    connect(pUpdate, &CFirmwareUpdate::updateCheckFailed, pProgress,
+            qOverload<QString>(&ProgressDialog::onOperationFinished));
+    connect(pUpdate, &CFirmwareUpdate::dataSent, pProgress, &ProgressDialog::onProgress);
+
+    // The date of the check is kept at once, whatever becomes of the dialog's other choices.
+    CSettings* pSettings = CSettings::instance();
+    pSettings->m_DateTimeLastChecked = QDateTime::currentDateTime();
+    pSettings->writeSettings();
+
+    QCoreApplication::postEvent(pUpdate, new QEvent(request));
+    // exec closes this dialog (which then deletes itself) and returns when the check has ended; nothing of
+    // this object may be touched after it.
+    pProgress->exec(text, this);
+}
+
+void CSettingsDlg::checkForFirmwareUpdate()
+{
+    TS_DEBUG("Entering");
+    runUpdateCheck(QStringLiteral("Firmware Update"), CFirmwareUpdate::CheckFirmwareUpdateEvent,
+                   QStringLiteral("Checking for firmware update..."));
+}
+
+void CSettingsDlg::checkForAppUpdate()
+{
+    TS_DEBUG("Entering");
+    runUpdateCheck(QStringLiteral("Application Update"), CFirmwareUpdate::CheckAppUpdateEvent,
+                   QStringLiteral("Checking for application update..."));
+}
+
+void CSettingsDlg::doFactoryUpdate()
+{
+    TS_DEBUG("Entering");
+    DeviceManagerThread* pDevice = DeviceManagerThread::instance();
+    auto* pProgress = new ProgressDialog(parentWidget());
+    pProgress->setWindowTitle(QStringLiteral("Factory Preset Update"));
+    // The device worker reports failures through updateText and operationFinished; it has no failure signal.
+    connect(pDevice, &DeviceManagerThread::operationFinished, pProgress,
+            qOverload<int, bool>(&ProgressDialog::onOperationFinished));
+    connect(pDevice, &DeviceManagerThread::updateText, pProgress, &ProgressDialog::onUpdateText);
+    connect(pDevice, &DeviceManagerThread::dataSent, pProgress, &ProgressDialog::onProgress);
+
+    QCoreApplication::postEvent(pDevice, new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent));
+    // As for the update checks: this dialog is closed and gone once exec returns.
+    pProgress->exec(QStringLiteral("Updating factory presets..."), this);
+}
+
+void CSettingsDlg::changeLanguage(int index)
+{
+    // English is the only language, so a choice is noted but not applied: the box returns to the
+    // stored language.
+    if (index != m_iLanguage)
+        m_bModified = true;
+    updateDialog();
+}
+
+void CSettingsDlg::setManualUpdate()
+{
+    m_bManualUpdate = true;
+    m_bMonthlyUpdate = false;
+    m_bModified = true;
+}
+
+void CSettingsDlg::setStartupUpdate()
+{
+    m_bManualUpdate = false;
+    m_bMonthlyUpdate = false;
+    m_bModified = true;
+}
+
+void CSettingsDlg::setMonthlyUpdate()
+{
+    m_bMonthlyUpdate = true;
+    m_bManualUpdate = false;
+    m_bModified = true;
+}
+
+void CSettingsDlg::resetToDefaults()
+{
+    // In memory only: the store keeps the old values until OK writes these.
+    CSettings* pSettings = CSettings::instance();
+    pSettings->resetToDefaults();
+    m_iLanguage = pSettings->m_iLanguage;
+    m_bManualUpdate = pSettings->m_bManualUpdate;
+    m_bMonthlyUpdate = pSettings->m_bMonthlyUpdate;
+    m_DateTimeLastChecked = pSettings->m_DateTimeLastChecked;
+    updateDialog();
+    m_bModified = true;
+}
+
+void CSettingsDlg::onReject()
+{
+    if (!m_bModified) {
+        reject();
+        return;
+    }
+    QMessageBox msgBox(this);
+    msgBox.setObjectName(QStringLiteral("TessitraMessageBox"));
+    msgBox.setContentsMargins(10, 0, 10, 0);
+    msgBox.setIcon(QMessageBox::Question);
+    msgBox.setText(QStringLiteral("Preferences were modified?"));
+    msgBox.setInformativeText(
+        QStringLiteral("Changes were made to the Preferences. Do you wish to keep these changes?"));
+    msgBox.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    msgBox.setDefaultButton(QMessageBox::Yes);
+    if (msgBox.exec() == QMessageBox::Yes) {
+        onAccept();
+        return;
+    }
+    reject();
+}
+
+void CSettingsDlg::onAccept()
+{
+    TS_DEBUG("language: %d, manual: %d, monthly: %d", m_iLanguage, m_bManualUpdate, m_bMonthlyUpdate);
+    CSettings* pSettings = CSettings::instance();
+    pSettings->m_iLanguage = m_iLanguage;
+    pSettings->m_bManualUpdate = m_bManualUpdate;
+    pSettings->m_bMonthlyUpdate = m_bMonthlyUpdate;
+    pSettings->writeSettings();
+    accept();
+}
