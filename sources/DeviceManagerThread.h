@@ -75,6 +75,16 @@ public:
     void setBackUpFilePath(QString path);
     void setSetListEdit(int setListIndex, QMap<int, int> slotMap);
     QMap<int, int> getSetListEdit() const;
+    // Read-backs of the other operation data, for whoever checks what a poster handed over.
+    int getSetListIndex() const { return m_iSetListNumber; }
+    QList<int> getPresetDestinations() const { return m_listDestinations; }
+    QStringList getPresetFiles() const { return m_listPresetFiles; }
+    QList<int> getPresetSources() const { return m_listSources; }
+    int getPresetNumber() const { return m_iPresetNumber; }
+    QString getPresetName() const { return m_strPresetName; }
+    int getPresetNumber2() const { return m_iPresetNumber2; }
+    int* getPresetRecord() const { return m_pPresetRecord; }
+    QString getSaveFolder() const { return m_strSaveFolder; }
 
     // One preset to save to a file: the entry's text (the file name before cleaning) and the unit's preset number.
     struct SaveItem
@@ -84,6 +94,7 @@ public:
     };
     // What the save operation works from: a copy taken on the GUI thread, so the worker never reads a widget.
     void setSaveItems(QList<SaveItem> items, QString folder);
+    QList<SaveItem> getSaveItems() const { return m_listSaveItems; }
     // The list widget's form of the same call. It is defined beside the entry widget (contentwidget.cpp), not here:
     // the core library knows no widgets. It snapshots each entry's text and preset number on the GUI thread and
     // hands them to setSaveItems.

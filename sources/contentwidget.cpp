@@ -1,20 +1,84 @@
 #include "contentwidget.h"
 
 #include "DeviceManagerThread.h"
+#include "deviceinfo.h"
 #include "globals.h"
 #include "log.h"
+#include "mainwindow.h"
+#include "progessdialog.h"
 #include "usbids.h"
 
+#include <QApplication>
+#include <QBitmap>
 #include <QContextMenuEvent>
+#include <QDataStream>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QUrl>
+#include <QVBoxLayout>
 #include <QWheelEvent>
+
+namespace {
+const QString kUserRole = QStringLiteral("UserPresets");
+const QString kFactoryRole = QStringLiteral("FactoryPresets");
+const QString kSetListRole = QStringLiteral("SetList");
+
+// Set lists are 20 slots long, so up to 20 names fit a confirmation box; beyond that it asks without names.
+constexpr int kMaxNamedItems = 20;
+
+const QString kLoadPresetsTitle = QStringLiteral("Load Presets");
+const QString kOverwriteQuestion = QStringLiteral("Do you want to overwrite the presets?");
+
+// Every list alive, so that a drag whose event names no source widget can still be traced to its list by the
+// payload (see dragSource()).
+QList<ContentWidget*>& liveLists()
+{
+    static QList<ContentWidget*> lists;
+    return lists;
+}
+
+// "A, B, C": the names each followed by ", ", then the last separator removed.
+QString joinNames(const QStringList& names)
+{
+    QString joined;
+    for (const QString& name : names)
+        joined += name + QStringLiteral(", ");
+    joined.chop(2);
+    return joined;
+}
+
+QString entryLabel(const PresetButton* entry)
+{
+    return entry->text().replace(QLatin1Char('\n'), QLatin1Char('_'));
+}
+} // namespace
+
+// The save command snapshots what the worker needs on the GUI thread: the worker never reads a widget.
+void DeviceManagerThread::setSaveList(QList<PresetButton*> entries, QString folder)
+{
+    QList<SaveItem> items;
+    for (const PresetButton* entry : qAsConst(entries)) {
+        if (entry != nullptr)
+            items.append(SaveItem{entry->text(), entry->presetNumber()});
+    }
+    setSaveItems(items, folder);
+}
 
 // ---------------------------------------------------------------------------------------------------------------
 // PresetButton
@@ -98,20 +162,31 @@ ContentWidget::ContentWidget(QWidget* parent)
 
     m_iScrollStep = verticalScrollBar()->singleStep();
 
+    m_chooseDirectory = [](QWidget* pParent, const QString& caption, const QString& startFolder) {
+        return QFileDialog::getExistingDirectory(pParent, caption, startFolder, QFileDialog::ShowDirsOnly);
+    };
+    m_chooseFiles = [](QWidget* pParent, const QString& caption, const QString& startFolder, const QString& filter) {
+        return QFileDialog::getOpenFileNames(pParent, caption, startFolder, filter);
+    };
+
     connect(this, &QListWidget::itemSelectionChanged, this, &ContentWidget::onItemSelectionChanged);
     connect(DeviceManagerThread::instance(), &DeviceManagerThread::deviceDetected, this,
             &ContentWidget::onDeviceDetected);
+    liveLists().append(this);
 }
 
 ContentWidget::~ContentWidget()
 {
-    delete m_pDrag;
+    liveLists().removeOne(this);
+    delete m_pDrag.data();
 }
 
 void ContentWidget::setRole(const QString& role)
 {
     m_strRole = role;
-    if (role == QLatin1String("FactoryPresets")) {
+    if (role == kUserRole) {
+        connect(this, &QListWidget::itemDoubleClicked, this, &ContentWidget::renamePreset);
+    } else if (role == kFactoryRole) {
         m_strArietteFolder = g_arietteFactoryPresetsFolder;
         m_strCadenzoFolder = g_cadenzoFactoryPresetsFolder;
     }
@@ -131,7 +206,86 @@ void ContentWidget::clearEntries()
     // The selection list is emptied first: the entries it points to are about to go with their rows.
     m_selectedButtons.clear();
     m_buttons.clear();
+    m_pPressedButton = nullptr;
+    m_pDropTarget = nullptr;
     clear();
+}
+
+QString ContentWidget::dragMimeType()
+{
+    return QStringLiteral("application/aurivell/tessitrastageariette/dragndropPresets");
+}
+
+QByteArray ContentWidget::dragPayload() const
+{
+    // The address of this list's selection: unique per list for as long as the program runs, and meaningless
+    // to any other program.
+    QByteArray payload;
+    QDataStream stream(&payload, QIODevice::WriteOnly);
+    stream << static_cast<qint64>(reinterpret_cast<quintptr>(&m_selectedButtons));
+    return payload;
+}
+
+QString ContentWidget::setListName(int iIndex)
+{
+    static const QStringList names = {QStringLiteral("Favorites"), QStringLiteral("Set List A"),
+                                      QStringLiteral("Set List B"), QStringLiteral("Set List C"),
+                                      QStringLiteral("Set List D")};
+    return iIndex >= 0 && iIndex < names.size() ? names.at(iIndex) : QString();
+}
+
+QString ContentWidget::cleanFileName(QString name)
+{
+    // The same eleven characters the device worker replaces when it writes the files, so the overwrite
+    // questions look at the very files that will be written.
+    static const QString unsafe = QStringLiteral("\r\n/\\?*:<>\"|");
+    for (const QChar c : unsafe)
+        name.replace(c, QLatin1Char('_'));
+    return name;
+}
+
+QString ContentWidget::presetExtension()
+{
+    return DeviceManagerThread::instance()->productId() == UsbIds::CadenzoProductId ? QStringLiteral(".tscp")
+                                                                                    : QStringLiteral(".tarp");
+}
+
+int ContentWidget::confirm(const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
+                           bool bCloseOnDeviceRemoved, bool bParentMainWindow)
+{
+    QWidget* pParent = bParentMainWindow ? g_mainWindow : nullptr;
+    QMessageBox box(QMessageBox::Question, title, text, buttons, pParent,
+                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    box.setObjectName(QStringLiteral("TessitraMessageBox"));
+    box.setContentsMargins(10, 0, 10, 0);
+    box.setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    const QList<QAbstractButton*> boxButtons = box.buttons();
+    for (QAbstractButton* button : boxButtons) {
+        if (auto* pushButton = qobject_cast<QPushButton*>(button))
+            pushButton->setFlat(true);
+    }
+    if (bCloseOnDeviceRemoved)
+        connect(DeviceManagerThread::instance(), &DeviceManagerThread::deviceRemoved, &box, &QMessageBox::reject);
+    return box.exec();
+}
+
+void ContentWidget::runOperation(QWidget* parent, const QString& title, const QString& startText, QEvent::Type type,
+                                 const std::function<void(DeviceManagerThread*)>& handOver, bool bShowProgress,
+                                 int priority)
+{
+    DeviceManagerThread* pWorker = DeviceManagerThread::instance();
+    auto* pDialog = new ProgressDialog(parent);
+    pDialog->setWindowTitle(title);
+    connect(pWorker, &DeviceManagerThread::operationFinished, pDialog,
+            qOverload<int, bool>(&ProgressDialog::onOperationFinished));
+    connect(pWorker, &DeviceManagerThread::updateText, pDialog, &ProgressDialog::onUpdateText);
+    if (bShowProgress)
+        connect(pWorker, &DeviceManagerThread::dataSent, pDialog, &ProgressDialog::onProgress);
+    // The worker reads its data when the event reaches it: the data first, then the event.
+    handOver(pWorker);
+    QCoreApplication::postEvent(pWorker, new QEvent(type), priority);
+    pDialog->exec(startText, nullptr);
+    delete pDialog;
 }
 
 void ContentWidget::onDeviceDetected(int iPid)
@@ -141,7 +295,34 @@ void ContentWidget::onDeviceDetected(int iPid)
 
 void ContentWidget::onContextMenuRequested(QPoint globalPos)
 {
-    Q_UNUSED(globalPos)
+    if (m_pMenu.isNull()) {
+        m_pMenu = new QMenu(this);
+        m_pSaveAction =
+            new QAction(QIcon(QStringLiteral(":/images/savePreset.png")), QStringLiteral("Save to computer..."), this);
+        m_pLoadAction =
+            new QAction(QIcon(QStringLiteral(":/images/loadPreset.png")), QStringLiteral("Load preset..."), this);
+        m_pRenameAction = new QAction(QStringLiteral("Rename..."), this);
+        m_pRemoveAction = new QAction(QStringLiteral("Remove..."), this);
+        connect(m_pSaveAction, &QAction::triggered, this, &ContentWidget::savePreset);
+        connect(m_pLoadAction, &QAction::triggered, this, &ContentWidget::loadPreset);
+        connect(m_pRenameAction, &QAction::triggered, this, &ContentWidget::renamePreset);
+        connect(m_pRemoveAction, &QAction::triggered, this, &ContentWidget::removePreset);
+    }
+    m_pMenu->clear();
+
+    if (m_selectedButtons.isEmpty())
+        return;
+    if (m_strRole == kSetListRole) {
+        m_pMenu->addAction(m_pRemoveAction);
+    } else {
+        m_pMenu->addAction(m_pSaveAction);
+        if (m_strRole == kUserRole) {
+            m_pMenu->addAction(m_pLoadAction);
+            if (m_selectedButtons.size() == 1)
+                m_pMenu->addAction(m_pRenameAction);
+        }
+    }
+    m_pMenu->exec(globalPos);
 }
 
 void ContentWidget::onItemSelectionChanged()
@@ -182,6 +363,188 @@ void ContentWidget::onPresetButtonClicked(PresetButton* pButton)
     m_selectedButtons.insert(index, pButton);
 }
 
+void ContentWidget::renamePreset()
+{
+    if (m_selectedButtons.size() != 1 || m_selectedButtons.first() == nullptr)
+        return;
+    PresetButton* pEntry = m_selectedButtons.first();
+
+    QDialog dialog(g_mainWindow);
+    dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    dialog.setObjectName(QStringLiteral("InputDialog"));
+    dialog.setWindowTitle(QStringLiteral("Rename"));
+    dialog.setContentsMargins(10, 0, 10, 0);
+    auto* pLayout = new QVBoxLayout(&dialog);
+    auto* pLabel = new QLabel(QStringLiteral("Preset Name"), &dialog);
+    pLabel->setObjectName(QStringLiteral("TessitraLabel"));
+    auto* pEdit = new QLineEdit(pEntry->presetName(), &dialog);
+    pEdit->setMaxLength(g_deviceInfo.maxPresetNameLength.load());
+    pEdit->selectAll();
+    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    pButtons->setObjectName(QStringLiteral("TessitraButtonBox"));
+    const QList<QAbstractButton*> buttons = pButtons->buttons();
+    for (QAbstractButton* button : buttons) {
+        if (auto* pushButton = qobject_cast<QPushButton*>(button))
+            pushButton->setFlat(true);
+    }
+    connect(pButtons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(pButtons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    pLayout->addWidget(pLabel);
+    pLayout->addWidget(pEdit);
+    pLayout->addWidget(pButtons);
+    dialog.resize(300, 100);
+    pEdit->setFocus();
+
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString name = pEdit->text();
+    if (name.isEmpty() || name == pEntry->presetName())
+        return;
+
+    // The entry keeps its old name: the worker reports the renamed preset back, and that refreshes the entry.
+    const int iPresetNumber = pEntry->presetNumber();
+    int* pRecord = pEntry->presetData();
+    runOperation(this, QStringLiteral("Rename"), QStringLiteral("Renaming Preset..."),
+                 DeviceManagerThread::RenamePresetEvent,
+                 [&](DeviceManagerThread* pWorker) { pWorker->setRenameData(iPresetNumber, name, -1, pRecord); });
+}
+
+int ContentWidget::slotNumber(const PresetButton* entry)
+{
+    return entry->text().mid(1, 2).toInt();
+}
+
+void ContentWidget::removePreset()
+{
+    // The whole set list is written back: the selected slots as 0 (empty), every other slot as it is.
+    QMap<int, int> slotMap;
+    for (int row = 0; row < count(); ++row) {
+        const auto* pEntry = qobject_cast<PresetButton*>(itemWidget(item(row)));
+        if (pEntry == nullptr)
+            continue;
+        const int key = slotNumber(pEntry) - 1;
+        const int value = item(row)->isSelected() ? 0 : pEntry->presetNumber();
+        TS_DEBUG("%d %d", key, value);
+        slotMap[key] = value;
+    }
+
+    // Unlike the other questions, this one stays open when the unit goes away: answering Yes then only shows
+    // the worker's "Device disconnected!" in the progress dialog, and the set list is untouched. Closing it
+    // under the user's hand would hide what happened to a choice they were about to make.
+    const int answer =
+        confirm(kLoadPresetsTitle, QStringLiteral("Do you want to remove selected preset(s) from set list?"),
+                QMessageBox::Yes | QMessageBox::No, false);
+    if (answer == QMessageBox::Yes) {
+        const int iSetList = m_iSetListIndex;
+        runOperation(this, QStringLiteral("Editing Set List"), QStringLiteral("Removing preset(s) from Set List."),
+                     DeviceManagerThread::WriteSetListEvent,
+                     [&](DeviceManagerThread* pWorker) { pWorker->setSetListEdit(iSetList, slotMap); });
+    }
+    clearSelection();
+}
+
+void ContentWidget::savePreset()
+{
+    TS_DEBUG("Entering");
+    TS_DEBUG("Directory path before: %s", m_pCurrentFolder->toLocal8Bit().constData());
+    const QString folder = m_chooseDirectory(this, QStringLiteral("Choose Directory"), *m_pCurrentFolder);
+    TS_DEBUG("Directory path after: %s", folder.toLocal8Bit().constData());
+    if (folder.isEmpty()) {
+        TS_DEBUG("Exiting");
+        return;
+    }
+    *m_pCurrentFolder = folder;
+
+    QList<PresetButton*> toSave;
+    const QList<PresetButton*> selected = m_selectedButtons;
+    for (PresetButton* pEntry : selected) {
+        const QString name = cleanFileName(pEntry->text() + presetExtension());
+        if (QDir(folder).exists(name)) {
+            const int answer = confirm(QStringLiteral("Confirmation"),
+                                       QStringLiteral("%1 file already exists, do you want to overwrite?").arg(name),
+                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, false, false);
+            if (answer == QMessageBox::No)
+                continue;
+            if (answer != QMessageBox::Yes) {
+                // Cancel abandons the whole command, the files already confirmed included.
+                TS_DEBUG("Exiting");
+                return;
+            }
+        }
+        toSave.append(pEntry);
+    }
+
+    if (!toSave.isEmpty()) {
+        runOperation(
+            this, QStringLiteral("Save Presets"), QStringLiteral("Savings presets..."),
+            DeviceManagerThread::SavePresetsToFilesEvent,
+            [&](DeviceManagerThread* pWorker) { pWorker->setSaveList(toSave, folder); }, false, Qt::HighEventPriority);
+    }
+    TS_DEBUG("Exiting");
+}
+
+void ContentWidget::loadPreset()
+{
+    TS_DEBUG("Entering");
+    const QString filter = QStringLiteral("Preset(*%1)").arg(presetExtension());
+    const QStringList files = m_chooseFiles(this, QStringLiteral("Select Files"), *m_pCurrentFolder, filter);
+    if (files.isEmpty()) {
+        TS_DEBUG("Exiting");
+        return;
+    }
+
+    const QList<PresetButton*> targets = m_selectedButtons;
+    const int pairs = qMin(files.size(), targets.size());
+    QString text = kOverwriteQuestion;
+    if (files.size() <= kMaxNamedItems) {
+        QStringList targetNames;
+        QStringList fileNames;
+        for (int i = 0; i < pairs; ++i) {
+            targetNames.append(entryLabel(targets.at(i)));
+            fileNames.append(QFileInfo(files.at(i)).fileName());
+        }
+        text = QStringLiteral("Do you want to overwrite the presets <b>%1</b>\nwith\n<b>%2</b>?")
+                   .arg(joinNames(targetNames), joinNames(fileNames));
+    }
+
+    if (confirm(kLoadPresetsTitle, text, QMessageBox::Yes | QMessageBox::No, false) == QMessageBox::Yes) {
+        QList<int> destinations;
+        QStringList paths;
+        for (int i = 0; i < pairs; ++i) {
+            destinations.append(targets.at(i)->presetNumber());
+            paths.append(files.at(i));
+        }
+        runOperation(this, QStringLiteral("Load Preset"), QStringLiteral("Loading presets."),
+                     DeviceManagerThread::LoadPresetFilesEvent, [&](DeviceManagerThread* pWorker) {
+                         pWorker->setPresetTransfer(destinations, paths, QList<int>());
+                     });
+    }
+    TS_DEBUG("Exiting");
+}
+
+void ContentWidget::mousePressEvent(QMouseEvent* e)
+{
+    QListWidget::mousePressEvent(e);
+    QListWidgetItem* pItem = itemAt(e->pos());
+    emit itemPressed(pItem);
+    m_pPressedButton = pItem != nullptr ? qobject_cast<PresetButton*>(itemWidget(pItem)) : nullptr;
+    if (m_pPressedButton != nullptr && !m_selectedButtons.isEmpty())
+        m_dragStartPos = e->pos();
+    else
+        m_pPressedButton = nullptr;
+}
+
+void ContentWidget::mouseReleaseEvent(QMouseEvent* e)
+{
+    m_pPressedButton = nullptr;
+    QListWidget::mouseReleaseEvent(e);
+}
+
+void ContentWidget::contextMenuEvent(QContextMenuEvent* e)
+{
+    onContextMenuRequested(e->globalPos());
+}
+
 void ContentWidget::wheelEvent(QWheelEvent* e)
 {
     // One notch scrolls a whole line of entries: count the entries that share the first row's line.
@@ -197,4 +560,306 @@ void ContentWidget::wheelEvent(QWheelEvent* e)
     }
     verticalScrollBar()->setSingleStep(perLine * m_iScrollStep);
     QAbstractScrollArea::wheelEvent(e);
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Drag and drop
+
+QPixmap ContentWidget::dragImage() const
+{
+    const int n = m_selectedButtons.size();
+    if (n == 1) {
+        // The entry as the list shows it, background and border included; only its rectangle is rendered.
+        const PresetButton* pEntry = m_selectedButtons.first();
+        QPixmap pixmap(pEntry->size());
+        pixmap.fill(QColor(0, 0, 0, 0));
+        viewport()->render(&pixmap, QPoint(0, 0), QRegion(pEntry->frameGeometry()),
+                           QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        pixmap.setMask(pixmap.mask());
+        return pixmap;
+    }
+    QPixmap pixmap(QStringLiteral(":/images/presets_selected.png"));
+    QPainter painter(&pixmap);
+    QFont font = painter.font();
+    font.setWeight(75);
+    painter.setFont(font);
+    painter.setPen(QColor(255, 255, 255, 255));
+    // The trailing line break lifts the count above the middle of the picture.
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::number(n) + QStringLiteral("\n"));
+    return pixmap;
+}
+
+void ContentWidget::mouseMoveEvent(QMouseEvent* e)
+{
+    if (!(e->buttons() & Qt::LeftButton)) {
+        m_pPressedButton = nullptr;
+        QListWidget::mouseMoveEvent(e);
+        return;
+    }
+    if ((e->pos() - m_dragStartPos).manhattanLength() < QApplication::startDragDistance()) {
+        e->ignore();
+        return;
+    }
+    if (m_pPressedButton == nullptr || m_selectedButtons.isEmpty()) {
+        m_pPressedButton = nullptr;
+        QListWidget::mouseMoveEvent(e);
+        return;
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    TS_DEBUG("start dragging");
+    auto* pMimeData = new QMimeData();
+    pMimeData->setData(dragMimeType(), dragPayload());
+
+    delete m_pDrag.data();
+    m_pDrag = new QDrag(this);
+    m_pDrag->setMimeData(pMimeData);
+    const QPixmap image = dragImage();
+    m_pDrag->setPixmap(image);
+    m_pDrag->setHotSpot(QPoint(image.width() / 2, image.height() * 2 / 3));
+    TS_DEBUG("time taken to start drag in mili secs: %d", static_cast<int>(timer.elapsed()));
+
+    QCoreApplication::processEvents();
+    // Blocks in a nested event loop until the drop or the cancel; the device worker's signals still arrive.
+    const Qt::DropAction result = m_pDrag->exec(Qt::CopyAction);
+    m_pPressedButton = nullptr;
+    if (result == Qt::IgnoreAction)
+        TS_DEBUG("files not dropped");
+    else
+        TS_DEBUG("files copied");
+}
+
+ContentWidget* ContentWidget::dragSource(const QDropEvent* e) const
+{
+    if (auto* pSource = qobject_cast<ContentWidget*>(e->source()))
+        return pSource;
+    // Some drags reach us without a source object (a drag replayed by a test or an accessibility tool, a
+    // platform that does not pass it on); the payload still names the list inside this program.
+    const QMimeData* pMime = e->mimeData();
+    if (pMime == nullptr || !pMime->hasFormat(dragMimeType()))
+        return nullptr;
+    const QByteArray payload = pMime->data(dragMimeType());
+    if (payload.size() != 8)
+        return nullptr;
+    const QList<ContentWidget*>& lists = liveLists();
+    for (ContentWidget* pList : lists) {
+        if (pList->dragPayload() == payload)
+            return pList;
+    }
+    return nullptr;
+}
+
+ContentWidget::DropKind ContentWidget::dropKind(const QDropEvent* e, const ContentWidget* src) const
+{
+    if (src == this)
+        return DropKind::Refused;
+    if (src == nullptr) {
+        // Files from the file pane or the desktop: user presets only, and only preset files of the model
+        // connected (case matters: "x.TARP" is not taken).
+        if (m_strRole != kUserRole || e->mimeData() == nullptr)
+            return DropKind::Refused;
+        const QList<QUrl> urls = e->mimeData()->urls();
+        // A drag without files would do nothing here, so it shows the forbidden cursor.
+        if (urls.isEmpty())
+            return DropKind::Refused;
+        const QString extension = presetExtension();
+        for (const QUrl& url : urls) {
+            const QString path = url.toLocalFile();
+            const QFileInfo info(path);
+            if (info.isDir() || !info.fileName().endsWith(extension, Qt::CaseSensitive))
+                return DropKind::Refused;
+        }
+        return DropKind::LoadFiles;
+    }
+    if (m_strRole == kUserRole && src->role() == kFactoryRole)
+        return DropKind::CopyFactoryPresets;
+    if (m_strRole == kSetListRole && (src->role() == kUserRole || src->role() == kFactoryRole))
+        return DropKind::WriteSetList;
+    return DropKind::Refused;
+}
+
+int ContentWidget::draggedCount(const QDropEvent* e, const ContentWidget* src)
+{
+    if (src != nullptr)
+        return src->m_selectedButtons.size();
+    return e->mimeData() != nullptr ? e->mimeData()->urls().size() : 0;
+}
+
+void ContentWidget::highlightTargets(int row, int n)
+{
+    clearSelection();
+    const int last = qMin(count() - 1, row + n - 1);
+    for (int r = row; r <= last; ++r)
+        item(r)->setSelected(true);
+}
+
+void ContentWidget::dragEnterEvent(QDragEnterEvent* e)
+{
+    // Whatever it carries, a drag from elsewhere is let in; each move decides whether it may land.
+    if (dragSource(e) == this)
+        e->ignore();
+    else
+        e->accept();
+}
+
+void ContentWidget::dragLeaveEvent(QDragLeaveEvent* e)
+{
+    // The highlighted slots stay selected.
+    QListWidget::dragLeaveEvent(e);
+}
+
+void ContentWidget::dragMoveEvent(QDragMoveEvent* e)
+{
+    // Refused (the forbidden cursor) unless accepted below.
+    e->ignore();
+    ContentWidget* pSource = dragSource(e);
+    if (pSource == this)
+        return;
+    QListWidgetItem* pItem = itemAt(e->pos());
+    m_pDropTarget = pItem != nullptr ? qobject_cast<PresetButton*>(itemWidget(pItem)) : nullptr;
+
+    if (dropKind(e, pSource) == DropKind::Refused)
+        return;
+    if (m_pDropTarget == nullptr) {
+        clearSelection();
+        return;
+    }
+    startAutoScroll();
+    e->accept();
+    highlightTargets(row(pItem), draggedCount(e, pSource));
+}
+
+void ContentWidget::dropEvent(QDropEvent* e)
+{
+    TS_DEBUG("Entering");
+    e->accept();
+    ContentWidget* pSource = dragSource(e);
+    const DropKind kind = dropKind(e, pSource);
+    QListWidgetItem* pItem = itemAt(e->pos());
+    // Qt only delivers a drop the last move accepted, so neither case happens from a real drag; a drop that
+    // arrives regardless changes nothing.
+    if (kind == DropKind::Refused || pItem == nullptr || qobject_cast<PresetButton*>(itemWidget(pItem)) == nullptr) {
+        e->ignore();
+        TS_DEBUG("Exiting");
+        return;
+    }
+    const int iRow = row(pItem);
+    switch (kind) {
+    case DropKind::CopyFactoryPresets:
+        dropFactoryPresets(pSource, iRow);
+        break;
+    case DropKind::LoadFiles:
+        dropFiles(e->mimeData()->urls(), iRow);
+        break;
+    case DropKind::WriteSetList:
+        dropOnSetList(pSource, iRow);
+        break;
+    case DropKind::Refused:
+        break;
+    }
+    TS_DEBUG("Exiting");
+}
+
+void ContentWidget::dropFactoryPresets(ContentWidget* src, int iRow)
+{
+    const QList<PresetButton*> sources = src->m_selectedButtons;
+    QList<PresetButton*> targets;
+    for (int i = 0; i < sources.size() && iRow + i < count(); ++i)
+        targets.append(qobject_cast<PresetButton*>(itemWidget(item(iRow + i))));
+    if (targets.contains(nullptr)) {
+        clearSelection();
+        return;
+    }
+
+    QString text = kOverwriteQuestion;
+    if (sources.size() <= kMaxNamedItems) {
+        QStringList targetNames;
+        QStringList sourceNames;
+        for (int i = 0; i < targets.size(); ++i) {
+            targetNames.append(entryLabel(targets.at(i)));
+            sourceNames.append(entryLabel(sources.at(i)));
+        }
+        text = QStringLiteral("Do you want to overwrite the presets <b>%1</b>\nwith\n<b>%2</b>?")
+                   .arg(joinNames(targetNames), joinNames(sourceNames));
+    }
+    if (confirm(kLoadPresetsTitle, text) != QMessageBox::Yes) {
+        clearSelection();
+        return;
+    }
+
+    QList<int> destinations;
+    QList<int> sourceNumbers;
+    for (int i = 0; i < targets.size(); ++i) {
+        TS_DEBUG("Src: %d, dst: %d", sources.at(i)->presetNumber(), targets.at(i)->presetNumber());
+        destinations.append(targets.at(i)->presetNumber());
+        sourceNumbers.append(sources.at(i)->presetNumber());
+    }
+    runOperation(
+        this, QStringLiteral("Load Preset"), QStringLiteral("Loading presets."), DeviceManagerThread::CopyPresetsEvent,
+        [&](DeviceManagerThread* pWorker) { pWorker->setPresetTransfer(destinations, QStringList(), sourceNumbers); });
+}
+
+void ContentWidget::dropFiles(const QList<QUrl>& urls, int iRow)
+{
+    QList<PresetButton*> targets;
+    for (int i = 0; i < urls.size() && iRow + i < count(); ++i)
+        targets.append(qobject_cast<PresetButton*>(itemWidget(item(iRow + i))));
+    if (targets.contains(nullptr)) {
+        clearSelection();
+        return;
+    }
+
+    QString text = kOverwriteQuestion;
+    if (urls.size() <= kMaxNamedItems) {
+        QStringList targetNames;
+        QStringList fileNames;
+        for (int i = 0; i < targets.size(); ++i) {
+            targetNames.append(cleanFileName(targets.at(i)->text()));
+            fileNames.append(QFileInfo(urls.at(i).toLocalFile()).completeBaseName());
+        }
+        text = QStringLiteral("Do you want to overwrite the presets <b>%1</b> with <b>%2</b>?")
+                   .arg(joinNames(targetNames), joinNames(fileNames));
+    }
+    if (confirm(kLoadPresetsTitle, text) != QMessageBox::Yes) {
+        clearSelection();
+        return;
+    }
+
+    QList<int> destinations;
+    QStringList paths;
+    for (int i = 0; i < targets.size(); ++i) {
+        destinations.append(targets.at(i)->presetNumber());
+        paths.append(urls.at(i).toLocalFile());
+    }
+    runOperation(this, QStringLiteral("Load Preset"), QStringLiteral("Loading presets."),
+                 DeviceManagerThread::LoadPresetFilesEvent,
+                 [&](DeviceManagerThread* pWorker) { pWorker->setPresetTransfer(destinations, paths, QList<int>()); });
+}
+
+void ContentWidget::dropOnSetList(ContentWidget* src, int iRow)
+{
+    const QList<PresetButton*> sources = src->m_selectedButtons;
+    QMap<int, int> slotMap;
+    for (int i = 0; i < sources.size() && iRow + i < count(); ++i) {
+        const auto* pTarget = qobject_cast<PresetButton*>(itemWidget(item(iRow + i)));
+        if (pTarget == nullptr)
+            continue;
+        const int key = slotNumber(pTarget) - 1;
+        const int value = sources.at(i)->presetNumber();
+        TS_DEBUG("%d %d", key, value);
+        slotMap[key] = value;
+    }
+
+    if (confirm(kLoadPresetsTitle,
+                QStringLiteral("Do you want to edit <b>%1</b>?").arg(setListName(m_iSetListIndex))) !=
+        QMessageBox::Yes) {
+        clearSelection();
+        return;
+    }
+    // Only the dropped slots travel; the worker keeps every other slot as the unit holds it.
+    const int iSetList = m_iSetListIndex;
+    runOperation(this, QStringLiteral("Editing Set List"), QStringLiteral("Adding preset(s) to Set List."),
+                 DeviceManagerThread::WriteSetListEvent,
+                 [&](DeviceManagerThread* pWorker) { pWorker->setSetListEdit(iSetList, slotMap); });
 }

@@ -1,15 +1,22 @@
 #pragma once
 
+#include <QDrag>
+#include <QEvent>
 #include <QList>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
 
+class DeviceManagerThread;
 class QAction;
-class QDrag;
+class QDropEvent;
 class QMenu;
 
 // One preset, or one set-list slot, as a checkable entry of a ContentWidget. Mouse and drag events go
@@ -96,18 +103,91 @@ public:
     // Folder that the file dialogs of this list start in, for the model last detected.
     QString currentFolder() const { return *m_pCurrentFolder; }
 
+    // The drag this list started last, while Qt still keeps it (it disposes of a drag once it has ended).
+    const QDrag* lastDrag() const { return m_pDrag.data(); }
+
+    // The file dialogs of "Save to computer..." and "Load preset...". They default to QFileDialog's static
+    // functions; a test puts its own answers here.
+    using DirectoryChooser =
+        std::function<QString(QWidget* parent, const QString& caption, const QString& startFolder)>;
+    using FilesChooser = std::function<QStringList(QWidget* parent, const QString& caption, const QString& startFolder,
+                                                   const QString& filter)>;
+    void setDirectoryChooser(DirectoryChooser chooser) { m_chooseDirectory = std::move(chooser); }
+    void setFilesChooser(FilesChooser chooser) { m_chooseFiles = std::move(chooser); }
+
+    // MIME type of a drag between the preset lists.
+    static QString dragMimeType();
+    // What a drag of this list carries under dragMimeType(): 8 bytes naming its selection in this process.
+    QByteArray dragPayload() const;
+    // "Favorites", "Set List A" to "Set List D"; empty for any other index.
+    static QString setListName(int iIndex);
+    // Every character a file name cannot hold on one desktop or another becomes "_".
+    static QString cleanFileName(QString name);
+    // ".tscp" while a Cadenzo unit is connected, otherwise ".tarp".
+    static QString presetExtension();
+
+    // The program's yes/no question: a Question box titled `title`, styled like every message box of the
+    // program, parent g_mainWindow (or none). With bCloseOnDeviceRemoved the box closes as if No had been chosen
+    // when the unit goes away. Returns the button chosen; a box closed any other way returns something that is
+    // neither Yes nor No (Cancel when the box has a Cancel button).
+    static int confirm(const QString& title, const QString& text,
+                       QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
+                       bool bCloseOnDeviceRemoved = true, bool bParentMainWindow = true);
+    // Runs one device operation: a progress dialog (child of `parent`) listening to the device worker, the
+    // operation's data handed over by `handOver`, then the event posted, then the dialog until the worker ends.
+    static void runOperation(QWidget* parent, const QString& title, const QString& startText, QEvent::Type type,
+                             const std::function<void(DeviceManagerThread*)>& handOver, bool bShowProgress = true,
+                             int priority = Qt::NormalEventPriority);
+
 public slots:
     void onDeviceDetected(int iPid);
     void onContextMenuRequested(QPoint globalPos);
     void onPresetButtonClicked(PresetButton* pButton);
     void onItemSelectionChanged();
+    void savePreset();
+    void loadPreset();
+    void renamePreset();
+    void removePreset();
 
 protected:
     void wheelEvent(QWheelEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dragLeaveEvent(QDragLeaveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
+    enum class DropKind
+    {
+        Refused,
+        CopyFactoryPresets, // factory presets onto user presets (1011)
+        LoadFiles,          // preset files onto user presets (1009)
+        WriteSetList,       // user or factory presets onto a set list (1006)
+    };
+
+    // The list a drag comes from, null for anything else (files, other programs).
+    ContentWidget* dragSource(const QDropEvent* e) const;
+    // What a drag of this kind may do here, whatever lies under the cursor.
+    DropKind dropKind(const QDropEvent* e, const ContentWidget* src) const;
+    // How many presets or files the drag carries.
+    static int draggedCount(const QDropEvent* e, const ContentWidget* src);
+    // Selects the rows a drop at `row` of `n` items overwrites, so their entries show checked.
+    void highlightTargets(int row, int n);
+    QPixmap dragImage() const;
+    // Slot number (1 to 20) of a set-list entry, read from the two digits after the prefix of its text.
+    static int slotNumber(const PresetButton* entry);
+
+    void dropFactoryPresets(ContentWidget* src, int row);
+    void dropFiles(const QList<QUrl>& urls, int row);
+    void dropOnSetList(ContentWidget* src, int row);
+
     QPoint m_dragStartPos;
-    QDrag* m_pDrag = nullptr;
+    // Qt disposes of a drag once it has ended, so the pointer is guarded.
+    QPointer<QDrag> m_pDrag;
     PresetButton* m_pPressedButton = nullptr;
     PresetButton* m_pDropTarget = nullptr;
     QList<PresetButton*> m_selectedButtons;
@@ -123,4 +203,6 @@ private:
     QString* m_pCurrentFolder = nullptr;
     int m_iSetListIndex = 0;
     int m_iScrollStep = 0;
+    DirectoryChooser m_chooseDirectory;
+    FilesChooser m_chooseFiles;
 };

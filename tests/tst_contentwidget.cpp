@@ -1,8 +1,13 @@
 // The preset list and its entries: entry defaults and record ownership, rows and their widgets, the
-// selection mirrored into the entries in reading order, and the wheel step of one line of entries.
+// selection mirrored into the entries in reading order, the wheel step of one line of entries, the context
+// menu per role, renaming, removing from a set list, saving to and loading from files.
 
+#include "ListHarness.h"
+#include "app.h"
 #include "contentwidget.h"
+#include "deviceinfo.h"
 #include "globals.h"
+#include "usbids.h"
 
 #include <QContextMenuEvent>
 #include <QScrollBar>
@@ -23,6 +28,17 @@ private slots:
     void selectionInReadingOrder_data();
     void selectionInReadingOrder();
     void wheelScrollsOneLine();
+    void contextMenu_data();
+    void contextMenu();
+    void rename_data();
+    void rename();
+    void removeWritesWholeSetList_data();
+    void removeWritesWholeSetList();
+    void save_data();
+    void save();
+    void load_data();
+    void load();
+    void foldersFollowModel();
 
 private:
     // A list wide enough for a few entries per line, filled with count 119 x 35 entries numbered from 1.
@@ -31,10 +47,47 @@ private:
     QTemporaryDir m_home;
 };
 
+namespace {
+// A list with a role and `count` entries: user "U01\nName 1"... numbered 1..., factory "F01..." numbered 101...,
+// set-list slots "S01..." holding preset 30 + slot.
+void fillRole(ContentWidget& list, const QString& role, int count)
+{
+    list.setRole(role);
+    list.setSpacing(12);
+    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list.resize(600, 400);
+    const QString prefix = role == "UserPresets" ? "U" : role == "FactoryPresets" ? "F" : "S";
+    for (int i = 1; i <= count; ++i) {
+        auto* entry = new PresetButton();
+        entry->resize(119, 35);
+        entry->setPresetNumber(role == "UserPresets" ? i : role == "FactoryPresets" ? 100 + i : 30 + i);
+        entry->setPresetName(QString("Name %1").arg(i));
+        entry->setText(QString("%1%2\nName %3").arg(prefix).arg(i, 2, 10, QChar('0')).arg(i));
+        list.addEntry(entry);
+    }
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+}
+
+void selectRows(ContentWidget& list, const QList<int>& rows)
+{
+    list.clearSelection();
+    for (int row : rows)
+        list.item(row)->setSelected(true);
+}
+
+QPoint rowCentre(ContentWidget& list, int row)
+{
+    return list.visualItemRect(list.item(row)).center();
+}
+} // namespace
+
 void TestContentWidget::initTestCase()
 {
     QVERIFY(m_home.isValid());
     buildDataFolders(m_home.path());
+    initTessitraResources();
+    g_deviceInfo.maxPresetNameLength = 10;
 }
 
 void TestContentWidget::fill(ContentWidget& list, int count)
@@ -165,6 +218,321 @@ void TestContentWidget::wheelScrollsOneLine()
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(list.viewport(), &wheel);
     QCOMPARE(list.verticalScrollBar()->singleStep(), perLine * initialStep);
+}
+
+void TestContentWidget::contextMenu_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<QStringList>("actions"); // empty: no menu at all
+    const QStringList saveLoad = {"Save to computer...", "Load preset..."};
+    QTest::newRow("user, none") << "UserPresets" << QList<int>{} << QStringList();
+    QTest::newRow("user, one") << "UserPresets" << QList<int>{3} << saveLoad + QStringList{"Rename..."};
+    QTest::newRow("user, two") << "UserPresets" << QList<int>{1, 3} << saveLoad;
+    QTest::newRow("factory, one") << "FactoryPresets" << QList<int>{2} << QStringList{"Save to computer..."};
+    QTest::newRow("factory, none") << "FactoryPresets" << QList<int>{} << QStringList();
+    QTest::newRow("set list, two") << "SetList" << QList<int>{0, 5} << QStringList{"Remove..."};
+    QTest::newRow("set list, none") << "SetList" << QList<int>{} << QStringList();
+}
+
+void TestContentWidget::contextMenu()
+{
+    QFETCH(QString, role);
+    QFETCH(QList<int>, selected);
+    QFETCH(QStringList, actions);
+
+    ContentWidget list;
+    fillRole(list, role, 8);
+    selectRows(list, selected);
+    ModalAnswerer answerer;
+    WorkerTap tap;
+    // Twice: the second request reuses the menu and must not keep the first request's actions.
+    for (int round = 0; round < 2; ++round) {
+        const QPoint at = selected.isEmpty() ? QPoint(590, 390) : rowCentre(list, selected.first());
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list.viewport(), &event);
+    }
+    if (actions.isEmpty()) {
+        QVERIFY(answerer.seen.isEmpty());
+    } else {
+        QCOMPARE(answerer.seen.size(), 2);
+        for (const ModalAnswerer::Seen& menu : answerer.seen) {
+            QCOMPARE(menu.kind, QString("menu"));
+            QCOMPARE(menu.items, actions);
+            QVERIFY(menu.iconsOnSaveLoad);
+        }
+    }
+    QVERIFY(tap.posted.isEmpty());
+}
+
+void TestContentWidget::rename_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("sent"); // empty: nothing posted
+    QTest::newRow("new name") << "UserPresets" << QList<int>{2} << "ok:Lead Vox"
+                              << "Lead Vox";
+    QTest::newRow("cut at the name length") << "UserPresets" << QList<int>{2} << "ok:ABCDEFGHIJKLMN"
+                                            << "ABCDEFGHIJ";
+    QTest::newRow("unchanged") << "UserPresets" << QList<int>{2} << "ok:Name 3"
+                               << "";
+    QTest::newRow("empty") << "UserPresets" << QList<int>{2} << "ok:"
+                           << "";
+    QTest::newRow("cancelled") << "UserPresets" << QList<int>{2} << "cancel"
+                               << "";
+    QTest::newRow("factory: no dialog") << "FactoryPresets" << QList<int>{2} << ""
+                                        << "";
+    QTest::newRow("set list: no dialog") << "SetList" << QList<int>{2} << ""
+                                         << "";
+}
+
+void TestContentWidget::rename()
+{
+    QFETCH(QString, role);
+    QFETCH(QList<int>, selected);
+    QFETCH(QString, answer);
+    QFETCH(QString, sent);
+
+    ContentWidget list;
+    fillRole(list, role, 6);
+    int* record = new int[4]{1, 2, 3, 4};
+    list.entries().at(2)->setPresetData(record);
+    WorkerTap tap;
+    ModalAnswerer answerer(answer.isEmpty() ? QStringList() : QStringList{answer});
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(list, selected.first()));
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(list, selected.first()));
+
+    if (answer.isEmpty()) {
+        QVERIFY(answerer.seen.isEmpty());
+        QVERIFY(tap.posted.isEmpty());
+        return;
+    }
+    QCOMPARE(answerer.seen.size(), 1);
+    const ModalAnswerer::Seen& dialog = answerer.seen.first();
+    QCOMPARE(dialog.objectName, QString("InputDialog"));
+    QCOMPARE(dialog.title, QString("Rename"));
+    QCOMPARE(dialog.text, QString("Name 3"));
+    QCOMPARE(dialog.maxLength, 10);
+    if (sent.isEmpty()) {
+        QVERIFY(tap.posted.isEmpty());
+        return;
+    }
+    QCOMPARE(tap.posted.size(), 1);
+    const WorkerTap::Posted& p = tap.posted.first();
+    QCOMPARE(p.type, 1012);
+    QCOMPARE(p.presetNumber, 3);
+    QCOMPARE(p.presetName, sent);
+    QCOMPARE(p.presetNumber2, -1);
+    QCOMPARE(p.record, record);
+    QCOMPARE(p.dialogTitle, QString("Rename"));
+    // The entry keeps its name until the unit reports the renamed preset back.
+    QCOMPARE(list.entries().at(2)->presetName(), QString("Name 3"));
+}
+
+void TestContentWidget::removeWritesWholeSetList_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("yes") << "Yes";
+    QTest::newRow("no") << "No";
+}
+
+void TestContentWidget::removeWritesWholeSetList()
+{
+    QFETCH(QString, answer);
+    ContentWidget list;
+    list.setSetListIndex(3);
+    fillRole(list, "SetList", 20);
+    selectRows(list, {2, 4}); // slots 3 and 5
+    WorkerTap tap;
+    ModalAnswerer answerer({answer});
+    list.removePreset();
+
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QString("Load Presets"));
+    QCOMPARE(answerer.seen.first().text, QString("Do you want to remove selected preset(s) from set list?"));
+    QStringList buttons = answerer.seen.first().items;
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{"No", "Yes"}));
+    QCOMPARE(answerer.seen.first().objectName, QString("TessitraMessageBox"));
+    QVERIFY(list.selectedEntries().isEmpty());
+    if (answer == "No") {
+        QVERIFY(tap.posted.isEmpty());
+        return;
+    }
+    QCOMPARE(tap.posted.size(), 1);
+    QCOMPARE(tap.posted.first().type, 1006);
+    QCOMPARE(tap.posted.first().setListIndex, 3);
+    QCOMPARE(tap.posted.first().dialogTitle, QString("Editing Set List"));
+    QMap<int, int> expected;
+    for (int slot = 0; slot < 20; ++slot)
+        expected[slot] = slot == 2 || slot == 4 ? 0 : 31 + slot;
+    QCOMPARE(tap.posted.first().setListEdit, expected);
+}
+
+void TestContentWidget::save_data()
+{
+    QTest::addColumn<QStringList>("existing"); // files already in the folder
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QList<int>>("saved"); // preset numbers handed over; empty: nothing posted
+    const QString second = "U02_C_D.tarp";
+    QTest::newRow("new files") << QStringList() << QStringList() << QList<int>{1, 2, 3};
+    QTest::newRow("second exists, yes") << QStringList{second} << QStringList{"Yes"} << QList<int>{1, 2, 3};
+    QTest::newRow("second exists, no") << QStringList{second} << QStringList{"No"} << QList<int>{1, 3};
+    QTest::newRow("second exists, cancel") << QStringList{second} << QStringList{"Cancel"} << QList<int>{};
+    QTest::newRow("all exist, no, no, no")
+        << QStringList{"U01_A_B.tarp", second, "U03_E_F.tarp"} << QStringList{"No", "No", "No"} << QList<int>{};
+}
+
+void TestContentWidget::save()
+{
+    QFETCH(QStringList, existing);
+    QFETCH(QStringList, answers);
+    QFETCH(QList<int>, saved);
+
+    QTemporaryDir folder;
+    for (const QString& name : existing) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    ContentWidget list;
+    fillRole(list, "UserPresets", 4);
+    list.entries().at(0)->setText("U01\nA/B");
+    list.entries().at(1)->setText("U02\nC:D");
+    list.entries().at(2)->setText("U03\nE|F");
+    selectRows(list, {2, 0, 1});
+    QStringList starts;
+    list.setDirectoryChooser([&](QWidget*, const QString& caption, const QString& start) {
+        starts << caption + " " + start;
+        return folder.path();
+    });
+    WorkerTap tap;
+    ModalAnswerer answerer(answers);
+    list.savePreset();
+
+    QCOMPARE(starts, QStringList{"Choose Directory " + g_arietteUserPresetsFolder});
+    QCOMPARE(answerer.seen.size(), answers.size());
+    for (int i = 0; i < answers.size(); ++i) {
+        QCOMPARE(answerer.seen.at(i).title, QString("Confirmation"));
+        QCOMPARE(answerer.seen.at(i).text, existing.at(i) + " file already exists, do you want to overwrite?");
+        QStringList buttons = answerer.seen.at(i).items;
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"Cancel", "No", "Yes"}));
+    }
+    QVERIFY(answerer.unanswered().isEmpty());
+    if (saved.isEmpty()) {
+        QVERIFY(tap.posted.isEmpty());
+    } else {
+        QCOMPARE(tap.posted.size(), 1);
+        QCOMPARE(tap.posted.first().type, 1007);
+        QCOMPARE(tap.posted.first().dialogTitle, QString("Save Presets"));
+        QCOMPARE(tap.posted.first().saveFolder, folder.path());
+        QList<int> numbers;
+        for (const DeviceManagerThread::SaveItem& item : tap.posted.first().saveItems) {
+            numbers << item.presetNumber;
+            QCOMPARE(item.text, list.entries().at(item.presetNumber - 1)->text());
+        }
+        QCOMPARE(numbers, saved);
+    }
+
+    // The folder chosen is where this list's next dialog starts.
+    starts.clear();
+    list.setDirectoryChooser([&](QWidget*, const QString&, const QString& start) {
+        starts << start;
+        return QString();
+    });
+    list.savePreset();
+    QCOMPARE(starts, QStringList{folder.path()});
+}
+
+void TestContentWidget::load_data()
+{
+    QTest::addColumn<int>("files");
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QList<int>>("loaded"); // destination preset numbers; empty: nothing posted
+    QTest::newRow("five files, two slots")
+        << 5 << QList<int>{6, 3} << "Yes"
+        << "Do you want to overwrite the presets <b>U04_Name 4, U07_Name 7</b>\nwith\n<b>f1.tarp, f2.tarp</b>?"
+        << QList<int>{4, 7};
+    QTest::newRow("two files, three slots")
+        << 2 << QList<int>{0, 1, 2} << "Yes"
+        << "Do you want to overwrite the presets <b>U01_Name 1, U02_Name 2</b>\nwith\n<b>f1.tarp, f2.tarp</b>?"
+        << QList<int>{1, 2};
+    QTest::newRow("answered no") << 1 << QList<int>{0} << "No"
+                                 << "Do you want to overwrite the presets <b>U01_Name 1</b>\nwith\n<b>f1.tarp</b>?"
+                                 << QList<int>{};
+    QList<int> rows;
+    QList<int> numbers;
+    for (int row = 0; row < 22; ++row)
+        rows << row;
+    for (int number = 1; number <= 21; ++number)
+        numbers << number;
+    QTest::newRow("21 files") << 21 << rows << "Yes"
+                              << "Do you want to overwrite the presets?" << numbers;
+    QTest::newRow("cancelled dialog") << 0 << QList<int>{0} << ""
+                                      << "" << QList<int>{};
+}
+
+void TestContentWidget::load()
+{
+    QFETCH(int, files);
+    QFETCH(QList<int>, selected);
+    QFETCH(QString, answer);
+    QFETCH(QString, question);
+    QFETCH(QList<int>, loaded);
+
+    QStringList paths;
+    for (int i = 1; i <= files; ++i)
+        paths << QString("/presets/f%1.tarp").arg(i);
+    ContentWidget list;
+    fillRole(list, "UserPresets", 22);
+    selectRows(list, selected);
+    QStringList asked;
+    list.setFilesChooser([&](QWidget*, const QString& caption, const QString& start, const QString& filter) {
+        asked << caption << start << filter;
+        return paths;
+    });
+    WorkerTap tap;
+    ModalAnswerer answerer(answer.isEmpty() ? QStringList() : QStringList{answer});
+    list.loadPreset();
+
+    QCOMPARE(asked, (QStringList{"Select Files", g_arietteUserPresetsFolder, "Preset(*.tarp)"}));
+    if (files == 0) {
+        QVERIFY(answerer.seen.isEmpty());
+        QVERIFY(tap.posted.isEmpty());
+        return;
+    }
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QString("Load Presets"));
+    QCOMPARE(answerer.seen.first().text, question);
+    if (loaded.isEmpty()) {
+        QVERIFY(tap.posted.isEmpty());
+        QCOMPARE(list.selectedEntries().size(), selected.size()); // No keeps the selection
+        return;
+    }
+    QCOMPARE(tap.posted.size(), 1);
+    QCOMPARE(tap.posted.first().type, 1009);
+    QCOMPARE(tap.posted.first().dialogTitle, QString("Load Preset"));
+    QCOMPARE(tap.posted.first().destinations, loaded);
+    QCOMPARE(tap.posted.first().files, paths.mid(0, loaded.size()));
+    QVERIFY(tap.posted.first().sources.isEmpty());
+}
+
+void TestContentWidget::foldersFollowModel()
+{
+    ContentWidget user;
+    user.setRole("UserPresets");
+    ContentWidget factory;
+    factory.setRole("FactoryPresets");
+    QCOMPARE(user.currentFolder(), g_arietteUserPresetsFolder);
+    QCOMPARE(factory.currentFolder(), g_arietteFactoryPresetsFolder);
+    emit DeviceManagerThread::instance()->deviceDetected(UsbIds::CadenzoProductId);
+    QCOMPARE(user.currentFolder(), g_cadenzoUserPresetsFolder);
+    QCOMPARE(factory.currentFolder(), g_cadenzoFactoryPresetsFolder);
+    emit DeviceManagerThread::instance()->deviceDetected(UsbIds::ArietteProductId);
+    QCOMPARE(user.currentFolder(), g_arietteUserPresetsFolder);
 }
 
 QTEST_MAIN(TestContentWidget)
