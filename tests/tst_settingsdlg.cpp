@@ -7,7 +7,6 @@
 #include "usbids.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -15,13 +14,17 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
+#include <memory>
+
 namespace {
-// The dialog's own store, read and written behind its back.
+// The dialog's store, read and written behind its back.
 std::unique_ptr<QSettings> store()
 {
     auto settings = std::make_unique<QSettings>("Aurivell", "TessitraStageLibrarian");
@@ -29,14 +32,7 @@ std::unique_ptr<QSettings> store()
     return settings;
 }
 
-void storeMode(bool bManual, bool bMonthly)
-{
-    auto settings = store();
-    settings->setValue("ManualUpdate", bManual);
-    settings->setValue("MonthlyUpdate", bMonthly);
-}
-
-// Records, and keeps from the idle workers, the request events posted to them.
+// Records the request events posted to the idle workers and keeps them from being handled.
 class RequestRecorder : public QObject
 {
 public:
@@ -52,40 +48,25 @@ protected:
     }
 };
 
-// Answers the next message box that comes up with the given button, noting what it showed.
-class BoxAnswerer : public QObject
+// Calls step(dialog) once, when a modal dialog of type T is up (the nested loop of its exec).
+template <typename T> class ModalDriver
 {
 public:
-    explicit BoxAnswerer(QMessageBox::StandardButton answer) : m_answer(answer)
+    explicit ModalDriver(std::function<void(T*)> step)
     {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
+        QObject::connect(&m_timer, &QTimer::timeout, [this, step] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
                 return;
             m_timer.stop();
             seen = true;
-            parent = box->parentWidget();
-            objectName = box->objectName();
-            text = box->text();
-            informativeText = box->informativeText();
-            margins = box->contentsMargins();
-            yesIsDefault = box->defaultButton() == box->button(QMessageBox::Yes);
-            if (QAbstractButton* button = box->button(m_answer))
-                button->click();
-            else
-                box->reject();
+            step(dialog);
         });
         m_timer.start(5);
     }
-
     bool seen = false;
-    QWidget* parent = nullptr;
-    QString objectName, text, informativeText;
-    QMargins margins;
-    bool yesIsDefault = false;
 
 private:
-    QMessageBox::StandardButton m_answer;
     QTimer m_timer;
 };
 } // namespace
@@ -97,123 +78,77 @@ class SettingsDlgTest : public QObject
 private:
     QPointer<CSettingsDlg> m_dialog;
 
-    CSettingsDlg* open(QWidget* parent = nullptr)
+    void open(bool bManual, bool bMonthly, QWidget* parent = nullptr)
     {
+        auto settings = store();
+        settings->setValue("ManualUpdate", bManual);
+        settings->setValue("MonthlyUpdate", bMonthly);
+        settings.reset();
         m_dialog = new CSettingsDlg(parent);
         m_dialog->show();
-        if (!QTest::qWaitForWindowExposed(m_dialog))
-            qWarning("settings dialog not exposed");
-        return m_dialog;
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
     }
 
-    template <typename T> T* child(const char* name) const { return m_dialog->findChild<T*>(QString(name)); }
-
-    void press(const char* radio) { QTest::mouseClick(child<QRadioButton>(radio), Qt::LeftButton); }
+    template <typename T> T* child(const QString& name) const { return m_dialog->findChild<T*>(name); }
+    void click(const QString& name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
 
 private slots:
     void initTestCase() { initTessitraResources(); }
-
     void init()
     {
         store()->remove("");
         g_bDeviceConnected.store(false);
     }
-
     void cleanup() { delete m_dialog; }
 
-    void modeOnOpening_data()
+    // The stored mode is shown on opening; each choice (or "Reset To Defaults") stays in the dialog until OK.
+    void choiceStoredOnOk_data()
     {
         QTest::addColumn<bool>("manual");
         QTest::addColumn<bool>("monthly");
         QTest::addColumn<QString>("checked");
-        QTest::newRow("never") << true << false << "neverRadioButton";
-        QTest::newRow("on startup") << false << false << "startupRadioButton";
-        QTest::newRow("monthly") << false << true << "monthlyRadioButton";
-        QTest::newRow("monthly wins over manual") << true << true << "monthlyRadioButton";
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("storedManual");
+        QTest::addColumn<bool>("storedMonthly");
+        QTest::addColumn<int>("storedLanguage");
+        const QString never("neverRadioButton"), startup("startupRadioButton"), monthly("monthlyRadioButton");
+        QTest::newRow("startup to never") << false << false << startup << never << true << false << 1;
+        QTest::newRow("never to startup") << true << false << never << startup << false << false << 1;
+        QTest::newRow("never to monthly") << true << false << never << monthly << false << true << 1;
+        QTest::newRow("monthly to never") << false << true << monthly << never << true << false << 1;
+        // Monthly wins over a manual flag set beside it; pressing it clears the stray flag.
+        QTest::newRow("both to monthly") << true << true << monthly << monthly << false << true << 1;
+        QTest::newRow("reset") << true << false << never << "resetButton" << false << false << 0;
     }
 
-    void modeOnOpening()
+    void choiceStoredOnOk()
     {
         QFETCH(bool, manual);
         QFETCH(bool, monthly);
         QFETCH(QString, checked);
-        storeMode(manual, monthly);
-        open();
-        QCOMPARE(m_dialog->objectName(), QString("settingsDialog"));
-        QCOMPARE(m_dialog->windowTitle(), QString("Settings"));
-        QVERIFY(m_dialog->testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(!(m_dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
-        QVERIFY(child<QGroupBox>("groupBoxInterface")->isHidden());
-        for (const char* layout : {"verticalLayout", "horizontalLayout_2", "horizontalLayout_3", "horizontalLayout_4",
-                                   "horizontalLayout_6", "horizontalLayout_5", "horizontalLayout", "settingsButttonLayout"})
-            QVERIFY2(child<QLayout>(layout), layout);
-        QVERIFY(child<QWidget>("widgetUpdate"));
-        QVERIFY(child<QRadioButton>(checked.toLatin1().constData())->isChecked());
-        QCOMPARE(m_dialog->findChildren<QRadioButton*>().count(), 3);
-    }
-
-    void pressedModeIsStoredOnOk_data()
-    {
-        QTest::addColumn<bool>("manual");
-        QTest::addColumn<bool>("monthly");
-        QTest::addColumn<QString>("radio");
-        QTest::addColumn<bool>("storedManual");
-        QTest::addColumn<bool>("storedMonthly");
-        QTest::newRow("startup to never") << false << false << "neverRadioButton" << true << false;
-        QTest::newRow("never to startup") << true << false << "startupRadioButton" << false << false;
-        QTest::newRow("never to monthly") << true << false << "monthlyRadioButton" << false << true;
-        QTest::newRow("monthly to never") << false << true << "neverRadioButton" << true << false;
-        // Both flags set by hand in the store: pressing "Once a Month" clears the stray manual flag.
-        QTest::newRow("both to monthly") << true << true << "monthlyRadioButton" << false << true;
-    }
-
-    void pressedModeIsStoredOnOk()
-    {
-        QFETCH(bool, manual);
-        QFETCH(bool, monthly);
-        QFETCH(QString, radio);
+        QFETCH(QString, button);
         QFETCH(bool, storedManual);
         QFETCH(bool, storedMonthly);
-        storeMode(manual, monthly);
+        QFETCH(int, storedLanguage);
         const QDateTime lastCheck(QDate(2023, 4, 5), QTime(6, 7, 8));
+        store()->setValue("Language", 1);
         store()->setValue("LastCheckedDate", lastCheck);
-        open();
-        press(radio.toLatin1().constData());
-        QVERIFY(child<QRadioButton>(radio.toLatin1().constData())->isChecked());
-        // Nothing reaches the store before OK.
+        store()->setValue("PendingFwUrl", "http://updates.example/fw.bin");
+        open(manual, monthly);
+        QVERIFY(child<QRadioButton>(checked)->isChecked());
+        click(button);
+        QVERIFY(child<QRadioButton>(button == "resetButton" ? "startupRadioButton" : button)->isChecked());
         QCOMPARE(store()->value("ManualUpdate").toBool(), manual);
-        QTest::mouseClick(child<QPushButton>("settingsOK"), Qt::LeftButton);
+        QCOMPARE(store()->value("Language").toInt(), 1);
+        click("settingsOK");
         QTRY_VERIFY(m_dialog.isNull());
         auto settings = store();
         QCOMPARE(settings->value("ManualUpdate").toBool(), storedManual);
         QCOMPARE(settings->value("MonthlyUpdate").toBool(), storedMonthly);
-        QCOMPARE(settings->value("LastCheckedDate").toDateTime(), lastCheck);
-        QCOMPARE(settings->value("Language").toInt(), 0);
-    }
-
-    void resetThenOkStoresDefaults()
-    {
-        storeMode(true, false);
-        auto settings = store();
-        settings->setValue("Language", 1);
-        settings->setValue("LastCheckedDate", QDateTime(QDate(2024, 1, 2), QTime(3, 4)));
-        settings->setValue("PendingFwUrl", "http://updates.example/fw.bin");
-        settings.reset();
-        open();
-        QTest::mouseClick(child<QPushButton>("resetButton"), Qt::LeftButton);
-        QVERIFY(child<QRadioButton>("startupRadioButton")->isChecked());
-        QCOMPARE(child<QComboBox>("languageComboBox")->currentIndex(), 0);
-        // In memory only until OK.
-        QCOMPARE(store()->value("Language").toInt(), 1);
-        QVERIFY(store()->value("ManualUpdate").toBool());
-        QTest::mouseClick(child<QPushButton>("settingsOK"), Qt::LeftButton);
-        QTRY_VERIFY(m_dialog.isNull());
-        settings = store();
-        QCOMPARE(settings->value("Language").toInt(), 0);
-        QCOMPARE(settings->value("ManualUpdate").toBool(), false);
-        QCOMPARE(settings->value("MonthlyUpdate").toBool(), false);
+        QCOMPARE(settings->value("Language").toInt(), storedLanguage);
+        // The reset clears the date in memory and OK writes it with the rest; the pending URL stays.
         QVERIFY(settings->contains("LastCheckedDate"));
-        QVERIFY(!settings->value("LastCheckedDate").toDateTime().isValid());
+        QCOMPARE(settings->value("LastCheckedDate").toDateTime(), button == "resetButton" ? QDateTime() : lastCheck);
         QCOMPARE(settings->value("PendingFwUrl").toString(), QString("http://updates.example/fw.bin"));
     }
 
@@ -221,17 +156,16 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("radio");
-        QTest::addColumn<int>("answer"); // QMessageBox::NoButton: no question expected
-        QTest::addColumn<bool>("written");
+        QTest::addColumn<int>("answer"); // NoButton: no question expected
         QTest::addColumn<bool>("storedMonthly");
-        const int none = QMessageBox::NoButton;
-        QTest::newRow("untouched") << 0 << "" << none << false << false;
+        const int none = QMessageBox::NoButton, no = QMessageBox::No, yes = QMessageBox::Yes;
+        QTest::newRow("untouched") << 0 << "" << none << false;
         // Showing a language the list does not hold is not a change of the user's.
-        QTest::newRow("unknown stored language") << 4 << "" << none << false << false;
-        QTest::newRow("same choice again, No") << 0 << "neverRadioButton" << int(QMessageBox::No) << false << false;
-        QTest::newRow("same choice again, Yes") << 0 << "neverRadioButton" << int(QMessageBox::Yes) << true << false;
-        QTest::newRow("other choice, No") << 0 << "monthlyRadioButton" << int(QMessageBox::No) << false << false;
-        QTest::newRow("other choice, Yes") << 0 << "monthlyRadioButton" << int(QMessageBox::Yes) << true << true;
+        QTest::newRow("unknown stored language") << 4 << "" << none << false;
+        QTest::newRow("same choice again, No") << 0 << "neverRadioButton" << no << false;
+        QTest::newRow("same choice again, Yes") << 0 << "neverRadioButton" << yes << false;
+        QTest::newRow("other choice, No") << 0 << "monthlyRadioButton" << no << false;
+        QTest::newRow("other choice, Yes") << 0 << "monthlyRadioButton" << yes << true;
     }
 
     void cancel()
@@ -239,62 +173,66 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, radio);
         QFETCH(int, answer);
-        QFETCH(bool, written);
         QFETCH(bool, storedMonthly);
         // No LastCheckedDate in the store: OK writes one, so its presence tells whether anything was written.
-        storeMode(true, false);
         store()->setValue("Language", language);
-        open();
+        open(true, false);
         if (!radio.isEmpty())
-            press(radio.toLatin1().constData());
-        CSettingsDlg* dialog = m_dialog;
-        BoxAnswerer answerer(static_cast<QMessageBox::StandardButton>(answer == QMessageBox::NoButton
-                                                                          ? QMessageBox::No
-                                                                          : answer));
-        QTest::mouseClick(child<QPushButton>("settingsCancel"), Qt::LeftButton);
+            click(radio);
+        QWidget* dialog = m_dialog;
+        ModalDriver<QMessageBox> answerer([&](QMessageBox* box) {
+            const auto end = qScopeGuard([box, answer] { // answered whatever the checks below say
+                if (QAbstractButton* button = box->button(static_cast<QMessageBox::StandardButton>(answer)))
+                    button->click();
+                else
+                    box->done(QMessageBox::No);
+            });
+            QCOMPARE(box->text(), QString("Preferences were modified?"));
+            QCOMPARE(box->informativeText(),
+                     QString("Changes were made to the Preferences. Do you wish to keep these changes?"));
+            QCOMPARE(box->objectName(), QString("TessitraMessageBox"));
+            QCOMPARE(box->contentsMargins(), QMargins(10, 0, 10, 0));
+            QCOMPARE(box->parentWidget(), dialog);
+            QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::Yes));
+        });
+        click("settingsCancel");
         QTRY_VERIFY(m_dialog.isNull());
         QCOMPARE(answerer.seen, answer != QMessageBox::NoButton);
-        if (answerer.seen) {
-            QCOMPARE(answerer.text, QString("Preferences were modified?"));
-            QCOMPARE(answerer.informativeText,
-                     QString("Changes were made to the Preferences. Do you wish to keep these changes?"));
-            QCOMPARE(answerer.objectName, QString("TessitraMessageBox"));
-            QCOMPARE(answerer.margins, QMargins(10, 0, 10, 0));
-            QCOMPARE(answerer.parent, static_cast<QWidget*>(dialog));
-            QVERIFY(answerer.yesIsDefault);
-        }
         auto settings = store();
-        QCOMPARE(settings->contains("LastCheckedDate"), written);
+        QCOMPARE(settings->contains("LastCheckedDate"), answer == QMessageBox::Yes);
         QCOMPARE(settings->value("MonthlyUpdate").toBool(), storedMonthly);
         QCOMPARE(settings->value("ManualUpdate").toBool(), !storedMonthly);
         QCOMPARE(settings->value("Language").toInt(), language);
     }
 
-    void factoryPresetsOnlyForCadenzo()
+    void formAndFactoryPresetsOnlyForCadenzo()
     {
         DeviceManagerThread* device = DeviceManagerThread::instance();
-        open();
+        open(false, false);
+        QVERIFY(child<QGroupBox>("groupBoxFactoryPresets")->isHidden());
+        QCOMPARE(m_dialog->objectName(), QString("settingsDialog"));
+        QCOMPARE(m_dialog->windowTitle(), QString("Settings"));
+        QVERIFY(m_dialog->testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(!(m_dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
+        QVERIFY(child<QGroupBox>("groupBoxInterface")->isHidden());
+        for (const char* layout :
+             {"verticalLayout", "horizontalLayout_2", "horizontalLayout_3", "horizontalLayout_4", "horizontalLayout_6",
+              "horizontalLayout_5", "horizontalLayout", "settingsButttonLayout"})
+            QVERIFY2(child<QLayout>(layout), layout);
+        delete m_dialog;
+        // A connected unit that is not the Cadenzo (the idle worker knows no product ID) gets no factory update.
+        g_bDeviceConnected.store(true);
+        open(false, false);
         auto* group = child<QGroupBox>("groupBoxFactoryPresets");
         QVERIFY(group->isHidden());
-        QVERIFY(!group->isEnabled());
-        delete m_dialog;
-
-        // A unit that is not the Cadenzo (the idle worker knows no product ID) gets no factory update.
-        g_bDeviceConnected.store(true);
-        open();
-        group = child<QGroupBox>("groupBoxFactoryPresets");
-        QVERIFY(group->isHidden());
         emit device->deviceDetected(UsbIds::ArietteProductId);
-        QVERIFY(group->isHidden());
+        QVERIFY(group->isHidden() && !group->isEnabled());
         emit device->deviceDetected(UsbIds::CadenzoProductId);
-        QVERIFY(group->isVisible());
-        QVERIFY(group->isEnabled());
-        // Another model afterwards changes nothing; losing the unit hides it again.
+        QVERIFY(group->isVisible() && group->isEnabled());
         emit device->deviceDetected(UsbIds::ArietteProductId);
         QVERIFY(group->isVisible());
         emit device->deviceRemoved();
-        QVERIFY(group->isHidden());
-        QVERIFY(!group->isEnabled());
+        QVERIFY(group->isHidden() && !group->isEnabled());
     }
 
     void checkNowRunsProgress_data()
@@ -306,12 +244,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("failure"); // empty: the worker asks the dialog to close
         QTest::newRow("firmware") << "firmwareUpdateButton" << true << 1003 << "Firmware Update"
-                                  << "Checking for firmware update..." << "";
-        QTest::newRow("application, server unreachable")
-            << "appUpdateButton" << true << 1001 << "Application Update" << "Checking for application update..."
-            << "Connection to update server cannot be made.";
+                                  << "Checking for firmware update..."
+                                  << "";
+        QTest::newRow("application, server unreachable") << "appUpdateButton" << true << 1001 << "Application Update"
+                                                         << "Checking for application update..."
+                                                         << "Connection to update server cannot be made.";
         QTest::newRow("factory presets") << "factoryUpdateButton" << false << 1015 << "Factory Preset Update"
-                                         << "Updating factory presets..." << "";
+                                         << "Updating factory presets..."
+                                         << "";
     }
 
     void checkNowRunsProgress()
@@ -324,72 +264,53 @@ private slots:
         QFETCH(QString, failure);
         CFirmwareUpdate* update = CFirmwareUpdate::instance();
         DeviceManagerThread* device = DeviceManagerThread::instance();
-        QObject* worker = updateWorker ? static_cast<QObject*>(update) : device;
         RequestRecorder recorder;
         update->installEventFilter(&recorder);
         device->installEventFilter(&recorder);
-
         QWidget mainWindow;
-        open(&mainWindow);
+        open(false, false, &mainWindow);
         emit device->deviceDetected(UsbIds::CadenzoProductId);
-        const QDateTime before = QDateTime::currentDateTime();
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
 
         QPointer<ProgressDialog> progress;
-        bool bSettingsHidden = false;
-        QString shownTitle, shownText;
-        QWidget* progressParent = nullptr;
-        QList<QPair<QObject*, int>> requests;
-        int ticks = 0;
-        QTimer driver;
-        connect(&driver, &QTimer::timeout, this, [&] {
-            auto* dialog = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
-                return;
-            // Waits for the posted request; should none come, the progress dialog is ended anyway.
-            if (recorder.requests.isEmpty() && ++ticks < 400)
-                return;
-            driver.stop();
+        ModalDriver<ProgressDialog> driver([&](ProgressDialog* dialog) {
             progress = dialog;
-            shownTitle = dialog->windowTitle();
-            progressParent = dialog->parentWidget();
-            bSettingsHidden = !m_dialog || !m_dialog->isVisible();
-            shownText = dialog->findChild<QLabel*>("TessitraLabel")->text();
-            requests = recorder.requests;
+            const auto end = qScopeGuard([dialog] { // ended whatever the checks below say
+                if (dialog->isVisible())
+                    dialog->done(0);
+            });
+            QTRY_COMPARE(recorder.requests.count(), 1);
+            QCOMPARE(recorder.requests.first(),
+                     qMakePair(updateWorker ? static_cast<QObject*>(update) : device, request));
+            QVERIFY(!m_dialog || !m_dialog->isVisible());
+            QCOMPARE(dialog->parentWidget(), &mainWindow);
+            QCOMPARE(dialog->windowTitle(), title);
+            QLabel* label = dialog->findChild<QLabel*>("TessitraLabel");
+            QCOMPARE(label->text(), text);
             if (failure.isEmpty()) {
                 if (updateWorker)
                     emit update->operationFinished(0, true);
                 else
                     emit device->operationFinished(0, true);
+                QVERIFY(!dialog->isVisible());
                 return;
             }
             emit update->updateCheckFailed(failure);
-            shownText = dialog->findChild<QLabel*>("TessitraLabel")->text();
+            QCOMPARE(label->text(), failure);
             QPushButton* ok = dialog->findChild<QPushButton*>("CancelProgress");
-            if (ok && ok->isVisible())
-                ok->click();
-            else
-                dialog->done(0);
+            QVERIFY(ok->isVisible());
+            ok->click();
         });
-        driver.start(5);
-        QTest::mouseClick(child<QPushButton>(button.toLatin1().constData()), Qt::LeftButton);
-        driver.stop();
+        click(button);
         update->removeEventFilter(&recorder);
         device->removeEventFilter(&recorder);
-
-        QVERIFY(progressParent == &mainWindow);
-        QCOMPARE(shownTitle, title);
-        QCOMPARE(requests.count(), 1);
-        QCOMPARE(requests.first().first, worker);
-        QCOMPARE(requests.first().second, request);
-        QVERIFY(bSettingsHidden);
-        QCOMPARE(shownText, failure.isEmpty() ? text : failure);
-        QTRY_VERIFY(m_dialog.isNull());
-        QTRY_VERIFY(progress.isNull());
+        QVERIFY(driver.seen);
+        QTRY_VERIFY(m_dialog.isNull() && progress.isNull());
         // The check's date is stored as it starts; the factory update stores nothing.
         const QDateTime stored = store()->value("LastCheckedDate").toDateTime();
         QCOMPARE(stored.isValid(), updateWorker);
         if (updateWorker)
-            QVERIFY(stored >= before.addSecs(-1) && stored <= QDateTime::currentDateTime());
+            QVERIFY(stored >= before && stored <= QDateTime::currentDateTime());
     }
 };
 
