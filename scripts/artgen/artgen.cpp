@@ -19,6 +19,7 @@
 
 namespace {
 const QColor kInk(0x12, 0x14, 0x1c);       // window background
+const QColor kTopPanel(0x16, 0x1a, 0x26);  // window background behind the top panel
 const QColor kPanel(0x1a, 0x1e, 0x2b);     // panels and dialogs
 const QColor kTile(0x24, 0x2a, 0x3b);      // preset tiles
 const QColor kMidnight(0x1b, 0x22, 0x38);  // deep blue of the splash
@@ -493,7 +494,8 @@ void drawBusyFrames()
     const int frames = 12;
     for (int f = 0; f < frames; ++f) {
         // The device indicator: twelve dots, the lit one walking round with a fading tail.
-        QImage dots = canvas(32, 32, kInk);
+        // The top panel sits on the upper end of the window's gradient.
+        QImage dots = canvas(32, 32, kTopPanel);
         QPainter painter(&dots);
         begin(painter);
         painter.setPen(Qt::NoPen);
