@@ -1,0 +1,544 @@
+// Dragging presets between the lists and dropping preset files on the user presets: when a drag starts and
+// what it carries, which drops each list takes (the forbidden cursor on the others), the slots a drop
+// highlights and overwrites, the confirmation texts, and what reaches the device worker. The last case runs
+// the real worker against a virtual unit and checks the unit's memory afterwards.
+
+#include "ListHarness.h"
+#include "app.h"
+#include "contentwidget.h"
+#include "deviceinfo.h"
+#include "globals.h"
+#include "usbids.h"
+
+#include "support/SleepRecorder.h"
+#include "support/VirtualBusFixture.h"
+
+#include <QDrag>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using SlotMap = QMap<int, int>;
+
+namespace {
+
+// User "U01\nName 1" numbered 1..., factory "F01\nName 1" numbered 101..., set-list slots "S01\nName 1" holding
+// preset 30 + slot.
+void fillRole(ContentWidget& list, const QString& role, int count)
+{
+    list.setRole(role);
+    list.setSpacing(12);
+    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list.resize(600, 400);
+    const QString prefix = role == "UserPresets" ? "U" : role == "FactoryPresets" ? "F" : "S";
+    for (int i = 1; i <= count; ++i) {
+        auto* entry = new PresetButton();
+        entry->resize(119, 35);
+        entry->setPresetNumber(role == "UserPresets" ? i : role == "FactoryPresets" ? 100 + i : 30 + i);
+        entry->setPresetName(QString("Name %1").arg(i));
+        entry->setText(QString("%1%2\nName %3").arg(prefix).arg(i, 2, 10, QChar('0')).arg(i));
+        list.addEntry(entry);
+    }
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+}
+
+void selectRows(ContentWidget& list, const QList<int>& rows)
+{
+    list.clearSelection();
+    for (int row : rows)
+        list.item(row)->setSelected(true);
+}
+
+QList<int> selectedRows(const ContentWidget& list)
+{
+    QList<int> rows;
+    for (int row = 0; row < list.count(); ++row)
+        if (list.item(row)->isSelected())
+            rows << row;
+    return rows;
+}
+
+QPoint rowCentre(ContentWidget& list, int row)
+{
+    return list.visualItemRect(list.item(row)).center();
+}
+
+// The MIME data a list's drag carries, or a file drag's.
+QMimeData* listDrag(const ContentWidget& source)
+{
+    auto* mime = new QMimeData();
+    mime->setData(ContentWidget::dragMimeType(), source.dragPayload());
+    return mime;
+}
+
+QMimeData* fileDrag(const QStringList& paths)
+{
+    auto* mime = new QMimeData();
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    mime->setUrls(urls);
+    return mime;
+}
+
+// Enter, move to `at`, then (when drop) drop there, as the platform delivers them to the list's viewport.
+// Returns whether the move was accepted.
+bool dragTo(ContentWidget& target, QMimeData* mime, QPoint at, bool drop)
+{
+    std::unique_ptr<QMimeData> owner(mime);
+    QDragEnterEvent enter(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target.viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target.viewport(), &move);
+    if (drop) {
+        QDropEvent dropEvent(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target.viewport(), &dropEvent);
+    }
+    return move.isAccepted();
+}
+
+void sendMouse(ContentWidget& list, QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), button, buttons, modifiers);
+    QApplication::sendEvent(list.viewport(), &event);
+}
+
+} // namespace
+
+class TestDragDrop : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void dragStart_data();
+    void dragStart();
+    void dropDecision_data();
+    void dropDecision();
+    void threeFilesOnRow18();
+    void confirmationTexts_data();
+    void confirmationTexts();
+    void setListDrop_data();
+    void setListDrop();
+    void againstTheUnit(); // last: it moves the device worker into its own running thread
+    void cleanupTestCase();
+
+private:
+    QTemporaryDir m_home;
+    QTemporaryDir m_files;
+    std::unique_ptr<VirtualBusFixture> m_bus;
+    std::unique_ptr<SleepRecorder> m_sleeps;
+    bool m_workerStarted = false;
+};
+
+void TestDragDrop::initTestCase()
+{
+    QVERIFY(m_home.isValid() && m_files.isValid());
+    buildDataFolders(m_home.path());
+    initTessitraResources();
+    for (const char* name : {"a.tarp", "b.tarp", "c.tarp", "upper.TARP", "other.txt", "cad.tscp"}) {
+        QFile file(m_files.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QDir(m_files.path()).mkdir("folder.tarp"));
+}
+
+void TestDragDrop::dragStart_data()
+{
+    QTest::addColumn<int>("anchor");   // row clicked first, -1 none
+    QTest::addColumn<int>("pressRow"); // -1: empty space
+    QTest::addColumn<Qt::KeyboardModifiers>("pressModifiers");
+    QTest::addColumn<int>("moveBy"); // Manhattan distance of the move, in start-drag distances (0: one pixel short)
+    QTest::addColumn<bool>("held");
+    QTest::addColumn<int>("dragged"); // 0: no drag
+    QTest::newRow("one entry") << -1 << 1 << Qt::KeyboardModifiers() << 1 << true << 1;
+    QTest::newRow("three entries") << 0 << 2 << Qt::KeyboardModifiers(Qt::ShiftModifier) << 2 << true << 3;
+    QTest::newRow("short of the distance") << -1 << 1 << Qt::KeyboardModifiers() << 0 << true << 0;
+    QTest::newRow("button not held") << -1 << 1 << Qt::KeyboardModifiers() << 2 << false << 0;
+    QTest::newRow("empty space") << 1 << -1 << Qt::KeyboardModifiers() << 2 << true << 0;
+    QTest::newRow("nothing selected") << 1 << 1 << Qt::KeyboardModifiers(Qt::ControlModifier) << 2 << true << 0;
+}
+
+void TestDragDrop::dragStart()
+{
+    QFETCH(int, anchor);
+    QFETCH(int, pressRow);
+    QFETCH(Qt::KeyboardModifiers, pressModifiers);
+    QFETCH(int, moveBy);
+    QFETCH(bool, held);
+    QFETCH(int, dragged);
+
+    ContentWidget list;
+    fillRole(list, "FactoryPresets", 8);
+    if (anchor >= 0)
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(list, anchor));
+    const QPoint start = pressRow >= 0 ? rowCentre(list, pressRow) : QPoint(590, 390);
+    sendMouse(list, QEvent::MouseButtonPress, start, Qt::LeftButton, pressModifiers);
+    const int distance = QApplication::startDragDistance();
+    const QPoint to = start + QPoint(moveBy == 0 ? distance - 1 : moveBy * distance, 0);
+    sendMouse(list, QEvent::MouseMove, to, held ? Qt::MouseButtons(Qt::LeftButton) : Qt::MouseButtons());
+
+    const QDrag* drag = list.lastDrag();
+    if (dragged == 0) {
+        QVERIFY(drag == nullptr);
+        return;
+    }
+    QVERIFY(drag != nullptr);
+    QCOMPARE(list.selectedEntries().size(), dragged);
+    QCOMPARE(drag->source(), &list);
+    QCOMPARE(drag->mimeData()->formats(), QStringList{"application/aurivell/tessitrastageariette/dragndropPresets"});
+    const QByteArray payload = drag->mimeData()->data(ContentWidget::dragMimeType());
+    QCOMPARE(payload.size(), 8);
+    QCOMPARE(payload, list.dragPayload());
+
+    const QPixmap image = drag->pixmap();
+    QCOMPARE(drag->hotSpot(), QPoint(image.width() / 2, image.height() * 2 / 3));
+    if (dragged == 1) {
+        // The entry as the list shows it: the viewport's picture of exactly that rectangle.
+        const PresetButton* entry = list.selectedEntries().first();
+        QCOMPARE(image.size(), entry->size());
+        QCOMPARE(image.toImage().convertToFormat(QImage::Format_ARGB32),
+                 list.viewport()->grab(entry->frameGeometry()).toImage().convertToFormat(QImage::Format_ARGB32));
+    } else {
+        const QImage plain = QPixmap(":/images/presets_selected.png").toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage drawn = image.toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(drawn.size(), plain.size());
+        int white = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                white += drawn.pixel(x, y) != plain.pixel(x, y) && drawn.pixel(x, y) == qRgba(255, 255, 255, 255);
+        QVERIFY2(white > 5, "the count is painted in white on the picture");
+    }
+}
+
+void TestDragDrop::dropDecision_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("source"); // a role, "self", or "files:" and file names
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("user <- factory") << "UserPresets"
+                                     << "FactoryPresets" << true;
+    QTest::newRow("user <- set list") << "UserPresets"
+                                      << "SetList" << false;
+    QTest::newRow("user <- itself") << "UserPresets"
+                                    << "self" << false;
+    QTest::newRow("user <- preset files") << "UserPresets"
+                                          << "files:a.tarp,b.tarp" << true;
+    QTest::newRow("user <- upper-case extension") << "UserPresets"
+                                                  << "files:a.tarp,upper.TARP" << false;
+    QTest::newRow("user <- other file") << "UserPresets"
+                                        << "files:other.txt" << false;
+    QTest::newRow("user <- other model's file") << "UserPresets"
+                                                << "files:cad.tscp" << false;
+    QTest::newRow("user <- folder") << "UserPresets"
+                                    << "files:folder.tarp" << false;
+    QTest::newRow("user <- no files") << "UserPresets"
+                                      << "files:" << false;
+    QTest::newRow("factory <- user") << "FactoryPresets"
+                                     << "UserPresets" << false;
+    QTest::newRow("factory <- files") << "FactoryPresets"
+                                      << "files:a.tarp" << false;
+    QTest::newRow("factory <- itself") << "FactoryPresets"
+                                       << "self" << false;
+    QTest::newRow("set list <- user") << "SetList"
+                                      << "UserPresets" << true;
+    QTest::newRow("set list <- factory") << "SetList"
+                                         << "FactoryPresets" << true;
+    QTest::newRow("set list <- other set list") << "SetList"
+                                                << "SetList" << false;
+    QTest::newRow("set list <- itself") << "SetList"
+                                        << "self" << false;
+    QTest::newRow("set list <- files") << "SetList"
+                                       << "files:a.tarp" << false;
+}
+
+void TestDragDrop::dropDecision()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, source);
+    QFETCH(bool, accepted);
+
+    ContentWidget list;
+    fillRole(list, target, 8);
+    ContentWidget other;
+    ContentWidget* from = source == "self" ? &list : &other;
+    QStringList paths;
+    const bool files = source.startsWith("files:");
+    if (files) {
+        for (const QString& name : source.mid(6).split(',', Qt::SkipEmptyParts))
+            paths << m_files.filePath(name);
+    } else {
+        if (from == &other)
+            fillRole(other, source, 4);
+        selectRows(*from, {0, 1});
+    }
+    const auto drag = [&] { return files ? fileDrag(paths) : listDrag(*from); };
+    if (from != &list)
+        list.clearSelection();
+
+    WorkerTap tap;
+    ModalAnswerer answerer({"No"});
+    const QList<int> before = selectedRows(list);
+    QCOMPARE(dragTo(list, drag(), rowCentre(list, 3), false), accepted);
+    // Accepted: the two slots the drop would overwrite show selected; refused: nothing changes.
+    QCOMPARE(selectedRows(list), (accepted ? QList<int>{3, 4} : before));
+
+    // Over empty space even an accepted kind is refused, and the highlight goes.
+    QVERIFY(!dragTo(list, drag(), QPoint(590, 390), false));
+    if (accepted)
+        QVERIFY(selectedRows(list).isEmpty());
+
+    // The drop itself: accepted kinds ask first, and No writes nothing and clears the highlight.
+    dragTo(list, drag(), rowCentre(list, 3), true);
+    QCOMPARE(answerer.seen.size(), accepted ? 1 : 0);
+    QVERIFY(tap.posted.isEmpty());
+    if (accepted)
+        QVERIFY(selectedRows(list).isEmpty());
+}
+
+void TestDragDrop::threeFilesOnRow18()
+{
+    ContentWidget list;
+    fillRole(list, "UserPresets", 20);
+    const QStringList files = {m_files.filePath("a.tarp"), m_files.filePath("b.tarp"), m_files.filePath("c.tarp")};
+    WorkerTap tap;
+    ModalAnswerer answerer({"Yes"});
+    QVERIFY(dragTo(list, fileDrag(files), rowCentre(list, 18), false));
+    QCOMPARE(selectedRows(list), (QList<int>{18, 19}));
+    dragTo(list, fileDrag(files), rowCentre(list, 18), true);
+
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QString("Load Presets"));
+    QCOMPARE(answerer.seen.first().text,
+             QString("Do you want to overwrite the presets <b>U19_Name 19, U20_Name 20</b> with <b>a, b</b>?"));
+    QCOMPARE(tap.posted.size(), 1);
+    QCOMPARE(tap.posted.first().type, 1009);
+    QCOMPARE(tap.posted.first().dialogTitle, QString("Load Preset"));
+    QCOMPARE(tap.posted.first().destinations, (QList<int>{19, 20}));
+    QCOMPARE(tap.posted.first().files, files.mid(0, 2));
+    QVERIFY(tap.posted.first().sources.isEmpty());
+}
+
+void TestDragDrop::confirmationTexts_data()
+{
+    QTest::addColumn<QString>("kind"); // "factory" or "files"
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("text"); // "..." stands for the middle of a long text
+    QTest::newRow("three factory presets")
+        << "factory" << 3
+        << "Do you want to overwrite the presets <b>U02_Name 2, U03_Name 3, U04_Name 4</b>\nwith\n"
+           "<b>F01_Name 1, F02_Name 2, F03_Name 3</b>?";
+    QTest::newRow("20 factory presets") << "factory" << 20
+                                        << "Do you want to overwrite the presets <b>U02_Name 2, ...U21_Name "
+                                           "21</b>\nwith\n<b>F01_Name 1, ...F20_Name 20</b>?";
+    QTest::newRow("21 factory presets") << "factory" << 21 << "Do you want to overwrite the presets?";
+    QTest::newRow("20 files")
+        << "files" << 20
+        << "Do you want to overwrite the presets <b>U02_Name 2, ...U21_Name 21</b> with <b>f1, ...f20</b>?";
+    QTest::newRow("21 files") << "files" << 21 << "Do you want to overwrite the presets?";
+}
+
+void TestDragDrop::confirmationTexts()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, count);
+    QFETCH(QString, text);
+
+    ContentWidget user;
+    fillRole(user, "UserPresets", 25);
+    ContentWidget factory;
+    QMimeData* mime = nullptr;
+    QStringList files;
+    if (kind == "factory") {
+        fillRole(factory, "FactoryPresets", 25);
+        QList<int> rows;
+        for (int row = 0; row < count; ++row)
+            rows << row;
+        selectRows(factory, rows);
+        mime = listDrag(factory);
+    } else {
+        for (int i = 1; i <= count; ++i)
+            files << QString("/presets/f%1.tarp").arg(i);
+        mime = fileDrag(files);
+    }
+    WorkerTap tap;
+    ModalAnswerer answerer({"Yes"});
+    dragTo(user, mime, rowCentre(user, 1), true);
+
+    QCOMPARE(answerer.seen.size(), 1);
+    const QString shown = answerer.seen.first().text;
+    const QStringList parts = text.split("...");
+    if (parts.size() == 1) {
+        QCOMPARE(shown, text);
+    } else {
+        QVERIFY2(shown.startsWith(parts.first()), qPrintable(shown));
+        QVERIFY2(shown.contains(parts.at(1)), qPrintable(shown));
+        QVERIFY2(shown.endsWith(parts.last()), qPrintable(shown));
+        QCOMPARE(shown.count(", "), 2 * (count - 1)); // every pair named
+    }
+    QCOMPARE(tap.posted.size(), 1);
+    QCOMPARE(tap.posted.first().type, kind == "factory" ? 1011 : 1009);
+    QList<int> destinations;
+    QList<int> sources;
+    for (int i = 0; i < count; ++i) {
+        destinations << i + 2;
+        sources << 101 + i;
+    }
+    QCOMPARE(tap.posted.first().destinations, destinations);
+    QCOMPARE(tap.posted.first().sources, kind == "factory" ? sources : QList<int>());
+    QCOMPARE(tap.posted.first().files, files);
+}
+
+void TestDragDrop::setListDrop_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("setList");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<SlotMap>("slotMap"); // empty: nothing posted
+    QTest::newRow("two user presets on slot 5") << "UserPresets" << 2 << 4 << "Set List B"
+                                                << "Yes" << SlotMap{{4, 3}, {5, 5}};
+    QTest::newRow("factory presets on the last slot") << "FactoryPresets" << 0 << 19 << "Favorites"
+                                                      << "Yes" << SlotMap{{19, 103}};
+    QTest::newRow("answered no") << "UserPresets" << 4 << 0 << "Set List D"
+                                 << "No" << SlotMap{};
+}
+
+void TestDragDrop::setListDrop()
+{
+    QFETCH(QString, from);
+    QFETCH(int, setList);
+    QFETCH(int, row);
+    QFETCH(QString, name);
+    QFETCH(QString, answer);
+    QFETCH(SlotMap, slotMap);
+
+    ContentWidget source;
+    fillRole(source, from, 8);
+    selectRows(source, {4, 2}); // presets 3 and 5 in reading order
+    ContentWidget target;
+    target.setSetListIndex(setList);
+    fillRole(target, "SetList", 20);
+    WorkerTap tap;
+    ModalAnswerer answerer({answer});
+    QVERIFY(dragTo(target, listDrag(source), rowCentre(target, row), true));
+
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QString("Load Presets"));
+    QCOMPARE(answerer.seen.first().text, QString("Do you want to edit <b>%1</b>?").arg(name));
+    if (slotMap.isEmpty()) {
+        QVERIFY(tap.posted.isEmpty());
+        QVERIFY(selectedRows(target).isEmpty());
+        return;
+    }
+    QCOMPARE(tap.posted.size(), 1);
+    QCOMPARE(tap.posted.first().type, 1006);
+    QCOMPARE(tap.posted.first().dialogTitle, QString("Editing Set List"));
+    QCOMPARE(tap.posted.first().setListIndex, setList);
+    QCOMPARE(tap.posted.first().setListEdit, slotMap);
+}
+
+void TestDragDrop::againstTheUnit()
+{
+    QVERIFY(QDir().mkpath(g_arietteFactoryPresetsFolder));
+    m_bus = std::make_unique<VirtualBusFixture>();
+    m_sleeps = std::make_unique<SleepRecorder>();
+    QVERIFY(m_bus->plug("A1", UnitModel::Ariette));
+    const VirtualUnit before = m_bus->unit("A1");
+
+    DeviceManagerThread* worker = DeviceManagerThread::instance();
+    // Records and set lists the worker hands back belong to the receiver, as they do for the window.
+    QObject sink;
+    connect(worker, qOverload<int, int, int, int*, int, int, int, int>(&DeviceManagerThread::singlePresetData), &sink,
+            [](int, int, int, int* data, int, int, int, int) { delete[] data; });
+    connect(worker, &DeviceManagerThread::setListData, &sink, [](int, const int* data) { delete[] data; });
+    QSignalSpy finished(worker, &DeviceManagerThread::operationFinished);
+    worker->moveToThread(worker);
+    worker->start();
+    m_workerStarted = true;
+    QTRY_VERIFY_WITH_TIMEOUT(g_bDeviceConnected.load() && worker->productId() == UsbIds::ArietteProductId, 15000);
+
+    ContentWidget user;
+    fillRole(user, "UserPresets", 20);
+    ContentWidget factory;
+    fillRole(factory, "FactoryPresets", 5);
+    ContentWidget favourites;
+    favourites.setSetListIndex(0);
+    fillRole(favourites, "SetList", 20);
+    for (PresetButton* entry : user.entries())
+        entry->setPresetName(before.presetName(entry->presetNumber()).trimmed());
+
+    // Factory presets 101 and 102 onto user presets 1 and 2.
+    ModalAnswerer answerer({"Yes", "Yes", "ok:Renamed", "Yes"});
+    selectRows(factory, {0, 1});
+    QVERIFY(dragTo(user, listDrag(factory), rowCentre(user, 0), true));
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.last().at(0).toInt(), 0);
+
+    // User preset 3 saved to a file, the file dropped onto user preset 6.
+    user.setDirectoryChooser([&](QWidget*, const QString&, const QString&) { return m_files.path(); });
+    selectRows(user, {2});
+    user.savePreset();
+    QCOMPARE(finished.size(), 2);
+    const QString saved = m_files.filePath(ContentWidget::cleanFileName(user.entries().at(2)->text() + ".tarp"));
+    QVERIFY2(QFile::exists(saved), qPrintable(saved));
+    QVERIFY(dragTo(user, fileDrag({saved}), rowCentre(user, 5), true));
+    QCOMPARE(finished.size(), 3);
+
+    // User preset 4 renamed by a double-click.
+    QTest::mouseClick(user.viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(user, 3));
+    QTest::mouseDClick(user.viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(user, 3));
+    QCOMPARE(finished.size(), 4);
+
+    // User presets 1 and 2 into favourites slots 3 and 4.
+    selectRows(user, {0, 1});
+    QVERIFY(dragTo(favourites, listDrag(user), rowCentre(favourites, 2), true));
+    QCOMPARE(finished.size(), 5);
+    for (const QList<QVariant>& call : finished)
+        QCOMPARE(call.at(0).toInt(), 0);
+    QVERIFY(answerer.unanswered().isEmpty());
+
+    const VirtualUnit after = m_bus->unit("A1");
+    const int nameLength = after.identity().nameLength;
+    for (int number = 1; number <= after.identity().presetCount; ++number) {
+        QCOMPARE(after.record(100 + number), before.record(100 + number));
+        QVector<int> expected = before.record(number);
+        if (number == 1 || number == 2)
+            expected = before.record(100 + number);
+        else if (number == 6)
+            expected = before.record(3);
+        if (number == 4) {
+            // A new name; the parameters stay.
+            QCOMPARE(after.presetName(4).trimmed(), QString("Renamed"));
+            QCOMPARE(after.record(4).mid(nameLength), expected.mid(nameLength));
+            continue;
+        }
+        QCOMPARE(after.record(number), expected);
+    }
+    QVector<int> favouritesAfter = before.setList(0);
+    favouritesAfter[2] = 1;
+    favouritesAfter[3] = 2;
+    QCOMPARE(after.setList(0), favouritesAfter);
+    for (int index = 1; index < 5; ++index)
+        QCOMPARE(after.setList(index), before.setList(index));
+}
+
+void TestDragDrop::cleanupTestCase()
+{
+    if (m_workerStarted) {
+        DeviceManagerThread* worker = DeviceManagerThread::instance();
+        worker->setAbort(true);
+        worker->quit();
+        worker->wait();
+        delete worker;
+    }
+    m_sleeps.reset();
+    m_bus.reset();
+}
+
+QTEST_MAIN(TestDragDrop)
+#include "tst_dragdrop.moc"
