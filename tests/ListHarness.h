@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <QtTest>
 
 // Swallows every operation event posted to the (not started) device worker, keeps what its setters hold at
 // that moment, and finishes the operation with operationFinished(0, true) so the progress dialog closes.
@@ -82,13 +83,12 @@ class ModalAnswerer : public QObject
 public:
     struct Seen
     {
-        QString kind; // "box", "input", "menu"
+        QString kind; // "box", "input", "menu", "stuck progress"
         QString title;
         QString text;      // box text, input's initial text
-        QStringList items; // box buttons, menu actions
+        QStringList items; // box buttons (sorted), menu actions ("*" after one with an icon)
         int maxLength = 0;
         QString objectName;
-        bool iconsOnSaveLoad = true;
     };
 
     explicit ModalAnswerer(QStringList script = QStringList()) : m_script(std::move(script))
@@ -106,14 +106,10 @@ private:
     void poll()
     {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            Seen s;
-            s.kind = "menu";
+            Seen s{"menu", {}, {}, {}, 0, {}};
             const QList<QAction*> actions = menu->actions();
-            for (QAction* a : actions) {
-                s.items.append(a->text());
-                if ((a->text().startsWith("Save") || a->text().startsWith("Load")) && a->icon().isNull())
-                    s.iconsOnSaveLoad = false;
-            }
+            for (QAction* a : actions)
+                s.items.append(a->text() + (a->icon().isNull() ? "" : "*"));
             seen.append(s);
             menu->close();
             return;
@@ -123,7 +119,7 @@ private:
             // Safety net: an operation nobody finishes must not hold the suite.
             if (++m_progressPolls > 500) {
                 m_progressPolls = 0;
-                seen.append(Seen{"stuck progress", progress->windowTitle(), {}, {}, 0, {}, true});
+                seen.append(Seen{"stuck progress", progress->windowTitle(), {}, {}, 0, {}});
                 progress->done(0);
             }
             return;
@@ -133,13 +129,11 @@ private:
             return;
         m_pLast = modal;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            Seen s{"box", box->windowTitle(), box->text(), {}, 0, box->objectName(), true};
+            Seen s{"box", box->windowTitle(), box->text(), {}, 0, box->objectName()};
             const QList<QAbstractButton*> buttons = box->buttons();
             for (QAbstractButton* b : buttons)
-                s.items.append(box->standardButton(b) == QMessageBox::Yes      ? "Yes"
-                               : box->standardButton(b) == QMessageBox::No     ? "No"
-                               : box->standardButton(b) == QMessageBox::Cancel ? "Cancel"
-                                                                               : b->text());
+                s.items.append(b->text().remove('&'));
+            s.items.sort();
             seen.append(s);
             const QString answer = next();
             QMessageBox::StandardButton button = answer == "Yes"  ? QMessageBox::Yes
@@ -153,10 +147,12 @@ private:
         }
         if (auto* dialog = qobject_cast<QDialog*>(modal)) {
             auto* edit = dialog->findChild<QLineEdit*>();
-            Seen s{"input", dialog->windowTitle(),        edit ? edit->text() : QString(),
-                   {},      edit ? edit->maxLength() : 0, dialog->objectName(),
-                   true};
-            seen.append(s);
+            seen.append(Seen{"input",
+                             dialog->windowTitle(),
+                             edit ? edit->text() : QString(),
+                             {},
+                             edit ? edit->maxLength() : 0,
+                             dialog->objectName()});
             const QString answer = next();
             if (edit != nullptr && answer.startsWith("ok:")) {
                 // Typed, so the line edit's length limit applies as it does for the user.
@@ -174,3 +170,47 @@ private:
     QPointer<QWidget> m_pLast;
     int m_progressPolls = 0;
 };
+
+// A shown list with a role and `count` 119 x 35 entries: user (or no role) "U01\nName 1"... numbered 1...,
+// factory "F01\nName 1"... numbered 101..., set-list slots "S01\nName 1"... holding preset 30 + slot.
+inline void fillRole(ContentWidget& list, const QString& role, int count)
+{
+    if (!role.isEmpty())
+        list.setRole(role);
+    list.setSpacing(12);
+    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list.resize(600, 400);
+    const int base = role == "FactoryPresets" ? 100 : role == "SetList" ? 30 : 0;
+    const QString prefix = role == "FactoryPresets" ? "F" : role == "SetList" ? "S" : "U";
+    for (int i = 1; i <= count; ++i) {
+        auto* entry = new PresetButton();
+        entry->resize(119, 35);
+        entry->setPresetNumber(base + i);
+        entry->setPresetName(QString("Name %1").arg(i));
+        entry->setText(QString("%1%2\nName %3").arg(prefix).arg(i, 2, 10, QChar('0')).arg(i));
+        list.addEntry(entry);
+    }
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+}
+
+inline void selectRows(ContentWidget& list, const QList<int>& rows)
+{
+    list.clearSelection();
+    for (int row : rows)
+        list.item(row)->setSelected(true);
+}
+
+inline QList<int> selectedRows(const ContentWidget& list)
+{
+    QList<int> rows;
+    for (int row = 0; row < list.count(); ++row)
+        if (list.item(row)->isSelected())
+            rows << row;
+    return rows;
+}
+
+inline QPoint rowCentre(const ContentWidget& list, int row)
+{
+    return list.visualItemRect(list.item(row)).center();
+}

@@ -4,17 +4,12 @@
 
 #include "ListHarness.h"
 #include "app.h"
-#include "contentwidget.h"
 #include "deviceinfo.h"
 #include "globals.h"
 #include "usbids.h"
 
-#include <QContextMenuEvent>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QWheelEvent>
-#include <QtTest>
 
 class TestContentWidget : public QObject
 {
@@ -41,46 +36,8 @@ private slots:
     void foldersFollowModel();
 
 private:
-    // A list wide enough for a few entries per line, filled with count 119 x 35 entries numbered from 1.
-    static void fill(ContentWidget& list, int count);
-
     QTemporaryDir m_home;
 };
-
-namespace {
-// A list with a role and `count` entries: user "U01\nName 1"... numbered 1..., factory "F01..." numbered 101...,
-// set-list slots "S01..." holding preset 30 + slot.
-void fillRole(ContentWidget& list, const QString& role, int count)
-{
-    list.setRole(role);
-    list.setSpacing(12);
-    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list.resize(600, 400);
-    const QString prefix = role == "UserPresets" ? "U" : role == "FactoryPresets" ? "F" : "S";
-    for (int i = 1; i <= count; ++i) {
-        auto* entry = new PresetButton();
-        entry->resize(119, 35);
-        entry->setPresetNumber(role == "UserPresets" ? i : role == "FactoryPresets" ? 100 + i : 30 + i);
-        entry->setPresetName(QString("Name %1").arg(i));
-        entry->setText(QString("%1%2\nName %3").arg(prefix).arg(i, 2, 10, QChar('0')).arg(i));
-        list.addEntry(entry);
-    }
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-}
-
-void selectRows(ContentWidget& list, const QList<int>& rows)
-{
-    list.clearSelection();
-    for (int row : rows)
-        list.item(row)->setSelected(true);
-}
-
-QPoint rowCentre(ContentWidget& list, int row)
-{
-    return list.visualItemRect(list.item(row)).center();
-}
-} // namespace
 
 void TestContentWidget::initTestCase()
 {
@@ -88,22 +45,6 @@ void TestContentWidget::initTestCase()
     buildDataFolders(m_home.path());
     initTessitraResources();
     g_deviceInfo.maxPresetNameLength = 10;
-}
-
-void TestContentWidget::fill(ContentWidget& list, int count)
-{
-    list.setSpacing(12);
-    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list.resize(600, 300);
-    for (int i = 1; i <= count; ++i) {
-        auto* entry = new PresetButton();
-        entry->resize(119, 35);
-        entry->setPresetNumber(i);
-        entry->setText(QString("U%1\nName %1").arg(i, 2, 10, QChar('0')));
-        list.addEntry(entry);
-    }
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
 }
 
 void TestContentWidget::entryDefaults()
@@ -149,7 +90,7 @@ void TestContentWidget::addAndClearEntries()
     QVERIFY(list.role().isEmpty());
     QCOMPARE(list.viewMode(), QListView::IconMode);
     QVERIFY(list.acceptDrops());
-    fill(list, 5);
+    fillRole(list, "", 5);
 
     QCOMPARE(list.count(), 5);
     QCOMPARE(list.entries().size(), 5);
@@ -184,7 +125,7 @@ void TestContentWidget::selectionInReadingOrder()
     QFETCH(QList<int>, expected);
 
     ContentWidget list;
-    fill(list, 9);
+    fillRole(list, "", 9);
     QVERIFY(list.entries().at(0)->y() < list.entries().at(8)->y()); // more than one line
 
     for (int row : clicked)
@@ -208,7 +149,7 @@ void TestContentWidget::wheelScrollsOneLine()
 {
     ContentWidget list;
     const int initialStep = list.verticalScrollBar()->singleStep();
-    fill(list, 40);
+    fillRole(list, "", 40);
     int perLine = 0;
     for (PresetButton* entry : list.entries())
         perLine += entry->y() == list.entries().first()->y() ? 1 : 0;
@@ -225,11 +166,11 @@ void TestContentWidget::contextMenu_data()
     QTest::addColumn<QString>("role");
     QTest::addColumn<QList<int>>("selected");
     QTest::addColumn<QStringList>("actions"); // empty: no menu at all
-    const QStringList saveLoad = {"Save to computer...", "Load preset..."};
+    const QStringList saveLoad = {"Save to computer...*", "Load preset...*"};
     QTest::newRow("user, none") << "UserPresets" << QList<int>{} << QStringList();
     QTest::newRow("user, one") << "UserPresets" << QList<int>{3} << saveLoad + QStringList{"Rename..."};
     QTest::newRow("user, two") << "UserPresets" << QList<int>{1, 3} << saveLoad;
-    QTest::newRow("factory, one") << "FactoryPresets" << QList<int>{2} << QStringList{"Save to computer..."};
+    QTest::newRow("factory, one") << "FactoryPresets" << QList<int>{2} << QStringList{"Save to computer...*"};
     QTest::newRow("factory, none") << "FactoryPresets" << QList<int>{} << QStringList();
     QTest::newRow("set list, two") << "SetList" << QList<int>{0, 5} << QStringList{"Remove..."};
     QTest::newRow("set list, none") << "SetList" << QList<int>{} << QStringList();
@@ -256,11 +197,8 @@ void TestContentWidget::contextMenu()
         QVERIFY(answerer.seen.isEmpty());
     } else {
         QCOMPARE(answerer.seen.size(), 2);
-        for (const ModalAnswerer::Seen& menu : answerer.seen) {
-            QCOMPARE(menu.kind, QString("menu"));
+        for (const ModalAnswerer::Seen& menu : answerer.seen)
             QCOMPARE(menu.items, actions);
-            QVERIFY(menu.iconsOnSaveLoad);
-        }
     }
     QVERIFY(tap.posted.isEmpty());
 }
@@ -351,9 +289,7 @@ void TestContentWidget::removeWritesWholeSetList()
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen.first().title, QString("Load Presets"));
     QCOMPARE(answerer.seen.first().text, QString("Do you want to remove selected preset(s) from set list?"));
-    QStringList buttons = answerer.seen.first().items;
-    buttons.sort();
-    QCOMPARE(buttons, (QStringList{"No", "Yes"}));
+    QCOMPARE(answerer.seen.first().items, (QStringList{"No", "Yes"}));
     QCOMPARE(answerer.seen.first().objectName, QString("TessitraMessageBox"));
     QVERIFY(list.selectedEntries().isEmpty());
     if (answer == "No") {
@@ -415,9 +351,7 @@ void TestContentWidget::save()
     for (int i = 0; i < answers.size(); ++i) {
         QCOMPARE(answerer.seen.at(i).title, QString("Confirmation"));
         QCOMPARE(answerer.seen.at(i).text, existing.at(i) + " file already exists, do you want to overwrite?");
-        QStringList buttons = answerer.seen.at(i).items;
-        buttons.sort();
-        QCOMPARE(buttons, (QStringList{"Cancel", "No", "Yes"}));
+        QCOMPARE(answerer.seen.at(i).items, (QStringList{"Cancel", "No", "Yes"}));
     }
     QVERIFY(answerer.unanswered().isEmpty());
     if (saved.isEmpty()) {

@@ -5,64 +5,18 @@
 
 #include "ListHarness.h"
 #include "app.h"
-#include "contentwidget.h"
-#include "deviceinfo.h"
 #include "globals.h"
 #include "usbids.h"
 
 #include "support/SleepRecorder.h"
 #include "support/VirtualBusFixture.h"
 
-#include <QDrag>
 #include <QMimeData>
 #include <QTemporaryDir>
-#include <QtTest>
 
 using SlotMap = QMap<int, int>;
 
 namespace {
-
-// User "U01\nName 1" numbered 1..., factory "F01\nName 1" numbered 101..., set-list slots "S01\nName 1" holding
-// preset 30 + slot.
-void fillRole(ContentWidget& list, const QString& role, int count)
-{
-    list.setRole(role);
-    list.setSpacing(12);
-    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list.resize(600, 400);
-    const QString prefix = role == "UserPresets" ? "U" : role == "FactoryPresets" ? "F" : "S";
-    for (int i = 1; i <= count; ++i) {
-        auto* entry = new PresetButton();
-        entry->resize(119, 35);
-        entry->setPresetNumber(role == "UserPresets" ? i : role == "FactoryPresets" ? 100 + i : 30 + i);
-        entry->setPresetName(QString("Name %1").arg(i));
-        entry->setText(QString("%1%2\nName %3").arg(prefix).arg(i, 2, 10, QChar('0')).arg(i));
-        list.addEntry(entry);
-    }
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-}
-
-void selectRows(ContentWidget& list, const QList<int>& rows)
-{
-    list.clearSelection();
-    for (int row : rows)
-        list.item(row)->setSelected(true);
-}
-
-QList<int> selectedRows(const ContentWidget& list)
-{
-    QList<int> rows;
-    for (int row = 0; row < list.count(); ++row)
-        if (list.item(row)->isSelected())
-            rows << row;
-    return rows;
-}
-
-QPoint rowCentre(ContentWidget& list, int row)
-{
-    return list.visualItemRect(list.item(row)).center();
-}
 
 // The MIME data a list's drag carries, or a file drag's.
 QMimeData* listDrag(const ContentWidget& source)
@@ -118,9 +72,8 @@ private slots:
     void dragStart();
     void dropDecision_data();
     void dropDecision();
-    void threeFilesOnRow18();
-    void confirmationTexts_data();
-    void confirmationTexts();
+    void fileAndFactoryDrops_data();
+    void fileAndFactoryDrops();
     void setListDrop_data();
     void setListDrop();
     void againstTheUnit(); // last: it moves the device worker into its own running thread
@@ -139,7 +92,7 @@ void TestDragDrop::initTestCase()
     QVERIFY(m_home.isValid() && m_files.isValid());
     buildDataFolders(m_home.path());
     initTessitraResources();
-    for (const char* name : {"a.tarp", "b.tarp", "c.tarp", "upper.TARP", "other.txt", "cad.tscp"}) {
+    for (const char* name : {"a.tarp", "b.tarp", "upper.TARP", "other.txt", "cad.tscp"}) {
         QFile file(m_files.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
@@ -299,97 +252,83 @@ void TestDragDrop::dropDecision()
         QVERIFY(selectedRows(list).isEmpty());
 }
 
-void TestDragDrop::threeFilesOnRow18()
-{
-    ContentWidget list;
-    fillRole(list, "UserPresets", 20);
-    const QStringList files = {m_files.filePath("a.tarp"), m_files.filePath("b.tarp"), m_files.filePath("c.tarp")};
-    WorkerTap tap;
-    ModalAnswerer answerer({"Yes"});
-    QVERIFY(dragTo(list, fileDrag(files), rowCentre(list, 18), false));
-    QCOMPARE(selectedRows(list), (QList<int>{18, 19}));
-    dragTo(list, fileDrag(files), rowCentre(list, 18), true);
-
-    QCOMPARE(answerer.seen.size(), 1);
-    QCOMPARE(answerer.seen.first().title, QString("Load Presets"));
-    QCOMPARE(answerer.seen.first().text,
-             QString("Do you want to overwrite the presets <b>U19_Name 19, U20_Name 20</b> with <b>a, b</b>?"));
-    QCOMPARE(tap.posted.size(), 1);
-    QCOMPARE(tap.posted.first().type, 1009);
-    QCOMPARE(tap.posted.first().dialogTitle, QString("Load Preset"));
-    QCOMPARE(tap.posted.first().destinations, (QList<int>{19, 20}));
-    QCOMPARE(tap.posted.first().files, files.mid(0, 2));
-    QVERIFY(tap.posted.first().sources.isEmpty());
-}
-
-void TestDragDrop::confirmationTexts_data()
+void TestDragDrop::fileAndFactoryDrops_data()
 {
     QTest::addColumn<QString>("kind"); // "factory" or "files"
     QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("text"); // "..." stands for the middle of a long text
-    QTest::newRow("three factory presets")
-        << "factory" << 3
-        << "Do you want to overwrite the presets <b>U02_Name 2, U03_Name 3, U04_Name 4</b>\nwith\n"
-           "<b>F01_Name 1, F02_Name 2, F03_Name 3</b>?";
-    QTest::newRow("20 factory presets") << "factory" << 20
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<int>>("targets"); // highlighted rows
+    QTest::addColumn<QString>("text");       // "..." stands for the middle of a long text
+    QTest::newRow("three files on row 18 of 20")
+        << "files" << 3 << 18 << QList<int>{18, 19}
+        << "Do you want to overwrite the presets <b>U19_Name 19, U20_Name 20</b> with <b>f1, f2</b>?";
+    QTest::newRow("three factory presets") << "factory" << 3 << 1 << QList<int>{1, 2, 3}
+                                           << "Do you want to overwrite the presets <b>U02_Name 2, U03_Name 3, "
+                                              "U04_Name 4</b>\nwith\n<b>F01_Name 1, F02_Name 2, F03_Name 3</b>?";
+    QTest::newRow("20 factory presets") << "factory" << 20 << 1 << QList<int>{}
                                         << "Do you want to overwrite the presets <b>U02_Name 2, ...U21_Name "
                                            "21</b>\nwith\n<b>F01_Name 1, ...F20_Name 20</b>?";
-    QTest::newRow("21 factory presets") << "factory" << 21 << "Do you want to overwrite the presets?";
-    QTest::newRow("20 files")
-        << "files" << 20
-        << "Do you want to overwrite the presets <b>U02_Name 2, ...U21_Name 21</b> with <b>f1, ...f20</b>?";
-    QTest::newRow("21 files") << "files" << 21 << "Do you want to overwrite the presets?";
+    QTest::newRow("21 factory presets") << "factory" << 21 << 1 << QList<int>{}
+                                        << "Do you want to overwrite the presets?";
+    QTest::newRow("20 files") << "files" << 20 << 1 << QList<int>{}
+                              << "Do you want to overwrite the presets <b>U02_Name 2, ...U21_Name 21</b> with <b>f1, "
+                                 "...f20</b>?";
+    QTest::newRow("21 files") << "files" << 21 << 1 << QList<int>{} << "Do you want to overwrite the presets?";
 }
 
-void TestDragDrop::confirmationTexts()
+void TestDragDrop::fileAndFactoryDrops()
 {
     QFETCH(QString, kind);
     QFETCH(int, count);
+    QFETCH(int, row);
+    QFETCH(QList<int>, targets);
     QFETCH(QString, text);
 
     ContentWidget user;
-    fillRole(user, "UserPresets", 25);
+    fillRole(user, "UserPresets", row == 18 ? 20 : 25);
     ContentWidget factory;
-    QMimeData* mime = nullptr;
     QStringList files;
+    QList<int> rows;
+    for (int i = 0; i < count; ++i) {
+        rows << i;
+        files << m_files.filePath(QString("f%1.tarp").arg(i + 1));
+    }
     if (kind == "factory") {
         fillRole(factory, "FactoryPresets", 25);
-        QList<int> rows;
-        for (int row = 0; row < count; ++row)
-            rows << row;
         selectRows(factory, rows);
-        mime = listDrag(factory);
-    } else {
-        for (int i = 1; i <= count; ++i)
-            files << QString("/presets/f%1.tarp").arg(i);
-        mime = fileDrag(files);
     }
+    const auto drag = [&] { return kind == "factory" ? listDrag(factory) : fileDrag(files); };
     WorkerTap tap;
     ModalAnswerer answerer({"Yes"});
-    dragTo(user, mime, rowCentre(user, 1), true);
+    QVERIFY(dragTo(user, drag(), rowCentre(user, row), false));
+    if (!targets.isEmpty())
+        QCOMPARE(selectedRows(user), targets);
+    dragTo(user, drag(), rowCentre(user, row), true);
 
     QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QString("Load Presets"));
     const QString shown = answerer.seen.first().text;
     const QStringList parts = text.split("...");
-    if (parts.size() == 1) {
+    QVERIFY2(shown.startsWith(parts.first()) && shown.endsWith(parts.last()), qPrintable(shown));
+    if (parts.size() == 1)
         QCOMPARE(shown, text);
-    } else {
-        QVERIFY2(shown.startsWith(parts.first()), qPrintable(shown));
-        QVERIFY2(shown.contains(parts.at(1)), qPrintable(shown));
-        QVERIFY2(shown.endsWith(parts.last()), qPrintable(shown));
+    else
         QCOMPARE(shown.count(", "), 2 * (count - 1)); // every pair named
+
+    // Pairs run from the drop row to the end of the list; what is left over is not loaded.
+    const int pairs = qMin(count, user.count() - row);
+    QList<int> destinations;
+    QList<int> sources;
+    for (int i = 0; i < pairs; ++i) {
+        destinations << row + 1 + i;
+        sources << 101 + i;
     }
     QCOMPARE(tap.posted.size(), 1);
     QCOMPARE(tap.posted.first().type, kind == "factory" ? 1011 : 1009);
-    QList<int> destinations;
-    QList<int> sources;
-    for (int i = 0; i < count; ++i) {
-        destinations << i + 2;
-        sources << 101 + i;
-    }
+    QCOMPARE(tap.posted.first().dialogTitle, QString("Load Preset"));
     QCOMPARE(tap.posted.first().destinations, destinations);
     QCOMPARE(tap.posted.first().sources, kind == "factory" ? sources : QList<int>());
-    QCOMPARE(tap.posted.first().files, files);
+    QCOMPARE(tap.posted.first().files, kind == "files" ? files.mid(0, pairs) : QStringList());
 }
 
 void TestDragDrop::setListDrop_data()
