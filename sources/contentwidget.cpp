@@ -367,7 +367,8 @@ void ContentWidget::renamePreset()
 {
     if (m_selectedButtons.size() != 1 || m_selectedButtons.first() == nullptr)
         return;
-    PresetButton* pEntry = m_selectedButtons.first();
+    // Guarded: the list may be refilled while the dialog is open.
+    const QPointer<PresetButton> pEntry = m_selectedButtons.first();
 
     QDialog dialog(g_mainWindow);
     dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -395,7 +396,7 @@ void ContentWidget::renamePreset()
     dialog.resize(300, 100);
     pEdit->setFocus();
 
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted || pEntry.isNull())
         return;
     const QString name = pEdit->text();
     if (name.isEmpty() || name == pEntry->presetName())
@@ -455,9 +456,14 @@ void ContentWidget::savePreset()
     }
     *m_pCurrentFolder = folder;
 
+    // Guarded: the list may be refilled while an overwrite question is open; an entry gone by then is skipped.
+    QList<QPointer<PresetButton>> selected;
+    for (PresetButton* pEntry : qAsConst(m_selectedButtons))
+        selected.append(pEntry);
     QList<PresetButton*> toSave;
-    const QList<PresetButton*> selected = m_selectedButtons;
-    for (PresetButton* pEntry : selected) {
+    for (const QPointer<PresetButton>& pEntry : qAsConst(selected)) {
+        if (pEntry.isNull())
+            continue;
         const QString name = cleanFileName(pEntry->text() + presetExtension());
         if (QDir(folder).exists(name)) {
             const int answer = confirm(QStringLiteral("Confirmation"),
@@ -471,7 +477,8 @@ void ContentWidget::savePreset()
                 return;
             }
         }
-        toSave.append(pEntry);
+        if (!pEntry.isNull())
+            toSave.append(pEntry);
     }
 
     if (!toSave.isEmpty()) {
@@ -507,13 +514,12 @@ void ContentWidget::loadPreset()
                    .arg(joinNames(targetNames), joinNames(fileNames));
     }
 
+    // The numbers are taken before the question: the list may be refilled while it is open.
+    QList<int> destinations;
+    for (int i = 0; i < pairs; ++i)
+        destinations.append(targets.at(i)->presetNumber());
+    const QStringList paths = files.mid(0, pairs);
     if (confirm(kLoadPresetsTitle, text, QMessageBox::Yes | QMessageBox::No, false) == QMessageBox::Yes) {
-        QList<int> destinations;
-        QStringList paths;
-        for (int i = 0; i < pairs; ++i) {
-            destinations.append(targets.at(i)->presetNumber());
-            paths.append(files.at(i));
-        }
         runOperation(this, QStringLiteral("Load Preset"), QStringLiteral("Loading presets."),
                      DeviceManagerThread::LoadPresetFilesEvent, [&](DeviceManagerThread* pWorker) {
                          pWorker->setPresetTransfer(destinations, paths, QList<int>());
@@ -783,18 +789,19 @@ void ContentWidget::dropFactoryPresets(ContentWidget* src, int iRow)
         text = QStringLiteral("Do you want to overwrite the presets <b>%1</b>\nwith\n<b>%2</b>?")
                    .arg(joinNames(targetNames), joinNames(sourceNames));
     }
+    // The numbers are taken before the question: the lists may be refilled while it is open.
+    QList<int> destinations;
+    QList<int> sourceNumbers;
+    for (int i = 0; i < targets.size(); ++i) {
+        destinations.append(targets.at(i)->presetNumber());
+        sourceNumbers.append(sources.at(i)->presetNumber());
+    }
     if (confirm(kLoadPresetsTitle, text) != QMessageBox::Yes) {
         clearSelection();
         return;
     }
-
-    QList<int> destinations;
-    QList<int> sourceNumbers;
-    for (int i = 0; i < targets.size(); ++i) {
-        TS_DEBUG("Src: %d, dst: %d", sources.at(i)->presetNumber(), targets.at(i)->presetNumber());
-        destinations.append(targets.at(i)->presetNumber());
-        sourceNumbers.append(sources.at(i)->presetNumber());
-    }
+    for (int i = 0; i < destinations.size(); ++i)
+        TS_DEBUG("Src: %d, dst: %d", sourceNumbers.at(i), destinations.at(i));
     runOperation(
         this, QStringLiteral("Load Preset"), QStringLiteral("Loading presets."), DeviceManagerThread::CopyPresetsEvent,
         [&](DeviceManagerThread* pWorker) { pWorker->setPresetTransfer(destinations, QStringList(), sourceNumbers); });
@@ -821,16 +828,15 @@ void ContentWidget::dropFiles(const QList<QUrl>& urls, int iRow)
         text = QStringLiteral("Do you want to overwrite the presets <b>%1</b> with <b>%2</b>?")
                    .arg(joinNames(targetNames), joinNames(fileNames));
     }
-    if (confirm(kLoadPresetsTitle, text) != QMessageBox::Yes) {
-        clearSelection();
-        return;
-    }
-
     QList<int> destinations;
     QStringList paths;
     for (int i = 0; i < targets.size(); ++i) {
         destinations.append(targets.at(i)->presetNumber());
         paths.append(urls.at(i).toLocalFile());
+    }
+    if (confirm(kLoadPresetsTitle, text) != QMessageBox::Yes) {
+        clearSelection();
+        return;
     }
     runOperation(this, QStringLiteral("Load Preset"), QStringLiteral("Loading presets."),
                  DeviceManagerThread::LoadPresetFilesEvent,
