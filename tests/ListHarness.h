@@ -76,8 +76,9 @@ protected:
 };
 
 // Polls for the window the code under test is waiting on and answers it from a script, in order:
-// message boxes with "Yes", "No" or "Cancel"; the rename dialog with "ok:<text>" or "cancel"; a context menu is
-// only recorded and closed. Anything unscripted is closed (and recorded), so a modal never waits for long.
+// message boxes with "Yes", "No", "Cancel" or "unit lost" (the worker reports the unit gone); the rename dialog with
+// "ok:<text>" or "cancel"; a context menu is only recorded and closed. Anything unscripted is closed (and recorded), so
+// a modal never waits for long.
 class ModalAnswerer : public QObject
 {
 public:
@@ -125,9 +126,18 @@ private:
             return;
         }
         m_progressPolls = 0;
+        if (modal != nullptr && modal == m_pLast && m_bUnitLost) {
+            // Still open after the unit went away: recorded, then answered No.
+            m_bUnitLost = false;
+            seen.append(Seen{"survived unit loss", modal->windowTitle(), {}, {}, 0, {}});
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                box->button(QMessageBox::No)->click();
+            return;
+        }
         if (modal == nullptr || modal == m_pLast)
             return;
         m_pLast = modal;
+        m_bUnitLost = false;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             Seen s{"box", box->windowTitle(), box->text(), {}, 0, box->objectName()};
             const QList<QAbstractButton*> buttons = box->buttons();
@@ -136,6 +146,11 @@ private:
             s.items.sort();
             seen.append(s);
             const QString answer = next();
+            if (answer == "unit lost") {
+                m_bUnitLost = true;
+                emit DeviceManagerThread::instance()->deviceRemoved();
+                return;
+            }
             QMessageBox::StandardButton button = answer == "Yes"  ? QMessageBox::Yes
                                                  : answer == "No" ? QMessageBox::No
                                                                   : QMessageBox::Cancel;
@@ -169,6 +184,7 @@ private:
     QTimer m_timer;
     QPointer<QWidget> m_pLast;
     int m_progressPolls = 0;
+    bool m_bUnitLost = false;
 };
 
 // A shown list with a role and `count` 119 x 35 entries: user (or no role) "U01\nName 1"... numbered 1...,

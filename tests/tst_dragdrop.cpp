@@ -345,6 +345,9 @@ void TestDragDrop::setListDrop_data()
                                                       << "Yes" << SlotMap{{19, 103}};
     QTest::newRow("answered no") << "UserPresets" << 4 << 0 << "Set List D"
                                  << "No" << SlotMap{};
+    // The question closes as No when the unit goes away (nothing "survived unit loss").
+    QTest::newRow("unit lost") << "UserPresets" << 1 << 0 << "Set List A"
+                               << "unit lost" << SlotMap{};
 }
 
 void TestDragDrop::setListDrop()
