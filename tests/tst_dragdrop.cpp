@@ -76,7 +76,8 @@ private slots:
     void fileAndFactoryDrops();
     void setListDrop_data();
     void setListDrop();
-    void againstTheUnit(); // last: it moves the device worker into its own running thread
+    void againstTheUnit(); // it moves the device worker into its own running thread: no tap after it
+    void cadenzoConnected();
     void cleanupTestCase();
 
 private:
@@ -467,6 +468,31 @@ void TestDragDrop::againstTheUnit()
     QCOMPARE(after.setList(0), favouritesAfter);
     for (int index = 1; index < 5; ++index)
         QCOMPARE(after.setList(index), before.setList(index));
+}
+
+// With the Cadenzo unit connected, its own preset files are the ones taken, and the file dialogs start in its
+// folders.
+void TestDragDrop::cadenzoConnected()
+{
+    QVERIFY(m_workerStarted);
+    ContentWidget user;
+    fillRole(user, "UserPresets", 4);
+    QVERIFY(m_bus->unplug("A1"));
+    QTRY_VERIFY_WITH_TIMEOUT(!g_bDeviceConnected.load(), 15000);
+    QVERIFY(m_bus->plug("C1", UnitModel::Cadenzo));
+    QTRY_VERIFY_WITH_TIMEOUT(DeviceManagerThread::instance()->productId() == UsbIds::CadenzoProductId, 15000);
+    QTRY_COMPARE(user.currentFolder(), g_cadenzoUserPresetsFolder);
+
+    QVERIFY(dragTo(user, fileDrag({m_files.filePath("cad.tscp")}), rowCentre(user, 0), false));
+    QVERIFY(!dragTo(user, fileDrag({m_files.filePath("a.tarp")}), rowCentre(user, 0), false));
+    QStringList asked;
+    user.setFilesChooser([&](QWidget*, const QString&, const QString& start, const QString& filter) {
+        asked << start << filter;
+        return QStringList();
+    });
+    selectRows(user, {0});
+    user.loadPreset();
+    QCOMPARE(asked, (QStringList{g_cadenzoUserPresetsFolder, "Preset(*.tscp)"}));
 }
 
 void TestDragDrop::cleanupTestCase()
