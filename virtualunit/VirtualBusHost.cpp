@@ -422,7 +422,18 @@ QVector<TrafficEntry> VirtualBusHost::traffic(const QString& name)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     auto it = m_slots.find(name);
-    return it != m_slots.end() ? (*it)->traffic : QVector<TrafficEntry>();
+    if (it == m_slots.end())
+        return {};
+    // A deep copy: the device thread keeps appending to the log, and an implicitly shared copy would
+    // hand the caller data whose sharing the two threads decide without the lock.
+    QVector<TrafficEntry> copy;
+    copy.reserve((*it)->traffic.size());
+    for (const TrafficEntry& entry : (*it)->traffic) {
+        TrafficEntry detached = entry;
+        detached.bytes = QByteArray(entry.bytes.constData(), entry.bytes.size());
+        copy.append(detached);
+    }
+    return copy;
 }
 
 void VirtualBusHost::clearTraffic(const QString& name)
