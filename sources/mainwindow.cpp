@@ -3,24 +3,29 @@
 #include "DeviceManagerThread.h"
 #include "Settings.h"
 #include "contentwidget.h"
+#include "deviceinfo.h"
 #include "firmwareupdate.h"
 #include "globals.h"
 #include "log.h"
 #include "mainwindowform.h"
+#include "progessdialog.h"
 #include "splashscreen.h"
 #include "usbids.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QAuthenticator>
 #include <QCloseEvent>
 #include <QDataStream>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDragMoveEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +34,7 @@
 #include <QMovie>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QStyle>
@@ -37,6 +43,8 @@
 #include <QTabWidget>
 #include <QTreeView>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
 MainWindow* g_mainWindow = nullptr;
@@ -58,6 +66,16 @@ const char* const DisconnectedText = "Disconnected";
 // Preset file extension of each model; the list pane shows only that model's preset files.
 const char* const ArietteFilePattern = "*.tarp";
 const char* const CadenzoFilePattern = "*.tscp";
+// Back-up file extension of each model.
+const char* const ArietteBackUpExtension = ".tarb";
+const char* const CadenzoBackUpExtension = ".tscb";
+
+// Every preset and set-list entry has this size.
+constexpr int EntryWidth = 119;
+constexpr int EntryHeight = 35;
+constexpr int SetListSlots = 20;
+// The monthly update check waits this many whole days after the last one.
+constexpr int MonthlyCheckDays = 30;
 
 // Splitter sizes are stored as one 32-bit int per splitter child.
 QByteArray sizesToBytes(const QList<int>& sizes)
@@ -599,6 +617,95 @@ void MainWindow::copyDirectory(const QString& from, const QString& to)
 }
 
 // ---------------------------------------------------------------------------------------------------------------
+// Helpers shared by the flows below
+
+std::unique_ptr<QMessageBox> MainWindow::makeQuestionBox(const QString& title, const QString& text,
+                                                         QMessageBox::StandardButtons buttons)
+{
+    auto pBox = std::make_unique<QMessageBox>(QMessageBox::Question, title, text, buttons, this,
+                                              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    pBox->setObjectName(QStringLiteral("TessitraMessageBox"));
+    pBox->setContentsMargins(10, 0, 10, 0);
+    pBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    for (QMessageBox::StandardButton which : {QMessageBox::Yes, QMessageBox::No}) {
+        if (QAbstractButton* pButton = pBox->button(which)) {
+            if (auto* pPush = qobject_cast<QPushButton*>(pButton))
+                pPush->setFlat(true);
+        }
+    }
+    return pBox;
+}
+
+void MainWindow::connectDeviceWorker(ProgressDialog* pDialog)
+{
+    // Unique: a flow may hand the same dialog from one worker's step to the next.
+    connect(m_pDeviceManager, &DeviceManagerThread::operationFinished, pDialog,
+            qOverload<int, bool>(&ProgressDialog::onOperationFinished), Qt::UniqueConnection);
+    connect(m_pDeviceManager, &DeviceManagerThread::updateText, pDialog, &ProgressDialog::onUpdateText,
+            Qt::UniqueConnection);
+    connect(m_pDeviceManager, &DeviceManagerThread::dataSent, pDialog, &ProgressDialog::onProgress,
+            Qt::UniqueConnection);
+}
+
+void MainWindow::connectUpdateWorker(ProgressDialog* pDialog)
+{
+    connect(m_pFirmwareUpdate, &CFirmwareUpdate::operationFinished, pDialog,
+            qOverload<int, bool>(&ProgressDialog::onOperationFinished), Qt::UniqueConnection);
+    connect(m_pFirmwareUpdate, &CFirmwareUpdate::updateText, pDialog, &ProgressDialog::onUpdateText,
+            Qt::UniqueConnection);
+    connect(m_pFirmwareUpdate, &CFirmwareUpdate::dataSent, pDialog, &ProgressDialog::onProgress, Qt::UniqueConnection);
+}
+
+void MainWindow::runOperation(const QString& title, const QString& startText, const std::function<void()>& setter,
+                              QEvent::Type event, const std::function<void(ProgressDialog*)>& afterRun)
+{
+    ProgressDialog dialog(this);
+    dialog.setWindowTitle(title);
+    connectDeviceWorker(&dialog);
+    setter();
+    QCoreApplication::postEvent(m_pDeviceManager, new QEvent(event), 1);
+    dialog.exec(startText, nullptr);
+    if (afterRun)
+        afterRun(&dialog);
+}
+
+void MainWindow::setFileDialogFunction(FileDialogFunction function)
+{
+    m_fileDialog = std::move(function);
+}
+
+QString MainWindow::askFile(FileDialogKind kind, const QString& caption, const QString& path, const QString& filter)
+{
+    if (m_fileDialog)
+        return m_fileDialog(kind, caption, path, filter);
+    if (kind == FileDialogKind::Save)
+        return QFileDialog::getSaveFileName(this, caption, path, filter);
+    return QFileDialog::getOpenFileName(this, caption, path, filter);
+}
+
+QString MainWindow::backUpExtension() const
+{
+    return QLatin1String(m_pDeviceManager != nullptr && m_pDeviceManager->productId() == UsbIds::CadenzoProductId
+                             ? CadenzoBackUpExtension
+                             : ArietteBackUpExtension);
+}
+
+void MainWindow::enableDeviceButtons(bool bEnable)
+{
+    ui->updateButton->setEnabled(bEnable);
+    ui->refreshButton->setEnabled(bEnable);
+    ui->backUp->setEnabled(bEnable);
+    ui->restore->setEnabled(bEnable);
+}
+
+// Key 0 stands for an empty set-list slot and never has an entry.
+void MainWindow::clearPresetButtons()
+{
+    m_presetButtons.clear();
+    m_presetButtons.insert(0, nullptr);
+}
+
+// ---------------------------------------------------------------------------------------------------------------
 // The unit coming and going
 
 void MainWindow::onDeviceDetected(int iPid)
@@ -611,10 +718,27 @@ void MainWindow::onDeviceDetected(int iPid)
     m_pFileModel->setNameFilters(QStringList{QLatin1String(bAriette ? ArietteFilePattern : CadenzoFilePattern)});
     ui->labelLogo->setStyleSheet(QLatin1String(bAriette ? ArietteLogoStyle : CadenzoLogoStyle));
 
-    ui->updateButton->setEnabled(true);
-    ui->refreshButton->setEnabled(true);
-    ui->backUp->setEnabled(true);
-    ui->restore->setEnabled(true);
+    ProgressDialog dialog(this);
+    dialog.hide();
+    connectDeviceWorker(&dialog);
+    connectUpdateWorker(&dialog);
+
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+    const bool bCheckAtStartUp = !pSettings->m_bManualUpdate && !pSettings->m_bMonthlyUpdate;
+    if (bCheckAtStartUp && (!m_bUpdateCheckDone || !pSettings->m_strPendingFwUrl.isEmpty())) {
+        // The presets are read once the update service has answered (onNewVersions).
+        m_bUpdateCheckOnConnect = true;
+        QCoreApplication::postEvent(m_pFirmwareUpdate, new QEvent(CFirmwareUpdate::CheckFirmwareUpdateSilentEvent));
+        pSettings->m_DateTimeLastChecked = QDateTime::currentDateTime();
+        pSettings->writeSettings();
+    } else {
+        m_bUpdateCheckOnConnect = false;
+        dialog.setWindowTitle(QStringLiteral("Connected"));
+        QCoreApplication::postEvent(m_pDeviceManager, new QEvent(DeviceManagerThread::ReadFactoryPresetsEvent), 1);
+        dialog.exec(QStringLiteral("Reading presets..."), nullptr);
+        enableDeviceButtons(true);
+    }
     TS_DEBUG("Exiting");
 }
 
@@ -626,10 +750,7 @@ void MainWindow::onDeviceRemoved()
     ui->labelLogo->setStyleSheet(QLatin1String(NoDeviceLogoStyle));
     m_pFileModel->setNameFilters(QStringList{QString()});
 
-    ui->updateButton->setEnabled(false);
-    ui->refreshButton->setEnabled(false);
-    ui->backUp->setEnabled(false);
-    ui->restore->setEnabled(false);
+    enableDeviceButtons(false);
 
     ui->listWidgetUserPreset->clearEntries();
     ui->listWidgetFactoryPresets->clearEntries();
@@ -638,16 +759,61 @@ void MainWindow::onDeviceRemoved()
     ui->listWidgetSetListB->clearEntries();
     ui->listWidgetSetListC->clearEntries();
     ui->listWidgetSetListD->clearEntries();
-    m_presetButtons.clear();
-    m_presetButtons.insert(0, nullptr);
+    clearPresetButtons();
 
     QCoreApplication::processEvents();
     TS_DEBUG("Exiting");
 }
 
-void MainWindow::onDeviceRefreshed() {}
+// The factory presets cannot change behind the program's back, so only the user side is read again.
+void MainWindow::onDeviceRefreshed()
+{
+    TS_DEBUG("Entering");
+    ui->listWidgetUserPreset->clearEntries();
+    ui->listWidgetFavorites->clearEntries();
+    ui->listWidgetSetListA->clearEntries();
+    ui->listWidgetSetListB->clearEntries();
+    ui->listWidgetSetListC->clearEntries();
+    ui->listWidgetSetListD->clearEntries();
+    clearPresetButtons();
+    QCoreApplication::processEvents();
 
-void MainWindow::onMultipleDeviceDetected() {}
+    ProgressDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Refresh"));
+    connectDeviceWorker(&dialog);
+    QCoreApplication::postEvent(m_pDeviceManager, new QEvent(DeviceManagerThread::ReadUserPresetsEvent), 1);
+    dialog.exec(QStringLiteral("Reading presets..."), nullptr);
+    TS_DEBUG("Exiting");
+}
+
+void MainWindow::onMultipleDeviceDetected()
+{
+    // The poll repeats the signal every second; one box is enough.
+    disconnect(m_pDeviceManager, &DeviceManagerThread::multipleDeviceDetected, this,
+               &MainWindow::onMultipleDeviceDetected);
+    // Signals queued before the disconnect still arrive while the box is open.
+    if (!m_pMultipleDeviceBox.isNull())
+        return;
+
+    auto pBox =
+        std::make_unique<QMessageBox>(QMessageBox::Information, QStringLiteral("Multiple Device"),
+                                      QStringLiteral("Multiple devices detected. Please connect only one device."),
+                                      QMessageBox::Ok, this, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    pBox->setObjectName(QStringLiteral("TessitraMessageBox"));
+    pBox->setContentsMargins(10, 0, 10, 0);
+    pBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    QPushButton* pExit = pBox->addButton(QStringLiteral("Exit App"), QMessageBox::NoRole);
+    // Closing the only window ends the application.
+    connect(pExit, &QPushButton::clicked, this, &QWidget::close);
+    // Once exactly one unit, or none, is attached the box has nothing more to say.
+    connect(m_pDeviceManager, &DeviceManagerThread::deviceDetected, pBox.get(), &QDialog::reject);
+    connect(m_pDeviceManager, &DeviceManagerThread::noDevice, pBox.get(), &QDialog::reject);
+
+    m_pMultipleDeviceBox = pBox.get();
+    pBox->exec();
+    connect(m_pDeviceManager, &DeviceManagerThread::multipleDeviceDetected, this, &MainWindow::onMultipleDeviceDetected,
+            Qt::UniqueConnection);
+}
 
 void MainWindow::onDeviceBusy()
 {
@@ -668,66 +834,373 @@ void MainWindow::onDeviceIdle()
         return;
     }
     ui->deviceButton->setStyleSheet(QLatin1String(ConnectedStyle));
+
+    // Once a month: every operation ends here, so a unit that stays connected for weeks is still checked.
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+    if (!pSettings->m_bMonthlyUpdate)
+        return;
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime lastChecked = pSettings->m_DateTimeLastChecked;
+    // A date in the future (a clock set back) gives a negative count and never triggers.
+    if (lastChecked.isValid() && lastChecked.daysTo(now) < MonthlyCheckDays)
+        return;
+    QCoreApplication::postEvent(m_pFirmwareUpdate, new QEvent(CFirmwareUpdate::CheckFirmwareUpdateSilentEvent));
+    pSettings->m_DateTimeLastChecked = now;
+    pSettings->writeSettings();
 }
 
 void MainWindow::onSettingsClicked() {}
 
-void MainWindow::onUpdateFirmware() {}
+// ---------------------------------------------------------------------------------------------------------------
+// Back-up, restore and firmware
 
-void MainWindow::backUp() {}
+void MainWindow::backUp()
+{
+    TS_DEBUG("Entering");
+    TS_DEBUG("path: %s", m_strBackUpFolder.toLocal8Bit().constData());
+    const QString extension = backUpExtension();
+    const QString proposed = m_strBackUpFolder + QStringLiteral("/BackUp_") +
+                             QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MMM-dd-hh-mm-ss"));
+    QString path = askFile(FileDialogKind::Save, QStringLiteral("Save File"), proposed,
+                           QStringLiteral("BACKUP(*%1)").arg(extension));
+    if (path.isEmpty()) {
+        TS_DEBUG("Exiting");
+        return;
+    }
+    if (!path.endsWith(extension, Qt::CaseInsensitive))
+        path += extension;
+    m_strBackUpFolder = QFileInfo(path).absolutePath();
 
-void MainWindow::restore() {}
+    runOperation(
+        QStringLiteral("Back Up"), QStringLiteral("Backing up presets..."),
+        [this, path]() { m_pDeviceManager->setBackUpFilePath(path); }, DeviceManagerThread::BackUpEvent);
+    TS_DEBUG("Exiting");
+}
+
+void MainWindow::restore()
+{
+    TS_DEBUG("Entering");
+    const QString file = askFile(FileDialogKind::Open, QStringLiteral("Select File"), m_strBackUpFolder,
+                                 QStringLiteral("BACKUP(*%1)").arg(backUpExtension()));
+    if (file.isEmpty()) {
+        TS_DEBUG("Exiting");
+        return;
+    }
+    m_strBackUpFolder = QFileInfo(file).absolutePath();
+
+    runOperation(
+        QStringLiteral("Restore"), QStringLiteral("Restoring presets..."),
+        [this, file]() { m_pDeviceManager->setBackUpFilePath(file); }, DeviceManagerThread::RestoreEvent,
+        [this](ProgressDialog* pDialog) {
+            // The unit now holds other presets and set lists: show them. A failed restore leaves the lists.
+            if (pDialog->operationResult() == 0)
+                onDeviceRefreshed();
+        });
+    TS_DEBUG("Exiting");
+}
+
+void MainWindow::onUpdateFirmware()
+{
+    const QString file = askFile(FileDialogKind::Open, QStringLiteral("Select File"), m_strHomePath,
+                                 QStringLiteral("Binary(*.bin *.ldr)"));
+    if (file.isEmpty())
+        return;
+    TS_DEBUG("File path: %s", file.toLocal8Bit().constData());
+    m_strHomePath = QFileInfo(file).absolutePath();
+
+    // The device worker tells the DSP image (.ldr) from the microcontroller image (.bin) by the extension.
+    runOperation(
+        QStringLiteral("Firmware Update"), QStringLiteral("Updating firmware..."),
+        [this, file]() { m_pDeviceManager->setFirmwareFilePath(file); }, DeviceManagerThread::UpdateFirmwareEvent);
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Update offers
+
+void MainWindow::onNewVersions(QString dspVersion, QString dspUrl, QString fwVersion, QString fwUrl, QString appVersion,
+                               QString appUrl, bool bAppUpdate)
+{
+    TS_DEBUG("Entering");
+    QString title = QStringLiteral("Firmware Update");
+    QString message;
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+
+    ProgressDialog dialog(this);
+    connectUpdateWorker(&dialog);
+    connect(m_pFirmwareUpdate, &CFirmwareUpdate::updateCheckFailed, &dialog,
+            qOverload<QString>(&ProgressDialog::onOperationFinished), Qt::UniqueConnection);
+
+    if (bAppUpdate && !appUrl.isEmpty()) {
+        title = QStringLiteral("Application Update");
+        auto pBox = makeQuestionBox(
+            title,
+            QStringLiteral("New application version available.\nCurrent: %1\nNew: %2\nDo you want to download and "
+                           "update?")
+                .arg(g_appSwVersion, appVersion),
+            QMessageBox::Yes | QMessageBox::No);
+        if (pBox->exec() == QMessageBox::Yes) {
+            TS_DEBUG("Downloading application.");
+            m_pFirmwareUpdate->setAppImageUrl(appUrl);
+            dialog.setWindowTitle(title);
+            QCoreApplication::postEvent(m_pFirmwareUpdate, new QEvent(CFirmwareUpdate::DownloadAppEvent), 1);
+            // The installer arrives later through onAppDownLoadFinished.
+            dialog.exec(QStringLiteral("Downloading application..."), nullptr);
+        }
+        TS_DEBUG("Exiting");
+        return;
+    }
+
+    // Posts the event, runs the dialog and, after a success, notes what is still to be flashed.
+    auto runAndConclude = [&](QObject* pReceiver, QEvent::Type event) {
+        dialog.setWindowTitle(title);
+        QCoreApplication::postEvent(pReceiver, new QEvent(event), 1);
+        dialog.exec(message, nullptr);
+        if (dialog.operationResult() == 0) {
+            if (QUrl(dspUrl) == m_pFirmwareUpdate->firmwareImageUrl()) {
+                // A DSP image was just fetched (or no image at all): the microcontroller image, if any, waits
+                // for the next connection.
+                pSettings->setPendingFwUrl(fwUrl);
+                if (fwUrl.isEmpty())
+                    m_bUpdateCheckDone = true;
+            } else {
+                m_bUpdateCheckDone = true;
+                pSettings->setPendingFwUrl(QString());
+            }
+        }
+        enableDeviceButtons(true);
+        TS_DEBUG("Exiting");
+    };
+    auto readPresets = [&]() {
+        connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, &dialog, &QDialog::accept, Qt::UniqueConnection);
+        connectDeviceWorker(&dialog);
+        m_bUpdateCheckOnConnect = false;
+        title = QStringLiteral("Connected");
+        runAndConclude(m_pDeviceManager, DeviceManagerThread::ReadFactoryPresetsEvent);
+    };
+    const bool bReadAfterCheck = m_bUpdateCheckOnConnect && g_bDeviceConnected.load();
+
+    if (dspUrl.isEmpty() && fwUrl.isEmpty()) {
+        if (bReadAfterCheck)
+            return readPresets();
+        TS_DEBUG("Exiting");
+        return;
+    }
+
+    // The flashing itself runs in the device worker once the image is in.
+    connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, &dialog, &QDialog::accept, Qt::UniqueConnection);
+    connectDeviceWorker(&dialog);
+    const QString dspText = g_deviceInfo.dspVersion();
+    const QString fwText = g_deviceInfo.firmwareVersion();
+    if (!dspUrl.isEmpty() && !fwUrl.isEmpty()) {
+        message =
+            QStringLiteral("New firmware version available.\nCurrent: %1, %2\nNew: %3, %4\nDo you want to update?")
+                .arg(dspText, fwText, dspVersion, fwVersion);
+    } else {
+        message = QStringLiteral("New firmware version available.\nCurrent: %1\nNew: %2\nDo you want to update?")
+                      .arg(dspUrl.isEmpty() ? fwText : dspText, dspUrl.isEmpty() ? fwVersion : dspVersion);
+    }
+    auto pBox = makeQuestionBox(QStringLiteral("Firmware Update"), message,
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    // Cancel is there for Escape and for a unit that goes away; it is not offered as a choice.
+    pBox->setEscapeButton(QMessageBox::Cancel);
+    pBox->button(QMessageBox::Cancel)->hide();
+    connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, pBox.get(), &QDialog::reject);
+    const int answer = pBox->exec();
+    pBox.reset();
+
+    if (answer == QMessageBox::Yes) {
+        const QString image = dspUrl.isEmpty() ? fwUrl : dspUrl;
+        TS_DEBUG("Downloading firmware.");
+        m_pFirmwareUpdate->setFirmwareImageUrl(image);
+        message = QStringLiteral("Downloading firmware...");
+        return runAndConclude(m_pFirmwareUpdate, CFirmwareUpdate::DownloadFirmwareEvent);
+    }
+    if (answer == QMessageBox::No) {
+        m_bUpdateCheckDone = true;
+        pSettings->setPendingFwUrl(QString());
+    }
+    if (m_bUpdateCheckOnConnect && g_bDeviceConnected.load())
+        return readPresets();
+    TS_DEBUG("Exiting");
+}
+
+void MainWindow::onAppDownLoadFinished(QString installer)
+{
+    auto pBox = makeQuestionBox(QStringLiteral("Application Update"),
+                                QStringLiteral("Do you want to close the application and install the new version?"),
+                                QMessageBox::Yes | QMessageBox::No);
+    if (pBox->exec() != QMessageBox::Yes)
+        return;
+    // The installer replaces this program, so the program makes way for it.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(installer));
+    close();
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Network credentials, asked for by the update service's downloads
+
+namespace {
+
+// The "Network Authentication" dialog. The authenticator is filled only when the user confirms with a name.
+void askCredentials(QWidget* pParent, QAuthenticator* pAuthenticator)
+{
+    QDialog dialog(pParent);
+    dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    dialog.setObjectName(QStringLiteral("InputDialog"));
+    dialog.setWindowTitle(QStringLiteral("Network Authentication"));
+    dialog.setContentsMargins(10, 0, 10, 0);
+    dialog.resize(250, 100);
+
+    auto* pLayout = new QVBoxLayout(&dialog);
+    auto addRow = [&](const QString& label, QLineEdit::EchoMode mode) {
+        auto* pRow = new QHBoxLayout();
+        auto* pLabel = new QLabel(label, &dialog);
+        pLabel->setObjectName(QStringLiteral("TessitraLabel"));
+        auto* pEdit = new QLineEdit(&dialog);
+        pEdit->setEchoMode(mode);
+        pRow->addWidget(pLabel, 0, Qt::AlignLeft);
+        pRow->addWidget(pEdit, 0, Qt::AlignRight);
+        pLayout->addLayout(pRow);
+        return pEdit;
+    };
+    QLineEdit* pUser = addRow(QStringLiteral("<b>User Name:</b>"), QLineEdit::Normal);
+    QLineEdit* pPassword = addRow(QStringLiteral("<b>Password:</b>"), QLineEdit::Password);
+
+    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    pButtons->setObjectName(QStringLiteral("TessitraButtonBox"));
+    pButtons->button(QDialogButtonBox::Ok)->setFlat(true);
+    pButtons->button(QDialogButtonBox::Ok)->setDefault(true);
+    pButtons->button(QDialogButtonBox::Cancel)->setFlat(true);
+    QObject::connect(pButtons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(pButtons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    pLayout->addWidget(pButtons);
+
+    if (dialog.exec() == QDialog::Accepted && !pUser->text().isEmpty()) {
+        pAuthenticator->setUser(pUser->text());
+        pAuthenticator->setPassword(pPassword->text());
+    }
+}
+
+} // namespace
 
 void MainWindow::onProxyAuthenticationRequired(QNetworkProxy proxy, QAuthenticator* authenticator)
 {
-    // No credentials are supplied: the request then fails authentication.
     Q_UNUSED(proxy)
-    Q_UNUSED(authenticator)
+    askCredentials(this, authenticator);
 }
 
 void MainWindow::onAuthenticationRequired(QNetworkReply* reply, QAuthenticator* authenticator)
 {
     Q_UNUSED(reply)
-    Q_UNUSED(authenticator)
+    askCredentials(this, authenticator);
 }
 
 // ---------------------------------------------------------------------------------------------------------------
 // Preset data from the device worker. Every array handed over belongs to this window from here on.
 
+namespace {
+
+QString twoDigits(int number)
+{
+    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+// Names of up to 15 characters fit the entry at the normal size.
+void applySetListFont(PresetButton* pEntry, const QString& name)
+{
+    pEntry->setStyleSheet(
+        QLatin1String(name.length() <= 15 ? "QPushButton{font-size: 11px}" : "QPushButton{font-size: 10px}"));
+}
+
+// Set-list prefixes in list order: favourites, then A to D.
+const char kSetListPrefixes[] = {'*', 'A', 'B', 'C', 'D'};
+
+} // namespace
+
+void MainWindow::showInSetList(PresetButton* pEntry, QChar prefix, int slot, const QString& sourceText,
+                               const QString& name)
+{
+    pEntry->setText(prefix + twoDigits(slot) + QLatin1Char('\n') + sourceText.left(3) + QLatin1Char(' ') + name);
+    applySetListFont(pEntry, name);
+}
+
+void MainWindow::showPreset(int storage, int presetOffset, int presetNumber, const QString& name, int* record,
+                            int maxPresetNameLength, int maxPresetParamLength, int hardwareProductCode,
+                            int hardwarePatchVersion)
+{
+    std::unique_ptr<int[]> owned(record);
+    ContentWidget* pList = storage == 0 ? ui->listWidgetUserPreset : ui->listWidgetFactoryPresets;
+    const QString label = QLatin1Char(storage == 0 ? 'U' : 'F') + twoDigits(presetOffset + 1);
+    const QString text = label + QLatin1Char('\n') + name;
+
+    PresetButton* pEntry = m_presetButtons.value(presetNumber, nullptr);
+    const bool bNew = pEntry == nullptr;
+    if (bNew)
+        pEntry = new PresetButton();
+    pEntry->setText(text);
+    pEntry->setFixedSize(EntryWidth, EntryHeight);
+    pEntry->setPresetNumber(presetNumber);
+    pEntry->setPresetName(name);
+    pEntry->setMaxPresetNameLength(maxPresetNameLength);
+    pEntry->setMaxPresetParamLength(maxPresetParamLength);
+    pEntry->setHardwareProductCode(hardwareProductCode);
+    pEntry->setHardwarePatchVersion(hardwarePatchVersion);
+    pEntry->setPresetData(owned.release());
+    if (bNew) {
+        // Not put into m_presetButtons here: the next set-list update takes it from the list.
+        pList->addEntry(pEntry);
+        connect(pEntry, &PresetButton::contextMenuRequested, pList, &ContentWidget::onContextMenuRequested,
+                Qt::UniqueConnection);
+        pList->verticalScrollBar()->setValue(pList->verticalScrollBar()->maximum());
+    }
+    updateSetlits();
+}
+
 void MainWindow::onSinglePresetData(int storage, int presetBase, int presetOffset, int* presetData,
                                     int maxPresetNameLength, int maxPresetParamLength, int hardwareProductCode,
                                     int hardwarePatchVersion)
 {
-    const std::unique_ptr<int[]> record(presetData);
-    Q_UNUSED(storage)
-    Q_UNUSED(presetBase)
-    Q_UNUSED(presetOffset)
-    Q_UNUSED(maxPresetNameLength)
-    Q_UNUSED(maxPresetParamLength)
-    Q_UNUSED(hardwareProductCode)
-    Q_UNUSED(hardwarePatchVersion)
+    std::unique_ptr<int[]> record(presetData);
+    // Control characters and blanks show as blanks, anything beyond ASCII as "~".
+    QString name;
+    for (int k = 0; record && k < maxPresetNameLength; ++k) {
+        const int code = record[k];
+        if (code <= 32)
+            name += QLatin1Char(' ');
+        else if (code >= 127)
+            name += QLatin1Char('~');
+        else
+            name += QChar(code);
+    }
+    showPreset(storage, presetOffset, presetBase + presetOffset, name.trimmed(), record.release(), maxPresetNameLength,
+               maxPresetParamLength, hardwareProductCode, hardwarePatchVersion);
 }
 
 void MainWindow::onSinglePresetData(int storage, int presetBase, int presetOffset, QString strName,
                                     int maxPresetNameLength, int maxPresetParamLength, int hardwareProductCode,
                                     int hardwarePatchVersion)
 {
-    Q_UNUSED(storage)
-    Q_UNUSED(presetBase)
-    Q_UNUSED(presetOffset)
-    Q_UNUSED(strName)
-    Q_UNUSED(maxPresetNameLength)
-    Q_UNUSED(maxPresetParamLength)
-    Q_UNUSED(hardwareProductCode)
-    Q_UNUSED(hardwarePatchVersion)
+    showPreset(storage, presetOffset, presetBase + presetOffset, strName.trimmed(), nullptr, maxPresetNameLength,
+               maxPresetParamLength, hardwareProductCode, hardwarePatchVersion);
 }
 
 void MainWindow::onPresetData(int storage, int presetBase, int presetCount, QStringList strNames)
 {
-    Q_UNUSED(storage)
-    Q_UNUSED(presetBase)
-    Q_UNUSED(presetCount)
-    Q_UNUSED(strNames)
+    ContentWidget* pList = storage == 0 ? ui->listWidgetUserPreset : ui->listWidgetFactoryPresets;
+    for (int k = 1; k <= presetCount; ++k) {
+        const QString name = strNames.value(k - 1).trimmed();
+        auto* pEntry = new PresetButton();
+        pEntry->setText(QLatin1Char(storage == 0 ? 'U' : 'F') + twoDigits(k) + QLatin1Char('\n') + name);
+        pEntry->setFixedSize(EntryWidth, EntryHeight);
+        pEntry->setPresetNumber(presetBase + k - 1);
+        pEntry->setPresetName(name);
+        pList->addEntry(pEntry);
+        connect(pEntry, &PresetButton::contextMenuRequested, pList, &ContentWidget::onContextMenuRequested,
+                Qt::UniqueConnection);
+    }
+    updateSetlits();
 }
 
 void MainWindow::onPresetData(int storage, int presetBase, int presetCount, const int* presetData,
@@ -735,36 +1208,112 @@ void MainWindow::onPresetData(int storage, int presetBase, int presetCount, cons
                               int hardwarePatchVersion)
 {
     const std::unique_ptr<const int[]> records(presetData);
-    Q_UNUSED(storage)
-    Q_UNUSED(presetBase)
-    Q_UNUSED(presetCount)
-    Q_UNUSED(maxPresetNameLength)
-    Q_UNUSED(maxPresetParamLength)
-    Q_UNUSED(hardwareProductCode)
-    Q_UNUSED(hardwarePatchVersion)
+    ContentWidget* pList = storage == 0 ? ui->listWidgetUserPreset : ui->listWidgetFactoryPresets;
+    const int stride = maxPresetNameLength + maxPresetParamLength;
+    for (int k = 1; k <= presetCount; ++k) {
+        const int* pRecord = records && stride > 0 ? records.get() + static_cast<qsizetype>(k - 1) * stride : nullptr;
+        QString name;
+        int* pCopy = nullptr;
+        if (pRecord != nullptr) {
+            // Only printable ASCII is kept here; everything else is dropped.
+            for (int c = 0; c < maxPresetNameLength; ++c) {
+                if (pRecord[c] >= 32 && pRecord[c] <= 126)
+                    name += QChar(pRecord[c]);
+            }
+            name = name.trimmed();
+            pCopy = new int[static_cast<size_t>(stride)];
+            std::copy(pRecord, pRecord + stride, pCopy);
+        }
+        auto* pEntry = new PresetButton();
+        pEntry->setText(QLatin1Char(storage == 0 ? 'U' : 'F') + twoDigits(k) + QLatin1Char('\n') + name);
+        pEntry->setFixedSize(EntryWidth, EntryHeight);
+        pEntry->setPresetNumber(presetBase + k - 1);
+        pEntry->setPresetName(name);
+        pEntry->setMaxPresetNameLength(maxPresetNameLength);
+        pEntry->setMaxPresetParamLength(maxPresetParamLength);
+        pEntry->setHardwareProductCode(hardwareProductCode);
+        pEntry->setHardwarePatchVersion(hardwarePatchVersion);
+        pEntry->setPresetData(pCopy);
+        pList->addEntry(pEntry);
+        connect(pEntry, &PresetButton::contextMenuRequested, pList, &ContentWidget::onContextMenuRequested,
+                Qt::UniqueConnection);
+    }
+    updateSetlits();
 }
 
 void MainWindow::onSetListData(int setListNum, const int* data)
 {
     const std::unique_ptr<const int[]> setList(data);
-    Q_UNUSED(setListNum)
+    if (setListNum < 0 || setListNum > 4 || !setList)
+        return;
+
+    // Rebuilt from the lists every time, so it always points at entries that exist.
+    clearPresetButtons();
+    for (ContentWidget* pList : {ui->listWidgetUserPreset, ui->listWidgetFactoryPresets}) {
+        for (PresetButton* pEntry : pList->entries())
+            m_presetButtons.insert(pEntry->presetNumber(), pEntry);
+    }
+
+    const char prefix = kSetListPrefixes[setListNum];
+    TS_DEBUG("SetList Data: %c", prefix);
+    ContentWidget* pList = setListWidgets().at(setListNum);
+    const QList<PresetButton*> entries = pList->entries();
+    for (int slot = 1; slot <= SetListSlots; ++slot) {
+        PresetButton* pSource = m_presetButtons.value(setList[slot - 1], nullptr);
+        PresetButton* pEntry = slot - 1 < entries.size() ? entries.at(slot - 1) : nullptr;
+        if (pEntry == nullptr) {
+            pEntry = new PresetButton();
+            pEntry->setFixedSize(EntryWidth, EntryHeight);
+            pList->addEntry(pEntry);
+            connect(pEntry, &PresetButton::contextMenuRequested, pList, &ContentWidget::onContextMenuRequested,
+                    Qt::UniqueConnection);
+        }
+        if (pSource == nullptr) {
+            pEntry->setPresetNumber(0);
+            pEntry->setText(QLatin1Char(prefix) + twoDigits(slot) + QStringLiteral("\nEMPTY"));
+            pEntry->setEnabled(false);
+            continue;
+        }
+        const QString sourceText = pSource->text();
+        const QString name = sourceText.mid(sourceText.lastIndexOf(QLatin1Char('\n')) + 1);
+        pEntry->setFixedSize(EntryWidth, EntryHeight);
+        pEntry->setPresetNumber(pSource->presetNumber());
+        pEntry->setPresetName(name);
+        pEntry->setMaxPresetNameLength(pSource->maxPresetNameLength());
+        pEntry->setMaxPresetParamLength(pSource->maxPresetParamLength());
+        pEntry->setHardwareProductCode(pSource->hardwareProductCode());
+        pEntry->setHardwarePatchVersion(pSource->hardwarePatchVersion());
+        int* pCopy = nullptr;
+        const int length = pSource->maxPresetNameLength() + pSource->maxPresetParamLength();
+        if (pSource->presetData() != nullptr && length > 0) {
+            pCopy = new int[static_cast<size_t>(length)];
+            std::copy(pSource->presetData(), pSource->presetData() + length, pCopy);
+        }
+        pEntry->setPresetData(pCopy);
+        pEntry->setEnabled(true);
+        showInSetList(pEntry, QLatin1Char(prefix), slot, sourceText, name);
+    }
 }
 
-void MainWindow::updateSetlits() {}
-
-void MainWindow::onNewVersions(QString dspVersion, QString dspUrl, QString fwVersion, QString fwUrl, QString appVersion,
-                               QString appUrl, bool bAppUpdate)
+void MainWindow::updateSetlits()
 {
-    Q_UNUSED(dspVersion)
-    Q_UNUSED(dspUrl)
-    Q_UNUSED(fwVersion)
-    Q_UNUSED(fwUrl)
-    Q_UNUSED(appVersion)
-    Q_UNUSED(appUrl)
-    Q_UNUSED(bAppUpdate)
+    const QList<ContentWidget*> lists = setListWidgets();
+    for (int index = 0; index < lists.size(); ++index) {
+        const QList<PresetButton*> entries = lists.at(index)->entries();
+        for (int row = 0; row < entries.size(); ++row) {
+            PresetButton* pEntry = entries.at(row);
+            const PresetButton* pSource = m_presetButtons.value(pEntry->presetNumber(), nullptr);
+            if (pSource == nullptr)
+                continue;
+            pEntry->setPresetName(pSource->presetName());
+            showInSetList(pEntry, QLatin1Char(kSetListPrefixes[index]), row + 1, pSource->text(),
+                          pSource->presetName());
+        }
+    }
 }
 
-void MainWindow::onAppDownLoadFinished(QString installer)
+QList<ContentWidget*> MainWindow::setListWidgets() const
 {
-    Q_UNUSED(installer)
+    return {ui->listWidgetFavorites, ui->listWidgetSetListA, ui->listWidgetSetListB, ui->listWidgetSetListC,
+            ui->listWidgetSetListD};
 }

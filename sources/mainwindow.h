@@ -1,18 +1,24 @@
 #pragma once
 
+#include <QEvent>
 #include <QMainWindow>
 #include <QMap>
+#include <QMessageBox>
 #include <QModelIndex>
 #include <QNetworkProxy>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
+#include <memory>
 
 class CFirmwareUpdate;
 class CSplashScreen;
+class ContentWidget;
 class DeviceManagerThread;
 class PresetButton;
+class ProgressDialog;
 class QAuthenticator;
 class QFileSystemModel;
 class QNetworkReply;
@@ -41,6 +47,18 @@ public:
     void copyDirectory(const QString& from, const QString& to);
 
     bool eventFilter(QObject* obj, QEvent* event) override;
+
+    // The back-up, restore and firmware file choices go through this one function, so that a test can answer
+    // them without a native dialog. The default shows QFileDialog::getSaveFileName (Save) or getOpenFileName
+    // (Open) with this window as parent.
+    enum class FileDialogKind
+    {
+        Save,
+        Open
+    };
+    using FileDialogFunction =
+        std::function<QString(FileDialogKind kind, const QString& caption, const QString& path, const QString& filter)>;
+    void setFileDialogFunction(FileDialogFunction function);
 
 public slots:
     void onThreadStarted();
@@ -84,6 +102,30 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // A question box in the program's look: icon Question, fixed-size dialog flags, Yes and No flat.
+    std::unique_ptr<QMessageBox> makeQuestionBox(const QString& title, const QString& text,
+                                                 QMessageBox::StandardButtons buttons);
+    // The three progress signals of a worker to the dialog.
+    void connectDeviceWorker(ProgressDialog* pDialog);
+    void connectUpdateWorker(ProgressDialog* pDialog);
+    // Runs one device operation: stores its data through setter, posts the event (priority 1) and shows a
+    // progress dialog until the worker reports the end. afterRun sees the dialog before it is destroyed.
+    void runOperation(const QString& title, const QString& startText, const std::function<void()>& setter,
+                      QEvent::Type event, const std::function<void(ProgressDialog*)>& afterRun = nullptr);
+    // Set-list entry text and font: prefix and two-digit slot, then the source's label and the name.
+    static void showInSetList(PresetButton* pEntry, QChar prefix, int slot, const QString& sourceText,
+                              const QString& name);
+    // Entry of the user or factory list for the given label and preset number, created when absent.
+    void showPreset(int storage, int presetOffset, int presetNumber, const QString& name, int* record,
+                    int maxPresetNameLength, int maxPresetParamLength, int hardwareProductCode,
+                    int hardwarePatchVersion);
+    QList<ContentWidget*> setListWidgets() const;
+    void enableDeviceButtons(bool bEnable);
+    void clearPresetButtons();
+    // The model's back-up extension (".tarb" or ".tscb") from the device worker's product ID.
+    QString backUpExtension() const;
+    QString askFile(FileDialogKind kind, const QString& caption, const QString& path, const QString& filter);
+
     Ui_MainWindow* ui = nullptr;
     DeviceManagerThread* m_pDeviceManager = nullptr;
     CFirmwareUpdate* m_pFirmwareUpdate = nullptr;
@@ -99,6 +141,9 @@ private:
     bool m_bTabDragHover = false;
     int m_iHoverTab = -1;
     QTimer m_tabTimer;
+    FileDialogFunction m_fileDialog;
+    // The multiple-device box while it is open, so the repeated signal never stacks a second one.
+    QPointer<QMessageBox> m_pMultipleDeviceBox;
 };
 
 // The one main window, parent of every dialog.

@@ -710,8 +710,9 @@ void TestMainWindow::deviceStatus()
     QCOMPARE(child<QLabel>(window.get(), "labelLogo")->styleSheet(), logo);
     auto* files = qobject_cast<QFileSystemModel*>(child<QListView>(window.get(), "listViewFileBrowser")->model());
     QCOMPARE(files->nameFilters(), QStringList{pattern});
+    // Detection alone leaves them off: they come on once the presets have been read (tst_display).
     for (const char* button : {"refreshButton", "backUp", "restore"})
-        QCOMPARE(child<QPushButton>(window.get(), button)->isEnabled(), pid != 0);
+        QVERIFY(!child<QPushButton>(window.get(), button)->isEnabled());
     for (const QString& name : kLists)
         QCOMPARE(child<ContentWidget>(window.get(), name)->count(), pid != 0 ? 1 : 0);
 
