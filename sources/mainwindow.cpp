@@ -9,6 +9,7 @@
 #include "log.h"
 #include "mainwindowform.h"
 #include "progessdialog.h"
+#include "settingsdlg.h"
 #include "splashscreen.h"
 #include "usbids.h"
 
@@ -850,7 +851,12 @@ void MainWindow::onDeviceIdle()
     pSettings->writeSettings();
 }
 
-void MainWindow::onSettingsClicked() {}
+// Not modal: the window stays usable while the settings are open; the dialog deletes itself when it closes.
+void MainWindow::onSettingsClicked()
+{
+    auto* pDialog = new CSettingsDlg(this);
+    pDialog->show();
+}
 
 // ---------------------------------------------------------------------------------------------------------------
 // Back-up, restore and firmware

@@ -14,6 +14,7 @@
 #include "firmwareupdate.h"
 #include "globals.h"
 #include "mainwindow.h"
+#include "settingsdlg.h"
 #include "usbids.h"
 
 #include "support/SleepRecorder.h"
@@ -222,6 +223,7 @@ private slots:
     void multipleDevices();
     void authentication_data();
     void authentication();
+    void settingsOpenBesideTheWindow();
 
 private:
     // A window with its workers started, a unit of the model plugged and its lists read.
@@ -747,6 +749,21 @@ void TestDisplay::authentication()
     QCOMPARE(title, QString("Network Authentication"));
     QCOMPARE(authenticator.user(), expectedUser.isEmpty() ? QString("before") : expectedUser);
     QCOMPARE(authenticator.password(), expectedUser.isEmpty() ? QString() : QString("secret"));
+}
+
+void TestDisplay::settingsOpenBesideTheWindow()
+{
+    MainWindow* window = makeWindow();
+    window->show();
+    QTest::mouseClick(child<QPushButton>(window, "settingsButton"), Qt::LeftButton);
+    // The click returned: nothing waits on the dialog.
+    auto* dialog = window->findChild<CSettingsDlg*>();
+    QVERIFY(dialog != nullptr);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QPointer<CSettingsDlg> guard(dialog);
+    dialog->close();
+    QTRY_VERIFY(guard.isNull());
 }
 
 QTEST_MAIN(TestDisplay)
