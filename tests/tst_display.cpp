@@ -224,10 +224,13 @@ private slots:
     void authentication_data();
     void authentication();
     void settingsOpenBesideTheWindow();
+    void batchPresetData();
 
 private:
     // A window with its workers started, a unit of the model plugged and its lists read.
-    bool connectUnit(UnitModel model);
+    // bCheckFirst: the at-start-up update mode, where the presets wait for the update check's answer (with no
+    // update server configured the check answers "nothing newer" at once).
+    bool connectUnit(UnitModel model, bool bCheckFirst = false);
     MainWindow* makeWindow();
 
     QTemporaryDir m_home;
@@ -291,9 +294,9 @@ MainWindow* TestDisplay::makeWindow()
     return m_window.get();
 }
 
-bool TestDisplay::connectUnit(UnitModel model)
+bool TestDisplay::connectUnit(UnitModel model, bool bCheckFirst)
 {
-    setUpdateMode(true, false); // manual: the read starts at once
+    setUpdateMode(!bCheckFirst, false); // manual: the read starts at once
     if (!m_bus->isPlugged("U") && !m_bus->plug("U", model))
         return false;
     makeWindow()->finishSplashTimer();
@@ -305,13 +308,16 @@ bool TestDisplay::connectUnit(UnitModel model)
 void TestDisplay::connectReadsAndShows_data()
 {
     QTest::addColumn<UnitModel>("model");
-    QTest::newRow("Ariette") << UnitModel::Ariette;
-    QTest::newRow("Cadenzo") << UnitModel::Cadenzo;
+    QTest::addColumn<bool>("checkFirst");
+    QTest::newRow("Ariette") << UnitModel::Ariette << false;
+    QTest::newRow("Cadenzo") << UnitModel::Cadenzo << false;
+    QTest::newRow("Ariette, update check first") << UnitModel::Ariette << true;
 }
 
 void TestDisplay::connectReadsAndShows()
 {
     QFETCH(UnitModel, model);
+    QFETCH(bool, checkFirst);
     const UnitIdentity identity = UnitIdentity::defaults(model);
     QVERIFY(m_bus->plug("U", model));
     QVERIFY(m_bus->modifyUnit("U", [&](VirtualUnit& unit) {
@@ -320,7 +326,9 @@ void TestDisplay::connectReadsAndShows()
         unit.setRecord(8, withName(unit.record(8), "Sixteen chars!!!", identity.nameLength));
         unit.setSetList(1, slots20({9, 3, 5, 0, 7, 8, 101, 250}));
     }));
-    QVERIFY(connectUnit(model));
+    QVERIFY(connectUnit(model, checkFirst));
+    CSettings::instance()->readSettings();
+    QCOMPARE(CSettings::instance()->m_DateTimeLastChecked.isValid(), checkFirst);
 
     auto* user = child<ContentWidget>(m_window.get(), "listWidgetUserPreset");
     auto* factory = child<ContentWidget>(m_window.get(), "listWidgetFactoryPresets");
@@ -764,6 +772,32 @@ void TestDisplay::settingsOpenBesideTheWindow()
     QPointer<CSettingsDlg> guard(dialog);
     dialog->close();
     QTRY_VERIFY(guard.isNull());
+}
+
+void TestDisplay::batchPresetData()
+{
+    MainWindow* window = makeWindow();
+    auto* user = child<ContentWidget>(window, "listWidgetUserPreset");
+    auto* factory = child<ContentWidget>(window, "listWidgetFactoryPresets");
+    window->onPresetData(0, 1, 3, QStringList{"  Lead  ", "Pad"}); // one name short
+    QCOMPARE(texts(user), QStringList({"U01\nLead", "U02\nPad", "U03\n"}));
+    QCOMPARE(user->entries().at(2)->presetNumber(), 3);
+
+    // Records of 4 name characters and 2 parameters; outside 32..126 is dropped, not replaced.
+    int* records = new int[12]{'A', 7, 'b', 200, 5, -6, ' ', 'C', '~', 127, 9, 10};
+    window->onPresetData(1, 101, 2, records, 4, 2, 0x21, 3);
+    QCOMPARE(texts(factory), QStringList({"F01\nAb", "F02\nC~"}));
+    PresetButton* second = factory->entries().at(1);
+    QCOMPARE(second->presetNumber(), 102);
+    QCOMPARE(second->hardwarePatchVersion(), 3);
+    QCOMPARE(QVector<int>(second->presetData(), second->presetData() + 6), QVector<int>({' ', 'C', '~', 127, 9, 10}));
+
+    // A set list then takes its slots from both lists.
+    window->onSetListData(4, new int[20]{102, 2, 0, 55});
+    QCOMPARE(texts(child<ContentWidget>(window, "listWidgetSetListD")).mid(0, 4),
+             QStringList({"D01\nF02 C~", "D02\nU02 Pad", "D03\nEMPTY", "D04\nEMPTY"}));
+    window->onSetListData(5, new int[20]());
+    QCOMPARE(child<ContentWidget>(window, "listWidgetFavorites")->entries().size(), 0);
 }
 
 QTEST_MAIN(TestDisplay)
