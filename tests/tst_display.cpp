@@ -18,6 +18,7 @@
 #include "usbids.h"
 
 #include "support/SleepRecorder.h"
+#include "support/UpdateServer.h"
 #include "support/VirtualBusFixture.h"
 
 #include <QAbstractButton>
@@ -225,6 +226,7 @@ private slots:
     void authentication();
     void settingsOpenBesideTheWindow();
     void batchPresetData();
+    void installerDownloadAsksForCredentials();
 
 private:
     // A window with its workers started, a unit of the model plugged and its lists read.
@@ -798,6 +800,42 @@ void TestDisplay::batchPresetData()
              QStringList({"D01\nF02 C~", "D02\nU02 Pad", "D03\nEMPTY", "D04\nEMPTY"}));
     window->onSetListData(5, new int[20]());
     QCOMPARE(child<ContentWidget>(window, "listWidgetFavorites")->entries().size(), 0);
+}
+
+// The installer download runs in the update worker; the server wants credentials, which the worker's network
+// layer asks the window for across threads and waits for. The installer question follows the download.
+void TestDisplay::installerDownloadAsksForCredentials()
+{
+    UpdateServer server({"--auth", "singer:s3cret"});
+    QVERIFY(server.start());
+    QVERIFY(server.addFile("apps/setup.run", "installer bytes"));
+    setUpdateMode(true, false);
+    makeWindow()->finishSplashTimer();
+    QStringList dialogs;
+    m_answerer->push(clickBox(QMessageBox::Yes));
+    m_answerer->push([&](QWidget* pModal) {
+        if (pModal->objectName() != "InputDialog")
+            return false;
+        dialogs.append(pModal->windowTitle());
+        for (QLineEdit* edit : pModal->findChildren<QLineEdit*>())
+            edit->setText(edit->echoMode() == QLineEdit::Password ? "s3cret" : "singer");
+        pModal->findChild<QDialogButtonBox*>("TessitraButtonBox")->button(QDialogButtonBox::Ok)->click();
+        return true;
+    });
+    m_answerer->push(clickBox(QMessageBox::No));
+    QSignalSpy installers(CFirmwareUpdate::instance(), &CFirmwareUpdate::appDownLoadFinished);
+    emit CFirmwareUpdate::instance()->newVersions("", "", "", "", "9.9.9", server.url("apps/setup.run").toString(),
+                                                  true);
+    QVERIFY(QTest::qWaitFor([&] { return m_answerer->pending() == 0 && !QApplication::activeModalWidget(); }, kWaitMs));
+    QCOMPARE(dialogs, QStringList{"Network Authentication"});
+    QCOMPARE(installers.size(), 1);
+    QFile installer(installers.at(0).at(0).toString());
+    QVERIFY(installer.open(QIODevice::ReadOnly));
+    QCOMPARE(installer.readAll(), QByteArray("installer bytes"));
+    QCOMPARE(m_answerer->boxes.size(), 2);
+    QCOMPARE(m_answerer->boxes.last(),
+             QString("Application Update|Do you want to close the application and install the new version?"));
+    QVERIFY(m_window->isVisible()); // No keeps the program
 }
 
 QTEST_MAIN(TestDisplay)
