@@ -17,6 +17,7 @@
 #include "settingsdlg.h"
 #include "usbids.h"
 
+#include "support/ModalAnswerer.h"
 #include "support/SleepRecorder.h"
 #include "support/UpdateServer.h"
 #include "support/VirtualBusFixture.h"
@@ -57,92 +58,6 @@ QStringList texts(const ContentWidget* list)
     return result;
 }
 
-// Answers the modal widgets of a test. Queued actions get the active modal widget and say whether they
-// handled it; a finished progress dialog gets its OK pressed unless an action comes first. A widget left
-// waiting for seconds is closed and counted, so no test hangs on a forgotten box.
-class ModalAnswerer : public QObject
-{
-public:
-    using Action = std::function<bool(QWidget*)>;
-    ModalAnswerer()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
-        m_timer.start(10);
-        m_waiting.start();
-    }
-    void push(const Action& action) { m_actions.append(action); }
-    int pending() const { return m_actions.size(); }
-
-    QStringList boxes;         // "title|text" of every message box seen, once each
-    QStringList finishedTexts; // the progress dialog's text when its OK was pressed
-    int leftovers = 0;
-
-private:
-    void tick()
-    {
-        QWidget* pModal = QApplication::activeModalWidget();
-        if (pModal == nullptr) {
-            m_waiting.restart();
-            return;
-        }
-        if (auto* pBox = qobject_cast<QMessageBox*>(pModal)) {
-            if (!m_seen.contains(pBox)) {
-                m_seen.append(pBox);
-                boxes.append(pBox->windowTitle() + QLatin1Char('|') + pBox->text());
-            }
-        }
-        if (!m_actions.isEmpty() && m_actions.first()(pModal)) {
-            m_actions.removeFirst();
-            m_waiting.restart();
-            return;
-        }
-        if (pModal->objectName() == QLatin1String("ProgressDialog")) {
-            auto* pOk = pModal->findChild<QPushButton*>(QStringLiteral("CancelProgress"));
-            if (pOk != nullptr && pOk->isVisible()) {
-                finishedTexts.append(pModal->findChild<QLabel*>(QStringLiteral("TessitraLabel"))->text());
-                pOk->click();
-                m_waiting.restart();
-                return;
-            }
-        }
-        if (m_waiting.elapsed() > 10000) {
-            ++leftovers;
-            qWarning("closing a modal widget nobody answered: %s", qPrintable(pModal->windowTitle()));
-            if (auto* pDialog = qobject_cast<QDialog*>(pModal))
-                pDialog->done(0);
-            else
-                pModal->close();
-            m_waiting.restart();
-        }
-    }
-
-    QTimer m_timer;
-    QElapsedTimer m_waiting;
-    QList<Action> m_actions;
-    QList<QPointer<QMessageBox>> m_seen;
-};
-
-ModalAnswerer::Action clickBox(QMessageBox::StandardButton which)
-{
-    return [which](QWidget* pModal) {
-        auto* pBox = qobject_cast<QMessageBox*>(pModal);
-        if (pBox == nullptr || pBox->button(which) == nullptr)
-            return false;
-        pBox->button(which)->click();
-        return true;
-    };
-}
-
-ModalAnswerer::Action escapeBox()
-{
-    return [](QWidget* pModal) {
-        if (qobject_cast<QMessageBox*>(pModal) == nullptr)
-            return false;
-        QTest::keyClick(pModal, Qt::Key_Escape);
-        return true;
-    };
-}
-
 // Stands in for the unstarted workers: records every operation posted to them and answers it with the
 // given result, as the worker's operationFinished would. The quiet check only gets recorded.
 class EventTap : public QObject
@@ -180,6 +95,21 @@ void setUpdateMode(bool bManual, bool bMonthly, const QDateTime& lastChecked = Q
     pSettings->m_bMonthlyUpdate = bMonthly;
     pSettings->m_DateTimeLastChecked = lastChecked;
     pSettings->writeSettings();
+}
+
+// Fills the "Network Authentication" dialog and confirms or cancels it; its title goes to *pTitle.
+ModalAnswerer::Action answerCredentials(const QString& user, const QString& password, bool bAccept, QString* pTitle)
+{
+    return [=](QWidget* pModal) {
+        if (pModal->objectName() != "InputDialog")
+            return false;
+        *pTitle = pModal->windowTitle();
+        for (QLineEdit* edit : pModal->findChildren<QLineEdit*>())
+            edit->setText(edit->echoMode() == QLineEdit::Password ? password : user);
+        auto* buttons = pModal->findChild<QDialogButtonBox*>("TessitraButtonBox");
+        buttons->button(bAccept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        return true;
+    };
 }
 
 // A set list as the unit keeps it: 20 slots, the rest empty.
@@ -739,17 +669,7 @@ void TestDisplay::authentication()
     QFETCH(QString, expectedUser);
     MainWindow* window = makeWindow();
     QString title;
-    m_answerer->push([&](QWidget* pModal) {
-        if (pModal->objectName() != "InputDialog")
-            return false;
-        title = pModal->windowTitle();
-        const QList<QLineEdit*> edits = pModal->findChildren<QLineEdit*>();
-        for (QLineEdit* edit : edits)
-            edit->setText(edit->echoMode() == QLineEdit::Password ? "secret" : user);
-        auto* buttons = pModal->findChild<QDialogButtonBox*>("TessitraButtonBox");
-        buttons->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
-        return true;
-    });
+    m_answerer->push(answerCredentials(user, "secret", accept, &title));
     QAuthenticator authenticator;
     authenticator.setUser("before");
     if (proxy)
@@ -811,23 +731,15 @@ void TestDisplay::installerDownloadAsksForCredentials()
     QVERIFY(server.addFile("apps/setup.run", "installer bytes"));
     setUpdateMode(true, false);
     makeWindow()->finishSplashTimer();
-    QStringList dialogs;
+    QString title;
     m_answerer->push(clickBox(QMessageBox::Yes));
-    m_answerer->push([&](QWidget* pModal) {
-        if (pModal->objectName() != "InputDialog")
-            return false;
-        dialogs.append(pModal->windowTitle());
-        for (QLineEdit* edit : pModal->findChildren<QLineEdit*>())
-            edit->setText(edit->echoMode() == QLineEdit::Password ? "s3cret" : "singer");
-        pModal->findChild<QDialogButtonBox*>("TessitraButtonBox")->button(QDialogButtonBox::Ok)->click();
-        return true;
-    });
+    m_answerer->push(answerCredentials("singer", "s3cret", true, &title));
     m_answerer->push(clickBox(QMessageBox::No));
     QSignalSpy installers(CFirmwareUpdate::instance(), &CFirmwareUpdate::appDownLoadFinished);
     emit CFirmwareUpdate::instance()->newVersions("", "", "", "", "9.9.9", server.url("apps/setup.run").toString(),
                                                   true);
     QVERIFY(QTest::qWaitFor([&] { return m_answerer->pending() == 0 && !QApplication::activeModalWidget(); }, kWaitMs));
-    QCOMPARE(dialogs, QStringList{"Network Authentication"});
+    QCOMPARE(title, QString("Network Authentication"));
     QCOMPARE(installers.size(), 1);
     QFile installer(installers.at(0).at(0).toString());
     QVERIFY(installer.open(QIODevice::ReadOnly));
