@@ -79,7 +79,7 @@ protected:
 // message boxes with "Yes", "No", "Cancel" or "unit lost" (the worker reports the unit gone); the rename dialog with
 // "ok:<text>" or "cancel"; a context menu is only recorded and closed. Anything unscripted is closed (and recorded), so
 // a modal never waits for long.
-class ModalAnswerer : public QObject
+class ListAnswerer : public QObject
 {
 public:
     struct Seen
@@ -92,7 +92,7 @@ public:
         QString objectName;
     };
 
-    explicit ModalAnswerer(QStringList script = QStringList()) : m_script(std::move(script))
+    explicit ListAnswerer(QStringList script = QStringList()) : m_script(std::move(script))
     {
         connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
         m_timer.start(10);

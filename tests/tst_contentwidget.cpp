@@ -185,7 +185,7 @@ void TestContentWidget::contextMenu()
     ContentWidget list;
     fillRole(list, role, 8);
     selectRows(list, selected);
-    ModalAnswerer answerer;
+    ListAnswerer answerer;
     WorkerTap tap;
     // Twice: the second request reuses the menu and must not keep the first request's actions.
     for (int round = 0; round < 2; ++round) {
@@ -197,7 +197,7 @@ void TestContentWidget::contextMenu()
         QVERIFY(answerer.seen.isEmpty());
     } else {
         QCOMPARE(answerer.seen.size(), 2);
-        for (const ModalAnswerer::Seen& menu : answerer.seen)
+        for (const ListAnswerer::Seen& menu : answerer.seen)
             QCOMPARE(menu.items, actions);
     }
     QVERIFY(tap.posted.isEmpty());
@@ -238,7 +238,7 @@ void TestContentWidget::rename()
     int* record = new int[4]{1, 2, 3, 4};
     list.entries().at(2)->setPresetData(record);
     WorkerTap tap;
-    ModalAnswerer answerer(answer.isEmpty() ? QStringList() : QStringList{answer});
+    ListAnswerer answerer(answer.isEmpty() ? QStringList() : QStringList{answer});
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(list, 2));
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(list, 2));
 
@@ -248,7 +248,7 @@ void TestContentWidget::rename()
         return;
     }
     QCOMPARE(answerer.seen.size(), 1);
-    const ModalAnswerer::Seen& dialog = answerer.seen.first();
+    const ListAnswerer::Seen& dialog = answerer.seen.first();
     QCOMPARE(dialog.objectName, QString("InputDialog"));
     QCOMPARE(dialog.title, QString("Rename"));
     QCOMPARE(dialog.text, QString("Name 3"));
@@ -286,7 +286,7 @@ void TestContentWidget::removeWritesWholeSetList()
     fillRole(list, "SetList", 20);
     selectRows(list, {2, 4}); // slots 3 and 5
     WorkerTap tap;
-    ModalAnswerer answerer({answer});
+    ListAnswerer answerer({answer});
     list.removePreset();
 
     QCOMPARE(answerer.seen.size(), answer == "unit lost" ? 2 : 1);
@@ -347,7 +347,7 @@ void TestContentWidget::save()
         return folder.path();
     });
     WorkerTap tap;
-    ModalAnswerer answerer(answers);
+    ListAnswerer answerer(answers);
     list.savePreset();
 
     QCOMPARE(starts, QStringList{"Choose Directory " + g_arietteUserPresetsFolder});
@@ -433,7 +433,7 @@ void TestContentWidget::load()
         return paths;
     });
     WorkerTap tap;
-    ModalAnswerer answerer(answer.isEmpty() ? QStringList() : QStringList{answer});
+    ListAnswerer answerer(answer.isEmpty() ? QStringList() : QStringList{answer});
     list.loadPreset();
 
     QCOMPARE(asked, (QStringList{"Select Files", g_arietteUserPresetsFolder, "Preset(*.tarp)"}));

@@ -234,7 +234,7 @@ void TestDragDrop::dropDecision()
         list.clearSelection();
 
     WorkerTap tap;
-    ModalAnswerer answerer({"No"});
+    ListAnswerer answerer({"No"});
     const QList<int> before = selectedRows(list);
     QCOMPARE(dragTo(list, drag(), rowCentre(list, 3), false), accepted);
     // Accepted: the two slots the drop would overwrite show selected; refused: nothing changes.
@@ -300,7 +300,7 @@ void TestDragDrop::fileAndFactoryDrops()
     }
     const auto drag = [&] { return kind == "factory" ? listDrag(factory) : fileDrag(files); };
     WorkerTap tap;
-    ModalAnswerer answerer({"Yes"});
+    ListAnswerer answerer({"Yes"});
     QVERIFY(dragTo(user, drag(), rowCentre(user, row), false));
     if (!targets.isEmpty())
         QCOMPARE(selectedRows(user), targets);
@@ -367,7 +367,7 @@ void TestDragDrop::setListDrop()
     target.setSetListIndex(setList);
     fillRole(target, "SetList", 20);
     WorkerTap tap;
-    ModalAnswerer answerer({answer});
+    ListAnswerer answerer({answer});
     QVERIFY(dragTo(target, listDrag(source), rowCentre(target, row), true));
 
     QCOMPARE(answerer.seen.size(), 1);
@@ -416,7 +416,7 @@ void TestDragDrop::againstTheUnit()
         entry->setPresetName(before.presetName(entry->presetNumber()).trimmed());
 
     // Factory presets 101 and 102 onto user presets 1 and 2.
-    ModalAnswerer answerer({"Yes", "Yes", "ok:Renamed", "Yes"});
+    ListAnswerer answerer({"Yes", "Yes", "ok:Renamed", "Yes"});
     selectRows(factory, {0, 1});
     QVERIFY(dragTo(user, listDrag(factory), rowCentre(user, 0), true));
     QCOMPARE(finished.size(), 1);
