@@ -134,6 +134,7 @@ class TestDisplay : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -172,6 +173,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     QList<QStringList> m_fileDialogs; // kind, caption, path, filter of each file question
     QString m_fileAnswer;
+    QByteArray m_savedInfoIni;
 };
 
 void TestDisplay::initTestCase()
@@ -180,13 +182,25 @@ void TestDisplay::initTestCase()
     QApplication::setQuitOnLastWindowClosed(false); // "Exit App" closes the window; the suite goes on
     QVERIFY(m_home.isValid());
     qputenv("HOME", m_home.path().toLocal8Bit());
+    qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable); // no update server: a check answers "nothing newer"
     buildDataFolders(m_home.path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path() + "/config");
+    // info.ini beside the executable names no update server; whatever the build left there is put back.
     QFile ini(QCoreApplication::applicationDirPath() + "/info.ini");
-    if (!ini.exists()) {
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[about]\nversion=Stage Librarian 2.3.4\n[update]\nversion=2.3.4\n");
-    }
+    if (ini.open(QIODevice::ReadOnly))
+        m_savedInfoIni = ini.readAll();
+    ini.close();
+    QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write("[about]\nversion=Stage Librarian 2.3.4\n[update]\nversion=2.3.4\n");
+}
+
+void TestDisplay::cleanupTestCase()
+{
+    QFile ini(QCoreApplication::applicationDirPath() + "/info.ini");
+    if (m_savedInfoIni.isNull())
+        ini.remove();
+    else if (ini.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        ini.write(m_savedInfoIni);
 }
 
 void TestDisplay::init()
