@@ -476,7 +476,7 @@ void TestDisplay::firmwareOffer_data()
 {
     QTest::addColumn<QString>("dspUrl");
     QTest::addColumn<QString>("fwUrl");
-    QTest::addColumn<int>("answer"); // 0 no box expected, -1 Escape
+    QTest::addColumn<int>("answer"); // 0 no box expected, -1 Escape, -2 the unit goes away
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("question");
     QTest::addColumn<QStringList>("posted");
@@ -509,6 +509,8 @@ void TestDisplay::firmwareOffer_data()
                                         << "device 1001";
     QTest::newRow("both, cancel, read fails") << d << f << -1 << 4 << both << QStringList{"device 1001"} << ""
                                               << "update 1004";
+    QTest::newRow("both, unit gone") << d << f << -2 << 0 << both << QStringList() << ""
+                                     << "update 1004";
 }
 
 void TestDisplay::firmwareOffer()
@@ -537,8 +539,17 @@ void TestDisplay::firmwareOffer()
     tap.result = result;
     if (answer > 0)
         m_answerer->push(clickBox(QMessageBox::StandardButton(answer)));
-    else if (answer < 0)
+    else if (answer == -1)
         m_answerer->push(escapeBox());
+    else if (answer == -2)
+        m_answerer->push([](QWidget* pModal) {
+            // As the poll reports a lost unit: the flag first, then the signal, which closes the box.
+            if (qobject_cast<QMessageBox*>(pModal) == nullptr)
+                return false;
+            g_bDeviceConnected.store(false);
+            emit DeviceManagerThread::instance()->deviceRemoved();
+            return true;
+        });
     emit CFirmwareUpdate::instance()->newVersions("DSP v2.4", dspUrl, "Firmware v1.6", fwUrl, "", "", false);
     QCOMPARE(m_answerer->pending(), 0);
     QCOMPARE(m_answerer->boxes, question.isEmpty() ? QStringList() : QStringList{"Firmware Update|" + question});
