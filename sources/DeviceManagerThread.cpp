@@ -73,9 +73,6 @@ QString text(const char* latin1)
     return QString::fromLatin1(latin1);
 }
 
-// Characters a file name cannot hold on one desktop or another; each becomes "_" in a saved preset's name.
-constexpr char kUnsafeFileNameCharacters[] = "|\"><:*?\\/\n\r";
-
 constexpr char kFactoryPresetFile[] = "/FactoryPresets.dat";
 
 // How one operation's result reads for the user.
@@ -485,9 +482,7 @@ void DeviceManagerThread::savePresetsToFiles()
     const QString extension = QLatin1String(productId() == UsbIds::CadenzoProductId ? ".tscp" : ".tarp");
     int iResult = ResultCode::Success;
     for (const SaveItem& item : qAsConst(m_listSaveItems)) {
-        QString fileName = item.text + extension;
-        for (const char* c = kUnsafeFileNameCharacters; *c; ++c)
-            fileName.replace(QLatin1Char(*c), QLatin1Char('_'));
+        const QString fileName = cleanFileName(item.text + extension);
         const QString path = m_strSaveFolder + QLatin1Char('/') + fileName;
         QFile::remove(path);
         emit updateText(text(Text::Saving).arg(fileName));
@@ -699,4 +694,13 @@ void DeviceManagerThread::onTimeOut()
     m_strDevicePath.clear();
     m_pUSBConnect->Close();
     emit noDevice();
+}
+
+QString DeviceManagerThread::cleanFileName(QString name)
+{
+    // Characters a file name cannot hold on one desktop or another; each becomes "_" in a saved preset's name.
+    static const char unsafe[] = "|\"><:*?\\/\n\r";
+    for (const char* c = unsafe; *c; ++c)
+        name.replace(QLatin1Char(*c), QLatin1Char('_'));
+    return name;
 }

@@ -94,6 +94,9 @@ public:
     };
     // What the save operation works from: a copy taken on the GUI thread, so the worker never reads a widget.
     void setSaveItems(QList<SaveItem> items, QString folder);
+    // A preset entry's text made into a file name: the eleven characters no desktop takes in a name become "_".
+    // The list asks its overwrite questions about the very names the worker then writes.
+    static QString cleanFileName(QString name);
     QList<SaveItem> getSaveItems() const { return m_listSaveItems; }
     // The list widget's form of the same call. It is defined beside the entry widget (contentwidget.cpp), not here:
     // the core library knows no widgets. It snapshots each entry's text and preset number on the GUI thread and

@@ -234,16 +234,6 @@ QString ContentWidget::setListName(int iIndex)
     return iIndex >= 0 && iIndex < names.size() ? names.at(iIndex) : QString();
 }
 
-QString ContentWidget::cleanFileName(QString name)
-{
-    // The same eleven characters the device worker replaces when it writes the files, so the overwrite
-    // questions look at the very files that will be written.
-    static const QString unsafe = QStringLiteral("\r\n/\\?*:<>\"|");
-    for (const QChar c : unsafe)
-        name.replace(c, QLatin1Char('_'));
-    return name;
-}
-
 QString ContentWidget::presetExtension()
 {
     return DeviceManagerThread::instance()->productId() == UsbIds::CadenzoProductId ? QStringLiteral(".tscp")
@@ -464,7 +454,7 @@ void ContentWidget::savePreset()
     for (const QPointer<PresetButton>& pEntry : qAsConst(selected)) {
         if (pEntry.isNull())
             continue;
-        const QString name = cleanFileName(pEntry->text() + presetExtension());
+        const QString name = DeviceManagerThread::cleanFileName(pEntry->text() + presetExtension());
         if (QDir(folder).exists(name)) {
             const int answer = confirm(QStringLiteral("Confirmation"),
                                        QStringLiteral("%1 file already exists, do you want to overwrite?").arg(name),
@@ -822,7 +812,7 @@ void ContentWidget::dropFiles(const QList<QUrl>& urls, int iRow)
         QStringList targetNames;
         QStringList fileNames;
         for (int i = 0; i < targets.size(); ++i) {
-            targetNames.append(cleanFileName(targets.at(i)->text()));
+            targetNames.append(DeviceManagerThread::cleanFileName(targets.at(i)->text()));
             fileNames.append(QFileInfo(urls.at(i).toLocalFile()).completeBaseName());
         }
         text = QStringLiteral("Do you want to overwrite the presets <b>%1</b> with <b>%2</b>?")

@@ -122,7 +122,6 @@ public:
     // "Favorites", "Set List A" to "Set List D"; empty for any other index.
     static QString setListName(int iIndex);
     // Every character a file name cannot hold on one desktop or another becomes "_".
-    static QString cleanFileName(QString name);
     // ".tscp" while a Cadenzo unit is connected, otherwise ".tarp".
     static QString presetExtension();
 

@@ -427,7 +427,7 @@ void TestDragDrop::againstTheUnit()
     selectRows(user, {2});
     user.savePreset();
     QCOMPARE(finished.size(), 2);
-    const QString saved = m_files.filePath(ContentWidget::cleanFileName(user.entries().at(2)->text() + ".tarp"));
+    const QString saved = m_files.filePath(DeviceManagerThread::cleanFileName(user.entries().at(2)->text() + ".tarp"));
     QVERIFY2(QFile::exists(saved), qPrintable(saved));
     QVERIFY(dragTo(user, fileDrag({saved}), rowCentre(user, 5), true));
     QCOMPARE(finished.size(), 3);
