@@ -34,17 +34,8 @@ int writePresetFile(const QString& path, const QVector<int>& record, int product
 int writeCollection(const QString& path, const QVector<int>& presets, int count, int paramCount,
                     const QByteArray& sysParams = QByteArray())
 {
-    const SpcCollectionFile c = {0x21,
-                                 3,
-                                 16,
-                                 paramCount,
-                                 count,
-                                 presets.constData(),
-                                 int(presets.size()),
-                                 nullptr,
-                                 0,
-                                 sysParams.constData(),
-                                 int(sysParams.size())};
+    const SpcCollectionFile c = {0x21,    3, 16, paramCount, count, presets.constData(), int(presets.size()), nullptr, 0,
+                                 sysParams.constData(), int(sysParams.size())};
     return SpcWriteCollection(path.toLocal8Bit().constData(), SPC_VERSION, c);
 }
 
@@ -56,12 +47,7 @@ QVector<int> bank(const VirtualUnit& u, int base)
     return out;
 }
 
-enum class Op
-{
-    Backup,
-    Restore,
-    Firmware
-};
+enum class Op { Backup, Restore, Firmware };
 } // namespace
 
 class TestFileOps : public QObject
@@ -83,17 +69,14 @@ private slots:
 
 void TestFileOps::loadPresetFiles_data()
 {
-    QTest::addColumn<QStringList>("files"); // "" a good preset file, else missing / foreign / two / garbage
+    QTest::addColumn<QStringList>("files"); // "" a good preset file, else missing / foreign / garbage
     QTest::addColumn<QList<int>>("numbers");
     QTest::addColumn<int>("mode"); // 0 LoadPreset (first pair), 1 LoadPresets, 2 bracketed LoadPresets
     QTest::addColumn<int>("expected");
     QTest::addColumn<QList<int>>("waits");
     QTest::newRow("one, user 100") << QStringList{""} << QList<int>{100} << 0 << Success << QList<int>{3000};
-    QTest::newRow("one, factory 101") << QStringList{""} << QList<int>{101} << 0 << Success << QList<int>{3000};
     QTest::newRow("one, missing") << QStringList{"missing"} << QList<int>{1} << 0 << FileNotFound << QList<int>();
     QTest::newRow("one, other model") << QStringList{"foreign"} << QList<int>{1} << 0 << FileVersionMismatch
-                                      << QList<int>();
-    QTest::newRow("one, two patches") << QStringList{"two"} << QList<int>{1} << 0 << FileVersionMismatch
                                       << QList<int>();
     QTest::newRow("one, not a preset file")
         << QStringList{"garbage"} << QList<int>{1} << 0 << ReadFailed << QList<int>();
@@ -101,13 +84,10 @@ void TestFileOps::loadPresetFiles_data()
         << QStringList{"", ""} << QList<int>{4, 150, 6} << 1 << Success << repeated(3000, 2);
     QTest::newRow("bracketed") << QStringList{"", "", ""} << QList<int>{4, 5, 150} << 2 << Success
                                << (QList<int>{100} + repeated(300, 3) + QList<int>{3000});
-    QTest::newRow("third of five missing")
-        << QStringList{"", "", "missing", "", ""} << QList<int>{1, 2, 3, 4, 5} << 1 << FileNotFound << QList<int>();
     QTest::newRow("other model second") << QStringList{"", "foreign"} << QList<int>{1, 2} << 2 << FileVersionMismatch
                                         << QList<int>();
     QTest::newRow("corrupt header") << QStringList{"", "garbage"} << QList<int>{1, 2} << 1 << FileCorrupted
                                     << QList<int>();
-    QTest::newRow("empty list") << QStringList() << QList<int>() << 1 << Success << QList<int>();
 }
 
 void TestFileOps::loadPresetFiles()
@@ -128,8 +108,6 @@ void TestFileOps::loadPresetFiles()
             QCOMPARE(h.link.SavePresetFromHardware(120 + i, paths[i]), Success);
         else if (files[i] == QLatin1String("foreign"))
             QCOMPARE(writePresetFile(paths[i], before.record(1), 0x42), 0);
-        else if (files[i] == QLatin1String("two"))
-            QCOMPARE(writeCollection(paths[i], before.record(1) + before.record(2), 2, 120), 0);
         else if (files[i] == QLatin1String("garbage"))
             QVERIFY(writeFile(paths[i], QByteArray(300, 'z')));
     }
@@ -225,8 +203,6 @@ void TestFileOps::backUpOptions()
     QTemporaryDir dir;
     LinkHarness h;
     QCOMPARE(h.open(), Success);
-    QCOMPARE(h.link.BackUpPresets(2, dir.filePath("x.tarb"), nullptr), BadStorage);
-    QVERIFY(h.sent().isEmpty());
     g_stopAfter = 100; // the first set list
     QCOMPARE(h.link.BackUpPresets(0, dir.filePath("stopped.tarb"), &recordProgress), Stopped);
     QVERIFY(!QFile::exists(dir.filePath("stopped.tarb")));
@@ -279,23 +255,6 @@ void TestFileOps::factoryPresets()
     QCOMPARE(g_progress.first(), qMakePair(100, 1));
     QCOMPARE(g_progress.last(), qMakePair(100, 100));
 
-    // Names come from the file alone, whatever unit made it.
-    QVector<int> records(3 * 20, 32);
-    const int odd[] = {0, 65, 47, 66, 200};
-    std::copy(odd, odd + 5, records.begin());
-    const QByteArray second("  Lead / Dry");
-    std::copy(second.begin(), second.end(), records.begin() + 20);
-    QCOMPARE(writeCollection(file, records, 3, 4), 0);
-    static QStringList s_names;
-    const auto collect = [](int storage, int base, int offset, QString name, int n, int p, int, int) {
-        if (storage == 1 && base == 101 && n == 16 && p == 4 && offset == s_names.size())
-            s_names.append(name);
-        return true; // its answer is not used
-    };
-    h.bus.unplug(B);
-    QCOMPARE(h.link.GetAllFactoryPresetNames(file, nullptr, collect), Success);
-    QCOMPARE(s_names, (QStringList{"A_B~", "Lead _ Dry", ""}));
-    QCOMPARE(h.link.GetAllFactoryPresetNames(dir.filePath("none.dat"), nullptr, collect), FileNotFound);
 }
 
 void TestFileOps::unitLost_data()
@@ -305,8 +264,6 @@ void TestFileOps::unitLost_data()
     QTest::addColumn<int>("expected");
     QTest::addColumn<int>("waited"); // the settle times up to the fault, and not one more
     QTest::newRow("backup, preset 21") << int(Op::Backup) << 41 << ReadFailed << 20 * 500;
-    QTest::newRow("backup, set list 1") << int(Op::Backup) << 203 << ReadFailed << 100 * 500 + 300;
-    QTest::newRow("restore, first record") << int(Op::Restore) << 3 << WriteFailed << 100;
     QTest::newRow("restore, record 30") << int(Op::Restore) << 1 + 29 * 7 + 4 << WriteFailed << 100 + 29 * 300;
     QTest::newRow("firmware, chunk 10") << int(Op::Firmware) << 10 << WriteFailed << 0;
 }
