@@ -25,18 +25,13 @@ class WorkerTap : public QObject
 public:
     struct Posted
     {
-        int type = 0;
-        int setListIndex = 0;
-        QMap<int, int> setListEdit;
-        QList<int> destinations;
-        QStringList files;
-        QList<int> sources;
-        int presetNumber = 0;
-        QString presetName;
-        int presetNumber2 = 0;
+        int type = 0, setListIndex = 0, presetNumber = 0, presetNumber2 = 0;
         int* record = nullptr;
+        QMap<int, int> setListEdit;
+        QList<int> destinations, sources;
+        QStringList files;
+        QString presetName, saveFolder;
         QList<DeviceManagerThread::SaveItem> saveItems;
-        QString saveFolder;
         QString dialogTitle; // of the progress dialog showing at that moment
     };
 
@@ -47,6 +42,15 @@ public:
 
     QList<Posted> posted;
 
+    // Each operation as "<event type> <progress title>", in the order posted.
+    QStringList summary() const
+    {
+        QStringList lines;
+        for (const Posted& p : posted)
+            lines << QString::number(p.type) + ' ' + p.dialogTitle;
+        return lines;
+    }
+
 protected:
     bool eventFilter(QObject* obj, QEvent* e) override
     {
@@ -54,19 +58,9 @@ protected:
         if (type < DeviceManagerThread::FirstEvent || type > DeviceManagerThread::LastEvent)
             return QObject::eventFilter(obj, e);
         auto* w = DeviceManagerThread::instance();
-        Posted p;
-        p.type = type;
-        p.setListIndex = w->getSetListIndex();
-        p.setListEdit = w->getSetListEdit();
-        p.destinations = w->getPresetDestinations();
-        p.files = w->getPresetFiles();
-        p.sources = w->getPresetSources();
-        p.presetNumber = w->getPresetNumber();
-        p.presetName = w->getPresetName();
-        p.presetNumber2 = w->getPresetNumber2();
-        p.record = w->getPresetRecord();
-        p.saveItems = w->getSaveItems();
-        p.saveFolder = w->getSaveFolder();
+        Posted p{type, w->getSetListIndex(), w->getPresetNumber(), w->getPresetNumber2(), w->getPresetRecord(),
+                 w->getSetListEdit(), w->getPresetDestinations(), w->getPresetSources(), w->getPresetFiles(),
+                 w->getPresetName(), w->getSaveFolder(), w->getSaveItems(), QString()};
         if (auto* dialog = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget()))
             p.dialogTitle = dialog->windowTitle();
         posted.append(p);
@@ -84,7 +78,7 @@ class ListAnswerer : public QObject
 public:
     struct Seen
     {
-        QString kind; // "box", "input", "menu", "stuck progress"
+        QString kind; // "box", "input", "menu", "stuck progress", "survived unit loss"
         QString title;
         QString text;      // box text, input's initial text
         QStringList items; // box buttons (sorted), menu actions ("*" after one with an icon)
@@ -102,8 +96,6 @@ public:
     QStringList unanswered() const { return m_script; }
 
 private:
-    QString next() { return m_script.isEmpty() ? QString() : m_script.takeFirst(); }
-
     void poll()
     {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
@@ -126,11 +118,12 @@ private:
             return;
         }
         m_progressPolls = 0;
+        auto* box = qobject_cast<QMessageBox*>(modal);
         if (modal != nullptr && modal == m_pLast && m_bUnitLost) {
             // Still open after the unit went away: recorded, then answered No.
             m_bUnitLost = false;
             seen.append(Seen{"survived unit loss", modal->windowTitle(), {}, {}, 0, {}});
-            if (auto* box = qobject_cast<QMessageBox*>(modal))
+            if (box != nullptr)
                 box->button(QMessageBox::No)->click();
             return;
         }
@@ -138,37 +131,27 @@ private:
             return;
         m_pLast = modal;
         m_bUnitLost = false;
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        const QString answer = m_script.isEmpty() ? QString() : m_script.takeFirst();
+        if (box != nullptr) {
             Seen s{"box", box->windowTitle(), box->text(), {}, 0, box->objectName()};
             const QList<QAbstractButton*> buttons = box->buttons();
             for (QAbstractButton* b : buttons)
                 s.items.append(b->text().remove('&'));
             s.items.sort();
             seen.append(s);
-            const QString answer = next();
-            if (answer == "unit lost") {
-                m_bUnitLost = true;
+            m_bUnitLost = answer == "unit lost";
+            if (m_bUnitLost)
                 emit DeviceManagerThread::instance()->deviceRemoved();
-                return;
-            }
-            QMessageBox::StandardButton button = answer == "Yes"  ? QMessageBox::Yes
-                                                 : answer == "No" ? QMessageBox::No
-                                                                  : QMessageBox::Cancel;
-            if (QAbstractButton* b = box->button(button))
+            else if (QAbstractButton* b = box->button(answer == "Yes"  ? QMessageBox::Yes
+                                                      : answer == "No" ? QMessageBox::No
+                                                                       : QMessageBox::Cancel))
                 b->click();
             else
                 box->reject();
-            return;
-        }
-        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
             auto* edit = dialog->findChild<QLineEdit*>();
-            seen.append(Seen{"input",
-                             dialog->windowTitle(),
-                             edit ? edit->text() : QString(),
-                             {},
-                             edit ? edit->maxLength() : 0,
-                             dialog->objectName()});
-            const QString answer = next();
+            seen.append(Seen{"input", dialog->windowTitle(), edit ? edit->text() : QString(), {},
+                             edit ? edit->maxLength() : 0, dialog->objectName()});
             if (edit != nullptr && answer.startsWith("ok:")) {
                 // Typed, so the line edit's length limit applies as it does for the user.
                 edit->clear();
