@@ -87,7 +87,12 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-enum Kind { Preset, Bank, NegativeNames };
+enum Kind
+{
+    Preset,
+    Bank,
+    NegativeNames
+};
 struct WriteCase
 {
     Kind kind;
@@ -160,9 +165,17 @@ void TestSerialPatchCollection::writers()
     const QVector<int> sets = setLists();
     const QByteArray name = QFile::encodeName(c.target);
     const SpcPatchFile patch{kProduct, kPatchVersion, kNames, kParams, presets.constData()};
-    const SpcCollectionFile collection{kProduct,      kPatchVersion, names, kParams, patches, presets.constData(),
-                                       patches * (names + kParams), c.sets ? sets.constData() : nullptr, 100,
-                                       c.sys.isNull() ? nullptr : c.sys.constData(), c.sys.size()};
+    const SpcCollectionFile collection{kProduct,
+                                       kPatchVersion,
+                                       names,
+                                       kParams,
+                                       patches,
+                                       presets.constData(),
+                                       patches * (names + kParams),
+                                       c.sets ? sets.constData() : nullptr,
+                                       100,
+                                       c.sys.isNull() ? nullptr : c.sys.constData(),
+                                       c.sys.size()};
     QCOMPARE(c.kind == Preset ? SpcWritePatch(name.constData(), c.version, patch)
                               : SpcWriteCollection(name.constData(), c.version, collection),
              c.code);

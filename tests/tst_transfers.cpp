@@ -28,7 +28,8 @@ enum class Op
 {
     ReadRecord,
     WriteRecord,
-    SysParams
+    SysParams,
+    Firmware
 };
 } // namespace
 
@@ -45,11 +46,8 @@ private slots:
     void namesAndCopies();
     void setLists();
     void sysParams();
-    void sendSysParams_data();
-    void sendSysParams();
     void firmware_data();
     void firmware();
-    void firmwareRefusedOrBroken();
     void faults_data();
     void faults();
     void absurdIdentity();
@@ -146,16 +144,6 @@ void TestTransfers::namesAndCopies()
     QCOMPARE(name, QStringLiteral(">  ~A~~ ! ~Z0    "));
     QCOMPARE(h.sleeps.waits(), QList<int>{20});
 
-    // Enumerations: storage 2 is refused, a stop answer ends the listing with success.
-    int base = -1, count = -1;
-    QStringList names;
-    QCOMPARE(h.link.GetAllPresetNames(2, base, count, names, &recordProgress, nullptr), BadStorage);
-    g_stopAfter = 2;
-    QCOMPARE(h.link.GetAllPresetNames(1, base, count, names, &recordProgress, nullptr), Success);
-    QCOMPARE(names, (QStringList{h.bus.unit(A).presetName(101), h.bus.unit(A).presetName(102),
-                                 h.bus.unit(A).presetName(103)}));
-    QCOMPARE(g_progress.last(), qMakePair(100, 3));
-
     // Copies in bulk: every source is read before the unit goes into bulk mode; the extra number is ignored.
     const VirtualUnit before = h.bus.unit(A);
     h.bus.clearTraffic(A);
@@ -207,42 +195,28 @@ void TestTransfers::sysParams()
     for (const TrafficEntry& e : h.sent())
         QCOMPARE(e.sequence, 0);
     QCOMPARE(h.sleeps.waits(), repeated(300, 8));
+    // Writing: eight pages headed 5, 6, 6, ... and the count of value bytes; text that starts without a number
+    // sends pages of none.
+    for (const int count : {0, 50}) {
+        h.bus.clearTraffic(A);
+        h.sleeps.clear();
+        const QByteArray values = QByteArray("65535\n7\n-2\n") + QByteArray("9\n").repeated(27);
+        QCOMPARE(h.link.SendSysParams(count ? values : QByteArray("x\n1\n")), Success);
+        QByteArray heads, expectedHeads;
+        for (const TrafficEntry& e : h.sent()) {
+            heads += e.payload().left(2);
+            expectedHeads.append(char(expectedHeads.isEmpty() ? 5 : 6)).append(char(count));
+            QCOMPARE(e.length, 2 + count);
+        }
+        QCOMPARE(heads.toHex(' '), expectedHeads.toHex(' '));
+        QCOMPARE(expectedHeads.size(), 16);
+        QCOMPARE(h.sleeps.waits(), repeated(300, 8));
+    }
+    QCOMPARE(h.bus.unit(A).sysParams(), (QVector<int>{65535, 7, 65534} + QVector<int>(27, 9) + QVector<int>(170, 0)));
     // A unit without system parameters: 14 on reading, the plain reply check's 6 on writing.
     h.bus.setFault(A, FaultKind::NoSysParams);
     QCOMPARE(h.link.GetSysParams(text), NoSysParams);
     QCOMPARE(h.link.SendSysParams(expected), BadMagic);
-}
-
-void TestTransfers::sendSysParams_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("count");           // count byte of every page
-    QTest::addColumn<QVector<int>>("stored"); // the unit's first values afterwards, the rest 0
-    QTest::newRow("empty") << QByteArray() << 50 << QVector<int>();
-    QTest::newRow("no number") << QByteArray("x\n1\n") << 0 << QVector<int>();
-    QTest::newRow("thirty values") << QByteArray("65535\n7\n-2\n") + QByteArray("9\n").repeated(27) << 50
-                                   << QVector<int>{65535, 7, 65534} + QVector<int>(27, 9);
-}
-
-void TestTransfers::sendSysParams()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(int, count);
-    QFETCH(QVector<int>, stored);
-    LinkHarness h;
-    QCOMPARE(h.open(), Success);
-    QCOMPARE(h.link.SendSysParams(text), Success);
-    QByteArray heads, expected;
-    for (const TrafficEntry& e : h.sent()) {
-        heads += e.payload().left(2);
-        expected.append(char(expected.isEmpty() ? 5 : 6)).append(char(count));
-        QCOMPARE(e.length, 2 + count);
-    }
-    QCOMPARE(heads.toHex(' '), expected.toHex(' '));
-    QCOMPARE(expected.size(), 16);
-    if (count > 0)
-        QCOMPARE(h.bus.unit(A).sysParams(), stored + QVector<int>(200 - stored.size(), 0));
-    QCOMPARE(h.sleeps.waits(), repeated(300, 8));
 }
 
 void TestTransfers::firmware_data()
@@ -294,24 +268,6 @@ void TestTransfers::firmware()
     QVERIFY(h.sleeps.waits().isEmpty());
 }
 
-void TestTransfers::firmwareRefusedOrBroken()
-{
-    QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath("micro.bin"), QByteArray(560, '\x5A')));
-    LinkHarness h;
-    QCOMPARE(h.open(), Success);
-    h.bus.setFault(A, FaultKind::WriteFailure, 4);
-    QCOMPARE(h.link.UpdateMicroFW(dir.filePath("micro.bin"), nullptr), WriteFailed);
-    QCOMPARE(h.commands(), repeated(4, 4)); // chunks 0 to 3 went out, chunk 4 failed, no closing report
-    QVERIFY(!h.bus.unit(A).microImage().received);
-    // A file that cannot be opened is refused before the unit is touched.
-    h.bus.setFault(A, FaultKind::None);
-    h.bus.clearTraffic(A);
-    QCOMPARE(h.link.UpdateDSPFW(dir.filePath("missing.ldr"), &recordProgress), FileNotFound);
-    QCOMPARE(h.link.UpdateMicroFW(dir.path(), &recordProgress), FileNotFound);
-    QVERIFY(h.sent().isEmpty() && g_progress.isEmpty());
-}
-
 void TestTransfers::faults_data()
 {
     QTest::addColumn<int>("op");
@@ -327,6 +283,8 @@ void TestTransfers::faults_data()
     QTest::newRow("write, vanish mid-record") << int(Op::WriteRecord) << vanish << 3 << WriteFailed;
     QTest::newRow("system parameters, silent") << int(Op::SysParams) << silent << 0 << NoSysParams;
     QTest::newRow("system parameters, vanish on page 2") << int(Op::SysParams) << vanish << 3 << ReadFailed;
+    QTest::newRow("firmware, fails at chunk 4")
+        << int(Op::Firmware) << int(FaultKind::WriteFailure) << 4 << WriteFailed;
 }
 
 void TestTransfers::faults()
@@ -341,20 +299,19 @@ void TestTransfers::faults()
     h.bus.setFault(A, FaultKind(fault), count);
     QVector<int> record = h.bus.record(A, 20);
     QByteArray text;
-    int result = -1;
-    switch (Op(op)) {
-    case Op::ReadRecord:
-        result = h.link.GetPresetDataFromHardware(record.data(), 8, 16, 120);
-        break;
-    case Op::WriteRecord:
-        result = h.link.SendPresetDataToHardware(8, record.data(), 16, 120, false);
-        QVERIFY(h.sent().last().length != 0); // no closing report went out
-        break;
-    case Op::SysParams:
-        result = h.link.GetSysParams(text);
-        break;
-    }
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("micro.bin"), QByteArray(560, '\x5A')));
+    const int result = Op(op) == Op::ReadRecord    ? h.link.GetPresetDataFromHardware(record.data(), 8, 16, 120)
+                       : Op(op) == Op::WriteRecord ? h.link.SendPresetDataToHardware(8, record.data(), 16, 120, false)
+                       : Op(op) == Op::SysParams   ? h.link.GetSysParams(text)
+                                                   : h.link.UpdateMicroFW(dir.filePath("micro.bin"), nullptr);
     QCOMPARE(result, expected);
+    if (Op(op) == Op::WriteRecord || Op(op) == Op::Firmware)
+        QVERIFY(h.sent().last().length != 0); // no closing report went out
+    if (Op(op) == Op::Firmware) {
+        QCOMPARE(h.commands(), repeated(4, 4)); // chunks 0 to 3 went out, chunk 4 failed
+        QVERIFY(!h.bus.unit(A).microImage().received);
+    }
     QVERIFY(h.sleeps.total() <= 3000); // one settle, not a loop
     h.bus.setFault(A, FaultKind::None);
     if (h.bus.isPlugged(A))

@@ -43,8 +43,8 @@ public:
              int length = -1)
     {
         const int seq = !sequenced ? 0 : repeat ? (sequence - 1) & 0xFFFF : sequence;
-        const QByteArray head = QByteArray("\0\xDB\x03", 3) + le(command, 2) +
-                                le(length < 0 ? payload.size() : length, 2) + le(seq, 2);
+        const QByteArray head =
+            QByteArray("\0\xDB\x03", 3) + le(command, 2) + le(length < 0 ? payload.size() : length, 2) + le(seq, 2);
         const QByteArray report = QByteArray(head + payload.left(56)).leftJustified(65, '\0');
         const int result = m_api.write(m_device, reinterpret_cast<const unsigned char*>(report.constData()), 65);
         if (result > 0 && !repeat)
