@@ -17,9 +17,9 @@
 #include <QElapsedTimer>
 #include <QNetworkProxy>
 #include <QNetworkReply>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 #include <atomic>
@@ -63,9 +63,6 @@ QByteArray targetsXml(const QString& imageBase)
   <Family Name="Tessitra" FamilyID="0x60">
     <Product Name="Stage Ariette" ProductID="0x2"><Revisions>
       <Revision Version="DSP v1.5" ImageUrl="%1/images/ariette.ldr"/>
-    </Revisions></Product>
-    <Product Name="Stage Cadenzo" ProductID="0x4"><Revisions>
-      <Revision Version="Firmware v3.0" ImageUrl="%1/images/cadenzo.bin"/>
     </Revisions></Product>
     <Product Name="Stage Librarian" ProductID="0x3"><Revisions>
       <Revision Version="1.1.0" ImageUrl="%1/images/setup-1.1.0.exe"/>
@@ -117,42 +114,6 @@ public:
     }
 };
 
-// The update service as the window runs it: in its own thread, pointed at the given server.
-class RunningService
-{
-public:
-    explicit RunningService(const QString& serverAddress)
-    {
-        qputenv(CFirmwareUpdate::ServerEnvironmentVariable, serverAddress.toUtf8());
-        m_pService = CFirmwareUpdate::instance();
-        m_pService->moveToThread(m_pService);
-        m_pService->start();
-    }
-    ~RunningService()
-    {
-        m_pService->setStopping(true);
-        m_pService->quit();
-        m_pService->wait();
-        delete m_pService;
-    }
-    RunningService(const RunningService&) = delete;
-    RunningService& operator=(const RunningService&) = delete;
-
-    CFirmwareUpdate* get() const { return m_pService; }
-
-    void post(int type) { QCoreApplication::postEvent(m_pService, new QEvent(static_cast<QEvent::Type>(type))); }
-    // Returns once the service's thread has handled everything queued to it so far.
-    void barrier() const
-    {
-        QMetaObject::invokeMethod(
-            m_pService, [] {}, Qt::BlockingQueuedConnection);
-        QCoreApplication::processEvents();
-    }
-
-private:
-    CFirmwareUpdate* m_pService = nullptr;
-};
-
 class TestDownloads : public QObject
 {
     Q_OBJECT
@@ -168,10 +129,8 @@ private slots:
     void authentication();
     void stalledServer();
 
-    void checkRequests_data();
-    void checkRequests();
-    void imageDownloads_data();
-    void imageDownloads();
+    void serviceRequests_data();
+    void serviceRequests();
 
 private:
     QTemporaryDir m_home;
@@ -316,128 +275,110 @@ void TestDownloads::stalledServer()
     QCOMPARE(finished.first().at(2).toString(), QString("Operation canceled!"));
 }
 
-namespace {
-const QString kDisconnected = "updateText(Device disconnected!)";
-const QString kNoUnit = "operationFinished(-1,false)";
-const QString kNoConnection = "updateCheckFailed(Connection to update server cannot be made.)";
-const QString kFetchFailed = "updateCheckFailed(Failed to fetch info from update server!)";
-const QString kOffered = "operationFinished(0,true)";
-const QString kNoOffer = UpdateSignalLog::noVersions(false);
-} // namespace
 
-// Update checks from the request event to the signals; %1 in an expected entry is the server's address.
-void TestDownloads::checkRequests_data()
+// The update service run the way the window runs it (in its own thread), from the request event to the signals,
+// the files and the hand-off to the device worker. In an expected entry %1 is the server's address and %2 the path
+// the image is saved to.
+void TestDownloads::serviceRequests_data()
 {
-    QTest::addColumn<QString>("mode"); // how the server treats the update-targets request
+    QTest::addColumn<QString>("mode"); // how the server treats every request
     QTest::addColumn<int>("event");
     QTest::addColumn<int>("productId");
     QTest::addColumn<bool>("bConnected");
     QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<bool>("bFetched");       // the server was asked for the update-targets file
-    QTest::addColumn<bool>("bFolderRemoved"); // the UpdateTargets folder is gone afterwards
+    QTest::addColumn<QString>("request");    // what the server was asked for (empty: nothing)
+    QTest::addColumn<bool>("bTargetsLeft");  // the UpdateTargets folder is still there afterwards
+    QTest::addColumn<bool>("bHandedOver");   // the firmware event reached the device worker
 
     const int ariette = UsbIds::ArietteProductId;
-    const QString notSupported = "updateCheckFailed(Fimware update not supported for this device.)";
-    const QString parseFailed = "updateCheckFailed(Could not parse the update info in server.)";
+    const QString targets = UpdateServer::UpdateTargetsPath;
+    const QString ldr = "images/ariette.ldr", exe = "images/setup-1.1.0.exe";
+    const QString noConnection = "updateCheckFailed(Connection to update server cannot be made.)";
+    const QString fetchFailed = "updateCheckFailed(Failed to fetch info from update server!)";
+    const QString offered = "operationFinished(0,true)";
+    const QString noOffer = UpdateSignalLog::noVersions(false);
     using L = QStringList;
 
-    QTest::newRow("silent check, no unit") << "" << 1004 << ariette << false << L() << false << false;
-    QTest::newRow("unknown product ID") << "" << 1003 << 0x1234 << true << L{notSupported} << true << true;
+    QTest::newRow("silent check, no unit") << "" << 1004 << ariette << false << L() << "" << false << false;
+    QTest::newRow("unknown product ID")
+        << "" << 1003 << 0x1234 << true << L{"updateCheckFailed(Fimware update not supported for this device.)"}
+        << targets << false << false;
     QTest::newRow("Ariette offer") << "" << 1003 << ariette << true
-                                   << L{kOffered, "newVersions(DSP v1.5|%1/images/ariette.ldr|||||false)"} << true
-                                   << true;
-    QTest::newRow("server error") << "fail" << 1003 << ariette << true << L{kNoOffer, kNoConnection} << true << false;
-    QTest::newRow("empty file") << "empty" << 1003 << ariette << true << L{kNoOffer, kFetchFailed} << true << false;
-    QTest::newRow("malformed file") << "malformed" << 1003 << ariette << true << L{kNoOffer, parseFailed} << true
-                                    << true;
-    QTest::newRow("app check, no unit needed") << "" << 1001 << -1 << false
-                                               << L{kOffered, "newVersions(||||1.1.0|%1/images/setup-1.1.0.exe|true)"}
-                                               << true << true;
+                                   << L{offered, "newVersions(DSP v1.5|%1/images/ariette.ldr|||||false)"} << targets
+                                   << false << false;
+    QTest::newRow("server error") << "fail" << 1003 << ariette << true << L{noOffer, noConnection} << targets << true
+                                  << false;
+    QTest::newRow("empty file") << "empty" << 1003 << ariette << true << L{noOffer, fetchFailed} << targets << true
+                                << false;
+    QTest::newRow("malformed file")
+        << "malformed" << 1003 << ariette << true
+        << L{noOffer, "updateCheckFailed(Could not parse the update info in server.)"} << targets << false << false;
+    QTest::newRow("app check, no unit needed")
+        << "" << 1001 << -1 << false << L{offered, "newVersions(||||1.1.0|%1/images/setup-1.1.0.exe|true)"}
+        << targets << false << false;
+    QTest::newRow("firmware image") << "" << 1005 << ariette << true
+                                    << L{"updateText(Download finished.)", "updateText(Updating firmware...)"} << ldr
+                                    << false << true;
+    QTest::newRow("zero-byte firmware image") << "empty" << 1005 << ariette << true << L{fetchFailed} << ldr << false
+                                              << false;
+    QTest::newRow("firmware image, no unit")
+        << "" << 1005 << ariette << false << L{"updateText(Device disconnected!)", "operationFinished(-1,false)"}
+        << "" << false << false;
+    QTest::newRow("installer") << "" << 1006 << ariette << false << L{offered, "appDownLoadFinished(%2)"} << exe
+                               << false << false;
+    QTest::newRow("installer, server error") << "fail" << 1006 << ariette << false << L{noConnection} << exe << false
+                                             << false;
 }
 
-void TestDownloads::checkRequests()
+void TestDownloads::serviceRequests()
 {
     QFETCH(QString, mode);
     QFETCH(int, event);
     QFETCH(int, productId);
     QFETCH(bool, bConnected);
     QFETCH(QStringList, expected);
-    QFETCH(bool, bFetched);
-    QFETCH(bool, bFolderRemoved);
-    for (QString& entry : expected)
-        entry.replace("%1", m_server.address());
-    g_bDeviceConnected.store(bConnected);
-    const QString targetsFolder = g_downloadsFolder + "/UpdateTargets";
-
-    RunningService service(m_server.address(mode));
-    service.get()->setProductId(productId);
-    UpdateSignalLog log(service.get());
-    service.post(event);
-    QTRY_COMPARE_WITH_TIMEOUT(log.entries(), expected, kTimeoutMs);
-    service.barrier();
-    QCOMPARE(log.entries(), expected);
-    const QString request = "GET " + m_server.url(UpdateServer::UpdateTargetsPath, mode).path();
-    QCOMPARE(m_server.requests(), bFetched ? QStringList{request} : QStringList());
-    QCOMPARE(QDir(targetsFolder).exists(), bFetched && !bFolderRemoved);
-    QCOMPARE(m_catcher.count, 0);
-}
-
-// Image and installer downloads; %1 in an expected entry is the path the file was saved to.
-void TestDownloads::imageDownloads_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<int>("event");
-    QTest::addColumn<bool>("bConnected");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<bool>("bHandedOver"); // the firmware event reached the device worker
-    using L = QStringList;
-
-    QTest::newRow("firmware image") << "" << 1005 << true
-                                    << L{"updateText(Download finished.)", "updateText(Updating firmware...)"} << true;
-    QTest::newRow("zero-byte firmware image") << "empty" << 1005 << true << L{kFetchFailed} << false;
-    QTest::newRow("firmware image, no unit") << "" << 1005 << false << L{kDisconnected, kNoUnit} << false;
-    QTest::newRow("installer") << "" << 1006 << false << L{kOffered, "appDownLoadFinished(%1)"} << false;
-    QTest::newRow("installer, server error") << "fail" << 1006 << false << L{kNoConnection} << false;
-}
-
-void TestDownloads::imageDownloads()
-{
-    QFETCH(QString, mode);
-    QFETCH(int, event);
-    QFETCH(bool, bConnected);
-    QFETCH(QStringList, expected);
+    QFETCH(QString, request);
+    QFETCH(bool, bTargetsLeft);
     QFETCH(bool, bHandedOver);
-
     const bool bFirmware = event == CFirmwareUpdate::DownloadFirmwareEvent;
     const QString image = bFirmware ? "ariette.ldr" : "setup-1.1.0.exe";
     const QString savedAs = g_downloadsFolder + (bFirmware ? "/FirmwareImage/" : "/AppImage/") + image;
-    const QUrl url = m_server.url("images/" + image, mode);
     for (QString& entry : expected)
-        entry.replace("%1", savedAs);
+        entry.replace("%1", m_server.address()).replace("%2", savedAs);
 
     SleepRecorder sleeps;
     g_bDeviceConnected.store(bConnected);
-    RunningService service(m_server.address());
-    service.get()->setProductId(UsbIds::ArietteProductId);
-    if (bFirmware)
-        service.get()->setFirmwareImageUrl(url.toString());
-    else
-        service.get()->setAppImageUrl(url.toString());
+    qputenv(CFirmwareUpdate::ServerEnvironmentVariable, m_server.address(mode).toUtf8());
+    CFirmwareUpdate* service = CFirmwareUpdate::instance();
+    const auto stop = qScopeGuard([service] {
+        service->setStopping(true);
+        service->quit();
+        service->wait();
+        delete service;
+    });
+    service->setProductId(productId);
+    service->setFirmwareImageUrl(m_server.url("images/ariette.ldr", mode).toString());
+    service->setAppImageUrl(m_server.url("images/setup-1.1.0.exe", mode).toString());
+    service->moveToThread(service);
+    service->start();
 
-    UpdateSignalLog log(service.get());
-    service.post(event);
+    UpdateSignalLog log(service);
+    QCoreApplication::postEvent(service, new QEvent(static_cast<QEvent::Type>(event)));
     QTRY_COMPARE_WITH_TIMEOUT(log.entries(), expected, kTimeoutMs);
-    service.barrier();
+    // Once the service's thread has handled everything queued to it, nothing more may follow.
+    QMetaObject::invokeMethod(
+        service, [] {}, Qt::BlockingQueuedConnection);
+    QCoreApplication::processEvents();
     QCOMPARE(log.entries(), expected);
+    QCOMPARE(m_server.requests(), request.isEmpty() ? QStringList() : QStringList{"GET " + m_server.url(request, mode).path()});
+    QCOMPARE(QDir(g_downloadsFolder + "/UpdateTargets").exists(), bTargetsLeft);
     QCOMPARE(m_catcher.count, bHandedOver ? 1 : 0);
     QCOMPARE(sleeps.waits(), bHandedOver ? QList<int>{2000} : QList<int>());
-    if (bHandedOver || expected.value(0) == kOffered) {
-        const QByteArray bytes = imageBytes(image);
-        QCOMPARE(fileBytes(savedAs), bytes);
-        QCOMPARE(log.lastTotal(), quint64(bytes.size()));
-        QCOMPARE(log.lastReceived(), quint64(bytes.size()));
+    if (bHandedOver || expected.value(1).startsWith("appDownLoadFinished")) {
+        QCOMPARE(fileBytes(savedAs), imageBytes(image));
+        QCOMPARE(log.lastTotal(), quint64(imageBytes(image).size()));
+        QCOMPARE(log.lastReceived(), quint64(imageBytes(image).size()));
     }
-    QCOMPARE(m_server.requests(), bConnected || !bFirmware ? QStringList{"GET " + url.path()} : QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestDownloads)
