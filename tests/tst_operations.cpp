@@ -455,16 +455,17 @@ void TestOperations::operations_data()
     };
     const auto saving = [text](const QString& file) { return text("Saving <b>" + file + "</b>."); };
     const QStringList unsafe{"a|b\"c>d<e:f*g?h\\i/j\nk\rl"};
-    row("save", Ariette, D::SavePresetsToFilesEvent, save({"U01/A:B", "F07 Hall"}, {1, 107}, {"U01_A_B.tarp",
-        "F07 Hall.tarp"}), none, 0, {saving("U01_A_B.tarp"), saving("F07 Hall.tarp"), finished(0, true)},
+    row("save", Ariette, D::SavePresetsToFilesEvent,
+        save({"U01/A:B", "F07 Hall"}, {1, 107}, {"U01_A_B.tarp", "F07 Hall.tarp"}), none, 0,
+        {saving("U01_A_B.tarp"), saving("F07 Hall.tarp"), finished(0, true)},
         saved({1, 107}, {"U01_A_B.tarp", "F07 Hall.tarp"}));
     row("save, cadenzo, every unsafe character", Cadenzo, D::SavePresetsToFilesEvent,
         save(unsafe, {100}, {"a_b_c_d_e_f_g_h_i_j_k_l.tscp"}), none, 0,
         {saving("a_b_c_d_e_f_g_h_i_j_k_l.tscp"), finished(0, true)}, saved({100}, {"a_b_c_d_e_f_g_h_i_j_k_l.tscp"}));
-    row("save, unit lost at the second", Ariette, D::SavePresetsToFilesEvent, save({"a", "b"}, {2, 3},
-        {"a.tarp", "b.tarp"}), vanish, 4, {saving("a.tarp"), saving("b.tarp"), finished(4, true)}, [](Ctx& c) {
-            QVERIFY(QFile::exists(c.file("a.tarp")) && !QFile::exists(c.file("b.tarp")));
-        });
+    row("save, unit lost at the second", Ariette, D::SavePresetsToFilesEvent,
+        save({"a", "b"}, {2, 3}, {"a.tarp", "b.tarp"}), vanish, 4,
+        {saving("a.tarp"), saving("b.tarp"), finished(4, true)},
+        [](Ctx& c) { QVERIFY(QFile::exists(c.file("a.tarp")) && !QFile::exists(c.file("b.tarp"))); });
 
     // A set list: read, the edits laid over it, all 20 slots written, 1000 ms, read back for the window.
     const auto edit = [](int list, const SlotMap& edits) {

@@ -67,8 +67,7 @@ public:
         on(&D::deviceIdle, "deviceIdle");
         on(&D::dataSent, "dataSent");
     }
-    template <typename... Args>
-    void on(void (DeviceManagerThread::*signal)(Args...), const char* name)
+    template <typename... Args> void on(void (DeviceManagerThread::*signal)(Args...), const char* name)
     {
         connect(m_pWorker, signal, this, [this, name](Args...) { add(name); });
     }
