@@ -135,7 +135,6 @@ private slots:
     void readHeader();
     void readers_data();
     void readers();
-    void everyTruncatedBackupIsRefused();
 
 private:
     QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
@@ -267,23 +266,6 @@ void TestSerialPatchCollection::readers()
         QCOMPARE(presets, c.presets);
     QCOMPARE(sets, c.setsRead ? setLists() : QVector<int>(100, -99));
     QCOMPARE(sys, c.sysRead ? kSysText : QByteArray(sys.size(), '#'));
-}
-
-void TestSerialPatchCollection::everyTruncatedBackupIsRefused()
-{
-    // Any prefix of a backup is refused by both readers, which never write beyond the caller's buffers.
-    const QByteArray backup = backupImage(kSysText);
-    const QByteArray file = QFile::encodeName(path("cut"));
-    for (int size = 0; size < backup.size(); ++size) {
-        QVERIFY(writeFile(path("cut"), backup.left(size)));
-        QVector<int> presets(kBank + 1, -99), sets(101, -99);
-        QByteArray sys(kSysText.size() + 1, '#');
-        SpcReadRequest request{0, presets.data(), kBank, sets.data(), 100, sys.data(), kSysText.size()};
-        QVERIFY2(SpcReadCollection(file.constData(), request) != 0, QByteArray::number(size));
-        request.iPresetDataLen = kRecord;
-        QVERIFY(SpcReadPatch(file.constData(), request) != 0);
-        QVERIFY(presets.last() == -99 && sets.last() == -99 && sys.back() == '#');
-    }
 }
 
 QTEST_GUILESS_MAIN(TestSerialPatchCollection)
