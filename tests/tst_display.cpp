@@ -260,10 +260,8 @@ void TestDisplay::connectReadsAndShows()
     // Set list A as the unit holds it: slot 4 empty, 250 names no preset, the rest empty too.
     const QStringList a = texts(setListA);
     QCOMPARE(a.size(), 20);
-    QCOMPARE(a.at(2), QString("A03\nU05 Lead"));
-    QCOMPARE(a.at(3), QString("A04\nEMPTY"));
-    QCOMPARE(a.at(6), "A07\nF01 " + factory1);
-    QCOMPARE(a.at(7), QString("A08\nEMPTY"));
+    QCOMPARE(a.mid(2, 6), QStringList({"A03\nU05 Lead", "A04\nEMPTY", "A05\nU07 Fifteen chars!!",
+                                       "A06\nU08 Sixteen chars!!!", "A07\nF01 " + factory1, "A08\nEMPTY"}));
     QVERIFY(setListA->entries().at(2)->isEnabled());
     QVERIFY(!setListA->entries().at(3)->isEnabled());
     QCOMPARE(setListA->entries().at(2)->presetNumber(), 5);
@@ -341,6 +339,13 @@ void TestDisplay::refreshAndRestoreReread()
     QCOMPARE(user->entries().at(1)->text(), before);
     QCOMPARE(factory->entries(), factoryBefore);
     QCOMPARE(m_answerer->finishedTexts.last(), QString("Succesfully restored user presets and set lists."));
+
+    // A restore that finds no back-up file says so and leaves the lists alone.
+    PresetButton* second = user->entries().at(1);
+    m_fileAnswer = target.path() + "/missing.tarb";
+    QTest::mouseClick(child<QPushButton>(m_window.get(), "restore"), Qt::LeftButton);
+    QCOMPARE(m_answerer->finishedTexts.last(), QString("Couldn't find a back up file.\nPlease back up first."));
+    QCOMPARE(user->entries().at(1), second);
 }
 
 void TestDisplay::backUpFileNames_data()
@@ -349,11 +354,13 @@ void TestDisplay::backUpFileNames_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("filter");
+    // clang-format off
     QTest::newRow("Ariette, bare name") << UnitModel::Ariette << "mine" << "mine.tarb" << "BACKUP(*.tarb)";
     QTest::newRow("Ariette, upper case") << UnitModel::Ariette << "mine.TARB" << "mine.TARB" << "BACKUP(*.tarb)";
     QTest::newRow("Ariette, other ext") << UnitModel::Ariette << "mine.tscb" << "mine.tscb.tarb" << "BACKUP(*.tarb)";
     QTest::newRow("Cadenzo, mixed case") << UnitModel::Cadenzo << "mine.TsCb" << "mine.TsCb" << "BACKUP(*.tscb)";
     QTest::newRow("cancelled") << UnitModel::Ariette << "" << "" << "BACKUP(*.tarb)";
+    // clang-format on
 }
 
 void TestDisplay::backUpFileNames()
@@ -409,6 +416,7 @@ void TestDisplay::firmwareOffer_data()
     const QString fwOnly =
         "New firmware version available.\nCurrent: Firmware v1.5\nNew: Firmware v1.6\nDo you want to update?";
     const int yes = QMessageBox::Yes;
+    // clang-format off
     QTest::newRow("nothing newer: read") << "" << "" << 0 << 0 << "" << QStringList{"device 1001"} << ""
                                          << "device 1001";
     QTest::newRow("both, yes: fw pending") << d << f << yes << 0 << both << QStringList{"update 1005"} << f
@@ -423,6 +431,7 @@ void TestDisplay::firmwareOffer_data()
                                         << "device 1001";
     QTest::newRow("both, unit gone: nothing read") << d << f << -2 << 0 << both << QStringList() << ""
                                                    << "update 1004";
+    // clang-format on
 }
 
 void TestDisplay::firmwareOffer()

@@ -48,6 +48,7 @@ template <typename T> T* child(const QObject* parent, const QString& name)
 }
 
 // Each widget as "name class container": the container holds it somewhere below.
+// clang-format off
 const QStringList kWidgets = {
     "centralwidget QWidget MainWindow", "widgetTopPanel QWidget centralwidget", "labelLogo QLabel widgetTopPanel",
     "widgetDevice QWidget widgetTopPanel", "deviceButton QLabel widgetDevice", "deviceLabel QLabel widgetDevice",
@@ -64,6 +65,7 @@ const QStringList kWidgets = {
     "listWidgetSetListB ContentWidget tabSetListB", "listWidgetSetListC ContentWidget tabSetListC",
     "listWidgetSetListD ContentWidget tabSetListD", "widgetBackupRestore QWidget centralwidget",
     "backUp QPushButton widgetBackupRestore", "restore QPushButton widgetBackupRestore"};
+// clang-format on
 
 } // namespace
 
@@ -98,7 +100,6 @@ private slots:
     void aboutText_data();
     void aboutText();
     void helpF1();
-    void copyDirectory_data();
     void copyDirectory();
     void deviceStatus_data();
     void deviceStatus();
@@ -181,7 +182,7 @@ void TestMainWindow::updateButtonNeverShown()
 void TestMainWindow::tabSwitchWhileDragging_data()
 {
     QTest::addColumn<int>("secondTab"); // -1: no second move
-    QTest::addColumn<int>("expected"); // -1: the drag leaves, no switch
+    QTest::addColumn<int>("expected");  // -1: the drag leaves, no switch
     QTest::newRow("rest on Set List B") << -1 << 4;
     QTest::newRow("moving on to Set List C restarts the wait") << 5 << 5;
     QTest::newRow("leaving cancels") << -1 << -1;
@@ -283,23 +284,21 @@ void TestMainWindow::browse()
 
 void TestMainWindow::geometryAndSplittersPersist()
 {
-    QList<int> mainSizes;
-    QList<int> viewSizes;
+    const QStringList splitters = {"splitterMain", "splitterView"};
+    QList<QList<int>> saved;
     QRect geometry;
     {
         auto first = makeWindow();
         first->setGeometry(60, 70, 980, 690);
         first->show();
         QVERIFY(QTest::qWaitForWindowExposed(first.get()));
-        auto* splitterMain = child<QSplitter>(first.get(), "splitterMain");
-        auto* splitterView = child<QSplitter>(first.get(), "splitterView");
-        const QList<int> defaultMain = splitterMain->sizes();
-        const QList<int> defaultView = splitterView->sizes();
-        splitterMain->setSizes({defaultMain.at(0) + 60, defaultMain.at(1) - 60});
-        splitterView->setSizes({defaultView.at(0) + 90, defaultView.at(1) - 90});
-        mainSizes = splitterMain->sizes();
-        viewSizes = splitterView->sizes();
-        QVERIFY(mainSizes != defaultMain && viewSizes != defaultView);
+        for (const QString& name : splitters) {
+            auto* splitter = child<QSplitter>(first.get(), name);
+            const QList<int> defaults = splitter->sizes();
+            splitter->setSizes({defaults.at(0) + 60, defaults.at(1) - 60});
+            QVERIFY(splitter->sizes() != defaults);
+            saved.append(splitter->sizes());
+        }
         geometry = first->geometry();
         QVERIFY(first->close());
     }
@@ -307,8 +306,8 @@ void TestMainWindow::geometryAndSplittersPersist()
     second->show();
     QVERIFY(QTest::qWaitForWindowExposed(second.get()));
     QCOMPARE(second->geometry(), geometry);
-    QCOMPARE(child<QSplitter>(second.get(), "splitterMain")->sizes(), mainSizes);
-    QCOMPARE(child<QSplitter>(second.get(), "splitterView")->sizes(), viewSizes);
+    for (int i = 0; i < splitters.size(); ++i)
+        QCOMPARE(child<QSplitter>(second.get(), splitters.at(i))->sizes(), saved.at(i));
 }
 
 void TestMainWindow::storedStateDecidesGeometry_data()
@@ -381,35 +380,21 @@ void TestMainWindow::helpF1()
     QCOMPARE(browser.urls, QList<QUrl>{QUrl("https://help.example.org/stage")});
 }
 
-void TestMainWindow::copyDirectory_data()
-{
-    QTest::addColumn<bool>("withFiles");
-    QTest::newRow("files") << true;
-    QTest::newRow("missing source") << false;
-}
-
 void TestMainWindow::copyDirectory()
 {
-    QFETCH(bool, withFiles);
-
     QTemporaryDir dir;
     const QString from = dir.path() + "/legacy";
     const QString to = dir.path() + "/new/deep";
-    if (withFiles) {
-        writeFile(from + "/kept.tarp", "from legacy");
-        writeFile(from + "/copied.tarp", "copied");
-        writeFile(from + "/sub/deeper/nested.tarb", "nested");
-        writeFile(to + "/kept.tarp", "user's own");
-    }
-
     MainWindow window;
     window.copyDirectory(from, to);
+    QVERIFY(!QFileInfo::exists(dir.path() + "/new")); // nothing to copy: no target folder either
 
-    if (!withFiles) {
-        QVERIFY(!QFileInfo::exists(dir.path() + "/new")); // nothing to copy: no target folder either
-        return;
-    }
-    QCOMPARE(readFile(to + "/kept.tarp"), QByteArray("user's own"));
+    writeFile(from + "/kept.tarp", "from legacy");
+    writeFile(from + "/copied.tarp", "copied");
+    writeFile(from + "/sub/deeper/nested.tarb", "nested");
+    writeFile(to + "/kept.tarp", "user's own");
+    window.copyDirectory(from, to);
+    QCOMPARE(readFile(to + "/kept.tarp"), QByteArray("user's own")); // never overwritten
     QCOMPARE(readFile(to + "/copied.tarp"), QByteArray("copied"));
     QCOMPARE(readFile(to + "/sub/deeper/nested.tarb"), QByteArray("nested"));
     QCOMPARE(readFile(from + "/kept.tarp"), QByteArray("from legacy"));
@@ -430,8 +415,9 @@ void TestMainWindow::deviceStatus_data()
                              << logo.arg("logoAriette").arg(196).arg(196) << "*.tarp";
     QTest::newRow("Cadenzo") << int(UsbIds::CadenzoProductId) << "Connected" << connected
                              << logo.arg("logoCadenzo").arg(225).arg(260) << "*.tscp";
-    QTest::newRow("removed") << 0 << "Disconnected" << "border-image: url(:/images/disconnected.png);"
-                             << logo.arg("logo").arg(130).arg(130) << "";
+    QTest::newRow("removed") << 0 << "Disconnected"
+                             << "border-image: url(:/images/disconnected.png);" << logo.arg("logo").arg(130).arg(130)
+                             << "";
 }
 
 void TestMainWindow::deviceStatus()
