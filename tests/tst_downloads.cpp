@@ -22,21 +22,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <atomic>
-
 namespace {
 
 constexpr int kTimeoutMs = 15000;
-
-// Progress as the download manager reports it, recorded from its thread.
-std::atomic<qint64> g_progressTotal{0};
-std::atomic<qint64> g_progressReceived{0};
-bool recordProgress(qint64 total, qint64 received)
-{
-    g_progressTotal.store(total);
-    g_progressReceived.store(received);
-    return false;
-}
 
 QStringList folderEntries(const QString& folder)
 {
@@ -119,18 +107,243 @@ class TestDownloads : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
+    void initTestCase()
+    {
+        QVERIFY(m_server.start());
+        QVERIFY(m_authServer.start());
+        QVERIFY(m_server.addFile("images/a.bin", kImage));
+        QVERIFY(m_server.addFile("images/index.html", "<html>index</html>"));
+        for (const char* image : {"ariette.ldr", "setup-1.1.0.exe"})
+            QVERIFY(m_server.addFile(QString("images/") + image, imageBytes(image)));
+        QVERIFY(m_server.setUpdateTargets(targetsXml(m_server.address())));
+        QVERIFY(m_authServer.addFile("images/a.bin", "protected"));
 
-    void batch_data();
-    void batch();
-    void authentication_data();
-    void authentication();
-    void stalledServer();
+        QVERIFY(m_home.isValid());
+        buildDataFolders(m_home.path());
+        m_pDevice = DeviceManagerThread::instance();
+        m_pDevice->installEventFilter(&m_catcher);
+    }
 
-    void serviceRequests_data();
-    void serviceRequests();
+    void cleanupTestCase()
+    {
+        delete m_pDevice;
+        g_authenticationHandler = nullptr;
+    }
+
+    void init()
+    {
+        g_authenticationHandler = nullptr;
+        g_bDeviceConnected.store(false);
+        g_deviceInfo.setVersionTexts("DSP v1.4", "Firmware v2.0");
+        g_appSwVersion = QStringLiteral("1.0.0");
+        m_catcher.count = 0;
+        QDir(g_downloadsFolder).removeRecursively();
+        m_server.clearRequests();
+    }
+
+    void batch_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("savedAs");
+        QTest::addColumn<QString>("errorEnd"); // the error text ends with this ("!" alone for a clean batch)
+        QTest::addColumn<QByteArray>("bytes"); // what the saved file holds afterwards
+
+        QTest::newRow("file") << ""
+                              << "images/a.bin"
+                              << "a.bin"
+                              << "!" << kImage;
+        QTest::newRow("folder URL saved as index.html") << ""
+                                                        << "images/"
+                                                        << "index.html"
+                                                        << "!" << QByteArray("<html>index</html>");
+        QTest::newRow("server error") << "fail"
+                                      << "images/a.bin"
+                                      << "a.bin"
+                                      << "server replied: Internal Server Error!" << QByteArray("internal error");
+    }
+
+    void batch()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, path);
+        QFETCH(QString, savedAs);
+        QFETCH(QString, errorEnd);
+        QFETCH(QByteArray, bytes);
+        const QUrl url = m_server.url(path, mode);
+        const bool bSuccess = errorEnd == "!";
+
+        // Leftovers of an earlier run, including one of the same name, must be gone before the new file lands.
+        const QString folder = g_downloadsFolder + "/Batch";
+        QVERIFY(QDir().mkpath(folder + "/old/deeper"));
+        QVERIFY(QFile(folder + "/old/deeper/stale.ldr").open(QIODevice::WriteOnly));
+        QFile same(folder + "/" + savedAs);
+        QVERIFY(same.open(QIODevice::WriteOnly));
+        same.write("previous run, longer than the new file");
+        same.close();
+
+        DownloadManager manager;
+        QSignalSpy finished(&manager, &DownloadManager::finished);
+        manager.download(url, folder, nullptr);
+        QVERIFY(finished.wait(kTimeoutMs));
+        QCOMPARE(finished.count(), 1);
+        const QList<QVariant> arguments = finished.takeFirst();
+        QCOMPARE(arguments.at(0).toString(), QFileInfo(folder + "/" + savedAs).absoluteFilePath());
+        QCOMPARE(arguments.at(1).toBool(), bSuccess);
+        const QString errorText = arguments.at(2).toString();
+        // A failed batch's text is the reply's error with "!" after it; a clean batch's is "!" alone.
+        QVERIFY2(errorText.endsWith(errorEnd) && (bSuccess ? errorText == "!" : errorText.size() > errorEnd.size()),
+                 qPrintable(errorText));
+        QCOMPARE(folderEntries(folder), QStringList{savedAs});
+        QCOMPARE(fileBytes(folder + "/" + savedAs), bytes);
+        QCOMPARE(m_server.requests(), QStringList{"GET " + url.path()});
+    }
+
+    void authentication_data()
+    {
+        QTest::addColumn<bool>("bAnswer");
+        QTest::newRow("answered") << true;
+        QTest::newRow("cancelled") << false;
+    }
+
+    void authentication()
+    {
+        QFETCH(bool, bAnswer);
+        AuthenticationAnswer answer(bAnswer);
+        g_authenticationHandler = &answer;
+
+        const QString folder = g_downloadsFolder + "/Auth";
+        DownloadManager manager;
+        QSignalSpy finished(&manager, &DownloadManager::finished);
+        manager.download(m_authServer.url("images/a.bin"), folder, nullptr);
+        QVERIFY(finished.wait(kTimeoutMs));
+        const QList<QVariant> arguments = finished.takeFirst();
+        QCOMPARE(arguments.at(1).toBool(), bAnswer);
+        QCOMPARE(answer.calls, 1);
+        QCOMPARE(arguments.at(2).toString() == "!", bAnswer);
+        QCOMPARE(fileBytes(folder + "/a.bin") == "protected", bAnswer);
+    }
+
+    // A server that accepts the request and never answers fails the batch after the transfer timeout.
+    void stalledServer()
+    {
+        DownloadManager manager;
+        manager.setTransferTimeout(300);
+        QSignalSpy finished(&manager, &DownloadManager::finished);
+        QElapsedTimer clock;
+        clock.start();
+        manager.download(m_server.url("images/a.bin", "stall"), g_downloadsFolder + "/Stall", nullptr);
+        QVERIFY(finished.wait(kTimeoutMs));
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(finished.first().at(1).toBool(), false);
+        QCOMPARE(finished.first().at(2).toString(), QString("Operation canceled!"));
+    }
+
+    // The update service run the way the window runs it (in its own thread), from the request event to the signals,
+    // the files and the hand-off to the device worker. In an expected entry %1 is the server's address and %2 the path
+    // the image is saved to.
+    void serviceRequests_data()
+    {
+        QTest::addColumn<QString>("mode"); // how the server treats every request
+        QTest::addColumn<int>("event");
+        QTest::addColumn<int>("productId");
+        QTest::addColumn<bool>("bConnected");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("request");   // what the server was asked for (empty: nothing)
+        QTest::addColumn<bool>("bTargetsLeft"); // the UpdateTargets folder is still there afterwards
+        QTest::addColumn<bool>("bHandedOver");  // the firmware event reached the device worker
+
+        const int ariette = UsbIds::ArietteProductId;
+        const QString targets = UpdateServer::UpdateTargetsPath;
+        const QString ldr = "images/ariette.ldr", exe = "images/setup-1.1.0.exe";
+        const QString noConnection = "updateCheckFailed(Connection to update server cannot be made.)";
+        const QString fetchFailed = "updateCheckFailed(Failed to fetch info from update server!)";
+        const QString offered = "operationFinished(0,true)";
+        const QString noOffer = UpdateSignalLog::noVersions(false);
+        using L = QStringList;
+
+        QTest::newRow("silent check, no unit") << "" << 1004 << ariette << false << L() << "" << false << false;
+        QTest::newRow("unknown product ID")
+            << "" << 1003 << 0x1234 << true << L{"updateCheckFailed(Fimware update not supported for this device.)"}
+            << targets << false << false;
+        QTest::newRow("Ariette offer") << "" << 1003 << ariette << true
+                                       << L{offered, "newVersions(DSP v1.5|%1/images/ariette.ldr|||||false)"} << targets
+                                       << false << false;
+        QTest::newRow("server error") << "fail" << 1003 << ariette << true << L{noOffer, noConnection} << targets
+                                      << true << false;
+        QTest::newRow("empty file") << "empty" << 1003 << ariette << true << L{noOffer, fetchFailed} << targets << true
+                                    << false;
+        QTest::newRow("malformed file") << "malformed" << 1003 << ariette << true
+                                        << L{noOffer, "updateCheckFailed(Could not parse the update info in server.)"}
+                                        << targets << false << false;
+        QTest::newRow("app check, no unit needed")
+            << "" << 1001 << -1 << false << L{offered, "newVersions(||||1.1.0|%1/images/setup-1.1.0.exe|true)"}
+            << targets << false << false;
+        QTest::newRow("firmware image") << "" << 1005 << ariette << true
+                                        << L{"updateText(Download finished.)", "updateText(Updating firmware...)"}
+                                        << ldr << false << true;
+        QTest::newRow("zero-byte firmware image")
+            << "empty" << 1005 << ariette << true << L{fetchFailed} << ldr << false << false;
+        QTest::newRow("firmware image, no unit")
+            << "" << 1005 << ariette << false << L{"updateText(Device disconnected!)", "operationFinished(-1,false)"}
+            << "" << false << false;
+        QTest::newRow("installer") << "" << 1006 << ariette << false << L{offered, "appDownLoadFinished(%2)"} << exe
+                                   << false << false;
+        QTest::newRow("installer, server error")
+            << "fail" << 1006 << ariette << false << L{noConnection} << exe << false << false;
+    }
+
+    void serviceRequests()
+    {
+        QFETCH(QString, mode);
+        QFETCH(int, event);
+        QFETCH(int, productId);
+        QFETCH(bool, bConnected);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, request);
+        QFETCH(bool, bTargetsLeft);
+        QFETCH(bool, bHandedOver);
+        const bool bFirmware = event == CFirmwareUpdate::DownloadFirmwareEvent;
+        const QString image = bFirmware ? "ariette.ldr" : "setup-1.1.0.exe";
+        const QString savedAs = g_downloadsFolder + (bFirmware ? "/FirmwareImage/" : "/AppImage/") + image;
+        for (QString& entry : expected)
+            entry.replace("%1", m_server.address()).replace("%2", savedAs);
+
+        SleepRecorder sleeps;
+        g_bDeviceConnected.store(bConnected);
+        qputenv(CFirmwareUpdate::ServerEnvironmentVariable, m_server.address(mode).toUtf8());
+        CFirmwareUpdate* service = CFirmwareUpdate::instance();
+        const auto stop = qScopeGuard([service] {
+            service->setStopping(true);
+            service->quit();
+            service->wait();
+            delete service;
+        });
+        service->setProductId(productId);
+        service->setFirmwareImageUrl(m_server.url("images/ariette.ldr", mode).toString());
+        service->setAppImageUrl(m_server.url("images/setup-1.1.0.exe", mode).toString());
+        service->moveToThread(service);
+        service->start();
+
+        UpdateSignalLog log(service);
+        QCoreApplication::postEvent(service, new QEvent(static_cast<QEvent::Type>(event)));
+        QTRY_COMPARE_WITH_TIMEOUT(log.entries(), expected, kTimeoutMs);
+        // Once the service's thread has handled everything queued to it, nothing more may follow.
+        QMetaObject::invokeMethod(
+            service, [] {}, Qt::BlockingQueuedConnection);
+        QCoreApplication::processEvents();
+        QCOMPARE(log.entries(), expected);
+        QCOMPARE(m_server.requests(),
+                 request.isEmpty() ? QStringList() : QStringList{"GET " + m_server.url(request, mode).path()});
+        QCOMPARE(QDir(g_downloadsFolder + "/UpdateTargets").exists(), bTargetsLeft);
+        QCOMPARE(m_catcher.count, bHandedOver ? 1 : 0);
+        QCOMPARE(sleeps.waits(), bHandedOver ? QList<int>{2000} : QList<int>());
+        if (bHandedOver || expected.value(1).startsWith("appDownLoadFinished")) {
+            QCOMPARE(fileBytes(savedAs), imageBytes(image));
+            QCOMPARE(log.lastTotal(), quint64(imageBytes(image).size()));
+            QCOMPARE(log.lastReceived(), quint64(imageBytes(image).size()));
+        }
+    }
 
 private:
     QTemporaryDir m_home;
@@ -140,246 +353,6 @@ private:
     UpdateServer m_server;
     UpdateServer m_authServer{{"--auth", "singer:s3cret"}};
 };
-
-void TestDownloads::initTestCase()
-{
-    QVERIFY(m_server.start());
-    QVERIFY(m_authServer.start());
-    QVERIFY(m_server.addFile("images/a.bin", kImage));
-    QVERIFY(m_server.addFile("images/index.html", "<html>index</html>"));
-    for (const char* image : {"ariette.ldr", "setup-1.1.0.exe"})
-        QVERIFY(m_server.addFile(QString("images/") + image, imageBytes(image)));
-    QVERIFY(m_server.setUpdateTargets(targetsXml(m_server.address())));
-    QVERIFY(m_authServer.addFile("images/a.bin", "protected"));
-
-    QVERIFY(m_home.isValid());
-    buildDataFolders(m_home.path());
-    m_pDevice = DeviceManagerThread::instance();
-    m_pDevice->installEventFilter(&m_catcher);
-}
-
-void TestDownloads::cleanupTestCase()
-{
-    delete m_pDevice;
-    g_authenticationHandler = nullptr;
-}
-
-void TestDownloads::init()
-{
-    g_authenticationHandler = nullptr;
-    g_bDeviceConnected.store(false);
-    g_deviceInfo.setVersionTexts("DSP v1.4", "Firmware v2.0");
-    g_appSwVersion = QStringLiteral("1.0.0");
-    g_wrongDsp.clear();
-    g_wrongFw.clear();
-    m_catcher.count = 0;
-    QDir(g_downloadsFolder).removeRecursively();
-    m_server.clearRequests();
-    m_authServer.clearRequests();
-    g_progressTotal.store(0);
-    g_progressReceived.store(0);
-}
-
-void TestDownloads::batch_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("savedAs");
-    QTest::addColumn<QString>("errorEnd"); // the error text ends with this ("!" alone for a clean batch)
-    QTest::addColumn<QByteArray>("bytes"); // what the saved file holds afterwards
-
-    QTest::newRow("file") << "" << "images/a.bin" << "a.bin" << "!" << kImage;
-    QTest::newRow("folder URL saved as index.html") << "" << "images/" << "index.html" << "!"
-                                                    << QByteArray("<html>index</html>");
-    QTest::newRow("server error") << "fail" << "images/a.bin" << "a.bin" << "server replied: Internal Server Error!"
-                                  << QByteArray("internal error");
-}
-
-void TestDownloads::batch()
-{
-    QFETCH(QString, mode);
-    QFETCH(QString, path);
-    QFETCH(QString, savedAs);
-    QFETCH(QString, errorEnd);
-    QFETCH(QByteArray, bytes);
-    const QUrl url = m_server.url(path, mode);
-    const bool bSuccess = errorEnd == "!";
-
-    // Leftovers of an earlier run, including one of the same name, must be gone before the new file lands.
-    const QString folder = g_downloadsFolder + "/Batch";
-    QVERIFY(QDir().mkpath(folder + "/old/deeper"));
-    QVERIFY(QFile(folder + "/old/deeper/stale.ldr").open(QIODevice::WriteOnly));
-    QFile same(folder + "/" + savedAs);
-    QVERIFY(same.open(QIODevice::WriteOnly));
-    same.write("previous run, longer than the new file");
-    same.close();
-
-    DownloadManager manager;
-    QSignalSpy finished(&manager, &DownloadManager::finished);
-    manager.download(url, folder, &recordProgress);
-    QVERIFY(finished.wait(kTimeoutMs));
-    QCOMPARE(finished.count(), 1);
-    const QList<QVariant> arguments = finished.takeFirst();
-    QCOMPARE(arguments.at(0).toString(), QFileInfo(folder + "/" + savedAs).absoluteFilePath());
-    QCOMPARE(arguments.at(1).toBool(), bSuccess);
-    const QString errorText = arguments.at(2).toString();
-    // A failed batch's text is the reply's error with "!" after it; a clean batch's is "!" alone.
-    QVERIFY2(errorText.endsWith(errorEnd) && (bSuccess ? errorText == "!" : errorText.size() > errorEnd.size()),
-             qPrintable(errorText));
-    QCOMPARE(folderEntries(folder), QStringList{savedAs});
-    QCOMPARE(fileBytes(folder + "/" + savedAs), bytes);
-    if (bSuccess) {
-        QCOMPARE(g_progressTotal.load(), qint64(bytes.size()));
-        QCOMPARE(g_progressReceived.load(), qint64(bytes.size()));
-    }
-    QCOMPARE(m_server.requests(), QStringList{"GET " + url.path()});
-}
-
-void TestDownloads::authentication_data()
-{
-    QTest::addColumn<bool>("bAnswer");
-    QTest::newRow("answered") << true;
-    QTest::newRow("cancelled") << false;
-}
-
-void TestDownloads::authentication()
-{
-    QFETCH(bool, bAnswer);
-    AuthenticationAnswer answer(bAnswer);
-    g_authenticationHandler = &answer;
-
-    const QString folder = g_downloadsFolder + "/Auth";
-    DownloadManager manager;
-    QSignalSpy finished(&manager, &DownloadManager::finished);
-    manager.download(m_authServer.url("images/a.bin"), folder, nullptr);
-    QVERIFY(finished.wait(kTimeoutMs));
-    const QList<QVariant> arguments = finished.takeFirst();
-    QCOMPARE(arguments.at(1).toBool(), bAnswer);
-    QCOMPARE(answer.calls, 1);
-    QCOMPARE(arguments.at(2).toString() == "!", bAnswer);
-    QCOMPARE(fileBytes(folder + "/a.bin") == "protected", bAnswer);
-}
-
-// A server that accepts the request and never answers fails the batch after the transfer timeout.
-void TestDownloads::stalledServer()
-{
-    DownloadManager manager;
-    manager.setTransferTimeout(300);
-    QSignalSpy finished(&manager, &DownloadManager::finished);
-    QElapsedTimer clock;
-    clock.start();
-    manager.download(m_server.url("images/a.bin", "stall"), g_downloadsFolder + "/Stall", nullptr);
-    QVERIFY(finished.wait(kTimeoutMs));
-    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(finished.first().at(1).toBool(), false);
-    QCOMPARE(finished.first().at(2).toString(), QString("Operation canceled!"));
-}
-
-
-// The update service run the way the window runs it (in its own thread), from the request event to the signals,
-// the files and the hand-off to the device worker. In an expected entry %1 is the server's address and %2 the path
-// the image is saved to.
-void TestDownloads::serviceRequests_data()
-{
-    QTest::addColumn<QString>("mode"); // how the server treats every request
-    QTest::addColumn<int>("event");
-    QTest::addColumn<int>("productId");
-    QTest::addColumn<bool>("bConnected");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QString>("request");    // what the server was asked for (empty: nothing)
-    QTest::addColumn<bool>("bTargetsLeft");  // the UpdateTargets folder is still there afterwards
-    QTest::addColumn<bool>("bHandedOver");   // the firmware event reached the device worker
-
-    const int ariette = UsbIds::ArietteProductId;
-    const QString targets = UpdateServer::UpdateTargetsPath;
-    const QString ldr = "images/ariette.ldr", exe = "images/setup-1.1.0.exe";
-    const QString noConnection = "updateCheckFailed(Connection to update server cannot be made.)";
-    const QString fetchFailed = "updateCheckFailed(Failed to fetch info from update server!)";
-    const QString offered = "operationFinished(0,true)";
-    const QString noOffer = UpdateSignalLog::noVersions(false);
-    using L = QStringList;
-
-    QTest::newRow("silent check, no unit") << "" << 1004 << ariette << false << L() << "" << false << false;
-    QTest::newRow("unknown product ID")
-        << "" << 1003 << 0x1234 << true << L{"updateCheckFailed(Fimware update not supported for this device.)"}
-        << targets << false << false;
-    QTest::newRow("Ariette offer") << "" << 1003 << ariette << true
-                                   << L{offered, "newVersions(DSP v1.5|%1/images/ariette.ldr|||||false)"} << targets
-                                   << false << false;
-    QTest::newRow("server error") << "fail" << 1003 << ariette << true << L{noOffer, noConnection} << targets << true
-                                  << false;
-    QTest::newRow("empty file") << "empty" << 1003 << ariette << true << L{noOffer, fetchFailed} << targets << true
-                                << false;
-    QTest::newRow("malformed file")
-        << "malformed" << 1003 << ariette << true
-        << L{noOffer, "updateCheckFailed(Could not parse the update info in server.)"} << targets << false << false;
-    QTest::newRow("app check, no unit needed")
-        << "" << 1001 << -1 << false << L{offered, "newVersions(||||1.1.0|%1/images/setup-1.1.0.exe|true)"}
-        << targets << false << false;
-    QTest::newRow("firmware image") << "" << 1005 << ariette << true
-                                    << L{"updateText(Download finished.)", "updateText(Updating firmware...)"} << ldr
-                                    << false << true;
-    QTest::newRow("zero-byte firmware image") << "empty" << 1005 << ariette << true << L{fetchFailed} << ldr << false
-                                              << false;
-    QTest::newRow("firmware image, no unit")
-        << "" << 1005 << ariette << false << L{"updateText(Device disconnected!)", "operationFinished(-1,false)"}
-        << "" << false << false;
-    QTest::newRow("installer") << "" << 1006 << ariette << false << L{offered, "appDownLoadFinished(%2)"} << exe
-                               << false << false;
-    QTest::newRow("installer, server error") << "fail" << 1006 << ariette << false << L{noConnection} << exe << false
-                                             << false;
-}
-
-void TestDownloads::serviceRequests()
-{
-    QFETCH(QString, mode);
-    QFETCH(int, event);
-    QFETCH(int, productId);
-    QFETCH(bool, bConnected);
-    QFETCH(QStringList, expected);
-    QFETCH(QString, request);
-    QFETCH(bool, bTargetsLeft);
-    QFETCH(bool, bHandedOver);
-    const bool bFirmware = event == CFirmwareUpdate::DownloadFirmwareEvent;
-    const QString image = bFirmware ? "ariette.ldr" : "setup-1.1.0.exe";
-    const QString savedAs = g_downloadsFolder + (bFirmware ? "/FirmwareImage/" : "/AppImage/") + image;
-    for (QString& entry : expected)
-        entry.replace("%1", m_server.address()).replace("%2", savedAs);
-
-    SleepRecorder sleeps;
-    g_bDeviceConnected.store(bConnected);
-    qputenv(CFirmwareUpdate::ServerEnvironmentVariable, m_server.address(mode).toUtf8());
-    CFirmwareUpdate* service = CFirmwareUpdate::instance();
-    const auto stop = qScopeGuard([service] {
-        service->setStopping(true);
-        service->quit();
-        service->wait();
-        delete service;
-    });
-    service->setProductId(productId);
-    service->setFirmwareImageUrl(m_server.url("images/ariette.ldr", mode).toString());
-    service->setAppImageUrl(m_server.url("images/setup-1.1.0.exe", mode).toString());
-    service->moveToThread(service);
-    service->start();
-
-    UpdateSignalLog log(service);
-    QCoreApplication::postEvent(service, new QEvent(static_cast<QEvent::Type>(event)));
-    QTRY_COMPARE_WITH_TIMEOUT(log.entries(), expected, kTimeoutMs);
-    // Once the service's thread has handled everything queued to it, nothing more may follow.
-    QMetaObject::invokeMethod(
-        service, [] {}, Qt::BlockingQueuedConnection);
-    QCoreApplication::processEvents();
-    QCOMPARE(log.entries(), expected);
-    QCOMPARE(m_server.requests(), request.isEmpty() ? QStringList() : QStringList{"GET " + m_server.url(request, mode).path()});
-    QCOMPARE(QDir(g_downloadsFolder + "/UpdateTargets").exists(), bTargetsLeft);
-    QCOMPARE(m_catcher.count, bHandedOver ? 1 : 0);
-    QCOMPARE(sleeps.waits(), bHandedOver ? QList<int>{2000} : QList<int>());
-    if (bHandedOver || expected.value(1).startsWith("appDownLoadFinished")) {
-        QCOMPARE(fileBytes(savedAs), imageBytes(image));
-        QCOMPARE(log.lastTotal(), quint64(imageBytes(image).size()));
-        QCOMPARE(log.lastReceived(), quint64(imageBytes(image).size()));
-    }
-}
 
 QTEST_GUILESS_MAIN(TestDownloads)
 #include "tst_downloads.moc"

@@ -200,7 +200,7 @@ private slots:
         QTest::newRow("firmware") << "firmwareUpdateButton" << 1003 << "Firmware Update"
                                   << "Checking for firmware update...";
         QTest::newRow("application") << "appUpdateButton" << 1001 << "Application Update"
-                                      << "Checking for application update...";
+                                     << "Checking for application update...";
     }
 
     void checkNowRunsProgress()

@@ -100,12 +100,18 @@ void TestUpdateCheck::compareVersions_data()
     QTest::addColumn<QString>("currentVersion");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("1.10 is newer than 1.9") << "DSP v1.10" << "DSP v1.9" << 1;
-    QTest::newRow("more parts is newer") << "2.0.1" << "2.0" << 1;
-    QTest::newRow("older by two") << "DSP v1.3" << "DSP v1.5" << -2;
-    QTest::newRow("letter counts as 0") << "DSP v1.b" << "DSP v1.0" << 0;
-    QTest::newRow("v and V alike") << "DSP v1.2" << "FirmwareV1.2" << 0;
-    QTest::newRow("only the last v counts") << "dev v2.1" << "Firmware v2.0" << 1;
+    QTest::newRow("1.10 is newer than 1.9") << "DSP v1.10"
+                                            << "DSP v1.9" << 1;
+    QTest::newRow("more parts is newer") << "2.0.1"
+                                         << "2.0" << 1;
+    QTest::newRow("older by two") << "DSP v1.3"
+                                  << "DSP v1.5" << -2;
+    QTest::newRow("letter counts as 0") << "DSP v1.b"
+                                        << "DSP v1.0" << 0;
+    QTest::newRow("v and V alike") << "DSP v1.2"
+                                   << "FirmwareV1.2" << 0;
+    QTest::newRow("only the last v counts") << "dev v2.1"
+                                            << "Firmware v2.0" << 1;
 }
 
 void TestUpdateCheck::compareVersions()
@@ -137,18 +143,20 @@ void TestUpdateCheck::decision_data()
     const QString noVersions = UpdateSignalLog::noVersions(false);
     using L = QStringList;
 
-    QTest::newRow("both newer") << targets(dsp15 + fw21 + app11) << kAriette << "|"
-                                << L{offered, offer({"DSP v1.5", "http://h/dsp15.ldr", "Firmware v2.1",
-                                                     "http://h/fw21.bin", "", ""}, false)};
-    QTest::newRow("DSP only, newest last") << targets(dsp13 + dsp15 + fw19) << kAriette << "|"
-                                           << L{offered, offer({"DSP v1.5", "http://h/dsp15.ldr", "", "", "", ""}, false)};
+    QTest::newRow("both newer")
+        << targets(dsp15 + fw21 + app11) << kAriette << "|"
+        << L{offered, offer({"DSP v1.5", "http://h/dsp15.ldr", "Firmware v2.1", "http://h/fw21.bin", "", ""}, false)};
+    QTest::newRow("DSP only, newest last")
+        << targets(dsp13 + dsp15 + fw19) << kAriette << "|"
+        << L{offered, offer({"DSP v1.5", "http://h/dsp15.ldr", "", "", "", ""}, false)};
     QTest::newRow("wrong DSP takes the last DSP revision, even older")
         << targets(dsp15 + dsp12) << kAriette << "DSP V1.4|"
         << L{offered, offer({"DSP v1.2", "http://h/dsp12.ldr", "", "", "", ""}, false)};
     QTest::newRow("wrong firmware") << targets(fw19 + dsp12) << kAriette << "|Firmware v2.0"
                                     << L{offered, offer({"", "", "Firmware v1.9", "http://h/fw19.bin", "", ""}, false)};
     QTest::newRow("application newer") << targets(app11, kApp) << kApp << "|"
-                                       << L{offered, offer({"", "", "", "", "1.1.0", "http://h/setup-1.1.0.exe"}, true)};
+                                       << L{offered,
+                                            offer({"", "", "", "", "1.1.0", "http://h/setup-1.1.0.exe"}, true)};
     QTest::newRow(".EXE installer ignored") << targets(revision("1.2.0", "http://h/setup.EXE"), kApp) << kApp << "|"
                                             << L{"updateCheckFailed(Application is up to date.)", done};
     QTest::newRow("device up to date") << targets(dsp13 + fw19) << kAriette << "|"
