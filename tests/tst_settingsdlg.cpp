@@ -31,18 +31,18 @@ std::unique_ptr<QSettings> store()
     return settings;
 }
 
-// Records the request events posted to the idle workers and keeps them from being handled.
+// Records the request events posted to the idle update worker and keeps them from being handled.
 class RequestRecorder : public QObject
 {
 public:
-    QList<QPair<QObject*, int>> requests;
+    QList<int> requests;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() <= QEvent::User || event->type() >= QEvent::MaxUser)
             return false;
-        requests << qMakePair(watched, static_cast<int>(event->type()));
+        requests << static_cast<int>(event->type());
         return true;
     }
 };
@@ -79,10 +79,8 @@ private:
 
     void open(bool bManual, bool bMonthly, QWidget* parent = nullptr)
     {
-        auto settings = store();
-        settings->setValue("ManualUpdate", bManual);
-        settings->setValue("MonthlyUpdate", bMonthly);
-        settings.reset();
+        store()->setValue("ManualUpdate", bManual);
+        store()->setValue("MonthlyUpdate", bMonthly);
         m_dialog = new CSettingsDlg(parent);
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
@@ -223,8 +221,7 @@ private slots:
                 if (dialog->isVisible())
                     dialog->done(0);
             });
-            QTRY_COMPARE(recorder.requests.count(), 1);
-            QCOMPARE(recorder.requests.first(), qMakePair(static_cast<QObject*>(update), request));
+            QTRY_COMPARE(recorder.requests, QList<int>{request});
             QVERIFY(!m_dialog || !m_dialog->isVisible());
             QCOMPARE(dialog->parentWidget(), &mainWindow);
             QCOMPARE(dialog->windowTitle(), title);
