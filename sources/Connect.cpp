@@ -275,6 +275,26 @@ int CUSBConnect::readReplyReport(int command, int settleMs, bool invalidWithCode
     return Success;
 }
 
+// Every multi-report reply is read the same way: sleep, read, check, hand the payload on, and go on while the
+// unit sends full reports. A unit that never ends its reply is cut off after the reports the expected data can
+// need (result 4), so a lying unit cannot keep a reader going.
+int CUSBConnect::readReply(int command, int settleMs, bool invalidWithCode, qint64 expectedBytes,
+                           const std::function<void(const BYTE* payload, int length)>& consume)
+{
+    const int budget = reportBudget(expectedBytes);
+    for (int reports = 0; reports < budget; ++reports) {
+        int length = 0;
+        const int result = readReplyReport(command, settleMs, invalidWithCode, length);
+        if (result != Success)
+            return result;
+        consume(m_byReceiveBuffer + Protocol::InPayload, length);
+        if (length <= 55)
+            return Success;
+    }
+    TS_DEBUG("Reply does not end after %d reports", budget);
+    return ReadFailed;
+}
+
 int CUSBConnect::sendNumber(int command, int number)
 {
     BYTE payload[4] = {static_cast<BYTE>(number & 0xFF), static_cast<BYTE>((number >> 8) & 0xFF),
@@ -340,37 +360,23 @@ int CUSBConnect::GetPresetDataFromHardware(int* record, int presetNumber, int na
         return result;
 
     const int entries = nameLength + paramCount;
-    const int budget = reportBudget(qint64(nameLength) + 2 * qint64(paramCount));
     int i = 0;
-    for (int reports = 0;; ++reports) {
-        if (reports == budget) {
-            TS_DEBUG("Reply does not end after %d reports", budget);
-            return ReadFailed;
-        }
-        int length = 0;
-        result = readReplyReport(Cmd::PresetDataReply, Wait::BeforePresetDataReport, false, length);
-        if (result != Success)
-            return result;
-        if (length == 0)
-            break;
-        const BYTE* payload = m_byReceiveBuffer + Protocol::InPayload;
-        for (int step = 0; step < (length + 1) / 2; ++step) {
-            const int low = payload[2 * step];
-            const int high = payload[2 * step + 1];
-            if (i < nameLength) {
-                record[i] = low;
-                if (i + 1 < entries) // an odd name length never writes past the record
-                    record[i + 1] = high;
-                i += 2;
-            } else if (i < entries) {
-                record[i] = static_cast<qint16>(static_cast<quint16>(low | (high << 8)));
-                ++i;
-            }
-        }
-        if (length <= 55)
-            break;
-    }
-    return Success;
+    return readReply(Cmd::PresetDataReply, Wait::BeforePresetDataReport, false,
+                     qint64(nameLength) + 2 * qint64(paramCount), [&](const BYTE* payload, int length) {
+                         for (int step = 0; step < (length + 1) / 2; ++step) {
+                             const int low = payload[2 * step];
+                             const int high = payload[2 * step + 1];
+                             if (i < nameLength) {
+                                 record[i] = low;
+                                 if (i + 1 < entries) // an odd name length never writes past the record
+                                     record[i + 1] = high;
+                                 i += 2;
+                             } else if (i < entries) {
+                                 record[i] = static_cast<qint16>(static_cast<quint16>(low | (high << 8)));
+                                 ++i;
+                             }
+                         }
+                     });
 }
 
 int CUSBConnect::GetPresetNameFromHardware(QString& name, int presetNumber)
@@ -382,25 +388,13 @@ int CUSBConnect::GetPresetNameFromHardware(QString& name, int presetNumber)
     if (result != Success)
         return result;
 
-    const int budget = reportBudget(g_deviceInfo.maxPresetNameLength);
-    for (int reports = 0;; ++reports) {
-        if (reports == budget) {
-            TS_DEBUG("Reply does not end after %d reports", budget);
-            return ReadFailed;
-        }
-        int length = 0;
-        result = readReplyReport(Cmd::PresetNameReply, Wait::BeforePresetNameReport, false, length);
-        if (result != Success)
-            return result;
-        const BYTE* payload = m_byReceiveBuffer + Protocol::InPayload;
-        for (int k = 0; k < length; ++k) {
-            const int c = payload[k];
-            name.append(QChar(c <= 32 ? 32 : c >= 127 ? 126 : c));
-        }
-        if (length <= 55)
-            break;
-    }
-    return Success;
+    return readReply(Cmd::PresetNameReply, Wait::BeforePresetNameReport, false, g_deviceInfo.maxPresetNameLength,
+                     [&name](const BYTE* payload, int length) {
+                         for (int k = 0; k < length; ++k) {
+                             const int c = payload[k];
+                             name.append(QChar(c <= 32 ? 32 : c >= 127 ? 126 : c));
+                         }
+                     });
 }
 
 int CUSBConnect::GetAllPresetNames(int storage, int& presetBase, int& presetCount, QStringList& names,
@@ -678,23 +672,11 @@ int CUSBConnect::GetSetListData(int setListNum, int* out)
     if (result != Success)
         return result;
 
-    const int budget = reportBudget(Protocol::SetListSlots);
-    for (int reports = 0;; ++reports) {
-        if (reports == budget) {
-            TS_DEBUG("Reply does not end after %d reports", budget);
-            return ReadFailed;
-        }
-        int length = 0;
-        result = readReplyReport(Cmd::SetListData, Wait::BeforeSetListReply, true, length);
-        if (result != Success)
-            return result;
-        const BYTE* payload = m_byReceiveBuffer + Protocol::InPayload;
-        for (int k = 0; k < std::min(length, Protocol::SetListSlots); ++k)
-            out[k] = payload[k];
-        if (length <= 55)
-            break;
-    }
-    return Success;
+    return readReply(Cmd::SetListData, Wait::BeforeSetListReply, true, Protocol::SetListSlots,
+                     [out](const BYTE* payload, int length) {
+                         for (int k = 0; k < std::min(length, Protocol::SetListSlots); ++k)
+                             out[k] = payload[k];
+                     });
 }
 
 int CUSBConnect::SetSetListData(int setListNum, const unsigned char (&data)[20])

@@ -8,6 +8,7 @@
 
 #include <hidapi/hidapi.h>
 
+#include <functional>
 #include <memory>
 
 struct SpcHeader;
@@ -87,6 +88,8 @@ public:
 private:
     int readReport(BYTE* buffer, bool& timedOut);
     int readReplyReport(int command, int settleMs, bool invalidWithCode, int& length);
+    int readReply(int command, int settleMs, bool invalidWithCode, qint64 expectedBytes,
+                  const std::function<void(const BYTE* payload, int length)>& consume);
     int readSysParamReply(int page);
     int sendNumber(int command, int number);
     int sendRequest(int command);
