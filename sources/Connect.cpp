@@ -889,19 +889,28 @@ QByteArray local8(const QString& path)
 }
 } // namespace
 
-int CUSBConnect::LoadPreset(int presetNumber, QString path, presetCallback presetCb)
+// The start every file-side operation shares: a missing file is told apart before anything else, the link's
+// input buffer is cleared, and a header the file module refuses reads as a failed read.
+int CUSBConnect::openPresetFile(const QString& path, SpcHeader& header)
 {
-    TS_DEBUG("Loading preset from %s to preset %d", qUtf8Printable(path), presetNumber);
     if (!QFileInfo::exists(path))
         return FileNotFound;
     std::memset(m_byReceiveBuffer, 0, sizeof m_byReceiveBuffer);
-
-    const QByteArray file = local8(path);
-    SpcHeader header = {};
-    if (SpcReadHeader(file.constData(), header) != SPC_OK) {
+    if (SpcReadHeader(local8(path).constData(), header) != SPC_OK) {
         TS_DEBUG("Error reading backup file: %s", qUtf8Printable(path));
         return ReadFailed;
     }
+    return Success;
+}
+
+int CUSBConnect::LoadPreset(int presetNumber, QString path, presetCallback presetCb)
+{
+    TS_DEBUG("Loading preset from %s to preset %d", qUtf8Printable(path), presetNumber);
+    const QByteArray file = local8(path);
+    SpcHeader header = {};
+    const int opened = openPresetFile(path, header);
+    if (opened != Success)
+        return opened;
     if (!sameIdentity(header) || header.iNumPatches != 1)
         return FileVersionMismatch;
 
@@ -1122,20 +1131,15 @@ int CUSBConnect::BackUpPresets(int storage, const QString& path, progressCallbac
 int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, presetCallback /*presetCb*/)
 {
     // No preset callback is made: the window reads the unit again after a restore.
-    if (!QFileInfo::exists(path))
-        return FileNotFound;
-    std::memset(m_byReceiveBuffer, 0, sizeof m_byReceiveBuffer);
-
     const QByteArray file = local8(path);
     int setListWord = 0;
     int sysParamsLength = 0;
     SpcHeader header = {};
     header.pSetListWord = &setListWord;
     header.pSysParamsLen = &sysParamsLength;
-    if (SpcReadHeader(file.constData(), header) != SPC_OK) {
-        TS_DEBUG("Error reading backup file: %s", qUtf8Printable(path));
-        return ReadFailed;
-    }
+    const int opened = openPresetFile(path, header);
+    if (opened != Success)
+        return opened;
     const int count = g_deviceInfo.presetCount;
     if (!sameIdentity(header) || header.iNumPatches != count)
         return FileVersionMismatch;
@@ -1211,16 +1215,11 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
 
 int CUSBConnect::RestoreFactoryPresets(const QString& path, progressCallback progress)
 {
-    if (!QFileInfo::exists(path))
-        return FileNotFound;
-    std::memset(m_byReceiveBuffer, 0, sizeof m_byReceiveBuffer);
-
     const QByteArray file = local8(path);
     SpcHeader header = {};
-    if (SpcReadHeader(file.constData(), header) != SPC_OK) {
-        TS_DEBUG("Error reading backup file: %s", qUtf8Printable(path));
-        return ReadFailed;
-    }
+    const int opened = openPresetFile(path, header);
+    if (opened != Success)
+        return opened;
     const int count = g_deviceInfo.presetCount;
     if (!sameIdentity(header) || header.iNumPatches != count)
         return FileVersionMismatch;

@@ -91,6 +91,7 @@ private:
     int readReply(int command, int settleMs, bool invalidWithCode, qint64 expectedBytes,
                   const std::function<void(const BYTE* payload, int length)>& consume);
     int readSysParamReply(int page);
+    int openPresetFile(const QString& path, SpcHeader& header);
     int sendNumber(int command, int number);
     int sendRequest(int command);
     int beginBulkWrite();
