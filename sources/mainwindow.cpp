@@ -123,26 +123,32 @@ MainWindow::MainWindow(QWidget* parent)
     TS_DEBUG("Exiting");
 }
 
+namespace {
+// Ends a worker whose stop flag is set: its event loop quits, the thread is waited for without a limit,
+// and the object goes.
+template <typename Worker> void stopWorker(Worker*& pWorker)
+{
+    if (pWorker == nullptr)
+        return;
+    pWorker->quit();
+    pWorker->wait();
+    delete pWorker;
+    pWorker = nullptr;
+}
+} // namespace
+
 MainWindow::~MainWindow()
 {
     if (g_authenticationHandler == this)
         g_authenticationHandler = nullptr;
     // The device worker goes first: it may still be talking to the unit, and the update worker is not
     // needed by it. Each is told to stop, its event loop ends and the thread is waited for without a limit.
-    if (m_pDeviceManager != nullptr) {
+    if (m_pDeviceManager != nullptr)
         m_pDeviceManager->setAbort(true);
-        m_pDeviceManager->quit();
-        m_pDeviceManager->wait();
-        delete m_pDeviceManager;
-        m_pDeviceManager = nullptr;
-    }
-    if (m_pFirmwareUpdate != nullptr) {
+    stopWorker(m_pDeviceManager);
+    if (m_pFirmwareUpdate != nullptr)
         m_pFirmwareUpdate->setStopping(true);
-        m_pFirmwareUpdate->quit();
-        m_pFirmwareUpdate->wait();
-        delete m_pFirmwareUpdate;
-        m_pFirmwareUpdate = nullptr;
-    }
+    stopWorker(m_pFirmwareUpdate);
     delete ui;
     ui = nullptr;
     if (g_mainWindow == this)
