@@ -16,7 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t uSize)
     const int iCode = SpcReadHeader(pPath, header);
     FuzzInputFile::checkAnnouncedSize(iCode, header.iNumPatches, header.iMaxPatchNameLen, header.iNumPatchParams,
                                       uSize);
-    const int iRecord = iCode == 0 ? header.iMaxPatchNameLen + header.iNumPatchParams : 7;
+    // A header with no patches announces no data, so its record size is not bounded by the file: the preset loader
+    // refuses such a file (one patch required) before it sizes anything, and so does this harness.
+    const int64_t iAnnounced = static_cast<int64_t>(header.iMaxPatchNameLen) + header.iNumPatchParams;
+    const int iRecord = iCode == 0 && iAnnounced <= static_cast<int64_t>(uSize / 4) ? static_cast<int>(iAnnounced) : 7;
 
     for (int iExpected : {iRecord, iRecord + 1, 0, 7}) {
         std::vector<int> buffer(static_cast<size_t>(iExpected));
