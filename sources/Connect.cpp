@@ -13,6 +13,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -114,11 +115,17 @@ int CUSBConnect::Open(QString path)
         }
         return Success;
     }
+    m_iOpenError = 0;
     if (path.isEmpty())
         return NoDevicePath;
+    errno = 0;
     m_pDevice = HidSeam::api().open_path(path.toLocal8Bit().constData());
-    if (!m_pDevice)
+    if (!m_pDevice) {
+        // Taken before anything else can overwrite it: the worker tells the user why from it.
+        m_iOpenError = errno ? errno : EIO;
+        TS_WARNING("Could not open the unit at %s: %s", qUtf8Printable(path), qUtf8Printable(errorText(nullptr)));
         return OpenFailed;
+    }
     m_iSequence = 0;
     m_iLastSequence = 0;
     if (GetDeviceInfo() != Success) {
