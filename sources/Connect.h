@@ -107,6 +107,7 @@ private:
 
     hid_device* m_pDevice = nullptr;
     int m_iOpenError = 0;
+    QString m_strOpenFailure; // path and hidapi's words of the last failed open, logged once
     BYTE m_byReceiveBuffer[65] = {};
     BYTE m_bySendBuffer[65] = {};
     int m_iSequence = 0;
