@@ -1,5 +1,5 @@
 // Reaching the unit on a desktop where the system may refuse it: a listed unit that cannot be opened is
-// explained once, in the user's words, with hidapi's own error in the log; and the single-instance lock
+// explained once, in the user's words, with hidapi's own error logged once; and the single-instance lock
 // lives in the user's private runtime folder. The units are virtual; only their opening is refused, with the
 // errno a hidraw node gives.
 
@@ -23,25 +23,6 @@ const HidApi* g_pBus = nullptr;
 std::atomic<int> g_refusal{0}; // the errno every open fails with; 0 lets opens through
 std::mutex g_logMutex;
 QStringList g_log;
-
-hid_device* refusingOpen(const char* path)
-{
-    if (g_refusal.load() == 0)
-        return g_pBus->open_path(path);
-    errno = g_refusal.load();
-    return nullptr;
-}
-
-const wchar_t* refusingError(hid_device* device)
-{
-    return device ? g_pBus->error(device) : L"Failed to open a device with path 'hidraw3': Permission denied";
-}
-
-void captureMessage(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    std::lock_guard<std::mutex> lock(g_logMutex);
-    g_log.append(message);
-}
 } // namespace
 
 class TestUnitAccess : public QObject
@@ -53,6 +34,15 @@ private slots:
     void openRefused_data();
     void openRefused();
 };
+
+void TestUnitAccess::lockInRuntimeFolder()
+{
+    // main() pointed XDG_RUNTIME_DIR and TMPDIR at folders of their own before the application was built.
+    auto* app = qobject_cast<QtSingleApplication*>(QCoreApplication::instance());
+    QCOMPARE(QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).entryList(QDir::System | QDir::Files, QDir::Name),
+             QStringList({app->id() + ".lock", app->id() + ".socket"}));
+    QCOMPARE(QDir(qEnvironmentVariable("TMPDIR")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
 
 void TestUnitAccess::openRefused_data()
 {
@@ -69,9 +59,6 @@ void TestUnitAccess::openRefused_data()
     QTest::newRow("gone") << ENODEV
                           << "The unit was found but went away before it could be opened. Check the USB cable and "
                              "reconnect the unit.";
-    QTest::newRow("other") << EIO
-                           << "The unit was found but could not be opened. Reconnect the unit; the log file ui.log "
-                              "names the cause.";
 }
 
 void TestUnitAccess::openRefused()
@@ -80,58 +67,47 @@ void TestUnitAccess::openRefused()
     QFETCH(QString, text);
     SleepRecorder sleeps;
     VirtualBusFixture bus;
+    QVERIFY(bus.plug("Ariette1"));
     g_pBus = &bus.api();
     HidApi table = bus.api();
-    table.open_path = &refusingOpen;
-    table.error = &refusingError;
+    table.open_path = [](const char* path) -> hid_device* {
+        if (g_refusal.load() == 0)
+            return g_pBus->open_path(path);
+        errno = g_refusal.load();
+        return nullptr;
+    };
+    table.error = [](hid_device* device) -> const wchar_t* {
+        return device ? g_pBus->error(device) : L"Failed to open a device with path 'hidraw3': Permission denied";
+    };
     HidSeam::setApi(&table);
-    QVERIFY(bus.plug("Ariette1"));
     g_refusal = error;
-    g_log.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(&captureMessage);
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+            std::lock_guard<std::mutex> lock(g_logMutex);
+            g_log.append(m);
+        });
 
-    CFirmwareUpdate* update = CFirmwareUpdate::instance();
     DeviceManagerThread* device = DeviceManagerThread::instance();
     QStringList events; // queued into this thread in the order the worker emitted them
     connect(device, &DeviceManagerThread::deviceInaccessible, this, [&](const QString& t) { events << t; });
     connect(device, &DeviceManagerThread::noDevice, this, [&] { events << "noDevice"; });
     connect(device, &DeviceManagerThread::deviceDetected, this, [&](int pid) { events << QString::number(pid, 16); });
-    update->moveToThread(update);
-    update->start();
     device->moveToThread(device);
     device->start();
-
     QTRY_VERIFY_WITH_TIMEOUT(events.count("noDevice") == 2, 8000); // two polls refused, one explanation
-    g_refusal = 0;                                                  // access granted: the next poll opens it
+    g_refusal = 0;                                                 // access granted: the next poll opens it
     QTRY_VERIFY_WITH_TIMEOUT(events.contains("a21"), 5000);
-
-    device->setAbort(true);
     device->quit();
     device->wait();
     delete device;
-    update->setStopping(true);
-    update->quit();
-    update->wait();
-    delete update;
+    delete CFirmwareUpdate::instance(); // told the product ID, never started
     qInstallMessageHandler(previous);
 
     QCOMPARE(events.mid(0, 2), QStringList({text, "noDevice"}));
     QCOMPARE(events.count(text), 1);
-    QCOMPARE(events.last(), QString("a21"));
     QCOMPARE(g_log.count("Could not open the unit at " + bus.devicePath("Ariette1") +
                          ": Failed to open a device with path 'hidraw3': Permission denied"),
              1);
-}
-
-void TestUnitAccess::lockInRuntimeFolder()
-{
-    // main() pointed XDG_RUNTIME_DIR and TMPDIR at folders of their own before the application was built.
-    auto* app = qobject_cast<QtSingleApplication*>(QCoreApplication::instance());
-    QVERIFY(!app->isRunning());
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    QCOMPARE(QDir(runtime).entryList(QDir::System | QDir::Files, QDir::Name),
-             QStringList({app->id() + ".lock", app->id() + ".socket"}));
-    QCOMPARE(QDir(qEnvironmentVariable("TMPDIR")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 
 int main(int argc, char* argv[])
