@@ -103,8 +103,8 @@ int tessitraMain(int argc, char* argv[])
     }
 
     // A second start gives way to this instance: bring its window to the front, where the user looks for it.
-    QObject::connect(&app, &QtSingleApplication::messageReceived, window.get(), [&window](const QString& message) {
-        TS_DEBUG("Message from a second start: %s", qUtf8Printable(message));
+    // Nothing is logged: a second start leaves this instance's log as it was.
+    QObject::connect(&app, &QtSingleApplication::messageReceived, window.get(), [&window] {
         if (!window->isVisible())
             return; // still behind the splash, which is on top already
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
