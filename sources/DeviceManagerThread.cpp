@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <array>
+#include <cerrno>
 #include <memory>
 
 namespace {
@@ -66,6 +67,17 @@ constexpr char UpdatingMicro[] = "Updating uP Firmware.\nDo not disconnect or po
 constexpr char MicroSent[] =
     "Do not power down the device until  the Tessitra display says:\n\"Done - Cycle power now\".";
 constexpr char MicroFailed[] = "Failed to update uP Firmware.";
+
+// A unit is listed but the system will not let us open it.
+constexpr char UnitNotPermitted[] =
+    "The unit was found but this user may not open it. Install the udev rule that comes with the librarian "
+    "(the tessitra-stage-librarian package installs it), or reconnect the unit if the rule is already installed.";
+constexpr char UnitInUse[] = "The unit was found but another program is using it. Close that program, or reconnect "
+                             "the unit.";
+constexpr char UnitGone[] = "The unit was found but went away before it could be opened. Check the USB cable and "
+                            "reconnect the unit.";
+constexpr char UnitNotOpened[] = "The unit was found but could not be opened. Reconnect the unit; the log file "
+                                 "ui.log names the cause.";
 } // namespace Text
 
 QString text(const char* latin1)
@@ -74,6 +86,24 @@ QString text(const char* latin1)
 }
 
 constexpr char kFactoryPresetFile[] = "/FactoryPresets.dat";
+
+// What the user reads when opening a listed unit failed with this errno.
+QString accessText(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return text(Text::UnitNotPermitted);
+    case EBUSY:
+        return text(Text::UnitInUse);
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return text(Text::UnitGone);
+    default:
+        return text(Text::UnitNotOpened);
+    }
+}
 
 // How one operation's result reads for the user.
 struct ResultTexts
@@ -665,6 +695,7 @@ void DeviceManagerThread::onTimeOut()
     if (iResult == 0) {
         if (g_bDeviceConnected.load())
             return;
+        m_strAccessProblem.clear();
         g_bDeviceConnected.store(true);
         m_pPollTimer->start(PollIntervalMs);
         const int iPid = m_iProductId.load();
@@ -690,9 +721,17 @@ void DeviceManagerThread::onTimeOut()
         return;
     }
 
+    // A listed unit that the system would not open: say why once, not every second.
+    const int iOpenError = m_pUSBConnect->openError();
+    const QString strProblem = iOpenError != 0 ? accessText(iOpenError) : QString();
+    const bool bNewProblem = !strProblem.isEmpty() && strProblem != m_strAccessProblem;
+    m_strAccessProblem = strProblem;
+
     m_iProductId.store(-1);
     m_strDevicePath.clear();
     m_pUSBConnect->Close();
+    if (bNewProblem)
+        emit deviceInaccessible(strProblem);
     emit noDevice();
 }
 

@@ -124,6 +124,9 @@ signals:
     void multipleDeviceDetected();
     void noDevice();
     void deviceRemoved();
+    // A unit is listed but cannot be opened: what stands in the way and what helps, in the user's words.
+    // Once per cause; the poll keeps trying and reports deviceDetected when the way is clear.
+    void deviceInaccessible(QString text);
     void deviceBusy();
     void deviceIdle();
     void operationFinished(int, bool bClose = true);
@@ -185,6 +188,7 @@ private:
     QMutex m_mutex;
     QTimer* m_pPollTimer = nullptr;
     QString m_strFactoryPresetFolder;
+    QString m_strAccessProblem; // the last deviceInaccessible text, empty once a unit opens or none is listed
 
     // Operation data
     QString m_strFirmwareFilePath;

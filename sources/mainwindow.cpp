@@ -301,6 +301,8 @@ void MainWindow::initialize()
             Qt::UniqueConnection);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceDetected, this, &MainWindow::onDeviceDetected,
             Qt::UniqueConnection);
+    connect(m_pDeviceManager, &DeviceManagerThread::deviceInaccessible, this, &MainWindow::onDeviceInaccessible,
+            Qt::UniqueConnection);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, this, &MainWindow::onDeviceRemoved,
             Qt::UniqueConnection);
     connect(m_pDeviceManager, &DeviceManagerThread::setListData, this, &MainWindow::onSetListData,
@@ -820,6 +822,18 @@ void MainWindow::onMultipleDeviceDetected()
     pBox->exec();
     connect(m_pDeviceManager, &DeviceManagerThread::multipleDeviceDetected, this, &MainWindow::onMultipleDeviceDetected,
             Qt::UniqueConnection);
+}
+
+void MainWindow::onDeviceInaccessible(const QString& strText)
+{
+    // Not modal: the window stays usable while the user fixes access, and the box goes once the unit opens.
+    auto* pBox = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tessitra Stage Librarian"), strText,
+                                 QMessageBox::Ok, this);
+    pBox->setObjectName(QStringLiteral("TessitraMessageBox"));
+    pBox->setContentsMargins(10, 0, 10, 0);
+    pBox->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_pDeviceManager, &DeviceManagerThread::deviceDetected, pBox, &QWidget::close);
+    pBox->show();
 }
 
 void MainWindow::onDeviceBusy()

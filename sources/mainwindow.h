@@ -73,6 +73,7 @@ public slots:
     void onFileViewItemDoubleClicked(QModelIndex);
     void onTreeViewItemPressed(QModelIndex index);
     void onMultipleDeviceDetected();
+    void onDeviceInaccessible(const QString& strText);
     void onDeviceDetected(int iPid);
     void onDeviceRemoved();
     void onDeviceRefreshed();
