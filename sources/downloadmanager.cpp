@@ -157,8 +157,10 @@ void DownloadManager::downloadFinished()
         TS_DEBUG("Succeeded.");
         ++m_iDownloadedCount;
     } else {
-        TS_WARNING("Failed: %s:%d\n", qPrintable(pReply->errorString()), static_cast<int>(pReply->error()));
-        m_strLastError = pReply->errorString();
+        // Qt's error text may quote the whole URL, user name and password included: keep them out of the log.
+        const QUrl url = pReply->url();
+        m_strLastError = pReply->errorString().replace(url.toString(), url.toString(QUrl::RemoveUserInfo));
+        TS_WARNING("Failed: %s:%d\n", qPrintable(m_strLastError), static_cast<int>(pReply->error()));
     }
 
     m_pCurrentDownload = nullptr;
