@@ -138,16 +138,17 @@ void TestShutdown::firmwareHandOvers()
     QVERIFY(bus.plug("U"));
     DeviceManagerThread* pDevice = DeviceManagerThread::instance();
     CFirmwareUpdate* pUpdate = CFirmwareUpdate::instance();
-    QSignalSpy detected(pDevice, &DeviceManagerThread::deviceDetected);
     QStringList texts;
     int iIdle = 0;
+    bool bDetected = false;
+    connect(pDevice, &DeviceManagerThread::deviceDetected, this, [&] { bDetected = true; });
     connect(pDevice, &DeviceManagerThread::updateText, this, [&](const QString& text) { texts << text; });
     connect(pDevice, &DeviceManagerThread::deviceIdle, this, [&] { ++iIdle; });
     for (QThread* pWorker : {static_cast<QThread*>(pDevice), static_cast<QThread*>(pUpdate)}) {
         pWorker->moveToThread(pWorker);
         pWorker->start();
     }
-    QVERIFY(detected.wait(10000));
+    QTRY_VERIFY_WITH_TIMEOUT(bDetected, 10000);
 
     const QString image = g_downloadsFolder + "/FirmwareImage/image.txt";
     QVERIFY(writeFile(image, "not an image"));
