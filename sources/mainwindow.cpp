@@ -890,11 +890,11 @@ void MainWindow::backUp()
     if (!path.endsWith(extension, Qt::CaseInsensitive)) {
         path += extension;
         // A dialog that did not complete the name asked its question about another file: ask about this one.
+        const QString question =
+            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
         if (QFileInfo::exists(path) &&
-            makeQuestionBox(QStringLiteral("Save File"),
-                            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
-                            QMessageBox::Yes | QMessageBox::No)
-                    ->exec() != QMessageBox::Yes) {
+            makeQuestionBox(QStringLiteral("Save File"), question, QMessageBox::Yes | QMessageBox::No)->exec() !=
+                QMessageBox::Yes) {
             TS_DEBUG("Exiting");
             return;
         }
@@ -903,8 +903,7 @@ void MainWindow::backUp()
 
     runOperation(
         QStringLiteral("Back Up"), QStringLiteral("Backing up presets..."),
-        [this, path]() { m_pDeviceManager->setBackUpFilePath(path); },
-        new QEvent(DeviceManagerThread::BackUpEvent));
+        [this, path]() { m_pDeviceManager->setBackUpFilePath(path); }, new QEvent(DeviceManagerThread::BackUpEvent));
     TS_DEBUG("Exiting");
 }
 
@@ -921,8 +920,7 @@ void MainWindow::restore()
 
     runOperation(
         QStringLiteral("Restore"), QStringLiteral("Restoring presets..."),
-        [this, file]() { m_pDeviceManager->setBackUpFilePath(file); },
-        new QEvent(DeviceManagerThread::RestoreEvent),
+        [this, file]() { m_pDeviceManager->setBackUpFilePath(file); }, new QEvent(DeviceManagerThread::RestoreEvent),
         [this](ProgressDialog* pDialog) {
             // The unit now holds other presets and set lists: show them. A failed restore leaves the lists.
             if (pDialog->operationResult() == 0)

@@ -129,8 +129,8 @@ void TestShutdown::logLines()
 }
 
 // A poster on the GUI thread (a file the user picked) and the update worker (an image just downloaded) hand
-// firmware files to the running device worker at the same time, over and over. Every hand-over must reach the worker with its own
-// path: the window's files are missing ("File not found."), the update worker's image has an extension the
+// firmware files to the running device worker at the same time, over and over. Every hand-over must reach the worker
+// with its own path: the window's files are missing ("File not found."), the update worker's image has an extension the
 // worker leaves alone.
 void TestShutdown::firmwareHandOvers()
 {
