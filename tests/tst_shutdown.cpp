@@ -157,7 +157,7 @@ void TestShutdown::firmwareHandOvers()
     for (int i = 0; i < 300; ++i)
         invokeDownloadFinished(pUpdate, image);
     int iHandedOver = 0;
-    while (g_iPauses.load() < 300 && iHandedOver < 100000) {
+    while (g_iPauses.load() < 300 && iHandedOver < 20000) {
         pDevice->setFirmwareFilePath(m_home.path() + QString("/missing-%1.bin").arg(iHandedOver++));
         QCoreApplication::postEvent(pDevice, new QEvent(DeviceManagerThread::UpdateFirmwareEvent), 1);
     }
