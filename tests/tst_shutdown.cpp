@@ -20,6 +20,7 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -144,6 +145,17 @@ void TestShutdown::firmwareHandOvers()
     connect(pDevice, &DeviceManagerThread::deviceDetected, this, [&] { bDetected = true; });
     connect(pDevice, &DeviceManagerThread::updateText, this, [&](const QString& text) { texts << text; });
     connect(pDevice, &DeviceManagerThread::deviceIdle, this, [&] { ++iIdle; });
+    const auto stop = qScopeGuard([&] { // also after a failed check: the next case builds its own workers
+        pDevice->setAbort(true);
+        pUpdate->setStopping(true);
+        for (QThread* pWorker : {static_cast<QThread*>(pDevice), static_cast<QThread*>(pUpdate)}) {
+            pWorker->quit();
+            pWorker->wait();
+        }
+        delete pDevice;
+        delete pUpdate;
+        g_bDeviceConnected.store(false);
+    });
     for (QThread* pWorker : {static_cast<QThread*>(pDevice), static_cast<QThread*>(pUpdate)}) {
         pWorker->moveToThread(pWorker);
         pWorker->start();
@@ -152,7 +164,7 @@ void TestShutdown::firmwareHandOvers()
 
     const QString image = g_downloadsFolder + "/FirmwareImage/image.txt";
     QVERIFY(writeFile(image, "not an image"));
-    // 300 downloads end one after the other while the window hands over files as fast as it can.
+    // 300 downloads end one after the other while the GUI thread hands over files as fast as it can.
     g_iPauses = 0;
     for (int i = 0; i < 300; ++i)
         invokeDownloadFinished(pUpdate, image);
@@ -164,16 +176,6 @@ void TestShutdown::firmwareHandOvers()
     QTRY_COMPARE_WITH_TIMEOUT(iIdle, iHandedOver + 300, 60000);
     QCOMPARE(texts.size(), iHandedOver);
     QCOMPARE(texts.count("File not found."), iHandedOver);
-
-    pDevice->setAbort(true);
-    pUpdate->setStopping(true);
-    for (QThread* pWorker : {static_cast<QThread*>(pDevice), static_cast<QThread*>(pUpdate)}) {
-        pWorker->quit();
-        pWorker->wait();
-    }
-    delete pDevice;
-    delete pUpdate;
-    g_bDeviceConnected.store(false);
 }
 
 // The window closes while a firmware download ends (its pause held until the shutdown has begun). The update
