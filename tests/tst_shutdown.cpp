@@ -1,8 +1,7 @@
 // What must hold while threads meet or the program closes: log lines that say what was logged (and no
 // password), firmware paths handed to the device worker by two threads at once, a window closed while a
 // firmware download ends, and the back-up dialog asking before it replaces a file typed without extension.
-// The thread cases run many times or are held at the exact moment of the race; under AddressSanitizer they
-// show a use-after-free the moment it happens.
+// The thread cases overlap the two threads many times or hold one at the exact moment of the race.
 
 #include "DeviceManagerThread.h"
 #include "app.h"
@@ -59,12 +58,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-void invokeDownloadFinished(CFirmwareUpdate* pUpdate, const QString& path)
-{
-    QMetaObject::invokeMethod(pUpdate, "onDownloadFinished", Qt::QueuedConnection, Q_ARG(QString, path),
-                              Q_ARG(bool, true), Q_ARG(QString, QString()));
 }
 
 } // namespace
@@ -167,7 +160,8 @@ void TestShutdown::firmwareHandOvers()
     // 300 downloads end one after the other while the GUI thread hands over files as fast as it can.
     g_iPauses = 0;
     for (int i = 0; i < 300; ++i)
-        invokeDownloadFinished(pUpdate, image);
+        QMetaObject::invokeMethod(pUpdate, "onDownloadFinished", Q_ARG(QString, image), Q_ARG(bool, true),
+                                  Q_ARG(QString, ""));
     int iHandedOver = 0;
     while (g_iPauses.load() < 300 && iHandedOver < 20000) {
         pDevice->setFirmwareFilePath(m_home.path() + QString("/missing-%1.bin").arg(iHandedOver++));
@@ -194,7 +188,8 @@ void TestShutdown::shutdownDuringDownload()
         g_pUpdate = CFirmwareUpdate::instance();
         g_iPauses = 0;
         g_bHold = true;
-        invokeDownloadFinished(g_pUpdate, image);
+        QMetaObject::invokeMethod(g_pUpdate, "onDownloadFinished", Q_ARG(QString, image), Q_ARG(bool, true),
+                                  Q_ARG(QString, ""));
         QTRY_COMPARE(g_iPauses.load(), 1);
         window.reset();
         g_bHold = false;
@@ -225,28 +220,23 @@ void TestShutdown::backUpOverwrite()
     ModalAnswerer answerer;
     MainWindow window;
     window.initialize();
-    if (qtDialog) {
-        answerer.push([](QWidget* pModal) {
+    const auto fileDialog = [](const QString& name) { // Qt's dialog: type name and accept; no name cancels
+        return [name](QWidget* pModal) {
             auto* pDialog = qobject_cast<QFileDialog*>(pModal);
             if (pDialog == nullptr)
                 return false;
-            pDialog->findChild<QLineEdit*>("fileNameEdit")->setText("mine");
-            QMetaObject::invokeMethod(pDialog, "accept", Qt::QueuedConnection);
+            pDialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+            QMetaObject::invokeMethod(pDialog, name.isEmpty() ? "reject" : "accept", Qt::QueuedConnection);
             return true;
-        });
-    } else {
-        window.setFileDialogFunction([](MainWindow::FileDialogKind, const QString&, const QString&, const QString&) {
-            return g_arietteBackUpFolder + "/mine";
-        });
-    }
+        };
+    };
+    if (qtDialog)
+        answerer.push(fileDialog("mine"));
+    else
+        window.setFileDialogFunction([](auto, auto, auto, auto) { return g_arietteBackUpFolder + "/mine"; });
     answerer.push(clickBox(QMessageBox::No));
     if (qtDialog)
-        answerer.push([](QWidget* pModal) {
-            auto* pDialog = qobject_cast<QFileDialog*>(pModal);
-            if (pDialog != nullptr)
-                pDialog->reject();
-            return pDialog != nullptr;
-        });
+        answerer.push(fileDialog(QString()));
     window.backUp();
 
     QCOMPARE(answerer.boxes, QStringList{"Save File|mine.tarb already exists.\nDo you want to replace it?"});
