@@ -192,6 +192,10 @@ DeviceManagerThread::~DeviceManagerThread()
         quit();
         wait();
     }
+    // ThreadSanitizer cannot see QThread::wait() in the distribution's Qt. This acquire pairs with the release
+    // at the end of run(), so everything the thread did comes before the members are destroyed here, and a
+    // thread that still touches this object while it goes is reported.
+    static_cast<void>(m_bRunEnded.load(std::memory_order_acquire));
     DeviceManagerThread* pSelf = this;
     s_pInstance.compare_exchange_strong(pSelf, nullptr);
 }
@@ -218,6 +222,7 @@ QString DeviceManagerThread::factoryPresetFolder() const
 
 void DeviceManagerThread::setFirmwareFilePath(QString path)
 {
+    std::lock_guard<std::mutex> lock(m_firmwareMutex);
     m_strFirmwareFilePath = path;
 }
 
@@ -303,7 +308,7 @@ void DeviceManagerThread::customEvent(QEvent* event)
     }
 
     using Operation = void (DeviceManagerThread::*)();
-    static constexpr Operation kOperations[LastEvent - FirstEvent + 1] = {
+    static constexpr Operation kOperations[UpdateFirmwareEvent - FirstEvent] = {
         &DeviceManagerThread::readFactoryPresets,    // 1001
         &DeviceManagerThread::refreshFactoryPresets, // 1002
         &DeviceManagerThread::readUserPresets,       // 1003
@@ -319,9 +324,21 @@ void DeviceManagerThread::customEvent(QEvent* event)
         &DeviceManagerThread::backUp,                // 1013
         &DeviceManagerThread::restore,               // 1014
         &DeviceManagerThread::updateFactoryPresets,  // 1015
-        &DeviceManagerThread::updateFirmwareImage,   // 1016
     };
-    (this->*kOperations[iType - FirstEvent])();
+    if (iType == UpdateFirmwareEvent) {
+        // The path travels in the event; a plain event takes the one its poster set.
+        const auto* pFirmware = dynamic_cast<const FirmwareFileEvent*>(event);
+        QString path;
+        if (pFirmware != nullptr) {
+            path = pFirmware->path();
+        } else {
+            std::lock_guard<std::mutex> lock(m_firmwareMutex);
+            path = m_strFirmwareFilePath;
+        }
+        updateFirmwareImage(path);
+    } else {
+        (this->*kOperations[iType - FirstEvent])();
+    }
 
     emit deviceIdle();
 }
@@ -610,11 +627,10 @@ void DeviceManagerThread::updateFactoryPresets()
 
 // The image kind follows from the file's extension: ".ldr" is the DSP image, ".bin" the microcontroller's.
 // Any other file is left alone without a word.
-void DeviceManagerThread::updateFirmwareImage()
+void DeviceManagerThread::updateFirmwareImage(const QString& path)
 {
     if (!requireUnit())
         return;
-    const QString path = m_strFirmwareFilePath;
     if (!QFile::exists(path)) {
         emit updateText(text(Text::FileNotFound));
         emit operationFinished(-1, false);
@@ -657,6 +673,8 @@ void DeviceManagerThread::run()
     m_pPollTimer = nullptr;
     // With the link gone no unit is open any more; a later worker starts from "no unit".
     g_bDeviceConnected.store(false);
+    // Pairs with the acquire in the destructor (see there).
+    m_bRunEnded.store(true, std::memory_order_release);
 }
 
 void DeviceManagerThread::onTimeOut()

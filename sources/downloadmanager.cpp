@@ -114,7 +114,7 @@ void DownloadManager::startNextDownload()
     m_output.setFileName(m_strSaveFilePath);
     if (!m_output.open(QIODevice::WriteOnly)) {
         TS_WARNING("Problem opening save file '%s' for download '%s': %s", qPrintable(fileName),
-                   url.toEncoded().constData(), qPrintable(m_output.errorString()));
+                   loggableUrl(url).constData(), qPrintable(m_output.errorString()));
         startNextDownload();
         return;
     }
@@ -128,7 +128,7 @@ void DownloadManager::startNextDownload()
             Qt::QueuedConnection);
     connect(m_pCurrentDownload, &QNetworkReply::readyRead, this, &DownloadManager::downloadReadyRead,
             Qt::QueuedConnection);
-    TS_DEBUG("Downloading %s.", url.toEncoded().constData());
+    TS_DEBUG("Downloading %s.", loggableUrl(url).constData());
 }
 
 void DownloadManager::downloadProgress(qint64 bytesReceived, qint64 bytesTotal)
@@ -157,8 +157,10 @@ void DownloadManager::downloadFinished()
         TS_DEBUG("Succeeded.");
         ++m_iDownloadedCount;
     } else {
-        TS_WARNING("Failed: %s:%d\n", qPrintable(pReply->errorString()), static_cast<int>(pReply->error()));
-        m_strLastError = pReply->errorString();
+        // Qt's error text may quote the whole URL, user name and password included: keep them out of the log.
+        const QUrl url = pReply->url();
+        m_strLastError = pReply->errorString().replace(url.toString(), url.toString(QUrl::RemoveUserInfo));
+        TS_WARNING("Failed: %s:%d\n", qPrintable(m_strLastError), static_cast<int>(pReply->error()));
     }
 
     m_pCurrentDownload = nullptr;

@@ -93,7 +93,7 @@ CFirmwareUpdate::CFirmwareUpdate(QObject* parent) : QThread(parent)
         m_updateTargetsUrl = QUrl::fromUserInput(address + QLatin1String(UpdateTargetsPath));
     else
         TS_WARNING("No update server configured");
-    TS_DEBUG("Update targets: %s", m_updateTargetsUrl.toEncoded().constData());
+    TS_DEBUG("Update targets: %s", loggableUrl(m_updateTargetsUrl).constData());
 
     connect(&m_downloadManager, &DownloadManager::finished, this, &CFirmwareUpdate::onDownloadFinished,
             Qt::UniqueConnection);
@@ -109,6 +109,10 @@ CFirmwareUpdate::~CFirmwareUpdate()
         quit();
         wait();
     }
+    // ThreadSanitizer cannot see QThread::wait() in the distribution's Qt. This acquire pairs with the release
+    // at the end of run(), so everything the thread did comes before the members are destroyed here, and a
+    // thread that still touches this object while it goes is reported.
+    static_cast<void>(m_bRunEnded.load(std::memory_order_acquire));
     // The window deletes the service only after its thread has ended; a later instance() starts afresh.
     CFirmwareUpdate* pSelf = this;
     s_pInstance.compare_exchange_strong(pSelf, nullptr);
@@ -358,8 +362,8 @@ bool CFirmwareUpdate::checkUpdate(const QString& filePath, const QString& produc
         return readerFailed();
     TS_DEBUG("reached end element");
 
-    TS_DEBUG("version: %s: url: %s", qPrintable(bestDsp), qPrintable(bestDspUrl));
-    TS_DEBUG("version: %s: url: %s", qPrintable(bestFw), qPrintable(bestFwUrl));
+    TS_DEBUG("version: %s: url: %s", qPrintable(bestDsp), loggableUrl(QUrl(bestDspUrl)).constData());
+    TS_DEBUG("version: %s: url: %s", qPrintable(bestFw), loggableUrl(QUrl(bestFwUrl)).constData());
     file.close();
 
     const bool bDspNewer = compareVersions(bestDsp, unitDsp) > 0;
@@ -459,6 +463,10 @@ void CFirmwareUpdate::customEvent(QEvent* event)
 void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString errorString)
 {
     TS_DEBUG("Download finished: %s", qPrintable(filePath));
+    // The window is closing: nobody waits for this download any more, and the device worker may be on its
+    // way out.
+    if (m_bStopping.load())
+        return;
     const bool bSilent = m_bSilent.load();
 
     if (!success) {
@@ -506,12 +514,14 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
             Settle::settle(DownloadFinishedPauseMs);
             emit updateText(kUpdatingFirmware);
         }
+        // The window may have begun to close during the pause.
+        if (m_bStopping.load())
+            return;
         // The device worker flashes it on its own thread and reports to the same progress dialog; it picks
         // the DSP or the microcontroller update by the file's extension.
-        DeviceManagerThread* pDevice = DeviceManagerThread::instance();
-        pDevice->setFirmwareFilePath(filePath);
-        QCoreApplication::postEvent(pDevice, new QEvent(DeviceManagerThread::UpdateFirmwareEvent),
-                                    Qt::HighEventPriority);
+        // The path goes inside the event: the window may hand over a file of its own at the same moment.
+        QCoreApplication::postEvent(DeviceManagerThread::instance(),
+                                    new DeviceManagerThread::FirmwareFileEvent(filePath), Qt::HighEventPriority);
         return;
     }
 
@@ -531,4 +541,6 @@ void CFirmwareUpdate::run()
     TS_DEBUG("Entering");
     exec();
     TS_DEBUG("Exiting");
+    // Pairs with the acquire in the destructor (see there).
+    m_bRunEnded.store(true, std::memory_order_release);
 }

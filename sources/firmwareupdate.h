@@ -122,6 +122,7 @@ private:
     QUrl m_firmwareImageUrl;
     QUrl m_appImageUrl;
     std::atomic<bool> m_bStopping{false};
+    std::atomic<bool> m_bRunEnded{false}; // set as run() returns
     std::atomic<bool> m_bSilent{false};
     std::atomic<bool> m_bAppCheck{false};
     std::atomic<bool> m_bAppDownload{false};
