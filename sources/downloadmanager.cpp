@@ -13,6 +13,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
+
 DownloadManager::DownloadManager(QObject* parent) : QObject(parent), m_pManager(new QNetworkAccessManager(this))
 {
     // The authentication requests may cross threads as blocking calls; their argument types must be known.
@@ -109,7 +111,7 @@ void DownloadManager::startNextDownload()
         fileName = QStringLiteral("index.html");
     m_strSaveFilePath = QFileInfo(m_strFolder + "/" + fileName).absoluteFilePath();
     m_output.setFileName(m_strSaveFilePath);
-    if (!m_output.open(QIODevice::WriteOnly)) {
+    if (!m_output.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) { // a failed write reports its cause at once
         TS_WARNING("Problem opening save file '%s' for download '%s': %s", qPrintable(fileName),
                    url.toEncoded().constData(), qPrintable(m_output.errorString()));
         startNextDownload();
@@ -145,7 +147,14 @@ void DownloadManager::downloadReadyRead()
 bool DownloadManager::writeReceived()
 {
     const QByteArray bytes = m_pCurrentDownload->readAll();
-    if (m_output.write(bytes) == bytes.size())
+    // A short write is tried on until the system names its cause (a full disk takes the first bytes and refuses
+    // the rest).
+    qint64 written = 0;
+    for (qint64 n = 1; written < bytes.size() && n > 0;) {
+        n = m_output.write(bytes.constData() + written, bytes.size() - written);
+        written += std::max<qint64>(n, 0);
+    }
+    if (written == bytes.size())
         return true;
     if (m_strWriteError.isEmpty()) {
         m_strWriteError =

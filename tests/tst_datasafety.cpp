@@ -1,0 +1,492 @@
+// What survives when things go wrong: a full disk, a read-only folder, a back-up killed half way, damaged and
+// hostile files, a unit that fails in the middle of a transfer. Operations run the way the window runs them (the
+// device worker in its own thread, a virtual Cadenzo plugged in, the operation's event posted); files are checked
+// byte for byte and texts word for word against what is written out here.
+
+#include "Connect.h"
+#include "DeviceManagerThread.h"
+#include "downloadmanager.h"
+#include "firmwareupdate.h"
+#include "globals.h"
+#include "hidseam.h"
+
+#include "support/SleepRecorder.h"
+#include "support/VirtualBusFixture.h"
+
+#include <QtTest>
+
+#include <sys/resource.h>
+
+#include <atomic>
+#include <csignal>
+#include <functional>
+#include <memory>
+
+namespace {
+using D = DeviceManagerThread;
+using Step = std::function<void()>;
+const QString U = QStringLiteral("unit");
+constexpr int kTimeoutMs = 20000;
+
+// Every write to the unit passes here: the one whose turn comes when the count reaches 0 is lost (-1), and the unit
+// goes on answering the writes after it.
+std::atomic<int> g_failWriteIn{-1};
+const HidApi* g_busApi = nullptr;
+HidApi g_api;
+int failingWrite(hid_device* device, const unsigned char* data, size_t length)
+{
+    return g_failWriteIn.fetch_sub(1) == 0 ? -1 : g_busApi->write(device, data, length);
+}
+
+QByteArray le(qint64 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(quint32(value), bytes.data());
+    return bytes;
+}
+QByteArray ints(int value, int count)
+{
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes += le(value);
+    return bytes;
+}
+// The fixed header of a collection file with the Cadenzo's product code 0x42 and patch version 5.
+QByteArray header(qint64 names, qint64 params, qint64 patches)
+{
+    const qint64 data = patches * (names + params) * 4;
+    return QByteArray("3dB ") + le(48 + data) + "spc 0001fmt " + le(24) + le(56) + le(0x42) + le(5) + le(names) +
+           le(params) + le(patches) + "data" + le(data);
+}
+// A whole bank of the Cadenzo (100 records of 16 name entries and 160 parameters), every entry 65 ("A").
+const QByteArray kBank = ints(65, 100 * 176);
+const QByteArray kFactoryFile = header(16, 160, 100) + kBank;
+// A back-up: header, [marker + text length], set-list count 100, the bank, 100 set-list entries, [text].
+QByteArray backUp(const QByteArray& text)
+{
+    const QByteArray marker = text.isEmpty() ? QByteArray() : "sysparampresent " + le(text.size());
+    return header(16, 160, 100) + marker + le(100) + kBank + ints(7, 100) + text;
+}
+QByteArray presetFile(int at, int value)
+{
+    QByteArray record = ints(65, 176);
+    record.replace(4 * at, 4, le(value));
+    return header(16, 160, 1) + record;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+QStringList entries(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+QString factoryPath()
+{
+    return g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat";
+}
+
+// The child of the kill row: backs up a virtual unit to `path` and dies by SIGKILL the moment its file passes 8 KiB
+// (the kernel stops that write with SIGXFSZ, whose handler turns it into a kill -9), half way through the file.
+int killedBackUp(const char* path)
+{
+    VirtualBusFixture bus;
+    bus.plug(U);
+    SleepRecorder sleeps;
+    CUSBConnect link;
+    if (link.Open(bus.devicePath(U)) != 0)
+        return 2;
+    std::signal(SIGXFSZ, [](int) { std::raise(SIGKILL); });
+    const rlimit limit{8192, 8192};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    return link.BackUpPresets(0, QString::fromLocal8Bit(path), nullptr);
+}
+
+// What one operation did: its texts and results, the commands that reached the unit, the reports it left unread.
+struct Run
+{
+    QStringList view;
+    QList<int> sent;
+    int pending = 0;
+};
+} // namespace
+
+Q_DECLARE_METATYPE(Step)
+
+class TestDataSafety : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void cleanup();
+
+    void refusedFiles_data();
+    void refusedFiles();
+    void factoryFile_data();
+    void factoryFile();
+    void fileFaults_data();
+    void fileFaults();
+    void unitFaults_data();
+    void unitFaults();
+
+private:
+    bool ensureUnit();
+    Run run(int type, const Step& onWorker = {});
+    QString mount();
+
+    QTemporaryDir m_home;
+    std::unique_ptr<VirtualBusFixture> m_bus;
+    std::unique_ptr<SleepRecorder> m_sleeps;
+    D* m_pWorker = nullptr;
+    CFirmwareUpdate* m_pUpdate = nullptr;
+    QStringList m_log;
+    QString m_mounted;
+};
+
+void TestDataSafety::initTestCase()
+{
+    buildDataFolders(m_home.path());
+    m_bus = std::make_unique<VirtualBusFixture>();
+    g_busApi = &m_bus->api();
+    g_api = *g_busApi;
+    g_api.write = &failingWrite;
+    HidSeam::setApi(&g_api);
+    m_sleeps = std::make_unique<SleepRecorder>();
+    m_pUpdate = CFirmwareUpdate::instance();
+    m_pWorker = D::instance();
+    connect(m_pWorker, &D::updateText, this, [this](const QString& text) { m_log << "text(" + text + ")"; });
+    connect(m_pWorker, &D::operationFinished, this,
+            [this](int code, bool close) { m_log << QString("finished(%1,%2)").arg(code).arg(int(close)); });
+    connect(m_pWorker, &D::setListData, this, [](int, const int* data) { delete[] data; });
+    connect(m_pWorker, qOverload<int, int, int, int*, int, int, int, int>(&D::singlePresetData), this,
+            [](int, int, int, int* data, int, int, int, int) { delete[] data; });
+    QVERIFY(QDir().mkpath(g_cadenzoFactoryPresetsFolder));
+    m_pWorker->moveToThread(m_pWorker);
+    m_pWorker->start();
+    QVERIFY(ensureUnit());
+}
+
+void TestDataSafety::cleanupTestCase()
+{
+    m_pWorker->setAbort(true);
+    m_pWorker->quit();
+    m_pWorker->wait();
+    delete m_pWorker;
+    delete m_pUpdate;
+    m_sleeps.reset();
+    m_bus.reset();
+}
+
+void TestDataSafety::cleanup()
+{
+    if (!m_mounted.isEmpty())
+        QProcess::execute("umount", {m_mounted});
+    m_mounted.clear();
+}
+
+// A Cadenzo the worker has found: plugged again after a row that lost it, once the worker has noticed the loss.
+bool TestDataSafety::ensureUnit()
+{
+    if (!m_bus->isPlugged(U)) {
+        if (!QTest::qWaitFor([] { return !g_bDeviceConnected.load(); }, kTimeoutMs))
+            return false;
+        m_bus->plug(U, UnitModel::Cadenzo);
+    }
+    return QTest::qWaitFor([] { return g_bDeviceConnected.load(); }, kTimeoutMs);
+}
+
+// Sets the row's fault on the worker, runs the event and reads the unit, all in one pass of the worker's queue, so
+// no poll falls in between; the texts are those between the two markers.
+Run TestDataSafety::run(int type, const Step& onWorker)
+{
+    auto r = std::make_shared<Run>();
+    const auto mark = [this](const char* marker) {
+        QMetaObject::invokeMethod(
+            this, [this, marker] { m_log << marker; }, Qt::QueuedConnection);
+    };
+    QMetaObject::invokeMethod(
+        m_pWorker,
+        [this, onWorker, mark] {
+            m_bus->clearTraffic(U);
+            if (onWorker)
+                onWorker();
+            mark("<");
+        },
+        Qt::QueuedConnection);
+    QCoreApplication::postEvent(m_pWorker, new QEvent(QEvent::Type(type)));
+    QMetaObject::invokeMethod(
+        m_pWorker,
+        [this, r, mark] {
+            g_failWriteIn = -1;
+            if (m_bus->isPlugged(U)) {
+                for (const TrafficEntry& e : m_bus->sentReports(U))
+                    r->sent << e.command;
+                r->pending = m_bus->unit(U).pendingReports();
+                m_bus->setFault(U, FaultKind::None);
+            }
+            mark(">");
+        },
+        Qt::QueuedConnection);
+    if (!QTest::qWaitFor([this] { return m_log.contains(">"); }, kTimeoutMs))
+        return Run{{"timed out"}, {}, 0};
+    r->view = m_log.mid(m_log.indexOf("<") + 1, m_log.indexOf(">") - m_log.indexOf("<") - 1);
+    m_log.clear();
+    return *r;
+}
+
+// A 64 KiB disk of its own (and, remounted read-only, the only folder root cannot write to).
+QString TestDataSafety::mount()
+{
+    const QString dir = m_home.path() + "/disk";
+    if (!QDir().mkpath(dir) || QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir}) != 0)
+        return QString();
+    m_mounted = dir;
+    return dir;
+}
+
+// Files the unit must never see: nothing is sent, the user reads why.
+void TestDataSafety::refusedFiles_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("view");
+    const QStringList restoring{"text(Restoring user presets and set lists...)"};
+    const QStringList corrupt =
+        restoring + QStringList{"text(Failed to restore user presets and set lists.)", "finished(11,0)"};
+    // Cut 200 bytes into the set-list block: 56 (76 with the marker) + 4 + 70400 bytes of presets come first.
+    QTest::newRow("back-up cut in the set lists") << 1014 << backUp("").left(70660) << corrupt;
+    QTest::newRow("back-up cut in the set lists, with parameters") << 1014 << backUp("1\n2\n").left(70680) << corrupt;
+    QTest::newRow("back-up without set lists")
+        << 1014 << kFactoryFile
+        << restoring + QStringList{"text(Succesfully restored user presets and set lists.)", "finished(0,0)"};
+    const QStringList refused{"text(File(s) data corrupted.)", "finished(11,0)"};
+    QTest::newRow("preset, parameter 70000") << 1009 << presetFile(16, 70000) << refused;
+    QTest::newRow("preset, name code 300") << 1009 << presetFile(0, 300) << refused;
+    QTest::newRow("preset, control character in the name") << 1009 << presetFile(3, 7) << refused;
+}
+
+void TestDataSafety::refusedFiles()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, view);
+    QVERIFY(ensureUnit());
+    const QString path = m_home.path() + "/file";
+    QVERIFY(writeFile(path, file));
+    m_pWorker->setBackUpFilePath(path);
+    m_pWorker->setPresetTransfer({1}, {path}, {});
+    const Run r = run(type);
+    QCOMPARE(r.view, view);
+    if (view.contains("finished(0,0)")) // restored without set lists: every preset in place, none shifted
+        QCOMPARE(m_bus->record(U, 100), QVector<int>(176, 65));
+    else
+        QCOMPARE(r.sent, QList<int>());
+}
+
+// A factory preset file that cannot serve the unit is set aside under a name that says so and made again.
+void TestDataSafety::factoryFile_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("whole, this unit's") << kFactoryFile << true;
+    QTest::newRow("cut short") << kFactoryFile.left(30000) << false;
+    QTest::newRow("another unit's") << QByteArray(kFactoryFile).replace(28, 4, le(0x21)) << false;
+    QTest::newRow("bytes behind the presets") << kFactoryFile + "tail" << false;
+    QTest::newRow("2^31-1 empty patches") << header(0, 0, 0x7FFFFFFF) + QByteArray(16, '\0') << false;
+    QTest::newRow("name and parameter lengths near 2^31")
+        << header(0x7FFFFFF0, 0x7FFFFFF0, 0) + QByteArray(16, '\0') << false;
+}
+
+void TestDataSafety::factoryFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, kept);
+    QVERIFY(ensureUnit());
+    const QString folder = g_cadenzoFactoryPresetsFolder;
+    QDir(folder).removeRecursively();
+    QVERIFY(QDir().mkpath(folder) && writeFile(factoryPath(), file));
+    const Run r = run(1001);
+    const QStringList files = entries(folder);
+    const QString aside = kept ? QString() : files.value(1);
+    QStringList view{"text(Reading factory presets...)", "text(Reading user presets...)", "text(Reading set lists...)",
+                     "finished(0,1)"};
+    if (!kept)
+        view.insert(1, "text(The factory preset file was damaged or made for another unit. It was set aside as " +
+                           aside + " and is made again from the unit.)");
+    QCOMPARE(r.view, view);
+    QCOMPARE(files.size(), kept ? 1 : 2);
+    QCOMPARE(files.first(), QString("FactoryPresets.dat"));
+    QCOMPARE(QFileInfo(factoryPath()).size(), 70456); // 56 + 100 x 176 x 4: made from the unit's factory bank
+    if (!kept) {
+        QVERIFY2(aside.startsWith("FactoryPresets.dat.damaged-"), qPrintable(aside));
+        QCOMPARE(readFile(folder + "/" + aside), file);
+    }
+}
+
+// A write that cannot finish leaves the old file whole, no partial file, and words for the user.
+void TestDataSafety::fileFaults_data()
+{
+    QTest::addColumn<QString>("fault"); // full: 64 KiB disk filled by the old file; ro: read-only disk
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QString>("old");       // the earlier file of that name (64000 bytes), if any
+    QTest::addColumn<QStringList>("view");  // texts and results
+    QTest::addColumn<QStringList>("files"); // the folder afterwards
+    const QString notWritten = "The file could not be written: the folder may be read-only or the disk full.";
+    const QStringList backUp{"text(Backing up user presets and set lists...)",
+                             "text(Failed to backed up user presets and set lists.\n" + notWritten +
+                                 " Any earlier back-up of that name is unchanged.)",
+                             "finished(15,0)"};
+    QTest::newRow("back-up, disk full") << "full"
+                                        << "backup"
+                                        << "old.tscb" << backUp << QStringList{"old.tscb"};
+    QTest::newRow("back-up, read-only folder") << "ro"
+                                               << "backup"
+                                               << "old.tscb" << backUp << QStringList{"old.tscb"};
+    QTest::newRow("back-up, killed half way")
+        << "kill"
+        << "backup"
+        << "old.tscb" << QStringList() << QStringList{"old.tscb", "old.tscb.tmp0"};
+    const QString kept = "\n<b>Old.tscp</b> was not saved; any earlier file of that name is unchanged.)";
+    QTest::newRow("presets to files, disk full")
+        << "full"
+        << "save"
+        << "Old.tscp" << QStringList{"text(Saving <b>Old.tscp</b>.)", "text(" + notWritten + kept, "finished(15,0)"}
+        << QStringList{"Old.tscp"};
+    QTest::newRow("presets to files, unit fails")
+        << "unit"
+        << "save"
+        << "Old.tscp"
+        << QStringList{"text(Saving <b>Old.tscp</b>.)", "text(Failed to communicate with device." + kept,
+                       "finished(4,0)"}
+        << QStringList{"Old.tscp"};
+    QTest::newRow("download, disk full") << "full"
+                                         << "download" << QString()
+                                         << QStringList{"finished(0,Cannot write big.bin: No space left on device!)"}
+                                         << QStringList();
+}
+
+void TestDataSafety::fileFaults()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, op);
+    QFETCH(QString, old);
+    QFETCH(QStringList, view);
+    QFETCH(QStringList, files);
+    QVERIFY(ensureUnit());
+    QString dir = m_home.path() + "/" + QTest::currentDataTag();
+    if (fault == "full" || fault == "ro") {
+        dir = mount();
+        if (dir.isEmpty())
+            QSKIP("no tmpfs can be mounted here");
+    }
+    QVERIFY(QDir().mkpath(dir));
+    if (!old.isEmpty())
+        QVERIFY(writeFile(dir + "/" + old, QByteArray(64000, 'o')));
+    if (fault == "ro")
+        QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", dir}), 0);
+
+    QStringList seen;
+    if (fault == "kill") {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--killed-backup", dir + "/" + old});
+        QVERIFY(child.waitForFinished(kTimeoutMs));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+    } else if (op == "download") {
+        const QString source = m_home.path() + "/big.bin";
+        QVERIFY(writeFile(source, QByteArray(100000, 'd')));
+        DownloadManager manager;
+        QSignalSpy finished(&manager, &DownloadManager::finished);
+        manager.download(QUrl::fromLocalFile(source), dir + "/dl", nullptr);
+        QVERIFY(finished.wait(kTimeoutMs));
+        seen << QString("finished(%1,%2)").arg(int(finished.at(0).at(1).toBool())).arg(finished.at(0).at(2).toString());
+        dir += "/dl";
+    } else {
+        m_pWorker->setBackUpFilePath(dir + "/" + old);
+        m_pWorker->setSaveItems({{"Old", 1}}, dir);
+        seen = run(op == "backup" ? 1013 : 1007, [&] {
+                   if (fault == "unit")
+                       m_bus->setFault(U, FaultKind::ReadFailure);
+               }).view;
+    }
+    QCOMPARE(entries(dir), files);
+    if (!old.isEmpty())
+        QCOMPARE(readFile(dir + "/" + old), QByteArray(64000, 'o'));
+    QCOMPARE(seen, view);
+}
+
+// The unit fails in the middle: the user reads what it holds, a unit that still answers leaves bulk mode (17 last),
+// and a reply cut by a bad report leaves nothing for the next request to read.
+void TestDataSafety::unitFaults_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<Step>("fault"); // run on the worker just before the event
+    QTest::addColumn<QStringList>("view");
+    QTest::addColumn<int>("last"); // the last command the unit took, -1 when it went away
+    // 16, then 8 reports a preset (select, 6 of data, checksum): the 300th write falls in the 38th preset.
+    const Step gone299 = [this] { m_bus->setFault(U, FaultKind::Vanish, 299); };
+    const Step lose300th = [] { g_failWriteIn = 299; };
+    const QString restored = "text(Failed to communicate with device.\n37 of 100 user presets were written; the unit "
+                             "holds a mix of old and restored presets. Restore the back-up again.)";
+    const QString restoring = "text(Restoring user presets and set lists...)";
+    QTest::newRow("restore, unit gone") << 1014 << gone299 << QStringList{restoring, restored, "finished(5,0)"} << -1;
+    QTest::newRow("restore, one report lost")
+        << 1014 << lose300th << QStringList{restoring, restored, "finished(5,0)"} << 17;
+    QTest::newRow("factory rewrite, one report lost")
+        << 1015 << lose300th
+        << QStringList{"text(updating factory presets...)", "finished(5,0)",
+                       "text(Failed to update factory presets. Please try again.\n37 of 100 factory presets were "
+                       "written; the unit holds a mix of old and new factory presets.)"}
+        << 17;
+    QTest::newRow("firmware, unit gone")
+        << 1016 << Step([this] { m_bus->setFault(U, FaultKind::Vanish, 40); })
+        << QStringList{"text(Updating uP Firmware.\nDo not disconnect or power down the device.)",
+                       "text(Failed to communicate with device.\n2240 of 5600 bytes of the firmware image were sent; "
+                       "the unit holds no complete new firmware. Keep it powered, connect it again and update the "
+                       "firmware again.)",
+                       "finished(5,0)"}
+        << -1;
+    // A three-report record whose second report is foreign: one failed rename, and no report left behind.
+    const QByteArray full = QByteArray::fromHex("db030700380000") + QByteArray(57, 'A');
+    QTest::newRow("rename, bad report inside a reply") << 1012 << Step([this, full] {
+        m_bus->overrideNextReply(U, {full, QByteArray::fromHex("db00"), full});
+    }) << QStringList{"text(Operation failed.)", "finished(6,0)"}
+                                                       << 8;
+}
+
+void TestDataSafety::unitFaults()
+{
+    QFETCH(int, type);
+    QFETCH(Step, fault);
+    QFETCH(QStringList, view);
+    QFETCH(int, last);
+    QVERIFY(ensureUnit());
+    QVERIFY(writeFile(m_home.path() + "/good.tscb", backUp("")) && writeFile(factoryPath(), kFactoryFile));
+    QVERIFY(writeFile(m_home.path() + "/fw.bin", QByteArray(5600, 'f')));
+    m_pWorker->setBackUpFilePath(m_home.path() + "/good.tscb");
+    m_pWorker->setFirmwareFilePath(m_home.path() + "/fw.bin");
+    m_pWorker->setRenameData(1, "X", 0, nullptr);
+    const Run r = run(type, fault);
+    QCOMPARE(r.sent.isEmpty() ? -1 : r.sent.last(), last);
+    QCOMPARE(r.pending, 0);
+    QCOMPARE(r.view, view);
+}
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--killed-backup") == 0)
+        return killedBackUp(argv[2]);
+    QCoreApplication app(argc, argv);
+    TestDataSafety test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_datasafety.moc"
