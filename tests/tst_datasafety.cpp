@@ -38,19 +38,10 @@ int failingWrite(hid_device* device, const unsigned char* data, size_t length)
     return g_failWriteIn.fetch_sub(1) == 0 ? -1 : g_busApi->write(device, data, length);
 }
 
-QByteArray le(qint64 value)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(quint32(value), bytes.data());
-    return bytes;
-}
-QByteArray ints(int value, int count)
-{
-    QByteArray bytes;
-    for (int i = 0; i < count; ++i)
-        bytes += le(value);
-    return bytes;
-}
+const auto le = [](qint64 v) {
+    return QByteArray(QByteArray(1, char(v)) + char(v >> 8) + char(v >> 16) + char(v >> 24));
+};
+const auto ints = [](int value, int count) { return le(value).repeated(count); };
 // The fixed header of a collection file with the Cadenzo's product code 0x42 and patch version 5.
 QByteArray header(qint64 names, qint64 params, qint64 patches)
 {
@@ -62,17 +53,13 @@ QByteArray header(qint64 names, qint64 params, qint64 patches)
 const QByteArray kBank = ints(65, 100 * 176);
 const QByteArray kFactoryFile = header(16, 160, 100) + kBank;
 // A back-up: header, [marker + text length], set-list count 100, the bank, 100 set-list entries, [text].
-QByteArray backUp(const QByteArray& text)
-{
-    const QByteArray marker = text.isEmpty() ? QByteArray() : "sysparampresent " + le(text.size());
-    return header(16, 160, 100) + marker + le(100) + kBank + ints(7, 100) + text;
-}
-QByteArray presetFile(int at, int value)
-{
-    QByteArray record = ints(65, 176);
-    record.replace(4 * at, 4, le(value));
-    return header(16, 160, 1) + record;
-}
+const auto backUp = [](const QByteArray& text) -> QByteArray {
+    return header(16, 160, 100) + (text.isEmpty() ? QByteArray() : "sysparampresent " + le(text.size())) + le(100) +
+           kBank + ints(7, 100) + text;
+};
+const auto presetFile = [](int at, int value) -> QByteArray {
+    return header(16, 160, 1) + ints(65, 176).replace(4 * at, 4, le(value));
+};
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -84,14 +71,8 @@ QByteArray readFile(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-QStringList entries(const QString& dir)
-{
-    return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-QString factoryPath()
-{
-    return g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat";
-}
+const auto entries = [](const QString& dir) { return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name); };
+const auto factoryPath = []() -> QString { return g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat"; };
 
 // The child of the kill row: backs up a virtual unit to `path` and dies by SIGKILL the moment its file passes 8 KiB
 // (the kernel stops that write with SIGXFSZ, whose handler turns it into a kill -9), half way through the file.
@@ -109,13 +90,10 @@ int killedBackUp(const char* path)
     return link.BackUpPresets(0, QString::fromLocal8Bit(path), nullptr);
 }
 
-// What one operation did: its texts and results, the commands that reached the unit, the reports it left unread.
-struct Run
-{
-    QStringList view;
-    QList<int> sent;
-    int pending = 0;
-};
+// Fault kinds of the file table: a 64 KiB disk the old file fills; the same disk remounted read-only (root writes
+// anywhere else); a child killed half way through the file; the unit failing while it is read.
+constexpr int DiskFull = 0, ReadOnly = 1, Killed = 2, UnitFails = 3;
+constexpr int BackUp = 1013, SaveToFiles = 1007, Download = 0; // the worker's event, or a download
 } // namespace
 
 Q_DECLARE_METATYPE(Step)
@@ -140,27 +118,26 @@ private slots:
 
 private:
     bool ensureUnit();
-    Run run(int type, const Step& onWorker = {});
-    QString mount();
+    QStringList run(int type, const Step& onWorker = {});
 
     QTemporaryDir m_home;
-    std::unique_ptr<VirtualBusFixture> m_bus;
-    std::unique_ptr<SleepRecorder> m_sleeps;
+    std::unique_ptr<VirtualBusFixture> m_bus = std::make_unique<VirtualBusFixture>();
+    SleepRecorder m_sleeps;
     D* m_pWorker = nullptr;
     CFirmwareUpdate* m_pUpdate = nullptr;
     QStringList m_log;
     QString m_mounted;
+    int m_lastSent = -1; // the last command the unit took in the last run, -1 when none or it went away
+    int m_pending = 0;   // the reports it still held for the host afterwards
 };
 
 void TestDataSafety::initTestCase()
 {
     buildDataFolders(m_home.path());
-    m_bus = std::make_unique<VirtualBusFixture>();
     g_busApi = &m_bus->api();
     g_api = *g_busApi;
     g_api.write = &failingWrite;
     HidSeam::setApi(&g_api);
-    m_sleeps = std::make_unique<SleepRecorder>();
     m_pUpdate = CFirmwareUpdate::instance();
     m_pWorker = D::instance();
     connect(m_pWorker, &D::updateText, this, [this](const QString& text) { m_log << "text(" + text + ")"; });
@@ -182,7 +159,6 @@ void TestDataSafety::cleanupTestCase()
     m_pWorker->wait();
     delete m_pWorker;
     delete m_pUpdate;
-    m_sleeps.reset();
     m_bus.reset();
 }
 
@@ -206,51 +182,32 @@ bool TestDataSafety::ensureUnit()
 
 // Sets the row's fault on the worker, runs the event and reads the unit, all in one pass of the worker's queue, so
 // no poll falls in between; the texts are those between the two markers.
-Run TestDataSafety::run(int type, const Step& onWorker)
+QStringList TestDataSafety::run(int type, const Step& onWorker)
 {
-    auto r = std::make_shared<Run>();
     const auto mark = [this](const char* marker) {
         QMetaObject::invokeMethod(
             this, [this, marker] { m_log << marker; }, Qt::QueuedConnection);
     };
     QMetaObject::invokeMethod(
-        m_pWorker,
-        [this, onWorker, mark] {
-            m_bus->clearTraffic(U);
-            if (onWorker)
-                onWorker();
-            mark("<");
-        },
-        Qt::QueuedConnection);
+        m_pWorker, [=] { m_bus->clearTraffic(U), onWorker ? onWorker() : void(), mark("<"); }, Qt::QueuedConnection);
     QCoreApplication::postEvent(m_pWorker, new QEvent(QEvent::Type(type)));
     QMetaObject::invokeMethod(
         m_pWorker,
-        [this, r, mark] {
+        [=] {
             g_failWriteIn = -1;
-            if (m_bus->isPlugged(U)) {
-                for (const TrafficEntry& e : m_bus->sentReports(U))
-                    r->sent << e.command;
-                r->pending = m_bus->unit(U).pendingReports();
-                m_bus->setFault(U, FaultKind::None);
-            }
+            const bool plugged = m_bus->isPlugged(U);
+            const auto sent = plugged ? m_bus->sentReports(U) : QVector<TrafficEntry>();
+            m_lastSent = sent.isEmpty() ? -1 : sent.last().command;
+            m_pending = plugged ? m_bus->unit(U).pendingReports() : 0;
+            m_bus->setFault(U, FaultKind::None);
             mark(">");
         },
         Qt::QueuedConnection);
     if (!QTest::qWaitFor([this] { return m_log.contains(">"); }, kTimeoutMs))
-        return Run{{"timed out"}, {}, 0};
-    r->view = m_log.mid(m_log.indexOf("<") + 1, m_log.indexOf(">") - m_log.indexOf("<") - 1);
+        return {"timed out"};
+    const QStringList view = m_log.mid(m_log.indexOf("<") + 1, m_log.indexOf(">") - m_log.indexOf("<") - 1);
     m_log.clear();
-    return *r;
-}
-
-// A 64 KiB disk of its own (and, remounted read-only, the only folder root cannot write to).
-QString TestDataSafety::mount()
-{
-    const QString dir = m_home.path() + "/disk";
-    if (!QDir().mkpath(dir) || QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir}) != 0)
-        return QString();
-    m_mounted = dir;
-    return dir;
+    return view;
 }
 
 // Files the unit must never see: nothing is sent, the user reads why.
@@ -284,12 +241,11 @@ void TestDataSafety::refusedFiles()
     QVERIFY(writeFile(path, file));
     m_pWorker->setBackUpFilePath(path);
     m_pWorker->setPresetTransfer({1}, {path}, {});
-    const Run r = run(type);
-    QCOMPARE(r.view, view);
+    QCOMPARE(run(type), view);
     if (view.contains("finished(0,0)")) // restored without set lists: every preset in place, none shifted
         QCOMPARE(m_bus->record(U, 100), QVector<int>(176, 65));
     else
-        QCOMPARE(r.sent, QList<int>());
+        QCOMPARE(m_lastSent, -1);
 }
 
 // A factory preset file that cannot serve the unit is set aside under a name that says so and made again.
@@ -314,7 +270,7 @@ void TestDataSafety::factoryFile()
     const QString folder = g_cadenzoFactoryPresetsFolder;
     QDir(folder).removeRecursively();
     QVERIFY(QDir().mkpath(folder) && writeFile(factoryPath(), file));
-    const Run r = run(1001);
+    const QStringList seen = run(1001);
     const QStringList files = entries(folder);
     const QString aside = kept ? QString() : files.value(1);
     QStringList view{"text(Reading factory presets...)", "text(Reading user presets...)", "text(Reading set lists...)",
@@ -322,7 +278,7 @@ void TestDataSafety::factoryFile()
     if (!kept)
         view.insert(1, "text(The factory preset file was damaged or made for another unit. It was set aside as " +
                            aside + " and is made again from the unit.)");
-    QCOMPARE(r.view, view);
+    QCOMPARE(seen, view);
     QCOMPARE(files.size(), kept ? 1 : 2);
     QCOMPARE(files.first(), QString("FactoryPresets.dat"));
     QCOMPARE(QFileInfo(factoryPath()).size(), 70456); // 56 + 100 x 176 x 4: made from the unit's factory bank
@@ -335,9 +291,8 @@ void TestDataSafety::factoryFile()
 // A write that cannot finish leaves the old file whole, no partial file, and words for the user.
 void TestDataSafety::fileFaults_data()
 {
-    QTest::addColumn<QString>("fault"); // full: 64 KiB disk filled by the old file; ro: read-only disk
-    QTest::addColumn<QString>("op");
-    QTest::addColumn<QString>("old");       // the earlier file of that name (64000 bytes), if any
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("op");
     QTest::addColumn<QStringList>("view");  // texts and results
     QTest::addColumn<QStringList>("files"); // the folder afterwards
     const QString notWritten = "The file could not be written: the folder may be read-only or the disk full.";
@@ -345,77 +300,62 @@ void TestDataSafety::fileFaults_data()
                              "text(Failed to backed up user presets and set lists.\n" + notWritten +
                                  " Any earlier back-up of that name is unchanged.)",
                              "finished(15,0)"};
-    QTest::newRow("back-up, disk full") << "full"
-                                        << "backup"
-                                        << "old.tscb" << backUp << QStringList{"old.tscb"};
-    QTest::newRow("back-up, read-only folder") << "ro"
-                                               << "backup"
-                                               << "old.tscb" << backUp << QStringList{"old.tscb"};
-    QTest::newRow("back-up, killed half way")
-        << "kill"
-        << "backup"
-        << "old.tscb" << QStringList() << QStringList{"old.tscb", "old.tscb.tmp0"};
+    const QString saving = "text(Saving <b>Old.tscp</b>.)";
     const QString kept = "\n<b>Old.tscp</b> was not saved; any earlier file of that name is unchanged.)";
+    QTest::newRow("back-up, disk full") << DiskFull << BackUp << backUp << QStringList{"old.tscb"};
+    QTest::newRow("back-up, read-only folder") << ReadOnly << BackUp << backUp << QStringList{"old.tscb"};
+    QTest::newRow("back-up, killed half way")
+        << Killed << BackUp << QStringList() << QStringList{"old.tscb", "old.tscb.tmp0"};
     QTest::newRow("presets to files, disk full")
-        << "full"
-        << "save"
-        << "Old.tscp" << QStringList{"text(Saving <b>Old.tscp</b>.)", "text(" + notWritten + kept, "finished(15,0)"}
+        << DiskFull << SaveToFiles << QStringList{saving, "text(" + notWritten + kept, "finished(15,0)"}
         << QStringList{"Old.tscp"};
     QTest::newRow("presets to files, unit fails")
-        << "unit"
-        << "save"
-        << "Old.tscp"
-        << QStringList{"text(Saving <b>Old.tscp</b>.)", "text(Failed to communicate with device." + kept,
-                       "finished(4,0)"}
+        << UnitFails << SaveToFiles
+        << QStringList{saving, "text(Failed to communicate with device." + kept, "finished(4,0)"}
         << QStringList{"Old.tscp"};
-    QTest::newRow("download, disk full") << "full"
-                                         << "download" << QString()
+    QTest::newRow("download, disk full") << DiskFull << Download
                                          << QStringList{"finished(0,Cannot write big.bin: No space left on device!)"}
                                          << QStringList();
 }
 
 void TestDataSafety::fileFaults()
 {
-    QFETCH(QString, fault);
-    QFETCH(QString, op);
-    QFETCH(QString, old);
+    QFETCH(int, fault);
+    QFETCH(int, op);
     QFETCH(QStringList, view);
     QFETCH(QStringList, files);
     QVERIFY(ensureUnit());
     QString dir = m_home.path() + "/" + QTest::currentDataTag();
-    if (fault == "full" || fault == "ro") {
-        dir = mount();
-        if (dir.isEmpty())
-            QSKIP("no tmpfs can be mounted here");
-    }
     QVERIFY(QDir().mkpath(dir));
+    if (fault == DiskFull || fault == ReadOnly) {
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir}) != 0)
+            QSKIP("no tmpfs can be mounted here");
+        m_mounted = dir;
+    }
+    const QString old = op == BackUp ? "old.tscb" : op == SaveToFiles ? "Old.tscp" : QString();
     if (!old.isEmpty())
         QVERIFY(writeFile(dir + "/" + old, QByteArray(64000, 'o')));
-    if (fault == "ro")
+    if (fault == ReadOnly)
         QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", dir}), 0);
 
     QStringList seen;
-    if (fault == "kill") {
+    if (fault == Killed) {
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(), {"--killed-backup", dir + "/" + old});
         QVERIFY(child.waitForFinished(kTimeoutMs));
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-    } else if (op == "download") {
+    } else if (op == Download) {
         const QString source = m_home.path() + "/big.bin";
         QVERIFY(writeFile(source, QByteArray(100000, 'd')));
         DownloadManager manager;
         QSignalSpy finished(&manager, &DownloadManager::finished);
-        manager.download(QUrl::fromLocalFile(source), dir + "/dl", nullptr);
+        manager.download(QUrl::fromLocalFile(source), dir += "/dl", nullptr);
         QVERIFY(finished.wait(kTimeoutMs));
-        seen << QString("finished(%1,%2)").arg(int(finished.at(0).at(1).toBool())).arg(finished.at(0).at(2).toString());
-        dir += "/dl";
+        seen << QString("finished(%1,%2)").arg(finished[0][1].toInt()).arg(finished[0][2].toString());
     } else {
         m_pWorker->setBackUpFilePath(dir + "/" + old);
         m_pWorker->setSaveItems({{"Old", 1}}, dir);
-        seen = run(op == "backup" ? 1013 : 1007, [&] {
-                   if (fault == "unit")
-                       m_bus->setFault(U, FaultKind::ReadFailure);
-               }).view;
+        seen = run(op, [=] { fault == UnitFails ? m_bus->setFault(U, FaultKind::ReadFailure) : true; });
     }
     QCOMPARE(entries(dir), files);
     if (!old.isEmpty())
@@ -474,10 +414,10 @@ void TestDataSafety::unitFaults()
     m_pWorker->setBackUpFilePath(m_home.path() + "/good.tscb");
     m_pWorker->setFirmwareFilePath(m_home.path() + "/fw.bin");
     m_pWorker->setRenameData(1, "X", 0, nullptr);
-    const Run r = run(type, fault);
-    QCOMPARE(r.sent.isEmpty() ? -1 : r.sent.last(), last);
-    QCOMPARE(r.pending, 0);
-    QCOMPARE(r.view, view);
+    const QStringList seen = run(type, fault);
+    QCOMPARE(m_lastSent, last);
+    QCOMPARE(m_pending, 0);
+    QCOMPARE(seen, view);
 }
 
 int main(int argc, char** argv)
