@@ -1156,10 +1156,10 @@ int CUSBConnect::BackUpPresets(int storage, const QString& path, progressCallbac
     const int count = g_deviceInfo.presetCount;
     const int nameLength = g_deviceInfo.maxPresetNameLength;
     const int paramCount = g_deviceInfo.maxPresetParamLength;
-    const int recordSize = nameLength + paramCount;
+    const qint64 recordSize = qint64(nameLength) + paramCount;
     std::unique_ptr<int[]> bank;
     if (bankFits(count, nameLength, paramCount))
-        bank.reset(new (std::nothrow) int[static_cast<size_t>(count) * static_cast<size_t>(recordSize)]());
+        bank.reset(new (std::nothrow) int[static_cast<size_t>(count * recordSize)]());
     if (!bank) {
         TS_DEBUG("Error Allocating memory");
         return NoRecord;
@@ -1207,7 +1207,7 @@ int CUSBConnect::BackUpPresets(int storage, const QString& path, progressCallbac
     collection.iNumPatchParams = paramCount;
     collection.iNumPatches = count;
     collection.pPresetData = bank.get();
-    collection.iPresetDataLen = count * recordSize;
+    collection.iPresetDataLen = static_cast<int>(count * recordSize); // at most the bank cap
     collection.pSetListData = user ? setLists : nullptr;
     collection.iSetListCount = user ? kSetListEntries : 0;
     collection.pSysParams = withSysParams ? sysParams.constData() : nullptr;
@@ -1241,10 +1241,10 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
 
     const int nameLength = header.iMaxPatchNameLen;
     const int paramCount = header.iNumPatchParams;
-    const int recordSize = nameLength + paramCount;
+    const qint64 recordSize = qint64(nameLength) + paramCount;
     std::unique_ptr<int[]> bank;
     if (bankFits(count, nameLength, paramCount))
-        bank.reset(new (std::nothrow) int[static_cast<size_t>(count) * static_cast<size_t>(recordSize)]());
+        bank.reset(new (std::nothrow) int[static_cast<size_t>(count * recordSize)]());
     if (!bank) {
         TS_DEBUG("Error Allocating memory");
         return NoRecord;
@@ -1254,7 +1254,7 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
 
     SpcReadRequest request = {};
     request.pPresetData = bank.get();
-    request.iPresetDataLen = count * recordSize;
+    request.iPresetDataLen = static_cast<int>(count * recordSize); // at most the bank cap
     request.pSetListData = setLists;
     request.iSetListCount = kSetListEntries;
     request.pSysParams = sysParams.data();
