@@ -1225,6 +1225,8 @@ int CUSBConnect::BackUpPresets(int storage, const QString& path, progressCallbac
 
 int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, presetCallback /*presetCb*/)
 {
+    m_iWritten = 0;
+    m_iWriteTotal = g_deviceInfo.presetCount;
     // No preset callback is made: the window reads the unit again after a restore.
     const QByteArray file = local8(path);
     int setListWord = 0;
@@ -1284,8 +1286,6 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
         return FileCorrupted;
     }
 
-    m_iWritten = 0;
-    m_iWriteTotal = count;
     int result = beginBulkWrite();
     if (result != Success)
         return result;
@@ -1326,6 +1326,8 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
 
 int CUSBConnect::RestoreFactoryPresets(const QString& path, progressCallback progress)
 {
+    m_iWritten = 0;
+    m_iWriteTotal = g_deviceInfo.presetCount;
     const QByteArray file = local8(path);
     SpcHeader header = {};
     const int opened = openPresetFile(path, header);
@@ -1340,8 +1342,6 @@ int CUSBConnect::RestoreFactoryPresets(const QString& path, progressCallback pro
     if (result != Success)
         return result;
 
-    m_iWritten = 0;
-    m_iWriteTotal = count;
     result = beginBulkWrite();
     if (result != Success)
         return result;
