@@ -227,6 +227,10 @@ void TestDataSafety::refusedFiles_data()
     QTest::newRow("preset, parameter 70000") << 1009 << presetFile(16, 70000) << refused;
     QTest::newRow("preset, name code 300") << 1009 << presetFile(0, 300) << refused;
     QTest::newRow("preset, control character in the name") << 1009 << presetFile(3, 7) << refused;
+    QTest::newRow("factory rewrite, bytes behind the presets")
+        << 1015 << kFactoryFile + "tail"
+        << QStringList{"text(updating factory presets...)", "finished(11,0)",
+                       "text(Failed to update factory presets. Please try again.)"};
 }
 
 void TestDataSafety::refusedFiles()
@@ -235,7 +239,7 @@ void TestDataSafety::refusedFiles()
     QFETCH(QByteArray, file);
     QFETCH(QStringList, view);
     QVERIFY(ensureUnit());
-    const QString path = m_home.path() + "/file";
+    const QString path = type == 1015 ? factoryPath() : m_home.path() + "/file";
     QVERIFY(writeFile(path, file));
     m_pWorker->setBackUpFilePath(path);
     m_pWorker->setPresetTransfer({1}, {path}, {});
