@@ -9,6 +9,7 @@
 #include <string>
 
 #if defined(_WIN32)
+#define NOMINMAX // std::min below, not the macro
 #include <io.h>
 #include <windows.h>
 #else
