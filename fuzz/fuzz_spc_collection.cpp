@@ -30,9 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t uSize)
     const int iCode = SpcReadHeader(pPath, header);
     FuzzInputFile::checkAnnouncedSize(iCode, header.iNumPatches, header.iMaxPatchNameLen, header.iNumPatchParams,
                                       uSize);
-    // Callers size buffers from a header only when it read cleanly; otherwise try a small unit's sizes.
+    // Callers size buffers from a header only when it read cleanly; otherwise try a small unit's sizes. The size is
+    // worked out in 64 bits: a name length and parameter count near 2^31 each overflow an int even with no patch.
     const bool bGood = iCode == 0;
-    const int iBank = bGood ? header.iNumPatches * (header.iMaxPatchNameLen + header.iNumPatchParams) : 21;
+    const int64_t iBankInts = static_cast<int64_t>(header.iNumPatches) *
+                              (static_cast<int64_t>(header.iMaxPatchNameLen) + header.iNumPatchParams);
+    const int iBank = bGood ? static_cast<int>(iBankInts) : 21; // a clean header promises at most the file's size
     const int iText = bGood ? iSysParamsLen : 11;
 
     const Variant variants[] = {

@@ -299,14 +299,31 @@ int CUSBConnect::readReply(int command, int settleMs, bool invalidWithCode, qint
     for (int reports = 0; reports < budget; ++reports) {
         int length = 0;
         const int result = readReplyReport(command, settleMs, invalidWithCode, length);
-        if (result != Success)
+        if (result != Success) {
+            drainUnread();
             return result;
+        }
         consume(m_byReceiveBuffer + Protocol::InPayload, length);
         if (length <= 55)
             return Success;
     }
     TS_DEBUG("Reply does not end after %d reports", budget);
+    drainUnread();
     return ReadFailed;
+}
+
+// What a failed or cut-short reply left unread is read away before the next request: otherwise the next exchange
+// (the poll's identity query above all) would take one of those reports for its own answer, and one bad report
+// would become a lost unit. Bounded, so a unit that keeps talking cannot keep us here.
+void CUSBConnect::drainUnread()
+{
+    constexpr int kMostReports = 4096; // more than the longest reply: a record of 2 x 65535 entries
+    BYTE report[Protocol::InputReportSize];
+    int dropped = 0;
+    while (m_pDevice && dropped < kMostReports && HidSeam::api().read_timeout(m_pDevice, report, sizeof report, 0) > 0)
+        ++dropped;
+    if (dropped > 0)
+        TS_DEBUG("Dropped %d unread reports", dropped);
 }
 
 int CUSBConnect::sendNumber(int command, int number)
@@ -814,6 +831,7 @@ int CUSBConnect::sendFirmware(QByteArray image, int checksum, int chunkSize, int
     const int step = std::max(1, (size / chunkSize) / 100);
     BYTE* data = reinterpret_cast<BYTE*>(image.data());
     int sent = 0;
+    m_iWriteTotal = size;
     for (int offset = 0, chunk = 0; offset < size; offset += chunkSize, ++chunk) {
         std::memset(m_bySendBuffer, 0, sizeof m_bySendBuffer);
         const int result = SendPacket(m_bySendBuffer, chunkCommand, chunkSize, data + offset, true, true);
@@ -822,6 +840,7 @@ int CUSBConnect::sendFirmware(QByteArray image, int checksum, int chunkSize, int
             return result;
         }
         sent = offset + chunkSize;
+        m_iWritten = sent;
         // Its answer is ignored: once the unit is in update mode, stopping half way would leave it unusable.
         if (chunk % step == 0 && progress)
             progress(size, sent);
@@ -842,6 +861,8 @@ int CUSBConnect::sendFirmware(QByteArray image, int checksum, int chunkSize, int
 
 int CUSBConnect::UpdateDSPFW(const QString& path, progressCallback progress)
 {
+    m_iWritten = 0;
+    m_iWriteTotal = 0;
     const qint64 startMs = QDateTime::currentMSecsSinceEpoch();
     QFile file(path);
     // A file that cannot be opened ends the update before the unit is touched: an empty image would still
@@ -870,6 +891,8 @@ int CUSBConnect::UpdateDSPFW(const QString& path, progressCallback progress)
 
 int CUSBConnect::UpdateMicroFW(const QString& path, progressCallback progress)
 {
+    m_iWritten = 0;
+    m_iWriteTotal = 0;
     const qint64 startMs = QDateTime::currentMSecsSinceEpoch();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -901,6 +924,32 @@ QByteArray local8(const QString& path)
 {
     return path.toLocal8Bit();
 }
+
+// Sizes no unit can have: a name length, parameter count or patch count beyond the unit's 16-bit identity fields,
+// or patches of no entries at all (a count of those would drive a loop over nothing). Checked before any of them
+// sizes a buffer or a loop.
+bool headerFits(const SpcHeader& header)
+{
+    const auto field = [](int value) { return value >= 0 && value <= 0xFFFF; };
+    return field(header.iMaxPatchNameLen) && field(header.iNumPatchParams) && field(header.iNumPatches) &&
+           (header.iNumPatches == 0 || qint64(header.iMaxPatchNameLen) + header.iNumPatchParams > 0);
+}
+
+// Whether every entry of `patches` records is a value the unit keeps: name codes 0 (padding) and 32 to 255,
+// parameters signed 16-bit. A file with other values was not made from a unit, and writing it would silently cut
+// its values down, so it is refused as corrupt before anything is sent.
+bool recordsFit(const int* data, qint64 patches, int nameLength, int paramCount)
+{
+    const qint64 recordSize = qint64(nameLength) + paramCount;
+    for (qint64 i = 0; i < patches * recordSize; ++i) {
+        const int value = data[i];
+        const bool fits = i % recordSize < nameLength ? value == 0 || (value >= 32 && value <= 255)
+                                                      : value >= -32768 && value <= 32767;
+        if (!fits)
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 // The start every file-side operation shares: a missing file is told apart before anything else, the link's
@@ -913,6 +962,10 @@ int CUSBConnect::openPresetFile(const QString& path, SpcHeader& header)
     if (SpcReadHeader(local8(path).constData(), header) != SPC_OK) {
         TS_DEBUG("Error reading backup file: %s", qUtf8Printable(path));
         return ReadFailed;
+    }
+    if (!headerFits(header)) {
+        TS_DEBUG("File data corrupted: %s", qUtf8Printable(path));
+        return FileCorrupted;
     }
     return Success;
 }
@@ -939,6 +992,10 @@ int CUSBConnect::LoadPreset(int presetNumber, QString path, presetCallback prese
         TS_DEBUG("Error reading backup file: %s %d", qUtf8Printable(path), spc);
         return ReadFailed;
     }
+    if (!recordsFit(record.get(), 1, nameLength, paramCount)) {
+        TS_DEBUG("File data corrupted: %s", qUtf8Printable(path));
+        return FileCorrupted;
+    }
     const int result = SendPresetDataToHardware(presetNumber, record.get(), nameLength, paramCount, false);
     if (result != Success)
         return result;
@@ -957,10 +1014,20 @@ int CUSBConnect::LoadPresets(QList<int> destinations, QStringList files, presetC
         if (!QFileInfo::exists(path))
             return FileNotFound;
         SpcHeader header = {};
-        if (SpcReadHeader(local8(path).constData(), header) != SPC_OK)
+        if (SpcReadHeader(local8(path).constData(), header) != SPC_OK || !headerFits(header))
             return FileCorrupted;
         if (!sameIdentity(header) || header.iNumPatches != 1)
             return FileVersionMismatch;
+        // The values are checked here too: a file the unit cannot take stops the list before its first write.
+        std::unique_ptr<int[]> record(newRecord());
+        SpcReadRequest request = {};
+        request.pPresetData = record.get();
+        request.iPresetDataLen = header.iMaxPatchNameLen + header.iNumPatchParams;
+        if (SpcReadPatch(local8(path).constData(), request) != SPC_OK ||
+            !recordsFit(record.get(), 1, header.iMaxPatchNameLen, header.iNumPatchParams)) {
+            TS_DEBUG("File data corrupted: %s", qUtf8Printable(path));
+            return FileCorrupted;
+        }
     }
 
     if (bracket && beginBulkWrite() != Success)
@@ -1017,8 +1084,12 @@ int CUSBConnect::readFactoryFile(const QString& path, SpcHeader& header, std::un
         TS_DEBUG("Error reading backup file: %s", qUtf8Printable(path));
         return ReadFailed;
     }
+    if (!headerFits(header)) {
+        TS_DEBUG("File data corrupted: %s", qUtf8Printable(path));
+        return FileCorrupted;
+    }
     const qint64 entries = qint64(header.iNumPatches) * (qint64(header.iMaxPatchNameLen) + header.iNumPatchParams);
-    if (entries < 0 || entries > kMaxBankEntries) {
+    if (entries > kMaxBankEntries) {
         TS_DEBUG("Error reading backup file: %s %d", qUtf8Printable(path), SPC_ERR_DATA_SIZE);
         return ReadFailed;
     }
@@ -1034,6 +1105,30 @@ int CUSBConnect::readFactoryFile(const QString& path, SpcHeader& header, std::un
     if (spc != SPC_OK) {
         TS_DEBUG("Error reading backup file: %s %d", qUtf8Printable(path), spc);
         return ReadFailed;
+    }
+    // The file holds the presets and nothing else: a longer one was not made by the writer, and every value must
+    // be one a unit keeps.
+    if (QFileInfo(path).size() != SPC_HEADER_SIZE + 4 * entries ||
+        !recordsFit(bank.get(), header.iNumPatches, header.iMaxPatchNameLen, header.iNumPatchParams)) {
+        TS_DEBUG("File data corrupted: %s", qUtf8Printable(path));
+        return FileCorrupted;
+    }
+    return Success;
+}
+
+int CUSBConnect::CheckFactoryFile(const QString& path, bool bWithUnit)
+{
+    SpcHeader header = {};
+    std::unique_ptr<int[]> bank;
+    const int result = readFactoryFile(path, header, bank);
+    if (result != Success)
+        return result;
+    if (bWithUnit && (header.hardwareProductCode != g_deviceInfo.hardwareProductCode ||
+                      header.iMaxPatchNameLen != g_deviceInfo.maxPresetNameLength ||
+                      header.iNumPatchParams != g_deviceInfo.maxPresetParamLength ||
+                      header.iNumPatches != g_deviceInfo.presetCount)) {
+        TS_DEBUG("Factory preset file made for another unit: %s", qUtf8Printable(path));
+        return FileVersionMismatch;
     }
     return Success;
 }
@@ -1056,8 +1151,8 @@ int CUSBConnect::GetPresetDataFromFileSystem(int* record, int presetNumber, int 
     if (index >= header.iNumPatches)
         return BadStorage;
     // The file's record size decides where a patch starts; the caller's record size how much of it fits.
-    const int fileRecord = header.iMaxPatchNameLen + header.iNumPatchParams;
-    const int copied = std::min(fileRecord, std::max(0, nameLength) + std::max(0, paramCount));
+    const qint64 fileRecord = qint64(header.iMaxPatchNameLen) + header.iNumPatchParams;
+    const qint64 copied = std::min(fileRecord, qint64(std::max(0, nameLength)) + std::max(0, paramCount));
     if (record)
         std::copy_n(bank.get() + qint64(index) * fileRecord, copied, record);
     return Success;
@@ -1075,10 +1170,10 @@ int CUSBConnect::BackUpPresets(int storage, const QString& path, progressCallbac
     const int count = g_deviceInfo.presetCount;
     const int nameLength = g_deviceInfo.maxPresetNameLength;
     const int paramCount = g_deviceInfo.maxPresetParamLength;
-    const int recordSize = nameLength + paramCount;
+    const qint64 recordSize = qint64(nameLength) + paramCount;
     std::unique_ptr<int[]> bank;
     if (bankFits(count, nameLength, paramCount))
-        bank.reset(new (std::nothrow) int[static_cast<size_t>(count) * static_cast<size_t>(recordSize)]());
+        bank.reset(new (std::nothrow) int[static_cast<size_t>(count * recordSize)]());
     if (!bank) {
         TS_DEBUG("Error Allocating memory");
         return NoRecord;
@@ -1126,7 +1221,7 @@ int CUSBConnect::BackUpPresets(int storage, const QString& path, progressCallbac
     collection.iNumPatchParams = paramCount;
     collection.iNumPatches = count;
     collection.pPresetData = bank.get();
-    collection.iPresetDataLen = count * recordSize;
+    collection.iPresetDataLen = static_cast<int>(count * recordSize); // at most the bank cap
     collection.pSetListData = user ? setLists : nullptr;
     collection.iSetListCount = user ? kSetListEntries : 0;
     collection.pSysParams = withSysParams ? sysParams.constData() : nullptr;
@@ -1144,6 +1239,8 @@ int CUSBConnect::BackUpPresets(int storage, const QString& path, progressCallbac
 
 int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, presetCallback /*presetCb*/)
 {
+    m_iWritten = 0;
+    m_iWriteTotal = g_deviceInfo.presetCount;
     // No preset callback is made: the window reads the unit again after a restore.
     const QByteArray file = local8(path);
     int setListWord = 0;
@@ -1160,10 +1257,10 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
 
     const int nameLength = header.iMaxPatchNameLen;
     const int paramCount = header.iNumPatchParams;
-    const int recordSize = nameLength + paramCount;
+    const qint64 recordSize = qint64(nameLength) + paramCount;
     std::unique_ptr<int[]> bank;
     if (bankFits(count, nameLength, paramCount))
-        bank.reset(new (std::nothrow) int[static_cast<size_t>(count) * static_cast<size_t>(recordSize)]());
+        bank.reset(new (std::nothrow) int[static_cast<size_t>(count * recordSize)]());
     if (!bank) {
         TS_DEBUG("Error Allocating memory");
         return NoRecord;
@@ -1173,13 +1270,19 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
 
     SpcReadRequest request = {};
     request.pPresetData = bank.get();
-    request.iPresetDataLen = count * recordSize;
+    request.iPresetDataLen = static_cast<int>(count * recordSize); // at most the bank cap
     request.pSetListData = setLists;
     request.iSetListCount = kSetListEntries;
     request.pSysParams = sysParams.data();
     request.iSysParamsLen = static_cast<int>(sysParams.size());
     int spc = SpcReadCollection(file.constData(), request);
     const bool withSetLists = spc == SPC_OK;
+    // The word after the header was the set-list count, so the block is there and ends early (a back-up cut short
+    // by a full disk or a crash): reading on without it would shift every preset by one integer.
+    if (spc == SPC_ERR_SET_LIST && setListWord == kSetListEntries) {
+        TS_DEBUG("Error reading backup file: %s %d", qUtf8Printable(path), spc);
+        return FileCorrupted;
+    }
     if (spc == SPC_ERR_SET_LIST) {
         // No set-list block: the reader stops before the system-parameter text, so read the file again as
         // one without set lists; that places the text right behind the presets, where it is.
@@ -1191,6 +1294,11 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
         TS_DEBUG("Error reading backup file: %s %d", qUtf8Printable(path), spc);
         return ReadFailed;
     }
+    if (!recordsFit(bank.get(), count, nameLength, paramCount) ||
+        (withSetLists && std::any_of(setLists, setLists + kSetListEntries, [](int n) { return n < 0 || n > 255; }))) {
+        TS_DEBUG("File data corrupted: %s", qUtf8Printable(path));
+        return FileCorrupted;
+    }
 
     int result = beginBulkWrite();
     if (result != Success)
@@ -1198,8 +1306,11 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
     const int total = count + 6;
     for (int p = 1; p <= count; ++p) {
         result = SendPresetDataToHardware(p, bank.get() + qint64(p - 1) * recordSize, nameLength, paramCount, true);
-        if (result != Success)
+        if (result != Success) {
+            endBulkWrite(); // a unit that still answers must not stay in bulk mode
             return result;
+        }
+        m_iWritten = p;
         if (progress)
             progress(total, p);
     }
@@ -1229,6 +1340,8 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
 
 int CUSBConnect::RestoreFactoryPresets(const QString& path, progressCallback progress)
 {
+    m_iWritten = 0;
+    m_iWriteTotal = g_deviceInfo.presetCount;
     const QByteArray file = local8(path);
     SpcHeader header = {};
     const int opened = openPresetFile(path, header);
@@ -1246,12 +1359,15 @@ int CUSBConnect::RestoreFactoryPresets(const QString& path, progressCallback pro
     result = beginBulkWrite();
     if (result != Success)
         return result;
-    const int recordSize = header.iMaxPatchNameLen + header.iNumPatchParams;
+    const qint64 recordSize = qint64(header.iMaxPatchNameLen) + header.iNumPatchParams;
     for (int p = kFactoryBase; p < kFactoryBase + count; ++p) {
         result = SendPresetDataToHardware(p, bank.get() + qint64(p - kFactoryBase) * recordSize,
                                           header.iMaxPatchNameLen, header.iNumPatchParams, true);
-        if (result != Success)
+        if (result != Success) {
+            endBulkWrite(); // a unit that still answers must not stay in bulk mode
             return result;
+        }
+        m_iWritten = p - kFactoryBase + 1;
         if (progress)
             progress(count, p - 100);
     }
@@ -1277,7 +1393,7 @@ int CUSBConnect::GetAllFactoryPresetNames(const QString& path, progressCallback 
     if (result != Success)
         return result;
 
-    const int recordSize = header.iMaxPatchNameLen + header.iNumPatchParams;
+    const qint64 recordSize = qint64(header.iMaxPatchNameLen) + header.iNumPatchParams;
     for (int i = 0; i < header.iNumPatches; ++i) {
         const int* record = bank.get() + qint64(i) * recordSize;
         QString name;

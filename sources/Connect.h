@@ -87,10 +87,20 @@ public:
     int RestorePresets(const QString& path, progressCallback progress, presetCallback presetCb);
     int RestoreFactoryPresets(const QString& path, progressCallback progress);
     int GetAllFactoryPresetNames(const QString& path, progressCallback progress, nameCallback nameCb);
+    // Whether the factory preset file can serve the connected unit: a whole file with nothing behind its presets,
+    // every value one a unit keeps, and (with bWithUnit) the unit's product code, name length, parameter count
+    // and preset count. 0, else the code of what is wrong (12 for another unit's file).
+    int CheckFactoryFile(const QString& path, bool bWithUnit);
+
+    // How far the last restore, factory rewrite or firmware transfer got: records (image bytes for firmware)
+    // the unit took, out of the total it was to take. The worker tells the user from it what a failure left.
+    int writtenCount() const { return m_iWritten; }
+    int writeTotal() const { return m_iWriteTotal; }
 
 private:
     int readReport(BYTE* buffer, bool& timedOut);
     int readReplyReport(int command, int settleMs, bool invalidWithCode, int& length);
+    void drainUnread();
     int readReply(int command, int settleMs, bool invalidWithCode, qint64 expectedBytes,
                   const std::function<void(const BYTE* payload, int length)>& consume);
     int readSysParamReply(int page);
@@ -113,4 +123,6 @@ private:
     int m_iSequence = 0;
     int m_iLastSequence = 0;
     QString m_strFactoryPresetFolder;
+    int m_iWritten = 0;
+    int m_iWriteTotal = 0;
 };

@@ -10,7 +10,9 @@
 #include "settle.h"
 #include "usbids.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QTimer>
 
@@ -35,6 +37,11 @@ constexpr char ReadingSetLists[] = "Reading set lists...";
 constexpr char SetListsReadFailed[] = "Failed to read set lists.";
 
 constexpr char Saving[] = "Saving <b>%1</b>.";
+constexpr char NotSaved[] = "<b>%1</b> was not saved; any earlier file of that name is unchanged.";
+constexpr char FileNotWritten[] = "The file could not be written: the folder may be read-only or the disk full.";
+constexpr char EarlierBackUpKept[] = "Any earlier back-up of that name is unchanged.";
+constexpr char FactoryFileSetAside[] = "The factory preset file was damaged or made for another unit. It was set "
+                                       "aside as %1 and is made again from the unit.";
 
 constexpr char FileNotFound[] = "File not found.";
 constexpr char FileVersionMismatch[] = "File version mismatch.";
@@ -78,6 +85,14 @@ constexpr char UnitGone[] = "The unit was found but went away before it could be
                             "reconnect the unit.";
 constexpr char UnitNotOpened[] = "The unit was found but could not be opened. Reconnect the unit; the log file "
                                  "ui.log names the cause.";
+// What a transfer cut off by a lost or failing unit left in it, on the line under the failure text.
+constexpr char NothingWritten[] = "Nothing was written; the unit holds its presets as before.";
+constexpr char RestoreLeft[] = "%1 of %2 user presets were written; the unit holds a mix of old and restored presets. "
+                               "Restore the back-up again.";
+constexpr char FactoryLeft[] = "%1 of %2 factory presets were written; the unit holds a mix of old and new factory "
+                               "presets.";
+constexpr char FirmwareLeft[] = "%1 of %2 bytes of the firmware image were sent; the unit holds no complete new "
+                                "firmware. Keep it powered, connect it again and update the firmware again.";
 } // namespace Text
 
 QString text(const char* latin1)
@@ -103,6 +118,17 @@ QString accessText(int error)
     default:
         return text(Text::UnitNotOpened);
     }
+}
+
+// The state line for a restore, factory rewrite or firmware transfer that the unit failed in the middle of; empty
+// for any other result (a refused file never reached the unit).
+QString leftInUnit(int iResult, const CUSBConnect& link, const char* partial)
+{
+    if (!ResultCode::isCommunicationFailure(iResult))
+        return QString();
+    if (link.writtenCount() == 0 && partial != Text::FirmwareLeft)
+        return QLatin1Char('\n') + text(Text::NothingWritten);
+    return QLatin1Char('\n') + text(partial).arg(link.writtenCount()).arg(link.writeTotal());
 }
 
 // How one operation's result reads for the user.
@@ -420,11 +446,27 @@ bool DeviceManagerThread::readFactoryPresetNames()
     emit updateText(text(Text::ReadingFactoryPresets));
     const QString path = m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile);
 
+    // A damaged file, or one made for another unit, is set aside under a name that says so (nothing is deleted)
+    // and made again from the unit, as if it were missing.
+    bool bUsable = QFile::exists(path);
+    if (bUsable && m_pUSBConnect->CheckFactoryFile(path, g_bDeviceConnected.load()) != ResultCode::Success) {
+        bUsable = false;
+        const QString aside = path + QStringLiteral(".damaged-") +
+                              QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+        if (QFile::rename(path, aside)) {
+            TS_WARNING("Factory preset file set aside as %s", qUtf8Printable(aside));
+            emit updateText(text(Text::FactoryFileSetAside).arg(QFileInfo(aside).fileName()));
+        } else {
+            TS_WARNING("Factory preset file %s is damaged and cannot be set aside", qUtf8Printable(path));
+        }
+    }
+
     int iResult = ResultCode::Success;
     bool bFromFile = true;
-    if (QFile::exists(path)) {
+    if (bUsable) {
         iResult = m_pUSBConnect->GetAllFactoryPresetNames(path, nullptr, &nameCallback);
-    } else if (m_pUSBConnect->BackUpPresets(1, path, &progressCallback) == ResultCode::Success) {
+    } else if (!QFile::exists(path) &&
+               m_pUSBConnect->BackUpPresets(1, path, &progressCallback) == ResultCode::Success) {
         iResult = m_pUSBConnect->GetAllFactoryPresetNames(path, &progressCallback, &nameCallback);
     } else {
         int iPresetBase = 0;
@@ -530,12 +572,17 @@ void DeviceManagerThread::savePresetsToFiles()
     int iResult = ResultCode::Success;
     for (const SaveItem& item : qAsConst(m_listSaveItems)) {
         const QString fileName = cleanFileName(item.text + extension);
+        // An earlier file of that name is replaced only once the new one is whole (the link writes beside it).
         const QString path = m_strSaveFolder + QLatin1Char('/') + fileName;
-        QFile::remove(path);
         emit updateText(text(Text::Saving).arg(fileName));
         iResult = m_pUSBConnect->SavePresetFromHardware(item.presetNumber, path);
-        if (iResult != ResultCode::Success)
-            break;
+        if (iResult != ResultCode::Success) {
+            const char* cause = ResultCode::isCommunicationFailure(iResult) ? Text::CommunicationFailure
+                                : iResult == ResultCode::FileWriteFailed    ? Text::FileNotWritten
+                                                                            : Text::OperationFailed;
+            finish(iResult, text(cause) + QLatin1Char('\n') + text(Text::NotSaved).arg(fileName), false);
+            return;
+        }
     }
     emit operationFinished(iResult, true);
 }
@@ -591,7 +638,10 @@ void DeviceManagerThread::backUp()
         return;
     emit updateText(text(Text::BackingUp));
     const int iResult = m_pUSBConnect->BackUpPresets(0, m_strBackUpFilePath, &progressCallback);
-    finish(iResult, resultText(iResult, kBackUpTexts), false);
+    QString message = resultText(iResult, kBackUpTexts);
+    if (iResult == ResultCode::FileWriteFailed)
+        message += QLatin1Char('\n') + text(Text::FileNotWritten) + QLatin1Char(' ') + text(Text::EarlierBackUpKept);
+    finish(iResult, message, false);
 }
 
 void DeviceManagerThread::restore()
@@ -604,7 +654,7 @@ void DeviceManagerThread::restore()
     // the user it is done (the window reads the unit again next).
     if (iResult == ResultCode::Success)
         Settle::settle(Protocol::Settle::AfterRestore);
-    finish(iResult, resultText(iResult, kRestoreTexts), false);
+    finish(iResult, resultText(iResult, kRestoreTexts) + leftInUnit(iResult, *m_pUSBConnect, Text::RestoreLeft), false);
 }
 
 // Only the Cadenzo takes new factory presets from the program.
@@ -622,7 +672,7 @@ void DeviceManagerThread::updateFactoryPresets()
         m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile), &progressCallback);
     // Unlike the others this one reports its end before its text: the window's dialog stays open for it.
     emit operationFinished(iResult, false);
-    emit updateText(resultText(iResult, kFactoryUpdateTexts));
+    emit updateText(resultText(iResult, kFactoryUpdateTexts) + leftInUnit(iResult, *m_pUSBConnect, Text::FactoryLeft));
 }
 
 // The image kind follows from the file's extension: ".ldr" is the DSP image, ".bin" the microcontroller's.
@@ -640,11 +690,13 @@ void DeviceManagerThread::updateFirmwareImage(const QString& path)
     if (path.endsWith(QLatin1String(".ldr"), Qt::CaseInsensitive)) {
         emit updateText(text(Text::UpdatingDsp));
         iResult = m_pUSBConnect->UpdateDSPFW(path, &progressCallback);
-        finish(iResult, resultText(iResult, kDspUpdateTexts), false);
+        finish(iResult, resultText(iResult, kDspUpdateTexts) + leftInUnit(iResult, *m_pUSBConnect, Text::FirmwareLeft),
+               false);
     } else if (path.endsWith(QLatin1String(".bin"), Qt::CaseInsensitive)) {
         emit updateText(text(Text::UpdatingMicro));
         iResult = m_pUSBConnect->UpdateMicroFW(path, &progressCallback);
-        finish(iResult, resultText(iResult, kMicroUpdateTexts), false);
+        finish(iResult,
+               resultText(iResult, kMicroUpdateTexts) + leftInUnit(iResult, *m_pUSBConnect, Text::FirmwareLeft), false);
     }
 }
 

@@ -6,9 +6,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#define NOMINMAX // std::min below, not the macro
+#include <io.h>
+#include <windows.h>
+#else
+#include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -54,7 +61,7 @@ constexpr std::size_t kChunkInts = 256;
 #define SPC_INVARIANT(expression)                                                                                      \
     ((expression) ? static_cast<void>(0) : invariantBroken(#expression, __FILE__, __LINE__))
 
-// Closes the file on every path out of a reader or writer; a writer releases it to see the result of fclose.
+// Closes the file on every path out of a reader.
 struct FileCloser
 {
     void operator()(FILE* pFile) const { std::fclose(pFile); }
@@ -65,6 +72,86 @@ SpcFile openFile(const char* pPath, const char* pMode)
 {
     return SpcFile(pPath != nullptr ? std::fopen(pPath, pMode) : nullptr);
 }
+
+// A file being written: the bytes go to a temporary file beside the target, and only commit() puts it in the
+// target's place, once every byte is flushed to the disk. A full disk, a crash or a kill before that leaves the old
+// file whole and no partial file under its name; the destructor removes the temporary file of a failed write.
+class SafeFile
+{
+public:
+    SafeFile() = default;
+    SafeFile(const SafeFile&) = delete;
+    SafeFile& operator=(const SafeFile&) = delete;
+    ~SafeFile()
+    {
+        if (m_pFile != nullptr)
+            std::fclose(m_pFile);
+        if (!m_strTemp.empty())
+            std::remove(m_strTemp.c_str());
+    }
+
+    bool open(const char* pPath)
+    {
+        if (pPath == nullptr)
+            return false;
+        m_strTarget = pPath;
+#if !defined(_WIN32)
+        // Anything but a regular file (a device, a pipe) cannot be replaced by a renamed file: it is written in
+        // place. A symbolic link stays a link: the file it points at is the one replaced.
+        struct stat info;
+        if (stat(pPath, &info) == 0 && !S_ISREG(info.st_mode)) {
+            m_pFile = std::fopen(pPath, "wb");
+            m_bInPlace = true;
+            return m_pFile != nullptr;
+        }
+        if (char* pResolved = realpath(pPath, nullptr)) {
+            m_strTarget = pResolved;
+            std::free(pResolved);
+        }
+#endif
+        // "x": never take over a file of the same name (a temporary file another writer still uses).
+        for (int i = 0; i < 100 && m_pFile == nullptr; ++i) {
+            const std::string temp = m_strTarget + ".tmp" + std::to_string(i);
+            m_pFile = std::fopen(temp.c_str(), "wbx");
+            if (m_pFile != nullptr)
+                m_strTemp = temp;
+        }
+        return m_pFile != nullptr;
+    }
+    FILE* get() const { return m_pFile; }
+
+    // SPC_ERR_CLOSE when flushing, syncing, closing or the rename fails; the old file then stays as it was.
+    int commit()
+    {
+        bool bOk = std::fflush(m_pFile) == 0;
+#if defined(_WIN32)
+        bOk = bOk && _commit(_fileno(m_pFile)) == 0;
+#else
+        bOk = bOk && (m_bInPlace || fsync(fileno(m_pFile)) == 0);
+#endif
+        bOk = std::fclose(m_pFile) == 0 && bOk;
+        m_pFile = nullptr;
+        if (!bOk)
+            return SPC_ERR_CLOSE;
+        if (m_bInPlace)
+            return SPC_OK;
+#if defined(_WIN32)
+        if (!MoveFileExA(m_strTemp.c_str(), m_strTarget.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return SPC_ERR_CLOSE;
+#else
+        if (std::rename(m_strTemp.c_str(), m_strTarget.c_str()) != 0)
+            return SPC_ERR_CLOSE;
+#endif
+        m_strTemp.clear();
+        return SPC_OK;
+    }
+
+private:
+    std::string m_strTarget;
+    std::string m_strTemp;
+    FILE* m_pFile = nullptr;
+    bool m_bInPlace = false;
+};
 
 bool seekTo(FILE* pFile, std::int64_t iOffset, int iWhence)
 {
@@ -325,8 +412,8 @@ int SpcWritePatch(const char* pPath, int iVersion, const SpcPatchFile& file)
         (iRecordInts > 0 && file.pPatchData == nullptr))
         return SPC_ERR_WRITE;
 
-    SpcFile out = openFile(pPath, "wb");
-    if (!out)
+    SafeFile out;
+    if (!out.open(pPath))
         return SPC_ERR_OPEN;
     const int fields[5] = {file.hardwareProductCode, file.hardwarePatchVersion, file.iMaxPatchNameLen,
                            file.iNumPatchParams, 1};
@@ -335,7 +422,7 @@ int SpcWritePatch(const char* pPath, int iVersion, const SpcPatchFile& file)
         return iCode;
     if (!writeInts(out.get(), file.pPatchData, iRecordInts))
         return SPC_ERR_WRITE;
-    return std::fclose(out.release()) == 0 ? SPC_OK : SPC_ERR_CLOSE;
+    return out.commit();
 }
 
 int SpcWriteCollection(const char* pPath, int iVersion, const SpcCollectionFile& file)
@@ -352,8 +439,8 @@ int SpcWriteCollection(const char* pPath, int iVersion, const SpcCollectionFile&
         (file.pSysParams != nullptr && file.iSysParamsLen < 0))
         return SPC_ERR_WRITE;
 
-    SpcFile out = openFile(pPath, "wb");
-    if (!out)
+    SafeFile out;
+    if (!out.open(pPath))
         return SPC_ERR_OPEN;
     const int fields[5] = {file.hardwareProductCode, file.hardwarePatchVersion, file.iMaxPatchNameLen,
                            file.iNumPatchParams, file.iNumPatches};
@@ -375,7 +462,7 @@ int SpcWriteCollection(const char* pPath, int iVersion, const SpcCollectionFile&
     }
     if (bSysParams && !writeBytes(out.get(), file.pSysParams, static_cast<std::size_t>(file.iSysParamsLen)))
         return SPC_ERR_WRITE;
-    return std::fclose(out.release()) == 0 ? SPC_OK : SPC_ERR_CLOSE;
+    return out.commit();
 }
 
 int SpcReadHeader(const char* pPath, SpcHeader& header)

@@ -44,11 +44,13 @@ enum SpcResult : int
     SPC_ERR_SEEK = 15,             // seeking to the preset data failed
     SPC_ERR_SIZE_MISMATCH = 16,    // the file's patch (or total preset) size differs from what the caller expects
     SPC_ERR_NOT_SINGLE_PATCH = 17, // the single-patch reader found a patch count other than 1
-    SPC_ERR_CLOSE = 18,            // closing the written file failed
+    SPC_ERR_CLOSE = 18,            // flushing or closing the written file, or putting it in place, failed
 };
 
 // Only version the format has; writers refuse any other, readers report it.
 constexpr int SPC_VERSION = 1;
+// Bytes before the preset data of a file without optional blocks (a preset file, FactoryPresets.dat).
+constexpr int SPC_HEADER_SIZE = 56;
 
 // Single-patch writer input.
 struct SpcPatchFile
@@ -105,7 +107,9 @@ struct SpcHeader
     int* pSysParamsLen;
 };
 
-// Writers: create or truncate pPath. A failure leaves whatever was written so far on disk.
+// Writers: write a temporary file beside pPath ("<pPath>.tmp<n>") and rename it over pPath once every byte is
+// flushed to the disk (a device or a pipe is written in place). A failure (or a crash, or a kill) leaves an existing
+// file at pPath as it was, and a failed write removes its temporary file.
 int SpcWritePatch(const char* pPath, int iVersion, const SpcPatchFile& file);
 int SpcWriteCollection(const char* pPath, int iVersion, const SpcCollectionFile& file);
 

@@ -13,6 +13,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
+
 DownloadManager::DownloadManager(QObject* parent) : QObject(parent), m_pManager(new QNetworkAccessManager(this))
 {
     // The authentication requests may cross threads as blocking calls; their argument types must be known.
@@ -108,11 +110,8 @@ void DownloadManager::startNextDownload()
     if (fileName.isEmpty())
         fileName = QStringLiteral("index.html");
     m_strSaveFilePath = QFileInfo(m_strFolder + "/" + fileName).absoluteFilePath();
-    if (QFile::exists(m_strSaveFilePath))
-        QFile::remove(m_strSaveFilePath);
-
     m_output.setFileName(m_strSaveFilePath);
-    if (!m_output.open(QIODevice::WriteOnly)) {
+    if (!m_output.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) { // a failed write reports its cause at once
         TS_WARNING("Problem opening save file '%s' for download '%s': %s", qPrintable(fileName),
                    loggableUrl(url).constData(), qPrintable(m_output.errorString()));
         startNextDownload();
@@ -140,7 +139,29 @@ void DownloadManager::downloadProgress(qint64 bytesReceived, qint64 bytesTotal)
 void DownloadManager::downloadReadyRead()
 {
     if (m_pCurrentDownload != nullptr && m_output.isOpen())
-        m_output.write(m_pCurrentDownload->readAll());
+        writeReceived();
+}
+
+// Whether what has arrived went into the file. A write that falls short (a full disk) ends the transfer: the
+// rest could not be kept either, and the user learns why from the error text.
+bool DownloadManager::writeReceived()
+{
+    const QByteArray bytes = m_pCurrentDownload->readAll();
+    // A short write is tried on until the system names its cause (a full disk takes the first bytes and refuses
+    // the rest).
+    qint64 written = 0;
+    for (qint64 n = 1; written < bytes.size() && n > 0;) {
+        n = m_output.write(bytes.constData() + written, bytes.size() - written);
+        written += std::max<qint64>(n, 0);
+    }
+    if (written == bytes.size())
+        return true;
+    if (m_strWriteError.isEmpty()) {
+        m_strWriteError =
+            QStringLiteral("Cannot write %1: %2").arg(QFileInfo(m_strSaveFilePath).fileName(), m_output.errorString());
+        m_pCurrentDownload->abort();
+    }
+    return false;
 }
 
 void DownloadManager::downloadFinished()
@@ -148,12 +169,23 @@ void DownloadManager::downloadFinished()
     QNetworkReply* pReply = m_pCurrentDownload;
     if (pReply == nullptr)
         return;
-    // Whatever arrived after the last queued readyRead belongs in the file too.
-    if (m_output.isOpen() && pReply->bytesAvailable() > 0)
-        m_output.write(pReply->readAll());
-    m_output.close();
+    // Whatever arrived after the last queued readyRead belongs in the file too. The file takes its name only when
+    // the whole of it arrived and is on the disk; otherwise the temporary file is dropped.
+    if (m_output.isOpen()) {
+        if (pReply->bytesAvailable() > 0)
+            writeReceived();
+        if (pReply->error() != QNetworkReply::NoError || !m_strWriteError.isEmpty())
+            m_output.cancelWriting(); // commit() then drops the temporary file
+        if (!m_output.commit() && m_strWriteError.isEmpty() && pReply->error() == QNetworkReply::NoError)
+            m_strWriteError = QStringLiteral("Cannot write %1: %2")
+                                  .arg(QFileInfo(m_strSaveFilePath).fileName(), m_output.errorString());
+    }
 
-    if (pReply->error() == QNetworkReply::NoError) {
+    if (!m_strWriteError.isEmpty()) {
+        TS_WARNING("%s", qPrintable(m_strWriteError));
+        m_strLastError = m_strWriteError;
+        m_strWriteError.clear();
+    } else if (pReply->error() == QNetworkReply::NoError) {
         TS_DEBUG("Succeeded.");
         ++m_iDownloadedCount;
     } else {

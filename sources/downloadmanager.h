@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QQueue>
+#include <QSaveFile>
 #include <QSemaphore>
 #include <QString>
 #include <QUrl>
@@ -63,16 +64,20 @@ public slots:
 
 private:
     void attachAuthenticationHandler();
+    bool writeReceived();
 
     QNetworkAccessManager* m_pManager = nullptr;
     QQueue<QUrl> m_downloadQueue;
     QNetworkReply* m_pCurrentDownload = nullptr;
-    QFile m_output;
+    // The file being downloaded: it takes the final name only once every byte is in (a cut connection, a full
+    // disk or a crash leaves no partial image or installer under that name).
+    QSaveFile m_output;
     int m_iDownloadedCount = 0;
     int m_iTotalCount = 0;
     QString m_strFolder;
     QString m_strSaveFilePath;
     QString m_strLastError;
+    QString m_strWriteError; // why the running download's file could not be written, empty while it can
     pfnProgress m_pfnProgress = nullptr;
     QSemaphore m_semaphore{1};
 

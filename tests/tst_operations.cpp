@@ -371,9 +371,16 @@ void TestOperations::readCascade()
         factory.append(file == "present" ? QString("File %1").arg(n + 100) : unit.presetName(n + 100).trimmed());
         user.append(unit.presetName(n));
     }
-    const bool factoryNames = type <= 1002 && file != "corrupt", userNames = type <= 1004 && model != NoUnit;
+    // A corrupt file is set aside under a name that says so and made again from the unit.
+    const bool factoryNames = type <= 1002, userNames = type <= 1004 && model != NoUnit;
+    const QString aside = QDir(folder).entryList({"FactoryPresets.dat.damaged-*"}).value(0);
     if (type <= 1002)
-        expected << "text(Reading factory presets...)" << (factoryNames ? names(1, 100) : QString());
+        expected << "text(Reading factory presets...)"
+                 << (file == "corrupt" ? "text(The factory preset file was damaged or made for another unit. It was "
+                                         "set aside as " +
+                                             aside + " and is made again from the unit.)"
+                                       : QString())
+                 << names(1, 100);
     if (model == NoUnit) {
         expected << "text(Device disconnected!)" << finished(-1, false);
     } else {
@@ -392,9 +399,11 @@ void TestOperations::readCascade()
     QCOMPARE(r.view, frame(expected));
     QCOMPARE(r.names.value(1), factoryNames ? factory : QStringList());
     QCOMPARE(r.names.value(0), userNames ? user : QStringList());
-    QCOMPARE(logged("Failed to read factory presets"), file == "corrupt" && type <= 1002);
+    QCOMPARE(logged("Failed to read factory presets"), false);
+    if (file == "corrupt")
+        QCOMPARE(readBytes(folder + "/" + aside), QByteArray(300, 'z'));
     const UnitIdentity& id = unit.identity();
-    if (file == "missing") // made from the unit's factory bank: every record, no set lists, no parameters
+    if (file != "present") // made from the unit's factory bank: every record, no set lists, no parameters
         QCOMPARE(QFileInfo(path).size(), 56 + 100 * (id.nameLength + id.paramCount) * 4);
     if (file == "present") // nothing but names was asked of the unit
         for (const TrafficEntry& e : r.sent)
@@ -464,8 +473,11 @@ void TestOperations::operations_data()
         {saving("a_b_c_d_e_f_g_h_i_j_k_l.tscp"), finished(0, true)}, saved({100}, {"a_b_c_d_e_f_g_h_i_j_k_l.tscp"}));
     row("save, unit lost at the second", Ariette, D::SavePresetsToFilesEvent,
         save({"a", "b"}, {2, 3}, {"a.tarp", "b.tarp"}), vanish, 4,
-        {saving("a.tarp"), saving("b.tarp"), finished(4, true)},
-        [](Ctx& c) { QVERIFY(QFile::exists(c.file("a.tarp")) && !QFile::exists(c.file("b.tarp"))); });
+        {saving("a.tarp"), saving("b.tarp"),
+         text("Failed to communicate with device.\n<b>b.tarp</b> was not saved; any earlier file of that name is "
+              "unchanged."),
+         finished(4, false)},
+        [](Ctx& c) { QVERIFY(QFile::exists(c.file("a.tarp")) && readBytes(c.file("b.tarp")) == "stale"); });
 
     // A set list: read, the edits laid over it, all 20 slots written, 1000 ms, read back for the window.
     const auto edit = [](int list, const SlotMap& edits) {
@@ -558,7 +570,10 @@ void TestOperations::operations_data()
         {backingUp, text("Succesfully backed up user presets and set lists."), finished(0, false)},
         [](Ctx& c) { QVERIFY(QFileInfo(c.file("b.tarb")).size() > 100 * 136 * 4); });
     row("back up, no such folder", Ariette, 1013, backUp("none/b.tarb"), none, 0,
-        {backingUp, text("Failed to backed up user presets and set lists."), finished(15, false)});
+        {backingUp,
+         text("Failed to backed up user presets and set lists.\nThe file could not be written: the folder may be "
+              "read-only or the disk full. Any earlier back-up of that name is unchanged."),
+         finished(15, false)});
     row("back up, unit lost", Ariette, 1013, backUp("b.tarb"), vanish, 10, {backingUp, kLost, finished(4, false)});
 
     // The backup holds the factory bank as user presets, so a restore visibly changes the unit (product code 0:
@@ -589,7 +604,9 @@ void TestOperations::operations_data()
         {restoring, text("Couldn't find a back up file.\nPlease back up first."), finished(13, false)});
     row("restore, other model", Ariette, 1014, restore(0x42), none, 0,
         {restoring, text("Failed to restore user presets and set lists."), finished(12, false)});
-    row("restore, write refused", Ariette, 1014, restore(0x21), refuse, 5, {restoring, kLost, finished(5, false)});
+    const QString nothingWritten = "\nNothing was written; the unit holds its presets as before.)";
+    row("restore, write refused", Ariette, 1014, restore(0x21), refuse, 5,
+        {restoring, kLost.chopped(1) + nothingWritten, finished(5, false)});
 
     const auto firmware = [](const QString& name, const QByteArray& bytes) {
         return Step([=](Ctx& c) {
@@ -613,7 +630,11 @@ void TestOperations::operations_data()
         [](Ctx& c) { QCOMPARE(c.bus.unit(U).microImage().data.size(), 112); });
     row("firmware, txt", Ariette, 1016, firmware("notes.txt", ldr), none, 0, {},
         [](Ctx& c) { QVERIFY(c.run.sent.isEmpty()); });
-    row("firmware, ldr refused", Ariette, 1016, firmware("dsp.ldr", ldr), refuse, 1, {dsp, kLost, finished(5, false)});
+    row("firmware, ldr refused", Ariette, 1016, firmware("dsp.ldr", ldr), refuse, 1,
+        {dsp,
+         text("Failed to communicate with device.\n54 of 54 bytes of the firmware image were sent; the unit holds no "
+              "complete new firmware. Keep it powered, connect it again and update the firmware again."),
+         finished(5, false)});
 
     // New factory presets: the Cadenzo only, from its FactoryPresets.dat (here: its user bank in factory slots).
     const auto factory = [](bool present) {
@@ -638,7 +659,8 @@ void TestOperations::operations_data()
     row("factory update, missing", Cadenzo, 1015, factory(false), none, 0,
         {updating, finished(13, false), text("Factory preset file not found. Please re-install the application.")});
     row("factory update, write refused", Cadenzo, 1015, factory(true), refuse, 3,
-        {updating, finished(5, false), text("Failed to update factory presets. Please try again.")});
+        {updating, finished(5, false),
+         text("Failed to update factory presets. Please try again.").chopped(1) + nothingWritten});
 }
 
 // Each operation's texts and result, framed by busy and idle, and what the unit holds afterwards.
