@@ -2,12 +2,16 @@
 
 #include "downloadmanager.h"
 
+#include <QByteArray>
 #include <QEvent>
+#include <QHash>
 #include <mutex>
 #include <QString>
 #include <QThread>
 #include <QUrl>
 #include <atomic>
+
+class QXmlStreamAttributes;
 
 // The update service: a thread object with its own event loop. The window and the settings dialog post it
 // plain QEvents whose type number names the request; results go back through the signals below, queued to
@@ -16,6 +20,13 @@
 // It fetches UpdateTargets.xml from the update server, decides what is newer than the unit's DSP and firmware
 // or the application itself, downloads the image or installer chosen by the user and hands it on: a firmware
 // image to the device worker (its firmware update event), an installer to the window.
+//
+// Trust: UpdateTargets.xml is read only when UpdateTargets.xml.sig beside it on the server is the publisher's
+// Ed25519 signature of it (UpdateTrust holds the keys). Each Revision then names the Size (bytes, decimal) and
+// Sha256 (64 hex digits) of its image, and its ImageUrl's path ends in the image's suffix (".ldr" for a DSP
+// image, ".bin" for the microcontroller, ".exe" for an installer). Only an image offered by the last signed file
+// is downloaded, saved under a name the service makes from its kind, and handed on only when its size and hash
+// match.
 //
 // Update server address: the key "server" of the [update] group of info.ini beside the executable, unless the
 // environment variable TESSITRA_UPDATE_SERVER is set, which wins (tests and demonstrations point the program at
@@ -74,7 +85,10 @@ public:
     // Reads the downloaded update-targets file for one product and emits the outcome: newVersions with what
     // is worth offering, or the reason nothing is offered. bAppUpdate says the check is about the application
     // and is handed on as the last argument of newVersions. Returns true when something was offered.
-    bool checkUpdate(const QString& filePath, const QString& productName, const QString& productId, bool bAppUpdate);
+    // With bRequireDigests (the signed file of a real check) a revision without a valid Size and Sha256 refuses
+    // the whole file, and a firmware revision whose URL does not end in its kind's suffix is passed over.
+    bool checkUpdate(const QString& filePath, const QString& productName, const QString& productId, bool bAppUpdate,
+                     bool bRequireDigests = false);
 
     // Handed to the download manager for image and installer downloads: reports progress through dataSent
     // and answers whether the service is shutting down.
@@ -85,6 +99,11 @@ public:
     static constexpr int DownloadFinishedPauseMs = 2000;
 
     static constexpr const char* UpdateTargetsPath = "/updater/common/config/UpdateTargets.xml";
+    // Caps on what is fetched: the update-target file, its signature, a firmware image, an installer.
+    static constexpr qint64 MaxTargetsBytes = qint64(1) * 1024 * 1024;
+    static constexpr qint64 SignatureBytes = 64;
+    static constexpr qint64 MaxFirmwareBytes = qint64(64) * 1024 * 1024;
+    static constexpr qint64 MaxInstallerBytes = qint64(1024) * 1024 * 1024;
     static constexpr const char* ServerEnvironmentVariable = "TESSITRA_UPDATE_SERVER";
 
 signals:
@@ -104,7 +123,39 @@ protected:
     void run() override;
 
 private:
+    enum class ImageKind
+    {
+        Dsp,
+        Firmware,
+        Installer
+    };
+    // What the last check offered: the size and SHA-256 its image must have.
+    struct Offer
+    {
+        ImageKind kind = ImageKind::Dsp;
+        qint64 size = -1;
+        QByteArray sha256;
+    };
+    // What the running request fetches; onDownloadFinished goes by this, never by the downloaded path.
+    enum class RequestKind
+    {
+        None,
+        Targets,
+        Firmware,
+        Installer
+    };
+
     explicit CFirmwareUpdate(QObject* parent);
+
+    static bool readDigests(const QXmlStreamAttributes& attributes, Offer* pOffer);
+    static bool hasSuffixOf(const QString& url, ImageKind kind);
+    bool checkTargets(const QByteArray& xmlBytes, const QString& productName, const QString& productId,
+                      bool bAppUpdate, bool bRequireDigests);
+    void onTargetsDownloaded(const QString& folder, bool bSilent);
+    // Starts the download of an offered image (firmware or installer); false, with the reason told, when url
+    // was not offered as one of kinds or does not end in the kind's suffix.
+    bool downloadOffered(const QUrl& url, bool bInstaller);
+    QString failureText(DownloadFailure failure) const;
 
     // Ends a check that found nothing usable: the empty offer for a device check, then the reason unless
     // the request was silent.
@@ -121,6 +172,8 @@ private:
     mutable std::mutex m_urlMutex; // the two URLs below are written on the GUI thread, read on the update thread
     QUrl m_firmwareImageUrl;
     QUrl m_appImageUrl;
+    QHash<QString, Offer> m_offers; // by encoded URL; guarded by m_urlMutex
+    std::atomic<RequestKind> m_requestKind{RequestKind::None};
     std::atomic<bool> m_bStopping{false};
     std::atomic<bool> m_bSilent{false};
     std::atomic<bool> m_bAppCheck{false};
