@@ -111,6 +111,7 @@ void DownloadManager::download(const QList<DownloadRequest>& requests, const QSt
     m_pfnProgress = progress;
     m_strFolder = folder;
     m_lastFailure.store(DownloadFailure::None);
+    m_bPreviousArrived = true;
 
     QDir dir(folder);
     deleteDirRecursively(dir);
@@ -138,6 +139,12 @@ void DownloadManager::startNextDownload()
     }
 
     m_current = m_downloadQueue.dequeue();
+    if (m_current.bAfterPrevious && !m_bPreviousArrived) {
+        TS_DEBUG("Skipping %s: the file before it did not arrive", m_current.url.toEncoded().constData());
+        startNextDownload();
+        return;
+    }
+    m_bPreviousArrived = false;
     const QUrl& url = m_current.url;
     QString fileName = m_current.fileName.isEmpty() ? QFileInfo(url.path()).fileName() : m_current.fileName;
     if (fileName.isEmpty())
@@ -191,7 +198,8 @@ void DownloadManager::onRedirected(const QUrl& target)
     auto* pReply = qobject_cast<QNetworkReply*>(sender());
     if (pReply == nullptr || pReply != m_pCurrentDownload)
         return;
-    const bool bSameHost = target.host().compare(pReply->url().host(), Qt::CaseInsensitive) == 0;
+    // The host asked first, not pReply->url(): the reply already names the target when it asks.
+    const bool bSameHost = target.host().compare(m_current.url.host(), Qt::CaseInsensitive) == 0;
     const bool bHttps = target.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
     if ((bHttps || bSameHost) && UpdateTrust::transportAllowed(target)) {
         TS_DEBUG("Redirected to %s", target.toEncoded().constData());
@@ -271,13 +279,14 @@ void DownloadManager::downloadFinished()
     bool bLength = false;
     const qint64 announced = pReply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&bLength);
     if (m_refusal == DownloadFailure::None) {
-        if (pReply->error() != QNetworkReply::NoError)
+        // A body cut short of its announced length is a mismatch, whether or not the connection reports it.
+        if (status == kHttpOk && bLength && announced != m_iReceived)
+            refuse(DownloadFailure::Mismatch,
+                   QStringLiteral("%1 of the %2 bytes announced arrived").arg(m_iReceived).arg(announced));
+        else if (pReply->error() != QNetworkReply::NoError)
             refuse(DownloadFailure::Network, pReply->errorString());
         else if (status != kHttpOk)
             refuse(DownloadFailure::Mismatch, QStringLiteral("The server answered with status %1").arg(status));
-        else if (bLength && announced != m_iReceived)
-            refuse(DownloadFailure::Mismatch,
-                   QStringLiteral("%1 of the %2 bytes announced arrived").arg(m_iReceived).arg(announced));
         else if (m_current.expectedSize >= 0 && m_iReceived != m_current.expectedSize)
             refuse(DownloadFailure::Mismatch, QStringLiteral("%1 bytes arrived, %2 were published")
                                                   .arg(m_iReceived)
@@ -295,6 +304,7 @@ void DownloadManager::downloadFinished()
     if (m_refusal == DownloadFailure::None) {
         TS_DEBUG("Succeeded.");
         ++m_iDownloadedCount;
+        m_bPreviousArrived = true;
     } else {
         TS_WARNING("Failed: %s:%d\n", qPrintable(m_strRefusal), static_cast<int>(pReply->error()));
         noteFailure();

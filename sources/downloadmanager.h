@@ -36,6 +36,8 @@ struct DownloadRequest
     qint64 expectedSize = -1;
     // The body's SHA-256 (32 bytes); empty when not checked.
     QByteArray sha256;
+    // Fetched only when the file before it in the batch arrived (a signature is no use without its file).
+    bool bAfterPrevious = false;
 };
 
 // Why the last batch failed, for the texts the update service shows. The first failure of a batch counts.
@@ -123,6 +125,7 @@ private:
     std::unique_ptr<QSaveFile> m_pOutput;
     QCryptographicHash m_hash{QCryptographicHash::Sha256};
     qint64 m_iReceived = 0;
+    bool m_bPreviousArrived = true;
     DownloadFailure m_refusal = DownloadFailure::None;
     QString m_strRefusal;
     int m_iDownloadedCount = 0;

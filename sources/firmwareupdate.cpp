@@ -135,15 +135,7 @@ CFirmwareUpdate::CFirmwareUpdate(QObject* parent) : QThread(parent)
     TS_DEBUG("Entering");
     qRegisterMetaType<quint64>("quint64");
 
-    QString address = updateServerAddress();
-    while (address.endsWith(QLatin1Char('/')))
-        address.chop(1);
-    if (!address.isEmpty())
-        m_updateTargetsUrl = QUrl::fromUserInput(address + QLatin1String(UpdateTargetsPath));
-    else
-        TS_WARNING("No update server configured");
-    TS_DEBUG("Update targets: %s", m_updateTargetsUrl.toEncoded().constData());
-
+    readUpdateServer();
     connect(&m_downloadManager, &DownloadManager::finished, this, &CFirmwareUpdate::onDownloadFinished,
             Qt::UniqueConnection);
     TS_DEBUG("Exiting");
@@ -212,7 +204,24 @@ QUrl CFirmwareUpdate::appImageUrl() const
 
 QUrl CFirmwareUpdate::updateTargetsUrl() const
 {
+    std::lock_guard<std::mutex> lock(m_urlMutex);
     return m_updateTargetsUrl;
+}
+
+// Read when the service is made and again at each check, so an edited info.ini counts without a restart.
+void CFirmwareUpdate::readUpdateServer()
+{
+    QString address = updateServerAddress();
+    while (address.endsWith(QLatin1Char('/')))
+        address.chop(1);
+    QUrl url;
+    if (!address.isEmpty())
+        url = QUrl::fromUserInput(address + QLatin1String(UpdateTargetsPath));
+    else
+        TS_WARNING("No update server configured");
+    TS_DEBUG("Update targets: %s", url.toEncoded().constData());
+    std::lock_guard<std::mutex> lock(m_urlMutex);
+    m_updateTargetsUrl = url;
 }
 
 QString CFirmwareUpdate::updateServerAddress()
@@ -490,14 +499,17 @@ void CFirmwareUpdate::customEvent(QEvent* event)
     TS_DEBUG("Update request %d received", iType);
 
     // The update-target file and its signature, in one batch.
+    if (iType <= CheckFirmwareUpdateSilentEvent)
+        readUpdateServer();
     DownloadRequest targets;
-    targets.url = m_updateTargetsUrl;
+    targets.url = updateTargetsUrl();
     targets.fileName = kTargetsFileName;
     targets.maxBytes = MaxTargetsBytes;
     DownloadRequest signature;
-    signature.url = QUrl(m_updateTargetsUrl.toString() + QLatin1String(".sig"));
+    signature.url = QUrl(targets.url.toString() + QLatin1String(".sig"));
     signature.fileName = kSignatureFileName;
     signature.maxBytes = SignatureBytes;
+    signature.bAfterPrevious = true;
     const QList<DownloadRequest> check{targets, signature};
     const QString targetsFolder = g_downloadsFolder + "/" + kTargetsFolderName;
 

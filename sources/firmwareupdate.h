@@ -28,9 +28,9 @@ class QXmlStreamAttributes;
 // is downloaded, saved under a name the service makes from its kind, and handed on only when its size and hash
 // match.
 //
-// Update server address: the key "server" of the [update] group of info.ini beside the executable, unless the
-// environment variable TESSITRA_UPDATE_SERVER is set, which wins (tests and demonstrations point the program at
-// a local server that way without touching the installed file). A missing scheme is completed ("host:port"
+// Update server address, read at each check: the key "server" of the [update] group of info.ini beside the
+// executable, unless the environment variable TESSITRA_UPDATE_SERVER is set, which wins (tests and
+// demonstrations point the program at a local server that way without touching the installed file). A missing scheme is completed ("host:port"
 // means http). The "url" key of the same group is the web page shown to the user, not the server. Without any
 // address every request ends in "Connection to update server cannot be made.".
 class CFirmwareUpdate : public QThread
@@ -69,7 +69,8 @@ public:
     void setAppImageUrl(const QString& url);
     QUrl appImageUrl() const;
 
-    // Where UpdateTargets.xml is fetched from: the server address followed by UpdateTargetsPath.
+    // Where UpdateTargets.xml is fetched from: the server address followed by UpdateTargetsPath, as read at the
+    // last check (or when the service was made).
     QUrl updateTargetsUrl() const;
     // The configured server address (see above); empty when none is configured.
     static QString updateServerAddress();
@@ -146,6 +147,7 @@ private:
     };
 
     explicit CFirmwareUpdate(QObject* parent);
+    void readUpdateServer();
 
     static bool readDigests(const QXmlStreamAttributes& attributes, Offer* pOffer);
     static bool hasSuffixOf(const QString& url, ImageKind kind);
