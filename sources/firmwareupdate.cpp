@@ -633,8 +633,9 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
         TS_DEBUG("Download failed: %s", qPrintable(errorString));
         QString text = failureText(m_downloadManager.lastFailure());
         // The file arrived whole but its signature did not: the server publishes no signature.
-        if (kind == RequestKind::Targets && text == kNoConnection && QFile::exists(targetsFolder + "/" + kTargetsFileName))
-            text = kNotSigned;
+        const QFileInfo arrived(targetsFolder + "/" + kTargetsFileName);
+        if (kind == RequestKind::Targets && text == kNoConnection && arrived.exists())
+            text = arrived.size() > 0 ? kNotSigned : kFetchFailed;
         // The installer download is answered by the progress dialog alone; a check still owes its offer.
         if (!m_bAppDownload.load())
             emitNoVersions(m_bAppCheck.load());
@@ -704,19 +705,19 @@ void CFirmwareUpdate::onTargetsDownloaded(const QString& folder, bool bSilent)
             emit updateCheckFailed(kFetchFailed);
         return;
     }
-    if (!UpdateTrust::verifySignature(xmlBytes, signatureBytes)) {
+    const int iProductId = m_iProductId.load();
+    const bool bAriette = iProductId == UsbIds::ArietteProductId;
+    if (!bAppCheck && !bAriette && iProductId != UsbIds::CadenzoProductId) {
+        if (!bSilent)
+            emit updateCheckFailed(kNotSupported);
+    } else if (!UpdateTrust::verifySignature(xmlBytes, signatureBytes)) {
         TS_WARNING("UpdateTargets.xml fails its signature check (%d signature bytes)", int(signatureBytes.size()));
         failCheck(signatureBytes.isEmpty() ? kNotSigned : kBadSignature, bAppCheck);
+    } else if (bAppCheck) {
+        checkTargets(xmlBytes, kAppProductName, kAppProductId, true, true);
     } else {
-        const int iProductId = m_iProductId.load();
-        if (bAppCheck)
-            checkTargets(xmlBytes, kAppProductName, kAppProductId, true, true);
-        else if (iProductId == UsbIds::ArietteProductId)
-            checkTargets(xmlBytes, kArietteProductName, kArietteProductId, false, true);
-        else if (iProductId == UsbIds::CadenzoProductId)
-            checkTargets(xmlBytes, kCadenzoProductName, kCadenzoProductId, false, true);
-        else if (!bSilent)
-            emit updateCheckFailed(kNotSupported);
+        checkTargets(xmlBytes, bAriette ? kArietteProductName : kCadenzoProductName,
+                     bAriette ? kArietteProductId : kCadenzoProductId, false, true);
     }
     DownloadManager::deleteDirRecursively(QDir(folder));
 }

@@ -91,7 +91,8 @@ private slots:
         buildDataFolders(m_home.path());
         signWith(kPublisherSeed, "", &m_publicKey);
         setInfoIni(false);
-        QVERIFY(m_server.addFile("images/dsp.ldr", kImage) && m_authServer.setUpdateTargets("<UpdateTargets/>"));
+        QVERIFY(m_server.addFile("images/dsp.ldr", kImage) && m_server.addFile("images/setup-1.1.0.exe", kImage));
+        QVERIFY(m_authServer.setUpdateTargets("<UpdateTargets/>"));
         m_pService = CFirmwareUpdate::instance();
         m_pWorker = DeviceManagerThread::instance();
         for (QThread* thread : {static_cast<QThread*>(m_pService), static_cast<QThread*>(m_pWorker)}) {
@@ -174,6 +175,11 @@ private slots:
                                 "updateCheckFailed(This download was not offered by the update server.)";
         QTest::newRow("?.exe trick") << "1.1.0" << "images/FirmwareImage.ldr?.exe" << kImage << false << tricked;
         QTest::newRow(".desktop trick") << "1.1.0" << "images/run.desktop?.exe" << kImage << false << tricked;
+        QTest::newRow("installer, saved under the program's name")
+            << "1.1.0" << "images/setup-1.1.0.exe" << kImage << false
+            << kOffered + ";newVersions(||||1.1.0|http://127.0.0.1:%1/%2|true);" + kOffered +
+                   ";appDownLoadFinished(" + m_home.path() + "/Aurivell/Tessitra/Downloads/AppImage/"
+                   "TessitraStageLibrarianSetup.exe)";
         QTest::newRow("redirect on the same host, flashed")
             << "DSP v2.4" << "_redirect/images/dsp.ldr" << kImage << false
             << offer + "updateText(Download finished.);updateText(Updating firmware...)";
@@ -217,6 +223,12 @@ private slots:
             return;
         }
         QMetaObject::invokeMethod(m_pWorker, [] {}, Qt::BlockingQueuedConnection);
+        if (expected.last().startsWith("appDownLoadFinished")) {
+            QFile installer(g_downloadsFolder + "/AppImage/TessitraStageLibrarianSetup.exe");
+            QVERIFY(installer.open(QIODevice::ReadOnly));
+            QCOMPARE(installer.readAll(), kImage);
+            return;
+        }
         QCOMPARE(m_bus.unit("U").dspImage().data, before.data);
         QCOMPARE(m_bus.unit("U").dspImage().received, before.received);
         QCOMPARE(QDir(g_downloadsFolder + "/FirmwareImage").entryList(QDir::Files | QDir::Hidden), QStringList());
