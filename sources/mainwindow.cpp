@@ -1111,7 +1111,7 @@ void MainWindow::onProxyAuthenticationRequired(QNetworkProxy proxy, QAuthenticat
 
 void MainWindow::onAuthenticationRequired(QNetworkReply* reply, QAuthenticator* authenticator)
 {
-    askCredentials(this, authenticator, reply->url().host());
+    askCredentials(this, authenticator, reply != nullptr ? reply->url().host() : QStringLiteral("The server"));
 }
 
 // ---------------------------------------------------------------------------------------------------------------
