@@ -249,16 +249,16 @@ void DownloadManager::downloadReadyRead()
     bool bLength = false;
     const qint64 announced = pReply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&bLength);
     if (bLength && announced > limit) {
-        refuse(DownloadFailure::Mismatch, QStringLiteral("The server announced %1 bytes, more than the %2 allowed")
-                                              .arg(announced)
-                                              .arg(limit));
+        refuse(DownloadFailure::Mismatch,
+               QStringLiteral("The server announced %1 bytes, more than the %2 allowed").arg(announced).arg(limit));
         return;
     }
 
     const QByteArray chunk = pReply->readAll();
     m_iReceived += chunk.size();
     if (m_iReceived > limit) {
-        refuse(DownloadFailure::Mismatch, QStringLiteral("The download is longer than the %1 bytes allowed").arg(limit));
+        refuse(DownloadFailure::Mismatch,
+               QStringLiteral("The download is longer than the %1 bytes allowed").arg(limit));
         return;
     }
     m_hash.addData(chunk);
@@ -288,9 +288,8 @@ void DownloadManager::downloadFinished()
         else if (status != kHttpOk)
             refuse(DownloadFailure::Mismatch, QStringLiteral("The server answered with status %1").arg(status));
         else if (m_current.expectedSize >= 0 && m_iReceived != m_current.expectedSize)
-            refuse(DownloadFailure::Mismatch, QStringLiteral("%1 bytes arrived, %2 were published")
-                                                  .arg(m_iReceived)
-                                                  .arg(m_current.expectedSize));
+            refuse(DownloadFailure::Mismatch,
+                   QStringLiteral("%1 bytes arrived, %2 were published").arg(m_iReceived).arg(m_current.expectedSize));
         else if (!m_current.sha256.isEmpty() && m_hash.result() != m_current.sha256)
             refuse(DownloadFailure::Mismatch, QStringLiteral("The SHA-256 of the download is not the one published"));
         else if (m_pOutput == nullptr || !m_pOutput->commit())

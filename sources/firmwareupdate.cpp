@@ -11,8 +11,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -57,7 +57,8 @@ const QString kNotSigned = QStringLiteral("The update info from the server is no
 const QString kBadSignature = QStringLiteral("The update info from the server failed its signature check.");
 const QString kNoDigests = QStringLiteral("The update info from the server lacks the size or SHA-256 of an image.");
 const QString kInsecure = QStringLiteral("The update server must be reached over https.");
-const QString kMismatch = QStringLiteral("The download does not match the update info from the server. It was deleted.");
+const QString kMismatch =
+    QStringLiteral("The download does not match the update info from the server. It was deleted.");
 const QString kWriteFailed =
     QStringLiteral("The download could not be saved. Check the free space in the downloads folder.");
 const QString kNotOffered = QStringLiteral("This download was not offered by the update server.");
@@ -401,8 +402,7 @@ bool CFirmwareUpdate::checkTargets(const QByteArray& xmlBytes, const QString& pr
             offer.kind = kind.contains(QLatin1String("dsp"))        ? ImageKind::Dsp
                          : kind.contains(QLatin1String("firmware")) ? ImageKind::Firmware
                                                                     : ImageKind::Installer;
-            if (!readDigests(attributes, &offer) && bRequireDigests &&
-                !version.isEmpty()) {
+            if (!readDigests(attributes, &offer) && bRequireDigests && !version.isEmpty()) {
                 TS_WARNING("Revision %s lacks a valid Size or Sha256", qPrintable(version));
                 failCheck(kNoDigests, bAppUpdate);
                 return false;
@@ -578,7 +578,8 @@ bool CFirmwareUpdate::downloadOffered(const QUrl& url, bool bInstaller)
     }
     // Routing goes by what was asked for: a firmware request fetches only an offered DSP or microcontroller
     // image into the firmware folder, an installer request only an offered installer into its own.
-    bOffered = bOffered && (offer.kind == ImageKind::Installer) == bInstaller && hasSuffixOf(url.toString(), offer.kind);
+    bOffered =
+        bOffered && (offer.kind == ImageKind::Installer) == bInstaller && hasSuffixOf(url.toString(), offer.kind);
     if (!bOffered) {
         TS_WARNING("Refusing to download %s: not offered as %s", url.toEncoded().constData(),
                    bInstaller ? "an installer" : "firmware");
@@ -595,7 +596,8 @@ bool CFirmwareUpdate::downloadOffered(const QUrl& url, bool bInstaller)
         request.fileName = kInstallerFileName;
         request.maxBytes = MaxInstallerBytes;
         m_requestKind.store(RequestKind::Installer);
-        m_downloadManager.download({request}, g_downloadsFolder + "/" + kAppFolderName, &CFirmwareUpdate::progressCallback);
+        m_downloadManager.download({request}, g_downloadsFolder + "/" + kAppFolderName,
+                                   &CFirmwareUpdate::progressCallback);
     } else {
         request.fileName = offer.kind == ImageKind::Dsp ? kDspFileName : kFirmwareFileName;
         request.maxBytes = MaxFirmwareBytes;

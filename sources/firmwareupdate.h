@@ -5,11 +5,11 @@
 #include <QByteArray>
 #include <QEvent>
 #include <QHash>
-#include <mutex>
 #include <QString>
 #include <QThread>
 #include <QUrl>
 #include <atomic>
+#include <mutex>
 
 class QXmlStreamAttributes;
 
@@ -30,9 +30,9 @@ class QXmlStreamAttributes;
 //
 // Update server address, read at each check: the key "server" of the [update] group of info.ini beside the
 // executable, unless the environment variable TESSITRA_UPDATE_SERVER is set, which wins (tests and
-// demonstrations point the program at a local server that way without touching the installed file). A missing scheme is completed ("host:port"
-// means http). The "url" key of the same group is the web page shown to the user, not the server. Without any
-// address every request ends in "Connection to update server cannot be made.".
+// demonstrations point the program at a local server that way without touching the installed file). A missing scheme is
+// completed ("host:port" means http). The "url" key of the same group is the web page shown to the user, not the
+// server. Without any address every request ends in "Connection to update server cannot be made.".
 class CFirmwareUpdate : public QThread
 {
     Q_OBJECT
@@ -151,8 +151,8 @@ private:
 
     static bool readDigests(const QXmlStreamAttributes& attributes, Offer* pOffer);
     static bool hasSuffixOf(const QString& url, ImageKind kind);
-    bool checkTargets(const QByteArray& xmlBytes, const QString& productName, const QString& productId,
-                      bool bAppUpdate, bool bRequireDigests);
+    bool checkTargets(const QByteArray& xmlBytes, const QString& productName, const QString& productId, bool bAppUpdate,
+                      bool bRequireDigests);
     void onTargetsDownloaded(const QString& folder, bool bSilent);
     // Starts the download of an offered image (firmware or installer); false, with the reason told, when url
     // was not offered as one of kinds or does not end in the kind's suffix.

@@ -16,7 +16,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QAuthenticator>
-#include <QNetworkReply>
 #include <QCloseEvent>
 #include <QDataStream>
 #include <QDesktopServices>
@@ -34,6 +33,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMovie>
+#include <QNetworkReply>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -1068,9 +1068,9 @@ void askCredentials(QWidget* pParent, QAuthenticator* pAuthenticator, const QStr
     dialog.resize(250, 100);
 
     auto* pLayout = new QVBoxLayout(&dialog);
-    auto* pAsker = new QLabel(QStringLiteral("<b>%1</b> asks for \"%2\".")
-                                  .arg(host.toHtmlEscaped(), pAuthenticator->realm().toHtmlEscaped()),
-                              &dialog);
+    auto* pAsker = new QLabel(
+        QStringLiteral("<b>%1</b> asks for \"%2\".").arg(host.toHtmlEscaped(), pAuthenticator->realm().toHtmlEscaped()),
+        &dialog);
     pAsker->setObjectName(QStringLiteral("TessitraLabel"));
     pLayout->addWidget(pAsker);
     auto addRow = [&](const QString& label, QLineEdit::EchoMode mode) {

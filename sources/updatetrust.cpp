@@ -19,8 +19,7 @@ QVariant infoIniValue(const QString& key, const QVariant& fallback = QVariant())
 
 QByteArray decodeKey(const QString& text)
 {
-    const QByteArray key =
-        QByteArray::fromBase64(text.trimmed().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    const QByteArray key = QByteArray::fromBase64(text.trimmed().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     return key.size() == static_cast<int>(crypto_sign_PUBLICKEYBYTES) ? key : QByteArray();
 }
 
