@@ -18,8 +18,8 @@ request received: "<METHOD> <path>". Options make the server misbehave the way r
 Path prefixes only (no option): /_short/ announces the whole length and closes after half the body;
 /_nolength/ sends half the body without a length and closes; /_flood/ sends zeros without a length until the
 client gives up; /_redirect/ answers 302 to the rest of the path on this host; /_offsite/ answers 302 to the
-rest of the path on "localhost" (another host name for the same server). A request naming a whole URL (through
-a proxy) is served by its path.
+rest of the path over plain http on "localhost" (another host name for the same server). A request naming a
+whole URL (through a proxy) is served by its path.
 
 A path starting with /_fail/, /_stall/, /_empty/ or /_malformed/ gets that behaviour for this one request and is
 otherwise served as the rest of the path, so one server can play every part (starting Python is the slow bit).
@@ -115,9 +115,10 @@ def make_handler(options):
 def misbehave_before(handler, modes, request_path):
     """Redirects, answered before any file is looked up. True when the request was answered."""
     if "redirect" in modes or "offsite" in modes:
-        host = "localhost" if "offsite" in modes else "127.0.0.1"
-        handler._answer(302, b"<html>moved</html>", "text/html",
-                        {"Location": f"http://{host}:{handler.server.server_address[1]}{request_path}"})
+        port = handler.server.server_address[1]
+        scheme = "https" if isinstance(handler.connection, ssl.SSLSocket) else "http"
+        base = f"http://localhost:{port}" if "offsite" in modes else f"{scheme}://127.0.0.1:{port}"
+        handler._answer(302, b"<html>moved</html>", "text/html", {"Location": base + request_path})
         return True
     return False
 
