@@ -13,6 +13,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -114,11 +115,24 @@ int CUSBConnect::Open(QString path)
         }
         return Success;
     }
-    if (path.isEmpty())
+    m_iOpenError = 0;
+    if (path.isEmpty()) {
+        m_strOpenFailure.clear();
         return NoDevicePath;
+    }
+    errno = 0;
     m_pDevice = HidSeam::api().open_path(path.toLocal8Bit().constData());
-    if (!m_pDevice)
+    if (!m_pDevice) {
+        // Taken before anything else can overwrite it: the worker tells the user why from it.
+        m_iOpenError = errno ? errno : EIO;
+        // The poll tries again every second: the log says it once per cause, not once per try.
+        const QString failure = QStringLiteral("%1: %2").arg(path, errorText(nullptr));
+        if (failure != m_strOpenFailure)
+            TS_WARNING("Could not open the unit at %s", qUtf8Printable(failure));
+        m_strOpenFailure = failure;
         return OpenFailed;
+    }
+    m_strOpenFailure.clear();
     m_iSequence = 0;
     m_iLastSequence = 0;
     if (GetDeviceInfo() != Success) {

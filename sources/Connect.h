@@ -42,6 +42,9 @@ public:
 
     // --- the link -------------------------------------------------------------------------------------------
     int Open(QString path);
+    // The errno of the last Open whose hid_open_path failed (EACCES when udev gave this user no access,
+    // EBUSY, ENODEV when the unit went away), 0 when the last Open got past it or never reached it.
+    int openError() const { return m_iOpenError; }
     int Close();
     int SendPacket(BYTE* buffer, int command, int length, BYTE* payload, bool sequenced, bool advance);
     int ReadPacket(BYTE* buffer);
@@ -103,6 +106,8 @@ private:
     int readFactoryFile(const QString& path, SpcHeader& header, std::unique_ptr<int[]>& bank);
 
     hid_device* m_pDevice = nullptr;
+    int m_iOpenError = 0;
+    QString m_strOpenFailure; // path and hidapi's words of the last failed open, logged once
     BYTE m_byReceiveBuffer[65] = {};
     BYTE m_bySendBuffer[65] = {};
     int m_iSequence = 0;

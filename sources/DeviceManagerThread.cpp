@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <array>
+#include <cerrno>
 #include <memory>
 
 namespace {
@@ -66,6 +67,17 @@ constexpr char UpdatingMicro[] = "Updating uP Firmware.\nDo not disconnect or po
 constexpr char MicroSent[] =
     "Do not power down the device until  the Tessitra display says:\n\"Done - Cycle power now\".";
 constexpr char MicroFailed[] = "Failed to update uP Firmware.";
+
+// A unit is listed but the system will not let us open it.
+constexpr char UnitNotPermitted[] =
+    "The unit was found but this user may not open it. Install the udev rule that comes with the librarian "
+    "(the tessitra-stage-librarian package installs it), or reconnect the unit if the rule is already installed.";
+constexpr char UnitInUse[] = "The unit was found but another program is using it. Close that program, or reconnect "
+                             "the unit.";
+constexpr char UnitGone[] = "The unit was found but went away before it could be opened. Check the USB cable and "
+                            "reconnect the unit.";
+constexpr char UnitNotOpened[] = "The unit was found but could not be opened. Reconnect the unit; the log file "
+                                 "ui.log names the cause.";
 } // namespace Text
 
 QString text(const char* latin1)
@@ -74,6 +86,24 @@ QString text(const char* latin1)
 }
 
 constexpr char kFactoryPresetFile[] = "/FactoryPresets.dat";
+
+// What the user reads when opening a listed unit failed with this errno.
+QString accessText(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return text(Text::UnitNotPermitted);
+    case EBUSY:
+        return text(Text::UnitInUse);
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return text(Text::UnitGone);
+    default:
+        return text(Text::UnitNotOpened);
+    }
+}
 
 // How one operation's result reads for the user.
 struct ResultTexts
@@ -162,6 +192,10 @@ DeviceManagerThread::~DeviceManagerThread()
         quit();
         wait();
     }
+    // ThreadSanitizer cannot see QThread::wait() in the distribution's Qt. This acquire pairs with the release
+    // at the end of run(), so everything the thread did comes before the members are destroyed here, and a
+    // thread that still touches this object while it goes is reported.
+    static_cast<void>(m_bRunEnded.load(std::memory_order_acquire));
     DeviceManagerThread* pSelf = this;
     s_pInstance.compare_exchange_strong(pSelf, nullptr);
 }
@@ -188,6 +222,7 @@ QString DeviceManagerThread::factoryPresetFolder() const
 
 void DeviceManagerThread::setFirmwareFilePath(QString path)
 {
+    std::lock_guard<std::mutex> lock(m_firmwareMutex);
     m_strFirmwareFilePath = path;
 }
 
@@ -273,7 +308,7 @@ void DeviceManagerThread::customEvent(QEvent* event)
     }
 
     using Operation = void (DeviceManagerThread::*)();
-    static constexpr Operation kOperations[LastEvent - FirstEvent + 1] = {
+    static constexpr Operation kOperations[UpdateFirmwareEvent - FirstEvent] = {
         &DeviceManagerThread::readFactoryPresets,    // 1001
         &DeviceManagerThread::refreshFactoryPresets, // 1002
         &DeviceManagerThread::readUserPresets,       // 1003
@@ -289,9 +324,21 @@ void DeviceManagerThread::customEvent(QEvent* event)
         &DeviceManagerThread::backUp,                // 1013
         &DeviceManagerThread::restore,               // 1014
         &DeviceManagerThread::updateFactoryPresets,  // 1015
-        &DeviceManagerThread::updateFirmwareImage,   // 1016
     };
-    (this->*kOperations[iType - FirstEvent])();
+    if (iType == UpdateFirmwareEvent) {
+        // The path travels in the event; a plain event takes the one its poster set.
+        const auto* pFirmware = dynamic_cast<const FirmwareFileEvent*>(event);
+        QString path;
+        if (pFirmware != nullptr) {
+            path = pFirmware->path();
+        } else {
+            std::lock_guard<std::mutex> lock(m_firmwareMutex);
+            path = m_strFirmwareFilePath;
+        }
+        updateFirmwareImage(path);
+    } else {
+        (this->*kOperations[iType - FirstEvent])();
+    }
 
     emit deviceIdle();
 }
@@ -580,11 +627,10 @@ void DeviceManagerThread::updateFactoryPresets()
 
 // The image kind follows from the file's extension: ".ldr" is the DSP image, ".bin" the microcontroller's.
 // Any other file is left alone without a word.
-void DeviceManagerThread::updateFirmwareImage()
+void DeviceManagerThread::updateFirmwareImage(const QString& path)
 {
     if (!requireUnit())
         return;
-    const QString path = m_strFirmwareFilePath;
     if (!QFile::exists(path)) {
         emit updateText(text(Text::FileNotFound));
         emit operationFinished(-1, false);
@@ -627,6 +673,8 @@ void DeviceManagerThread::run()
     m_pPollTimer = nullptr;
     // With the link gone no unit is open any more; a later worker starts from "no unit".
     g_bDeviceConnected.store(false);
+    // Pairs with the acquire in the destructor (see there).
+    m_bRunEnded.store(true, std::memory_order_release);
 }
 
 void DeviceManagerThread::onTimeOut()
@@ -665,6 +713,7 @@ void DeviceManagerThread::onTimeOut()
     if (iResult == 0) {
         if (g_bDeviceConnected.load())
             return;
+        m_strAccessProblem.clear();
         g_bDeviceConnected.store(true);
         m_pPollTimer->start(PollIntervalMs);
         const int iPid = m_iProductId.load();
@@ -690,9 +739,17 @@ void DeviceManagerThread::onTimeOut()
         return;
     }
 
+    // A listed unit that the system would not open: say why once, not every second.
+    const int iOpenError = m_pUSBConnect->openError();
+    const QString strProblem = iOpenError != 0 ? accessText(iOpenError) : QString();
+    const bool bNewProblem = !strProblem.isEmpty() && strProblem != m_strAccessProblem;
+    m_strAccessProblem = strProblem;
+
     m_iProductId.store(-1);
     m_strDevicePath.clear();
     m_pUSBConnect->Close();
+    if (bNewProblem)
+        emit deviceInaccessible(strProblem);
     emit noDevice();
 }
 

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QThread>
 #include <atomic>
+#include <mutex>
 
 class CUSBConnect;
 class PresetButton;
@@ -49,6 +50,29 @@ public:
     static constexpr int FirstEvent = ReadFactoryPresetsEvent;
     static constexpr int LastEvent = UpdateFirmwareEvent;
 
+    // The firmware update request with the image's path inside it. The window (a file the user picked) and
+    // the update service (an image it has just downloaded) each post their own, so the path is never a
+    // member that two threads write while this worker reads it.
+    class FirmwareFileEvent : public QEvent
+    {
+    public:
+        explicit FirmwareFileEvent(QString path) : QEvent(UpdateFirmwareEvent), m_strPath(std::move(path))
+        {
+            m_bMade.store(true, std::memory_order_release);
+        }
+        QString path() const
+        {
+            // The event queue's lock is invisible to ThreadSanitizer in the distribution's Qt; this acquire
+            // (paired with the constructor's release) shows it the hand-over from the posting thread.
+            static_cast<void>(m_bMade.load(std::memory_order_acquire));
+            return m_strPath;
+        }
+
+    private:
+        const QString m_strPath;
+        std::atomic<bool> m_bMade{false};
+    };
+
     // How often the worker looks for the unit (and, while one is open, asks it for its identity).
     static constexpr int PollIntervalMs = 1000;
 
@@ -69,6 +93,7 @@ public:
     QString factoryPresetFolder() const;
 
     // Operation data, written on the GUI thread just before the matching event is posted.
+    // The image for a plain UpdateFirmwareEvent; a FirmwareFileEvent brings its own path and ignores this one.
     void setFirmwareFilePath(QString path);
     void setRenameData(int presetNumber, QString name, int presetNumber2, int* record);
     void setPresetTransfer(QList<int> destinations, QStringList files, QList<int> sources);
@@ -124,6 +149,9 @@ signals:
     void multipleDeviceDetected();
     void noDevice();
     void deviceRemoved();
+    // A unit is listed but cannot be opened: what stands in the way and what helps, in the user's words.
+    // Once per cause; the poll keeps trying and reports deviceDetected when the way is clear.
+    void deviceInaccessible(QString text);
     void deviceBusy();
     void deviceIdle();
     void operationFinished(int, bool bClose = true);
@@ -161,7 +189,7 @@ private:
     void backUp();
     void restore();
     void updateFactoryPresets();
-    void updateFirmwareImage();
+    void updateFirmwareImage(const QString& path);
 
     // The read cascade behind events 1001 to 1005: factory names, user names, set lists; `firstStep` 1 to 3.
     void readPresetLists(int firstStep);
@@ -179,14 +207,17 @@ private:
 
     // Polling
     std::atomic<bool> m_bAbort{false};
+    std::atomic<bool> m_bRunEnded{false}; // set as run() returns
     CUSBConnect* m_pUSBConnect = nullptr;
     std::atomic<int> m_iProductId{-1};
     QString m_strDevicePath;
     QMutex m_mutex;
     QTimer* m_pPollTimer = nullptr;
     QString m_strFactoryPresetFolder;
+    QString m_strAccessProblem; // the last deviceInaccessible text, empty once a unit opens or none is listed
 
     // Operation data
+    mutable std::mutex m_firmwareMutex; // a plain UpdateFirmwareEvent's path may be set from any thread
     QString m_strFirmwareFilePath;
     int m_iPresetNumber = 0;
     QString m_strPresetName;

@@ -51,6 +51,8 @@ int tessitraMain(int argc, char* argv[])
     startTime.start();
 
     QtSingleApplication app(argc, argv, true);
+    // Wayland and the task bar match the window to its desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.aurivell.TessitraStageLibrarian"));
     qInstallMessageHandler(tessitraMessageHandler);
 
     if (app.isRunning()) {
@@ -85,7 +87,9 @@ int tessitraMain(int argc, char* argv[])
 
     app.setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
-    if (!QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/info.ini"))) {
+    const QString iniPath = QCoreApplication::applicationDirPath() + QStringLiteral("/info.ini");
+    if (!QFile::exists(iniPath)) {
+        TS_CRITICAL("info.ini not found: %s", qUtf8Printable(iniPath));
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Tessitra Stage Librarian"),
                         QStringLiteral("Failed to load initialization file. Reinstall the application to fix the "
                                        "problem."),
@@ -97,6 +101,16 @@ int tessitraMain(int argc, char* argv[])
         window.reset();
         return -1;
     }
+
+    // A second start gives way to this instance: bring its window to the front, where the user looks for it.
+    // Nothing is logged: a second start leaves this instance's log as it was.
+    QObject::connect(&app, &QtSingleApplication::messageReceived, window.get(), [&window] {
+        if (!window->isVisible())
+            return; // still behind the splash, which is on top already
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->raise();
+        window->activateWindow();
+    });
 
     window->showSplash(QStringLiteral("<b>Loading...</b>"), true);
     window->initialize();

@@ -140,7 +140,7 @@ void DownloadManager::startNextDownload()
 
     m_current = m_downloadQueue.dequeue();
     if (m_current.bAfterPrevious && !m_bPreviousArrived) {
-        TS_DEBUG("Skipping %s: the file before it did not arrive", m_current.url.toEncoded().constData());
+        TS_DEBUG("Skipping %s: the file before it did not arrive", loggableUrl(m_current.url).constData());
         startNextDownload();
         return;
     }
@@ -158,7 +158,7 @@ void DownloadManager::startNextDownload()
     m_hash.reset();
 
     if (!UpdateTrust::transportAllowed(url)) {
-        TS_WARNING("Refusing to fetch %s over an insecure connection", url.toEncoded().constData());
+        TS_WARNING("Refusing to fetch %s over an insecure connection", loggableUrl(url).constData());
         refuse(DownloadFailure::Insecure, QStringLiteral("%1 is not reached over https").arg(url.host()));
         noteFailure();
         startNextDownload();
@@ -168,7 +168,7 @@ void DownloadManager::startNextDownload()
     m_pOutput = std::make_unique<QSaveFile>(m_strSaveFilePath);
     if (!m_pOutput->open(QIODevice::WriteOnly)) {
         TS_WARNING("Problem opening save file '%s' for download '%s': %s", qPrintable(fileName),
-                   url.toEncoded().constData(), qPrintable(m_pOutput->errorString()));
+                   loggableUrl(url).constData(), qPrintable(m_pOutput->errorString()));
         refuse(DownloadFailure::WriteError, m_pOutput->errorString());
         noteFailure();
         m_pOutput.reset();
@@ -188,7 +188,7 @@ void DownloadManager::startNextDownload()
             Qt::QueuedConnection);
     connect(m_pCurrentDownload, &QNetworkReply::readyRead, this, &DownloadManager::downloadReadyRead,
             Qt::QueuedConnection);
-    TS_DEBUG("Downloading %s.", url.toEncoded().constData());
+    TS_DEBUG("Downloading %s.", loggableUrl(url).constData());
 }
 
 // A redirect may move to https anywhere, or stay on the host it left; plain http elsewhere is refused, and so
@@ -202,11 +202,11 @@ void DownloadManager::onRedirected(const QUrl& target)
     const bool bSameHost = target.host().compare(m_current.url.host(), Qt::CaseInsensitive) == 0;
     const bool bHttps = target.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
     if ((bHttps || bSameHost) && UpdateTrust::transportAllowed(target)) {
-        TS_DEBUG("Redirected to %s", target.toEncoded().constData());
+        TS_DEBUG("Redirected to %s", loggableUrl(target).constData());
         emit pReply->redirectAllowed();
         return;
     }
-    TS_WARNING("Refusing the redirect to %s", target.toEncoded().constData());
+    TS_WARNING("Refusing the redirect to %s", loggableUrl(target).constData());
     refuse(DownloadFailure::Insecure, QStringLiteral("Redirect to %1 refused").arg(target.host()));
 }
 
@@ -283,8 +283,10 @@ void DownloadManager::downloadFinished()
         if (status == kHttpOk && bLength && announced != m_iReceived)
             refuse(DownloadFailure::Mismatch,
                    QStringLiteral("%1 of the %2 bytes announced arrived").arg(m_iReceived).arg(announced));
-        else if (pReply->error() != QNetworkReply::NoError)
-            refuse(DownloadFailure::Network, pReply->errorString());
+        else if (pReply->error() != QNetworkReply::NoError) // Qt's text may quote the URL's user name and password
+            refuse(
+                DownloadFailure::Network,
+                pReply->errorString().replace(pReply->url().toString(), pReply->url().toString(QUrl::RemoveUserInfo)));
         else if (status != kHttpOk)
             refuse(DownloadFailure::Mismatch, QStringLiteral("The server answered with status %1").arg(status));
         else if (m_current.expectedSize >= 0 && m_iReceived != m_current.expectedSize)

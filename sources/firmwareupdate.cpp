@@ -151,6 +151,10 @@ CFirmwareUpdate::~CFirmwareUpdate()
         quit();
         wait();
     }
+    // ThreadSanitizer cannot see QThread::wait() in the distribution's Qt. This acquire pairs with the release
+    // at the end of run(), so everything the thread did comes before the members are destroyed here, and a
+    // thread that still touches this object while it goes is reported.
+    static_cast<void>(m_bRunEnded.load(std::memory_order_acquire));
     // The window deletes the service only after its thread has ended; a later instance() starts afresh.
     CFirmwareUpdate* pSelf = this;
     s_pInstance.compare_exchange_strong(pSelf, nullptr);
@@ -220,7 +224,7 @@ void CFirmwareUpdate::readUpdateServer()
         url = QUrl::fromUserInput(address + QLatin1String(UpdateTargetsPath));
     else
         TS_WARNING("No update server configured");
-    TS_DEBUG("Update targets: %s", url.toEncoded().constData());
+    TS_DEBUG("Update targets: %s", loggableUrl(url).constData());
     std::lock_guard<std::mutex> lock(m_urlMutex);
     m_updateTargetsUrl = url;
 }
@@ -441,8 +445,8 @@ bool CFirmwareUpdate::checkTargets(const QByteArray& xmlBytes, const QString& pr
         return readerFailed();
     TS_DEBUG("reached end element");
 
-    TS_DEBUG("version: %s: url: %s", qPrintable(bestDsp), qPrintable(bestDspUrl));
-    TS_DEBUG("version: %s: url: %s", qPrintable(bestFw), qPrintable(bestFwUrl));
+    TS_DEBUG("version: %s: url: %s", qPrintable(bestDsp), loggableUrl(QUrl(bestDspUrl)).constData());
+    TS_DEBUG("version: %s: url: %s", qPrintable(bestFw), loggableUrl(QUrl(bestFwUrl)).constData());
 
     const bool bDspNewer = compareVersions(bestDsp, unitDsp) > 0;
     const bool bFwNewer = compareVersions(bestFw, unitFw) > 0;
@@ -519,7 +523,6 @@ void CFirmwareUpdate::customEvent(QEvent* event)
         m_bSilent.store(iType == CheckAppUpdateSilentEvent);
         m_bAppCheck.store(true);
         m_bAppDownload.store(false);
-        m_requestKind.store(RequestKind::Targets);
         m_downloadManager.download(check, targetsFolder, nullptr);
         break;
     case CheckFirmwareUpdateEvent:
@@ -530,7 +533,6 @@ void CFirmwareUpdate::customEvent(QEvent* event)
             emit operationFinished(-1, false);
             break;
         }
-        m_requestKind.store(RequestKind::Targets);
         m_downloadManager.download(check, targetsFolder, nullptr);
         break;
     case CheckFirmwareUpdateSilentEvent:
@@ -539,7 +541,6 @@ void CFirmwareUpdate::customEvent(QEvent* event)
         if (!g_bDeviceConnected.load())
             break;
         m_bSilent.store(true);
-        m_requestKind.store(RequestKind::Targets);
         m_downloadManager.download(check, targetsFolder, nullptr);
         break;
     case DownloadFirmwareEvent:
@@ -581,7 +582,7 @@ bool CFirmwareUpdate::downloadOffered(const QUrl& url, bool bInstaller)
     bOffered =
         bOffered && (offer.kind == ImageKind::Installer) == bInstaller && hasSuffixOf(url.toString(), offer.kind);
     if (!bOffered) {
-        TS_WARNING("Refusing to download %s: not offered as %s", url.toEncoded().constData(),
+        TS_WARNING("Refusing to download %s: not offered as %s", loggableUrl(url).constData(),
                    bInstaller ? "an installer" : "firmware");
         m_bAppDownload.store(false);
         emit updateCheckFailed(kNotOffered);
@@ -595,13 +596,11 @@ bool CFirmwareUpdate::downloadOffered(const QUrl& url, bool bInstaller)
     if (bInstaller) {
         request.fileName = kInstallerFileName;
         request.maxBytes = MaxInstallerBytes;
-        m_requestKind.store(RequestKind::Installer);
         m_downloadManager.download({request}, g_downloadsFolder + "/" + kAppFolderName,
                                    &CFirmwareUpdate::progressCallback);
     } else {
         request.fileName = offer.kind == ImageKind::Dsp ? kDspFileName : kFirmwareFileName;
         request.maxBytes = MaxFirmwareBytes;
-        m_requestKind.store(RequestKind::Firmware);
         m_downloadManager.download({request}, g_downloadsFolder + "/" + kFirmwareFolderName,
                                    &CFirmwareUpdate::progressCallback);
     }
@@ -627,9 +626,22 @@ QString CFirmwareUpdate::failureText(DownloadFailure failure) const
 void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString errorString)
 {
     TS_DEBUG("Download finished: %s", qPrintable(filePath));
+    // The window is closing: nobody waits for this download any more, and the device worker may be on its
+    // way out.
+    if (m_bStopping.load())
+        return;
     const bool bSilent = m_bSilent.load();
-    const RequestKind kind = m_requestKind.exchange(RequestKind::None);
+    // What arrived is told by the folder the service chose for the request, never by the URL: every folder and
+    // file name below the downloads folder is made here.
     const QString targetsFolder = g_downloadsFolder + "/" + kTargetsFolderName;
+    const QString folder = QFileInfo(filePath).absolutePath();
+    const auto isFolder = [&folder](const QString& name) {
+        return folder == QFileInfo(g_downloadsFolder + "/" + name).absoluteFilePath();
+    };
+    const RequestKind kind = isFolder(kTargetsFolderName)    ? RequestKind::Targets
+                             : isFolder(kFirmwareFolderName) ? RequestKind::Firmware
+                             : isFolder(kAppFolderName)      ? RequestKind::Installer
+                                                             : RequestKind::None;
 
     if (!success) {
         TS_DEBUG("Download failed: %s", qPrintable(errorString));
@@ -652,8 +664,7 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
         onTargetsDownloaded(targetsFolder, bSilent);
         return;
     case RequestKind::Firmware: {
-        const QString path = g_downloadsFolder + "/" + kFirmwareFolderName + "/" + QFileInfo(filePath).fileName();
-        if (QFileInfo(path).size() <= 0) {
+        if (QFileInfo(filePath).size() <= 0) {
             if (!bSilent)
                 emit updateCheckFailed(kFetchFailed);
             return;
@@ -663,24 +674,25 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
             Settle::settle(DownloadFinishedPauseMs);
             emit updateText(kUpdatingFirmware);
         }
+        // The window may have begun to close during the pause.
+        if (m_bStopping.load())
+            return;
         // The device worker flashes it on its own thread and reports to the same progress dialog; it picks
-        // the DSP or the microcontroller update by the file's extension, which this service chose.
-        DeviceManagerThread* pDevice = DeviceManagerThread::instance();
-        pDevice->setFirmwareFilePath(path);
-        QCoreApplication::postEvent(pDevice, new QEvent(DeviceManagerThread::UpdateFirmwareEvent),
-                                    Qt::HighEventPriority);
+        // the DSP or the microcontroller update by the file's extension, which this service chose. The path goes
+        // inside the event: the window may hand over a file of its own at the same moment.
+        QCoreApplication::postEvent(DeviceManagerThread::instance(),
+                                    new DeviceManagerThread::FirmwareFileEvent(filePath), Qt::HighEventPriority);
         return;
     }
     case RequestKind::Installer: {
-        const QString path = g_downloadsFolder + "/" + kAppFolderName + "/" + kInstallerFileName;
         m_bAppDownload.store(false);
-        if (QFileInfo(path).size() <= 0) {
+        if (QFileInfo(filePath).size() <= 0) {
             if (!bSilent)
                 emit updateCheckFailed(kFetchFailed);
             return;
         }
         emit operationFinished(0, true);
-        emit appDownLoadFinished(path);
+        emit appDownLoadFinished(filePath);
         return;
     }
     case RequestKind::None:
@@ -729,4 +741,6 @@ void CFirmwareUpdate::run()
     TS_DEBUG("Entering");
     exec();
     TS_DEBUG("Exiting");
+    // Pairs with the acquire in the destructor (see there).
+    m_bRunEnded.store(true, std::memory_order_release);
 }

@@ -137,7 +137,7 @@ private:
         qint64 size = -1;
         QByteArray sha256;
     };
-    // What the running request fetches; onDownloadFinished goes by this, never by the downloaded path.
+    // What a finished batch fetched, told by the folder the service chose for it.
     enum class RequestKind
     {
         None,
@@ -175,8 +175,8 @@ private:
     QUrl m_firmwareImageUrl;
     QUrl m_appImageUrl;
     QHash<QString, Offer> m_offers; // by encoded URL; guarded by m_urlMutex
-    std::atomic<RequestKind> m_requestKind{RequestKind::None};
     std::atomic<bool> m_bStopping{false};
+    std::atomic<bool> m_bRunEnded{false}; // set as run() returns
     std::atomic<bool> m_bSilent{false};
     std::atomic<bool> m_bAppCheck{false};
     std::atomic<bool> m_bAppDownload{false};

@@ -15,10 +15,29 @@ namespace {
 // down never writes into a half-closed file.
 QMutex g_logMutex;
 
+// The function's own name: what follows the last "::" of the signature, so "void MainWindow::initialize()"
+// reads "initialize()". A "::" inside the argument list or a template argument ("QEvent::Type",
+// "std::function<...>") is not the one that qualifies the name, and a line logged from inside a lambda names
+// the function that holds the lambda, not the compiler's name for the lambda.
 QString functionName(const char* function)
 {
-    const QString text = function ? QString::fromUtf8(function) : QString();
-    const int separator = text.lastIndexOf(QLatin1String("::"));
+    QString text = function ? QString::fromUtf8(function) : QString();
+    for (const char* lambda : {"::<lambda", "::(lambda", "::(anonymous class)"}) {
+        const int at = text.indexOf(QLatin1String(lambda));
+        if (at >= 0)
+            text.truncate(at);
+    }
+    int separator = -1;
+    int depth = 0;
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('(') || c == QLatin1Char('<') || c == QLatin1Char('['))
+            ++depth;
+        else if ((c == QLatin1Char(')') || c == QLatin1Char('>') || c == QLatin1Char(']')) && depth > 0)
+            --depth;
+        else if (depth == 0 && c == QLatin1Char(':') && text.at(i + 1) == QLatin1Char(':'))
+            separator = i;
+    }
     return separator < 0 ? text : text.mid(separator + 2);
 }
 
@@ -48,8 +67,8 @@ QString formatLogLine(QtMsgType type, const QMessageLogContext& context, const Q
     if (pattern.isEmpty())
         return QString();
     const QString file = QFileInfo(context.file ? QString::fromUtf8(context.file) : QString()).fileName();
-    // Filled one argument after the other, text first.
-    return pattern.arg(message).arg(file).arg(context.line).arg(functionName(context.function));
+    // Filled in one pass: a message that itself holds "%1" or a percent-encoded URL ("%2F") stays as it was.
+    return pattern.arg(message, file, QString::number(context.line), functionName(context.function));
 }
 
 void tessitraMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)

@@ -124,32 +124,31 @@ MainWindow::MainWindow(QWidget* parent)
     TS_DEBUG("Exiting");
 }
 
-namespace {
-// Ends a worker whose stop flag is set: its event loop quits, the thread is waited for without a limit,
-// and the object goes.
-template <typename Worker> void stopWorker(Worker*& pWorker)
-{
-    if (pWorker == nullptr)
-        return;
-    pWorker->quit();
-    pWorker->wait();
-    delete pWorker;
-    pWorker = nullptr;
-}
-} // namespace
-
 MainWindow::~MainWindow()
 {
     if (g_authenticationHandler == this)
         g_authenticationHandler = nullptr;
-    // The device worker goes first: it may still be talking to the unit, and the update worker is not
-    // needed by it. Each is told to stop, its event loop ends and the thread is waited for without a limit.
+    // Both workers are told to stop and waited for before either goes: each reaches the other through its
+    // accessor (the poll hands the unit's product ID to the update service, which hands a downloaded image to
+    // the device worker), so neither object may be deleted while the other's thread still runs. The stop
+    // flags come first: a running operation stops at its next callback, a download that ends now is dropped.
     if (m_pDeviceManager != nullptr)
         m_pDeviceManager->setAbort(true);
-    stopWorker(m_pDeviceManager);
     if (m_pFirmwareUpdate != nullptr)
         m_pFirmwareUpdate->setStopping(true);
-    stopWorker(m_pFirmwareUpdate);
+    QThread* const workers[] = {m_pDeviceManager, m_pFirmwareUpdate};
+    for (QThread* pWorker : workers) {
+        if (pWorker != nullptr)
+            pWorker->quit();
+    }
+    for (QThread* pWorker : workers) {
+        if (pWorker != nullptr)
+            pWorker->wait();
+    }
+    delete m_pDeviceManager;
+    m_pDeviceManager = nullptr;
+    delete m_pFirmwareUpdate;
+    m_pFirmwareUpdate = nullptr;
     delete ui;
     ui = nullptr;
     if (g_mainWindow == this)
@@ -171,21 +170,21 @@ void MainWindow::initialize()
     g_showBuild = ini.value(QStringLiteral("showbuild"), QString()).toBool();
     TS_DEBUG("g_showBuild: %s", g_showBuild ? "true" : "false");
     g_urlariette = iniText(ini, "urlAriette");
-    TS_DEBUG("g_urlariette: %s", g_urlariette.toLocal8Bit().constData());
+    TS_DEBUG("g_urlariette: %s", loggableUrl(QUrl(g_urlariette)).constData());
     g_urlLabelariette = iniText(ini, "urllabelAriette");
     TS_DEBUG("g_urlLabelariette: %s", g_urlLabelariette.toLocal8Bit().constData());
     g_urlcadenzo = iniText(ini, "urlCadenzo");
-    TS_DEBUG("g_urlcadenzo: %s", g_urlcadenzo.toLocal8Bit().constData());
+    TS_DEBUG("g_urlcadenzo: %s", loggableUrl(QUrl(g_urlcadenzo)).constData());
     g_urlLabelcadenzo = iniText(ini, "urllabelCadenzo");
     TS_DEBUG("g_urlLabelcadenzo: %s", g_urlLabelcadenzo.toLocal8Bit().constData());
     ini.endGroup();
     ini.beginGroup(QStringLiteral("help"));
     g_helpUrl = iniText(ini, "url");
-    TS_DEBUG("g_helpUrl: %s", g_helpUrl.toLocal8Bit().constData());
+    TS_DEBUG("g_helpUrl: %s", loggableUrl(QUrl(g_helpUrl)).constData());
     ini.endGroup();
     ini.beginGroup(QStringLiteral("update"));
     g_updateUrl = iniText(ini, "url");
-    TS_DEBUG("g_updateUrl: %s", g_updateUrl.toLocal8Bit().constData());
+    TS_DEBUG("g_updateUrl: %s", loggableUrl(QUrl(g_updateUrl)).constData());
     g_appSwVersion = iniText(ini, "version");
     TS_DEBUG("g_appSwVersion: %s", g_appSwVersion.toLocal8Bit().constData());
     g_wrongDsp = iniText(ini, "wrongDSP");
@@ -301,6 +300,8 @@ void MainWindow::initialize()
     connect(m_pDeviceManager, &DeviceManagerThread::multipleDeviceDetected, this, &MainWindow::onMultipleDeviceDetected,
             Qt::UniqueConnection);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceDetected, this, &MainWindow::onDeviceDetected,
+            Qt::UniqueConnection);
+    connect(m_pDeviceManager, &DeviceManagerThread::deviceInaccessible, this, &MainWindow::onDeviceInaccessible,
             Qt::UniqueConnection);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, this, &MainWindow::onDeviceRemoved,
             Qt::UniqueConnection);
@@ -665,13 +666,14 @@ void MainWindow::connectUpdateWorker(ProgressDialog* pDialog)
 }
 
 void MainWindow::runOperation(const QString& title, const QString& startText, const std::function<void()>& setter,
-                              QEvent::Type event, const std::function<void(ProgressDialog*)>& afterRun)
+                              QEvent* pEvent, const std::function<void(ProgressDialog*)>& afterRun)
 {
     ProgressDialog dialog(this);
     dialog.setWindowTitle(title);
     connectDeviceWorker(&dialog);
-    setter();
-    QCoreApplication::postEvent(m_pDeviceManager, new QEvent(event), 1);
+    if (setter)
+        setter();
+    QCoreApplication::postEvent(m_pDeviceManager, pEvent, 1);
     dialog.exec(startText, nullptr);
     if (afterRun)
         afterRun(&dialog);
@@ -682,13 +684,20 @@ void MainWindow::setFileDialogFunction(FileDialogFunction function)
     m_fileDialog = std::move(function);
 }
 
-QString MainWindow::askFile(FileDialogKind kind, const QString& caption, const QString& path, const QString& filter)
+QString MainWindow::askFile(FileDialogKind kind, const QString& caption, const QString& path, const QString& filter,
+                            const QString& defaultSuffix)
 {
     if (m_fileDialog)
         return m_fileDialog(kind, caption, path, filter);
-    if (kind == FileDialogKind::Save)
-        return QFileDialog::getSaveFileName(this, caption, path, filter);
-    return QFileDialog::getOpenFileName(this, caption, path, filter);
+    if (kind == FileDialogKind::Open)
+        return QFileDialog::getOpenFileName(this, caption, path, filter);
+    // The dialog adds the suffix itself, so its overwrite question is about the file that will be written:
+    // "mine" typed where "mine.tarb" exists asks before replacing it.
+    QFileDialog dialog(this, caption, path, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QString MainWindow::backUpExtension() const
@@ -823,6 +832,18 @@ void MainWindow::onMultipleDeviceDetected()
             Qt::UniqueConnection);
 }
 
+void MainWindow::onDeviceInaccessible(const QString& strText)
+{
+    // Not modal: the window stays usable while the user fixes access, and the box goes once the unit opens.
+    auto* pBox = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tessitra Stage Librarian"), strText,
+                                 QMessageBox::Ok, this);
+    pBox->setObjectName(QStringLiteral("TessitraMessageBox"));
+    pBox->setContentsMargins(10, 0, 10, 0);
+    pBox->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_pDeviceManager, &DeviceManagerThread::deviceDetected, pBox, &QWidget::close);
+    pBox->show();
+}
+
 void MainWindow::onDeviceBusy()
 {
     auto* pMovie = new QMovie(QStringLiteral(":/images/deviceBusy.gif"), QByteArray(), this);
@@ -876,18 +897,28 @@ void MainWindow::backUp()
     const QString proposed = m_strBackUpFolder + QStringLiteral("/BackUp_") +
                              QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MMM-dd-hh-mm-ss"));
     QString path = askFile(FileDialogKind::Save, QStringLiteral("Save File"), proposed,
-                           QStringLiteral("BACKUP(*%1)").arg(extension));
+                           QStringLiteral("BACKUP(*%1)").arg(extension), extension.mid(1));
     if (path.isEmpty()) {
         TS_DEBUG("Exiting");
         return;
     }
-    if (!path.endsWith(extension, Qt::CaseInsensitive))
+    if (!path.endsWith(extension, Qt::CaseInsensitive)) {
         path += extension;
+        // A dialog that did not complete the name asked its question about another file: ask about this one.
+        const QString question =
+            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
+        if (QFileInfo::exists(path) &&
+            makeQuestionBox(QStringLiteral("Save File"), question, QMessageBox::Yes | QMessageBox::No)->exec() !=
+                QMessageBox::Yes) {
+            TS_DEBUG("Exiting");
+            return;
+        }
+    }
     m_strBackUpFolder = QFileInfo(path).absolutePath();
 
     runOperation(
         QStringLiteral("Back Up"), QStringLiteral("Backing up presets..."),
-        [this, path]() { m_pDeviceManager->setBackUpFilePath(path); }, DeviceManagerThread::BackUpEvent);
+        [this, path]() { m_pDeviceManager->setBackUpFilePath(path); }, new QEvent(DeviceManagerThread::BackUpEvent));
     TS_DEBUG("Exiting");
 }
 
@@ -904,7 +935,7 @@ void MainWindow::restore()
 
     runOperation(
         QStringLiteral("Restore"), QStringLiteral("Restoring presets..."),
-        [this, file]() { m_pDeviceManager->setBackUpFilePath(file); }, DeviceManagerThread::RestoreEvent,
+        [this, file]() { m_pDeviceManager->setBackUpFilePath(file); }, new QEvent(DeviceManagerThread::RestoreEvent),
         [this](ProgressDialog* pDialog) {
             // The unit now holds other presets and set lists: show them. A failed restore leaves the lists.
             if (pDialog->operationResult() == 0)
@@ -922,10 +953,10 @@ void MainWindow::onUpdateFirmware()
     TS_DEBUG("File path: %s", file.toLocal8Bit().constData());
     m_strHomePath = QFileInfo(file).absolutePath();
 
-    // The device worker tells the DSP image (.ldr) from the microcontroller image (.bin) by the extension.
-    runOperation(
-        QStringLiteral("Firmware Update"), QStringLiteral("Updating firmware..."),
-        [this, file]() { m_pDeviceManager->setFirmwareFilePath(file); }, DeviceManagerThread::UpdateFirmwareEvent);
+    // The device worker tells the DSP image (.ldr) from the microcontroller image (.bin) by the extension. The
+    // path rides in the event: the update service may hand over a downloaded image at the same moment.
+    runOperation(QStringLiteral("Firmware Update"), QStringLiteral("Updating firmware..."), nullptr,
+                 new DeviceManagerThread::FirmwareFileEvent(file));
 }
 
 // ---------------------------------------------------------------------------------------------------------------

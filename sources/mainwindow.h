@@ -49,8 +49,9 @@ public:
     bool eventFilter(QObject* obj, QEvent* event) override;
 
     // The back-up, restore and firmware file choices go through this one function, so that a test can answer
-    // them without a native dialog. The default shows QFileDialog::getSaveFileName (Save) or getOpenFileName
-    // (Open) with this window as parent.
+    // them without a native dialog. The default shows a save dialog that completes a name typed without the
+    // extension before its overwrite question (Save), or QFileDialog::getOpenFileName (Open), with this window
+    // as parent.
     enum class FileDialogKind
     {
         Save,
@@ -73,6 +74,7 @@ public slots:
     void onFileViewItemDoubleClicked(QModelIndex);
     void onTreeViewItemPressed(QModelIndex index);
     void onMultipleDeviceDetected();
+    void onDeviceInaccessible(const QString& strText);
     void onDeviceDetected(int iPid);
     void onDeviceRemoved();
     void onDeviceRefreshed();
@@ -108,10 +110,11 @@ private:
     // The three progress signals of a worker to the dialog.
     void connectDeviceWorker(ProgressDialog* pDialog);
     void connectUpdateWorker(ProgressDialog* pDialog);
-    // Runs one device operation: stores its data through setter, posts the event (priority 1) and shows a
-    // progress dialog until the worker reports the end. afterRun sees the dialog before it is destroyed.
+    // Runs one device operation: stores its data through setter (when given), posts pEvent (priority 1; the
+    // event queue owns it from then on) and shows a progress dialog until the worker reports the end.
+    // afterRun sees the dialog before it is destroyed.
     void runOperation(const QString& title, const QString& startText, const std::function<void()>& setter,
-                      QEvent::Type event, const std::function<void(ProgressDialog*)>& afterRun = nullptr);
+                      QEvent* pEvent, const std::function<void(ProgressDialog*)>& afterRun = nullptr);
     // Set-list entry text and font: prefix and two-digit slot, then the source's label and the name.
     static void showInSetList(PresetButton* pEntry, QChar prefix, int slot, const QString& sourceText,
                               const QString& name);
@@ -124,7 +127,9 @@ private:
     void clearPresetButtons();
     // The model's back-up extension (".tarb" or ".tscb") from the device worker's product ID.
     QString backUpExtension() const;
-    QString askFile(FileDialogKind kind, const QString& caption, const QString& path, const QString& filter);
+    // defaultSuffix (without its dot) completes a name typed without it in a Save dialog.
+    QString askFile(FileDialogKind kind, const QString& caption, const QString& path, const QString& filter,
+                    const QString& defaultSuffix = QString());
 
     Ui_MainWindow* ui = nullptr;
     DeviceManagerThread* m_pDeviceManager = nullptr;

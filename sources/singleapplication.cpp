@@ -3,8 +3,10 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 namespace {
 // A message goes out as a 32-bit length followed by that many bytes of UTF-8; the receiver answers one
@@ -20,6 +22,22 @@ QString userName()
     }
     return QDir::homePath();
 }
+
+// The lock and the socket live where no other user can reach: the session's runtime folder (mode 0700, owned
+// by this user; Qt refuses one that is not). In the shared temporary folder anybody could plant a lock under
+// our name and so keep the program from starting. Without a usable runtime folder, a folder in the user's
+// own cache serves.
+QString privateFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                          QStringLiteral("/tessitra-stage-librarian");
+    QDir().mkpath(cache);
+    QFile::setPermissions(cache, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return cache;
+}
 } // namespace
 
 QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool GUIenabled) : QApplication(argc, argv)
@@ -28,7 +46,7 @@ QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool GUIenabled
     const QByteArray identity = (applicationFilePath() + QLatin1Char('\n') + userName()).toUtf8();
     m_strId = QStringLiteral("tessitra-") +
               QString::fromLatin1(QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex().left(16));
-    const QString base = QDir::tempPath() + QLatin1Char('/') + m_strId;
+    const QString base = privateFolder() + QLatin1Char('/') + m_strId;
     m_strSocketName = base + QStringLiteral(".socket");
 
     m_pLockFile.reset(new QLockFile(base + QStringLiteral(".lock")));

@@ -13,11 +13,12 @@ class QLocalSocket;
 //
 // How another instance is recognised: the key is derived from the program's file path and the user's name
 // (a hash of both), so two users on one machine, or two installed copies of the program, each run once.
-// The first instance holds a lock file "<key>.lock" in QDir::tempPath() for as long as it lives and listens
-// on a local socket "<key>.socket" beside it; later instances find the lock taken, and may send the first
-// one a text through the socket. A lock left behind by a crashed instance does not block a new start:
-// QLockFile recognises it as stale because its process is gone. A live instance's lock never goes stale
-// with age. Tests point TMPDIR at a folder of their own to keep their instances apart from everybody else's.
+// The first instance holds a lock file "<key>.lock" in the user's private runtime folder
+// (QStandardPaths::RuntimeLocation, mode 0700) for as long as it lives and listens on a local socket
+// "<key>.socket" beside it; later instances find the lock taken, and may send the first one a text through
+// the socket. No other user can plant a lock there. A lock left behind by a crashed instance does not block
+// a new start: QLockFile recognises it as stale because its process is gone. A live instance's lock never
+// goes stale with age. Tests point XDG_RUNTIME_DIR at a folder of their own to keep their instances apart.
 //
 // Qt 5 always builds a GUI application object; GUIenabled is accepted and ignored.
 class QtSingleApplication : public QApplication

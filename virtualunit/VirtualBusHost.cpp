@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -232,6 +233,7 @@ hid_device* VirtualBusHost::open(const QString& path)
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_bus.isPlugged(name)) {
         t_lastError = L"No such device.";
+        errno = ENODEV; // what the hidraw node of an unplugged unit answers
         return nullptr;
     }
     std::shared_ptr<Slot> slot = slotFor(name);

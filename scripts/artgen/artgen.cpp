@@ -1,6 +1,8 @@
 // Draws the product's art: logos, splash picture, status indicators, button glyphs, menu icons and the
 // frames of the two busy animations. Run through scripts/make-art, which assembles the animations with
-// ImageMagick. Usage: artgen <images folder> <frames folder>
+// ImageMagick. Usage: artgen <images folder> <frames folder> [<desktop icons folder>]
+// The desktop icons are the application icon at the hicolor theme's sizes, each drawn at its own size
+// rather than scaled, in <folder>/<N>x<N>/apps/, as the package installs them.
 //
 // One palette for everything, the same as the style sheet's: deep charcoal and midnight blue with a single
 // warm amber accent.
@@ -532,11 +534,26 @@ void drawBusyFrames()
 }
 } // namespace
 
+void drawDesktopIcons(const QString& folder)
+{
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        QImage image = canvas(size, size);
+        QPainter painter(&image);
+        begin(painter);
+        const qreal margin = size / 32.0;
+        drawEmblem(painter, QRectF(margin, margin, size - 2 * margin, size - 2 * margin));
+        painter.end();
+        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
+        QDir().mkpath(dir);
+        save(image, dir + "/com.aurivell.TessitraStageLibrarian.png");
+    }
+}
+
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: artgen <images folder> <frames folder>\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: artgen <images folder> <frames folder> [<desktop icons folder>]\n");
         return 2;
     }
     g_out = QString::fromLocal8Bit(argv[1]);
@@ -568,5 +585,7 @@ int main(int argc, char* argv[])
     drawTrayIcon("loadPreset.png", false);
     drawPresetsSelected();
     drawBusyFrames();
+    if (argc == 4)
+        drawDesktopIcons(QString::fromLocal8Bit(argv[3]));
     return g_ok ? 0 : 1;
 }

@@ -1,0 +1,125 @@
+// Reaching the unit on a desktop where the system may refuse it: a listed unit that cannot be opened is
+// explained once, in the user's words, with hidapi's own error logged once; and the single-instance lock
+// lives in the user's private runtime folder. The units are virtual; only their opening is refused, with the
+// errno a hidraw node gives.
+
+#include "DeviceManagerThread.h"
+#include "firmwareupdate.h"
+#include "hidseam.h"
+#include "singleapplication.h"
+
+#include "support/SleepRecorder.h"
+#include "support/VirtualBusFixture.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <atomic>
+#include <cerrno>
+#include <mutex>
+
+namespace {
+const HidApi* g_pBus = nullptr;
+std::atomic<int> g_refusal{0}; // the errno every open fails with; 0 lets opens through
+std::mutex g_logMutex;
+QStringList g_log;
+} // namespace
+
+class TestUnitAccess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lockInRuntimeFolder(); // first: the other test's folders come and go in TMPDIR
+    void openRefused_data();
+    void openRefused();
+};
+
+void TestUnitAccess::lockInRuntimeFolder()
+{
+    // main() pointed XDG_RUNTIME_DIR and TMPDIR at folders of their own before the application was built.
+    auto* app = qobject_cast<QtSingleApplication*>(QCoreApplication::instance());
+    QCOMPARE(QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).entryList(QDir::System | QDir::Files, QDir::Name),
+             QStringList({app->id() + ".lock", app->id() + ".socket"}));
+    QCOMPARE(QDir(qEnvironmentVariable("TMPDIR")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+void TestUnitAccess::openRefused_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("permission denied")
+        << EACCES
+        << "The unit was found but this user may not open it. Install the udev rule that comes with the librarian "
+           "(the tessitra-stage-librarian package installs it), or reconnect the unit if the rule is already "
+           "installed.";
+    QTest::newRow("busy") << EBUSY
+                          << "The unit was found but another program is using it. Close that program, or reconnect "
+                             "the unit.";
+    QTest::newRow("gone") << ENODEV
+                          << "The unit was found but went away before it could be opened. Check the USB cable and "
+                             "reconnect the unit.";
+}
+
+void TestUnitAccess::openRefused()
+{
+    QFETCH(int, error);
+    QFETCH(QString, text);
+    SleepRecorder sleeps;
+    VirtualBusFixture bus;
+    QVERIFY(bus.plug("Ariette1"));
+    g_pBus = &bus.api();
+    HidApi table = bus.api();
+    table.open_path = [](const char* path) -> hid_device* {
+        if (g_refusal.load() == 0)
+            return g_pBus->open_path(path);
+        errno = g_refusal.load();
+        return nullptr;
+    };
+    table.error = [](hid_device* device) -> const wchar_t* {
+        return device ? g_pBus->error(device) : L"Failed to open a device with path 'hidraw3': Permission denied";
+    };
+    HidSeam::setApi(&table);
+    g_refusal = error;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+            std::lock_guard<std::mutex> lock(g_logMutex);
+            g_log.append(m);
+        });
+
+    DeviceManagerThread* device = DeviceManagerThread::instance();
+    QStringList events; // queued into this thread in the order the worker emitted them
+    connect(device, &DeviceManagerThread::deviceInaccessible, this, [&](const QString& t) { events << t; });
+    connect(device, &DeviceManagerThread::noDevice, this, [&] { events << "noDevice"; });
+    connect(device, &DeviceManagerThread::deviceDetected, this, [&](int pid) { events << QString::number(pid, 16); });
+    device->moveToThread(device);
+    device->start();
+    QTRY_VERIFY_WITH_TIMEOUT(events.count("noDevice") == 2, 8000); // two polls refused, one explanation
+    g_refusal = 0;                                                 // access granted: the next poll opens it
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains("a21"), 5000);
+    device->quit();
+    device->wait();
+    delete device;
+    delete CFirmwareUpdate::instance(); // told the product ID, never started
+    qInstallMessageHandler(previous);
+
+    QCOMPARE(events.mid(0, 2), QStringList({text, "noDevice"}));
+    QCOMPARE(events.count(text), 1);
+    QCOMPARE(g_log.count("Could not open the unit at " + bus.devicePath("Ariette1") +
+                         ": Failed to open a device with path 'hidraw3': Permission denied"),
+             1);
+}
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir runtime;
+    QTemporaryDir temp;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    qputenv("TMPDIR", temp.path().toLocal8Bit());
+    QtSingleApplication app(argc, argv);
+    TestUnitAccess test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_unitaccess.moc"
