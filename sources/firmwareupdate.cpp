@@ -413,7 +413,7 @@ bool CFirmwareUpdate::checkTargets(const QByteArray& xmlBytes, const QString& pr
             }
             if (bRequireDigests && !hasSuffixOf(imageUrl, offer.kind)) {
                 TS_WARNING("Revision %s: %s does not end in the suffix of its kind", qPrintable(version),
-                           qPrintable(imageUrl));
+                           loggableUrl(QUrl(imageUrl)).constData());
                 xml.skipCurrentElement();
                 continue;
             }
