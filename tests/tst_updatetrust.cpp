@@ -178,6 +178,7 @@ private slots:
         row("short body", "_short/images/dsp.ldr", mismatch);
         row("closed halfway, no length", "_nolength/images/dsp.ldr", mismatch);
         row("oversized", "_flood/images/dsp.ldr", mismatch);
+        row("oversized, announced", "_huge/images/dsp.ldr", mismatch);
         row("redirect to plain http on another host", "_offsite/images/dsp.ldr",
             failed + "The update server must be reached over https.)");
         row("disk full", "images/dsp.ldr",

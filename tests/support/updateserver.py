@@ -17,9 +17,9 @@ request received: "<METHOD> <path>". Options make the server misbehave the way r
 
 Path prefixes only (no option): /_short/ announces the whole length and closes after half the body;
 /_nolength/ sends half the body without a length and closes; /_flood/ sends zeros without a length until the
-client gives up; /_redirect/ answers 302 to the rest of the path on this host; /_offsite/ answers 302 to the
-rest of the path over plain http on "localhost" (another host name for the same server). A request naming a
-whole URL (through a proxy) is served by its path.
+client gives up, /_huge/ the same after announcing 1 GiB; /_redirect/ answers 302 to the rest of the path on
+this host; /_offsite/ answers 302 to the rest of the path over plain http on "localhost" (another host name
+for the same server). A request naming a whole URL (through a proxy) is served by its path.
 
 A path starting with /_fail/, /_stall/, /_empty/ or /_malformed/ gets that behaviour for this one request and is
 otherwise served as the rest of the path, so one server can play every part (starting Python is the slow bit).
@@ -36,7 +36,7 @@ import ssl
 import sys
 import threading
 
-MODE_PREFIX = re.compile(r"^/_(fail|stall|empty|malformed|short|nolength|flood|redirect|offsite)(/.*)$")
+MODE_PREFIX = re.compile(r"^/_(fail|stall|empty|malformed|short|nolength|flood|huge|redirect|offsite)(/.*)$")
 BROKEN_XML = b'<?xml version="1.0"?>\n<Targets>\n  <Family Name="Tessitra" FamilyID="0x60">\n    <Product <<\n'
 
 
@@ -125,16 +125,16 @@ def misbehave_before(handler, modes, request_path):
 
 def misbehave_with(handler, modes, body):
     """Bodies cut short or without end. True when the request was answered."""
-    if not modes & {"short", "nolength", "flood"}:
+    if not modes & {"short", "nolength", "flood", "huge"}:
         return False
     handler.send_response(200)
     handler.send_header("Content-Type", "application/octet-stream")
-    if "short" in modes:
-        handler.send_header("Content-Length", str(len(body)))
+    if "short" in modes or "huge" in modes:
+        handler.send_header("Content-Length", str(len(body) if "short" in modes else 1 << 30))
     handler.send_header("Connection", "close")
     handler.end_headers()
     try:
-        if "flood" in modes:
+        if "flood" in modes or "huge" in modes:
             chunk = bytes(65536)
             for _ in range(16384):  # 1 GiB at most, should the client never give up
                 handler.wfile.write(chunk)
