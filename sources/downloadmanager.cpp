@@ -2,6 +2,7 @@
 
 #include "globals.h"
 #include "log.h"
+#include "updatetrust.h"
 
 #include <QAuthenticator>
 #include <QFileInfo>
@@ -10,10 +11,22 @@
 #include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSaveFile>
 #include <QThread>
 #include <QTimer>
 
 #include <algorithm>
+
+namespace {
+// The reply holds at most this much unread body: a large image streams through the file, not through memory.
+constexpr qint64 kReadBufferBytes = 1024 * 1024;
+constexpr int kHttpOk = 200;
+
+int httpStatus(const QNetworkReply* pReply)
+{
+    return pReply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+}
+} // namespace
 
 DownloadManager::DownloadManager(QObject* parent) : QObject(parent), m_pManager(new QNetworkAccessManager(this))
 {
@@ -24,7 +37,10 @@ DownloadManager::DownloadManager(QObject* parent) : QObject(parent), m_pManager(
 
     // Singers sit behind whatever their computer is configured with; follow it.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
-    attachAuthenticationHandler();
+    connect(m_pManager, &QNetworkAccessManager::authenticationRequired, this,
+            &DownloadManager::onAuthenticationRequired);
+    connect(m_pManager, &QNetworkAccessManager::proxyAuthenticationRequired, this,
+            &DownloadManager::onProxyAuthenticationRequired);
 }
 
 DownloadManager::~DownloadManager()
@@ -37,33 +53,46 @@ DownloadManager::~DownloadManager()
     m_pCurrentDownload = nullptr;
 }
 
-// The authentication requests go to the main window, which asks the user. Core code cannot name the window's
-// class, so this is the one place that connects by signature (SIGNAL/SLOT): the member-pointer form needs the
-// receiver's type at compile time. The authenticator must be filled before the network layer goes on, so a
-// handler living in another thread is called as a blocking queued call.
-void DownloadManager::attachAuthenticationHandler()
+// The credentials are asked for by g_authenticationHandler (the main window), which core code cannot name:
+// the call goes by slot name. The authenticator must be filled before the network layer goes on, so a handler
+// living in another thread is called as a blocking queued call.
+void DownloadManager::forwardAuthentication(const char* slot, QGenericArgument first, QAuthenticator* authenticator)
 {
     QObject* pHandler = g_authenticationHandler;
-    if (pHandler == m_pAuthenticationHandler.data())
-        return;
-    if (!m_pAuthenticationHandler.isNull()) {
-        disconnect(m_pManager, nullptr, m_pAuthenticationHandler.data(), nullptr);
-        m_pAuthenticationHandler.clear();
-    }
     if (pHandler == nullptr)
         return;
+    const Qt::ConnectionType type =
+        pHandler->thread() == QThread::currentThread() ? Qt::DirectConnection : Qt::BlockingQueuedConnection;
+    if (!QMetaObject::invokeMethod(pHandler, slot, type, first, Q_ARG(QAuthenticator*, authenticator)))
+        TS_WARNING("Authentication handler lacks the slot %s", slot);
+}
 
-    const Qt::ConnectionType type = pHandler->thread() == thread() ? Qt::AutoConnection : Qt::BlockingQueuedConnection;
-    const bool bProxy = connect(m_pManager, SIGNAL(proxyAuthenticationRequired(QNetworkProxy, QAuthenticator*)),
-                                pHandler, SLOT(onProxyAuthenticationRequired(QNetworkProxy, QAuthenticator*)), type);
-    const bool bServer = connect(m_pManager, SIGNAL(authenticationRequired(QNetworkReply*, QAuthenticator*)), pHandler,
-                                 SLOT(onAuthenticationRequired(QNetworkReply*, QAuthenticator*)), type);
-    if (!bProxy || !bServer)
-        TS_WARNING("Authentication handler lacks the authentication slots");
-    m_pAuthenticationHandler = pHandler;
+void DownloadManager::onAuthenticationRequired(QNetworkReply* reply, QAuthenticator* authenticator)
+{
+    // Basic credentials travel in clear text: over plain http they would be readable by every machine on the way.
+    if (!UpdateTrust::credentialsAllowed(reply->url())) {
+        TS_WARNING("Credentials are not sent over plain http to %s", qPrintable(reply->url().host()));
+        refuse(DownloadFailure::Insecure,
+               QStringLiteral("%1 asks for credentials over plain http; none were sent").arg(reply->url().host()),
+               false); // the empty authenticator fails the reply
+        return;
+    }
+    forwardAuthentication("onAuthenticationRequired", Q_ARG(QNetworkReply*, reply), authenticator);
+}
+
+void DownloadManager::onProxyAuthenticationRequired(const QNetworkProxy& proxy, QAuthenticator* authenticator)
+{
+    forwardAuthentication("onProxyAuthenticationRequired", Q_ARG(QNetworkProxy, proxy), authenticator);
 }
 
 void DownloadManager::download(const QUrl& url, const QString& folder, pfnProgress progress)
+{
+    DownloadRequest request;
+    request.url = url;
+    download(QList<DownloadRequest>{request}, folder, progress);
+}
+
+void DownloadManager::download(const QList<DownloadRequest>& requests, const QString& folder, pfnProgress progress)
 {
     TS_DEBUG("Entering");
     m_semaphore.acquire();
@@ -81,16 +110,20 @@ void DownloadManager::download(const QUrl& url, const QString& folder, pfnProgre
     m_iTotalCount = 0;
     m_pfnProgress = progress;
     m_strFolder = folder;
+    m_lastFailure.store(DownloadFailure::None);
+    m_bPreviousArrived = true;
 
     QDir dir(folder);
     deleteDirRecursively(dir);
     dir.mkpath(dir.absolutePath());
 
-    // Queue first, then schedule: the timer fires on the manager's thread and must find the URL there.
+    // Queue first, then schedule: the timer fires on the manager's thread and must find the URLs there.
     const bool bWasEmpty = m_downloadQueue.isEmpty();
-    m_downloadQueue.enqueue(url);
-    ++m_iTotalCount;
-    if (bWasEmpty)
+    for (const DownloadRequest& request : requests) {
+        m_downloadQueue.enqueue(request);
+        ++m_iTotalCount;
+    }
+    if (bWasEmpty && !requests.isEmpty())
         QTimer::singleShot(0, this, &DownloadManager::startNextDownload);
     TS_DEBUG("Exiting");
 }
@@ -105,29 +138,93 @@ void DownloadManager::startNextDownload()
         return;
     }
 
-    const QUrl url = m_downloadQueue.dequeue();
-    QString fileName = QFileInfo(url.path()).fileName();
+    m_current = m_downloadQueue.dequeue();
+    if (m_current.bAfterPrevious && !m_bPreviousArrived) {
+        TS_DEBUG("Skipping %s: the file before it did not arrive", loggableUrl(m_current.url).constData());
+        startNextDownload();
+        return;
+    }
+    m_bPreviousArrived = false;
+    const QUrl& url = m_current.url;
+    QString fileName = m_current.fileName.isEmpty() ? QFileInfo(url.path()).fileName() : m_current.fileName;
     if (fileName.isEmpty())
         fileName = QStringLiteral("index.html");
     m_strSaveFilePath = QFileInfo(m_strFolder + "/" + fileName).absoluteFilePath();
-    m_output.setFileName(m_strSaveFilePath);
-    if (!m_output.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) { // a failed write reports its cause at once
-        TS_WARNING("Problem opening save file '%s' for download '%s': %s", qPrintable(fileName),
-                   loggableUrl(url).constData(), qPrintable(m_output.errorString()));
+    if (QFile::exists(m_strSaveFilePath))
+        QFile::remove(m_strSaveFilePath);
+    m_refusal = DownloadFailure::None;
+    m_strRefusal.clear();
+    m_iReceived = 0;
+    m_hash.reset();
+
+    if (!UpdateTrust::transportAllowed(url)) {
+        TS_WARNING("Refusing to fetch %s over an insecure connection", loggableUrl(url).constData());
+        refuse(DownloadFailure::Insecure, QStringLiteral("%1 is not reached over https").arg(url.host()));
+        noteFailure();
         startNextDownload();
         return;
     }
 
-    attachAuthenticationHandler();
+    m_pOutput = std::make_unique<QSaveFile>(m_strSaveFilePath);
+    if (!m_pOutput->open(QIODevice::WriteOnly)) {
+        TS_WARNING("Problem opening save file '%s' for download '%s': %s", qPrintable(fileName),
+                   loggableUrl(url).constData(), qPrintable(m_pOutput->errorString()));
+        refuse(DownloadFailure::WriteError, m_pOutput->errorString());
+        noteFailure();
+        m_pOutput.reset();
+        startNextDownload();
+        return;
+    }
+
     QNetworkRequest request(url);
     request.setTransferTimeout(m_iTransferTimeoutMs.load());
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setMaximumRedirectsAllowed(MaxRedirects);
     m_pCurrentDownload = m_pManager->get(request);
+    m_pCurrentDownload->setReadBufferSize(kReadBufferBytes);
     connect(m_pCurrentDownload, &QNetworkReply::downloadProgress, this, &DownloadManager::downloadProgress);
+    connect(m_pCurrentDownload, &QNetworkReply::redirected, this, &DownloadManager::onRedirected);
     connect(m_pCurrentDownload, &QNetworkReply::finished, this, &DownloadManager::downloadFinished,
             Qt::QueuedConnection);
     connect(m_pCurrentDownload, &QNetworkReply::readyRead, this, &DownloadManager::downloadReadyRead,
             Qt::QueuedConnection);
     TS_DEBUG("Downloading %s.", loggableUrl(url).constData());
+}
+
+// A redirect may move to https anywhere, or stay on the host it left; plain http elsewhere is refused, and so
+// is anything the transport rules refuse (a redirect cannot smuggle a download past them).
+void DownloadManager::onRedirected(const QUrl& target)
+{
+    auto* pReply = qobject_cast<QNetworkReply*>(sender());
+    if (pReply == nullptr || pReply != m_pCurrentDownload)
+        return;
+    // The host asked first, not pReply->url(): the reply already names the target when it asks.
+    const bool bSameHost = target.host().compare(m_current.url.host(), Qt::CaseInsensitive) == 0;
+    const bool bHttps = target.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+    if ((bHttps || bSameHost) && UpdateTrust::transportAllowed(target)) {
+        TS_DEBUG("Redirected to %s", loggableUrl(target).constData());
+        emit pReply->redirectAllowed();
+        return;
+    }
+    TS_WARNING("Refusing the redirect to %s", loggableUrl(target).constData());
+    refuse(DownloadFailure::Insecure, QStringLiteral("Redirect to %1 refused").arg(target.host()));
+}
+
+void DownloadManager::refuse(DownloadFailure failure, const QString& text, bool bAbort)
+{
+    if (m_refusal == DownloadFailure::None) {
+        m_refusal = failure;
+        m_strRefusal = text;
+    }
+    if (bAbort && m_pCurrentDownload != nullptr && m_pCurrentDownload->isRunning())
+        m_pCurrentDownload->abort();
+}
+
+void DownloadManager::noteFailure()
+{
+    m_strLastError = m_strRefusal;
+    if (m_lastFailure.load() == DownloadFailure::None)
+        m_lastFailure.store(m_refusal);
 }
 
 void DownloadManager::downloadProgress(qint64 bytesReceived, qint64 bytesTotal)
@@ -138,30 +235,35 @@ void DownloadManager::downloadProgress(qint64 bytesReceived, qint64 bytesTotal)
 
 void DownloadManager::downloadReadyRead()
 {
-    if (m_pCurrentDownload != nullptr && m_output.isOpen())
-        writeReceived();
-}
+    QNetworkReply* pReply = m_pCurrentDownload;
+    if (pReply == nullptr)
+        return;
+    // An error page, a redirect's own body or the rest of a refused transfer is read and dropped, never saved.
+    if (m_refusal != DownloadFailure::None || m_pOutput == nullptr || httpStatus(pReply) != kHttpOk) {
+        pReply->readAll();
+        return;
+    }
 
-// Whether what has arrived went into the file. A write that falls short (a full disk) ends the transfer: the
-// rest could not be kept either, and the user learns why from the error text.
-bool DownloadManager::writeReceived()
-{
-    const QByteArray bytes = m_pCurrentDownload->readAll();
-    // A short write is tried on until the system names its cause (a full disk takes the first bytes and refuses
-    // the rest).
-    qint64 written = 0;
-    for (qint64 n = 1; written < bytes.size() && n > 0;) {
-        n = m_output.write(bytes.constData() + written, bytes.size() - written);
-        written += std::max<qint64>(n, 0);
+    const qint64 limit =
+        m_current.expectedSize >= 0 ? std::min(m_current.expectedSize, m_current.maxBytes) : m_current.maxBytes;
+    bool bLength = false;
+    const qint64 announced = pReply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&bLength);
+    if (bLength && announced > limit) {
+        refuse(DownloadFailure::Mismatch,
+               QStringLiteral("The server announced %1 bytes, more than the %2 allowed").arg(announced).arg(limit));
+        return;
     }
-    if (written == bytes.size())
-        return true;
-    if (m_strWriteError.isEmpty()) {
-        m_strWriteError =
-            QStringLiteral("Cannot write %1: %2").arg(QFileInfo(m_strSaveFilePath).fileName(), m_output.errorString());
-        m_pCurrentDownload->abort();
+
+    const QByteArray chunk = pReply->readAll();
+    m_iReceived += chunk.size();
+    if (m_iReceived > limit) {
+        refuse(DownloadFailure::Mismatch,
+               QStringLiteral("The download is longer than the %1 bytes allowed").arg(limit));
+        return;
     }
-    return false;
+    m_hash.addData(chunk);
+    if (m_pOutput->write(chunk) != chunk.size() || !m_pOutput->flush())
+        refuse(DownloadFailure::WriteError, m_pOutput->errorString());
 }
 
 void DownloadManager::downloadFinished()
@@ -169,30 +271,44 @@ void DownloadManager::downloadFinished()
     QNetworkReply* pReply = m_pCurrentDownload;
     if (pReply == nullptr)
         return;
-    // Whatever arrived after the last queued readyRead belongs in the file too. The file takes its name only when
-    // the whole of it arrived and is on the disk; otherwise the temporary file is dropped.
-    if (m_output.isOpen()) {
-        if (pReply->bytesAvailable() > 0)
-            writeReceived();
-        if (pReply->error() != QNetworkReply::NoError || !m_strWriteError.isEmpty())
-            m_output.cancelWriting(); // commit() then drops the temporary file
-        if (!m_output.commit() && m_strWriteError.isEmpty() && pReply->error() == QNetworkReply::NoError)
-            m_strWriteError = QStringLiteral("Cannot write %1: %2")
-                                  .arg(QFileInfo(m_strSaveFilePath).fileName(), m_output.errorString());
-    }
+    // Whatever arrived after the last queued readyRead belongs in the file too.
+    if (pReply->bytesAvailable() > 0)
+        downloadReadyRead();
 
-    if (!m_strWriteError.isEmpty()) {
-        TS_WARNING("%s", qPrintable(m_strWriteError));
-        m_strLastError = m_strWriteError;
-        m_strWriteError.clear();
-    } else if (pReply->error() == QNetworkReply::NoError) {
+    const int status = httpStatus(pReply);
+    bool bLength = false;
+    const qint64 announced = pReply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&bLength);
+    if (m_refusal == DownloadFailure::None) {
+        // A body cut short of its announced length is a mismatch, whether or not the connection reports it.
+        if (status == kHttpOk && bLength && announced != m_iReceived)
+            refuse(DownloadFailure::Mismatch,
+                   QStringLiteral("%1 of the %2 bytes announced arrived").arg(m_iReceived).arg(announced));
+        else if (pReply->error() != QNetworkReply::NoError) // Qt's text may quote the URL's user name and password
+            refuse(
+                DownloadFailure::Network,
+                pReply->errorString().replace(pReply->url().toString(), pReply->url().toString(QUrl::RemoveUserInfo)));
+        else if (status != kHttpOk)
+            refuse(DownloadFailure::Mismatch, QStringLiteral("The server answered with status %1").arg(status));
+        else if (m_current.expectedSize >= 0 && m_iReceived != m_current.expectedSize)
+            refuse(DownloadFailure::Mismatch,
+                   QStringLiteral("%1 bytes arrived, %2 were published").arg(m_iReceived).arg(m_current.expectedSize));
+        else if (!m_current.sha256.isEmpty() && m_hash.result() != m_current.sha256)
+            refuse(DownloadFailure::Mismatch, QStringLiteral("The SHA-256 of the download is not the one published"));
+        else if (m_pOutput == nullptr || !m_pOutput->commit())
+            refuse(DownloadFailure::WriteError,
+                   m_pOutput ? m_pOutput->errorString() : QStringLiteral("No file to write to"));
+    }
+    if (m_refusal != DownloadFailure::None && m_pOutput != nullptr)
+        m_pOutput->cancelWriting();
+    m_pOutput.reset(); // an uncommitted temporary file goes with it
+
+    if (m_refusal == DownloadFailure::None) {
         TS_DEBUG("Succeeded.");
         ++m_iDownloadedCount;
+        m_bPreviousArrived = true;
     } else {
-        // Qt's error text may quote the whole URL, user name and password included: keep them out of the log.
-        const QUrl url = pReply->url();
-        m_strLastError = pReply->errorString().replace(url.toString(), url.toString(QUrl::RemoveUserInfo));
-        TS_WARNING("Failed: %s:%d\n", qPrintable(m_strLastError), static_cast<int>(pReply->error()));
+        TS_WARNING("Failed: %s:%d\n", qPrintable(m_strRefusal), static_cast<int>(pReply->error()));
+        noteFailure();
     }
 
     m_pCurrentDownload = nullptr;
@@ -226,6 +342,11 @@ void DownloadManager::setTransferTimeout(int milliseconds)
 int DownloadManager::transferTimeout() const
 {
     return m_iTransferTimeoutMs.load();
+}
+
+DownloadFailure DownloadManager::lastFailure() const
+{
+    return m_lastFailure.load();
 }
 
 void DownloadManager::abortWaiting()

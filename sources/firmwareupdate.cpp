@@ -5,11 +5,13 @@
 #include "globals.h"
 #include "log.h"
 #include "settle.h"
+#include "updatetrust.h"
 #include "usbids.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QXmlStreamReader>
 
@@ -38,8 +40,28 @@ const QString kArietteProductName = QStringLiteral("Stage Ariette");
 const QString kArietteProductId = QStringLiteral("0x2");
 const QString kCadenzoProductName = QStringLiteral("Stage Cadenzo");
 const QString kCadenzoProductId = QStringLiteral("0x4");
-// Installers are Windows setup programs; anything else offered under the application is not ours to run.
+// The suffix an image URL's path ends in, by kind. Installers are Windows setup programs; anything else offered
+// under the application is not ours to run. The installer's is compared case-sensitively.
+const QString kDspSuffix = QStringLiteral(".ldr");
+const QString kFirmwareSuffix = QStringLiteral(".bin");
 const QString kInstallerSuffix = QStringLiteral(".exe");
+// Names the downloads are saved under, made here from the kind, never taken from the server.
+const QString kTargetsFileName = QStringLiteral("UpdateTargets.xml");
+const QString kSignatureFileName = QStringLiteral("UpdateTargets.xml.sig");
+const QString kDspFileName = QStringLiteral("DspImage.ldr");
+const QString kFirmwareFileName = QStringLiteral("McuImage.bin");
+const QString kInstallerFileName = QStringLiteral("TessitraStageLibrarianSetup.exe");
+
+// Texts of a check or download refused for trust reasons.
+const QString kNotSigned = QStringLiteral("The update info from the server is not signed.");
+const QString kBadSignature = QStringLiteral("The update info from the server failed its signature check.");
+const QString kNoDigests = QStringLiteral("The update info from the server lacks the size or SHA-256 of an image.");
+const QString kInsecure = QStringLiteral("The update server must be reached over https.");
+const QString kMismatch =
+    QStringLiteral("The download does not match the update info from the server. It was deleted.");
+const QString kWriteFailed =
+    QStringLiteral("The download could not be saved. Check the free space in the downloads folder.");
+const QString kNotOffered = QStringLiteral("This download was not offered by the update server.");
 
 // Download folders below the downloads folder; the folder name also tells onDownloadFinished what arrived.
 const QString kTargetsFolderName = QStringLiteral("UpdateTargets");
@@ -69,6 +91,34 @@ bool isKnownBad(const QString& wrongVersion, const QString& versionInUse)
 
 std::atomic<CFirmwareUpdate*> CFirmwareUpdate::s_pInstance{nullptr};
 
+bool CFirmwareUpdate::readDigests(const QXmlStreamAttributes& attributes, Offer* pOffer)
+{
+    bool bNumber = false;
+    const qint64 size = attributes.value(QLatin1String("Size")).toString().toLongLong(&bNumber, 10);
+    const qint64 cap = pOffer->kind == ImageKind::Installer ? MaxInstallerBytes : MaxFirmwareBytes;
+    const QString hex = attributes.value(QLatin1String("Sha256")).toString();
+    static const QRegularExpression kHex(QStringLiteral("^[0-9A-Fa-f]{64}$"));
+    if (!bNumber || size <= 0 || size > cap || !kHex.match(hex).hasMatch())
+        return false;
+    pOffer->size = size;
+    pOffer->sha256 = QByteArray::fromHex(hex.toLatin1());
+    return true;
+}
+
+bool CFirmwareUpdate::hasSuffixOf(const QString& url, ImageKind kind)
+{
+    const QString path = QUrl(url).path();
+    switch (kind) {
+    case ImageKind::Dsp:
+        return path.endsWith(kDspSuffix, Qt::CaseInsensitive);
+    case ImageKind::Firmware:
+        return path.endsWith(kFirmwareSuffix, Qt::CaseInsensitive);
+    case ImageKind::Installer:
+        return path.endsWith(kInstallerSuffix, Qt::CaseSensitive);
+    }
+    return false;
+}
+
 CFirmwareUpdate* CFirmwareUpdate::instance(QObject* parent)
 {
     CFirmwareUpdate* pInstance = s_pInstance.load();
@@ -86,15 +136,7 @@ CFirmwareUpdate::CFirmwareUpdate(QObject* parent) : QThread(parent)
     TS_DEBUG("Entering");
     qRegisterMetaType<quint64>("quint64");
 
-    QString address = updateServerAddress();
-    while (address.endsWith(QLatin1Char('/')))
-        address.chop(1);
-    if (!address.isEmpty())
-        m_updateTargetsUrl = QUrl::fromUserInput(address + QLatin1String(UpdateTargetsPath));
-    else
-        TS_WARNING("No update server configured");
-    TS_DEBUG("Update targets: %s", loggableUrl(m_updateTargetsUrl).constData());
-
+    readUpdateServer();
     connect(&m_downloadManager, &DownloadManager::finished, this, &CFirmwareUpdate::onDownloadFinished,
             Qt::UniqueConnection);
     TS_DEBUG("Exiting");
@@ -167,7 +209,24 @@ QUrl CFirmwareUpdate::appImageUrl() const
 
 QUrl CFirmwareUpdate::updateTargetsUrl() const
 {
+    std::lock_guard<std::mutex> lock(m_urlMutex);
     return m_updateTargetsUrl;
+}
+
+// Read when the service is made and again at each check, so an edited info.ini counts without a restart.
+void CFirmwareUpdate::readUpdateServer()
+{
+    QString address = updateServerAddress();
+    while (address.endsWith(QLatin1Char('/')))
+        address.chop(1);
+    QUrl url;
+    if (!address.isEmpty())
+        url = QUrl::fromUserInput(address + QLatin1String(UpdateTargetsPath));
+    else
+        TS_WARNING("No update server configured");
+    TS_DEBUG("Update targets: %s", loggableUrl(url).constData());
+    std::lock_guard<std::mutex> lock(m_urlMutex);
+    m_updateTargetsUrl = url;
 }
 
 QString CFirmwareUpdate::updateServerAddress()
@@ -234,9 +293,27 @@ void CFirmwareUpdate::offer(const QString& dspVersion, const QString& dspUrl, co
 }
 
 bool CFirmwareUpdate::checkUpdate(const QString& filePath, const QString& productName, const QString& productId,
-                                  bool bAppUpdate)
+                                  bool bAppUpdate, bool bRequireDigests)
 {
     TS_DEBUG("Entering");
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        TS_WARNING("Cannot open %s: %s", qPrintable(filePath), qPrintable(file.errorString()));
+        failCheck(kParseFailed, bAppUpdate);
+        TS_DEBUG("Exiting");
+        return false;
+    }
+    // The download is capped at MaxTargetsBytes; a larger local file is read no further than that.
+    const QByteArray bytes = file.read(MaxTargetsBytes);
+    file.close();
+    const bool bOffered = checkTargets(bytes, productName, productId, bAppUpdate, bRequireDigests);
+    TS_DEBUG("Exiting");
+    return bOffered;
+}
+
+bool CFirmwareUpdate::checkTargets(const QByteArray& xmlBytes, const QString& productName, const QString& productId,
+                                   bool bAppUpdate, bool bRequireDigests)
+{
     const QString unitDsp = g_deviceInfo.dspVersion();
     const QString unitFw = g_deviceInfo.firmwareVersion();
     const QString appInUse = g_appSwVersion;
@@ -249,28 +326,17 @@ bool CFirmwareUpdate::checkUpdate(const QString& filePath, const QString& produc
     QString bestFwUrl;
     QString bestApp = appInUse;
     QString bestAppUrl;
+    QHash<QString, Offer> revisions; // what each image URL of the product must be
 
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        TS_WARNING("Cannot open %s: %s", qPrintable(filePath), qPrintable(file.errorString()));
-        failCheck(kParseFailed, bAppUpdate);
-        TS_DEBUG("Exiting");
-        return false;
-    }
-
-    QXmlStreamReader xml(&file);
+    QXmlStreamReader xml(xmlBytes);
     const auto readerFailed = [&]() {
         TS_WARNING("%s at line: %lld, column: %lld", qPrintable(xml.errorString()), xml.lineNumber(),
                    xml.columnNumber());
-        file.close();
         failCheck(kParseFailed, bAppUpdate);
-        TS_DEBUG("Exiting");
         return false;
     };
     const auto nothingFound = [&]() {
-        file.close();
         failCheck(kNoUpdate, bAppUpdate);
-        TS_DEBUG("Exiting");
         return false;
     };
 
@@ -336,6 +402,22 @@ bool CFirmwareUpdate::checkUpdate(const QString& filePath, const QString& produc
             const QString imageUrl = attributes.value(QLatin1String("ImageUrl")).toString();
             TS_DEBUG("got new revision: %s", qPrintable(version));
             const QString kind = version.toLower();
+            Offer offer;
+            offer.kind = kind.contains(QLatin1String("dsp"))        ? ImageKind::Dsp
+                         : kind.contains(QLatin1String("firmware")) ? ImageKind::Firmware
+                                                                    : ImageKind::Installer;
+            if (!readDigests(attributes, &offer) && bRequireDigests && !version.isEmpty()) {
+                TS_WARNING("Revision %s lacks a valid Size or Sha256", qPrintable(version));
+                failCheck(kNoDigests, bAppUpdate);
+                return false;
+            }
+            if (bRequireDigests && !hasSuffixOf(imageUrl, offer.kind)) {
+                TS_WARNING("Revision %s: %s does not end in the suffix of its kind", qPrintable(version),
+                           loggableUrl(QUrl(imageUrl)).constData());
+                xml.skipCurrentElement();
+                continue;
+            }
+            revisions.insert(imageUrl, offer);
             if (kind.contains(QLatin1String("dsp"))) {
                 TS_DEBUG("reading dsp details");
                 if (compareVersions(version, bestDsp) > 0 || bWrongDsp) {
@@ -350,7 +432,8 @@ bool CFirmwareUpdate::checkUpdate(const QString& filePath, const QString& produc
                 }
             } else if (!version.isEmpty()) {
                 TS_DEBUG("reading app details");
-                if (imageUrl.endsWith(kInstallerSuffix) && compareVersions(version, bestApp) > 0) {
+                // The suffix of the URL's path, not of the whole text: "setup.ldr?.exe" is no installer.
+                if (hasSuffixOf(imageUrl, ImageKind::Installer) && compareVersions(version, bestApp) > 0) {
                     bestApp = version;
                     bestAppUrl = imageUrl;
                 }
@@ -364,7 +447,6 @@ bool CFirmwareUpdate::checkUpdate(const QString& filePath, const QString& produc
 
     TS_DEBUG("version: %s: url: %s", qPrintable(bestDsp), loggableUrl(QUrl(bestDspUrl)).constData());
     TS_DEBUG("version: %s: url: %s", qPrintable(bestFw), loggableUrl(QUrl(bestFwUrl)).constData());
-    file.close();
 
     const bool bDspNewer = compareVersions(bestDsp, unitDsp) > 0;
     const bool bFwNewer = compareVersions(bestFw, unitFw) > 0;
@@ -388,6 +470,18 @@ bool CFirmwareUpdate::checkUpdate(const QString& filePath, const QString& produc
     else
         bOffered = false;
 
+    {
+        // Only what is on offer now may be downloaded, and only as the file published.
+        std::lock_guard<std::mutex> lock(m_urlMutex);
+        m_offers.clear();
+        if (bOffered) {
+            for (const QString& url : {bestDspUrl, bestFwUrl, bestAppUrl}) {
+                if (!url.isEmpty() && revisions.contains(url))
+                    m_offers.insert(url, revisions.value(url));
+            }
+        }
+    }
+
     if (!bOffered) {
         if (!bAppUpdate) {
             emitNoVersions(false);
@@ -398,7 +492,6 @@ bool CFirmwareUpdate::checkUpdate(const QString& filePath, const QString& produc
         }
         emit operationFinished(0, false);
     }
-    TS_DEBUG("Exiting");
     return bOffered;
 }
 
@@ -409,14 +502,28 @@ void CFirmwareUpdate::customEvent(QEvent* event)
         return;
     TS_DEBUG("Update request %d received", iType);
 
+    // The update-target file and its signature, in one batch.
+    if (iType <= CheckFirmwareUpdateSilentEvent)
+        readUpdateServer();
+    DownloadRequest targets;
+    targets.url = updateTargetsUrl();
+    targets.fileName = kTargetsFileName;
+    targets.maxBytes = MaxTargetsBytes;
+    DownloadRequest signature;
+    signature.url = QUrl(targets.url.toString() + QLatin1String(".sig"));
+    signature.fileName = kSignatureFileName;
+    signature.maxBytes = SignatureBytes;
+    signature.bAfterPrevious = true;
+    const QList<DownloadRequest> check{targets, signature};
     const QString targetsFolder = g_downloadsFolder + "/" + kTargetsFolderName;
+
     switch (iType) {
     case CheckAppUpdateEvent:
     case CheckAppUpdateSilentEvent:
         m_bSilent.store(iType == CheckAppUpdateSilentEvent);
         m_bAppCheck.store(true);
         m_bAppDownload.store(false);
-        m_downloadManager.download(m_updateTargetsUrl, targetsFolder, nullptr);
+        m_downloadManager.download(check, targetsFolder, nullptr);
         break;
     case CheckFirmwareUpdateEvent:
         m_bSilent.store(false);
@@ -426,7 +533,7 @@ void CFirmwareUpdate::customEvent(QEvent* event)
             emit operationFinished(-1, false);
             break;
         }
-        m_downloadManager.download(m_updateTargetsUrl, targetsFolder, nullptr);
+        m_downloadManager.download(check, targetsFolder, nullptr);
         break;
     case CheckFirmwareUpdateSilentEvent:
         // Asked on connection: with the unit already gone there is nobody to tell.
@@ -434,7 +541,7 @@ void CFirmwareUpdate::customEvent(QEvent* event)
         if (!g_bDeviceConnected.load())
             break;
         m_bSilent.store(true);
-        m_downloadManager.download(m_updateTargetsUrl, targetsFolder, nullptr);
+        m_downloadManager.download(check, targetsFolder, nullptr);
         break;
     case DownloadFirmwareEvent:
         m_bSilent.store(false);
@@ -445,19 +552,75 @@ void CFirmwareUpdate::customEvent(QEvent* event)
             emit operationFinished(-1, false);
             break;
         }
-        m_downloadManager.download(firmwareImageUrl(), g_downloadsFolder + "/" + kFirmwareFolderName,
-                                   &CFirmwareUpdate::progressCallback);
+        downloadOffered(firmwareImageUrl(), false);
         break;
     case DownloadAppEvent:
         m_bSilent.store(false);
         m_bAppCheck.store(false);
         m_bAppDownload.store(true);
-        m_downloadManager.download(appImageUrl(), g_downloadsFolder + "/" + kAppFolderName,
-                                   &CFirmwareUpdate::progressCallback);
+        downloadOffered(appImageUrl(), true);
         break;
     default:
         break;
     }
+}
+
+bool CFirmwareUpdate::downloadOffered(const QUrl& url, bool bInstaller)
+{
+    Offer offer;
+    bool bOffered = false;
+    {
+        std::lock_guard<std::mutex> lock(m_urlMutex);
+        const auto it = m_offers.constFind(url.toString());
+        if (it != m_offers.constEnd()) {
+            offer = it.value();
+            bOffered = true;
+        }
+    }
+    // Routing goes by what was asked for: a firmware request fetches only an offered DSP or microcontroller
+    // image into the firmware folder, an installer request only an offered installer into its own.
+    bOffered =
+        bOffered && (offer.kind == ImageKind::Installer) == bInstaller && hasSuffixOf(url.toString(), offer.kind);
+    if (!bOffered) {
+        TS_WARNING("Refusing to download %s: not offered as %s", loggableUrl(url).constData(),
+                   bInstaller ? "an installer" : "firmware");
+        m_bAppDownload.store(false);
+        emit updateCheckFailed(kNotOffered);
+        return false;
+    }
+
+    DownloadRequest request;
+    request.url = url;
+    request.expectedSize = offer.size;
+    request.sha256 = offer.sha256;
+    if (bInstaller) {
+        request.fileName = kInstallerFileName;
+        request.maxBytes = MaxInstallerBytes;
+        m_downloadManager.download({request}, g_downloadsFolder + "/" + kAppFolderName,
+                                   &CFirmwareUpdate::progressCallback);
+    } else {
+        request.fileName = offer.kind == ImageKind::Dsp ? kDspFileName : kFirmwareFileName;
+        request.maxBytes = MaxFirmwareBytes;
+        m_downloadManager.download({request}, g_downloadsFolder + "/" + kFirmwareFolderName,
+                                   &CFirmwareUpdate::progressCallback);
+    }
+    return true;
+}
+
+QString CFirmwareUpdate::failureText(DownloadFailure failure) const
+{
+    switch (failure) {
+    case DownloadFailure::Insecure:
+        return kInsecure;
+    case DownloadFailure::Mismatch:
+        return kMismatch;
+    case DownloadFailure::WriteError:
+        return kWriteFailed;
+    case DownloadFailure::None:
+    case DownloadFailure::Network:
+        break;
+    }
+    return kNoConnection;
 }
 
 void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString errorString)
@@ -468,43 +631,40 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
     if (m_bStopping.load())
         return;
     const bool bSilent = m_bSilent.load();
+    // What arrived is told by the folder the service chose for the request, never by the URL: every folder and
+    // file name below the downloads folder is made here.
+    const QString targetsFolder = g_downloadsFolder + "/" + kTargetsFolderName;
+    const QString folder = QFileInfo(filePath).absolutePath();
+    const auto isFolder = [&folder](const QString& name) {
+        return folder == QFileInfo(g_downloadsFolder + "/" + name).absoluteFilePath();
+    };
+    const RequestKind kind = isFolder(kTargetsFolderName)    ? RequestKind::Targets
+                             : isFolder(kFirmwareFolderName) ? RequestKind::Firmware
+                             : isFolder(kAppFolderName)      ? RequestKind::Installer
+                                                             : RequestKind::None;
 
     if (!success) {
         TS_DEBUG("Download failed: %s", qPrintable(errorString));
+        QString text = failureText(m_downloadManager.lastFailure());
+        // The file arrived whole but its signature did not: the server publishes no signature.
+        const QFileInfo arrived(targetsFolder + "/" + kTargetsFileName);
+        if (kind == RequestKind::Targets && text == kNoConnection && arrived.exists())
+            text = arrived.size() > 0 ? kNotSigned : kFetchFailed;
         // The installer download is answered by the progress dialog alone; a check still owes its offer.
         if (!m_bAppDownload.load())
             emitNoVersions(m_bAppCheck.load());
+        m_bAppDownload.store(false);
         if (!bSilent)
-            emit updateCheckFailed(kNoConnection);
+            emit updateCheckFailed(text);
         return;
     }
 
-    const QFileInfo info(filePath);
-    const bool bHasContent = info.size() > 0;
-
-    if (filePath.contains(kTargetsFolderName)) {
-        if (bHasContent) {
-            const int iProductId = m_iProductId.load();
-            if (m_bAppCheck.load())
-                checkUpdate(filePath, kAppProductName, kAppProductId, true);
-            else if (iProductId == UsbIds::ArietteProductId)
-                checkUpdate(filePath, kArietteProductName, kArietteProductId, false);
-            else if (iProductId == UsbIds::CadenzoProductId)
-                checkUpdate(filePath, kCadenzoProductName, kCadenzoProductId, false);
-            else if (!bSilent)
-                emit updateCheckFailed(kNotSupported);
-            DownloadManager::deleteDirRecursively(info.absoluteDir());
-        } else {
-            if (!m_bAppCheck.load())
-                emitNoVersions(false);
-            if (!bSilent)
-                emit updateCheckFailed(kFetchFailed);
-        }
+    switch (kind) {
+    case RequestKind::Targets:
+        onTargetsDownloaded(targetsFolder, bSilent);
         return;
-    }
-
-    if (filePath.contains(kFirmwareFolderName)) {
-        if (!bHasContent) {
+    case RequestKind::Firmware: {
+        if (QFileInfo(filePath).size() <= 0) {
             if (!bSilent)
                 emit updateCheckFailed(kFetchFailed);
             return;
@@ -518,22 +678,62 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
         if (m_bStopping.load())
             return;
         // The device worker flashes it on its own thread and reports to the same progress dialog; it picks
-        // the DSP or the microcontroller update by the file's extension.
-        // The path goes inside the event: the window may hand over a file of its own at the same moment.
+        // the DSP or the microcontroller update by the file's extension, which this service chose. The path goes
+        // inside the event: the window may hand over a file of its own at the same moment.
         QCoreApplication::postEvent(DeviceManagerThread::instance(),
                                     new DeviceManagerThread::FirmwareFileEvent(filePath), Qt::HighEventPriority);
         return;
     }
+    case RequestKind::Installer: {
+        m_bAppDownload.store(false);
+        if (QFileInfo(filePath).size() <= 0) {
+            if (!bSilent)
+                emit updateCheckFailed(kFetchFailed);
+            return;
+        }
+        emit operationFinished(0, true);
+        emit appDownLoadFinished(filePath);
+        return;
+    }
+    case RequestKind::None:
+        break;
+    }
+}
 
-    // The installer.
-    if (!bHasContent) {
+// The update-target file is believed only once its signature checks out; not one element is read before.
+void CFirmwareUpdate::onTargetsDownloaded(const QString& folder, bool bSilent)
+{
+    const bool bAppCheck = m_bAppCheck.load();
+    QFile targets(folder + "/" + kTargetsFileName);
+    QFile signature(folder + "/" + kSignatureFileName);
+    const QByteArray xmlBytes = targets.open(QIODevice::ReadOnly) ? targets.read(MaxTargetsBytes) : QByteArray();
+    const QByteArray signatureBytes =
+        signature.open(QIODevice::ReadOnly) ? signature.read(SignatureBytes + 1) : QByteArray();
+    targets.close();
+    signature.close();
+
+    if (xmlBytes.isEmpty()) {
+        if (!bAppCheck)
+            emitNoVersions(false);
         if (!bSilent)
             emit updateCheckFailed(kFetchFailed);
         return;
     }
-    m_bAppDownload.store(false);
-    emit operationFinished(0, true);
-    emit appDownLoadFinished(filePath);
+    const int iProductId = m_iProductId.load();
+    const bool bAriette = iProductId == UsbIds::ArietteProductId;
+    if (!bAppCheck && !bAriette && iProductId != UsbIds::CadenzoProductId) {
+        if (!bSilent)
+            emit updateCheckFailed(kNotSupported);
+    } else if (!UpdateTrust::verifySignature(xmlBytes, signatureBytes)) {
+        TS_WARNING("UpdateTargets.xml fails its signature check (%d signature bytes)", int(signatureBytes.size()));
+        failCheck(signatureBytes.isEmpty() ? kNotSigned : kBadSignature, bAppCheck);
+    } else if (bAppCheck) {
+        checkTargets(xmlBytes, kAppProductName, kAppProductId, true, true);
+    } else {
+        checkTargets(xmlBytes, bAriette ? kArietteProductName : kCadenzoProductName,
+                     bAriette ? kArietteProductId : kCadenzoProductId, false, true);
+    }
+    DownloadManager::deleteDirRecursively(QDir(folder));
 }
 
 void CFirmwareUpdate::run()

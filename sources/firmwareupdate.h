@@ -2,12 +2,16 @@
 
 #include "downloadmanager.h"
 
+#include <QByteArray>
 #include <QEvent>
-#include <mutex>
+#include <QHash>
 #include <QString>
 #include <QThread>
 #include <QUrl>
 #include <atomic>
+#include <mutex>
+
+class QXmlStreamAttributes;
 
 // The update service: a thread object with its own event loop. The window and the settings dialog post it
 // plain QEvents whose type number names the request; results go back through the signals below, queued to
@@ -17,11 +21,18 @@
 // or the application itself, downloads the image or installer chosen by the user and hands it on: a firmware
 // image to the device worker (its firmware update event), an installer to the window.
 //
-// Update server address: the key "server" of the [update] group of info.ini beside the executable, unless the
-// environment variable TESSITRA_UPDATE_SERVER is set, which wins (tests and demonstrations point the program at
-// a local server that way without touching the installed file). A missing scheme is completed ("host:port"
-// means http). The "url" key of the same group is the web page shown to the user, not the server. Without any
-// address every request ends in "Connection to update server cannot be made.".
+// Trust: UpdateTargets.xml is read only when UpdateTargets.xml.sig beside it on the server is the publisher's
+// Ed25519 signature of it (UpdateTrust holds the keys). Each Revision then names the Size (bytes, decimal) and
+// Sha256 (64 hex digits) of its image, and its ImageUrl's path ends in the image's suffix (".ldr" for a DSP
+// image, ".bin" for the microcontroller, ".exe" for an installer). Only an image offered by the last signed file
+// is downloaded, saved under a name the service makes from its kind, and handed on only when its size and hash
+// match.
+//
+// Update server address, read at each check: the key "server" of the [update] group of info.ini beside the
+// executable, unless the environment variable TESSITRA_UPDATE_SERVER is set, which wins (tests and
+// demonstrations point the program at a local server that way without touching the installed file). A missing scheme is
+// completed ("host:port" means http). The "url" key of the same group is the web page shown to the user, not the
+// server. Without any address every request ends in "Connection to update server cannot be made.".
 class CFirmwareUpdate : public QThread
 {
     Q_OBJECT
@@ -58,7 +69,8 @@ public:
     void setAppImageUrl(const QString& url);
     QUrl appImageUrl() const;
 
-    // Where UpdateTargets.xml is fetched from: the server address followed by UpdateTargetsPath.
+    // Where UpdateTargets.xml is fetched from: the server address followed by UpdateTargetsPath, as read at the
+    // last check (or when the service was made).
     QUrl updateTargetsUrl() const;
     // The configured server address (see above); empty when none is configured.
     static QString updateServerAddress();
@@ -74,7 +86,10 @@ public:
     // Reads the downloaded update-targets file for one product and emits the outcome: newVersions with what
     // is worth offering, or the reason nothing is offered. bAppUpdate says the check is about the application
     // and is handed on as the last argument of newVersions. Returns true when something was offered.
-    bool checkUpdate(const QString& filePath, const QString& productName, const QString& productId, bool bAppUpdate);
+    // With bRequireDigests (the signed file of a real check) a revision without a valid Size and Sha256 refuses
+    // the whole file, and a firmware revision whose URL does not end in its kind's suffix is passed over.
+    bool checkUpdate(const QString& filePath, const QString& productName, const QString& productId, bool bAppUpdate,
+                     bool bRequireDigests = false);
 
     // Handed to the download manager for image and installer downloads: reports progress through dataSent
     // and answers whether the service is shutting down.
@@ -85,6 +100,11 @@ public:
     static constexpr int DownloadFinishedPauseMs = 2000;
 
     static constexpr const char* UpdateTargetsPath = "/updater/common/config/UpdateTargets.xml";
+    // Caps on what is fetched: the update-target file, its signature, a firmware image, an installer.
+    static constexpr qint64 MaxTargetsBytes = qint64(1) * 1024 * 1024;
+    static constexpr qint64 SignatureBytes = 64;
+    static constexpr qint64 MaxFirmwareBytes = qint64(64) * 1024 * 1024;
+    static constexpr qint64 MaxInstallerBytes = qint64(1024) * 1024 * 1024;
     static constexpr const char* ServerEnvironmentVariable = "TESSITRA_UPDATE_SERVER";
 
 signals:
@@ -104,7 +124,40 @@ protected:
     void run() override;
 
 private:
+    enum class ImageKind
+    {
+        Dsp,
+        Firmware,
+        Installer
+    };
+    // What the last check offered: the size and SHA-256 its image must have.
+    struct Offer
+    {
+        ImageKind kind = ImageKind::Dsp;
+        qint64 size = -1;
+        QByteArray sha256;
+    };
+    // What a finished batch fetched, told by the folder the service chose for it.
+    enum class RequestKind
+    {
+        None,
+        Targets,
+        Firmware,
+        Installer
+    };
+
     explicit CFirmwareUpdate(QObject* parent);
+    void readUpdateServer();
+
+    static bool readDigests(const QXmlStreamAttributes& attributes, Offer* pOffer);
+    static bool hasSuffixOf(const QString& url, ImageKind kind);
+    bool checkTargets(const QByteArray& xmlBytes, const QString& productName, const QString& productId, bool bAppUpdate,
+                      bool bRequireDigests);
+    void onTargetsDownloaded(const QString& folder, bool bSilent);
+    // Starts the download of an offered image (firmware or installer); false, with the reason told, when url
+    // was not offered as one of kinds or does not end in the kind's suffix.
+    bool downloadOffered(const QUrl& url, bool bInstaller);
+    QString failureText(DownloadFailure failure) const;
 
     // Ends a check that found nothing usable: the empty offer for a device check, then the reason unless
     // the request was silent.
@@ -121,6 +174,7 @@ private:
     mutable std::mutex m_urlMutex; // the two URLs below are written on the GUI thread, read on the update thread
     QUrl m_firmwareImageUrl;
     QUrl m_appImageUrl;
+    QHash<QString, Offer> m_offers; // by encoded URL; guarded by m_urlMutex
     std::atomic<bool> m_bStopping{false};
     std::atomic<bool> m_bRunEnded{false}; // set as run() returns
     std::atomic<bool> m_bSilent{false};

@@ -33,6 +33,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMovie>
+#include <QNetworkReply>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -1086,8 +1087,9 @@ void MainWindow::onAppDownLoadFinished(QString installer)
 
 namespace {
 
-// The "Network Authentication" dialog. The authenticator is filled only when the user confirms with a name.
-void askCredentials(QWidget* pParent, QAuthenticator* pAuthenticator)
+// The "Network Authentication" dialog. It names the host and the realm that ask, so the singer knows whose
+// password is wanted. The authenticator is filled only when the user confirms with a name.
+void askCredentials(QWidget* pParent, QAuthenticator* pAuthenticator, const QString& host)
 {
     QDialog dialog(pParent);
     dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -1097,6 +1099,11 @@ void askCredentials(QWidget* pParent, QAuthenticator* pAuthenticator)
     dialog.resize(250, 100);
 
     auto* pLayout = new QVBoxLayout(&dialog);
+    auto* pAsker = new QLabel(
+        QStringLiteral("<b>%1</b> asks for \"%2\".").arg(host.toHtmlEscaped(), pAuthenticator->realm().toHtmlEscaped()),
+        &dialog);
+    pAsker->setObjectName(QStringLiteral("TessitraLabel"));
+    pLayout->addWidget(pAsker);
     auto addRow = [&](const QString& label, QLineEdit::EchoMode mode) {
         auto* pRow = new QHBoxLayout();
         auto* pLabel = new QLabel(label, &dialog);
@@ -1130,14 +1137,12 @@ void askCredentials(QWidget* pParent, QAuthenticator* pAuthenticator)
 
 void MainWindow::onProxyAuthenticationRequired(QNetworkProxy proxy, QAuthenticator* authenticator)
 {
-    Q_UNUSED(proxy)
-    askCredentials(this, authenticator);
+    askCredentials(this, authenticator, QStringLiteral("Proxy %1").arg(proxy.hostName()));
 }
 
 void MainWindow::onAuthenticationRequired(QNetworkReply* reply, QAuthenticator* authenticator)
 {
-    Q_UNUSED(reply)
-    askCredentials(this, authenticator);
+    askCredentials(this, authenticator, reply != nullptr ? reply->url().host() : QStringLiteral("The server"));
 }
 
 // ---------------------------------------------------------------------------------------------------------------

