@@ -5,7 +5,6 @@
 
 #include "Connect.h"
 #include "DeviceManagerThread.h"
-#include "downloadmanager.h"
 #include "firmwareupdate.h"
 #include "globals.h"
 #include "hidseam.h"
@@ -92,7 +91,7 @@ int killedBackUp(const char* path)
 // Fault kinds of the file table: a 64 KiB disk the old file fills; the same disk remounted read-only (root writes
 // anywhere else); a child killed half way through the file; the unit failing while it is read.
 constexpr int DiskFull = 0, ReadOnly = 1, Killed = 2, UnitFails = 3;
-constexpr int BackUp = 1013, SaveToFiles = 1007, Download = 0; // the worker's event, or a download
+constexpr int BackUp = 1013, SaveToFiles = 1007; // the worker's event
 } // namespace
 
 Q_DECLARE_METATYPE(Step)
@@ -312,9 +311,6 @@ void TestDataSafety::fileFaults_data()
         << UnitFails << SaveToFiles
         << QStringList{saving, "text(Failed to communicate with device." + kept, "finished(4,0)"}
         << QStringList{"Old.tscp"};
-    QTest::newRow("download, disk full") << DiskFull << Download
-                                         << QStringList{"finished(0,Cannot write big.bin: No space left on device!)"}
-                                         << QStringList();
 }
 
 void TestDataSafety::fileFaults()
@@ -343,14 +339,6 @@ void TestDataSafety::fileFaults()
         child.start(QCoreApplication::applicationFilePath(), {"--killed-backup", dir + "/" + old});
         QVERIFY(child.waitForFinished(kTimeoutMs));
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-    } else if (op == Download) {
-        const QString source = m_home.path() + "/big.bin";
-        QVERIFY(writeFile(source, QByteArray(100000, 'd')));
-        DownloadManager manager;
-        QSignalSpy finished(&manager, &DownloadManager::finished);
-        manager.download(QUrl::fromLocalFile(source), dir += "/dl", nullptr);
-        QVERIFY(finished.wait(kTimeoutMs));
-        seen << QString("finished(%1,%2)").arg(finished[0][1].toInt()).arg(finished[0][2].toString());
     } else {
         m_pWorker->setBackUpFilePath(dir + "/" + old);
         m_pWorker->setSaveItems({{"Old", 1}}, dir);
