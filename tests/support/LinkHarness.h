@@ -1,11 +1,11 @@
 #pragma once
 
-// Shared by the link suites: a virtual bus with unit "A" plugged, the sleep recorder and a link (built in
-// this order, so the link always talks to the fixture's bus), plus recording callbacks.
+// The link suites' bench: a virtual bus with unit "A" plugged, the sleep recorder and a link (built in this
+// order, so the link always talks to the fixture's bus), plus recording callbacks. Reports are read back from
+// their raw bytes at fixed offsets, never through the protocol's own constants.
 
 #include "Connect.h"
 #include "deviceinfo.h"
-#include "resultcodes.h"
 #include "support/SleepRecorder.h"
 #include "support/VirtualBusFixture.h"
 
@@ -14,9 +14,30 @@
 
 #include <memory>
 
-using namespace ResultCode;
 static const QString A = QStringLiteral("A");
 static const QString B = QStringLiteral("B");
+
+// An output report: 0 (report ID), 0xDB 0x03, command (2 bytes LE), length (2), sequence (2), payload from 9.
+inline int wordAt(const QByteArray& bytes, int at)
+{
+    return static_cast<unsigned char>(bytes.at(at)) | static_cast<unsigned char>(bytes.at(at + 1)) << 8;
+}
+inline int commandOf(const TrafficEntry& e)
+{
+    return e.bytes.mid(1, 2) == QByteArray("\xDB\x03") ? wordAt(e.bytes, 3) : -1;
+}
+inline int lengthOf(const TrafficEntry& e)
+{
+    return e.toUnit() ? wordAt(e.bytes, 5) : wordAt(e.bytes, 4); // an input report: magic, command, length at 4
+}
+inline int sequenceOf(const TrafficEntry& e)
+{
+    return wordAt(e.bytes, 7);
+}
+inline QByteArray payloadOf(const TrafficEntry& e)
+{
+    return e.bytes.mid(9, lengthOf(e));
+}
 
 struct LinkHarness
 {
@@ -36,13 +57,22 @@ struct LinkHarness
         return result;
     }
     QVector<TrafficEntry> sent(const QString& name = A) const { return bus.sentReports(name); }
-    // Command codes (or, for one command, payload lengths) of the reports the unit received.
+    // Command codes of the reports the unit received or, with lengthsOf, the lengths of that command's reports.
     QList<int> commands(const QString& name = A, int lengthsOf = -1) const
     {
         QList<int> out;
         for (const TrafficEntry& e : bus.sentReports(name))
-            if (lengthsOf < 0 || e.command == lengthsOf)
-                out.append(lengthsOf < 0 ? e.command : e.length);
+            if (lengthsOf < 0 || commandOf(e) == lengthsOf)
+                out.append(lengthsOf < 0 ? commandOf(e) : lengthOf(e));
+        return out;
+    }
+    // The payload bytes of every report of one command, in order.
+    QByteArray payloads(int command, const QString& name = A) const
+    {
+        QByteArray out;
+        for (const TrafficEntry& e : bus.sentReports(name))
+            if (commandOf(e) == command)
+                out += payloadOf(e);
         return out;
     }
 };
