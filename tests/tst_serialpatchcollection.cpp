@@ -107,6 +107,7 @@ struct HeaderCase
 {
     QByteArray image;
     int code, version, patches, word, sysLen; // -7: field not reached
+    int params = kParams;
 };
 struct ReadCase
 {
@@ -202,6 +203,13 @@ void TestSerialPatchCollection::readHeader_data()
     QTest::newRow("data size off by 4") << HeaderCase{patched(preset, 52, le(32)), 10, 1, 1, -7, -7};
     // 0x40000001 patches of 28 bytes wrap to 28 bytes in 32-bit arithmetic.
     QTest::newRow("wrapping patch count") << HeaderCase{patched(preset, 44, le(0x40000001)), 10, 1, 0x40000001, -7, -7};
+    // Negative fields whose product matches the data size, and a name length whose record wraps to 0 in 32 bits.
+    QTest::newRow("negative name length") << HeaderCase{header(0, -4).bytes, 10, 1, 0, -7, -7};
+    QTest::newRow("negative patch count") << HeaderCase{header(-2, -4).bytes, 10, 1, -2, -7, -7};
+    QTest::newRow("negative parameter count")
+        << HeaderCase{patched(header(0, 3).bytes, 40, le(-3)), 10, 1, 0, -7, -7, -3};
+    QTest::newRow("huge name length")
+        << HeaderCase{patched(patched(empty, 36, le(0x3FFFFFFD)), 44, le(1)), 10, 1, 1, -7, -7};
     QTest::newRow("ends inside a field") << HeaderCase{preset.left(30), 4, 1, -7, -7, -7};
     QTest::newRow("marker without length") << HeaderCase{empty + kMarker + "\1", 13, 1, 0, -7, 0};
     QTest::newRow("marker, no word") << HeaderCase{empty + kMarker + le(0), 12, 1, 0, -7, 0};
@@ -221,7 +229,7 @@ void TestSerialPatchCollection::readHeader()
     const bool read = c.patches != -7;
     QCOMPARE(
         QVector<int>({h.iVersion, h.hardwareProductCode, h.hardwarePatchVersion, h.iNumPatchParams, h.iNumPatches}),
-        QVector<int>({c.version, read ? kProduct : -7, read ? kPatchVersion : -7, read ? kParams : -7, c.patches}));
+        QVector<int>({c.version, read ? kProduct : -7, read ? kPatchVersion : -7, read ? c.params : -7, c.patches}));
     QCOMPARE(word, c.word);
     QCOMPARE(sysLen, c.sysLen);
 }
