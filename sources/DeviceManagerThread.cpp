@@ -181,6 +181,33 @@ int DeviceManagerThread::productId() const
     return m_iProductId.load();
 }
 
+QString DeviceManagerThread::operationText(int operation, int result, bool bMicroImage)
+{
+    switch (operation) {
+    case WriteSetListEvent:
+        return resultText(result, kSetListWriteTexts);
+    case LoadPresetFileEvent:
+        return resultText(result, kLoadPresetFileTexts);
+    case LoadPresetFilesEvent:
+        return resultText(result, kLoadPresetFilesTexts);
+    case CopyPresetEvent:
+    case CopyPresetsEvent:
+        return resultText(result, kCopyPresetTexts);
+    case RenamePresetEvent:
+        return resultText(result, kRenameTexts);
+    case BackUpEvent:
+        return resultText(result, kBackUpTexts);
+    case RestoreEvent:
+        return resultText(result, kRestoreTexts);
+    case UpdateFactoryPresetsEvent:
+        return resultText(result, kFactoryUpdateTexts);
+    case UpdateFirmwareEvent:
+        return resultText(result, bMicroImage ? kMicroUpdateTexts : kDspUpdateTexts);
+    default:
+        return QString();
+    }
+}
+
 QString DeviceManagerThread::factoryPresetFolder() const
 {
     return m_strFactoryPresetFolder;

@@ -105,6 +105,10 @@ public:
     // hands them to setSaveItems.
     void setSaveList(QList<PresetButton*> entries, QString folder);
 
+    // The user's text for the result of an operation that ends with one (an event type above; for
+    // UpdateFirmwareEvent, bMicroImage picks the microcontroller image's texts over the DSP's).
+    static QString operationText(int operation, int result, bool bMicroImage = false);
+
     // Reads set lists 0 to 4 and hands each to the window through setListData; the result is that of list 4
     // (failures of the others are only logged).
     int GetSetLists();
