@@ -40,7 +40,6 @@ private slots:
     void cleanup();
     void lineFormat_data();
     void lineFormat();
-    void closedLogDropsEverything();
     void concurrentLinesStayWhole();
     void eachStartRecreatesTheLog();
     void fatalIsWrittenThenAborts();
@@ -120,18 +119,6 @@ void TestLogging::lineFormat()
                                      function.isNull() ? nullptr : function.constData(), "default");
     tessitraMessageHandler(static_cast<QtMsgType>(type), context, message);
     QCOMPARE(readAll(m_strLogPath), before + expected);
-}
-
-void TestLogging::closedLogDropsEverything()
-{
-    TS_DEBUG("written");
-    closeLogFile();
-    TS_DEBUG("dropped");
-    TS_CRITICAL("dropped too");
-    const QByteArray log = readAll(m_strLogPath);
-    QVERIFY(log.startsWith("Debug: written\t[tst_logging.cpp: "));
-    QVERIFY(log.endsWith(", closedLogDropsEverything()]\n"));
-    QCOMPARE(log.count('\n'), 1);
 }
 
 void TestLogging::concurrentLinesStayWhole()

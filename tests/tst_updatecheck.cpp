@@ -5,7 +5,7 @@
 #include "firmwareupdate.h"
 #include "globals.h"
 
-#include "support/UpdateSignalLog.h"
+#include "support/SignalRelay.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -56,7 +56,7 @@ QByteArray targets(const QString& revisions, const QString& product = kAriette, 
 
 QString offer(const QStringList& sixTexts, bool bApp)
 {
-    return "newVersions(" + sixTexts.join('|') + (bApp ? "|true)" : "|false)");
+    return "newVersions(" + sixTexts.join(',') + (bApp ? ",true)" : ",false)");
 }
 
 } // namespace
@@ -110,6 +110,8 @@ void TestUpdateCheck::compareVersions_data()
                                         << "DSP v1.0" << 0;
     QTest::newRow("v and V alike") << "DSP v1.2"
                                    << "FirmwareV1.2" << 0;
+    QTest::newRow("the same") << "DSP v1.4"
+                              << "DSP v1.4" << 0;
     QTest::newRow("only the last v counts") << "dev v2.1"
                                             << "Firmware v2.0" << 1;
 }
@@ -140,7 +142,7 @@ void TestUpdateCheck::decision_data()
     const QString done = "operationFinished(0,false)";
     const QString noUpdate = "updateCheckFailed(No update found.)";
     const QString parseFailed = "updateCheckFailed(Could not parse the update info in server.)";
-    const QString noVersions = UpdateSignalLog::noVersions(false);
+    const QString noVersions = "newVersions(,,,,,,false)";
     using L = QStringList;
 
     QTest::newRow("both newer")
@@ -161,6 +163,11 @@ void TestUpdateCheck::decision_data()
                                             << L{"updateCheckFailed(Application is up to date.)", done};
     QTest::newRow("device up to date") << targets(dsp13 + fw19) << kAriette << "|"
                                        << L{noVersions, "updateCheckFailed(Device firmware is up to date.)", done};
+    QTest::newRow("exactly the unit's versions")
+        << targets(revision("DSP v1.4", "http://h/dsp14.ldr") + revision("Firmware v2.0", "http://h/fw20.bin"))
+        << kAriette << "|" << L{noVersions, "updateCheckFailed(Device firmware is up to date.)", done};
+    QTest::newRow("exactly the program's version") << targets(revision("1.0.0", "http://h/setup.exe"), kApp) << kApp
+                                                   << "|" << L{"updateCheckFailed(Application is up to date.)", done};
     QTest::newRow("revision without ImageUrl") << targets(R"(<Revision Version="DSP v1.6"/>)") << kAriette << "|"
                                                << L{offered, offer({"DSP v1.6", "", "", "", "", ""}, false)};
     QTest::newRow("FamilyID 61") << targets(dsp15, kAriette, R"(Name="Tessitra" FamilyID="61")") << kAriette << "|"
@@ -190,9 +197,13 @@ void TestUpdateCheck::decision()
     g_wrongDsp = wrong.section('|', 0, 0);
     g_wrongFw = wrong.section('|', 1, 1);
 
-    UpdateSignalLog log(m_pService);
+    SignalRelay log;
+    log.watch(m_pService, &CFirmwareUpdate::operationFinished, "operationFinished");
+    log.watch(m_pService, &CFirmwareUpdate::newVersions, "newVersions");
+    log.watch(m_pService, &CFirmwareUpdate::updateCheckFailed, "updateCheckFailed");
     const bool bOffered =
         m_pService->checkUpdate(path, product.section('|', 0, 0), product.section('|', 1, 1), product == kApp);
+    QCoreApplication::processEvents(); // the relay's queued entries
     QCOMPARE(log.entries(), expected);
     QCOMPARE(bOffered, expected.value(0) == "operationFinished(0,true)");
 }
