@@ -67,13 +67,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t uSize)
     }
     // A factory file, a backup with 100 set-list entries and the header's text length, and mismatches.
     const int iPresets = bGood ? static_cast<int>(iBank) : 21, iText = bGood ? iSysParamsLen : 11;
-    const int variants[][3] = {{iPresets, 0, -1}, {iPresets, 100, iText}, {iPresets, 100, 0}, {iPresets, 3, -1},
-                               {iPresets + 1, 100, iText + 1}, {0, 0, 5}};
+    const int variants[][3] = {{iPresets, 0, -1}, {iPresets, 100, iText},         {iPresets, 100, 0},
+                               {iPresets, 3, -1}, {iPresets + 1, 100, iText + 1}, {0, 0, 5}};
     for (const auto& v : variants) {
         std::vector<int> presets = buffer<int>(v[0]), setLists = buffer<int>(v[1]);
         std::vector<char> text = buffer<char>(v[2]);
-        SpcReadRequest request{0, presets.data(), v[0], v[1] ? setLists.data() : nullptr, v[1],
-                               v[2] >= 0 ? text.data() : nullptr, v[2] < 0 ? 0 : v[2]};
+        SpcReadRequest request{0,
+                               presets.data(),
+                               v[0],
+                               v[1] ? setLists.data() : nullptr,
+                               v[1],
+                               v[2] >= 0 ? text.data() : nullptr,
+                               v[2] < 0 ? 0 : v[2]};
         SpcReadCollection(pPath, request);
     }
     return 0;

@@ -9,9 +9,9 @@
 #include "globals.h"
 #include "usbids.h"
 
+#include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
 #include "support/UpdateServer.h"
-#include "support/SignalRelay.h"
 
 #include <QAuthenticator>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Presets between files and the unit: preset files, backups, restores, the factory preset file, and what a
 // unit that goes away in the middle leaves behind.
 
-#include "support/LinkHarness.h"
 #include "SerialPatchCollection.h"
+#include "support/LinkHarness.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -80,10 +80,8 @@ void TestFileOps::loadPresetFiles_data()
     QTest::newRow("one, user 100") << QStringList{""} << QList<int>{100} << 0 << 0;
     QTest::newRow("one, missing") << QStringList{"missing"} << QList<int>{1} << 0 << 13;
     QTest::newRow("one, other model") << QStringList{"foreign"} << QList<int>{1} << 0 << 12;
-    QTest::newRow("one, not a preset file")
-        << QStringList{"garbage"} << QList<int>{1} << 0 << 4;
-    QTest::newRow("three numbers, two files")
-        << QStringList{"", ""} << QList<int>{4, 150, 6} << 1 << 0;
+    QTest::newRow("one, not a preset file") << QStringList{"garbage"} << QList<int>{1} << 0 << 4;
+    QTest::newRow("three numbers, two files") << QStringList{"", ""} << QList<int>{4, 150, 6} << 1 << 0;
     QTest::newRow("bracketed") << QStringList{"", "", ""} << QList<int>{4, 5, 150} << 2 << 0;
     QTest::newRow("other model second") << QStringList{"", "foreign"} << QList<int>{1, 2} << 2 << 12;
     QTest::newRow("corrupt header") << QStringList{"", "garbage"} << QList<int>{1, 2} << 1 << 11;
@@ -145,10 +143,11 @@ void TestFileOps::backUpAndRestore()
     QCOMPARE(h.link.BackUpPresets(0, file, &recordProgress), 0);
     QFile written(file); // the header: 100 records of 16 + 120 entries, then the system-parameter marker
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.read(72).toHex(' '), QByteArray("33 64 42 20 b0 d4 00 00 73 70 63 20 30 30 30 31 66 6d 74 20 18 00 00 "
-                                                     "00 38 00 00 00 21 00 00 00 03 00 00 00 10 00 00 00 78 00 00 00 64 "
-                                                     "00 00 00 64 61 74 61 80 d4 00 00 73 79 73 70 61 72 61 6d 70 72 65 "
-                                                     "73 65 6e 74 20"));
+    QCOMPARE(written.read(72).toHex(' '),
+             QByteArray("33 64 42 20 b0 d4 00 00 73 70 63 20 30 30 30 31 66 6d 74 20 18 00 00 "
+                        "00 38 00 00 00 21 00 00 00 03 00 00 00 10 00 00 00 78 00 00 00 64 "
+                        "00 00 00 64 61 74 61 80 d4 00 00 73 79 73 70 61 72 61 6d 70 72 65 "
+                        "73 65 6e 74 20"));
     QList<QPair<int, int>> progress;
     for (int i = 1; i <= 100; ++i)
         progress.append({106, i});

@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-
 namespace {
 UnitIdentity sized(int nameLength, int paramCount)
 {
@@ -200,8 +199,8 @@ void TestLink::identity()
     const QVector<TrafficEntry> traffic = h.bus.traffic(A);
     QCOMPARE(traffic.size(), 2);
     QCOMPARE(traffic[0].bytes.left(9), QByteArray("\0\xDB\x03\x0A\0\0\0\0\0", 9));
-    QCOMPARE(traffic[1].bytes, QByteArray::fromHex("db03 0900 0d00 0000 efbe 0702 fe00 2301 3c00 a5 00 0f")
-                                   .leftJustified(64, '\0'));
+    QCOMPARE(traffic[1].bytes,
+             QByteArray::fromHex("db03 0900 0d00 0000 efbe 0702 fe00 2301 3c00 a5 00 0f").leftJustified(64, '\0'));
     QCOMPARE(
         (QList<int>{g_deviceInfo.hardwareProductCode, g_deviceInfo.hardwarePatchVersion,
                     g_deviceInfo.maxPresetNameLength, g_deviceInfo.maxPresetParamLength, g_deviceInfo.presetCount}),
@@ -464,8 +463,9 @@ void TestLink::firmware()
     const QVector<TrafficEntry> sent = h.sent();
     QCOMPARE(h.commands(A, dsp ? 2 : 4), repeated(chunk, padded.size() / chunk));
     QCOMPARE(h.payloads(dsp ? 2 : 4), padded);
-    QCOMPARE((QList<int>{commandOf(sent.last()), lengthOf(sent.last()), static_cast<unsigned char>(sent.last().bytes[9])}),
-             (QList<int>{dsp ? 3 : 5, 0, checksum}));
+    QCOMPARE(
+        (QList<int>{commandOf(sent.last()), lengthOf(sent.last()), static_cast<unsigned char>(sent.last().bytes[9])}),
+        (QList<int>{dsp ? 3 : 5, 0, checksum}));
     QCOMPARE(sequenceOf(sent.last()), sequenceOf(sent.at(sent.size() - 2)));
     const FirmwareImage received = dsp ? h.bus.unit(A).dspImage() : h.bus.unit(A).microImage();
     QVERIFY(received.verified);
@@ -511,8 +511,9 @@ int act(LinkHarness& h, const QString& name, const QString& dir)
     if (name == "micro image")
         return writeFile(dir + "/m.bin", QByteArray(560, '\x5A')) ? h.link.UpdateMicroFW(dir + "/m.bin", nullptr) : -1;
     if (name == "dsp image")
-        return writeFile(dir + "/d.ldr", QByteArray("0x5A\n").repeated(2000)) ? h.link.UpdateDSPFW(dir + "/d.ldr", nullptr)
-                                                                             : -1;
+        return writeFile(dir + "/d.ldr", QByteArray("0x5A\n").repeated(2000))
+                   ? h.link.UpdateDSPFW(dir + "/d.ldr", nullptr)
+                   : -1;
     return -1;
 }
 
@@ -640,7 +641,7 @@ void TestLink::unitChecksWhatItStores()
     int sequence = 10;
     const auto send = [&](int command, const QByteArray& payload, int length, bool advance = true) {
         const QByteArray report = QByteArray(QByteArray("\0\xDB\x03", 3) + char(command) + '\0' + char(length) + '\0' +
-                                   char(sequence) + '\0' + payload)
+                                             char(sequence) + '\0' + payload)
                                       .leftJustified(65, '\0');
         QCOMPARE(h.bus.api().write(device, reinterpret_cast<const BYTE*>(report.constData()), 65), 65);
         sequence += advance ? 1 : 0;

@@ -208,8 +208,8 @@ void TestSerialPatchCollection::readHeader_data()
     QTest::newRow("negative patch count") << HeaderCase{header(-2, -4).bytes, 10, 1, -2, -7, -7};
     QTest::newRow("negative parameter count")
         << HeaderCase{patched(header(0, 3).bytes, 40, le(-3)), 10, 1, 0, -7, -7, -3};
-    QTest::newRow("huge name length")
-        << HeaderCase{patched(patched(empty, 36, le(0x3FFFFFFD)), 44, le(1)), 10, 1, 1, -7, -7};
+    QTest::newRow("huge name length") << HeaderCase{
+        patched(patched(empty, 36, le(0x3FFFFFFD)), 44, le(1)), 10, 1, 1, -7, -7};
     QTest::newRow("ends inside a field") << HeaderCase{preset.left(30), 4, 1, -7, -7, -7};
     QTest::newRow("marker without length") << HeaderCase{empty + kMarker + "\1", 13, 1, 0, -7, 0};
     QTest::newRow("marker, no word") << HeaderCase{empty + kMarker + le(0), 12, 1, 0, -7, 0};

@@ -132,8 +132,17 @@ void writeBank(const QString& path, const VirtualUnit& unit, int base, bool setL
     for (int j = 0; j < 5; ++j)
         lists += unit.setList(4 - j);
     const UnitIdentity& id = unit.identity();
-    const SpcCollectionFile f{productCode, id.patchVersion, id.nameLength, id.paramCount, 100, bank.constData(), int(bank.size()),
-                              setLists ? lists.constData() : nullptr, 100, nullptr, 0};
+    const SpcCollectionFile f{productCode,
+                              id.patchVersion,
+                              id.nameLength,
+                              id.paramCount,
+                              100,
+                              bank.constData(),
+                              int(bank.size()),
+                              setLists ? lists.constData() : nullptr,
+                              100,
+                              nullptr,
+                              0};
     QCOMPARE(SpcWriteCollection(QFile::encodeName(path).constData(), 1, f), 0);
 }
 
@@ -163,7 +172,15 @@ void freeWithForeign(hid_device_info* devices)
     Q_UNUSED(devices);
 }
 
-using Step = std::function<void(D*, VirtualBusFixture&, const QString& dir, const VirtualUnit& before)>;
+// What a row's preparation and check get: the worker, the bus, a folder of its own, the unit before the run.
+struct Ctx
+{
+    D* worker;
+    VirtualBusFixture& bus;
+    QString dir;
+    VirtualUnit before;
+};
+using Step = std::function<void(Ctx&)>;
 } // namespace
 Q_DECLARE_METATYPE(Step)
 Q_DECLARE_METATYPE(FaultKind)
@@ -337,136 +354,132 @@ void TestWorker::operations_data()
         QTest::newRow(name) << model << type << prepare << fault << count << expected << check;
     };
     const UnitModel ariette = UnitModel::Ariette;
-    const QStringList setLists{"updateText(Reading set lists...)", "setListData(0,data)", "setListData(1,data)",
-                               "setListData(2,data)", "setListData(3,data)", "setListData(4,data)"};
+    const QStringList setLists{"updateText(Reading set lists...)",
+                               "setListData(0,data)",
+                               "setListData(1,data)",
+                               "setListData(2,data)",
+                               "setListData(3,data)",
+                               "setListData(4,data)"};
 
     // The read cascade: factory names from the model's file, user names from the unit, the five set lists.
-    row("read everything", ariette, 1001,
-        [](D*, VirtualBusFixture&, const QString&, const VirtualUnit& u) {
-            writeBank(g_arietteFactoryPresetsFolder + "/FactoryPresets.dat", u, 101, false);
-        },
+    row(
+        "read everything", ariette, 1001,
+        [](Ctx& c) { writeBank(g_arietteFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false); },
         FaultKind::None, 0,
         QStringList{"updateText(Reading factory presets...)", "names(1)x100", "updateText(Reading user presets...)",
                     "names(0)x100"} +
             setLists + QStringList{"operationFinished(0,true)"},
-        [](D*, VirtualBusFixture& bus, const QString&, const VirtualUnit&) {
-            for (const TrafficEntry& e : bus.sentReports(U)) // names came from the file and name requests only
+        [](Ctx& c) {
+            for (const TrafficEntry& e : c.bus.sentReports(U)) // names came from the file and name requests only
                 QVERIFY(e.bytes.at(3) != 8);
         });
     row("user names, unit lost", ariette, 1003, {}, FaultKind::Vanish, 60,
         {"updateText(Reading user presets...)", "names(0)x29", kLost, "operationFinished(4,false)"}, {});
 
     // A set list: the edits laid over it, all 20 slots written, read back for the window.
-    row("set list edits", ariette, 1006,
-        [](D* worker, VirtualBusFixture&, const QString&, const VirtualUnit&) {
-            worker->setSetListEdit(2, {{0, 105}, {5, 0}, {19, 7}});
+    row(
+        "set list edits", ariette, 1006,
+        [](Ctx& c) {
+            c.worker->setSetListEdit(2, {{0, 105}, {5, 0}, {19, 7}});
         },
         FaultKind::None, 0, {"setListData(2,data)", "updateText(Success)", "operationFinished(0,true)"},
-        [](D*, VirtualBusFixture& bus, const QString&, const VirtualUnit& before) {
-            QVector<int> values = before.setList(2);
+        [](Ctx& c) {
+            QVector<int> values = c.before.setList(2);
             values[0] = 105, values[5] = 0, values[19] = 7;
-            QCOMPARE(bus.setList(U, 2), values);
+            QCOMPARE(c.bus.setList(U, 2), values);
         });
 
     // Presets saved to cleaned file names, replacing what was there, as a single save writes them.
-    row("save, every unsafe character", ariette, 1007,
-        [](D* worker, VirtualBusFixture&, const QString& dir, const VirtualUnit&) {
-            writeBytes(dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp", "stale");
-            worker->setSaveItems({{"a|b\"c>d<e:f*g?h\\i/j\nk\rl", 107}}, dir);
+    row(
+        "save, every unsafe character", ariette, 1007,
+        [](Ctx& c) {
+            writeBytes(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp", "stale");
+            c.worker->setSaveItems({{"a|b\"c>d<e:f*g?h\\i/j\nk\rl", 107}}, c.dir);
         },
         FaultKind::None, 0, {"updateText(Saving <b>a_b_c_d_e_f_g_h_i_j_k_l.tarp</b>.)", "operationFinished(0,true)"},
-        [](D*, VirtualBusFixture&, const QString& dir, const VirtualUnit& before) {
-            const QByteArray file = readBytes(dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp");
+        [](Ctx& c) {
+            const QByteArray file = readBytes(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp");
             QCOMPARE(file.size(), 56 + 136 * 4);
-            QCOMPARE(file.mid(56, 4), QByteArray(1, char(before.record(107)[0])) + QByteArray(3, '\0'));
+            QCOMPARE(file.mid(56, 4), QByteArray(1, char(c.before.record(107)[0])) + QByteArray(3, '\0'));
         });
 
     // Two preset files into user slot 7 and factory slot 150.
-    row("load files", ariette, 1009,
-        [](D* worker, VirtualBusFixture&, const QString& dir, const VirtualUnit& u) {
+    row(
+        "load files", ariette, 1009,
+        [](Ctx& c) {
             for (int i : {5, 6}) {
-                const QVector<int> record = u.record(i);
+                const QVector<int> record = c.before.record(i);
                 const SpcPatchFile f{0x21, 3, 16, 120, record.constData()};
-                QCOMPARE(SpcWritePatch(QFile::encodeName(dir + QString("/%1.tarp").arg(i)).constData(), 1, f), 0);
+                QCOMPARE(SpcWritePatch(QFile::encodeName(c.dir + QString("/%1.tarp").arg(i)).constData(), 1, f), 0);
             }
-            worker->setPresetTransfer({7, 150}, {dir + "/5.tarp", dir + "/6.tarp"}, {});
+            c.worker->setPresetTransfer({7, 150}, {c.dir + "/5.tarp", c.dir + "/6.tarp"}, {});
         },
-        FaultKind::None, 0,
-        {"record(0,1,6)", "record(1,101,49)", "updateText(Success.)", "operationFinished(0,true)"},
-        [](D*, VirtualBusFixture& bus, const QString&, const VirtualUnit& before) {
-            QCOMPARE(bus.record(U, 7), before.record(5));
-            QCOMPARE(bus.record(U, 150), before.record(6));
+        FaultKind::None, 0, {"record(0,1,6)", "record(1,101,49)", "updateText(Success.)", "operationFinished(0,true)"},
+        [](Ctx& c) {
+            QCOMPARE(c.bus.record(U, 7), c.before.record(5));
+            QCOMPARE(c.bus.record(U, 150), c.before.record(6));
         });
-    row("copy, write refused", ariette, 1010,
-        [](D* worker, VirtualBusFixture&, const QString&, const VirtualUnit&) {
-            worker->setRenameData(9, QString(), 104, nullptr);
-        },
+    row(
+        "copy, write refused", ariette, 1010, [](Ctx& c) { c.worker->setRenameData(9, QString(), 104, nullptr); },
         FaultKind::WriteFailure, 3, {kLost, "operationFinished(5,false)"},
-        [](D*, VirtualBusFixture& bus, const QString&, const VirtualUnit& before) {
-            QCOMPARE(bus.record(U, 9), before.record(9));
-        });
-    row("rename", ariette, 1012,
-        [](D* worker, VirtualBusFixture&, const QString&, const VirtualUnit&) {
-            worker->setRenameData(12, "New Name", 0, nullptr);
-        },
-        FaultKind::None, 0, {"record(0,1,11)", "updateText(Success.)", "operationFinished(0,true)"},
-        [](D*, VirtualBusFixture& bus, const QString&, const VirtualUnit&) {
-            QCOMPARE(bus.unit(U).presetName(12), QString("New Name        "));
-        });
-    row("restore", ariette, 1014,
-        [](D* worker, VirtualBusFixture&, const QString& dir, const VirtualUnit& u) {
-            writeBank(dir + "/r.tarb", u, 1, true);
-            worker->setBackUpFilePath(dir + "/r.tarb");
+        [](Ctx& c) { QCOMPARE(c.bus.record(U, 9), c.before.record(9)); });
+    row(
+        "rename", ariette, 1012, [](Ctx& c) { c.worker->setRenameData(12, "New Name", 0, nullptr); }, FaultKind::None,
+        0, {"record(0,1,11)", "updateText(Success.)", "operationFinished(0,true)"},
+        [](Ctx& c) { QCOMPARE(c.bus.unit(U).presetName(12), QString("New Name        ")); });
+    row(
+        "restore", ariette, 1014,
+        [](Ctx& c) {
+            writeBank(c.dir + "/r.tarb", c.before, 1, true);
+            c.worker->setBackUpFilePath(c.dir + "/r.tarb");
         },
         FaultKind::None, 0,
         {"updateText(Restoring user presets and set lists...)",
          "updateText(Succesfully restored user presets and set lists.)", "operationFinished(0,false)"},
-        [](D*, VirtualBusFixture& bus, const QString&, const VirtualUnit& before) {
+        [](Ctx& c) {
             for (int n = 1; n <= 100; ++n)
-                QCOMPARE(bus.record(U, n), before.record(n + 100));
-            QCOMPARE(bus.setList(U, 0), before.setList(4));
+                QCOMPARE(c.bus.record(U, n), c.before.record(n + 100));
+            QCOMPARE(c.bus.setList(U, 0), c.before.setList(4));
         });
-    row("back up, unit lost", ariette, 1013,
-        [](D* worker, VirtualBusFixture&, const QString& dir, const VirtualUnit&) {
-            worker->setBackUpFilePath(dir + "/b.tarb");
-        },
+    row(
+        "back up, unit lost", ariette, 1013, [](Ctx& c) { c.worker->setBackUpFilePath(c.dir + "/b.tarb"); },
         FaultKind::Vanish, 10,
         {"updateText(Backing up user presets and set lists...)", kLost, "operationFinished(4,false)"},
-        [](D*, VirtualBusFixture&, const QString& dir, const VirtualUnit&) { QVERIFY(!QFile::exists(dir + "/b.tarb")); });
-    row("firmware, upper-case LDR", ariette, 1016,
-        [](D* worker, VirtualBusFixture&, const QString& dir, const VirtualUnit&) {
-            writeBytes(dir + "/dsp.LDR", "0x12\n0x34\n0x56\n");
-            worker->setFirmwareFilePath(dir + "/dsp.LDR");
+        [](Ctx& c) { QVERIFY(!QFile::exists(c.dir + "/b.tarb")); });
+    row(
+        "firmware, upper-case LDR", ariette, 1016,
+        [](Ctx& c) {
+            writeBytes(c.dir + "/dsp.LDR", "0x12\n0x34\n0x56\n");
+            c.worker->setFirmwareFilePath(c.dir + "/dsp.LDR");
         },
         FaultKind::None, 0,
         {"updateText(Updating DSP Firmware.\nDo not disconnect or power down the device.)",
          "updateText(Do not power down the device until the Tessitra display says:\n\"Done - Cycle power now\".)",
          "operationFinished(0,false)"},
-        [](D*, VirtualBusFixture& bus, const QString&, const VirtualUnit&) {
-            QVERIFY(bus.unit(U).dspImage().verified);
-            QCOMPARE(bus.unit(U).dspImage().data.left(4), QByteArray("\x12\x34\x56\x00", 4));
+        [](Ctx& c) {
+            QVERIFY(c.bus.unit(U).dspImage().verified);
+            QCOMPARE(c.bus.unit(U).dspImage().data.left(4), QByteArray("\x12\x34\x56\x00", 4));
         });
-    row("firmware, txt", ariette, 1016,
-        [](D* worker, VirtualBusFixture&, const QString& dir, const VirtualUnit&) {
-            writeBytes(dir + "/notes.txt", "0x12\n");
-            worker->setFirmwareFilePath(dir + "/notes.txt");
+    row(
+        "firmware, txt", ariette, 1016,
+        [](Ctx& c) {
+            writeBytes(c.dir + "/notes.txt", "0x12\n");
+            c.worker->setFirmwareFilePath(c.dir + "/notes.txt");
         },
         FaultKind::None, 0, {},
-        [](D*, VirtualBusFixture& bus, const QString&, const VirtualUnit&) {
-            QVERIFY(!bus.unit(U).dspImage().received && !bus.unit(U).microImage().received);
-        });
+        [](Ctx& c) { QVERIFY(!c.bus.unit(U).dspImage().received && !c.bus.unit(U).microImage().received); });
     // New factory presets: the Cadenzo only, from its FactoryPresets.dat.
-    const Step factoryFile = [](D*, VirtualBusFixture&, const QString&, const VirtualUnit& u) {
-        writeBank(g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat", u, 101, false, 0x42);
+    const Step factoryFile = [](Ctx& c) {
+        writeBank(g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false, 0x42);
     };
     row("factory update, ariette", ariette, 1015, factoryFile, FaultKind::None, 0,
         {"updateText(Not allowed!)", "operationFinished(-1,false)"}, {});
     row("factory update", UnitModel::Cadenzo, 1015, factoryFile, FaultKind::None, 0,
         {"updateText(updating factory presets...)", "operationFinished(0,false)",
          "updateText(Please perform a factory reset of your device.)"},
-        [](D*, VirtualBusFixture& bus, const QString&, const VirtualUnit& before) {
+        [](Ctx& c) {
             for (int n = 101; n <= 200; ++n)
-                QCOMPARE(bus.record(U, n), before.record(n - 100));
+                QCOMPARE(c.bus.record(U, n), c.before.record(n - 100));
         });
 }
 
@@ -485,12 +498,12 @@ void TestWorker::operations()
     QTemporaryDir dir;
     Workers workers;
     QVERIFY(workers.relay.waitFor("deviceDetected"));
-    const VirtualUnit before = bus.unit(U);
+    Ctx c{workers.device, bus, dir.path(), bus.unit(U)};
     if (prepare)
-        prepare(workers.device, bus, dir.path(), before);
+        prepare(c);
     QCOMPARE(workers.run(bus, type, fault, count), framed(expected));
     if (check)
-        check(workers.device, bus, dir.path(), before);
+        check(c);
 }
 
 // Without a unit every operation says so and does nothing else; the cascade still reads the factory file of
@@ -507,7 +520,8 @@ void TestWorker::withoutUnit()
     for (int type : {1003, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1014, 1015, 1016})
         QCOMPARE(workers.run(bus, type), framed(gone));
     writeBank(g_arietteFactoryPresetsFolder + "/FactoryPresets.dat", VirtualUnit(), 101, false);
-    QCOMPARE(workers.run(bus, 1001), framed(QStringList{"updateText(Reading factory presets...)", "names(1)x100"} + gone));
+    QCOMPARE(workers.run(bus, 1001),
+             framed(QStringList{"updateText(Reading factory presets...)", "names(1)x100"} + gone));
 }
 
 // Events outside the table are framed and do nothing; once the abort flag is set, queued events are dropped

@@ -78,10 +78,7 @@ public:
     }
 
 private:
-    int hits(const QString& text) const
-    {
-        return text.endsWith(')') ? m_entries.count(text) : matching(text).size();
-    }
+    int hits(const QString& text) const { return text.endsWith(')') ? m_entries.count(text) : matching(text).size(); }
 
     template <typename T> QString text(const T& value)
     {

@@ -69,7 +69,10 @@ public:
     QVector<int> record(const QString& name, int presetNumber) const { return unit(name).record(presetNumber); }
     QVector<int> setList(const QString& name, int index) const { return unit(name).setList(index); }
     // Changes the unit's memory (under the bus lock); false when not plugged.
-    bool modifyUnit(const QString& name, const std::function<void(VirtualUnit&)>& fn) { return host().modify(name, fn); }
+    bool modifyUnit(const QString& name, const std::function<void(VirtualUnit&)>& fn)
+    {
+        return host().modify(name, fn);
+    }
     bool setRecord(const QString& name, int presetNumber, const QVector<int>& record)
     {
         bool ok = false;
