@@ -59,6 +59,7 @@ private slots:
     void settleTimes();
     void faults_data();
     void faults();
+    void bulkEndsAfterAFailedWrite();
     void unitChecksWhatItStores_data();
     void unitChecksWhatItStores();
 };
@@ -613,6 +614,32 @@ void TestLink::faults()
     h.bus.setFault(A, FaultKind::None);
     if (h.bus.isPlugged(A))
         QCOMPARE(h.bus.unit(A).recordBytes(8), before.recordBytes(8));
+}
+
+// A write that fails once inside a bulk bracket: the unit is still told to leave bulk mode, and answers again.
+namespace {
+const HidApi* g_pBusApi = nullptr;
+int g_failingWrite = -1;
+int failOnce(hid_device* device, const unsigned char* data, size_t length)
+{
+    return g_failingWrite-- == 0 ? -1 : g_pBusApi->write(device, data, length);
+}
+} // namespace
+
+void TestLink::bulkEndsAfterAFailedWrite()
+{
+    LinkHarness h;
+    QCOMPARE(h.open(), 0);
+    HidApi api = h.bus.api();
+    g_pBusApi = &h.bus.api();
+    api.write = &failOnce;
+    HidSeam::setApi(&api);
+    g_failingWrite = 7; // two reads of two reports, the bracket, the first select and chunk: the next fails
+    QCOMPARE(h.link.LoadPresets({3, 4}, {110, 1}, nullptr, true), 5);
+    HidSeam::setApi(&h.bus.api());
+    QCOMPARE(h.commands().mid(4), (QList<int>{16, 6, 7, 17}));
+    QVector<int> record(136);
+    QCOMPARE(h.link.GetPresetDataFromHardware(record.data(), 3, 16, 120), 0);
 }
 
 // The virtual unit stores a record only when its chunks arrive in sequence and the checksum matches: the link
