@@ -80,6 +80,7 @@ void TestFileOps::loadPresetFiles_data()
     QTest::newRow("one, user 100") << QStringList{""} << QList<int>{100} << 0 << 0;
     QTest::newRow("one, missing") << QStringList{"missing"} << QList<int>{1} << 0 << 13;
     QTest::newRow("one, other model") << QStringList{"foreign"} << QList<int>{1} << 0 << 12;
+    QTest::newRow("one, other parameter count") << QStringList{"params"} << QList<int>{1} << 0 << 12;
     QTest::newRow("one, not a preset file") << QStringList{"garbage"} << QList<int>{1} << 0 << 4;
     QTest::newRow("three numbers, two files") << QStringList{"", ""} << QList<int>{4, 150, 6} << 1 << 0;
     QTest::newRow("bracketed") << QStringList{"", "", ""} << QList<int>{4, 5, 150} << 2 << 0;
@@ -104,6 +105,8 @@ void TestFileOps::loadPresetFiles()
             QCOMPARE(h.link.SavePresetFromHardware(120 + i, paths[i]), 0);
         else if (files[i] == QLatin1String("foreign"))
             QCOMPARE(writePresetFile(paths[i], before.record(1), 0x42), 0);
+        else if (files[i] == QLatin1String("params")) // the model's codes, one parameter short
+            QCOMPARE(writePresetFile(paths[i], before.record(1).mid(0, 135)), 0);
         else if (files[i] == QLatin1String("garbage"))
             QVERIFY(writeFile(paths[i], QByteArray(300, 'z')));
     }
