@@ -149,18 +149,14 @@ private slots:
         QTest::addColumn<QString>("errorEnd"); // the error text ends with this ("!" alone for a clean batch)
         QTest::addColumn<QByteArray>("bytes"); // what the saved file holds afterwards
 
-        QTest::newRow("file") << ""
-                              << "images/a.bin"
-                              << "a.bin"
-                              << "!" << kImage;
-        QTest::newRow("folder URL saved as index.html") << ""
-                                                        << "images/"
-                                                        << "index.html"
-                                                        << "!" << QByteArray("<html>index</html>");
-        QTest::newRow("server error") << "fail"
-                                      << "images/a.bin"
-                                      << "a.bin"
-                                      << "server replied: Internal Server Error!" << QByteArray("internal error");
+        const auto row = [](const char* name, const char* mode, const char* path, const char* savedAs,
+                            const char* errorEnd, const QByteArray& bytes) {
+            QTest::newRow(name) << mode << path << savedAs << errorEnd << bytes;
+        };
+        row("file", "", "images/a.bin", "a.bin", "!", kImage);
+        row("folder URL saved as index.html", "", "images/", "index.html", "!", "<html>index</html>");
+        row("server error", "fail", "images/a.bin", "a.bin", "server replied: Internal Server Error!",
+            "internal error");
     }
 
     void batch()

@@ -74,35 +74,27 @@ void TestLogging::lineFormat_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("debug, member function") << int(QtDebugMsg) << QByteArray("../sources/mainwindow.cpp") << 231
-                                            << QByteArray("void MainWindow::initialize()") << "Entering"
-                                            << QByteArray("Debug: Entering\t[mainwindow.cpp: 231, initialize()]\n");
-    QTest::newRow("warning, constructor") << int(QtWarningMsg) << QByteArray("/abs/path/sources/mainwindow.cpp") << 7
-                                          << QByteArray("MainWindow::MainWindow(QWidget*)") << "Exiting"
-                                          << QByteArray("Warning: Exiting\t[mainwindow.cpp: 7, MainWindow(QWidget*)]\n");
-    QTest::newRow("critical, last :: wins")
-        << int(QtCriticalMsg) << QByteArray("Connect.cpp") << 1200
-        << QByteArray("int CUSBConnect::SendPacket(BYTE*, int, int, BYTE*, bool, bool)") << "Error writing to device"
-        << QByteArray("Critical: Error writing to device\t[Connect.cpp: 1200, SendPacket(BYTE*, int, int, BYTE*, bool, "
-                      "bool)]\n");
-    QTest::newRow("function without ::") << int(QtDebugMsg) << QByteArray("../sources/app.cpp") << 42
-                                         << QByteArray("int tessitraMain(int, char**)") << "Arg received: x"
-                                         << QByteArray("Debug: Arg received: x\t[app.cpp: 42, int tessitraMain(int, "
-                                                       "char**)]\n");
-    QTest::newRow("no context") << int(QtDebugMsg) << QByteArray() << 0 << QByteArray() << "bare"
-                                << QByteArray("Debug: bare\t[: 0, ]\n");
-    QTest::newRow("non-ASCII text") << int(QtDebugMsg) << QByteArray("a.cpp") << 1 << QByteArray("f()")
-                                    << QString::fromUtf8("Preset \xc3\xa9t\xc3\xa9")
-                                    << (QString::fromUtf8("Debug: Preset \xc3\xa9t\xc3\xa9\t[a.cpp: 1, f()]\n"))
-                                           .toLocal8Bit();
-    QTest::newRow("text cut at NUL") << int(QtDebugMsg) << QByteArray("a.cpp") << 3 << QByteArray("f()")
-                                     << QString::fromLatin1("before", 6) + QChar(0) + "after"
-                                     << QByteArray("Debug: before");
-    QTest::newRow("shader link message dropped")
-        << int(QtWarningMsg) << QByteArray("qopenglshaderprogram.cpp") << 9 << QByteArray("bool QOpenGLShader::link()")
-        << "Failed: QOpenGLShader::link: error 12" << QByteArray();
-    QTest::newRow("info has no template") << int(QtInfoMsg) << QByteArray("a.cpp") << 1 << QByteArray("f()") << "info"
-                                          << QByteArray();
+    const auto row = [](const char* name, QtMsgType type, const char* file, int line, const char* function,
+                        const QString& message, const QByteArray& expected) {
+        QTest::newRow(name) << int(type) << QByteArray(file) << line << QByteArray(function) << message << expected;
+    };
+    row("debug, member function", QtDebugMsg, "../sources/mainwindow.cpp", 231, "void MainWindow::initialize()",
+        "Entering", "Debug: Entering\t[mainwindow.cpp: 231, initialize()]\n");
+    row("warning, constructor", QtWarningMsg, "/abs/path/sources/mainwindow.cpp", 7, "MainWindow::MainWindow(QWidget*)",
+        "Exiting", "Warning: Exiting\t[mainwindow.cpp: 7, MainWindow(QWidget*)]\n");
+    row("critical, last :: wins", QtCriticalMsg, "Connect.cpp", 1200,
+        "int CUSBConnect::SendPacket(BYTE*, int, int, BYTE*, bool, bool)", "Error writing to device",
+        "Critical: Error writing to device\t[Connect.cpp: 1200, SendPacket(BYTE*, int, int, BYTE*, bool, bool)]\n");
+    row("function without ::", QtDebugMsg, "../sources/app.cpp", 42, "int tessitraMain(int, char**)", "Arg received: x",
+        "Debug: Arg received: x\t[app.cpp: 42, int tessitraMain(int, char**)]\n");
+    row("no context", QtDebugMsg, nullptr, 0, nullptr, "bare", "Debug: bare\t[: 0, ]\n");
+    row("non-ASCII text", QtDebugMsg, "a.cpp", 1, "f()", QString::fromUtf8("Preset \xc3\xa9t\xc3\xa9"),
+        QString::fromUtf8("Debug: Preset \xc3\xa9t\xc3\xa9\t[a.cpp: 1, f()]\n").toLocal8Bit());
+    row("text cut at NUL", QtDebugMsg, "a.cpp", 3, "f()", QString::fromLatin1("before", 6) + QChar(0) + "after",
+        "Debug: before");
+    row("shader link message dropped", QtWarningMsg, "qopenglshaderprogram.cpp", 9, "bool QOpenGLShader::link()",
+        "Failed: QOpenGLShader::link: error 12", QByteArray());
+    row("info has no template", QtInfoMsg, "a.cpp", 1, "f()", "info", QByteArray());
 }
 
 void TestLogging::lineFormat()
