@@ -7,7 +7,6 @@
 #include "downloadmanager.h"
 #include "firmwareupdate.h"
 #include "globals.h"
-#include "usbids.h"
 
 #include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
@@ -248,7 +247,7 @@ private slots:
         QTest::addColumn<QString>("request");   // what the server was asked for (empty: nothing)
         QTest::addColumn<bool>("bTargetsLeft"); // the UpdateTargets folder is still there afterwards
 
-        const int ariette = UsbIds::ArietteProductId;
+        const int ariette = 0x0A21;
         const QString targets = UpdateServer::UpdateTargetsPath;
         const QString ldr = "images/ariette.ldr", exe = "images/setup-1.1.0.exe";
         const QString noConnection = "updateCheckFailed(Connection to update server cannot be made.)";

@@ -27,7 +27,7 @@ void scramble(LinkHarness& h, const QString& name)
 int writePresetFile(const QString& path, const QVector<int>& record, int productCode = 0x21)
 {
     const SpcPatchFile file = {productCode, 3, 16, int(record.size()) - 16, record.constData()};
-    return SpcWritePatch(path.toLocal8Bit().constData(), SPC_VERSION, file);
+    return SpcWritePatch(path.toLocal8Bit().constData(), 1, file);
 }
 
 int writeCollection(const QString& path, const QVector<int>& presets, int count, int paramCount,
@@ -44,7 +44,7 @@ int writeCollection(const QString& path, const QVector<int>& presets, int count,
                                  0,
                                  sysParams.constData(),
                                  int(sysParams.size())};
-    return SpcWriteCollection(path.toLocal8Bit().constData(), SPC_VERSION, c);
+    return SpcWriteCollection(path.toLocal8Bit().constData(), 1, c);
 }
 
 QVector<int> bank(const VirtualUnit& u, int base)
