@@ -125,7 +125,7 @@ void TestUpdateCheck::decision_data()
 {
     QTest::addColumn<QByteArray>("document"); // empty: no file at all
     QTest::addColumn<QString>("product");     // the application's product makes it an application check
-    QTest::addColumn<QString>("wrong");       // "wrong DSP|wrong firmware" as the unit reported them
+    QTest::addColumn<QString>("wrong"); // "wrong DSP|wrong firmware" from info.ini[|the unit's DSP|firmware texts]
     QTest::addColumn<QStringList>("expected");
 
     const QString dsp15 = revision("DSP v1.5", "http://h/dsp15.ldr");
@@ -150,6 +150,9 @@ void TestUpdateCheck::decision_data()
     QTest::newRow("wrong DSP takes the last DSP revision, even older")
         << targets(dsp15 + dsp12) << kAriette << "DSP V1.4|"
         << L{offered, offer({"DSP v1.2", "http://h/dsp12.ldr", "", "", "", ""}, false)};
+    QTest::newRow("no wrong version named, unit never read")
+        << targets(dsp15 + dsp12) << kAriette << "|||"
+        << L{offered, offer({"DSP v1.5", "http://h/dsp15.ldr", "", "", "", ""}, false)};
     QTest::newRow("wrong firmware") << targets(fw19 + dsp12) << kAriette << "|Firmware v2.0"
                                     << L{offered, offer({"", "", "Firmware v1.9", "http://h/fw19.bin", "", ""}, false)};
     QTest::newRow("application newer") << targets(app11, kApp) << kApp << "|"
@@ -192,6 +195,8 @@ void TestUpdateCheck::decision()
     }
     g_wrongDsp = wrong.section('|', 0, 0);
     g_wrongFw = wrong.section('|', 1, 1);
+    if (wrong.count('|') == 3)
+        g_deviceInfo.setVersionTexts(wrong.section('|', 2, 2), wrong.section('|', 3, 3));
 
     SignalRelay log;
     log.watch(m_pService, &CFirmwareUpdate::operationFinished, "operationFinished");
