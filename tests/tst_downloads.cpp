@@ -10,6 +10,7 @@
 
 #include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
+#include "support/TestFiles.h"
 #include "support/UpdateServer.h"
 
 #include <QAuthenticator>
@@ -28,12 +29,6 @@ constexpr int kTimeoutMs = 15000;
 QStringList folderEntries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 const QByteArray kImage("\x00\x01image bytes\xff", 14);
@@ -190,7 +185,7 @@ private slots:
         QVERIFY2(errorText.endsWith(errorEnd) && (bSuccess ? errorText == "!" : errorText.size() > errorEnd.size()),
                  qPrintable(errorText));
         QCOMPARE(folderEntries(folder), QStringList{savedAs});
-        QCOMPARE(fileBytes(folder + "/" + savedAs), bytes);
+        QCOMPARE(readFile(folder + "/" + savedAs), bytes);
         QCOMPARE(m_server.requests(), QStringList{"GET " + url.path()});
     }
 
@@ -216,7 +211,7 @@ private slots:
         QCOMPARE(arguments.at(1).toBool(), bAnswer);
         QCOMPARE(answer.calls, 1);
         QCOMPARE(arguments.at(2).toString() == "!", bAnswer);
-        QCOMPARE(fileBytes(folder + "/a.bin") == "protected", bAnswer);
+        QCOMPARE(readFile(folder + "/a.bin") == "protected", bAnswer);
     }
 
     // A server that accepts the request and never answers fails the batch after the transfer timeout.
@@ -346,7 +341,7 @@ private slots:
         QCOMPARE(m_catcher.count, bHandedOver ? 1 : 0);
         QCOMPARE(sleeps.waits(), bHandedOver ? QList<int>{2000} : QList<int>());
         if (bHandedOver || expected.value(1).startsWith("appDownLoadFinished")) {
-            QCOMPARE(fileBytes(savedAs), imageBytes(image));
+            QCOMPARE(readFile(savedAs), imageBytes(image));
             const QString size = QString::number(imageBytes(image).size());
             QCOMPARE(log.matching("dataSent(").last(), "dataSent(" + size + ',' + size + ')');
         }

@@ -1,6 +1,8 @@
 #include "log.h"
 #include "logging.h"
 
+#include "support/TestFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,14 +16,6 @@
 #include <vector>
 
 namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
 // Logs through the program's macro, as every worker thread does.
 void logFromThread(int id, int count)
 {
@@ -106,11 +100,11 @@ void TestLogging::lineFormat()
     QFETCH(QString, message);
     QFETCH(QByteArray, expected);
 
-    const QByteArray before = readAll(m_strLogPath);
+    const QByteArray before = readFile(m_strLogPath);
     const QMessageLogContext context(file.isNull() ? nullptr : file.constData(), line,
                                      function.isNull() ? nullptr : function.constData(), "default");
     tessitraMessageHandler(static_cast<QtMsgType>(type), context, message);
-    QCOMPARE(readAll(m_strLogPath), before + expected);
+    QCOMPARE(readFile(m_strLogPath), before + expected);
 }
 
 void TestLogging::concurrentLinesStayWhole()
@@ -125,7 +119,7 @@ void TestLogging::concurrentLinesStayWhole()
     for (auto& worker : workers)
         worker.join();
 
-    const QList<QByteArray> lines = readAll(m_strLogPath).split('\n');
+    const QList<QByteArray> lines = readFile(m_strLogPath).split('\n');
     QCOMPARE(lines.size(), threads * perThread + 2); // the last split is the empty tail
     QVERIFY(lines.last().isEmpty());
     const QRegularExpression pattern(
@@ -153,12 +147,12 @@ void TestLogging::eachStartRecreatesTheLog()
 {
     TS_WARNING("from the previous run");
     closeLogFile();
-    QVERIFY(readAll(m_strLogPath).contains("from the previous run"));
+    QVERIFY(readFile(m_strLogPath).contains("from the previous run"));
 
     QVERIFY(openLogFile(QFileInfo(m_strLogPath).path()));
-    QCOMPARE(readAll(m_strLogPath), QByteArray());
+    QCOMPARE(readFile(m_strLogPath), QByteArray());
     TS_DEBUG("this run");
-    QVERIFY(readAll(m_strLogPath).startsWith("Debug: this run\t"));
+    QVERIFY(readFile(m_strLogPath).startsWith("Debug: this run\t"));
 
     // A log folder that cannot be created leaves the log closed; nothing is reported and nothing is written.
     const QString blocker = m_dir->path() + "/file";
@@ -180,7 +174,7 @@ void TestLogging::fatalIsWrittenThenAborts()
     child.start(QCoreApplication::applicationFilePath(), QStringList());
     QVERIFY(child.waitForFinished(30000));
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-    const QByteArray log = readAll(m_dir->path() + "/fatal/ui.log");
+    const QByteArray log = readFile(m_dir->path() + "/fatal/ui.log");
     QVERIFY2(log.startsWith("Fatal: cannot go on\t[tst_logging.cpp: "), log.constData());
     QVERIFY(log.endsWith(", int main(int, char**)]\n"));
     QVERIFY(!log.contains("after the fatal"));

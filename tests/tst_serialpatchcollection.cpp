@@ -1,5 +1,7 @@
 #include "SerialPatchCollection.h"
 
+#include "support/TestFiles.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -74,17 +76,6 @@ QByteArray backupImage(const QByteArray& sys)
 QByteArray patched(QByteArray image, int offset, const QByteArray& bytes)
 {
     return image.replace(offset, 4, bytes);
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 enum Kind

@@ -11,6 +11,7 @@
 
 #include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
+#include "support/TestFiles.h"
 #include "support/VirtualBusFixture.h"
 
 #include <QtTest>
@@ -113,16 +114,6 @@ QStringList framed(const QStringList& middle)
     return QStringList{"deviceBusy()"} + middle + QStringList{"deviceIdle()"};
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 // A bank of the unit's records (base 1 or 101) as a collection file, with the product code given.
 void writeBank(const QString& path, const VirtualUnit& unit, int base, bool setLists, int productCode = 0x21)
 {
@@ -393,12 +384,12 @@ void TestWorker::operations_data()
     row(
         "save, every unsafe character", ariette, 1007,
         [](Ctx& c) {
-            writeBytes(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp", "stale");
+            QVERIFY(writeFile(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp", "stale"));
             c.worker->setSaveItems({{"a|b\"c>d<e:f*g?h\\i/j\nk\rl", 107}}, c.dir);
         },
         FaultKind::None, 0, {"updateText(Saving <b>a_b_c_d_e_f_g_h_i_j_k_l.tarp</b>.)", "operationFinished(0,true)"},
         [](Ctx& c) {
-            const QByteArray file = readBytes(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp");
+            const QByteArray file = readFile(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp");
             QCOMPARE(file.size(), 56 + 136 * 4);
             QCOMPARE(file.mid(56, 4), QByteArray(1, char(c.before.record(107)[0])) + QByteArray(3, '\0'));
         });
@@ -449,7 +440,7 @@ void TestWorker::operations_data()
     row(
         "firmware, upper-case LDR", ariette, 1016,
         [](Ctx& c) {
-            writeBytes(c.dir + "/dsp.LDR", "0x12\n0x34\n0x56\n");
+            QVERIFY(writeFile(c.dir + "/dsp.LDR", "0x12\n0x34\n0x56\n"));
             c.worker->setFirmwareFilePath(c.dir + "/dsp.LDR");
         },
         FaultKind::None, 0,
@@ -463,7 +454,7 @@ void TestWorker::operations_data()
     row(
         "firmware, txt", ariette, 1016,
         [](Ctx& c) {
-            writeBytes(c.dir + "/notes.txt", "0x12\n");
+            QVERIFY(writeFile(c.dir + "/notes.txt", "0x12\n"));
             c.worker->setFirmwareFilePath(c.dir + "/notes.txt");
         },
         FaultKind::None, 0, {},

@@ -7,9 +7,9 @@
 #include "Connect.h"
 #include "deviceinfo.h"
 #include "support/SleepRecorder.h"
+#include "support/TestFiles.h"
 #include "support/VirtualBusFixture.h"
 
-#include <QFile>
 #include <QVector>
 
 #include <memory>
@@ -80,12 +80,6 @@ struct LinkHarness
 inline QList<int> repeated(int value, int times)
 {
     return QVector<int>(times, value).toList();
-}
-
-inline bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // What the link handed to a preset callback (the test owns the record from then on), and progress reports.
