@@ -411,9 +411,9 @@ void TestWorker::operations_data()
             QCOMPARE(c.bus.record(U, 150), c.before.record(6));
         });
     row(
-        "copy, write refused", ariette, 1010, [](Ctx& c) { c.worker->setRenameData(9, QString(), 104, nullptr); },
-        FaultKind::WriteFailure, 3, {kLost, "operationFinished(5,false)"},
-        [](Ctx& c) { QCOMPARE(c.bus.record(U, 9), c.before.record(9)); });
+        "copy", ariette, 1010, [](Ctx& c) { c.worker->setRenameData(9, QString(), 104, nullptr); }, FaultKind::None, 0,
+        {"record(0,1,8)", "updateText(Success.)", "operationFinished(0,true)"},
+        [](Ctx& c) { QCOMPARE(c.bus.record(U, 9), c.before.record(104)); });
     row(
         "rename", ariette, 1012, [](Ctx& c) { c.worker->setRenameData(12, "New Name", 0, nullptr); }, FaultKind::None,
         0, {"record(0,1,11)", "updateText(Success.)", "operationFinished(0,true)"},
@@ -451,14 +451,6 @@ void TestWorker::operations_data()
             QVERIFY(c.bus.unit(U).dspImage().verified);
             QCOMPARE(c.bus.unit(U).dspImage().data.left(4), QByteArray("\x12\x34\x56\x00", 4));
         });
-    row(
-        "firmware, txt", ariette, 1016,
-        [](Ctx& c) {
-            QVERIFY(writeFile(c.dir + "/notes.txt", "0x12\n"));
-            c.worker->setFirmwareFilePath(c.dir + "/notes.txt");
-        },
-        FaultKind::None, 0, {},
-        [](Ctx& c) { QVERIFY(!c.bus.unit(U).dspImage().received && !c.bus.unit(U).microImage().received); });
     // New factory presets: the Cadenzo only, from its FactoryPresets.dat.
     const Step factoryFile = [](Ctx& c) {
         writeBank(g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false, 0x42);
