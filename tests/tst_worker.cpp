@@ -7,7 +7,6 @@
 #include "SerialPatchCollection.h"
 #include "firmwareupdate.h"
 #include "globals.h"
-#include "hidseam.h"
 
 #include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
@@ -109,11 +108,6 @@ struct Workers
     SignalRelay relay;
 };
 
-QStringList framed(const QStringList& middle)
-{
-    return QStringList{"deviceBusy()"} + middle + QStringList{"deviceIdle()"};
-}
-
 // A bank of the unit's records (base 1 or 101) as a collection file, with the product code given.
 void writeBank(const QString& path, const VirtualUnit& unit, int base, bool setLists, int productCode = 0x21)
 {
@@ -137,32 +131,6 @@ void writeBank(const QString& path, const VirtualUnit& unit, int base, bool setL
     QCOMPARE(SpcWriteCollection(QFile::encodeName(path).constData(), 1, f), 0);
 }
 
-hid_device_info g_foreign[2];
-const HidApi* g_pInnerApi = nullptr;
-// Lists another vendor's device with the Ariette's product ID and one of our vendor's with another product ID
-// in front of the virtual bus's units.
-hid_device_info* enumerateWithForeign(unsigned short vendorId, unsigned short productId)
-{
-    static char paths[2][8] = {"vendor", "product"};
-    g_foreign[0] = hid_device_info();
-    g_foreign[0].path = paths[0];
-    g_foreign[0].vendor_id = 0x1234;
-    g_foreign[0].product_id = 0x0A21;
-    g_foreign[1] = hid_device_info();
-    g_foreign[1].path = paths[1];
-    g_foreign[1].vendor_id = 0x7A57;
-    g_foreign[1].product_id = 0x0B00;
-    g_foreign[0].next = &g_foreign[1];
-    g_foreign[1].next = g_pInnerApi->enumerate(vendorId, productId);
-    return &g_foreign[0];
-}
-void freeWithForeign(hid_device_info* devices)
-{
-    if (g_foreign[1].next)
-        g_pInnerApi->free_enumeration(g_foreign[1].next);
-    Q_UNUSED(devices);
-}
-
 // What a row's preparation and check get: the worker, the bus, a folder of its own, the unit before the run.
 struct Ctx
 {
@@ -181,361 +149,266 @@ class TestWorker : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void resultTexts_data();
-    void resultTexts();
-    void poll_data();
-    void poll();
-    void unplugged();
-    void operations_data();
-    void operations();
-    void withoutUnit();
-    void frameAbortAndStop();
-
-private:
     QTemporaryDir m_home;
     SleepRecorder m_sleeps;
+
+private slots:
+    void initTestCase()
+    {
+        buildDataFolders(m_home.path());
+        QVERIFY(QDir().mkpath(g_arietteFactoryPresetsFolder) && QDir().mkpath(g_cadenzoFactoryPresetsFolder));
+    }
+
+    // What the user reads at the end of an operation (negative: the micro firmware); 3 to 5 are a lost unit.
+    void resultTexts_data()
+    {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        const auto row = [](int operation, int code, const QString& text) {
+            QTest::addRow("%d, %d", operation, code) << operation << code << text;
+        };
+        row(1006, 0, "Success");
+        row(1006, 4, "Failed to communicate with device.");
+        row(1006, 6, "Operation failed.");
+        row(1008, 0, "Success.");
+        row(1008, 13, "File not found.");
+        row(1008, 12, "File version mismatch.");
+        row(1008, 11, "File data corrupted.");
+        row(1008, 16, "Failed to load preset. Unknown error.");
+        row(1009, 13, "File(s) not found.");
+        row(1009, 12, "File(s) version mismatch.");
+        row(1009, 11, "File(s) data corrupted.");
+        row(1010, 11, "Failed to load preset.");
+        row(1012, 10, "Operation failed.");
+        row(1013, 0, "Succesfully backed up user presets and set lists.");
+        row(1013, 15, "Failed to backed up user presets and set lists.");
+        row(1014, 0, "Succesfully restored user presets and set lists.");
+        row(1014, 13, "Couldn't find a back up file.\nPlease back up first.");
+        row(1014, 12, "Failed to restore user presets and set lists.");
+        row(1014, 5, "Failed to communicate with device.");
+        row(1015, 0, "Please perform a factory reset of your device.");
+        row(1015, 13, "Factory preset file not found. Please re-install the application.");
+        row(1015, 3, "Failed to update factory presets. Please try again.");
+        row(1016, 11, "Failed to update DSP Firmware.");
+        row(-1016, 0, "Do not power down the device until  the Tessitra display says:\n\"Done - Cycle power now\".");
+        row(-1016, 2, "Failed to update uP Firmware.");
+    }
+    void resultTexts()
+    {
+        QFETCH(int, operation);
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        QCOMPARE(D::operationText(qAbs(operation), code, operation < 0), text);
+    }
+
+    // What the poll makes of the bus: a unit found is reported once and then only asked for its identity; one
+    // pulled out is reported gone once.
+    void poll_data()
+    {
+        QTest::addColumn<QList<UnitModel>>("units");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<QStringList>("expected");
+        using L = QList<UnitModel>;
+        QTest::newRow("ariette, pulled out")
+            << L{UnitModel::Ariette} << false
+            << QStringList{"deviceDetected(2593)", "deviceRemoved()", kLost, "operationFinished(0,false)"};
+        QTest::newRow("cadenzo") << L{UnitModel::Cadenzo} << false << QStringList{"deviceDetected(3138)"};
+        QTest::newRow("one of each") << L{UnitModel::Ariette, UnitModel::Cadenzo} << false
+                                     << QStringList{"multipleDeviceDetected()"};
+        QTest::newRow("silent unit") << L{UnitModel::Cadenzo} << true << QStringList{};
+    }
+    void poll()
+    {
+        QFETCH(QList<UnitModel>, units);
+        QFETCH(bool, silent);
+        QFETCH(QStringList, expected);
+        VirtualBusFixture bus;
+        for (UnitModel model : units) {
+            QVERIFY(bus.plug(QString::number(int(model)), model));
+            bus.setFault(QString::number(int(model)), silent ? FaultKind::Silent : FaultKind::None);
+        }
+        Workers workers;
+        QVERIFY(workers.relay.waitFor(expected.value(0, "noDevice()"), 5000, expected.isEmpty() ? 3 : 1));
+        const QString name = QString::number(int(units[0]));
+        if (expected.value(0).startsWith("deviceDetected")) {
+            QTRY_VERIFY(bus.sentReports(name).size() >= 4); // later polls: one identity request each
+            for (const TrafficEntry& e : bus.sentReports(name))
+                QCOMPARE(e.bytes.mid(1, 4), QByteArray("\xDB\x03\x0A\x00", 4));
+            QCOMPARE(workers.update->productId(), expected[0].mid(15, 4).toInt());
+        }
+        if (expected.size() > 1) {
+            QVERIFY(bus.unplug(name));
+            QVERIFY(workers.relay.waitFor("noDevice()", 5000, 2));
+            QCOMPARE(workers.update->productId(), -1);
+        }
+        QStringList all = workers.relay.entries();
+        all.removeAll("noDevice()");
+        QCOMPARE(all, expected);
+    }
+
+    void operations_data()
+    {
+        QTest::addColumn<UnitModel>("model");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<Step>("prepare");
+        QTest::addColumn<FaultKind>("fault");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<Step>("check");
+        const auto row = [](const char* name, UnitModel model, int type, const Step& prepare, FaultKind fault, int count,
+                            const QStringList& expected, const Step& check) {
+            QTest::newRow(name) << model << type << prepare << fault << count << expected << check;
+        };
+        const UnitModel ariette = UnitModel::Ariette;
+        const QStringList setLists{"updateText(Reading set lists...)",
+                                   "setListData(0,data)",
+                                   "setListData(1,data)",
+                                   "setListData(2,data)",
+                                   "setListData(3,data)",
+                                   "setListData(4,data)"};
+
+        // The read cascade: factory names from the model's file, user names from the unit, the five set lists.
+        row(
+            "read everything", ariette, 1001,
+            [](Ctx& c) { writeBank(g_arietteFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false); },
+            FaultKind::None, 0,
+            QStringList{"updateText(Reading factory presets...)", "names(1)x100", "updateText(Reading user presets...)",
+                        "names(0)x100"} +
+                setLists + QStringList{"operationFinished(0,true)"},
+            [](Ctx& c) {
+                for (const TrafficEntry& e : c.bus.sentReports(U)) // names came from the file and name requests only
+                    QVERIFY(e.bytes.at(3) != 8);
+            });
+        row("user names, unit lost", ariette, 1003, {}, FaultKind::Vanish, 60,
+            {"updateText(Reading user presets...)", "names(0)x29", kLost, "operationFinished(4,false)"}, {});
+
+        // A set list: the edits laid over it, all 20 slots written, read back for the window.
+        row(
+            "set list edits", ariette, 1006,
+            [](Ctx& c) {
+                c.worker->setSetListEdit(2, {{0, 105}, {5, 0}, {19, 7}});
+            },
+            FaultKind::None, 0, {"setListData(2,data)", "updateText(Success)", "operationFinished(0,true)"},
+            [](Ctx& c) {
+                QVector<int> values = c.before.setList(2);
+                values[0] = 105, values[5] = 0, values[19] = 7;
+                QCOMPARE(c.bus.setList(U, 2), values);
+            });
+
+        // Presets saved to cleaned file names, replacing what was there, as a single save writes them.
+        row(
+            "save, every unsafe character", ariette, 1007,
+            [](Ctx& c) {
+                QVERIFY(writeFile(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp", "stale"));
+                c.worker->setSaveItems({{"a|b\"c>d<e:f*g?h\\i/j\nk\rl", 107}}, c.dir);
+            },
+            FaultKind::None, 0, {"updateText(Saving <b>a_b_c_d_e_f_g_h_i_j_k_l.tarp</b>.)", "operationFinished(0,true)"},
+            [](Ctx& c) {
+                const QByteArray file = readFile(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp");
+                QCOMPARE(file.size(), 56 + 136 * 4);
+                QCOMPARE(file.mid(56, 4), QByteArray(1, char(c.before.record(107)[0])) + QByteArray(3, '\0'));
+            });
+
+        // Two preset files into user slot 7 and factory slot 150.
+        row(
+            "load files", ariette, 1009,
+            [](Ctx& c) {
+                for (int i : {5, 6}) {
+                    const QVector<int> record = c.before.record(i);
+                    const SpcPatchFile f{0x21, 3, 16, 120, record.constData()};
+                    QCOMPARE(SpcWritePatch(QFile::encodeName(c.dir + QString("/%1.tarp").arg(i)).constData(), 1, f), 0);
+                }
+                c.worker->setPresetTransfer({7, 150}, {c.dir + "/5.tarp", c.dir + "/6.tarp"}, {});
+            },
+            FaultKind::None, 0, {"record(0,1,6)", "record(1,101,49)", "updateText(Success.)", "operationFinished(0,true)"},
+            [](Ctx& c) {
+                QCOMPARE(c.bus.record(U, 7), c.before.record(5));
+                QCOMPARE(c.bus.record(U, 150), c.before.record(6));
+            });
+        row(
+            "restore", ariette, 1014,
+            [](Ctx& c) {
+                writeBank(c.dir + "/r.tarb", c.before, 1, true);
+                c.worker->setBackUpFilePath(c.dir + "/r.tarb");
+            },
+            FaultKind::None, 0,
+            {"updateText(Restoring user presets and set lists...)",
+             "updateText(Succesfully restored user presets and set lists.)", "operationFinished(0,false)"},
+            [](Ctx& c) {
+                for (int n = 1; n <= 100; ++n)
+                    QCOMPARE(c.bus.record(U, n), c.before.record(n + 100));
+                QCOMPARE(c.bus.setList(U, 0), c.before.setList(4));
+            });
+        row(
+            "back up, unit lost", ariette, 1013, [](Ctx& c) { c.worker->setBackUpFilePath(c.dir + "/b.tarb"); },
+            FaultKind::Vanish, 10,
+            {"updateText(Backing up user presets and set lists...)", kLost, "operationFinished(4,false)"},
+            [](Ctx& c) { QVERIFY(!QFile::exists(c.dir + "/b.tarb")); });
+        row(
+            "firmware, upper-case LDR", ariette, 1016,
+            [](Ctx& c) {
+                QVERIFY(writeFile(c.dir + "/dsp.LDR", "0x12\n0x34\n0x56\n"));
+                c.worker->setFirmwareFilePath(c.dir + "/dsp.LDR");
+            },
+            FaultKind::None, 0,
+            {"updateText(Updating DSP Firmware.\nDo not disconnect or power down the device.)",
+             "updateText(Do not power down the device until the Tessitra display says:\n\"Done - Cycle power now\".)",
+             "operationFinished(0,false)"},
+            [](Ctx& c) {
+                QVERIFY(c.bus.unit(U).dspImage().verified);
+                QCOMPARE(c.bus.unit(U).dspImage().data.left(4), QByteArray("\x12\x34\x56\x00", 4));
+            });
+        // New factory presets: the Cadenzo only, from its FactoryPresets.dat.
+        const Step factoryFile = [](Ctx& c) {
+            writeBank(g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false, 0x42);
+        };
+        row("factory update, ariette", ariette, 1015, factoryFile, FaultKind::None, 0,
+            {"updateText(Not allowed!)", "operationFinished(-1,false)"}, {});
+        row("factory update", UnitModel::Cadenzo, 1015, factoryFile, FaultKind::None, 0,
+            {"updateText(updating factory presets...)", "operationFinished(0,false)",
+             "updateText(Please perform a factory reset of your device.)"},
+            [](Ctx& c) {
+                for (int n = 101; n <= 200; ++n)
+                    QCOMPARE(c.bus.record(U, n), c.before.record(n - 100));
+            });
+        // Without a unit an operation says so and does nothing else.
+        row("no unit", ariette, 1013, [](Ctx& c) { c.bus.unplug(U); }, FaultKind::None, 0,
+            {"updateText(Device disconnected!)", "operationFinished(-1,false)"}, {});
+    }
+
+    // Each operation's signals, framed by busy and idle, and what the unit and the files hold afterwards.
+    void operations()
+    {
+        QFETCH(UnitModel, model);
+        QFETCH(int, type);
+        QFETCH(Step, prepare);
+        QFETCH(FaultKind, fault);
+        QFETCH(int, count);
+        QFETCH(QStringList, expected);
+        QFETCH(Step, check);
+        VirtualBusFixture bus;
+        QVERIFY(bus.plug(U, model));
+        QTemporaryDir dir;
+        Workers workers;
+        QVERIFY(workers.relay.waitFor("deviceDetected"));
+        Ctx c{workers.device, bus, dir.path(), bus.unit(U)};
+        if (prepare)
+            prepare(c);
+        if (!bus.isPlugged(U))
+            QVERIFY(workers.relay.waitFor("noDevice()"));
+        QCOMPARE(workers.run(bus, type, fault, count), QStringList{"deviceBusy()"} + expected + QStringList{"deviceIdle()"});
+        if (check)
+            check(c);
+        // The exit sequence ends both threads promptly with a unit open and events queued.
+        for (int i = 0; i < 50; ++i)
+            QCoreApplication::postEvent(workers.device, new QEvent(D::ReadUserPresetsEvent));
+        QElapsedTimer clock;
+        clock.start();
+        workers.stop();
+        QVERIFY(clock.elapsed() < 3000);
+    }
 };
-
-void TestWorker::initTestCase()
-{
-    buildDataFolders(m_home.path());
-    QVERIFY(QDir().mkpath(g_arietteFactoryPresetsFolder) && QDir().mkpath(g_cadenzoFactoryPresetsFolder));
-}
-
-// What the user reads at the end of each operation: success, the codes with texts of their own, the unit that
-// took no part (3 to 5), and everything else.
-void TestWorker::resultTexts_data()
-{
-    QTest::addColumn<int>("operation");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("text");
-    const QString lost = "Failed to communicate with device.";
-    const auto row = [](int operation, int code, const QString& text) {
-        QTest::addRow("%d, %d", operation, code) << operation << code << text;
-    };
-    row(1006, 0, "Success");
-    row(1006, 4, lost);
-    row(1006, 2, "Operation failed.");
-    row(1006, 6, "Operation failed.");
-    row(1008, 0, "Success.");
-    row(1008, 13, "File not found.");
-    row(1008, 12, "File version mismatch.");
-    row(1008, 11, "File data corrupted.");
-    row(1008, 16, "Failed to load preset. Unknown error.");
-    row(1008, 3, lost);
-    row(1009, 13, "File(s) not found.");
-    row(1009, 12, "File(s) version mismatch.");
-    row(1009, 11, "File(s) data corrupted.");
-    row(1009, 9, "Failed to load preset. Unknown error.");
-    row(1010, 0, "Success.");
-    row(1010, 13, "File not found.");
-    row(1010, 12, "File version mismatch.");
-    row(1010, 11, "Failed to load preset.");
-    row(1011, 5, lost);
-    row(1012, 0, "Success.");
-    row(1012, 10, "Operation failed.");
-    row(1013, 0, "Succesfully backed up user presets and set lists.");
-    row(1013, 15, "Failed to backed up user presets and set lists.");
-    row(1013, 4, lost);
-    row(1014, 0, "Succesfully restored user presets and set lists.");
-    row(1014, 13, "Couldn't find a back up file.\nPlease back up first.");
-    row(1014, 12, "Failed to restore user presets and set lists.");
-    row(1014, 5, lost);
-    row(1015, 0, "Please perform a factory reset of your device.");
-    row(1015, 13, "Factory preset file not found. Please re-install the application.");
-    row(1015, 5, "Failed to update factory presets. Please try again.");
-    row(1015, 3, "Failed to update factory presets. Please try again.");
-    row(1016, 0, "Do not power down the device until the Tessitra display says:\n\"Done - Cycle power now\".");
-    row(1016, 11, "Failed to update DSP Firmware.");
-    row(1016, 4, lost);
-    row(-1016, 0, "Do not power down the device until  the Tessitra display says:\n\"Done - Cycle power now\".");
-    row(-1016, 2, "Failed to update uP Firmware.");
-    row(-1016, 5, lost);
-}
-
-void TestWorker::resultTexts()
-{
-    QFETCH(int, operation);
-    QFETCH(int, code);
-    QFETCH(QString, text);
-    QCOMPARE(D::operationText(qAbs(operation), code, operation < 0), text);
-}
-
-void TestWorker::poll_data()
-{
-    QTest::addColumn<QList<UnitModel>>("units");
-    QTest::addColumn<bool>("silent");
-    QTest::addColumn<bool>("foreign");
-    QTest::addColumn<QString>("expected"); // what the polls report
-    using L = QList<UnitModel>;
-    QTest::newRow("ariette") << L{UnitModel::Ariette} << false << false << "deviceDetected(2593)";
-    QTest::newRow("cadenzo among foreign devices") << L{UnitModel::Cadenzo} << false << true << "deviceDetected(3138)";
-    QTest::newRow("one of each") << L{UnitModel::Ariette, UnitModel::Cadenzo} << false << false
-                                 << "multipleDeviceDetected()";
-    QTest::newRow("silent unit") << L{UnitModel::Cadenzo} << true << false << "noDevice()";
-    QTest::newRow("foreign devices only") << L{} << false << true << "noDevice()";
-}
-
-// What the poll makes of the bus; a unit found is reported once and then only asked for its identity.
-void TestWorker::poll()
-{
-    QFETCH(QList<UnitModel>, units);
-    QFETCH(bool, silent);
-    QFETCH(bool, foreign);
-    QFETCH(QString, expected);
-    VirtualBusFixture bus;
-    for (UnitModel model : units) {
-        QVERIFY(bus.plug(QString("unit%1").arg(int(model)), model));
-        bus.setFault(QString("unit%1").arg(int(model)), silent ? FaultKind::Silent : FaultKind::None);
-    }
-    HidApi withForeign = bus.api();
-    g_pInnerApi = &bus.api();
-    withForeign.enumerate = &enumerateWithForeign;
-    withForeign.free_enumeration = &freeWithForeign;
-    if (foreign)
-        HidSeam::setApi(&withForeign);
-    Workers workers;
-    const bool detected = expected.startsWith("deviceDetected");
-    QVERIFY(workers.relay.waitFor(expected, 5000, detected ? 1 : 3));
-    if (detected) {
-        const QString name = QString("unit%1").arg(int(units[0]));
-        QTRY_VERIFY(bus.sentReports(name).size() >= 4); // later polls: one identity request each
-        for (const TrafficEntry& e : bus.sentReports(name))
-            QCOMPARE(e.bytes.mid(1, 4), QByteArray("\xDB\x03\x0A\x00", 4));
-        QCOMPARE(workers.relay.entries(), QStringList{expected});
-        QCOMPARE(workers.device->productId(), expected.mid(15, 4).toInt());
-        QCOMPARE(workers.update->productId(), expected.mid(15, 4).toInt());
-    } else {
-        QCOMPARE(workers.relay.count(expected), workers.relay.entries().size());
-        for (UnitModel model : units) // two units are not even opened
-            QCOMPARE(bus.sentReports(QString("unit%1").arg(int(model))).isEmpty(), !silent);
-    }
-    workers.stop();
-}
-
-// Pulled out, a unit is reported gone once, in this order; later polls find nothing.
-void TestWorker::unplugged()
-{
-    VirtualBusFixture bus;
-    QVERIFY(bus.plug(U, UnitModel::Ariette));
-    Workers workers;
-    QVERIFY(workers.relay.waitFor("deviceDetected(2593)"));
-    QVERIFY(bus.unplug(U));
-    QVERIFY(workers.relay.waitFor("noDevice()", 5000, 2));
-    QStringList all = workers.relay.entries();
-    all.removeAll("noDevice()");
-    QCOMPARE(all, (QStringList{"deviceDetected(2593)", "deviceRemoved()", kLost, "operationFinished(0,false)"}));
-    QCOMPARE(workers.device->productId(), -1);
-    QCOMPARE(workers.update->productId(), -1);
-}
-
-void TestWorker::operations_data()
-{
-    QTest::addColumn<UnitModel>("model");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<Step>("prepare");
-    QTest::addColumn<FaultKind>("fault");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<Step>("check");
-    const auto row = [](const char* name, UnitModel model, int type, const Step& prepare, FaultKind fault, int count,
-                        const QStringList& expected, const Step& check) {
-        QTest::newRow(name) << model << type << prepare << fault << count << expected << check;
-    };
-    const UnitModel ariette = UnitModel::Ariette;
-    const QStringList setLists{"updateText(Reading set lists...)",
-                               "setListData(0,data)",
-                               "setListData(1,data)",
-                               "setListData(2,data)",
-                               "setListData(3,data)",
-                               "setListData(4,data)"};
-
-    // The read cascade: factory names from the model's file, user names from the unit, the five set lists.
-    row(
-        "read everything", ariette, 1001,
-        [](Ctx& c) { writeBank(g_arietteFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false); },
-        FaultKind::None, 0,
-        QStringList{"updateText(Reading factory presets...)", "names(1)x100", "updateText(Reading user presets...)",
-                    "names(0)x100"} +
-            setLists + QStringList{"operationFinished(0,true)"},
-        [](Ctx& c) {
-            for (const TrafficEntry& e : c.bus.sentReports(U)) // names came from the file and name requests only
-                QVERIFY(e.bytes.at(3) != 8);
-        });
-    row("user names, unit lost", ariette, 1003, {}, FaultKind::Vanish, 60,
-        {"updateText(Reading user presets...)", "names(0)x29", kLost, "operationFinished(4,false)"}, {});
-
-    // A set list: the edits laid over it, all 20 slots written, read back for the window.
-    row(
-        "set list edits", ariette, 1006,
-        [](Ctx& c) {
-            c.worker->setSetListEdit(2, {{0, 105}, {5, 0}, {19, 7}});
-        },
-        FaultKind::None, 0, {"setListData(2,data)", "updateText(Success)", "operationFinished(0,true)"},
-        [](Ctx& c) {
-            QVector<int> values = c.before.setList(2);
-            values[0] = 105, values[5] = 0, values[19] = 7;
-            QCOMPARE(c.bus.setList(U, 2), values);
-        });
-
-    // Presets saved to cleaned file names, replacing what was there, as a single save writes them.
-    row(
-        "save, every unsafe character", ariette, 1007,
-        [](Ctx& c) {
-            QVERIFY(writeFile(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp", "stale"));
-            c.worker->setSaveItems({{"a|b\"c>d<e:f*g?h\\i/j\nk\rl", 107}}, c.dir);
-        },
-        FaultKind::None, 0, {"updateText(Saving <b>a_b_c_d_e_f_g_h_i_j_k_l.tarp</b>.)", "operationFinished(0,true)"},
-        [](Ctx& c) {
-            const QByteArray file = readFile(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp");
-            QCOMPARE(file.size(), 56 + 136 * 4);
-            QCOMPARE(file.mid(56, 4), QByteArray(1, char(c.before.record(107)[0])) + QByteArray(3, '\0'));
-        });
-
-    // Two preset files into user slot 7 and factory slot 150.
-    row(
-        "load files", ariette, 1009,
-        [](Ctx& c) {
-            for (int i : {5, 6}) {
-                const QVector<int> record = c.before.record(i);
-                const SpcPatchFile f{0x21, 3, 16, 120, record.constData()};
-                QCOMPARE(SpcWritePatch(QFile::encodeName(c.dir + QString("/%1.tarp").arg(i)).constData(), 1, f), 0);
-            }
-            c.worker->setPresetTransfer({7, 150}, {c.dir + "/5.tarp", c.dir + "/6.tarp"}, {});
-        },
-        FaultKind::None, 0, {"record(0,1,6)", "record(1,101,49)", "updateText(Success.)", "operationFinished(0,true)"},
-        [](Ctx& c) {
-            QCOMPARE(c.bus.record(U, 7), c.before.record(5));
-            QCOMPARE(c.bus.record(U, 150), c.before.record(6));
-        });
-    row(
-        "copy", ariette, 1010, [](Ctx& c) { c.worker->setRenameData(9, QString(), 104, nullptr); }, FaultKind::None, 0,
-        {"record(0,1,8)", "updateText(Success.)", "operationFinished(0,true)"},
-        [](Ctx& c) { QCOMPARE(c.bus.record(U, 9), c.before.record(104)); });
-    row(
-        "rename", ariette, 1012, [](Ctx& c) { c.worker->setRenameData(12, "New Name", 0, nullptr); }, FaultKind::None,
-        0, {"record(0,1,11)", "updateText(Success.)", "operationFinished(0,true)"},
-        [](Ctx& c) { QCOMPARE(c.bus.unit(U).presetName(12), QString("New Name        ")); });
-    row(
-        "restore", ariette, 1014,
-        [](Ctx& c) {
-            writeBank(c.dir + "/r.tarb", c.before, 1, true);
-            c.worker->setBackUpFilePath(c.dir + "/r.tarb");
-        },
-        FaultKind::None, 0,
-        {"updateText(Restoring user presets and set lists...)",
-         "updateText(Succesfully restored user presets and set lists.)", "operationFinished(0,false)"},
-        [](Ctx& c) {
-            for (int n = 1; n <= 100; ++n)
-                QCOMPARE(c.bus.record(U, n), c.before.record(n + 100));
-            QCOMPARE(c.bus.setList(U, 0), c.before.setList(4));
-        });
-    row(
-        "back up, unit lost", ariette, 1013, [](Ctx& c) { c.worker->setBackUpFilePath(c.dir + "/b.tarb"); },
-        FaultKind::Vanish, 10,
-        {"updateText(Backing up user presets and set lists...)", kLost, "operationFinished(4,false)"},
-        [](Ctx& c) { QVERIFY(!QFile::exists(c.dir + "/b.tarb")); });
-    row(
-        "firmware, upper-case LDR", ariette, 1016,
-        [](Ctx& c) {
-            QVERIFY(writeFile(c.dir + "/dsp.LDR", "0x12\n0x34\n0x56\n"));
-            c.worker->setFirmwareFilePath(c.dir + "/dsp.LDR");
-        },
-        FaultKind::None, 0,
-        {"updateText(Updating DSP Firmware.\nDo not disconnect or power down the device.)",
-         "updateText(Do not power down the device until the Tessitra display says:\n\"Done - Cycle power now\".)",
-         "operationFinished(0,false)"},
-        [](Ctx& c) {
-            QVERIFY(c.bus.unit(U).dspImage().verified);
-            QCOMPARE(c.bus.unit(U).dspImage().data.left(4), QByteArray("\x12\x34\x56\x00", 4));
-        });
-    // New factory presets: the Cadenzo only, from its FactoryPresets.dat.
-    const Step factoryFile = [](Ctx& c) {
-        writeBank(g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false, 0x42);
-    };
-    row("factory update, ariette", ariette, 1015, factoryFile, FaultKind::None, 0,
-        {"updateText(Not allowed!)", "operationFinished(-1,false)"}, {});
-    row("factory update", UnitModel::Cadenzo, 1015, factoryFile, FaultKind::None, 0,
-        {"updateText(updating factory presets...)", "operationFinished(0,false)",
-         "updateText(Please perform a factory reset of your device.)"},
-        [](Ctx& c) {
-            for (int n = 101; n <= 200; ++n)
-                QCOMPARE(c.bus.record(U, n), c.before.record(n - 100));
-        });
-}
-
-// Each operation's signals, framed by busy and idle, and what the unit and the files hold afterwards.
-void TestWorker::operations()
-{
-    QFETCH(UnitModel, model);
-    QFETCH(int, type);
-    QFETCH(Step, prepare);
-    QFETCH(FaultKind, fault);
-    QFETCH(int, count);
-    QFETCH(QStringList, expected);
-    QFETCH(Step, check);
-    VirtualBusFixture bus;
-    QVERIFY(bus.plug(U, model));
-    QTemporaryDir dir;
-    Workers workers;
-    QVERIFY(workers.relay.waitFor("deviceDetected"));
-    Ctx c{workers.device, bus, dir.path(), bus.unit(U)};
-    if (prepare)
-        prepare(c);
-    QCOMPARE(workers.run(bus, type, fault, count), framed(expected));
-    if (check)
-        check(c);
-}
-
-// Without a unit every operation says so and does nothing else; the cascade still reads the factory file of
-// the model found last.
-void TestWorker::withoutUnit()
-{
-    VirtualBusFixture bus;
-    bus.plug(U, UnitModel::Ariette); // found once: its model's factory file is the one read
-    Workers workers;
-    QVERIFY(workers.relay.waitFor("deviceDetected(2593)"));
-    bus.unplug(U);
-    QVERIFY(workers.relay.waitFor("noDevice()"));
-    const QStringList gone{"updateText(Device disconnected!)", "operationFinished(-1,false)"};
-    for (int type : {1003, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1014, 1015, 1016})
-        QCOMPARE(workers.run(bus, type), framed(gone));
-    writeBank(g_arietteFactoryPresetsFolder + "/FactoryPresets.dat", VirtualUnit(), 101, false);
-    QCOMPARE(workers.run(bus, 1001),
-             framed(QStringList{"updateText(Reading factory presets...)", "names(1)x100"} + gone));
-}
-
-// Events outside the table are framed and do nothing; once the abort flag is set, queued events are dropped
-// without a signal; the exit sequence ends both threads promptly with a unit open and events queued.
-void TestWorker::frameAbortAndStop()
-{
-    VirtualBusFixture bus;
-    QVERIFY(bus.plug(U, UnitModel::Cadenzo));
-    Workers workers;
-    QVERIFY(workers.relay.waitFor("deviceDetected(3138)"));
-    QCOMPARE(workers.run(bus, 1000), framed({}));
-    QCOMPARE(workers.run(bus, 1017), framed({}));
-
-    workers.device->setAbort(true);
-    workers.relay.clear();
-    for (int type : {1001, 1016, 1017})
-        QCoreApplication::postEvent(workers.device, new QEvent(static_cast<QEvent::Type>(type)));
-    QMetaObject::invokeMethod(
-        workers.device, [&] { QMetaObject::invokeMethod(&workers.relay, [&] { workers.relay.append("end"); }); },
-        Qt::QueuedConnection);
-    QVERIFY(workers.relay.waitFor("end"));
-    QCOMPARE(workers.relay.entries(), QStringList{"end"});
-
-    for (int i = 0; i < 50; ++i)
-        QCoreApplication::postEvent(workers.device, new QEvent(D::ReadUserPresetsEvent));
-    QElapsedTimer clock;
-    clock.start();
-    workers.stop();
-    QVERIFY(clock.elapsed() < 3000);
-    QVERIFY(!g_bDeviceConnected.load());
-}
 
 QTEST_GUILESS_MAIN(TestWorker)
 #include "tst_worker.moc"
