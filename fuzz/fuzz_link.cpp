@@ -30,56 +30,35 @@ struct Script
 Script g_script;
 uint8_t g_handle; // any non-null address will do as the open device
 
-int fInit()
-{
-    return 0;
-}
-int fExit()
-{
-    return 0;
-}
-hid_device_info* fEnumerate(unsigned short, unsigned short)
-{
-    return nullptr;
-}
-void fFree(hid_device_info*) {}
-hid_device* fOpen(const char*)
-{
-    return reinterpret_cast<hid_device*>(&g_handle);
-}
-void fClose(hid_device*) {}
-const wchar_t* fError(hid_device*)
-{
-    return L"fuzzed unit";
-}
+const HidApi g_api = {
+    [] { return 0; },
+    [] { return 0; },
+    [](unsigned short, unsigned short) -> hid_device_info* { return nullptr; },
+    [](hid_device_info*) {},
+    [](const char*) { return reinterpret_cast<hid_device*>(&g_handle); },
+    [](hid_device*, const unsigned char*, size_t length) {
+        return g_script.writes++ == g_script.failingWrite ? -1 : static_cast<int>(length);
+    },
+    [](hid_device*, unsigned char* buffer, size_t length, int) {
+        if (g_script.pos >= g_script.size)
+            return g_script.errorAtEnd ? -1 : 0;
+        const size_t n = std::min({length, size_t(64), g_script.size - g_script.pos});
+        std::memcpy(buffer, g_script.data + g_script.pos, n);
+        g_script.pos += n;
+        return static_cast<int>(n);
+    },
+    [](hid_device*) {},
+    [](hid_device*) { return L"fuzzed unit"; },
+};
 
-int fWrite(hid_device*, const unsigned char*, size_t length)
-{
-    return g_script.writes++ == g_script.failingWrite ? -1 : static_cast<int>(length);
-}
-
-int fRead(hid_device*, unsigned char* buffer, size_t length, int)
-{
-    if (g_script.pos >= g_script.size)
-        return g_script.errorAtEnd ? -1 : 0;
-    const size_t n = std::min({length, size_t(64), g_script.size - g_script.pos});
-    std::memcpy(buffer, g_script.data + g_script.pos, n);
-    g_script.pos += n;
-    return static_cast<int>(n);
-}
-
-const HidApi g_api = {&fInit, &fExit, &fEnumerate, &fFree, &fOpen, &fWrite, &fRead, &fClose, &fError};
-
-void noSleep(int) {}
-void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const bool ready = [] {
         HidSeam::setApi(&g_api);
-        Settle::setSleepFunction(&noSleep);
-        qInstallMessageHandler(&quiet);
+        Settle::setSleepFunction([](int) {});
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         return true;
     }();
     (void)ready;

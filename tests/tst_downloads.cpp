@@ -37,7 +37,8 @@ private slots:
         QVERIFY(server.addFile("images/a.bin", QByteArray("\x00\x01image\xff", 7)));
         QTemporaryDir dir;
         // Leftovers of an earlier run, one of them of the same name, are gone before the new file lands.
-        QVERIFY(QDir().mkpath(dir.path() + "/old") && writeFile(dir.path() + "/old/stale.ldr", "x") && writeFile(dir.path() + "/a.bin", "a longer old file"));
+        QVERIFY(QDir().mkpath(dir.path() + "/old") && writeFile(dir.path() + "/old/stale.ldr", "x") &&
+                writeFile(dir.path() + "/a.bin", "a longer old file"));
 
         DownloadManager manager;
         manager.setTransferTimeout(300);

@@ -25,9 +25,10 @@ private slots:
         raw.beginGroup("Settings");
         QCOMPARE(raw.childKeys(),
                  (QStringList{"Language", "LastCheckedDate", "ManualUpdate", "MonthlyUpdate", "WindowsStates"}));
-        QCOMPARE((QList<QVariant>{raw.value("Language"), raw.value("ManualUpdate"), raw.value("MonthlyUpdate"),
-                                  raw.value("LastCheckedDate").toDateTime(), raw.value("WindowsStates")}),
-                 (QList<QVariant>{"0", "false", "true", QDateTime(QDate(2024, 2, 29), QTime(23, 59, 58), Qt::UTC), "2"}));
+        QCOMPARE(
+            (QList<QVariant>{raw.value("Language"), raw.value("ManualUpdate"), raw.value("MonthlyUpdate"),
+                             raw.value("LastCheckedDate").toDateTime(), raw.value("WindowsStates")}),
+            (QList<QVariant>{"0", "false", "true", QDateTime(QDate(2024, 2, 29), QTime(23, 59, 58), Qt::UTC), "2"}));
 
         // A reset keeps the pending URL and stores it; an empty URL is stored as an empty value.
         settings->setPendingFwUrl("http://updates.example/fw/3.2.bin");

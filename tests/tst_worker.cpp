@@ -256,8 +256,8 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<Step>("check");
-        const auto row = [](const char* name, UnitModel model, int type, const Step& prepare, FaultKind fault, int count,
-                            const QStringList& expected, const Step& check) {
+        const auto row = [](const char* name, UnitModel model, int type, const Step& prepare, FaultKind fault,
+                            int count, const QStringList& expected, const Step& check) {
             QTest::newRow(name) << model << type << prepare << fault << count << expected << check;
         };
         const UnitModel ariette = UnitModel::Ariette;
@@ -303,7 +303,8 @@ private slots:
                 QVERIFY(writeFile(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp", "stale"));
                 c.worker->setSaveItems({{"a|b\"c>d<e:f*g?h\\i/j\nk\rl", 107}}, c.dir);
             },
-            FaultKind::None, 0, {"updateText(Saving <b>a_b_c_d_e_f_g_h_i_j_k_l.tarp</b>.)", "operationFinished(0,true)"},
+            FaultKind::None, 0,
+            {"updateText(Saving <b>a_b_c_d_e_f_g_h_i_j_k_l.tarp</b>.)", "operationFinished(0,true)"},
             [](Ctx& c) {
                 const QByteArray file = readFile(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp");
                 QCOMPARE(file.size(), 56 + 136 * 4);
@@ -321,7 +322,8 @@ private slots:
                 }
                 c.worker->setPresetTransfer({7, 150}, {c.dir + "/5.tarp", c.dir + "/6.tarp"}, {});
             },
-            FaultKind::None, 0, {"record(0,1,6)", "record(1,101,49)", "updateText(Success.)", "operationFinished(0,true)"},
+            FaultKind::None, 0,
+            {"record(0,1,6)", "record(1,101,49)", "updateText(Success.)", "operationFinished(0,true)"},
             [](Ctx& c) {
                 QCOMPARE(c.bus.record(U, 7), c.before.record(5));
                 QCOMPARE(c.bus.record(U, 150), c.before.record(6));
@@ -397,7 +399,8 @@ private slots:
             prepare(c);
         if (!bus.isPlugged(U))
             QVERIFY(workers.relay.waitFor("noDevice()"));
-        QCOMPARE(workers.run(bus, type, fault, count), QStringList{"deviceBusy()"} + expected + QStringList{"deviceIdle()"});
+        QCOMPARE(workers.run(bus, type, fault, count),
+                 QStringList{"deviceBusy()"} + expected + QStringList{"deviceIdle()"});
         if (check)
             check(c);
         // The exit sequence ends both threads promptly with a unit open and events queued.
