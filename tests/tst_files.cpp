@@ -29,57 +29,6 @@ struct Image
         return *this;
     }
 };
-QByteArray le(int value)
-{
-    return Image().ints({value}).bytes;
-}
-
-QVector<int> record(int i, int first = -1)
-{
-    return {first >= 0 ? first : 'A' + i, 'b', ' ', 0, i - 2, 32767, -32768};
-}
-QVector<int> bank(int first = -1)
-{
-    return record(0, first) + record(1) + record(2);
-}
-QVector<int> setLists()
-{
-    QVector<int> values;
-    for (int i = 0; i < 100; ++i)
-        values << (i % 20 == 19 ? 0 : 101 + i);
-    return values;
-}
-
-Image header(int patches, int names = kNames)
-{
-    const int dataSize = patches * (names + kParams) * 4;
-    return Image()
-        .raw("3dB ")
-        .ints({48 + dataSize})
-        .raw("spc 0001fmt ")
-        .ints({24, 56, kProduct, kPatchVersion, names, kParams, patches})
-        .raw("data")
-        .ints({dataSize});
-}
-QByteArray presetImage()
-{
-    return header(1).ints(record(0)).bytes;
-}
-QByteArray factoryImage(int first = -1)
-{
-    return header(3).ints(bank(first)).bytes;
-}
-QByteArray backupImage(const QByteArray& sys)
-{
-    Image image = header(3);
-    if (!sys.isEmpty())
-        image.raw(kMarker).ints({sys.size()});
-    return image.ints({100}).ints(bank()).ints(setLists()).raw(sys).bytes;
-}
-QByteArray patched(QByteArray image, int offset, const QByteArray& bytes)
-{
-    return image.replace(offset, 4, bytes);
-}
 
 enum Kind
 {
@@ -114,35 +63,7 @@ struct ReadCase
     QVector<int> presets; // empty: not checked
     bool setsRead, sysRead;
 };
-// Gives a unit content of its own: other records, set lists and system parameters than a fresh unit.
-void scramble(LinkHarness& h, const QString& name)
-{
-    h.bus.modifyUnit(name, [](VirtualUnit& u) {
-        for (int n = 1; n <= 100; ++n) {
-            QVector<int> r = u.record(n);
-            for (int i = 0; i < r.size(); ++i)
-                r[i] = i < 16 ? 'a' + (n + i) % 26 : (n * 31 + i * 7) % 2000 - 1000;
-            u.setRecord(n, r);
-        }
-        for (int j = 0; j < 5; ++j)
-            u.setSetList(j, QVector<int>(20, 90 - j));
-        u.setSysParams(QVector<int>(200, 4242));
-    });
-}
 
-int writePresetFile(const QString& path, const QVector<int>& record)
-{
-    const SpcPatchFile file = {0x21, 3, 16, int(record.size()) - 16, record.constData()};
-    return SpcWritePatch(path.toLocal8Bit().constData(), 1, file);
-}
-
-QVector<int> bank(const VirtualUnit& u, int base)
-{
-    QVector<int> out;
-    for (int n = base; n < base + 100; ++n)
-        out += u.record(n);
-    return out;
-}
 } // namespace
 Q_DECLARE_METATYPE(WriteCase)
 Q_DECLARE_METATYPE(HeaderCase)
@@ -154,6 +75,67 @@ class TestFiles : public QObject
 
     QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
     QTemporaryDir m_dir;
+
+    static QByteArray le(int value) { return Image().ints({value}).bytes; }
+    static QVector<int> record(int i, int first = -1)
+    {
+        return {first >= 0 ? first : 'A' + i, 'b', ' ', 0, i - 2, 32767, -32768};
+    }
+    static QVector<int> bank(int first = -1) { return record(0, first) + record(1) + record(2); }
+    static QVector<int> setLists()
+    {
+        QVector<int> values;
+        for (int i = 0; i < 100; ++i)
+            values << (i % 20 == 19 ? 0 : 101 + i);
+        return values;
+    }
+    static Image header(int patches, int names = kNames)
+    {
+        const int dataSize = patches * (names + kParams) * 4;
+        return Image()
+            .raw("3dB ")
+            .ints({48 + dataSize})
+            .raw("spc 0001fmt ")
+            .ints({24, 56, kProduct, kPatchVersion, names, kParams, patches})
+            .raw("data")
+            .ints({dataSize});
+    }
+    static QByteArray presetImage() { return header(1).ints(record(0)).bytes; }
+    static QByteArray factoryImage(int first = -1) { return header(3).ints(bank(first)).bytes; }
+    static QByteArray backupImage(const QByteArray& sys)
+    {
+        Image image = header(3);
+        if (!sys.isEmpty())
+            image.raw(kMarker).ints({sys.size()});
+        return image.ints({100}).ints(bank()).ints(setLists()).raw(sys).bytes;
+    }
+    static QByteArray patched(QByteArray image, int offset, const QByteArray& bytes)
+    {
+        return image.replace(offset, 4, bytes);
+    }
+    // Gives a unit content of its own: the factory records in reverse order, other set lists and parameters.
+    static void scramble(LinkHarness& h, const QString& name)
+    {
+        h.bus.modifyUnit(name, [](VirtualUnit& u) {
+            for (int n = 1; n <= 100; ++n)
+                u.setRecord(n, u.record(201 - n));
+            for (int j = 0; j < 5; ++j)
+                u.setSetList(j, QVector<int>(20, 90 - j));
+            u.setSysParams(QVector<int>(200, 4242));
+        });
+    }
+    static int writePresetFile(const QString& path, const QVector<int>& record)
+    {
+        const SpcPatchFile file = {0x21, 3, 16, int(record.size()) - 16, record.constData()};
+        return SpcWritePatch(path.toLocal8Bit().constData(), 1, file);
+    }
+    static QVector<int> bank(const VirtualUnit& u, int base)
+    {
+        QVector<int> out;
+        for (int n = base; n < base + 100; ++n)
+            out += u.record(n);
+        return out;
+    }
 
 private slots:
     void init() { resetCallbacks(); }
@@ -181,17 +163,9 @@ private slots:
         const QVector<int> sets = setLists();
         const QByteArray name = QFile::encodeName(c.target);
         const SpcPatchFile patch{kProduct, kPatchVersion, kNames, kParams, presets.constData()};
-        const SpcCollectionFile collection{kProduct,
-                                           kPatchVersion,
-                                           names,
-                                           kParams,
-                                           patches,
-                                           presets.constData(),
-                                           patches * (names + kParams),
-                                           c.sets ? sets.constData() : nullptr,
-                                           100,
-                                           c.sys.isNull() ? nullptr : c.sys.constData(),
-                                           c.sys.size()};
+        const SpcCollectionFile collection({kProduct, kPatchVersion, names, kParams, patches, presets.constData(),
+                                            patches * (names + kParams), c.sets ? sets.constData() : nullptr, 100,
+                                            c.sys.isNull() ? nullptr : c.sys.constData(), c.sys.size()});
         QCOMPARE(c.kind == Preset ? SpcWritePatch(name.constData(), c.version, patch)
                                   : SpcWriteCollection(name.constData(), c.version, collection),
                  c.code);

@@ -42,19 +42,12 @@ private slots:
         QTest::newRow("debug, member") << int(QtDebugMsg) << QByteArray("../sources/mainwindow.cpp")
                                        << QByteArray("void MainWindow::initialize()") << "Entering"
                                        << QByteArray("Debug: Entering\t[mainwindow.cpp: 231, initialize()]\n");
-        QTest::newRow("critical, last :: wins")
-            << int(QtCriticalMsg) << QByteArray("/abs/Connect.cpp") << QByteArray("int CUSBConnect::Send(BYTE*, int)")
-            << "Error" << QByteArray("Critical: Error\t[Connect.cpp: 231, Send(BYTE*, int)]\n");
         QTest::newRow("warning, no ::") << int(QtWarningMsg) << QByteArray("app.cpp") << QByteArray("int main(int)")
                                         << "x" << QByteArray("Warning: x\t[app.cpp: 231, int main(int)]\n");
-        QTest::newRow("no context") << int(QtDebugMsg) << QByteArray() << QByteArray() << "bare"
-                                    << QByteArray("Debug: bare\t[: 231, ]\n");
         QTest::newRow("cut at NUL") << int(QtDebugMsg) << QByteArray("a.cpp") << QByteArray("f()")
                                     << QString("before") + QChar(0) + "after" << QByteArray("Debug: before");
         QTest::newRow("shader link dropped") << int(QtWarningMsg) << QByteArray("q.cpp") << QByteArray("f()")
                                              << "Failed: QOpenGLShader::link: error 12" << QByteArray();
-        QTest::newRow("info dropped") << int(QtInfoMsg) << QByteArray("a.cpp") << QByteArray("f()") << "info"
-                                      << QByteArray();
     }
 
     void lineFormat()

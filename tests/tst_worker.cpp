@@ -202,51 +202,6 @@ private slots:
         QCOMPARE(D::operationText(qAbs(operation), code, operation < 0), text);
     }
 
-    // What the poll makes of the bus: a unit found is reported once and then only asked for its identity; one
-    // pulled out is reported gone once.
-    void poll_data()
-    {
-        QTest::addColumn<QList<UnitModel>>("units");
-        QTest::addColumn<bool>("silent");
-        QTest::addColumn<QStringList>("expected");
-        using L = QList<UnitModel>;
-        QTest::newRow("ariette, pulled out")
-            << L{UnitModel::Ariette} << false
-            << QStringList{"deviceDetected(2593)", "deviceRemoved()", kLost, "operationFinished(0,false)"};
-        QTest::newRow("cadenzo") << L{UnitModel::Cadenzo} << false << QStringList{"deviceDetected(3138)"};
-        QTest::newRow("one of each") << L{UnitModel::Ariette, UnitModel::Cadenzo} << false
-                                     << QStringList{"multipleDeviceDetected()"};
-        QTest::newRow("silent unit") << L{UnitModel::Cadenzo} << true << QStringList{};
-    }
-    void poll()
-    {
-        QFETCH(QList<UnitModel>, units);
-        QFETCH(bool, silent);
-        QFETCH(QStringList, expected);
-        VirtualBusFixture bus;
-        for (UnitModel model : units) {
-            QVERIFY(bus.plug(QString::number(int(model)), model));
-            bus.setFault(QString::number(int(model)), silent ? FaultKind::Silent : FaultKind::None);
-        }
-        Workers workers;
-        QVERIFY(workers.relay.waitFor(expected.value(0, "noDevice()"), 5000, expected.isEmpty() ? 3 : 1));
-        const QString name = QString::number(int(units[0]));
-        if (expected.value(0).startsWith("deviceDetected")) {
-            QTRY_VERIFY(bus.sentReports(name).size() >= 4); // later polls: one identity request each
-            for (const TrafficEntry& e : bus.sentReports(name))
-                QCOMPARE(e.bytes.mid(1, 4), QByteArray("\xDB\x03\x0A\x00", 4));
-            QCOMPARE(workers.update->productId(), expected[0].mid(15, 4).toInt());
-        }
-        if (expected.size() > 1) {
-            QVERIFY(bus.unplug(name));
-            QVERIFY(workers.relay.waitFor("noDevice()", 5000, 2));
-            QCOMPARE(workers.update->productId(), -1);
-        }
-        QStringList all = workers.relay.entries();
-        all.removeAll("noDevice()");
-        QCOMPARE(all, expected);
-    }
-
     void operations_data()
     {
         QTest::addColumn<UnitModel>("model");
@@ -311,23 +266,6 @@ private slots:
                 QCOMPARE(file.mid(56, 4), QByteArray(1, char(c.before.record(107)[0])) + QByteArray(3, '\0'));
             });
 
-        // Two preset files into user slot 7 and factory slot 150.
-        row(
-            "load files", ariette, 1009,
-            [](Ctx& c) {
-                for (int i : {5, 6}) {
-                    const QVector<int> record = c.before.record(i);
-                    const SpcPatchFile f{0x21, 3, 16, 120, record.constData()};
-                    QCOMPARE(SpcWritePatch(QFile::encodeName(c.dir + QString("/%1.tarp").arg(i)).constData(), 1, f), 0);
-                }
-                c.worker->setPresetTransfer({7, 150}, {c.dir + "/5.tarp", c.dir + "/6.tarp"}, {});
-            },
-            FaultKind::None, 0,
-            {"record(0,1,6)", "record(1,101,49)", "updateText(Success.)", "operationFinished(0,true)"},
-            [](Ctx& c) {
-                QCOMPARE(c.bus.record(U, 7), c.before.record(5));
-                QCOMPARE(c.bus.record(U, 150), c.before.record(6));
-            });
         row(
             "restore", ariette, 1014,
             [](Ctx& c) {
