@@ -11,26 +11,6 @@
 #include <QtTest>
 
 namespace {
-UnitIdentity sized(int nameLength, int paramCount)
-{
-    return UnitIdentity{UnitModel::Ariette, 0x21, 3, nameLength, paramCount};
-}
-
-// An input report as a unit would send it: 0xDB 0x03, command, announced length, two unread bytes, payload.
-QByteArray reply(int command, int length, const QByteArray& payload)
-{
-    return QByteArray(QByteArray("\xDB\x03", 2) + char(command) + '\0' + char(length & 0xFF) + char(length >> 8) +
-                      QByteArray(2, '\0') + payload)
-        .leftJustified(64, '\0', true);
-}
-
-char xorOf(const QByteArray& bytes)
-{
-    char checksum = 0;
-    for (char c : bytes)
-        checksum = char(checksum ^ c);
-    return checksum;
-}
 
 // The operations the settle-time and fault tables run, by name; each returns the link's result.
 int act(LinkHarness& h, const QString& name, const QString& dir)
@@ -99,38 +79,29 @@ class TestLink : public QObject
 {
     Q_OBJECT
 
+    static char xorOf(const QByteArray& bytes)
+    {
+        char checksum = 0;
+        for (char c : bytes)
+            checksum = char(checksum ^ c);
+        return checksum;
+    }
+
+    // An input report as a unit would send it: 0xDB 0x03, command, announced length, two unread bytes, payload.
+    static QByteArray reply(int command, int length, const QByteArray& payload)
+    {
+        return QByteArray(QByteArray("\xDB\x03", 2) + char(command) + '\0' + char(length & 0xFF) + char(length >> 8) +
+                          QByteArray(2, '\0') + payload)
+            .leftJustified(64, '\0', true);
+    }
+
+    static UnitIdentity sized(int nameLength, int paramCount)
+    {
+        return UnitIdentity{UnitModel::Ariette, 0x21, 3, nameLength, paramCount};
+    }
+
 private slots:
     void init() { resetCallbacks(); }
-
-    void framing_data()
-    {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QByteArray>("payload");
-        QTest::addColumn<bool>("sequenced");
-        QTest::addColumn<QByteArray>("head"); // bytes 0 to 8; the open's identity request carried 0
-        QTest::newRow("select") << 6 << QByteArray("\x05\0\0\0", 4) << true
-                                << QByteArray("\0\xDB\x03\x06\0\x04\0\x01\0", 9);
-        QTest::newRow("unsequenced") << 18 << QByteArray("\x03") << false
-                                     << QByteArray("\0\xDB\x03\x12\0\x01\0\0\0", 9);
-        QTest::newRow("two-byte command, 56 bytes")
-            << 0x1234 << QByteArray(56, '\xC3') << true << QByteArray("\0\xDB\x03\x34\x12\x38\0\x01\0", 9);
-    }
-    void framing()
-    {
-        QFETCH(int, command);
-        QFETCH(QByteArray, payload);
-        QFETCH(bool, sequenced);
-        QFETCH(QByteArray, head);
-        LinkHarness h;
-        QCOMPARE(h.open(), 0);
-        BYTE buffer[65];
-        memset(buffer, 0xEE, sizeof buffer);
-        QCOMPARE(h.link.SendPacket(buffer, command, payload.size(), reinterpret_cast<BYTE*>(payload.data()), sequenced,
-                                   true),
-                 0);
-        QCOMPARE(h.sent().size(), 1);
-        QCOMPARE(h.sent()[0].bytes.toHex(' '), QByteArray(head + payload).leftJustified(65, '\xEE').toHex(' '));
-    }
 
     void identity()
     {

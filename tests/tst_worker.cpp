@@ -117,17 +117,8 @@ void writeBank(const QString& path, const VirtualUnit& unit, int base, bool setL
     for (int j = 0; j < 5; ++j)
         lists += unit.setList(4 - j);
     const UnitIdentity& id = unit.identity();
-    const SpcCollectionFile f{productCode,
-                              id.patchVersion,
-                              id.nameLength,
-                              id.paramCount,
-                              100,
-                              bank.constData(),
-                              int(bank.size()),
-                              setLists ? lists.constData() : nullptr,
-                              100,
-                              nullptr,
-                              0};
+    const SpcCollectionFile f({productCode, id.patchVersion, id.nameLength, id.paramCount, 100, bank.constData(),
+                               int(bank.size()), setLists ? lists.constData() : nullptr, 100, nullptr, 0});
     QCOMPARE(SpcWriteCollection(QFile::encodeName(path).constData(), 1, f), 0);
 }
 
