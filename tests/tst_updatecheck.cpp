@@ -21,6 +21,10 @@ QString revision(const QString& version, const QString& url)
 {
     return QString(R"(<Revision Version="%1" ImageUrl="%2"/>)").arg(version, url);
 }
+QString offer(const QStringList& sixTexts, bool bApp)
+{
+    return "newVersions(" + sixTexts.join(',') + (bApp ? ",true)" : ",false)");
+}
 
 // An update-targets document with decoys around the one product asked for: another family holding the same
 // product with higher versions, another product of our family, and a revision after the list. Reading into any
@@ -53,12 +57,6 @@ QByteArray targets(const QString& revisions, const QString& product = kAriette, 
              revision("DSP v9.8", "http://outside/d.ldr"))
         .toUtf8();
 }
-
-QString offer(const QStringList& sixTexts, bool bApp)
-{
-    return "newVersions(" + sixTexts.join(',') + (bApp ? ",true)" : ",false)");
-}
-
 } // namespace
 
 class TestUpdateCheck : public QObject

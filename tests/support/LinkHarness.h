@@ -18,26 +18,16 @@ static const QString A = QStringLiteral("A");
 static const QString B = QStringLiteral("B");
 
 // An output report: 0 (report ID), 0xDB 0x03, command (2 bytes LE), length (2), sequence (2), payload from 9.
-inline int wordAt(const QByteArray& bytes, int at)
-{
-    return static_cast<unsigned char>(bytes.at(at)) | static_cast<unsigned char>(bytes.at(at + 1)) << 8;
-}
-inline int commandOf(const TrafficEntry& e)
-{
-    return e.bytes.mid(1, 2) == QByteArray("\xDB\x03") ? wordAt(e.bytes, 3) : -1;
-}
-inline int lengthOf(const TrafficEntry& e)
-{
-    return e.toUnit() ? wordAt(e.bytes, 5) : wordAt(e.bytes, 4); // an input report: magic, command, length at 4
-}
-inline int sequenceOf(const TrafficEntry& e)
-{
-    return wordAt(e.bytes, 7);
-}
-inline QByteArray payloadOf(const TrafficEntry& e)
-{
-    return e.bytes.mid(9, lengthOf(e));
-}
+inline const auto wordAt = [](const QByteArray& bytes, int at) {
+    return int(quint8(bytes.at(at)) | quint8(bytes.at(at + 1)) << 8);
+};
+inline const auto commandOf = [](const TrafficEntry& e) {
+    return e.bytes.mid(1, 2) == "\xDB\x03" ? wordAt(e.bytes, 3) : -1;
+};
+// An input report has no report ID: magic, command, then its length at 4.
+inline const auto lengthOf = [](const TrafficEntry& e) { return wordAt(e.bytes, e.toUnit() ? 5 : 4); };
+inline const auto sequenceOf = [](const TrafficEntry& e) { return wordAt(e.bytes, 7); };
+inline const auto payloadOf = [](const TrafficEntry& e) { return e.bytes.mid(9, lengthOf(e)); };
 
 struct LinkHarness
 {
@@ -77,10 +67,7 @@ struct LinkHarness
     }
 };
 
-inline QList<int> repeated(int value, int times)
-{
-    return QVector<int>(times, value).toList();
-}
+inline const auto repeated = [](int value, int times) { return QVector<int>(times, value).toList(); };
 
 // What the link handed to a preset callback (the test owns the record from then on), and progress reports.
 struct HandedPreset
@@ -105,9 +92,8 @@ inline bool recordProgress(int total, int done)
     return g_progress.size() - 1 == g_stopAfter;
 }
 
-inline void resetCallbacks()
-{
+inline const auto resetCallbacks = [] {
     g_handed.clear();
     g_progress.clear();
     g_stopAfter = -1;
-}
+};
