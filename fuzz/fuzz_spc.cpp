@@ -63,13 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t uSize)
     for (const auto& v : variants) {
         std::vector<int> presets = buffer<int>(v[0]), setLists = buffer<int>(v[1]);
         std::vector<char> text = buffer<char>(v[2]);
-        SpcReadRequest request{0,
-                               presets.data(),
-                               v[0],
-                               v[1] ? setLists.data() : nullptr,
-                               v[1],
-                               v[2] >= 0 ? text.data() : nullptr,
-                               v[2] < 0 ? 0 : v[2]};
+        SpcReadRequest request({0, presets.data(), v[0], v[1] ? setLists.data() : nullptr, v[1],
+                                v[2] >= 0 ? text.data() : nullptr, v[2] < 0 ? 0 : v[2]});
         SpcReadCollection(pPath, request);
     }
     return 0;

@@ -47,21 +47,20 @@ int act(LinkHarness& h, const QString& name, const QString& dir)
     if (name.startsWith("preset files"))
         return h.link.LoadPresets({4, 5}, {dir + "/p.tarp", dir + "/p.tarp"}, nullptr, name.endsWith("bracketed"));
     if (name == "micro image")
-        return writeFile(dir + "/m.bin", QByteArray(560, '\x5A')) ? h.link.UpdateMicroFW(dir + "/m.bin", nullptr) : -1;
-    if (name == "dsp image")
-        return writeFile(dir + "/d.ldr", QByteArray("0x5A\n").repeated(2000))
-                   ? h.link.UpdateDSPFW(dir + "/d.ldr", nullptr)
-                   : -1;
-    return -1;
+        return h.link.UpdateMicroFW(dir + "/m.bin", nullptr);
+    return name == "dsp image" ? h.link.UpdateDSPFW(dir + "/d.ldr", nullptr) : -1;
 }
 
-// A unit opened, with the files the file-side rows start from made from it; traffic and waits start empty.
+// A unit opened and the files the file-side rows start from (backups made from it, images); traffic and waits
+// start empty.
 void prepare(LinkHarness& h, const QString& dir)
 {
     QCOMPARE(h.open(), 0);
     QCOMPARE(h.link.BackUpPresets(0, dir + "/a.tarb", nullptr), 0);
     QCOMPARE(h.link.BackUpPresets(1, dir + "/f.dat", nullptr), 0);
     QCOMPARE(h.link.SavePresetFromHardware(5, dir + "/p.tarp"), 0);
+    QVERIFY(writeFile(dir + "/m.bin", QByteArray(560, '\x5A')) &&
+            writeFile(dir + "/d.ldr", QByteArray("0x5A\n").repeated(2000)));
     h.bus.clearTraffic(A);
     h.sleeps.clear();
 }

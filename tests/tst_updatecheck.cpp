@@ -84,28 +84,20 @@ private slots:
 
     void compareVersions_data()
     {
-        QTest::addColumn<QString>("newVersion");
-        QTest::addColumn<QString>("currentVersion");
+        QTest::addColumn<QString>("versions"); // the new one, then the current one
         QTest::addColumn<int>("expected");
-
-        const auto row = [](const char* name, const char* newVersion, const char* currentVersion, int expected) {
-            QTest::newRow(name) << newVersion << currentVersion << expected;
-        };
-        row("1.10 is newer than 1.9", "DSP v1.10", "DSP v1.9", 1);
-        row("more parts is newer", "2.0.1", "2.0", 1);
-        row("older by two", "DSP v1.3", "DSP v1.5", -2);
-        row("letter counts as 0", "DSP v1.b", "DSP v1.0", 0);
-        row("v and V alike", "DSP v1.2", "FirmwareV1.2", 0);
-        row("the same", "DSP v1.4", "DSP v1.4", 0);
-        row("only the last v counts", "dev v2.1", "Firmware v2.0", 1);
+        QTest::newRow("1.10 is newer than 1.9") << "DSP v1.10|DSP v1.9" << 1;
+        QTest::newRow("more parts is newer") << "2.0.1|2.0" << 1;
+        QTest::newRow("older by two") << "DSP v1.3|DSP v1.5" << -2;
+        QTest::newRow("letter counts as 0") << "DSP v1.b|DSP v1.0" << 0;
+        QTest::newRow("v and V alike") << "DSP v1.2|FirmwareV1.2" << 0;
+        QTest::newRow("only the last v counts") << "dev v2.1|Firmware v2.0" << 1;
     }
-
     void compareVersions()
     {
-        QFETCH(QString, newVersion);
-        QFETCH(QString, currentVersion);
+        QFETCH(QString, versions);
         QFETCH(int, expected);
-        QCOMPARE(CFirmwareUpdate::compareVersions(newVersion, currentVersion), expected);
+        QCOMPARE(CFirmwareUpdate::compareVersions(versions.section('|', 0, 0), versions.section('|', 1, 1)), expected);
     }
 
     // The unit runs DSP v1.4 and Firmware v2.0, the program 1.0.0.

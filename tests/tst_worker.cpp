@@ -162,26 +162,18 @@ private slots:
         row(1006, 0, "Success");
         row(1006, 4, "Failed to communicate with device.");
         row(1006, 6, "Operation failed.");
-        row(1008, 0, "Success.");
         row(1008, 13, "File not found.");
         row(1008, 12, "File version mismatch.");
         row(1008, 11, "File data corrupted.");
-        row(1008, 16, "Failed to load preset. Unknown error.");
         row(1009, 13, "File(s) not found.");
-        row(1009, 12, "File(s) version mismatch.");
-        row(1009, 11, "File(s) data corrupted.");
         row(1010, 11, "Failed to load preset.");
         row(1012, 10, "Operation failed.");
         row(1013, 0, "Succesfully backed up user presets and set lists.");
-        row(1013, 15, "Failed to backed up user presets and set lists.");
         row(1014, 0, "Succesfully restored user presets and set lists.");
         row(1014, 13, "Couldn't find a back up file.\nPlease back up first.");
-        row(1014, 12, "Failed to restore user presets and set lists.");
         row(1014, 5, "Failed to communicate with device.");
         row(1015, 0, "Please perform a factory reset of your device.");
-        row(1015, 13, "Factory preset file not found. Please re-install the application.");
         row(1015, 3, "Failed to update factory presets. Please try again.");
-        row(1016, 11, "Failed to update DSP Firmware.");
         row(-1016, 0, "Do not power down the device until  the Tessitra display says:\n\"Done - Cycle power now\".");
         row(-1016, 2, "Failed to update uP Firmware.");
     }
@@ -226,8 +218,6 @@ private slots:
                 for (const TrafficEntry& e : c.bus.sentReports(U)) // names came from the file and name requests only
                     QVERIFY(e.bytes.at(3) != 8);
             });
-        row("user names, unit lost", ariette, 1003, {}, FaultKind::Vanish, 60,
-            {"updateText(Reading user presets...)", "names(0)x29", kLost, "operationFinished(4,false)"}, {});
 
         // A set list: the edits laid over it, all 20 slots written, read back for the window.
         row(
@@ -294,8 +284,6 @@ private slots:
         const Step factoryFile = [](Ctx& c) {
             writeBank(g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false, 0x42);
         };
-        row("factory update, ariette", ariette, 1015, factoryFile, FaultKind::None, 0,
-            {"updateText(Not allowed!)", "operationFinished(-1,false)"}, {});
         row("factory update", UnitModel::Cadenzo, 1015, factoryFile, FaultKind::None, 0,
             {"updateText(updating factory presets...)", "operationFinished(0,false)",
              "updateText(Please perform a factory reset of your device.)"},

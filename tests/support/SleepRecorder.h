@@ -20,8 +20,7 @@ public:
         });
     }
     ~SleepRecorder() { Settle::setSleepFunction(nullptr); }
-    SleepRecorder(const SleepRecorder&) = delete;
-    SleepRecorder& operator=(const SleepRecorder&) = delete;
+    Q_DISABLE_COPY(SleepRecorder)
 
     QList<int> waits() const
     {

@@ -29,8 +29,7 @@ class VirtualBusFixture
 public:
     VirtualBusFixture() { HidSeam::setApi(&api()); }
     ~VirtualBusFixture() { HidSeam::setApi(nullptr); }
-    VirtualBusFixture(const VirtualBusFixture&) = delete;
-    VirtualBusFixture& operator=(const VirtualBusFixture&) = delete;
+    Q_DISABLE_COPY(VirtualBusFixture)
 
     bool isValid() const { return m_dir.isValid(); }
     QString busDir() const { return m_dir.path(); }
