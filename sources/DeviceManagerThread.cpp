@@ -241,6 +241,33 @@ int DeviceManagerThread::productId() const
     return m_iProductId.load();
 }
 
+QString DeviceManagerThread::operationText(int operation, int result, bool bMicroImage)
+{
+    switch (operation) {
+    case WriteSetListEvent:
+        return resultText(result, kSetListWriteTexts);
+    case LoadPresetFileEvent:
+        return resultText(result, kLoadPresetFileTexts);
+    case LoadPresetFilesEvent:
+        return resultText(result, kLoadPresetFilesTexts);
+    case CopyPresetEvent:
+    case CopyPresetsEvent:
+        return resultText(result, kCopyPresetTexts);
+    case RenamePresetEvent:
+        return resultText(result, kRenameTexts);
+    case BackUpEvent:
+        return resultText(result, kBackUpTexts);
+    case RestoreEvent:
+        return resultText(result, kRestoreTexts);
+    case UpdateFactoryPresetsEvent:
+        return resultText(result, kFactoryUpdateTexts);
+    case UpdateFirmwareEvent:
+        return resultText(result, bMicroImage ? kMicroUpdateTexts : kDspUpdateTexts);
+    default:
+        return QString();
+    }
+}
+
 QString DeviceManagerThread::factoryPresetFolder() const
 {
     return m_strFactoryPresetFolder;
@@ -712,9 +739,9 @@ void DeviceManagerThread::run()
     m_pUSBConnect = new CUSBConnect();
     m_pPollTimer = new QTimer();
     m_pPollTimer->setSingleShot(false);
-    m_pPollTimer->setInterval(PollIntervalMs);
+    m_pPollTimer->setInterval(m_iPollIntervalMs.load());
     connect(m_pPollTimer, &QTimer::timeout, this, &DeviceManagerThread::onTimeOut);
-    m_pPollTimer->start(PollIntervalMs);
+    m_pPollTimer->start(m_iPollIntervalMs.load());
 
     exec();
 
@@ -767,7 +794,7 @@ void DeviceManagerThread::onTimeOut()
             return;
         m_strAccessProblem.clear();
         g_bDeviceConnected.store(true);
-        m_pPollTimer->start(PollIntervalMs);
+        m_pPollTimer->start(m_iPollIntervalMs.load());
         const int iPid = m_iProductId.load();
         CFirmwareUpdate::instance()->setProductId(iPid);
         TS_DEBUG("pid is: 0x%x", static_cast<unsigned>(iPid));

@@ -75,6 +75,8 @@ public:
 
     // How often the worker looks for the unit (and, while one is open, asks it for its identity).
     static constexpr int PollIntervalMs = 1000;
+    // Tests shorten the poll so they need not wait on it; takes effect when the thread starts.
+    void setPollInterval(int milliseconds) { m_iPollIntervalMs.store(milliseconds); }
 
     // The process-wide object, created on first use; callers pass no parent. The window creates it on the
     // GUI thread, moves it into its own thread (moveToThread on itself) and starts it.
@@ -127,6 +129,10 @@ public:
     // the core library knows no widgets. It snapshots each entry's text and preset number on the GUI thread and
     // hands them to setSaveItems.
     void setSaveList(QList<PresetButton*> entries, QString folder);
+
+    // The user's text for the result of an operation that ends with one (an event type above; for
+    // UpdateFirmwareEvent, bMicroImage picks the microcontroller image's texts over the DSP's).
+    static QString operationText(int operation, int result, bool bMicroImage = false);
 
     // Reads set lists 0 to 4 and hands each to the window through setListData; the result is that of list 4
     // (failures of the others are only logged).
@@ -208,6 +214,7 @@ private:
     // Polling
     std::atomic<bool> m_bAbort{false};
     std::atomic<bool> m_bRunEnded{false}; // set as run() returns
+    std::atomic<int> m_iPollIntervalMs{PollIntervalMs};
     CUSBConnect* m_pUSBConnect = nullptr;
     std::atomic<int> m_iProductId{-1};
     QString m_strDevicePath;

@@ -1,374 +1,55 @@
-// Downloads against the stand-in update server: the download manager's batches (file names, folder cleaning,
-// errors, authentication, a server that never answers), then the update service run the way the window runs
-// it (moved into its own thread) from request event to the signals, files and device-worker hand-off.
+// Downloads from the stand-in update server: a file saved in place of what an earlier run left, a server
+// error, and a server that never answers, cut off by the transfer timeout.
 
-#include "DeviceManagerThread.h"
-#include "deviceinfo.h"
 #include "downloadmanager.h"
-#include "firmwareupdate.h"
-#include "globals.h"
-#include "usbids.h"
 
-#include "support/SleepRecorder.h"
+#include "support/TestFiles.h"
 #include "support/UpdateServer.h"
-#include "support/UpdateSignalLog.h"
 
-#include <QAuthenticator>
-#include <QElapsedTimer>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <sodium.h>
-
-namespace {
-
-constexpr int kTimeoutMs = 15000;
-
-QStringList folderEntries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-const QByteArray kImage("\x00\x01image bytes\xff", 14);
-
-QByteArray imageBytes(const QString& name)
-{
-    return QByteArray(3000, 'x') + name.toUtf8();
-}
-
-// The update-target file is signed with this test key; info.ini beside the suite names its public half.
-QByteArray testSignature(const QByteArray& data, QByteArray* pPublicKey = nullptr)
-{
-    unsigned char pk[32], sk[64], signature[64];
-    crypto_sign_seed_keypair(pk, sk, reinterpret_cast<const unsigned char*>(QByteArray(32, '\x11').constData()));
-    crypto_sign_detached(signature, nullptr, reinterpret_cast<const unsigned char*>(data.constData()),
-                         static_cast<unsigned long long>(data.size()), sk);
-    if (pPublicKey != nullptr)
-        *pPublicKey = QByteArray(reinterpret_cast<const char*>(pk), 32);
-    return QByteArray(reinterpret_cast<const char*>(signature), 64);
-}
-
-QString digests(const QString& name)
-{
-    return QString(R"(Size="%1" Sha256="%2")")
-        .arg(imageBytes(name).size())
-        .arg(QString(QCryptographicHash::hash(imageBytes(name), QCryptographicHash::Sha256).toHex()));
-}
-
-QByteArray targetsXml(const QString& imageBase)
-{
-    return QString(R"(<?xml version="1.0"?>
-<UpdateTargets>
-  <Family Name="Tessitra" FamilyID="0x60">
-    <Product Name="Stage Ariette" ProductID="0x2"><Revisions>
-      <Revision Version="DSP v1.5" ImageUrl="%1/images/ariette.ldr" %2/>
-    </Revisions></Product>
-    <Product Name="Stage Librarian" ProductID="0x3"><Revisions>
-      <Revision Version="1.1.0" ImageUrl="%1/images/setup-1.1.0.exe" %3/>
-    </Revisions></Product>
-  </Family>
-</UpdateTargets>
-)")
-        .arg(imageBase, digests("ariette.ldr"), digests("setup-1.1.0.exe"))
-        .toUtf8();
-}
-
-} // namespace
-
-// Stands in for the main window's credential dialog.
-class AuthenticationAnswer : public QObject
-{
-    Q_OBJECT
-public:
-    explicit AuthenticationAnswer(bool bAnswer) : m_bAnswer(bAnswer) {}
-    int calls = 0;
-
-public slots:
-    void onAuthenticationRequired(QNetworkReply*, QAuthenticator* authenticator) { answer(authenticator); }
-    void onProxyAuthenticationRequired(QNetworkProxy, QAuthenticator* authenticator) { answer(authenticator); }
-
-private:
-    void answer(QAuthenticator* authenticator)
-    {
-        ++calls;
-        if (m_bAnswer) {
-            authenticator->setUser("singer");
-            authenticator->setPassword("s3cret");
-        }
-    }
-    bool m_bAnswer;
-};
-
-// Catches the firmware hand-off to the device worker (which is never started here) and keeps it from running.
-class FirmwareEventCatcher : public QObject
-{
-public:
-    int count = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != DeviceManagerThread::UpdateFirmwareEvent)
-            return false;
-        ++count;
-        return true;
-    }
-};
 
 class TestDownloads : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-        QVERIFY(m_authServer.start());
-        QVERIFY(m_server.addFile("images/a.bin", kImage));
-        QVERIFY(m_server.addFile("images/index.html", "<html>index</html>"));
-        for (const char* image : {"ariette.ldr", "setup-1.1.0.exe"})
-            QVERIFY(m_server.addFile(QString("images/") + image, imageBytes(image)));
-        const QByteArray xml = targetsXml(m_server.address());
-        QByteArray publicKey;
-        QVERIFY(m_server.setUpdateTargets(xml));
-        QVERIFY(m_server.addFile(QString(UpdateServer::UpdateTargetsPath) + ".sig", testSignature(xml, &publicKey)));
-        QFile ini(QCoreApplication::applicationDirPath() + "/info.ini");
-        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[update]\npublickey=" + publicKey.toBase64() + "\n") > 0);
-        QVERIFY(m_authServer.addFile("images/a.bin", "protected"));
-
-        QVERIFY(m_home.isValid());
-        buildDataFolders(m_home.path());
-        m_pDevice = DeviceManagerThread::instance();
-        m_pDevice->installEventFilter(&m_catcher);
-    }
-
-    void cleanupTestCase()
-    {
-        QFile::remove(QCoreApplication::applicationDirPath() + "/info.ini");
-        delete m_pDevice;
-        g_authenticationHandler = nullptr;
-    }
-
-    void init()
-    {
-        g_authenticationHandler = nullptr;
-        g_bDeviceConnected.store(false);
-        g_deviceInfo.setVersionTexts("DSP v1.4", "Firmware v2.0");
-        g_appSwVersion = QStringLiteral("1.0.0");
-        m_catcher.count = 0;
-        QDir(g_downloadsFolder).removeRecursively();
-        m_server.clearRequests();
-    }
-
     void batch_data()
     {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("savedAs");
-        QTest::addColumn<QString>("errorEnd"); // the error text ends with this ("!" alone for a clean batch)
-        QTest::addColumn<QByteArray>("bytes"); // what the saved file holds afterwards
-
-        QTest::newRow("file") << ""
-                              << "images/a.bin"
-                              << "a.bin"
-                              << "!" << kImage;
-        QTest::newRow("folder URL saved as index.html") << ""
-                                                        << "images/"
-                                                        << "index.html"
-                                                        << "!" << QByteArray("<html>index</html>");
-        QTest::newRow("server error") << "fail"
-                                      << "images/a.bin"
-                                      << "a.bin"
-                                      << "server replied: Internal Server Error!" << QByteArray("<missing>");
+        QTest::addColumn<QString>("mode");     // how the server treats the request
+        QTest::addColumn<QByteArray>("bytes"); // what a.bin holds afterwards
+        QTest::addColumn<QString>("errorEnd"); // "!" alone: success
+        QTest::newRow("file") << "" << QByteArray("\x00\x01image\xff", 7) << "!";
+        QTest::newRow("server error") << "fail" << QByteArray("internal error") << "Internal Server Error!";
+        QTest::newRow("stall") << "stall" << QByteArray() << "Operation canceled!";
     }
 
     void batch()
     {
         QFETCH(QString, mode);
-        QFETCH(QString, path);
-        QFETCH(QString, savedAs);
-        QFETCH(QString, errorEnd);
         QFETCH(QByteArray, bytes);
-        const QUrl url = m_server.url(path, mode);
-        const bool bSuccess = errorEnd == "!";
+        QFETCH(QString, errorEnd);
+        UpdateServer server;
+        QVERIFY(server.start());
+        QVERIFY(server.addFile("images/a.bin", QByteArray("\x00\x01image\xff", 7)));
+        QTemporaryDir dir;
+        // Leftovers of an earlier run, one of them of the same name, are gone before the new file lands.
+        QVERIFY(QDir().mkpath(dir.path() + "/old") && writeFile(dir.path() + "/old/stale.ldr", "x") &&
+                writeFile(dir.path() + "/a.bin", "a longer old file"));
 
-        // Leftovers of an earlier run, including one of the same name, must be gone before the new file lands.
-        const QString folder = g_downloadsFolder + "/Batch";
-        QVERIFY(QDir().mkpath(folder + "/old/deeper"));
-        QVERIFY(QFile(folder + "/old/deeper/stale.ldr").open(QIODevice::WriteOnly));
-        QFile same(folder + "/" + savedAs);
-        QVERIFY(same.open(QIODevice::WriteOnly));
-        same.write("previous run, longer than the new file");
-        same.close();
-
-        DownloadManager manager;
-        QSignalSpy finished(&manager, &DownloadManager::finished);
-        manager.download(url, folder, nullptr);
-        QVERIFY(finished.wait(kTimeoutMs));
-        QCOMPARE(finished.count(), 1);
-        const QList<QVariant> arguments = finished.takeFirst();
-        QCOMPARE(arguments.at(0).toString(), QFileInfo(folder + "/" + savedAs).absoluteFilePath());
-        QCOMPARE(arguments.at(1).toBool(), bSuccess);
-        const QString errorText = arguments.at(2).toString();
-        // A failed batch's text is the reply's error with "!" after it; a clean batch's is "!" alone.
-        QVERIFY2(errorText.endsWith(errorEnd) && (bSuccess ? errorText == "!" : errorText.size() > errorEnd.size()),
-                 qPrintable(errorText));
-        // A failed transfer leaves nothing behind.
-        QCOMPARE(folderEntries(folder), bSuccess ? QStringList{savedAs} : QStringList());
-        QCOMPARE(fileBytes(folder + "/" + savedAs), bytes);
-        QCOMPARE(m_server.requests(), QStringList{"GET " + url.path()});
-    }
-
-    void authentication_data()
-    {
-        QTest::addColumn<bool>("bAnswer");
-        QTest::newRow("answered") << true;
-        QTest::newRow("cancelled") << false;
-    }
-
-    void authentication()
-    {
-        QFETCH(bool, bAnswer);
-        AuthenticationAnswer answer(bAnswer);
-        g_authenticationHandler = &answer;
-
-        const QString folder = g_downloadsFolder + "/Auth";
-        DownloadManager manager;
-        QSignalSpy finished(&manager, &DownloadManager::finished);
-        manager.download(m_authServer.url("images/a.bin"), folder, nullptr);
-        QVERIFY(finished.wait(kTimeoutMs));
-        const QList<QVariant> arguments = finished.takeFirst();
-        QCOMPARE(arguments.at(1).toBool(), bAnswer);
-        QCOMPARE(answer.calls, 1);
-        QCOMPARE(arguments.at(2).toString() == "!", bAnswer);
-        QCOMPARE(fileBytes(folder + "/a.bin") == "protected", bAnswer);
-    }
-
-    // A server that accepts the request and never answers fails the batch after the transfer timeout.
-    void stalledServer()
-    {
         DownloadManager manager;
         manager.setTransferTimeout(300);
         QSignalSpy finished(&manager, &DownloadManager::finished);
-        QElapsedTimer clock;
-        clock.start();
-        manager.download(m_server.url("images/a.bin", "stall"), g_downloadsFolder + "/Stall", nullptr);
-        QVERIFY(finished.wait(kTimeoutMs));
-        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(finished.first().at(1).toBool(), false);
-        QCOMPARE(finished.first().at(2).toString(), QString("Operation canceled!"));
+        manager.download(server.url("images/a.bin", mode), dir.path(), nullptr);
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.first().at(0).toString(), dir.path() + "/a.bin");
+        QCOMPARE(finished.first().at(1).toBool(), errorEnd == "!");
+        QVERIFY2(finished.first().at(2).toString().endsWith(errorEnd), qPrintable(finished.first().at(2).toString()));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"a.bin"});
+        QCOMPARE(readFile(dir.path() + "/a.bin"), bytes);
+        QCOMPARE(server.requests(), QStringList{"GET " + server.url("images/a.bin", mode).path()});
     }
-
-    // The update service run the way the window runs it (in its own thread), from the request event to the signals,
-    // the files and the hand-off to the device worker. In an expected entry %1 is the server's address and %2 the path
-    // the image is saved to.
-    void serviceRequests_data()
-    {
-        QTest::addColumn<QString>("mode"); // how the server treats every request
-        QTest::addColumn<int>("event");
-        QTest::addColumn<int>("productId");
-        QTest::addColumn<bool>("bConnected");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<QString>("request");   // what the server was asked for (empty: nothing)
-        QTest::addColumn<bool>("bTargetsLeft"); // the UpdateTargets folder is still there afterwards
-
-        const int ariette = UsbIds::ArietteProductId;
-        const QString targets = UpdateServer::UpdateTargetsPath;
-        const QString ldr = "images/ariette.ldr", exe = "images/setup-1.1.0.exe";
-        const QString noConnection = "updateCheckFailed(Connection to update server cannot be made.)";
-        const QString fetchFailed = "updateCheckFailed(Failed to fetch info from update server!)";
-        const QString offered = "operationFinished(0,true)";
-        const QString noOffer = UpdateSignalLog::noVersions(false);
-        using L = QStringList;
-
-        QTest::newRow("silent check, no unit") << "" << 1004 << ariette << false << L() << "" << false;
-        QTest::newRow("unknown product ID")
-            << "" << 1003 << 0x1234 << true << L{"updateCheckFailed(Fimware update not supported for this device.)"}
-            << targets << false;
-        QTest::newRow("Ariette offer") << "" << 1003 << ariette << true
-                                       << L{offered, "newVersions(DSP v1.5|%1/images/ariette.ldr|||||false)"} << targets
-                                       << false;
-        QTest::newRow("server error") << "fail" << 1003 << ariette << true << L{noOffer, noConnection} << targets
-                                      << true;
-        QTest::newRow("empty file") << "empty" << 1003 << ariette << true << L{noOffer, fetchFailed} << targets << true;
-        QTest::newRow("app check, no unit needed")
-            << "" << 1001 << -1 << false << L{offered, "newVersions(||||1.1.0|%1/images/setup-1.1.0.exe|true)"}
-            << targets << false;
-        // Images and installers are fetched only as offered by a signed file: tst_updatetrust runs those flows.
-        QTest::newRow("firmware image, no unit")
-            << "" << 1005 << ariette << false << L{"updateText(Device disconnected!)", "operationFinished(-1,false)"}
-            << "" << false;
-    }
-
-    void serviceRequests()
-    {
-        QFETCH(QString, mode);
-        QFETCH(int, event);
-        QFETCH(int, productId);
-        QFETCH(bool, bConnected);
-        QFETCH(QStringList, expected);
-        QFETCH(QString, request);
-        QFETCH(bool, bTargetsLeft);
-        // Only a downloaded firmware image reaches the device worker, after the unit has had its time to settle.
-        const bool bHandedOver = expected.contains("updateText(Updating firmware...)");
-        const bool bFirmware = event == CFirmwareUpdate::DownloadFirmwareEvent;
-        const QString image = bFirmware ? "ariette.ldr" : "setup-1.1.0.exe";
-        const QString savedAs = g_downloadsFolder + (bFirmware ? "/FirmwareImage/" : "/AppImage/") + image;
-        for (QString& entry : expected)
-            entry.replace("%1", m_server.address()).replace("%2", savedAs);
-
-        SleepRecorder sleeps;
-        g_bDeviceConnected.store(bConnected);
-        qputenv(CFirmwareUpdate::ServerEnvironmentVariable, m_server.address(mode).toUtf8());
-        CFirmwareUpdate* service = CFirmwareUpdate::instance();
-        const auto stop = qScopeGuard([service] {
-            service->setStopping(true);
-            service->quit();
-            service->wait();
-            delete service;
-        });
-        service->setProductId(productId);
-        service->setFirmwareImageUrl(m_server.url("images/ariette.ldr", mode).toString());
-        service->setAppImageUrl(m_server.url("images/setup-1.1.0.exe", mode).toString());
-        service->moveToThread(service);
-        service->start();
-
-        UpdateSignalLog log(service);
-        QCoreApplication::postEvent(service, new QEvent(static_cast<QEvent::Type>(event)));
-        QTRY_COMPARE_WITH_TIMEOUT(log.entries(), expected, kTimeoutMs);
-        // Once the service's thread has handled everything queued to it, nothing more may follow.
-        QMetaObject::invokeMethod(
-            service, [] {}, Qt::BlockingQueuedConnection);
-        QCoreApplication::processEvents();
-        QCOMPARE(log.entries(), expected);
-        // The signature follows a file that arrived.
-        QCOMPARE(m_server.requests().mid(0, 1),
-                 request.isEmpty() ? QStringList() : QStringList{"GET " + m_server.url(request, mode).path()});
-        QCOMPARE(QDir(g_downloadsFolder + "/UpdateTargets").exists(), bTargetsLeft);
-        QCOMPARE(m_catcher.count, bHandedOver ? 1 : 0);
-        QCOMPARE(sleeps.waits(), bHandedOver ? QList<int>{2000} : QList<int>());
-        if (bHandedOver || expected.value(1).startsWith("appDownLoadFinished")) {
-            QCOMPARE(fileBytes(savedAs), imageBytes(image));
-            QCOMPARE(log.lastTotal(), quint64(imageBytes(image).size()));
-            QCOMPARE(log.lastReceived(), quint64(imageBytes(image).size()));
-        }
-    }
-
-private:
-    QTemporaryDir m_home;
-    DeviceManagerThread* m_pDevice = nullptr;
-    FirmwareEventCatcher m_catcher;
-    // One server for every case (a mode in the URL makes it misbehave), one that asks for credentials.
-    UpdateServer m_server;
-    UpdateServer m_authServer{{"--auth", "singer:s3cret"}};
 };
 
 QTEST_GUILESS_MAIN(TestDownloads)

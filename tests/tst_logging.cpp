@@ -1,227 +1,91 @@
+// ui.log lines: the level, the text, then the file name and the function name in brackets; lines written
+// from several threads at once stay whole.
+
 #include "log.h"
 #include "logging.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
+#include "support/TestFiles.h"
+
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
 #include <thread>
 #include <vector>
-
-namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-// Logs through the program's macro, as every worker thread does.
-void logFromThread(int id, int count)
-{
-    const QByteArray padding(64, static_cast<char>('a' + id));
-    for (int i = 0; i < count; ++i)
-        TS_DEBUG("thread %d message %d %s", id, i, padding.constData());
-}
-} // namespace
 
 class TestLogging : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void lineFormat_data();
-    void lineFormat();
-    void closedLogDropsEverything();
-    void concurrentLinesStayWhole();
-    void eachStartRecreatesTheLog();
-    void fatalIsWrittenThenAborts();
+    QTemporaryDir m_dir;
+    QString log() const { return m_dir.path() + "/ui.log"; }
 
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_strLogPath;
+private slots:
+    void init()
+    {
+        QVERIFY(openLogFile(m_dir.path()));
+        qInstallMessageHandler(tessitraMessageHandler);
+    }
+    void cleanup()
+    {
+        qInstallMessageHandler(nullptr);
+        closeLogFile();
+    }
+
+    void lineFormat_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("function");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("debug, member") << int(QtDebugMsg) << QByteArray("../sources/mainwindow.cpp")
+                                       << QByteArray("void MainWindow::initialize()") << "Entering"
+                                       << QByteArray("Debug: Entering\t[mainwindow.cpp: 231, initialize()]\n");
+        QTest::newRow("warning, no ::") << int(QtWarningMsg) << QByteArray("app.cpp") << QByteArray("int main(int)")
+                                        << "x" << QByteArray("Warning: x\t[app.cpp: 231, int main(int)]\n");
+        QTest::newRow("cut at NUL") << int(QtDebugMsg) << QByteArray("a.cpp") << QByteArray("f()")
+                                    << QString("before") + QChar(0) + "after" << QByteArray("Debug: before");
+        QTest::newRow("shader link dropped") << int(QtWarningMsg) << QByteArray("q.cpp") << QByteArray("f()")
+                                             << "Failed: QOpenGLShader::link: error 12" << QByteArray();
+    }
+
+    void lineFormat()
+    {
+        QFETCH(int, type);
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, function);
+        QFETCH(QString, message);
+        QFETCH(QByteArray, expected);
+        const QMessageLogContext context(file.isNull() ? nullptr : file.constData(), 231,
+                                         function.isNull() ? nullptr : function.constData(), "default");
+        tessitraMessageHandler(static_cast<QtMsgType>(type), context, message);
+        QCOMPARE(readFile(log()), expected);
+    }
+
+    void concurrentLinesStayWhole()
+    {
+        std::vector<std::thread> workers;
+        for (int id = 0; id < 4; ++id)
+            workers.emplace_back([id] {
+                for (int i = 0; i < 400; ++i)
+                    TS_DEBUG("thread %d message %d %s", id, i, QByteArray(64, char('a' + id)).constData());
+            });
+        for (auto& worker : workers)
+            worker.join();
+        const QList<QByteArray> lines = readFile(log()).split('\n');
+        QCOMPARE(lines.size(), 1601);
+        const QRegularExpression pattern("^Debug: thread (\\d) message (\\d+) ([a-d]{64})\t\\[tst_logging\\.cpp: ");
+        QVector<int> next(4, 0);
+        for (int i = 0; i < 1600; ++i) { // each thread's lines whole and in its own order
+            const QRegularExpressionMatch match = pattern.match(QString::fromLatin1(lines.at(i)));
+            QVERIFY2(match.hasMatch(), lines.at(i).constData());
+            const int id = match.captured(1).toInt();
+            QCOMPARE(match.captured(2).toInt(), next[id]++);
+            QCOMPARE(match.captured(3), QString(64, QChar('a' + id)));
+        }
+    }
 };
 
-void TestLogging::init()
-{
-    m_dir.reset(new QTemporaryDir);
-    QVERIFY(m_dir->isValid());
-    const QString folder = m_dir->path() + "/Aurivell/Tessitra/Log";
-    QVERIFY(openLogFile(folder));
-    m_strLogPath = folder + "/ui.log";
-    qInstallMessageHandler(tessitraMessageHandler);
-}
-
-void TestLogging::cleanup()
-{
-    qInstallMessageHandler(nullptr);
-    closeLogFile();
-}
-
-void TestLogging::lineFormat_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QByteArray>("function");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QByteArray>("expected");
-
-    QTest::newRow("debug, member function") << int(QtDebugMsg) << QByteArray("../sources/mainwindow.cpp") << 231
-                                            << QByteArray("void MainWindow::initialize()") << "Entering"
-                                            << QByteArray("Debug: Entering\t[mainwindow.cpp: 231, initialize()]\n");
-    QTest::newRow("warning, constructor") << int(QtWarningMsg) << QByteArray("/abs/path/sources/mainwindow.cpp") << 7
-                                          << QByteArray("MainWindow::MainWindow(QWidget*)") << "Exiting"
-                                          << QByteArray("Warning: Exiting\t[mainwindow.cpp: 7, MainWindow(QWidget*)]\n");
-    QTest::newRow("critical, last :: wins")
-        << int(QtCriticalMsg) << QByteArray("Connect.cpp") << 1200
-        << QByteArray("int CUSBConnect::SendPacket(BYTE*, int, int, BYTE*, bool, bool)") << "Error writing to device"
-        << QByteArray("Critical: Error writing to device\t[Connect.cpp: 1200, SendPacket(BYTE*, int, int, BYTE*, bool, "
-                      "bool)]\n");
-    QTest::newRow("function without ::") << int(QtDebugMsg) << QByteArray("../sources/app.cpp") << 42
-                                         << QByteArray("int tessitraMain(int, char**)") << "Arg received: x"
-                                         << QByteArray("Debug: Arg received: x\t[app.cpp: 42, int tessitraMain(int, "
-                                                       "char**)]\n");
-    QTest::newRow("no context") << int(QtDebugMsg) << QByteArray() << 0 << QByteArray() << "bare"
-                                << QByteArray("Debug: bare\t[: 0, ]\n");
-    QTest::newRow("non-ASCII text") << int(QtDebugMsg) << QByteArray("a.cpp") << 1 << QByteArray("f()")
-                                    << QString::fromUtf8("Preset \xc3\xa9t\xc3\xa9")
-                                    << (QString::fromUtf8("Debug: Preset \xc3\xa9t\xc3\xa9\t[a.cpp: 1, f()]\n"))
-                                           .toLocal8Bit();
-    QTest::newRow("text cut at NUL") << int(QtDebugMsg) << QByteArray("a.cpp") << 3 << QByteArray("f()")
-                                     << QString::fromLatin1("before", 6) + QChar(0) + "after"
-                                     << QByteArray("Debug: before");
-    QTest::newRow("shader link message dropped")
-        << int(QtWarningMsg) << QByteArray("qopenglshaderprogram.cpp") << 9 << QByteArray("bool QOpenGLShader::link()")
-        << "Failed: QOpenGLShader::link: error 12" << QByteArray();
-    QTest::newRow("info has no template") << int(QtInfoMsg) << QByteArray("a.cpp") << 1 << QByteArray("f()") << "info"
-                                          << QByteArray();
-}
-
-void TestLogging::lineFormat()
-{
-    QFETCH(int, type);
-    QFETCH(QByteArray, file);
-    QFETCH(int, line);
-    QFETCH(QByteArray, function);
-    QFETCH(QString, message);
-    QFETCH(QByteArray, expected);
-
-    const QByteArray before = readAll(m_strLogPath);
-    const QMessageLogContext context(file.isNull() ? nullptr : file.constData(), line,
-                                     function.isNull() ? nullptr : function.constData(), "default");
-    tessitraMessageHandler(static_cast<QtMsgType>(type), context, message);
-    QCOMPARE(readAll(m_strLogPath), before + expected);
-}
-
-void TestLogging::closedLogDropsEverything()
-{
-    TS_DEBUG("written");
-    closeLogFile();
-    TS_DEBUG("dropped");
-    TS_CRITICAL("dropped too");
-    const QByteArray log = readAll(m_strLogPath);
-    QVERIFY(log.startsWith("Debug: written\t[tst_logging.cpp: "));
-    QVERIFY(log.endsWith(", closedLogDropsEverything()]\n"));
-    QCOMPARE(log.count('\n'), 1);
-}
-
-void TestLogging::concurrentLinesStayWhole()
-{
-    const int threads = 4;
-    const int perThread = 400;
-    // Plain threads: joining them is a synchronisation ThreadSanitizer can follow.
-    std::vector<std::thread> workers;
-    for (int i = 0; i < threads; ++i)
-        workers.emplace_back(logFromThread, i, perThread);
-    TS_DEBUG("from the GUI thread");
-    for (auto& worker : workers)
-        worker.join();
-
-    const QList<QByteArray> lines = readAll(m_strLogPath).split('\n');
-    QCOMPARE(lines.size(), threads * perThread + 2); // the last split is the empty tail
-    QVERIFY(lines.last().isEmpty());
-    const QRegularExpression pattern(
-        "^Debug: thread (\\d) message (\\d+) ([a-d]{64})\t\\[tst_logging\\.cpp: \\d+, logFromThread\\(int, int\\)\\]$");
-    QVector<int> next(threads, 0);
-    int gui = 0;
-    for (int i = 0; i < lines.size() - 1; ++i) {
-        const QString text = QString::fromLocal8Bit(lines.at(i));
-        if (text.startsWith("Debug: from the GUI thread\t")) {
-            ++gui;
-            continue;
-        }
-        const QRegularExpressionMatch match = pattern.match(text);
-        QVERIFY2(match.hasMatch(), qPrintable(text));
-        const int id = match.captured(1).toInt();
-        // Each thread's lines arrive in its own order, and its padding is not mixed with another's.
-        QCOMPARE(match.captured(2).toInt(), next[id]++);
-        QCOMPARE(match.captured(3), QString(64, QChar('a' + id)));
-    }
-    QCOMPARE(gui, 1);
-    QCOMPARE(next, QVector<int>(threads, perThread));
-}
-
-void TestLogging::eachStartRecreatesTheLog()
-{
-    TS_WARNING("from the previous run");
-    closeLogFile();
-    QVERIFY(readAll(m_strLogPath).contains("from the previous run"));
-
-    QVERIFY(openLogFile(QFileInfo(m_strLogPath).path()));
-    QCOMPARE(readAll(m_strLogPath), QByteArray());
-    TS_DEBUG("this run");
-    QVERIFY(readAll(m_strLogPath).startsWith("Debug: this run\t"));
-
-    // A log folder that cannot be created leaves the log closed; nothing is reported and nothing is written.
-    const QString blocker = m_dir->path() + "/file";
-    QFile block(blocker);
-    QVERIFY(block.open(QIODevice::WriteOnly));
-    block.close();
-    QVERIFY(!openLogFile(blocker + "/Log"));
-    TS_DEBUG("nowhere");
-    QVERIFY(!g_logFile.isOpen());
-}
-
-void TestLogging::fatalIsWrittenThenAborts()
-{
-    closeLogFile();
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("TST_LOGGING_FATAL_DIR", m_dir->path() + "/fatal");
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), QStringList());
-    QVERIFY(child.waitForFinished(30000));
-    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-    const QByteArray log = readAll(m_dir->path() + "/fatal/ui.log");
-    QVERIFY2(log.startsWith("Fatal: cannot go on\t[tst_logging.cpp: "), log.constData());
-    QVERIFY(log.endsWith(", int main(int, char**)]\n"));
-    QVERIFY(!log.contains("after the fatal"));
-}
-
-int main(int argc, char* argv[])
-{
-    // Child mode of fatalIsWrittenThenAborts: log one fatal message and die by it.
-    const QString fatalDir = qEnvironmentVariable("TST_LOGGING_FATAL_DIR");
-    if (!fatalDir.isEmpty()) {
-        if (!openLogFile(fatalDir))
-            return 2;
-        qInstallMessageHandler(tessitraMessageHandler);
-        QMessageLogger(__FILE__, __LINE__, Q_FUNC_INFO).fatal("cannot go on");
-        TS_DEBUG("after the fatal");
-        return 3;
-    }
-    QCoreApplication app(argc, argv);
-    TestLogging test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_GUILESS_MAIN(TestLogging)
 #include "tst_logging.moc"

@@ -1,57 +1,38 @@
 #include "UpdateServer.h"
 
+#include "TestFiles.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-namespace {
-constexpr int kStartTimeoutMs = 10000;
-constexpr int kStopTimeoutMs = 5000;
-} // namespace
 
 UpdateServer::UpdateServer(const QStringList& options) : m_options(options) {}
 
 UpdateServer::~UpdateServer()
 {
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.kill();
-        m_process.waitForFinished(kStopTimeoutMs);
-    }
+    m_process.kill();
+    m_process.waitForFinished(5000);
 }
 
 bool UpdateServer::start()
 {
-    if (!m_dir.isValid())
-        return false;
-    QStringList arguments{QStringLiteral(TESSITRA_UPDATE_SERVER_SCRIPT), QStringLiteral("--root"), m_dir.path(),
-                          QStringLiteral("--port"), QStringLiteral("0")};
-    arguments += m_options;
-    m_process.setProcessChannelMode(QProcess::SeparateChannels);
-    m_process.start(QStringLiteral("python3"), arguments);
-    if (!m_process.waitForStarted(kStartTimeoutMs))
-        return false;
-
-    const QDeadlineTimer deadline(kStartTimeoutMs);
-    while (!m_pending.contains('\n')) {
-        if (deadline.hasExpired() || !m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
-            return false;
+    // The script prints the port it picked on its first line, then one line per request.
+    m_process.start(QStringLiteral("python3"),
+                    QStringList{QStringLiteral(TESSITRA_UPDATE_SERVER_SCRIPT), "--root", m_dir.path(), "--port", "0"} +
+                        m_options);
+    const QDeadlineTimer deadline(10000);
+    while (!m_pending.contains('\n') && m_process.waitForReadyRead(int(deadline.remainingTime())))
         m_pending += m_process.readAllStandardOutput();
-    }
-    const int iEnd = m_pending.indexOf('\n');
     bool bNumber = false;
-    m_iPort = m_pending.left(iEnd).trimmed().toInt(&bNumber);
-    m_pending.remove(0, iEnd + 1);
-    return bNumber && m_iPort > 0;
+    m_iPort = m_pending.left(m_pending.indexOf('\n')).trimmed().toInt(&bNumber);
+    m_pending.remove(0, m_pending.indexOf('\n') + 1);
+    return m_dir.isValid() && bNumber && m_iPort > 0;
 }
 
 bool UpdateServer::addFile(const QString& relativePath, const QByteArray& bytes)
 {
     const QString path = m_dir.filePath(relativePath);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && writeFile(path, bytes);
 }
 
 bool UpdateServer::setUpdateTargets(const QByteArray& xml)
@@ -74,11 +55,9 @@ QStringList UpdateServer::requests()
 {
     m_process.waitForReadyRead(0); // take in what the script has written without waiting for the event loop
     m_pending += m_process.readAllStandardOutput();
-    int iEnd = m_pending.indexOf('\n');
-    while (iEnd >= 0) {
+    for (int iEnd = m_pending.indexOf('\n'); iEnd >= 0; iEnd = m_pending.indexOf('\n')) {
         m_requests.append(QString::fromUtf8(m_pending.left(iEnd)).trimmed());
         m_pending.remove(0, iEnd + 1);
-        iEnd = m_pending.indexOf('\n');
     }
     return m_requests;
 }

@@ -15,8 +15,7 @@ public:
     // Extra options of the script: "--auth", "user:pass", "--fail", "--stall", "--empty", "--malformed".
     explicit UpdateServer(const QStringList& options = {});
     ~UpdateServer();
-    UpdateServer(const UpdateServer&) = delete;
-    UpdateServer& operator=(const UpdateServer&) = delete;
+    Q_DISABLE_COPY(UpdateServer)
 
     // Starts python3 and waits (bounded) for the port it picked. False when the server did not come up.
     bool start();

@@ -1,22 +1,33 @@
 #pragma once
 
-// Shared by the link suites: a virtual bus with unit "A" plugged, the sleep recorder and a link (built in
-// this order, so the link always talks to the fixture's bus), plus recording callbacks.
+// The link suites' bench: a virtual bus with unit "A" plugged, the sleep recorder and a link (built in this
+// order, so the link always talks to the fixture's bus), plus recording callbacks. Reports are read back from
+// their raw bytes at fixed offsets, never through the protocol's own constants.
 
 #include "Connect.h"
 #include "deviceinfo.h"
-#include "resultcodes.h"
 #include "support/SleepRecorder.h"
+#include "support/TestFiles.h"
 #include "support/VirtualBusFixture.h"
 
-#include <QFile>
 #include <QVector>
 
 #include <memory>
 
-using namespace ResultCode;
 static const QString A = QStringLiteral("A");
 static const QString B = QStringLiteral("B");
+
+// An output report: 0 (report ID), 0xDB 0x03, command (2 bytes LE), length (2), sequence (2), payload from 9.
+inline const auto wordAt = [](const QByteArray& bytes, int at) {
+    return int(quint8(bytes.at(at)) | quint8(bytes.at(at + 1)) << 8);
+};
+inline const auto commandOf = [](const TrafficEntry& e) {
+    return e.bytes.mid(1, 2) == "\xDB\x03" ? wordAt(e.bytes, 3) : -1;
+};
+// An input report has no report ID: magic, command, then its length at 4.
+inline const auto lengthOf = [](const TrafficEntry& e) { return wordAt(e.bytes, e.toUnit() ? 5 : 4); };
+inline const auto sequenceOf = [](const TrafficEntry& e) { return wordAt(e.bytes, 7); };
+inline const auto payloadOf = [](const TrafficEntry& e) { return e.bytes.mid(9, lengthOf(e)); };
 
 struct LinkHarness
 {
@@ -36,27 +47,27 @@ struct LinkHarness
         return result;
     }
     QVector<TrafficEntry> sent(const QString& name = A) const { return bus.sentReports(name); }
-    // Command codes (or, for one command, payload lengths) of the reports the unit received.
+    // Command codes of the reports the unit received or, with lengthsOf, the lengths of that command's reports.
     QList<int> commands(const QString& name = A, int lengthsOf = -1) const
     {
         QList<int> out;
         for (const TrafficEntry& e : bus.sentReports(name))
-            if (lengthsOf < 0 || e.command == lengthsOf)
-                out.append(lengthsOf < 0 ? e.command : e.length);
+            if (lengthsOf < 0 || commandOf(e) == lengthsOf)
+                out.append(lengthsOf < 0 ? commandOf(e) : lengthOf(e));
+        return out;
+    }
+    // The payload bytes of every report of one command, in order.
+    QByteArray payloads(int command, const QString& name = A) const
+    {
+        QByteArray out;
+        for (const TrafficEntry& e : bus.sentReports(name))
+            if (commandOf(e) == command)
+                out += payloadOf(e);
         return out;
     }
 };
 
-inline QList<int> repeated(int value, int times)
-{
-    return QVector<int>(times, value).toList();
-}
-
-inline bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+inline const auto repeated = [](int value, int times) { return QVector<int>(times, value).toList(); };
 
 // What the link handed to a preset callback (the test owns the record from then on), and progress reports.
 struct HandedPreset
@@ -81,9 +92,8 @@ inline bool recordProgress(int total, int done)
     return g_progress.size() - 1 == g_stopAfter;
 }
 
-inline void resetCallbacks()
-{
+inline const auto resetCallbacks = [] {
     g_handed.clear();
     g_progress.clear();
     g_stopAfter = -1;
-}
+};

@@ -1,0 +1,394 @@
+// Preset and collection files: the bytes the writer puts down, the header and readers against images built
+// here byte by byte (negative and huge fields among them), and presets between files and a virtual unit:
+// preset files, a backup restored to another unit, the factory file, a restore that fails half-way.
+
+#include "SerialPatchCollection.h"
+
+#include "support/LinkHarness.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// A record of 4 name entries and 3 parameters; identity values with four distinct bytes show the byte order.
+constexpr int kNames = 4, kParams = 3, kRecord = kNames + kParams, kBank = 3 * kRecord;
+constexpr int kProduct = 0x11223344, kPatchVersion = 0x0506;
+const QByteArray kSysText("12\n0\n65535\n");
+const QByteArray kMarker("sysparampresent ");
+
+// Little-endian file images built from the format's tables, independently of the module's writer.
+struct Image
+{
+    QByteArray bytes;
+    Image& raw(const QByteArray& more) { return bytes += more, *this; }
+    Image& ints(const QVector<int>& values)
+    {
+        for (int value : values)
+            for (int shift = 0; shift < 32; shift += 8)
+                bytes += static_cast<char>((static_cast<quint32>(value) >> shift) & 0xFF);
+        return *this;
+    }
+};
+
+enum Kind
+{
+    Preset,
+    Bank,
+    NegativeNames
+};
+struct WriteCase
+{
+    Kind kind;
+    QString target;
+    int version;
+    bool sets;
+    QByteArray sys; // null: no text pointer
+    int code;
+    QByteArray left; // the file afterwards; null: no file (not checked for /dev/full)
+};
+struct HeaderCase
+{
+    QByteArray image;
+    int code, version, patches, word, sysLen; // -7: field not reached
+    int params = kParams;
+};
+struct ReadCase
+{
+    QByteArray image; // null: no file
+    bool collection;
+    int presetLen;
+    bool sets;  // set-list buffer of 100
+    int sysLen; // -1: no system-parameter buffer
+    int code;
+    QVector<int> presets; // empty: not checked
+    bool setsRead, sysRead;
+};
+
+} // namespace
+Q_DECLARE_METATYPE(WriteCase)
+Q_DECLARE_METATYPE(HeaderCase)
+Q_DECLARE_METATYPE(ReadCase)
+
+class TestFiles : public QObject
+{
+    Q_OBJECT
+
+    QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir m_dir;
+
+    static QByteArray le(int value) { return Image().ints({value}).bytes; }
+    static QVector<int> record(int i, int first = -1)
+    {
+        return {first >= 0 ? first : 'A' + i, 'b', ' ', 0, i - 2, 32767, -32768};
+    }
+    static QVector<int> bank(int first = -1) { return record(0, first) + record(1) + record(2); }
+    static QVector<int> setLists()
+    {
+        QVector<int> values;
+        for (int i = 0; i < 100; ++i)
+            values << (i % 20 == 19 ? 0 : 101 + i);
+        return values;
+    }
+    static Image header(int patches, int names = kNames)
+    {
+        const int dataSize = patches * (names + kParams) * 4;
+        return Image()
+            .raw("3dB ")
+            .ints({48 + dataSize})
+            .raw("spc 0001fmt ")
+            .ints({24, 56, kProduct, kPatchVersion, names, kParams, patches})
+            .raw("data")
+            .ints({dataSize});
+    }
+    static QByteArray presetImage() { return header(1).ints(record(0)).bytes; }
+    static QByteArray factoryImage(int first = -1) { return header(3).ints(bank(first)).bytes; }
+    static QByteArray backupImage(const QByteArray& sys)
+    {
+        Image image = header(3);
+        if (!sys.isEmpty())
+            image.raw(kMarker).ints({sys.size()});
+        return image.ints({100}).ints(bank()).ints(setLists()).raw(sys).bytes;
+    }
+    static QByteArray patched(QByteArray image, int offset, const QByteArray& bytes)
+    {
+        return image.replace(offset, 4, bytes);
+    }
+    // Gives a unit content of its own: the factory records in reverse order, other set lists and parameters.
+    static void scramble(LinkHarness& h, const QString& name)
+    {
+        h.bus.modifyUnit(name, [](VirtualUnit& u) {
+            for (int n = 1; n <= 100; ++n)
+                u.setRecord(n, u.record(201 - n));
+            for (int j = 0; j < 5; ++j)
+                u.setSetList(j, QVector<int>(20, 90 - j));
+            u.setSysParams(QVector<int>(200, 4242));
+        });
+    }
+    static int writePresetFile(const QString& path, const QVector<int>& record)
+    {
+        const SpcPatchFile file = {0x21, 3, 16, int(record.size()) - 16, record.constData()};
+        return SpcWritePatch(path.toLocal8Bit().constData(), 1, file);
+    }
+    static QVector<int> bank(const VirtualUnit& u, int base)
+    {
+        QVector<int> out;
+        for (int n = base; n < base + 100; ++n)
+            out += u.record(n);
+        return out;
+    }
+
+private slots:
+    void init() { resetCallbacks(); }
+
+    void writers_data()
+    {
+        QTest::addColumn<WriteCase>("c");
+        const QString full("/dev/full"); // takes buffered bytes, fails when they are flushed
+        const QByteArray none;
+        QTest::newRow("preset file") << WriteCase{Preset, path("p"), 1, false, none, 0, presetImage()};
+        QTest::newRow("backup") << WriteCase{Bank, path("b"), 1, true, kSysText, 0, backupImage(kSysText)};
+        QTest::newRow("factory file") << WriteCase{Bank, path("f"), 1, false, none, 0, factoryImage()};
+        QTest::newRow("preset, version 2")
+            << WriteCase{Preset, path("p2"), 2, false, none, 1, header(1).bytes.left(12)};
+        QTest::newRow("negative name length") << WriteCase{NegativeNames, path("n"), 1, false, none, 3, none};
+        QTest::newRow("backup, close fails") << WriteCase{Bank, full, 1, true, kSysText, 18, none};
+    }
+
+    void writers()
+    {
+        QFETCH(WriteCase, c);
+        const int patches = c.kind == NegativeNames ? 0 : 3;
+        const int names = c.kind == NegativeNames ? -1 : kNames;
+        const QVector<int> presets = bank();
+        const QVector<int> sets = setLists();
+        const QByteArray name = QFile::encodeName(c.target);
+        const SpcPatchFile patch{kProduct, kPatchVersion, kNames, kParams, presets.constData()};
+        const SpcCollectionFile collection({kProduct, kPatchVersion, names, kParams, patches, presets.constData(),
+                                            patches * (names + kParams), c.sets ? sets.constData() : nullptr, 100,
+                                            c.sys.isNull() ? nullptr : c.sys.constData(), c.sys.size()});
+        QCOMPARE(c.kind == Preset ? SpcWritePatch(name.constData(), c.version, patch)
+                                  : SpcWriteCollection(name.constData(), c.version, collection),
+                 c.code);
+        if (!c.target.startsWith(QLatin1String("/dev/"))) {
+            QCOMPARE(QFile::exists(c.target), !c.left.isNull());
+            QCOMPARE(readFile(c.target), c.left);
+        }
+    }
+
+    void readHeader_data()
+    {
+        QTest::addColumn<HeaderCase>("c");
+        const QByteArray preset = presetImage();
+        const QByteArray empty = header(0).bytes;
+        QTest::newRow("preset file") << HeaderCase{preset, 0, 1, 1, 'A', 0};
+        QTest::newRow("backup") << HeaderCase{backupImage(kSysText), 0, 1, 3, 100, kSysText.size()};
+        QTest::newRow("backup, no text") << HeaderCase{backupImage(""), 0, 1, 3, 100, 0};
+        QTest::newRow("version 0002") << HeaderCase{patched(preset, 12, "0002"), 1, -7, -7, -7, -7};
+        QTest::newRow("first tag") << HeaderCase{patched(preset, 0, "3dB_"), 5, -7, -7, -7, -7};
+        QTest::newRow("format chunk 28") << HeaderCase{patched(preset, 20, le(28)), 9, 1, -7, -7, -7};
+        QTest::newRow("data offset 60") << HeaderCase{patched(preset, 24, le(60)), 14, 1, -7, -7, -7};
+        QTest::newRow("data size off by 4") << HeaderCase{patched(preset, 52, le(32)), 10, 1, 1, -7, -7};
+        // 0x40000001 patches of 28 bytes wrap to 28 bytes in 32-bit arithmetic.
+        QTest::newRow("wrapping patch count")
+            << HeaderCase{patched(preset, 44, le(0x40000001)), 10, 1, 0x40000001, -7, -7};
+        // Negative fields whose product matches the data size, and a name length whose record wraps to 0 in 32 bits.
+        QTest::newRow("negative name length") << HeaderCase{header(0, -4).bytes, 10, 1, 0, -7, -7};
+        QTest::newRow("negative patch count") << HeaderCase{header(-2, -4).bytes, 10, 1, -2, -7, -7};
+        QTest::newRow("negative parameter count")
+            << HeaderCase{patched(header(0, 3).bytes, 40, le(-3)), 10, 1, 0, -7, -7, -3};
+        QTest::newRow("huge name length")
+            << HeaderCase{patched(patched(empty, 36, le(0x3FFFFFFD)), 44, le(1)), 10, 1, 1, -7, -7};
+        QTest::newRow("ends inside a field") << HeaderCase{preset.left(30), 4, 1, -7, -7, -7};
+        QTest::newRow("marker without length") << HeaderCase{empty + kMarker + "\1", 13, 1, 0, -7, 0};
+        QTest::newRow("marker, no word") << HeaderCase{empty + kMarker + le(0), 12, 1, 0, -7, 0};
+        QTest::newRow("data beyond the file") << HeaderCase{preset.chopped(4), 11, 1, 1, 'A', 0};
+        const int huge = 0x7FFFFFF0;
+        QTest::newRow("text beyond the file")
+            << HeaderCase{patched(backupImage(kSysText), 72, le(huge)), 13, 1, 3, 100, huge};
+    }
+
+    void readHeader()
+    {
+        QFETCH(HeaderCase, c);
+        QVERIFY(writeFile(path("header"), c.image));
+        int word = -7, sysLen = -7;
+        SpcHeader h{-7, -7, -7, -7, -7, -7, &word, &sysLen};
+        QCOMPARE(SpcReadHeader(QFile::encodeName(path("header")).constData(), h), c.code);
+        const bool read = c.patches != -7;
+        QCOMPARE(
+            QVector<int>({h.iVersion, h.hardwareProductCode, h.hardwarePatchVersion, h.iNumPatchParams, h.iNumPatches}),
+            QVector<int>(
+                {c.version, read ? kProduct : -7, read ? kPatchVersion : -7, read ? c.params : -7, c.patches}));
+        QCOMPARE(word, c.word);
+        QCOMPARE(sysLen, c.sysLen);
+    }
+
+    void readers_data()
+    {
+        QTest::addColumn<ReadCase>("c");
+        const QByteArray backup = backupImage(kSysText);
+        const QVector<int> any;
+        QTest::newRow("preset file") << ReadCase{presetImage(), false, kRecord, false, -1, 0, record(0), false, false};
+        QTest::newRow("backup, patch reader") << ReadCase{backup, false, kRecord, false, -1, 17, any, false, false};
+        QTest::newRow("preset, other size")
+            << ReadCase{presetImage(), false, kRecord + 1, false, -1, 16, any, false, false};
+        QTest::newRow("backup") << ReadCase{backup, true, kBank, true, kSysText.size(), 0, bank(), true, true};
+        QTest::newRow("backup, other text length") << ReadCase{backup, true, kBank, true, 5, 13, bank(), true, false};
+        QTest::newRow("backup, set lists short")
+            << ReadCase{backupImage("").chopped(8), true, kBank, true, -1, 12, bank(), false, false};
+        QTest::newRow("factory file") << ReadCase{factoryImage(), true, kBank, false, -1, 0, bank(), false, false};
+        // The word after the header is taken for a set-list count: the data is then read one integer late and runs
+        // short.
+        QTest::newRow("factory, first integer 100")
+            << ReadCase{factoryImage(100), true, kBank, true, -1, 11, any, false, false};
+    }
+
+    void readers()
+    {
+        QFETCH(ReadCase, c);
+        if (!c.image.isNull())
+            QVERIFY(writeFile(path("read"), c.image));
+        QVector<int> presets(c.presetLen, -99), sets(100, -99);
+        QByteArray sys(qMax(c.sysLen, 0), '#');
+        SpcReadRequest request({0, presets.data(), c.presetLen, c.sets ? sets.data() : nullptr, 100,
+                                c.sysLen >= 0 ? sys.data() : nullptr, c.sysLen});
+        const QByteArray file = QFile::encodeName(path(c.image.isNull() ? "absent" : "read"));
+        QCOMPARE(c.collection ? SpcReadCollection(file.constData(), request) : SpcReadPatch(file.constData(), request),
+                 c.code);
+        QCOMPARE(request.iVersion, c.image.isNull() ? 0 : 1);
+        if (!c.presets.isEmpty())
+            QCOMPARE(presets, c.presets);
+        QCOMPARE(sets, c.setsRead ? setLists() : QVector<int>(100, -99));
+        QCOMPARE(sys, c.sysRead ? kSysText : QByteArray(sys.size(), '#'));
+    }
+
+    void loadPresetFiles_data()
+    {
+        QTest::addColumn<QStringList>("files"); // "" a good preset file, else missing / params / garbage
+        QTest::addColumn<QList<int>>("numbers");
+        QTest::addColumn<int>("mode"); // 0 LoadPreset (first pair), 1 LoadPresets, 2 bracketed LoadPresets
+        QTest::addColumn<int>("expected");
+        QTest::newRow("one, user 100") << QStringList{""} << QList<int>{100} << 0 << 0;
+        QTest::newRow("one, missing") << QStringList{"missing"} << QList<int>{1} << 0 << 13;
+        QTest::newRow("one, other parameter count") << QStringList{"params"} << QList<int>{1} << 0 << 12;
+        QTest::newRow("one, not a preset file") << QStringList{"garbage"} << QList<int>{1} << 0 << 4;
+        QTest::newRow("bracketed") << QStringList{"", "", ""} << QList<int>{4, 5, 150} << 2 << 0;
+        QTest::newRow("corrupt header") << QStringList{"", "garbage"} << QList<int>{1, 2} << 1 << 11;
+    }
+
+    void loadPresetFiles()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QList<int>, numbers);
+        QFETCH(int, mode);
+        QFETCH(int, expected);
+        QTemporaryDir dir;
+        LinkHarness h;
+        QCOMPARE(h.open(), 0);
+        const VirtualUnit before = h.bus.unit(A);
+        QStringList paths;
+        for (int i = 0; i < files.size(); ++i) {
+            paths.append(dir.filePath(QStringLiteral("p%1.tarp").arg(i)));
+            if (files[i].isEmpty()) // saved from the unit: preset 120 + i
+                QCOMPARE(h.link.SavePresetFromHardware(120 + i, paths[i]), 0);
+            else if (files[i] == QLatin1String("params")) // the model's codes, one parameter short
+                QCOMPARE(writePresetFile(paths[i], before.record(1).mid(0, 135)), 0);
+            else if (files[i] == QLatin1String("garbage"))
+                QVERIFY(writeFile(paths[i], QByteArray(300, 'z')));
+        }
+        h.bus.clearTraffic(A);
+        const int result = mode == 0 ? h.link.LoadPreset(numbers[0], paths[0], &recordPreset)
+                                     : h.link.LoadPresets(numbers, paths, &recordPreset, mode == 2);
+        QCOMPARE(result, expected);
+        if (expected != 0) { // every file is checked before the first write
+            QVERIFY(h.sent().isEmpty() && g_handed.isEmpty());
+            return;
+        }
+        QCOMPARE(g_handed.size(), numbers.size());
+        for (int i = 0; i < numbers.size(); ++i) {
+            QCOMPARE(h.bus.unit(A).recordBytes(numbers[i]), before.recordBytes(120 + i));
+            QCOMPARE((QList<int>{g_handed[i].storage, g_handed[i].offset}),
+                     (QList<int>{numbers[i] > 100, (numbers[i] - 1) % 100}));
+        }
+        QCOMPARE(h.commands().contains(16) && h.commands().contains(17), mode == 2);
+    }
+
+    void backUpAndRestore()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("unit.tarb");
+        LinkHarness h;
+        h.bus.plug(B);
+        scramble(h, B);
+        const QVector<int> bFactory = bank(h.bus.unit(B), 101);
+        QCOMPARE(h.open(), 0);
+        QCOMPARE(h.link.BackUpPresets(0, file, &recordProgress), 0);
+        QFile written(file); // the header: 100 records of 16 + 120 entries, then the system-parameter marker
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.read(72).toHex(' '),
+                 QByteArray("33 64 42 20 b0 d4 00 00 73 70 63 20 30 30 30 31 66 6d 74 20 18 00 00 "
+                            "00 38 00 00 00 21 00 00 00 03 00 00 00 10 00 00 00 78 00 00 00 64 "
+                            "00 00 00 64 61 74 61 80 d4 00 00 73 79 73 70 61 72 61 6d 70 72 65 "
+                            "73 65 6e 74 20"));
+        QCOMPARE(g_progress.size(), 106); // 100 presets, 5 set lists, the system parameters
+        QCOMPARE((QList<QPair<int, int>>{g_progress[0], g_progress[100], g_progress[105]}),
+                 (QList<QPair<int, int>>{{106, 1}, {106, 100}, {106, 106}}));
+
+        resetCallbacks();
+        QCOMPARE(h.open(B), 0);
+        QCOMPARE(h.link.RestorePresets(file, &recordProgress, &recordPreset), 0);
+        const VirtualUnit a = h.bus.unit(A), b = h.bus.unit(B);
+        QCOMPARE(bank(b, 1), bank(a, 1));
+        QCOMPARE(bank(b, 101), bFactory);
+        for (int j = 0; j < 5; ++j)
+            QCOMPARE(b.setList(j), a.setList(j));
+        QCOMPARE(b.sysParams(), a.sysParams());
+        QCOMPARE(b.errors().checksum + b.errors().sequence + b.errors().rejected, 0);
+        QCOMPARE(g_progress.size(), 105);
+        QCOMPARE(g_progress.last(), qMakePair(106, 105));
+        QVERIFY(g_handed.isEmpty()); // the window reads the unit again instead
+    }
+
+    void factoryPresets()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("FactoryPresets.dat");
+        LinkHarness h;
+        QCOMPARE(h.open(), 0);
+        QCOMPARE(h.link.BackUpPresets(1, file, nullptr), 0);
+        QCOMPARE(QFileInfo(file).size(), 56 + 100 * 136 * 4); // no set lists, no parameters
+
+        h.link.setFactoryPresetFolder(dir.path());
+        QVector<int> record(136, -5);
+        QCOMPARE(h.link.GetPresetDataFromFileSystem(record.data(), 105, 16, 120), 0);
+        QCOMPARE(record, h.bus.record(A, 105));
+        record.fill(-5);
+        QCOMPARE(h.link.GetPresetDataFromFileSystem(record.data(), 100, 16, 120), 10);
+        QCOMPARE(h.link.GetPresetDataFromFileSystem(record.data(), 201, 16, 120), 10);
+        QCOMPARE(record, QVector<int>(136, -5));
+    }
+
+    void restoreKeepsWhatWasWritten()
+    {
+        // Records written before a write failure stay; the one broken off and those after it keep their content.
+        QTemporaryDir dir;
+        const QString file = dir.filePath("unit.tarb");
+        LinkHarness h;
+        h.bus.plug(B);
+        scramble(h, B);
+        QCOMPARE(h.open(), 0);
+        QCOMPARE(h.link.BackUpPresets(0, file, nullptr), 0);
+        const VirtualUnit before = h.bus.unit(B);
+        QCOMPARE(h.open(B), 0);
+        h.bus.setFault(B, FaultKind::WriteFailure, 1 + 10 * 7 + 3); // bulk begin, ten records, three reports of one
+        QCOMPARE(h.link.RestorePresets(file, nullptr, nullptr), 5);
+        h.bus.setFault(B, FaultKind::None);
+        const VirtualUnit b = h.bus.unit(B);
+        for (int n = 1; n <= 100; ++n)
+            QCOMPARE(b.record(n), n <= 10 ? h.bus.record(A, n) : before.record(n));
+        QCOMPARE(b.setList(0), before.setList(0));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFiles)
+#include "tst_files.moc"

@@ -1,0 +1,334 @@
+// The device worker as the window drives it: moved into its own thread and started, a virtual unit plugged
+// in, operation data stored through a setter and the event handed over. Its signals are watched through a
+// relay on the test's thread. The poll runs every 20 ms here (the program's is a second); protocol waits are
+// recorded, not slept.
+
+#include "DeviceManagerThread.h"
+#include "SerialPatchCollection.h"
+#include "firmwareupdate.h"
+#include "globals.h"
+
+#include "support/SignalRelay.h"
+#include "support/SleepRecorder.h"
+#include "support/TestFiles.h"
+#include "support/VirtualBusFixture.h"
+
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+using D = DeviceManagerThread;
+const QString U = QStringLiteral("unit");
+const QString kLost = QStringLiteral("updateText(Failed to communicate with device.)");
+
+// Both workers, started as the window starts them and stopped as it does at exit: stop flag, quit, wait,
+// delete (device worker first).
+struct Workers
+{
+    explicit Workers(int pollMs = 20)
+    {
+        device->setPollInterval(pollMs);
+        relay.setOwnsArrays(true);
+        relay.watch(device, &D::deviceDetected, "deviceDetected");
+        relay.watch(device, &D::multipleDeviceDetected, "multipleDeviceDetected");
+        relay.watch(device, &D::noDevice, "noDevice");
+        relay.watch(device, &D::deviceRemoved, "deviceRemoved");
+        relay.watch(device, &D::deviceBusy, "deviceBusy");
+        relay.watch(device, &D::deviceIdle, "deviceIdle");
+        relay.watch(device, &D::operationFinished, "operationFinished");
+        relay.watch(device, &D::updateText, "updateText");
+        relay.watch(device, &D::setListData, "setListData");
+        relay.watch(device, qOverload<int, int, int, int*, int, int, int, int>(&D::singlePresetData), "record");
+        relay.watch(device, qOverload<int, int, int, QString, int, int, int, int>(&D::singlePresetData), "name");
+        update->moveToThread(update);
+        update->start();
+        device->moveToThread(device);
+        device->start();
+    }
+    ~Workers() { stop(); }
+    void stop()
+    {
+        if (!device)
+            return;
+        device->setAbort(true);
+        device->quit();
+        device->wait();
+        delete device;
+        device = nullptr;
+        update->setStopping(true);
+        update->quit();
+        update->wait();
+        delete update;
+    }
+
+    // Runs one operation on the worker's thread, with the fault set just before it and lifted (and replies a
+    // failed exchange left unread dropped) just after, so no poll falls in between. Returns its signals with
+    // every run of names folded into one "names(storage)xN" entry.
+    QStringList run(VirtualBusFixture& bus, int type, FaultKind fault = FaultKind::None, int count = 0)
+    {
+        relay.clear();
+        QMetaObject::invokeMethod(
+            device,
+            [&] {
+                bus.setFault(U, fault, count);
+                QEvent event(static_cast<QEvent::Type>(type));
+                QCoreApplication::sendEvent(device, &event);
+                bus.setFault(U, FaultKind::None);
+                bus.modifyUnit(U, [](VirtualUnit& unit) {
+                    unsigned char report[64];
+                    while (unit.pendingReports() > 0)
+                        unit.readReport(report, sizeof report);
+                });
+                QMetaObject::invokeMethod(
+                    &relay, [this] { relay.append("end"); }, Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
+        if (!relay.waitFor("end", 15000))
+            return {"timed out"};
+        QStringList view;
+        for (const QString& entry : relay.entries()) {
+            if (entry == "end")
+                break;
+            if (entry == "noDevice()")
+                continue;
+            const QString run = "names(" + entry.mid(5, 1) + ")x";
+            if (!entry.startsWith("name("))
+                view.append(entry.startsWith("record(") ? entry.section(',', 0, 2) + ')' : entry);
+            else if (!view.isEmpty() && view.last().startsWith(run))
+                view.last() = run + QString::number(view.last().mid(run.size()).toInt() + 1);
+            else
+                view.append(run + '1');
+        }
+        return view;
+    }
+
+    CFirmwareUpdate* update = CFirmwareUpdate::instance();
+    DeviceManagerThread* device = DeviceManagerThread::instance();
+    SignalRelay relay;
+};
+
+// A bank of the unit's records (base 1 or 101) as a collection file, with the product code given.
+void writeBank(const QString& path, const VirtualUnit& unit, int base, bool setLists, int productCode = 0x21)
+{
+    QVector<int> bank, lists;
+    for (int n = base; n < base + 100; ++n)
+        bank += unit.record(base == 1 ? n + 100 : n - 100); // the other bank's records: a visible change
+    for (int j = 0; j < 5; ++j)
+        lists += unit.setList(4 - j);
+    const UnitIdentity& id = unit.identity();
+    const SpcCollectionFile f({productCode, id.patchVersion, id.nameLength, id.paramCount, 100, bank.constData(),
+                               int(bank.size()), setLists ? lists.constData() : nullptr, 100, nullptr, 0});
+    QCOMPARE(SpcWriteCollection(QFile::encodeName(path).constData(), 1, f), 0);
+}
+
+// What a row's preparation and check get: the worker, the bus, a folder of its own, the unit before the run.
+struct Ctx
+{
+    D* worker;
+    VirtualBusFixture& bus;
+    QString dir;
+    VirtualUnit before;
+};
+using Step = std::function<void(Ctx&)>;
+} // namespace
+Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(FaultKind)
+Q_DECLARE_METATYPE(UnitModel)
+
+class TestWorker : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+    SleepRecorder m_sleeps;
+
+private slots:
+    void initTestCase()
+    {
+        buildDataFolders(m_home.path());
+        QVERIFY(QDir().mkpath(g_arietteFactoryPresetsFolder) && QDir().mkpath(g_cadenzoFactoryPresetsFolder));
+    }
+
+    // What the user reads at the end of an operation (negative: the micro firmware); 3 to 5 are a lost unit.
+    void resultTexts_data()
+    {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        const auto row = [](int operation, int code, const QString& text) {
+            QTest::addRow("%d, %d", operation, code) << operation << code << text;
+        };
+        row(1006, 0, "Success");
+        row(1006, 4, "Failed to communicate with device.");
+        row(1006, 6, "Operation failed.");
+        row(1008, 13, "File not found.");
+        row(1008, 12, "File version mismatch.");
+        row(1008, 11, "File data corrupted.");
+        row(1009, 13, "File(s) not found.");
+        row(1010, 11, "Failed to load preset.");
+        row(1012, 10, "Operation failed.");
+        row(1013, 0, "Succesfully backed up user presets and set lists.");
+        row(1014, 0, "Succesfully restored user presets and set lists.");
+        row(1014, 13, "Couldn't find a back up file.\nPlease back up first.");
+        row(1014, 5, "Failed to communicate with device.");
+        row(1015, 0, "Please perform a factory reset of your device.");
+        row(1015, 3, "Failed to update factory presets. Please try again.");
+        row(-1016, 0, "Do not power down the device until  the Tessitra display says:\n\"Done - Cycle power now\".");
+        row(-1016, 2, "Failed to update uP Firmware.");
+    }
+    void resultTexts()
+    {
+        QFETCH(int, operation);
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        QCOMPARE(D::operationText(qAbs(operation), code, operation < 0), text);
+    }
+
+    void operations_data()
+    {
+        QTest::addColumn<UnitModel>("model");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<Step>("prepare");
+        QTest::addColumn<FaultKind>("fault");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<Step>("check");
+        const auto row = [](const char* name, UnitModel model, int type, const Step& prepare, FaultKind fault,
+                            int count, const QStringList& expected, const Step& check) {
+            QTest::newRow(name) << model << type << prepare << fault << count << expected << check;
+        };
+        const UnitModel ariette = UnitModel::Ariette;
+        const QStringList setLists{"updateText(Reading set lists...)",
+                                   "setListData(0,data)",
+                                   "setListData(1,data)",
+                                   "setListData(2,data)",
+                                   "setListData(3,data)",
+                                   "setListData(4,data)"};
+
+        // The read cascade: factory names from the model's file, user names from the unit, the five set lists.
+        row(
+            "read everything", ariette, 1001,
+            [](Ctx& c) { writeBank(g_arietteFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false); },
+            FaultKind::None, 0,
+            QStringList{"updateText(Reading factory presets...)", "names(1)x100", "updateText(Reading user presets...)",
+                        "names(0)x100"} +
+                setLists + QStringList{"operationFinished(0,true)"},
+            [](Ctx& c) {
+                for (const TrafficEntry& e : c.bus.sentReports(U)) // names came from the file and name requests only
+                    QVERIFY(e.bytes.at(3) != 8);
+            });
+
+        // A set list: the edits laid over it, all 20 slots written, read back for the window.
+        row(
+            "set list edits", ariette, 1006,
+            [](Ctx& c) {
+                c.worker->setSetListEdit(2, {{0, 105}, {5, 0}, {19, 7}});
+            },
+            FaultKind::None, 0, {"setListData(2,data)", "updateText(Success)", "operationFinished(0,true)"},
+            [](Ctx& c) {
+                QVector<int> values = c.before.setList(2);
+                values[0] = 105, values[5] = 0, values[19] = 7;
+                QCOMPARE(c.bus.setList(U, 2), values);
+            });
+
+        // Presets saved to cleaned file names, replacing what was there, as a single save writes them.
+        row(
+            "save, every unsafe character", ariette, 1007,
+            [](Ctx& c) {
+                QVERIFY(writeFile(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp", "stale"));
+                c.worker->setSaveItems({{"a|b\"c>d<e:f*g?h\\i/j\nk\rl", 107}}, c.dir);
+            },
+            FaultKind::None, 0,
+            {"updateText(Saving <b>a_b_c_d_e_f_g_h_i_j_k_l.tarp</b>.)", "operationFinished(0,true)"},
+            [](Ctx& c) {
+                const QByteArray file = readFile(c.dir + "/a_b_c_d_e_f_g_h_i_j_k_l.tarp");
+                QCOMPARE(file.size(), 56 + 136 * 4);
+                QCOMPARE(file.mid(56, 4), QByteArray(1, char(c.before.record(107)[0])) + QByteArray(3, '\0'));
+            });
+
+        row(
+            "restore", ariette, 1014,
+            [](Ctx& c) {
+                writeBank(c.dir + "/r.tarb", c.before, 1, true);
+                c.worker->setBackUpFilePath(c.dir + "/r.tarb");
+            },
+            FaultKind::None, 0,
+            {"updateText(Restoring user presets and set lists...)",
+             "updateText(Succesfully restored user presets and set lists.)", "operationFinished(0,false)"},
+            [](Ctx& c) {
+                for (int n = 1; n <= 100; ++n)
+                    QCOMPARE(c.bus.record(U, n), c.before.record(n + 100));
+                QCOMPARE(c.bus.setList(U, 0), c.before.setList(4));
+            });
+        row(
+            "back up, unit lost", ariette, 1013, [](Ctx& c) { c.worker->setBackUpFilePath(c.dir + "/b.tarb"); },
+            FaultKind::Vanish, 10,
+            {"updateText(Backing up user presets and set lists...)", kLost, "operationFinished(4,false)"},
+            [](Ctx& c) { QVERIFY(!QFile::exists(c.dir + "/b.tarb")); });
+        row(
+            "firmware, upper-case LDR", ariette, 1016,
+            [](Ctx& c) {
+                QVERIFY(writeFile(c.dir + "/dsp.LDR", "0x12\n0x34\n0x56\n"));
+                c.worker->setFirmwareFilePath(c.dir + "/dsp.LDR");
+            },
+            FaultKind::None, 0,
+            {"updateText(Updating DSP Firmware.\nDo not disconnect or power down the device.)",
+             "updateText(Do not power down the device until the Tessitra display says:\n\"Done - Cycle power now\".)",
+             "operationFinished(0,false)"},
+            [](Ctx& c) {
+                QVERIFY(c.bus.unit(U).dspImage().verified);
+                QCOMPARE(c.bus.unit(U).dspImage().data.left(4), QByteArray("\x12\x34\x56\x00", 4));
+            });
+        // New factory presets: the Cadenzo only, from its FactoryPresets.dat.
+        const Step factoryFile = [](Ctx& c) {
+            writeBank(g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false, 0x42);
+        };
+        row("factory update", UnitModel::Cadenzo, 1015, factoryFile, FaultKind::None, 0,
+            {"updateText(updating factory presets...)", "operationFinished(0,false)",
+             "updateText(Please perform a factory reset of your device.)"},
+            [](Ctx& c) {
+                for (int n = 101; n <= 200; ++n)
+                    QCOMPARE(c.bus.record(U, n), c.before.record(n - 100));
+            });
+        // Without a unit an operation says so and does nothing else.
+        row("no unit", ariette, 1013, [](Ctx& c) { c.bus.unplug(U); }, FaultKind::None, 0,
+            {"updateText(Device disconnected!)", "operationFinished(-1,false)"}, {});
+    }
+
+    // Each operation's signals, framed by busy and idle, and what the unit and the files hold afterwards.
+    void operations()
+    {
+        QFETCH(UnitModel, model);
+        QFETCH(int, type);
+        QFETCH(Step, prepare);
+        QFETCH(FaultKind, fault);
+        QFETCH(int, count);
+        QFETCH(QStringList, expected);
+        QFETCH(Step, check);
+        VirtualBusFixture bus;
+        QVERIFY(bus.plug(U, model));
+        QTemporaryDir dir;
+        Workers workers;
+        QVERIFY(workers.relay.waitFor("deviceDetected"));
+        Ctx c{workers.device, bus, dir.path(), bus.unit(U)};
+        if (prepare)
+            prepare(c);
+        if (!bus.isPlugged(U))
+            QVERIFY(workers.relay.waitFor("noDevice()"));
+        QCOMPARE(workers.run(bus, type, fault, count),
+                 QStringList{"deviceBusy()"} + expected + QStringList{"deviceIdle()"});
+        if (check)
+            check(c);
+        // The exit sequence ends both threads promptly with a unit open and events queued.
+        for (int i = 0; i < 50; ++i)
+            QCoreApplication::postEvent(workers.device, new QEvent(D::ReadUserPresetsEvent));
+        QElapsedTimer clock;
+        clock.start();
+        workers.stop();
+        QVERIFY(clock.elapsed() < 3000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWorker)
+#include "tst_worker.moc"
