@@ -10,7 +10,7 @@
 
 #include "support/SleepRecorder.h"
 #include "support/UpdateServer.h"
-#include "support/UpdateSignalLog.h"
+#include "support/SignalRelay.h"
 #include "support/VirtualBusFixture.h"
 
 #include <QAuthenticator>
@@ -283,7 +283,18 @@ private:
     // Posts a request (after pointing the service at server, when given) and returns the first `count` signals.
     QStringList request(QEvent::Type type, const QString& server, int count)
     {
-        UpdateSignalLog log(m_pService);
+        using U = CFirmwareUpdate;
+        SignalRelay log;
+        log.watch(m_pService, &U::operationFinished, "operationFinished");
+        log.watch(m_pService, &U::updateCheckFailed, "updateCheckFailed");
+        log.watch(m_pService, &U::updateText, "updateText");
+        log.watch(m_pService, &U::appDownLoadFinished, "appDownLoadFinished");
+        connect(m_pService, &U::newVersions, &log,
+                [&log](const QString& d, const QString& du, const QString& f, const QString& fu, const QString& a,
+                       const QString& au, bool bApp) {
+                    const QStringList parts{d, du, f, fu, a, au, bApp ? "true" : "false"};
+                    log.append("newVersions(" + parts.join('|') + ')');
+                });
         if (!server.isEmpty())
             qputenv(CFirmwareUpdate::ServerEnvironmentVariable, server.toUtf8()); // read at each check
         QCoreApplication::postEvent(m_pService, new QEvent(type));
