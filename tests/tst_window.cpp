@@ -1,0 +1,735 @@
+// The main window as scripted sessions: one window, one virtual unit, a whole flow with its checks along the way
+// (connect, read, the lists' labels, back-up names, refresh, a factory preset dragged onto a user slot, restore,
+// the unit's memory); losing the unit in the middle of the read; the firmware offer from the local update server
+// answered Yes and the image in the unit. Then the offer and schedule decisions with the workers stood in for by
+// a tap, and the window's own parts (file browser, tab switching while dragging, geometry, About, Help, copying
+// an older data folder). Every modal box and file dialog is answered here.
+
+#include "DeviceManagerThread.h"
+#include "Settings.h"
+#include "app.h"
+#include "deviceinfo.h"
+#include "firmwareupdate.h"
+#include "globals.h"
+#include "mainwindow.h"
+#include "splashscreen.h"
+
+#include "support/EventTap.h"
+#include "support/ListDrag.h"
+#include "support/ModalAnswerer.h"
+#include "support/SleepRecorder.h"
+#include "support/UpdateServer.h"
+#include "support/VirtualBusFixture.h"
+
+#include <QDesktopServices>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListView>
+#include <QSettings>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+Q_DECLARE_METATYPE(UnitModel)
+
+namespace {
+constexpr int kWaitMs = 20000; // detection waits for the one-second poll; room for a loaded machine
+
+template <typename T> T* child(const QObject* parent, const char* name)
+{
+    T* found = parent->findChild<T*>(QLatin1String(name));
+    if (found == nullptr)
+        qFatal("no child %s", name);
+    return found;
+}
+
+QStringList texts(const ContentWidget* list)
+{
+    QStringList result;
+    for (const PresetButton* entry : list->entries())
+        result << entry->text();
+    return result;
+}
+
+QVector<int> withName(QVector<int> record, const QString& name)
+{
+    for (int k = 0; k < 16; ++k)
+        record[k] = k < name.size() ? name.at(k).unicode() : ' ';
+    return record;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void setUpdateMode(bool bManual, bool bMonthly, const QDateTime& lastChecked = QDateTime())
+{
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+    pSettings->m_bManualUpdate = bManual;
+    pSettings->m_bMonthlyUpdate = bMonthly;
+    pSettings->m_DateTimeLastChecked = lastChecked;
+    pSettings->writeSettings();
+}
+
+// Stands in for the desktop's browser: records what the program asks to open.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void session_data();
+    void session();
+    void unplugDuringRead_data();
+    void unplugDuringRead();
+    void updateOnConnection_data();
+    void updateOnConnection();
+    void multipleDevicesBoxClosesItself();
+    void firmwareOffer_data();
+    void firmwareOffer();
+    void monthlyCheck_data();
+    void monthlyCheck();
+    void browse_data();
+    void browse();
+    void tabSwitchWhileDragging_data();
+    void tabSwitchWhileDragging();
+    void geometryAndSplittersPersist();
+    void aboutAndHelp_data();
+    void aboutAndHelp();
+    void copyDirectory();
+
+private:
+    MainWindow* makeWindow(const QByteArray& showBuild = "false");
+    // Starts the workers the way the window does after the splash; true once the unit's lists are read.
+    bool startAndRead();
+
+    QTemporaryDir m_home;
+    std::unique_ptr<VirtualBusFixture> m_bus;
+    std::unique_ptr<SleepRecorder> m_sleeps;
+    std::unique_ptr<ModalAnswerer> m_answerer;
+    std::unique_ptr<MainWindow> m_window;
+    QStringList m_fileDialogs; // "kind|caption|path|filter" of each file question
+    QString m_fileAnswer;
+    QByteArray m_savedInfoIni;
+};
+
+void TestWindow::initTestCase()
+{
+    initTessitraResources();
+    QApplication::setQuitOnLastWindowClosed(false);
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", m_home.path().toLocal8Bit());
+    qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable); // no update server unless a case starts one
+    buildDataFolders(m_home.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path() + "/config");
+    m_savedInfoIni = readFile(QCoreApplication::applicationDirPath() + "/info.ini");
+}
+
+void TestWindow::cleanupTestCase()
+{
+    const QString ini = QCoreApplication::applicationDirPath() + "/info.ini";
+    if (m_savedInfoIni == "<missing>")
+        QFile::remove(ini);
+    else
+        writeFile(ini, m_savedInfoIni);
+}
+
+void TestWindow::init()
+{
+    QSettings("Aurivell", "TessitraStageLibrarian").remove("Settings");
+    CSettings::instance()->readSettings();
+    QFile::remove(m_home.path() + "/Aurivell/Tessitra/StageAriette/Factory Presets/FactoryPresets.dat");
+    QFile::remove(m_home.path() + "/Aurivell/Tessitra/StageCadenzo/Factory Presets/FactoryPresets.dat");
+    m_bus = std::make_unique<VirtualBusFixture>();
+    m_sleeps = std::make_unique<SleepRecorder>();
+    m_answerer = std::make_unique<ModalAnswerer>();
+    m_fileDialogs.clear();
+    m_fileAnswer.clear();
+}
+
+void TestWindow::cleanup()
+{
+    m_window.reset(); // the workers stop with the window, before the bus they talk to goes
+    g_bDeviceConnected.store(false);
+    QCOMPARE(m_answerer->leftovers, 0);
+    m_answerer.reset();
+    m_sleeps.reset();
+    m_bus.reset();
+    qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable);
+}
+
+MainWindow* TestWindow::makeWindow(const QByteArray& showBuild)
+{
+    writeFile(QCoreApplication::applicationDirPath() + "/info.ini",
+              "[about]\nversion=Stage Librarian 2.3.4\nbuild=77\nshowbuild=" + showBuild +
+                  "\nurlAriette=https://a.example.org/ariette\nurllabelAriette=Ariette page\n"
+                  "urlCadenzo=https://c.example.org/cadenzo\nurllabelCadenzo=Cadenzo page\n"
+                  "[help]\nurl=https://help.example.org/stage\n[update]\nversion=2.3.4\n");
+    m_window = std::make_unique<MainWindow>();
+    m_window->initialize();
+    m_window->setFileDialogFunction(
+        [this](MainWindow::FileDialogKind kind, const QString& caption, const QString& path, const QString& filter) {
+            m_fileDialogs << QStringList{kind == MainWindow::FileDialogKind::Save ? "save" : "open", caption, path,
+                                         filter}
+                                 .join('|');
+            return m_fileAnswer;
+        });
+    return m_window.get();
+}
+
+bool TestWindow::startAndRead()
+{
+    makeWindow()->finishSplashTimer();
+    auto* refresh = child<QPushButton>(m_window.get(), "refreshButton");
+    return QTest::qWaitFor([&] { return refresh->isEnabled() && QApplication::activeModalWidget() == nullptr; },
+                           kWaitMs);
+}
+
+void TestWindow::session_data()
+{
+    QTest::addColumn<UnitModel>("model");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("ext");
+    QTest::addColumn<QStringList>("names"); // user 1, user 2, factory 1, factory 3 as the unit leaves the factory
+    QTest::addColumn<QStringList>("backUps"); // "typed>written": the name typed, the file the back-up writes
+    QTest::newRow("Ariette") << UnitModel::Ariette << "StageAriette" << "tarb"
+                             << QStringList{"Rock Lead", "Ballad Verb", "Warm Hall", "Choir Pad"}
+                             << QStringList{"mine.TARB>mine.TARB", "mine.tscb>mine.tscb.tarb", ">", "saved>saved.tarb"};
+    QTest::newRow("Cadenzo") << UnitModel::Cadenzo << "StageCadenzo" << "tscb"
+                             << QStringList{"Low Harmony", "High Harmony", "Hard Tune", "Gospel Stack"}
+                             << QStringList{"mine.TsCb>mine.TsCb", "saved>saved.tscb"};
+}
+
+void TestWindow::session()
+{
+    QFETCH(UnitModel, model);
+    QFETCH(QString, folder);
+    QFETCH(QString, ext);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, backUps);
+    setUpdateMode(true, false); // manual: the read starts at once
+    QVERIFY(m_bus->plug("U", model));
+    QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
+        unit.setRecord(5, withName(unit.record(5), "Lead"));
+        unit.setRecord(7, withName(unit.record(7), "Fifteen chars!!"));
+        unit.setRecord(8, withName(unit.record(8), "Sixteen chars!!!"));
+        unit.setSetList(1, {9, 3, 5, 0, 7, 8, 101, 250, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    }));
+    const VirtualUnit connected = m_bus->unit("U");
+    QVERIFY(startAndRead());
+
+    // What the unit holds, as the lists show it.
+    MainWindow* w = m_window.get();
+    QCOMPARE(child<QLabel>(w, "deviceLabel")->text(), QString("Connected"));
+    auto* files = qobject_cast<QFileSystemModel*>(child<QListView>(w, "listViewFileBrowser")->model());
+    QCOMPARE(files->nameFilters(), QStringList{ext == "tarb" ? "*.tarp" : "*.tscp"});
+    auto* user = child<ContentWidget>(w, "listWidgetUserPreset");
+    auto* factory = child<ContentWidget>(w, "listWidgetFactoryPresets");
+    auto* setListA = child<ContentWidget>(w, "listWidgetSetListA");
+    QCOMPARE(user->entries().size(), 100);
+    QCOMPARE(factory->entries().size(), 100);
+    QCOMPARE(user->entries().at(0)->text(), "U01\n" + names[0]);
+    QCOMPARE(user->entries().at(1)->text(), "U02\n" + names[1]);
+    QCOMPARE(user->entries().at(4)->text(), QString("U05\nLead"));
+    QCOMPARE(user->entries().at(99)->text().left(5), QString("U100\n"));
+    QCOMPARE(factory->entries().at(0)->text(), "F01\n" + names[2]);
+    QCOMPARE(factory->entries().at(0)->presetNumber(), 101);
+    // Set list A: slot 4 empty, 250 names no preset; names longer than 15 characters get a smaller font.
+    QCOMPARE(texts(setListA).size(), 20);
+    QCOMPARE(texts(setListA).mid(2, 6), QStringList({"A03\nU05 Lead", "A04\nEMPTY", "A05\nU07 Fifteen chars!!",
+                                                     "A06\nU08 Sixteen chars!!!", "A07\nF01 " + names[2], "A08\nEMPTY"}));
+    QVERIFY(setListA->entries().at(2)->isEnabled() && !setListA->entries().at(3)->isEnabled());
+    QCOMPARE(setListA->entries().at(4)->styleSheet(), QString("QPushButton{font-size: 11px}"));
+    QCOMPARE(setListA->entries().at(5)->styleSheet(), QString("QPushButton{font-size: 10px}"));
+    QCOMPARE(texts(child<ContentWidget>(w, "listWidgetFavorites")).first(), "*01\nU01 " + names[0]);
+
+    // Back-ups: the name offered, the extension added unless the model's own is there in any case.
+    QTemporaryDir target;
+    QStringList written, finished;
+    for (const QString& backUp : backUps) {
+        // The first offer is in the model's back-up folder, the next ones where the last back-up went.
+        const QString from = written.isEmpty() ? m_home.path() + "/Aurivell/Tessitra/" + folder + "/Back Up" : target.path();
+        const QRegularExpression offered("^save\\|Save File\\|" + QRegularExpression::escape(from) +
+                                         "/BackUp_\\d{4}-\\w{3}-\\d{2}-\\d{2}-\\d{2}-\\d{2}\\|BACKUP\\(\\*\\." + ext + "\\)$");
+        m_fileDialogs.clear();
+        m_fileAnswer = backUp.startsWith('>') ? QString() : target.filePath(backUp.section('>', 0, 0));
+        QTest::mouseClick(child<QPushButton>(w, "backUp"), Qt::LeftButton);
+        QVERIFY2(m_fileDialogs.size() == 1 && offered.match(m_fileDialogs.first()).hasMatch(),
+                 qPrintable(m_fileDialogs.join(' ')));
+        if (!m_fileAnswer.isEmpty()) {
+            written << backUp.section('>', 1);
+            finished << "Succesfully backed up user presets and set lists.";
+        }
+        written.sort();
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files, QDir::Name), written);
+        QCOMPARE(m_answerer->finishedTexts, finished);
+    }
+
+    // Refresh reads the user side again; the factory list stays the one read on connection.
+    const QList<PresetButton*> factoryBefore = factory->entries();
+    QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
+        unit.setRecord(2, withName(unit.record(2), "Fresh"));
+        unit.setSetList(2, {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    }));
+    QTest::mouseClick(child<QPushButton>(w, "refreshButton"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == nullptr; }, kWaitMs));
+    QCOMPARE(factory->entries(), factoryBefore);
+    QCOMPARE(user->entries().at(1)->text(), QString("U02\nFresh"));
+    QCOMPARE(texts(child<ContentWidget>(w, "listWidgetSetListB")).first(), QString("B01\nU02 Fresh"));
+
+    // Factory preset 3 dragged onto user slot 90 and confirmed: the unit holds it, the list shows it.
+    select(*factory, {2});
+    m_answerer->push("Yes");
+    QVERIFY(dragTo(*user, listDrag(*factory), centre(*user, 89), true));
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == nullptr; }, kWaitMs));
+    QVERIFY2(m_answerer->seen.value(0).startsWith("Load Presets|Do you want to overwrite the presets <b>U90_"),
+             qPrintable(m_answerer->seen.join(' ')));
+    QCOMPARE(m_bus->unit("U").record(90), connected.record(103));
+    QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[3]);
+
+    // Restore asks where the back-ups went, writes the file back and shows what the unit holds afterwards.
+    m_fileDialogs.clear();
+    m_fileAnswer = target.filePath("saved." + ext);
+    QTest::mouseClick(child<QPushButton>(w, "restore"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == nullptr; }, kWaitMs));
+    QCOMPARE(m_fileDialogs, QStringList{"open|Select File|" + target.path() + "|BACKUP(*." + ext + ")"});
+    QCOMPARE(m_answerer->finishedTexts.last(), QString("Succesfully restored user presets and set lists."));
+    const VirtualUnit restored = m_bus->unit("U");
+    for (int number = 1; number <= 100; ++number)
+        QCOMPARE(restored.record(number), connected.record(number));
+    for (int index = 0; index < 5; ++index)
+        QCOMPARE(restored.setList(index), connected.setList(index));
+    QCOMPARE(user->entries().at(1)->text(), "U02\n" + names[1]);
+
+    // A restore that finds no back-up file says so and leaves the lists alone.
+    PresetButton* second = user->entries().at(1);
+    m_fileAnswer = target.filePath("missing." + ext);
+    QTest::mouseClick(child<QPushButton>(w, "restore"), Qt::LeftButton);
+    QCOMPARE(m_answerer->finishedTexts.last(), QString("Couldn't find a back up file.\nPlease back up first."));
+    QCOMPARE(user->entries().at(1), second);
+}
+
+void TestWindow::unplugDuringRead_data()
+{
+    QTest::addColumn<int>("reportsBeforeVanish");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("factory bank") << 150 << "Failed to read factory presets.";
+    QTest::newRow("user names") << 380 << "Failed to communicate with device.";
+}
+
+void TestWindow::unplugDuringRead()
+{
+    QFETCH(int, reportsBeforeVanish);
+    QFETCH(QString, text);
+    setUpdateMode(true, false);
+    QVERIFY(m_bus->plug("U", UnitModel::Ariette));
+    QVERIFY(m_bus->setFault("U", FaultKind::Vanish, reportsBeforeVanish));
+    makeWindow();
+    // The worker's signals, queued onto this thread in the order they were emitted.
+    QStringList signalled;
+    QObject relay;
+    connect(DeviceManagerThread::instance(), &DeviceManagerThread::deviceDetected, &relay,
+            [&](int pid) { signalled << QString("detected %1").arg(pid, 0, 16); }, Qt::QueuedConnection);
+    connect(DeviceManagerThread::instance(), &DeviceManagerThread::deviceRemoved, &relay,
+            [&] { signalled << "removed"; }, Qt::QueuedConnection);
+    m_window->finishSplashTimer();
+
+    // The read fails, its dialog waits for OK, the poll then reports the loss and the lists go.
+    auto* label = child<QLabel>(m_window.get(), "deviceLabel");
+    QVERIFY(QTest::qWaitFor([&] { return signalled.size() == 2 && label->text() == "Disconnected"; }, kWaitMs));
+    QCOMPARE(signalled, (QStringList{"detected a21", "removed"}));
+    QCOMPARE(m_answerer->finishedTexts, QStringList{text});
+    for (const char* name : {"listWidgetUserPreset", "listWidgetFactoryPresets", "listWidgetFavorites",
+                             "listWidgetSetListA", "listWidgetSetListD"})
+        QCOMPARE(child<ContentWidget>(m_window.get(), name)->entries().size(), 0);
+    QVERIFY(!child<QPushButton>(m_window.get(), "backUp")->isEnabled());
+}
+
+void TestWindow::updateOnConnection_data()
+{
+    QTest::addColumn<QString>("option"); // of the update server
+    QTest::newRow("offer answered Yes") << "";
+    QTest::newRow("broken server") << "--fail";
+}
+
+// The quiet check on connection fetches the update targets; Yes downloads the DSP image and the worker writes
+// it into the unit, the microcontroller image waits for the next connection. A broken server says nothing
+// and the presets are read all the same.
+void TestWindow::updateOnConnection()
+{
+    QFETCH(QString, option);
+    UpdateServer server(option.isEmpty() ? QStringList() : QStringList{option});
+    QVERIFY(server.start());
+    QByteArray image, ldr;
+    for (int i = 0; i < 300; ++i) {
+        image += char((i * 37 + 11) & 0xFF);
+        ldr += "0x" + QByteArray::number((i * 37 + 11) & 0xFF, 16).rightJustified(2, '0').toUpper() + "\n";
+    }
+    QVERIFY(server.addFile("images/dsp.ldr", ldr));
+    QVERIFY(server.addFile("images/micro.bin", QByteArray(100, '\x5A')));
+    const QString dspUrl = server.url("images/dsp.ldr").toString();
+    const QString fwUrl = server.url("images/micro.bin").toString();
+    QVERIFY(server.setUpdateTargets(QString(R"(<?xml version="1.0"?><UpdateTargets><Family Name="Tessitra" FamilyID="0x60">
+<Product Name="Stage Ariette" ProductID="0x2"><Revisions>
+<Revision Version="DSP v2.2" ImageUrl="%1.old"/><Revision Version="DSP v2.4" ImageUrl="%1"/>
+<Revision Version="Firmware v1.6" ImageUrl="%2"/></Revisions></Product></Family></UpdateTargets>)")
+                                        .arg(dspUrl, fwUrl)
+                                        .toUtf8()));
+    qputenv(CFirmwareUpdate::ServerEnvironmentVariable, server.address().toLocal8Bit());
+    QVERIFY(m_bus->plug("U", UnitModel::Ariette)); // DSP v2.3, Firmware v1.5
+    if (option.isEmpty())
+        m_answerer->push("Yes");
+    makeWindow()->finishSplashTimer();
+    auto* user = child<ContentWidget>(m_window.get(), "listWidgetUserPreset");
+    const auto settled = [&] {
+        CSettings::instance()->readSettings();
+        const bool bDone = option.isEmpty() ? CSettings::instance()->m_strPendingFwUrl == fwUrl : user->count() == 100;
+        return bDone && QApplication::activeModalWidget() == nullptr;
+    };
+    QVERIFY(QTest::qWaitFor(settled, kWaitMs));
+    if (!option.isEmpty()) {
+        QCOMPARE(m_answerer->seen, QStringList()); // a quiet check says nothing about the server
+        QCOMPARE(CSettings::instance()->m_strPendingFwUrl, QString());
+        return;
+    }
+    QCOMPARE(m_answerer->seen, QStringList{"Firmware Update|New firmware version available.\nCurrent: DSP v2.3, "
+                                           "Firmware v1.5\nNew: DSP v2.4, Firmware v1.6\nDo you want to update?"});
+    const FirmwareImage received = m_bus->unit("U").dspImage();
+    QVERIFY(received.received && received.verified);
+    QCOMPARE(received.data.left(300), image);
+    QCOMPARE(received.data.size(), 324); // padded to whole 54-byte chunks
+    int checksum = 0;
+    for (char byte : image)
+        checksum ^= static_cast<uchar>(byte);
+    QCOMPARE(received.sentChecksum, checksum);
+    QVERIFY(!m_bus->unit("U").microImage().received);
+    QCOMPARE(CSettings::instance()->m_strPendingFwUrl, fwUrl);
+    QVERIFY(server.requests().contains("GET /images/dsp.ldr"));
+}
+
+// The box stays open while the poll repeats the signal, then one unit goes and it closes by itself.
+void TestWindow::multipleDevicesBoxClosesItself()
+{
+    setUpdateMode(true, false);
+    QVERIFY(m_bus->plug("U", UnitModel::Ariette));
+    QVERIFY(m_bus->plug("V", UnitModel::Cadenzo));
+    QElapsedTimer open; // the box runs in a nested loop: the unplug is done from inside it
+    m_answerer->push([&](QWidget* pModal) {
+        if (qobject_cast<QMessageBox*>(pModal) == nullptr)
+            return false;
+        if (!open.isValid())
+            open.start();
+        return open.elapsed() > 1500 && m_bus->unplug("V");
+    });
+    QVERIFY(startAndRead());
+    QCOMPARE(m_answerer->pending(), 0);
+    QCOMPARE(m_answerer->seen, QStringList{"Multiple Device|Multiple devices detected. Please connect only one device."});
+    QCOMPARE(child<QLabel>(m_window.get(), "deviceLabel")->text(), QString("Connected"));
+    QCOMPARE(child<ContentWidget>(m_window.get(), "listWidgetUserPreset")->entries().size(), 100);
+}
+
+void TestWindow::firmwareOffer_data()
+{
+    QTest::addColumn<QString>("dspUrl");
+    QTest::addColumn<QString>("fwUrl");
+    QTest::addColumn<QString>("answer"); // empty: no box expected
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QStringList>("posted");
+    QTest::addColumn<QString>("pending");
+    QTest::addColumn<QString>("nextConnection");
+    const QString d = "http://u.example.org/dsp.ldr", f = "http://u.example.org/fw.bin";
+    const QString ask = "Firmware Update|New firmware version available.\nCurrent: %1\nNew: %2\nDo you want to update?";
+    const QString both = ask.arg("DSP v2.3, Firmware v1.5", "DSP v2.4, Firmware v1.6");
+    const QString dspOnly = ask.arg("DSP v2.3", "DSP v2.4"), fwOnly = ask.arg("Firmware v1.5", "Firmware v1.6");
+    const QStringList read{"device 1001 Connected"}, download{"update 1005 Firmware Update"};
+    // clang-format off
+    QTest::newRow("nothing newer: read") << "" << "" << "" << 0 << "" << read << "" << "device 1001 Connected";
+    QTest::newRow("both, yes: fw pending") << d << f << "Yes" << 0 << both << download << f << "update 1004";
+    QTest::newRow("both, yes, failed") << d << f << "Yes" << 5 << both << download << "" << "update 1004";
+    QTest::newRow("dsp, yes") << d << "" << "Yes" << 0 << dspOnly << download << "" << "device 1001 Connected";
+    QTest::newRow("fw, yes") << "" << f << "Yes" << 0 << fwOnly << download << "" << "device 1001 Connected";
+    QTest::newRow("dsp, no: read, done") << d << "" << "No" << 0 << dspOnly << read << "" << "device 1001 Connected";
+    QTest::newRow("both, cancel: read") << d << f << "Escape" << 0 << both << read << "" << "device 1001 Connected";
+    QTest::newRow("both, unit gone: nothing read") << d << f << "unit lost" << 0 << both << QStringList() << ""
+                                                   << "update 1004";
+    // clang-format on
+}
+
+void TestWindow::firmwareOffer()
+{
+    QFETCH(QString, dspUrl);
+    QFETCH(QString, fwUrl);
+    QFETCH(QString, answer);
+    QFETCH(int, result);
+    QFETCH(QString, question);
+    QFETCH(QStringList, posted);
+    QFETCH(QString, pending);
+    QFETCH(QString, nextConnection);
+    setUpdateMode(false, false); // at start-up: the check comes first, the presets after its answer
+    CSettings::instance()->setPendingFwUrl(QString());
+    g_deviceInfo.setVersionTexts("DSP v2.3", "Firmware v1.5");
+    MainWindow* window = makeWindow();
+    EventTap tap;
+    g_bDeviceConnected.store(true);
+    window->onDeviceDetected(0x0A21);
+    QCoreApplication::processEvents();
+    QCOMPARE(tap.summary, QStringList{"update 1004"});
+    QVERIFY(CSettings::instance()->m_DateTimeLastChecked.secsTo(QDateTime::currentDateTime()) < 5);
+    tap.summary.clear();
+
+    tap.result = result;
+    if (!answer.isEmpty())
+        m_answerer->push(answer);
+    emit CFirmwareUpdate::instance()->newVersions("DSP v2.4", dspUrl, "Firmware v1.6", fwUrl, "", "", false);
+    QCOMPARE(m_answerer->pending(), 0);
+    QCOMPARE(m_answerer->seen, question.isEmpty() ? QStringList() : QStringList{question});
+    QCOMPARE(tap.summary, posted);
+    if (answer == "Yes")
+        QCOMPARE(CFirmwareUpdate::instance()->firmwareImageUrl(), QUrl(dspUrl.isEmpty() ? fwUrl : dspUrl));
+    CSettings::instance()->readSettings();
+    QCOMPARE(CSettings::instance()->m_strPendingFwUrl, pending);
+    // The buttons come on once the run after the question ends, however it went.
+    QCOMPARE(child<QPushButton>(window, "backUp")->isEnabled(), !posted.isEmpty());
+
+    // The next connection shows whether the check counts as done.
+    tap.summary.clear();
+    tap.result = 0;
+    g_bDeviceConnected.store(true);
+    window->onDeviceDetected(0x0A21);
+    QCoreApplication::processEvents();
+    QCOMPARE(tap.summary, QStringList{nextConnection});
+}
+
+void TestWindow::monthlyCheck_data()
+{
+    QTest::addColumn<int>("daysAgo"); // -1: never checked
+    QTest::addColumn<bool>("monthly");
+    QTest::addColumn<bool>("checks");
+    QTest::newRow("29 days") << 29 << true << false;
+    QTest::newRow("30 days") << 30 << true << true;
+    QTest::newRow("never") << -1 << true << true;
+    QTest::newRow("not monthly") << 90 << false << false;
+}
+
+void TestWindow::monthlyCheck()
+{
+    QFETCH(int, daysAgo);
+    QFETCH(bool, monthly);
+    QFETCH(bool, checks);
+    setUpdateMode(!monthly, monthly);
+    MainWindow* window = makeWindow();
+    EventTap tap;
+    window->onDeviceDetected(0x0C42);
+    QCOMPARE(tap.summary, QStringList{"device 1001 Connected"});
+    tap.summary.clear();
+    const QDateTime last = daysAgo < 0 ? QDateTime() : QDateTime::currentDateTime().addDays(-daysAgo);
+    setUpdateMode(!monthly, monthly, last);
+    emit DeviceManagerThread::instance()->deviceIdle();
+    emit DeviceManagerThread::instance()->deviceIdle();
+    QCoreApplication::processEvents();
+    QCOMPARE(tap.summary, checks ? QStringList{"update 1004"} : QStringList());
+    CSettings::instance()->readSettings();
+    if (checks)
+        QVERIFY(CSettings::instance()->m_DateTimeLastChecked.secsTo(QDateTime::currentDateTime()) < 5);
+    else
+        QCOMPARE(CSettings::instance()->m_DateTimeLastChecked, last);
+}
+
+void TestWindow::browse_data()
+{
+    QTest::addColumn<QString>("start"); // typed into the path line, then Up pressed n times
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QString>("expected"); // empty: the list of drives
+    const QString base = QDir(m_home.path()).canonicalPath();
+    QTest::newRow("up from a nested folder") << base + "/x/y" << 1 << base + "/x";
+    QTest::newRow("up twice") << base + "/x/y" << 2 << base;
+    QTest::newRow("up from a folder under the root") << "/tmp" << 1 << "/";
+    QTest::newRow("up from the root") << "/" << 1 << "";
+    QTest::newRow("up past the root") << "/tmp" << 2 << "";
+    QTest::newRow("missing folder typed") << base + "/x/missing" << 0 << base + "/Aurivell/Tessitra";
+}
+
+void TestWindow::browse()
+{
+    QFETCH(QString, start);
+    QFETCH(int, presses);
+    QFETCH(QString, expected);
+    QVERIFY(QDir().mkpath(m_home.path() + "/x/y"));
+    MainWindow* window = makeWindow();
+    auto* line = child<QLineEdit>(window, "lineEditBroswerPath");
+    auto* list = child<QListView>(window, "listViewFileBrowser");
+    auto* tree = child<QTreeView>(window, "treeViewFileBrowser");
+    auto* files = qobject_cast<QFileSystemModel*>(list->model());
+    QCOMPARE(line->text(), m_home.path() + "/Aurivell/Tessitra");
+    line->setText(start);
+    QTest::keyClick(line, Qt::Key_Return);
+    for (int i = 0; i < presses; ++i)
+        child<QPushButton>(window, "pushButtonUp")->click();
+    if (presses > 0)
+        QCOMPARE(line->text(), expected);
+    if (expected.isEmpty()) {
+        QVERIFY(!list->rootIndex().isValid());
+        QVERIFY(files->rootPath().isEmpty() && qobject_cast<QFileSystemModel*>(tree->model())->rootPath().isEmpty());
+    } else {
+        QCOMPARE(files->filePath(list->rootIndex()), expected);
+        QCOMPARE(qobject_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()), expected);
+    }
+    window->close(); // the browse folder is where the next run starts
+    QCOMPARE(CSettings::instance()->fileSystemPath(), expected);
+}
+
+void TestWindow::tabSwitchWhileDragging_data()
+{
+    QTest::addColumn<int>("secondTab"); // -1: no second move
+    QTest::addColumn<int>("expected");  // -1: the drag leaves, no switch
+    QTest::newRow("rest on Set List B") << -1 << 4;
+    QTest::newRow("moving on to Set List C restarts the wait") << 5 << 5;
+    QTest::newRow("leaving cancels") << -1 << -1;
+}
+
+void TestWindow::tabSwitchWhileDragging()
+{
+    QFETCH(int, secondTab);
+    QFETCH(int, expected);
+    MainWindow* window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto* tabs = child<QTabWidget>(window, "tabFileFactorySet");
+    QTabBar* bar = tabs->tabBar();
+    QCOMPARE(tabs->tabText(4), QString("Set List B"));
+    QSignalSpy changes(tabs, &QTabWidget::currentChanged);
+    QMimeData mime;
+    mime.setData("application/aurivell/tessitrastageariette/dragndropPresets", "1");
+    const auto send = [&](QEvent::Type type, QPoint pos) {
+        QDragMoveEvent event(pos, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier, type);
+        QApplication::sendEvent(bar, &event);
+        return event.isAccepted();
+    };
+    QVERIFY(send(QEvent::DragEnter, bar->tabRect(4).center()));
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!send(QEvent::DragMove, bar->tabRect(4).center())); // nothing is dropped on the tab bar
+    if (secondTab != -1) {
+        QTest::qWait(250);
+        QCOMPARE(tabs->currentIndex(), 0);
+        send(QEvent::DragMove, bar->tabRect(secondTab).center());
+        clock.restart();
+    }
+    if (expected < 0) {
+        QDragLeaveEvent left;
+        QApplication::sendEvent(bar, &left);
+        QTest::qWait(800);
+        QCOMPARE(changes.count(), 0);
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(tabs->currentIndex(), expected, 3000);
+    // Half a second from the last change of tab, less the timer's own tolerance.
+    QVERIFY2(clock.elapsed() >= 450, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(changes.count(), 1);
+}
+
+void TestWindow::geometryAndSplittersPersist()
+{
+    QList<QList<int>> saved;
+    MainWindow* first = makeWindow();
+    first->setGeometry(60, 70, 980, 690);
+    first->show();
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    for (const char* name : {"splitterMain", "splitterView"}) {
+        auto* splitter = child<QSplitter>(first, name);
+        const QList<int> defaults = splitter->sizes();
+        splitter->setSizes({defaults.at(0) + 60, defaults.at(1) - 60});
+        QVERIFY(splitter->sizes() != defaults);
+        saved << splitter->sizes();
+    }
+    const QRect geometry = first->geometry();
+    QVERIFY(first->close());
+    MainWindow* second = makeWindow();
+    second->show();
+    QVERIFY(QTest::qWaitForWindowExposed(second));
+    QCOMPARE(second->geometry(), geometry);
+    QCOMPARE(child<QSplitter>(second, "splitterMain")->sizes(), saved.at(0));
+    QCOMPARE(child<QSplitter>(second, "splitterView")->sizes(), saved.at(1));
+}
+
+void TestWindow::aboutAndHelp_data()
+{
+    QTest::addColumn<bool>("showBuild");
+    QTest::addColumn<QString>("version");
+    QTest::newRow("without build") << false << "Stage Librarian 2.3.4";
+    QTest::newRow("with build") << true << "Stage Librarian 2.3.4, build 77";
+}
+
+void TestWindow::aboutAndHelp()
+{
+    QFETCH(bool, showBuild);
+    QFETCH(QString, version);
+    MainWindow* window = makeWindow(showBuild ? "true" : "false");
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    UrlRecorder browser;
+    QDesktopServices::setUrlHandler("https", &browser, "open");
+    QTest::keyClick(window, Qt::Key_F1);
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(browser.urls, QList<QUrl>{QUrl("https://help.example.org/stage")});
+
+    window->onTriggeredAbout();
+    const QList<CSplashScreen*> splashes = window->findChildren<CSplashScreen*>();
+    QCOMPARE(splashes.size(), 1);
+    QVERIFY(splashes.first()->isVisible());
+    QCOMPARE(splashes.first()->findChild<QLabel*>()->text(),
+             "<b>" + version +
+                 "</b><br/><a href=\"https://a.example.org/ariette\"><b>Ariette page</b></a>"
+                 "<br/><a href=\"https://c.example.org/cadenzo\"><b>Cadenzo page</b></a>");
+    splashes.first()->close();
+}
+
+void TestWindow::copyDirectory()
+{
+    QTemporaryDir dir;
+    const QString from = dir.path() + "/legacy", to = dir.path() + "/new/deep";
+    MainWindow window;
+    window.copyDirectory(from, to);
+    QVERIFY(!QFileInfo::exists(dir.path() + "/new")); // nothing to copy: no target folder either
+    writeFile(from + "/kept.tarp", "from legacy");
+    writeFile(from + "/copied.tarp", "copied");
+    writeFile(from + "/sub/deeper/nested.tarb", "nested");
+    writeFile(to + "/kept.tarp", "user's own");
+    window.copyDirectory(from, to);
+    QCOMPARE(readFile(to + "/kept.tarp"), QByteArray("user's own")); // never overwritten
+    QCOMPARE(readFile(to + "/copied.tarp"), QByteArray("copied"));
+    QCOMPARE(readFile(to + "/sub/deeper/nested.tarb"), QByteArray("nested"));
+    QCOMPARE(readFile(from + "/kept.tarp"), QByteArray("from legacy"));
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
