@@ -614,9 +614,9 @@ void DeviceManagerThread::run()
     m_pUSBConnect = new CUSBConnect();
     m_pPollTimer = new QTimer();
     m_pPollTimer->setSingleShot(false);
-    m_pPollTimer->setInterval(PollIntervalMs);
+    m_pPollTimer->setInterval(m_iPollIntervalMs.load());
     connect(m_pPollTimer, &QTimer::timeout, this, &DeviceManagerThread::onTimeOut);
-    m_pPollTimer->start(PollIntervalMs);
+    m_pPollTimer->start(m_iPollIntervalMs.load());
 
     exec();
 
@@ -666,7 +666,7 @@ void DeviceManagerThread::onTimeOut()
         if (g_bDeviceConnected.load())
             return;
         g_bDeviceConnected.store(true);
-        m_pPollTimer->start(PollIntervalMs);
+        m_pPollTimer->start(m_iPollIntervalMs.load());
         const int iPid = m_iProductId.load();
         CFirmwareUpdate::instance()->setProductId(iPid);
         TS_DEBUG("pid is: 0x%x", static_cast<unsigned>(iPid));

@@ -51,6 +51,8 @@ public:
 
     // How often the worker looks for the unit (and, while one is open, asks it for its identity).
     static constexpr int PollIntervalMs = 1000;
+    // Tests shorten the poll so they need not wait on it; takes effect when the thread starts.
+    void setPollInterval(int milliseconds) { m_iPollIntervalMs.store(milliseconds); }
 
     // The process-wide object, created on first use; callers pass no parent. The window creates it on the
     // GUI thread, moves it into its own thread (moveToThread on itself) and starts it.
@@ -179,6 +181,7 @@ private:
 
     // Polling
     std::atomic<bool> m_bAbort{false};
+    std::atomic<int> m_iPollIntervalMs{PollIntervalMs};
     CUSBConnect* m_pUSBConnect = nullptr;
     std::atomic<int> m_iProductId{-1};
     QString m_strDevicePath;
