@@ -1,43 +1,31 @@
-// Runs the program's entry point inside a test-controlled process, for the start-up cases that end in a
-// modal box or without a window. Modes, by the environment variable TESSITRA_HELPER_MODE:
-//   (unset)     the program as built;
-//   "no-style"  the compiled-in resources are unregistered first, so the style sheet cannot be opened.
-// Any modal box that appears is described on standard output and answered with its first button.
+// Runs the program's entry point inside a test-controlled process, for the start-up cases that end in a modal
+// box or without a window. TESSITRA_HELPER_MODE=no-style unregisters the compiled-in resources first, so the
+// style sheet cannot be opened. A box that appears is written to standard output as "title|text|buttons" and
+// answered with its first button.
 #include "app.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
 
 namespace {
-void answerModalBoxes()
-{
-    QWidget* modal = QApplication::activeModalWidget();
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    if (!box)
-        return;
-    QStringList buttons;
-    for (QAbstractButton* button : box->buttons())
-        buttons << button->text();
-    const QMargins margins = box->contentsMargins();
-    std::printf("modal: object=%s title=%s icon=%d margins=%d,%d,%d,%d buttons=%s parent=%s\ntext=%s\n",
-                qPrintable(box->objectName()), qPrintable(box->windowTitle()), static_cast<int>(box->icon()),
-                margins.left(), margins.top(), margins.right(), margins.bottom(), qPrintable(buttons.join('|')),
-                box->parentWidget() ? "yes" : "none", qPrintable(box->text()));
-    std::fflush(stdout);
-    if (!box->buttons().isEmpty())
-        box->buttons().first()->click();
-}
-
-// Runs inside the application object's constructor, before the entry point goes on.
-void installAnswerer()
+void installAnswerer() // runs inside the application object's constructor, before the entry point goes on
 {
     auto* timer = new QTimer(QCoreApplication::instance());
-    QObject::connect(timer, &QTimer::timeout, answerModalBoxes);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->buttons().isEmpty())
+            return;
+        QStringList buttons;
+        for (QAbstractButton* button : box->buttons())
+            buttons << button->text();
+        std::printf("%s\n", qPrintable(box->windowTitle() + '|' + box->text() + '|' + buttons.join(',')));
+        std::fflush(stdout);
+        box->buttons().first()->click();
+    });
     timer->start(20);
 }
 } // namespace

@@ -184,10 +184,11 @@ void TestDialogs::styleSheetParsesAndFindsItsImages()
     QVERIFY(images >= 18);
     // Qt reports a sheet it cannot parse only as a warning, when a widget is first polished with it.
     g_warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
-        if (type != QtDebugMsg)
-            g_warnings << m;
-    });
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+            if (type != QtDebugMsg)
+                g_warnings << m;
+        });
     qApp->setStyleSheet(sheet);
     QWidget probe;
     probe.setObjectName("MainWindow");
@@ -288,8 +289,10 @@ void TestDialogs::settingsChoiceStored_data()
     QTest::newRow("monthly to never") << false << true << monthly << never << "OK" << true << false;
     // Monthly wins over a manual flag set beside it; pressing it clears the stray flag.
     QTest::newRow("both to monthly") << true << true << monthly << monthly << "OK" << false << true;
-    QTest::newRow("reset") << true << false << never << "resetButton" << "OK" << false << false;
-    QTest::newRow("untouched, Cancel") << true << false << never << "" << "" << true << false;
+    QTest::newRow("reset") << true << false << never << "resetButton"
+                           << "OK" << false << false;
+    QTest::newRow("untouched, Cancel") << true << false << never << ""
+                                       << "" << true << false;
     QTest::newRow("same choice again, Cancel, No") << true << false << never << never << "No" << true << false;
     QTest::newRow("other choice, Cancel, Yes") << true << false << never << monthly << "Yes" << false << true;
 }
@@ -305,8 +308,10 @@ void TestDialogs::settingsChoiceStored()
     QFETCH(bool, storedMonthly);
     const QDateTime lastCheck(QDate(2023, 4, 5), QTime(6, 7, 8));
     store()->remove("");
-    for (const auto& [key, value] : {std::pair<QString, QVariant>{"Language", 1}, {"LastCheckedDate", lastCheck},
-                                     {"PendingFwUrl", "http://updates.example/fw.bin"}, {"ManualUpdate", manual},
+    for (const auto& [key, value] : {std::pair<QString, QVariant>{"Language", 1},
+                                     {"LastCheckedDate", lastCheck},
+                                     {"PendingFwUrl", "http://updates.example/fw.bin"},
+                                     {"ManualUpdate", manual},
                                      {"MonthlyUpdate", monthly}})
         store()->setValue(key, value);
     QPointer<CSettingsDlg> dialog = new CSettingsDlg(nullptr);
@@ -320,10 +325,11 @@ void TestDialogs::settingsChoiceStored()
     QTest::mouseClick(dialog->findChild<QAbstractButton*>(answer == "OK" ? "settingsOK" : "settingsCancel"),
                       Qt::LeftButton);
     QTRY_VERIFY(dialog.isNull());
-    QCOMPARE(answerer.seen, answer == "Yes" || answer == "No"
-                                ? QStringList{"|Preferences were modified?|Changes were made to the Preferences. Do you "
-                                              "wish to keep these changes?"}
-                                : QStringList());
+    QCOMPARE(answerer.seen,
+             answer == "Yes" || answer == "No"
+                 ? QStringList{"|Preferences were modified?|Changes were made to the Preferences. Do you "
+                               "wish to keep these changes?"}
+                 : QStringList());
     auto settings = store();
     QCOMPARE(settings->value("ManualUpdate").toBool(), storedManual);
     QCOMPARE(settings->value("MonthlyUpdate").toBool(), storedMonthly);
@@ -358,8 +364,10 @@ void TestDialogs::settingsCheckNow_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("posted");
-    QTest::newRow("firmware") << "firmwareUpdateButton" << "update 1003 Firmware Update";
-    QTest::newRow("application") << "appUpdateButton" << "update 1001 Application Update";
+    QTest::newRow("firmware") << "firmwareUpdateButton"
+                              << "update 1003 Firmware Update";
+    QTest::newRow("application") << "appUpdateButton"
+                                 << "update 1001 Application Update";
 }
 
 void TestDialogs::settingsCheckNow()

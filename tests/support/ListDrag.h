@@ -10,7 +10,10 @@
 
 // For GUI tests only (header-only): drags as the platform delivers them to a preset list.
 
-inline QPoint centre(const ContentWidget& list, int row) { return list.visualItemRect(list.item(row)).center(); }
+inline QPoint centre(const ContentWidget& list, int row)
+{
+    return list.visualItemRect(list.item(row)).center();
+}
 
 inline void select(ContentWidget& list, const QList<int>& rows)
 {

@@ -38,7 +38,10 @@ public:
         m_waiting.start();
     }
     void push(const Action& action) { m_actions.append(action); }
-    void push(const QString& answer) { m_actions.append([this, answer](QWidget* w) { return scripted(w, answer); }); }
+    void push(const QString& answer)
+    {
+        m_actions.append([this, answer](QWidget* w) { return scripted(w, answer); });
+    }
     int pending() const { return m_actions.size(); }
 
     QStringList seen;
@@ -56,7 +59,9 @@ private:
         } else if (answer == "Escape" && pBox != nullptr) {
             QTest::keyClick(pBox, Qt::Key_Escape);
         } else if (pBox != nullptr) {
-            const auto which = answer == "Yes" ? QMessageBox::Yes : answer == "No" ? QMessageBox::No : QMessageBox::Cancel;
+            const auto which = answer == "Yes"  ? QMessageBox::Yes
+                               : answer == "No" ? QMessageBox::No
+                                                : QMessageBox::Cancel;
             if (pBox->button(which) == nullptr)
                 return false;
             pBox->button(which)->click();
@@ -93,7 +98,8 @@ private:
             auto* pEdit = pModal->findChild<QLineEdit*>();
             if (pBox != nullptr || pEdit != nullptr)
                 seen << pModal->windowTitle() + '|' + (pBox != nullptr ? pBox->text() : pEdit->text()) +
-                            (pBox != nullptr && !pBox->informativeText().isEmpty() ? "|" + pBox->informativeText() : QString());
+                            (pBox != nullptr && !pBox->informativeText().isEmpty() ? "|" + pBox->informativeText()
+                                                                                   : QString());
         } else if (pBox != nullptr && pBox == m_pLost) {
             seen << "survived|" + pBox->windowTitle();
             m_pLost = nullptr;
