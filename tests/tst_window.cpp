@@ -2,8 +2,7 @@
 // (connect, read, the lists' labels, back-up names, refresh, a factory preset dragged onto a user slot, restore,
 // the unit's memory); losing the unit in the middle of the read; the firmware offer from the local update server
 // answered Yes and the image in the unit. Then the offer and schedule decisions with the workers stood in for by
-// a tap, and the window's own parts (file browser, tab switching while dragging, geometry, About, Help, copying
-// an older data folder). Every modal box and file dialog is answered here.
+// a tap, and the window's own parts. Every modal box and file dialog is answered here.
 
 #include "DeviceManagerThread.h"
 #include "Settings.h"
@@ -38,16 +37,13 @@ constexpr int kWaitMs = 20000; // room for a loaded machine
 
 template <typename T> T* child(const QObject* parent, const char* name)
 {
-    T* found = parent->findChild<T*>(QLatin1String(name));
-    if (found == nullptr)
-        qFatal("no child %s", name);
-    return found;
+    return parent->findChild<T*>(name);
 }
 
-QStringList texts(const ContentWidget* list)
+QStringList texts(const QObject* window, const char* list)
 {
     QStringList result;
-    for (const PresetButton* entry : list->entries())
+    for (const PresetButton* entry : child<ContentWidget>(window, list)->entries())
         result << entry->text();
     return result;
 }
@@ -63,8 +59,7 @@ void writeFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 QByteArray readFile(const QString& path)
@@ -83,6 +78,11 @@ void setUpdateMode(bool bManual, bool bMonthly, const QDateTime& lastChecked = Q
     pSettings->writeSettings();
 }
 
+bool settled(int timeoutMs = kWaitMs)
+{
+    return QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, timeoutMs);
+}
+
 // Stands in for the desktop's browser: records what the program asks to open.
 class UrlRecorder : public QObject
 {
@@ -97,31 +97,6 @@ public slots:
 class TestWindow : public QObject
 {
     Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-    void cleanup();
-
-    void session_data();
-    void session();
-    void unplugDuringRead_data();
-    void unplugDuringRead();
-    void updateOnConnection_data();
-    void updateOnConnection();
-    void multipleDevicesBoxClosesItself();
-    void firmwareOffer_data();
-    void firmwareOffer();
-    void monthlyCheck_data();
-    void monthlyCheck();
-    void windowParts();
-
-private:
-    MainWindow* makeWindow(const QByteArray& showBuild = "false");
-    // Starts the workers the way the window does after the splash; true once the unit's lists are read.
-    bool startAndRead();
-
     QTemporaryDir m_home;
     std::unique_ptr<VirtualBusFixture> m_bus;
     std::unique_ptr<SleepRecorder> m_sleeps;
@@ -130,508 +105,502 @@ private:
     QStringList m_fileDialogs; // "kind|caption|path|filter" of each file question
     QString m_fileAnswer;
     QByteArray m_savedInfoIni;
-};
 
-void TestWindow::initTestCase()
-{
-    initTessitraResources();
-    QApplication::setQuitOnLastWindowClosed(false);
-    QVERIFY(m_home.isValid());
-    qputenv("HOME", m_home.path().toLocal8Bit());
-    qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable); // no update server unless a case starts one
-    buildDataFolders(m_home.path());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path() + "/config");
-    m_savedInfoIni = readFile(QCoreApplication::applicationDirPath() + "/info.ini");
-}
-
-void TestWindow::cleanupTestCase()
-{
-    const QString ini = QCoreApplication::applicationDirPath() + "/info.ini";
-    if (m_savedInfoIni == "<missing>")
-        QFile::remove(ini);
-    else
-        writeFile(ini, m_savedInfoIni);
-}
-
-void TestWindow::init()
-{
-    QSettings("Aurivell", "TessitraStageLibrarian").remove("Settings");
-    CSettings::instance()->readSettings();
-    QFile::remove(m_home.path() + "/Aurivell/Tessitra/StageAriette/Factory Presets/FactoryPresets.dat");
-    QFile::remove(m_home.path() + "/Aurivell/Tessitra/StageCadenzo/Factory Presets/FactoryPresets.dat");
-    m_bus = std::make_unique<VirtualBusFixture>();
-    m_sleeps = std::make_unique<SleepRecorder>();
-    m_answerer = std::make_unique<ModalAnswerer>();
-    m_fileDialogs.clear();
-    m_fileAnswer.clear();
-}
-
-void TestWindow::cleanup()
-{
-    m_window.reset(); // the workers stop with the window, before the bus they talk to goes
-    g_bDeviceConnected.store(false);
-    QCOMPARE(m_answerer->leftovers, 0);
-    m_answerer.reset();
-    m_sleeps.reset();
-    m_bus.reset();
-    qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable);
-}
-
-MainWindow* TestWindow::makeWindow(const QByteArray& showBuild)
-{
-    writeFile(QCoreApplication::applicationDirPath() + "/info.ini",
-              "[about]\nversion=Stage Librarian 2.3.4\nbuild=77\nshowbuild=" + showBuild +
-                  "\nurlAriette=https://a.example.org/ariette\nurllabelAriette=Ariette page\n"
-                  "urlCadenzo=https://c.example.org/cadenzo\nurllabelCadenzo=Cadenzo page\n"
-                  "[help]\nurl=https://help.example.org/stage\n[update]\nversion=2.3.4\n");
-    m_window = std::make_unique<MainWindow>();
-    m_window->initialize();
-    DeviceManagerThread::instance()->setPollInterval(50); // the unit is found without waiting on the real poll
-    m_window->setFileDialogFunction([this](MainWindow::FileDialogKind kind, const QString& caption, const QString& path,
-                                           const QString& filter) {
-        m_fileDialogs
-            << QStringList{kind == MainWindow::FileDialogKind::Save ? "save" : "open", caption, path, filter}.join('|');
-        return m_fileAnswer;
-    });
-    return m_window.get();
-}
-
-bool TestWindow::startAndRead()
-{
-    makeWindow()->finishSplashTimer();
-    auto* refresh = child<QPushButton>(m_window.get(), "refreshButton");
-    return QTest::qWaitFor([&] { return refresh->isEnabled() && QApplication::activeModalWidget() == nullptr; },
-                           kWaitMs);
-}
-
-void TestWindow::session_data()
-{
-    QTest::addColumn<UnitModel>("model");
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("ext");
-    QTest::addColumn<QStringList>("names");   // user 1, user 2, factory 1, factory 3 as the unit leaves the factory
-    QTest::addColumn<QStringList>("backUps"); // "typed>written": the name typed, the file the back-up writes
-    QTest::newRow("Ariette") << UnitModel::Ariette << "StageAriette"
-                             << "tarb" << QStringList{"Rock Lead", "Ballad Verb", "Warm Hall", "Choir Pad"}
-                             << QStringList{"mine.TARB>mine.TARB", "mine.tscb>mine.tscb.tarb", ">", "saved>saved.tarb"};
-    QTest::newRow("Cadenzo") << UnitModel::Cadenzo << "StageCadenzo"
-                             << "tscb" << QStringList{"Low Harmony", "High Harmony", "Hard Tune", "Gospel Stack"}
-                             << QStringList{"mine.TsCb>mine.TsCb", "saved>saved.tscb"};
-}
-
-void TestWindow::session()
-{
-    QFETCH(UnitModel, model);
-    QFETCH(QString, folder);
-    QFETCH(QString, ext);
-    QFETCH(QStringList, names);
-    QFETCH(QStringList, backUps);
-    setUpdateMode(true, false); // manual: the read starts at once
-    QVERIFY(m_bus->plug("U", model));
-    QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
-        unit.setRecord(5, withName(unit.record(5), "Lead"));
-        unit.setRecord(7, withName(unit.record(7), "Fifteen chars!!"));
-        unit.setRecord(8, withName(unit.record(8), "Sixteen chars!!!"));
-        unit.setSetList(1, {9, 3, 5, 0, 7, 8, 101, 250, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    }));
-    const VirtualUnit connected = m_bus->unit("U");
-    QVERIFY(startAndRead());
-
-    // What the unit holds, as the lists show it.
-    MainWindow* w = m_window.get();
-    QCOMPARE(child<QLabel>(w, "deviceLabel")->text(), QString("Connected"));
-    auto* files = qobject_cast<QFileSystemModel*>(child<QListView>(w, "listViewFileBrowser")->model());
-    QCOMPARE(files->nameFilters(), QStringList{ext == "tarb" ? "*.tarp" : "*.tscp"});
-    auto* user = child<ContentWidget>(w, "listWidgetUserPreset");
-    auto* factory = child<ContentWidget>(w, "listWidgetFactoryPresets");
-    auto* setListA = child<ContentWidget>(w, "listWidgetSetListA");
-    QCOMPARE(user->entries().size(), 100);
-    QCOMPARE(factory->entries().size(), 100);
-    QCOMPARE(user->entries().at(0)->text(), "U01\n" + names[0]);
-    QCOMPARE(user->entries().at(1)->text(), "U02\n" + names[1]);
-    QCOMPARE(user->entries().at(4)->text(), QString("U05\nLead"));
-    QCOMPARE(user->entries().at(99)->text().left(5), QString("U100\n"));
-    QCOMPARE(factory->entries().at(0)->text(), "F01\n" + names[2]);
-    QCOMPARE(factory->entries().at(0)->presetNumber(), 101);
-    // Set list A: slot 4 empty, 250 names no preset; names longer than 15 characters get a smaller font.
-    QCOMPARE(texts(setListA).size(), 20);
-    QCOMPARE(texts(setListA).mid(2, 6),
-             QStringList({"A03\nU05 Lead", "A04\nEMPTY", "A05\nU07 Fifteen chars!!", "A06\nU08 Sixteen chars!!!",
-                          "A07\nF01 " + names[2], "A08\nEMPTY"}));
-    QVERIFY(setListA->entries().at(2)->isEnabled() && !setListA->entries().at(3)->isEnabled());
-    QCOMPARE(setListA->entries().at(4)->styleSheet(), QString("QPushButton{font-size: 11px}"));
-    QCOMPARE(setListA->entries().at(5)->styleSheet(), QString("QPushButton{font-size: 10px}"));
-    QCOMPARE(texts(child<ContentWidget>(w, "listWidgetFavorites")).first(), "*01\nU01 " + names[0]);
-
-    // Back-ups: the name offered, the extension added unless the model's own is there in any case.
-    QTemporaryDir target;
-    QStringList written, finished;
-    for (const QString& backUp : backUps) {
-        // The first offer is in the model's back-up folder, the next ones where the last back-up went.
-        const QString from =
-            written.isEmpty() ? m_home.path() + "/Aurivell/Tessitra/" + folder + "/Back Up" : target.path();
-        const QRegularExpression offered("^save\\|Save File\\|" + QRegularExpression::escape(from) +
-                                         "/BackUp_\\d{4}-\\w{3}-\\d{2}-\\d{2}-\\d{2}-\\d{2}\\|BACKUP\\(\\*\\." + ext +
-                                         "\\)$");
-        m_fileDialogs.clear();
-        m_fileAnswer = backUp.startsWith('>') ? QString() : target.filePath(backUp.section('>', 0, 0));
-        QTest::mouseClick(child<QPushButton>(w, "backUp"), Qt::LeftButton);
-        QVERIFY2(m_fileDialogs.size() == 1 && offered.match(m_fileDialogs.first()).hasMatch(),
-                 qPrintable(m_fileDialogs.join(' ')));
-        if (!m_fileAnswer.isEmpty()) {
-            written << backUp.section('>', 1);
-            finished << "Succesfully backed up user presets and set lists.";
-        }
-        written.sort();
-        QCOMPARE(QDir(target.path()).entryList(QDir::Files, QDir::Name), written);
-        QCOMPARE(m_answerer->finishedTexts, finished);
+    MainWindow* makeWindow(const QByteArray& showBuild = "false")
+    {
+        writeFile(QCoreApplication::applicationDirPath() + "/info.ini",
+                  "[about]\nversion=Stage Librarian 2.3.4\nbuild=77\nshowbuild=" + showBuild +
+                      "\nurlAriette=https://a.example.org/ariette\nurllabelAriette=Ariette page\n"
+                      "urlCadenzo=https://c.example.org/cadenzo\nurllabelCadenzo=Cadenzo page\n"
+                      "[help]\nurl=https://help.example.org/stage\n[update]\nversion=2.3.4\n");
+        m_window = std::make_unique<MainWindow>();
+        m_window->initialize();
+        DeviceManagerThread::instance()->setPollInterval(50); // the unit is found without waiting on the real poll
+        m_window->setFileDialogFunction([this](MainWindow::FileDialogKind kind, const QString& caption,
+                                               const QString& path, const QString& filter) {
+            const QString name = kind == MainWindow::FileDialogKind::Save ? "save" : "open";
+            m_fileDialogs << QStringList{name, caption, path, filter}.join('|');
+            return m_fileAnswer;
+        });
+        return m_window.get();
     }
 
-    // Refresh reads the user side again; the factory list stays the one read on connection.
-    const QList<PresetButton*> factoryBefore = factory->entries();
-    QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
-        unit.setRecord(2, withName(unit.record(2), "Fresh"));
-        unit.setSetList(2, {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    }));
-    QTest::mouseClick(child<QPushButton>(w, "refreshButton"), Qt::LeftButton);
-    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == nullptr; }, kWaitMs));
-    QCOMPARE(factory->entries(), factoryBefore);
-    QCOMPARE(user->entries().at(1)->text(), QString("U02\nFresh"));
-    QCOMPARE(texts(child<ContentWidget>(w, "listWidgetSetListB")).first(), QString("B01\nU02 Fresh"));
+    // Starts the workers the way the window does after the splash; true once the unit's lists are read.
+    bool startAndRead()
+    {
+        makeWindow()->finishSplashTimer();
+        return QTest::qWaitFor([this] { return child<QPushButton>(m_window.get(), "refreshButton")->isEnabled(); },
+                               kWaitMs) &&
+               settled();
+    }
 
-    // Factory preset 3 dragged onto user slot 90 and confirmed: the unit holds it, the list shows it.
-    select(*factory, {2});
-    m_answerer->push("Yes");
-    QVERIFY(dragTo(*user, listDrag(*factory), centre(*user, 89), true));
-    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == nullptr; }, kWaitMs));
-    QVERIFY2(m_answerer->seen.value(0).startsWith("Load Presets|Do you want to overwrite the presets <b>U90_"),
-             qPrintable(m_answerer->seen.join(' ')));
-    QCOMPARE(m_bus->unit("U").record(90), connected.record(103));
-    QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[3]);
+private slots:
+    void initTestCase()
+    {
+        initTessitraResources();
+        QApplication::setQuitOnLastWindowClosed(false);
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable); // no update server unless a case starts one
+        buildDataFolders(m_home.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path() + "/config");
+        m_savedInfoIni = readFile(QCoreApplication::applicationDirPath() + "/info.ini");
+    }
 
-    // Restore asks where the back-ups went, writes the file back and shows what the unit holds afterwards.
-    m_fileDialogs.clear();
-    m_fileAnswer = target.filePath("saved." + ext);
-    QTest::mouseClick(child<QPushButton>(w, "restore"), Qt::LeftButton);
-    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == nullptr; }, kWaitMs));
-    QCOMPARE(m_fileDialogs, QStringList{"open|Select File|" + target.path() + "|BACKUP(*." + ext + ")"});
-    QCOMPARE(m_answerer->finishedTexts.last(), QString("Succesfully restored user presets and set lists."));
-    const VirtualUnit restored = m_bus->unit("U");
-    for (int number = 1; number <= 100; ++number)
-        QCOMPARE(restored.record(number), connected.record(number));
-    for (int index = 0; index < 5; ++index)
-        QCOMPARE(restored.setList(index), connected.setList(index));
-    QCOMPARE(user->entries().at(1)->text(), "U02\n" + names[1]);
+    void cleanupTestCase()
+    {
+        QFile::remove(QCoreApplication::applicationDirPath() + "/info.ini");
+        if (m_savedInfoIni != "<missing>")
+            writeFile(QCoreApplication::applicationDirPath() + "/info.ini", m_savedInfoIni);
+    }
 
-    // A restore that finds no back-up file says so and leaves the lists alone.
-    PresetButton* second = user->entries().at(1);
-    m_fileAnswer = target.filePath("missing." + ext);
-    QTest::mouseClick(child<QPushButton>(w, "restore"), Qt::LeftButton);
-    QCOMPARE(m_answerer->finishedTexts.last(), QString("Couldn't find a back up file.\nPlease back up first."));
-    QCOMPARE(user->entries().at(1), second);
-}
+    void init()
+    {
+        QSettings("Aurivell", "TessitraStageLibrarian").remove("Settings");
+        CSettings::instance()->readSettings();
+        QFile::remove(m_home.path() + "/Aurivell/Tessitra/StageAriette/Factory Presets/FactoryPresets.dat");
+        QFile::remove(m_home.path() + "/Aurivell/Tessitra/StageCadenzo/Factory Presets/FactoryPresets.dat");
+        m_bus = std::make_unique<VirtualBusFixture>();
+        m_sleeps = std::make_unique<SleepRecorder>();
+        m_answerer = std::make_unique<ModalAnswerer>();
+        m_fileDialogs.clear();
+        m_fileAnswer.clear();
+    }
 
-void TestWindow::unplugDuringRead_data()
-{
-    QTest::addColumn<int>("reportsBeforeVanish");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("factory bank") << 150 << "Failed to read factory presets.";
-    QTest::newRow("user names") << 380 << "Failed to communicate with device.";
-}
+    void cleanup()
+    {
+        m_window.reset(); // the workers stop with the window, before the bus they talk to goes
+        g_bDeviceConnected.store(false);
+        QCOMPARE(m_answerer->leftovers, 0);
+        m_answerer.reset();
+        m_sleeps.reset();
+        m_bus.reset();
+        qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable);
+    }
 
-void TestWindow::unplugDuringRead()
-{
-    QFETCH(int, reportsBeforeVanish);
-    QFETCH(QString, text);
-    setUpdateMode(true, false);
-    QVERIFY(m_bus->plug("U", UnitModel::Ariette));
-    QVERIFY(m_bus->setFault("U", FaultKind::Vanish, reportsBeforeVanish));
-    makeWindow();
-    SignalRelay relay;
-    relay.watch(DeviceManagerThread::instance(), &DeviceManagerThread::deviceDetected, "detected");
-    relay.watch(DeviceManagerThread::instance(), &DeviceManagerThread::deviceRemoved, "removed");
-    m_window->finishSplashTimer();
+    void session_data()
+    {
+        QTest::addColumn<UnitModel>("model");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("ext");
+        QTest::addColumn<QStringList>("names");   // user 1, user 2, factory 1, factory 3 as the unit leaves the factory
+        QTest::addColumn<QStringList>("backUps"); // "typed>written": the name typed, the file the back-up writes
+        // clang-format off
+        QTest::newRow("Ariette") << UnitModel::Ariette << "StageAriette" << "tarb"
+            << QStringList{"Rock Lead", "Ballad Verb", "Warm Hall", "Choir Pad"}
+            << QStringList{"mine.TARB>mine.TARB", "mine.tscb>mine.tscb.tarb", ">", "saved>saved.tarb"};
+        QTest::newRow("Cadenzo") << UnitModel::Cadenzo << "StageCadenzo" << "tscb"
+            << QStringList{"Low Harmony", "High Harmony", "Hard Tune", "Gospel Stack"}
+            << QStringList{"mine.TsCb>mine.TsCb", "saved>saved.tscb"};
+        // clang-format on
+    }
+
+    void session()
+    {
+        QFETCH(UnitModel, model);
+        QFETCH(QString, folder);
+        QFETCH(QString, ext);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, backUps);
+        setUpdateMode(true, false); // manual: the read starts at once
+        QVERIFY(m_bus->plug("U", model));
+        QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
+            unit.setRecord(5, withName(unit.record(5), "Lead"));
+            unit.setRecord(7, withName(unit.record(7), "Fifteen chars!!"));
+            unit.setRecord(8, withName(unit.record(8), "Sixteen chars!!!"));
+            unit.setSetList(1, {9, 3, 5, 0, 7, 8, 101, 250, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        }));
+        const VirtualUnit connected = m_bus->unit("U");
+        QVERIFY(startAndRead());
+
+        // What the unit holds, as the lists show it. Set list A: slot 4 empty, 250 names no preset; names
+        // longer than 15 characters get a smaller font.
+        MainWindow* w = m_window.get();
+        QCOMPARE(child<QLabel>(w, "deviceLabel")->text(), QString("Connected"));
+        auto* files = qobject_cast<QFileSystemModel*>(child<QListView>(w, "listViewFileBrowser")->model());
+        QCOMPARE(files->nameFilters(), QStringList{ext == "tarb" ? "*.tarp" : "*.tscp"});
+        auto* user = child<ContentWidget>(w, "listWidgetUserPreset");
+        auto* factory = child<ContentWidget>(w, "listWidgetFactoryPresets");
+        auto* setListA = child<ContentWidget>(w, "listWidgetSetListA");
+        const QStringList shown = texts(w, "listWidgetUserPreset");
+        QCOMPARE(shown.size(), 100);
+        QCOMPARE(
+            (QStringList{shown[0], shown[1], shown[4], shown[99].left(5), texts(w, "listWidgetFactoryPresets")[0]}),
+            (QStringList{"U01\n" + names[0], "U02\n" + names[1], "U05\nLead", "U100\n", "F01\n" + names[2]}));
+        QCOMPARE(factory->entries().size(), 100);
+        QCOMPARE(factory->entries().at(0)->presetNumber(), 101);
+        QCOMPARE(texts(w, "listWidgetSetListA").size(), 20);
+        QCOMPARE(texts(w, "listWidgetSetListA").mid(2, 6),
+                 QStringList({"A03\nU05 Lead", "A04\nEMPTY", "A05\nU07 Fifteen chars!!", "A06\nU08 Sixteen chars!!!",
+                              "A07\nF01 " + names[2], "A08\nEMPTY"}));
+        QVERIFY(setListA->entries().at(2)->isEnabled() && !setListA->entries().at(3)->isEnabled());
+        QCOMPARE(setListA->entries().at(4)->styleSheet(), QString("QPushButton{font-size: 11px}"));
+        QCOMPARE(setListA->entries().at(5)->styleSheet(), QString("QPushButton{font-size: 10px}"));
+        QCOMPARE(texts(w, "listWidgetFavorites").first(), "*01\nU01 " + names[0]);
+
+        // Back-ups: the model's extension added unless it is there in any case. The first offer is in the model's
+        // back-up folder, the next ones where the last back-up went.
+        QTemporaryDir target;
+        QStringList written, finished;
+        for (const QString& backUp : backUps) {
+            const QString from =
+                written.isEmpty() ? m_home.path() + "/Aurivell/Tessitra/" + folder + "/Back Up" : target.path();
+            const QRegularExpression offered("^save\\|Save File\\|" + QRegularExpression::escape(from) +
+                                             "/BackUp_\\d{4}-\\w{3}-\\d{2}-\\d{2}-\\d{2}-\\d{2}\\|BACKUP\\(\\*\\." +
+                                             ext + "\\)$");
+            m_fileDialogs.clear();
+            m_fileAnswer = backUp.startsWith('>') ? QString() : target.filePath(backUp.section('>', 0, 0));
+            QTest::mouseClick(child<QPushButton>(w, "backUp"), Qt::LeftButton);
+            QVERIFY2(m_fileDialogs.size() == 1 && offered.match(m_fileDialogs.first()).hasMatch(),
+                     qPrintable(m_fileDialogs.join(' ')));
+            if (!m_fileAnswer.isEmpty()) {
+                written << backUp.section('>', 1);
+                finished << "Succesfully backed up user presets and set lists.";
+            }
+            written.sort();
+            QCOMPARE(QDir(target.path()).entryList(QDir::Files, QDir::Name), written);
+            QCOMPARE(m_answerer->finishedTexts, finished);
+        }
+
+        // Refresh reads the user side again; the factory list stays the one read on connection.
+        const QList<PresetButton*> factoryBefore = factory->entries();
+        QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
+            unit.setRecord(2, withName(unit.record(2), "Fresh"));
+            unit.setSetList(2, {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        }));
+        QTest::mouseClick(child<QPushButton>(w, "refreshButton"), Qt::LeftButton);
+        QVERIFY(settled());
+        QCOMPARE(factory->entries(), factoryBefore);
+        QCOMPARE(user->entries().at(1)->text(), QString("U02\nFresh"));
+        QCOMPARE(texts(w, "listWidgetSetListB").first(), QString("B01\nU02 Fresh"));
+
+        // Factory preset 3 dragged onto user slot 90 and confirmed: the unit holds it, the list shows it.
+        select(*factory, {2});
+        m_answerer->push("Yes");
+        QVERIFY(dragTo(*user, listDrag(*factory), centre(*user, 89), true));
+        QVERIFY(settled());
+        QVERIFY2(m_answerer->seen.value(0).startsWith("Load Presets|Do you want to overwrite the presets <b>U90_"),
+                 qPrintable(m_answerer->seen.join(' ')));
+        QCOMPARE(m_bus->unit("U").record(90), connected.record(103));
+        QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[3]);
+
+        // Restore asks where the back-ups went, writes the file back and shows what the unit holds afterwards.
+        m_fileDialogs.clear();
+        m_fileAnswer = target.filePath("saved." + ext);
+        QTest::mouseClick(child<QPushButton>(w, "restore"), Qt::LeftButton);
+        QVERIFY(settled());
+        QCOMPARE(m_fileDialogs, QStringList{"open|Select File|" + target.path() + "|BACKUP(*." + ext + ")"});
+        QCOMPARE(m_answerer->finishedTexts.last(), QString("Succesfully restored user presets and set lists."));
+        const VirtualUnit restored = m_bus->unit("U");
+        for (int number = 1; number <= 100; ++number)
+            QCOMPARE(restored.record(number), connected.record(number));
+        for (int index = 0; index < 5; ++index)
+            QCOMPARE(restored.setList(index), connected.setList(index));
+        QCOMPARE(user->entries().at(1)->text(), "U02\n" + names[1]);
+
+        // A restore that finds no back-up file says so and leaves the lists alone.
+        PresetButton* second = user->entries().at(1);
+        m_fileAnswer = target.filePath("missing." + ext);
+        QTest::mouseClick(child<QPushButton>(w, "restore"), Qt::LeftButton);
+        QCOMPARE(m_answerer->finishedTexts.last(), QString("Couldn't find a back up file.\nPlease back up first."));
+        QCOMPARE(user->entries().at(1), second);
+    }
+
+    void unplugDuringRead_data()
+    {
+        QTest::addColumn<int>("reportsBeforeVanish");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("factory bank") << 150 << "Failed to read factory presets.";
+        QTest::newRow("user names") << 380 << "Failed to communicate with device.";
+    }
 
     // The read fails, its dialog waits for OK, the poll then reports the loss and the lists go.
-    auto* label = child<QLabel>(m_window.get(), "deviceLabel");
-    QVERIFY(relay.waitFor("removed()", kWaitMs));
-    QVERIFY(QTest::qWaitFor([&] { return label->text() == "Disconnected"; }, kWaitMs));
-    QCOMPARE(relay.entries(), (QStringList{"detected(2593)", "removed()"})); // 0x0A21
-    QCOMPARE(m_answerer->finishedTexts, QStringList{text});
-    for (const char* name : {"listWidgetUserPreset", "listWidgetFactoryPresets", "listWidgetFavorites",
-                             "listWidgetSetListA", "listWidgetSetListD"})
-        QCOMPARE(child<ContentWidget>(m_window.get(), name)->entries().size(), 0);
-    QVERIFY(!child<QPushButton>(m_window.get(), "backUp")->isEnabled());
-}
-
-void TestWindow::updateOnConnection_data()
-{
-    QTest::addColumn<QString>("option"); // of the update server
-    QTest::newRow("offer answered Yes") << "";
-    QTest::newRow("broken server") << "--fail";
-}
-
-// The quiet check on connection fetches the update targets; Yes downloads the DSP image and the worker writes
-// it into the unit, the microcontroller image waits for the next connection. A broken server says nothing
-// and the presets are read all the same.
-void TestWindow::updateOnConnection()
-{
-    QFETCH(QString, option);
-    UpdateServer server(option.isEmpty() ? QStringList() : QStringList{option});
-    QVERIFY(server.start());
-    QByteArray image, ldr;
-    for (int i = 0; i < 300; ++i) {
-        image += char((i * 37 + 11) & 0xFF);
-        ldr += "0x" + QByteArray::number((i * 37 + 11) & 0xFF, 16).rightJustified(2, '0').toUpper() + "\n";
+    void unplugDuringRead()
+    {
+        QFETCH(int, reportsBeforeVanish);
+        QFETCH(QString, text);
+        setUpdateMode(true, false);
+        QVERIFY(m_bus->plug("U", UnitModel::Ariette));
+        QVERIFY(m_bus->setFault("U", FaultKind::Vanish, reportsBeforeVanish));
+        makeWindow();
+        // The real poll: the loss is reported well after the failed read's OK is pressed, as a user would see it.
+        DeviceManagerThread::instance()->setPollInterval(1000);
+        SignalRelay relay;
+        relay.watch(DeviceManagerThread::instance(), &DeviceManagerThread::deviceDetected, "detected");
+        relay.watch(DeviceManagerThread::instance(), &DeviceManagerThread::deviceRemoved, "removed");
+        m_window->finishSplashTimer();
+        QVERIFY(relay.waitFor("removed()", kWaitMs));
+        QVERIFY(QTest::qWaitFor([&] { return child<QLabel>(m_window.get(), "deviceLabel")->text() == "Disconnected"; },
+                                kWaitMs));
+        QCOMPARE(relay.entries(), (QStringList{"detected(2593)", "removed()"})); // 0x0A21
+        QCOMPARE(m_answerer->finishedTexts, QStringList{text});
+        for (const char* name : {"listWidgetUserPreset", "listWidgetFactoryPresets", "listWidgetFavorites",
+                                 "listWidgetSetListA", "listWidgetSetListD"})
+            QCOMPARE(texts(m_window.get(), name), QStringList());
+        QVERIFY(!child<QPushButton>(m_window.get(), "backUp")->isEnabled());
     }
-    QVERIFY(server.addFile("images/dsp.ldr", ldr));
-    QVERIFY(server.addFile("images/micro.bin", QByteArray(100, '\x5A')));
-    const QString dspUrl = server.url("images/dsp.ldr").toString();
-    const QString fwUrl = server.url("images/micro.bin").toString();
-    QVERIFY(
-        server.setUpdateTargets(QString(R"(<?xml version="1.0"?><UpdateTargets><Family Name="Tessitra" FamilyID="0x60">
+
+    void updateOnConnection_data()
+    {
+        QTest::addColumn<QString>("option"); // of the update server
+        QTest::newRow("offer answered Yes") << "";
+        QTest::newRow("broken server") << "--fail";
+    }
+
+    // The quiet check on connection fetches the update targets; Yes downloads the DSP image and the worker writes
+    // it into the unit, the microcontroller image waits for the next connection. A broken server says nothing
+    // and the presets are read all the same.
+    void updateOnConnection()
+    {
+        QFETCH(QString, option);
+        UpdateServer server(option.isEmpty() ? QStringList() : QStringList{option});
+        QVERIFY(server.start());
+        QByteArray image, ldr;
+        for (int i = 0; i < 300; ++i) {
+            image += char((i * 37 + 11) & 0xFF);
+            ldr += "0x" + QByteArray::number((i * 37 + 11) & 0xFF, 16).rightJustified(2, '0').toUpper() + "\n";
+        }
+        QVERIFY(server.addFile("images/dsp.ldr", ldr));
+        const QString dspUrl = server.url("images/dsp.ldr").toString(), fwUrl = server.url("images/mc.bin").toString();
+        QVERIFY(server.setUpdateTargets(
+            QString(R"(<?xml version="1.0"?><UpdateTargets><Family Name="Tessitra" FamilyID="0x60">
 <Product Name="Stage Ariette" ProductID="0x2"><Revisions>
 <Revision Version="DSP v2.2" ImageUrl="%1.old"/><Revision Version="DSP v2.4" ImageUrl="%1"/>
 <Revision Version="Firmware v1.6" ImageUrl="%2"/></Revisions></Product></Family></UpdateTargets>)")
-                                    .arg(dspUrl, fwUrl)
-                                    .toUtf8()));
-    qputenv(CFirmwareUpdate::ServerEnvironmentVariable, server.address().toLocal8Bit());
-    QVERIFY(m_bus->plug("U", UnitModel::Ariette)); // DSP v2.3, Firmware v1.5
-    if (option.isEmpty())
-        m_answerer->push("Yes");
-    makeWindow()->finishSplashTimer();
-    auto* user = child<ContentWidget>(m_window.get(), "listWidgetUserPreset");
-    const auto settled = [&] {
-        CSettings::instance()->readSettings();
-        const bool bDone = option.isEmpty() ? CSettings::instance()->m_strPendingFwUrl == fwUrl : user->count() == 100;
-        return bDone && QApplication::activeModalWidget() == nullptr;
-    };
-    QVERIFY(QTest::qWaitFor(settled, kWaitMs));
-    if (!option.isEmpty()) {
-        QCOMPARE(m_answerer->seen, QStringList()); // a quiet check says nothing about the server
-        QCOMPARE(CSettings::instance()->m_strPendingFwUrl, QString());
-        return;
-    }
-    QCOMPARE(m_answerer->seen, QStringList{"Firmware Update|New firmware version available.\nCurrent: DSP v2.3, "
-                                           "Firmware v1.5\nNew: DSP v2.4, Firmware v1.6\nDo you want to update?"});
-    const FirmwareImage received = m_bus->unit("U").dspImage();
-    QVERIFY(received.received && received.verified);
-    QCOMPARE(received.data.left(300), image);
-    QCOMPARE(received.data.size(), 324); // padded to whole 54-byte chunks
-    int checksum = 0;
-    for (char byte : image)
-        checksum ^= static_cast<uchar>(byte);
-    QCOMPARE(received.sentChecksum, checksum);
-    QVERIFY(!m_bus->unit("U").microImage().received);
-    QCOMPARE(CSettings::instance()->m_strPendingFwUrl, fwUrl);
-    QVERIFY(server.requests().contains("GET /images/dsp.ldr"));
-}
-
-// The box stays open while the poll repeats the signal, then one unit goes and it closes by itself.
-void TestWindow::multipleDevicesBoxClosesItself()
-{
-    setUpdateMode(true, false);
-    QVERIFY(m_bus->plug("U", UnitModel::Ariette));
-    QVERIFY(m_bus->plug("V", UnitModel::Cadenzo));
-    QElapsedTimer open; // the box runs in a nested loop: the unplug is done from inside it
-    m_answerer->push([&](QWidget* pModal) {
-        if (qobject_cast<QMessageBox*>(pModal) == nullptr)
-            return false;
-        if (!open.isValid())
-            open.start();
-        return open.elapsed() > 1500 && m_bus->unplug("V");
-    });
-    QVERIFY(startAndRead());
-    QCOMPARE(m_answerer->pending(), 0);
-    QCOMPARE(m_answerer->seen,
-             QStringList{"Multiple Device|Multiple devices detected. Please connect only one device."});
-    QCOMPARE(child<QLabel>(m_window.get(), "deviceLabel")->text(), QString("Connected"));
-    QCOMPARE(child<ContentWidget>(m_window.get(), "listWidgetUserPreset")->entries().size(), 100);
-}
-
-void TestWindow::firmwareOffer_data()
-{
-    QTest::addColumn<QString>("dspUrl");
-    QTest::addColumn<QString>("fwUrl");
-    QTest::addColumn<QString>("answer"); // empty: no box expected
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("question");
-    QTest::addColumn<QStringList>("posted");
-    QTest::addColumn<QString>("pending");
-    QTest::addColumn<QString>("nextConnection");
-    const QString d = "http://u.example.org/dsp.ldr", f = "http://u.example.org/fw.bin";
-    const QString ask = "Firmware Update|New firmware version available.\nCurrent: %1\nNew: %2\nDo you want to update?";
-    const QString both = ask.arg("DSP v2.3, Firmware v1.5", "DSP v2.4, Firmware v1.6");
-    const QString dspOnly = ask.arg("DSP v2.3", "DSP v2.4"), fwOnly = ask.arg("Firmware v1.5", "Firmware v1.6");
-    const QStringList read{"device 1001 Connected"}, download{"update 1005 Firmware Update"};
-    // clang-format off
-    QTest::newRow("nothing newer: read") << "" << "" << "" << 0 << "" << read << "" << "device 1001 Connected";
-    QTest::newRow("both, yes: fw pending") << d << f << "Yes" << 0 << both << download << f << "update 1004";
-    QTest::newRow("both, yes, failed") << d << f << "Yes" << 5 << both << download << "" << "update 1004";
-    QTest::newRow("dsp, yes") << d << "" << "Yes" << 0 << dspOnly << download << "" << "device 1001 Connected";
-    QTest::newRow("fw, yes") << "" << f << "Yes" << 0 << fwOnly << download << "" << "device 1001 Connected";
-    QTest::newRow("dsp, no: read, done") << d << "" << "No" << 0 << dspOnly << read << "" << "device 1001 Connected";
-    QTest::newRow("both, cancel: read") << d << f << "Escape" << 0 << both << read << "" << "device 1001 Connected";
-    QTest::newRow("both, unit gone: nothing read") << d << f << "unit lost" << 0 << both << QStringList() << ""
-                                                   << "update 1004";
-    // clang-format on
-}
-
-void TestWindow::firmwareOffer()
-{
-    QFETCH(QString, dspUrl);
-    QFETCH(QString, fwUrl);
-    QFETCH(QString, answer);
-    QFETCH(int, result);
-    QFETCH(QString, question);
-    QFETCH(QStringList, posted);
-    QFETCH(QString, pending);
-    QFETCH(QString, nextConnection);
-    setUpdateMode(false, false); // at start-up: the check comes first, the presets after its answer
-    CSettings::instance()->setPendingFwUrl(QString());
-    g_deviceInfo.setVersionTexts("DSP v2.3", "Firmware v1.5");
-    MainWindow* window = makeWindow();
-    EventTap tap;
-    g_bDeviceConnected.store(true);
-    window->onDeviceDetected(0x0A21);
-    QCoreApplication::processEvents();
-    QCOMPARE(tap.summary, QStringList{"update 1004"});
-    QVERIFY(CSettings::instance()->m_DateTimeLastChecked.secsTo(QDateTime::currentDateTime()) < 5);
-    tap.summary.clear();
-
-    tap.result = result;
-    if (!answer.isEmpty())
-        m_answerer->push(answer);
-    emit CFirmwareUpdate::instance()->newVersions("DSP v2.4", dspUrl, "Firmware v1.6", fwUrl, "", "", false);
-    QCOMPARE(m_answerer->pending(), 0);
-    QCOMPARE(m_answerer->seen, question.isEmpty() ? QStringList() : QStringList{question});
-    QCOMPARE(tap.summary, posted);
-    if (answer == "Yes")
-        QCOMPARE(CFirmwareUpdate::instance()->firmwareImageUrl(), QUrl(dspUrl.isEmpty() ? fwUrl : dspUrl));
-    CSettings::instance()->readSettings();
-    QCOMPARE(CSettings::instance()->m_strPendingFwUrl, pending);
-    // The buttons come on once the run after the question ends, however it went.
-    QCOMPARE(child<QPushButton>(window, "backUp")->isEnabled(), !posted.isEmpty());
-
-    // The next connection shows whether the check counts as done.
-    tap.summary.clear();
-    tap.result = 0;
-    g_bDeviceConnected.store(true);
-    window->onDeviceDetected(0x0A21);
-    QCoreApplication::processEvents();
-    QCOMPARE(tap.summary, QStringList{nextConnection});
-}
-
-void TestWindow::monthlyCheck_data()
-{
-    QTest::addColumn<int>("daysAgo"); // -1: never checked
-    QTest::addColumn<bool>("monthly");
-    QTest::addColumn<bool>("checks");
-    QTest::newRow("29 days") << 29 << true << false;
-    QTest::newRow("30 days") << 30 << true << true;
-    QTest::newRow("never") << -1 << true << true;
-    QTest::newRow("not monthly") << 90 << false << false;
-}
-
-void TestWindow::monthlyCheck()
-{
-    QFETCH(int, daysAgo);
-    QFETCH(bool, monthly);
-    QFETCH(bool, checks);
-    setUpdateMode(!monthly, monthly);
-    MainWindow* window = makeWindow();
-    EventTap tap;
-    window->onDeviceDetected(0x0C42);
-    QCOMPARE(tap.summary, QStringList{"device 1001 Connected"});
-    tap.summary.clear();
-    const QDateTime last = daysAgo < 0 ? QDateTime() : QDateTime::currentDateTime().addDays(-daysAgo);
-    setUpdateMode(!monthly, monthly, last);
-    emit DeviceManagerThread::instance()->deviceIdle();
-    emit DeviceManagerThread::instance()->deviceIdle();
-    QCoreApplication::processEvents();
-    QCOMPARE(tap.summary, checks ? QStringList{"update 1004"} : QStringList());
-    CSettings::instance()->readSettings();
-    if (checks)
-        QVERIFY(CSettings::instance()->m_DateTimeLastChecked.secsTo(QDateTime::currentDateTime()) < 5);
-    else
-        QCOMPARE(CSettings::instance()->m_DateTimeLastChecked, last);
-}
-
-// The window's own parts, one window: Help, About, the file browser's Up button, the tab switch while dragging
-// and copying an older data folder.
-void TestWindow::windowParts()
-{
-    MainWindow* window = makeWindow("true");
-    window->show();
-    QApplication::setActiveWindow(window);
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    UrlRecorder browser;
-    QDesktopServices::setUrlHandler("https", &browser, "open");
-    QTest::keyClick(window, Qt::Key_F1);
-    QDesktopServices::unsetUrlHandler("https");
-    QCOMPARE(browser.urls, QList<QUrl>{QUrl("https://help.example.org/stage")});
-    window->onTriggeredAbout();
-    const QList<CSplashScreen*> splashes = window->findChildren<CSplashScreen*>();
-    QCOMPARE(splashes.size(), 1);
-    QCOMPARE(splashes.first()->findChild<QLabel*>()->text(),
-             QString("<b>Stage Librarian 2.3.4, build 77</b><br/><a href=\"https://a.example.org/ariette\"><b>Ariette "
-                     "page</b></a><br/><a href=\"https://c.example.org/cadenzo\"><b>Cadenzo page</b></a>"));
-    splashes.first()->close();
-
-    // Typed paths and Up, as far as the list of drives; where the browser ends is where the next run starts.
-    const QString base = QDir(m_home.path()).canonicalPath();
-    QVERIFY(QDir().mkpath(base + "/x/y"));
-    auto* line = child<QLineEdit>(window, "lineEditBroswerPath");
-    auto* list = child<QListView>(window, "listViewFileBrowser");
-    auto* tree = child<QTreeView>(window, "treeViewFileBrowser");
-    auto* files = qobject_cast<QFileSystemModel*>(list->model());
-    QCOMPARE(line->text(), m_home.path() + "/Aurivell/Tessitra");
-    QStringList shown;
-    for (const QString& step : QStringList{base + "/x/missing", base + "/x/y", "up", "up", "/tmp", "up", "up"}) {
-        if (step == "up") {
-            child<QPushButton>(window, "pushButtonUp")->click();
-        } else {
-            line->setText(step);
-            QTest::keyClick(line, Qt::Key_Return);
+                .arg(dspUrl, fwUrl)
+                .toUtf8()));
+        qputenv(CFirmwareUpdate::ServerEnvironmentVariable, server.address().toLocal8Bit());
+        QVERIFY(m_bus->plug("U", UnitModel::Ariette)); // DSP v2.3, Firmware v1.5
+        if (option.isEmpty())
+            m_answerer->push("Yes");
+        makeWindow()->finishSplashTimer();
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                CSettings::instance()->readSettings();
+                return (option.isEmpty() ? CSettings::instance()->m_strPendingFwUrl == fwUrl
+                                         : texts(m_window.get(), "listWidgetUserPreset").size() == 100) &&
+                       QApplication::activeModalWidget() == nullptr;
+            },
+            kWaitMs));
+        const FirmwareImage received = m_bus->unit("U").dspImage();
+        if (!option.isEmpty()) {
+            QCOMPARE(m_answerer->seen, QStringList()); // a quiet check says nothing about the server
+            QCOMPARE(CSettings::instance()->m_strPendingFwUrl, QString());
+            QVERIFY(!received.received);
+            return;
         }
-        const QString at = files->filePath(list->rootIndex());
-        auto* folders = qobject_cast<QFileSystemModel*>(tree->model()); // at the drives, neither has a root
-        QCOMPARE(at.isEmpty() ? folders->rootPath() + files->rootPath() : folders->filePath(tree->currentIndex()), at);
-        shown << line->text() + '>' + at;
+        QCOMPARE(m_answerer->seen, QStringList{"Firmware Update|New firmware version available.\nCurrent: DSP v2.3, "
+                                               "Firmware v1.5\nNew: DSP v2.4, Firmware v1.6\nDo you want to update?"});
+        QVERIFY(received.received && received.verified);
+        QCOMPARE(received.data.left(300), image);
+        QCOMPARE(received.data.size(), 324); // padded to whole 54-byte chunks
+        int checksum = 0;
+        for (char byte : image)
+            checksum ^= static_cast<uchar>(byte);
+        QCOMPARE(received.sentChecksum, checksum);
+        QVERIFY(!m_bus->unit("U").microImage().received);
+        QCOMPARE(server.requests().filter("images"), QStringList{"GET /images/dsp.ldr"});
     }
-    QCOMPARE(shown, QStringList({base + "/x/missing>" + base + "/Aurivell/Tessitra", base + "/x/y>" + base + "/x/y",
-                                 base + "/x>" + base + "/x", base + '>' + base, "/tmp>/tmp", "/>/", ">"}));
 
-    // Resting on a tab while dragging opens it after half a second; nothing is dropped on the tab bar itself.
-    auto* tabs = child<QTabWidget>(window, "tabFileFactorySet");
-    QCOMPARE(tabs->tabText(4), QString("Set List B"));
-    QMimeData mime;
-    mime.setData("application/aurivell/tessitrastageariette/dragndropPresets", "1");
-    for (QEvent::Type type : {QEvent::DragEnter, QEvent::DragMove}) {
-        QDragMoveEvent event(tabs->tabBar()->tabRect(4).center(), Qt::CopyAction, &mime, Qt::LeftButton, {}, type);
-        QApplication::sendEvent(tabs->tabBar(), &event);
-        QCOMPARE(event.isAccepted(), type == QEvent::DragEnter);
+    // The box stays open while the poll repeats the signal, then one unit goes and it closes by itself.
+    void multipleDevicesBoxClosesItself()
+    {
+        setUpdateMode(true, false);
+        QVERIFY(m_bus->plug("U", UnitModel::Ariette) && m_bus->plug("V", UnitModel::Cadenzo));
+        QElapsedTimer open; // the box runs in a nested loop: the unplug is done from inside it
+        m_answerer->push([&](QWidget* pModal) {
+            if (!open.isValid())
+                open.start();
+            return qobject_cast<QMessageBox*>(pModal) != nullptr && open.elapsed() > 1500 && m_bus->unplug("V");
+        });
+        QVERIFY(startAndRead());
+        QCOMPARE(m_answerer->pending(), 0);
+        QCOMPARE(m_answerer->seen,
+                 QStringList{"Multiple Device|Multiple devices detected. Please connect only one device."});
+        QCOMPARE(child<QLabel>(m_window.get(), "deviceLabel")->text(), QString("Connected"));
+        QCOMPARE(texts(m_window.get(), "listWidgetUserPreset").size(), 100);
     }
-    QElapsedTimer clock;
-    clock.start();
-    QTRY_COMPARE_WITH_TIMEOUT(tabs->currentIndex(), 4, 3000);
-    QVERIFY2(clock.elapsed() >= 450, qPrintable(QString::number(clock.elapsed())));
-    window->close();
-    QCOMPARE(CSettings::instance()->fileSystemPath(), QString());
 
-    // An older data folder is copied in without overwriting anything already there.
-    QTemporaryDir dir;
-    const QString from = dir.path() + "/legacy", to = dir.path() + "/new/deep";
-    window->copyDirectory(from, to);
-    QVERIFY(!QFileInfo::exists(dir.path() + "/new")); // nothing to copy: no target folder either
-    writeFile(from + "/kept.tarp", "from legacy");
-    writeFile(from + "/sub/deeper/nested.tarb", "nested");
-    writeFile(to + "/kept.tarp", "user's own");
-    window->copyDirectory(from, to);
-    QCOMPARE(readFile(to + "/kept.tarp"), QByteArray("user's own"));
-    QCOMPARE(readFile(to + "/sub/deeper/nested.tarb"), QByteArray("nested"));
-    QCOMPARE(readFile(from + "/kept.tarp"), QByteArray("from legacy"));
-}
+    // At start-up the check comes first and the presets are read after its answer; the buttons come on once the
+    // run after the question ends, however it went; the next connection shows whether the check counts as done.
+    void firmwareOffer_data()
+    {
+        QTest::addColumn<QString>("dspUrl");
+        QTest::addColumn<QString>("fwUrl");
+        QTest::addColumn<QString>("answer"); // empty: no box expected
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("posted");
+        QTest::addColumn<QString>("pending");
+        QTest::addColumn<QString>("nextConnection");
+        const QString d = "http://u.example.org/dsp.ldr", f = "http://u.example.org/fw.bin";
+        const QString ask =
+            "Firmware Update|New firmware version available.\nCurrent: %1\nNew: %2\nDo you want to update?";
+        const QString both = ask.arg("DSP v2.3, Firmware v1.5", "DSP v2.4, Firmware v1.6");
+        const QString dspOnly = ask.arg("DSP v2.3", "DSP v2.4"), fwOnly = ask.arg("Firmware v1.5", "Firmware v1.6");
+        const QString read = "device 1001 Connected", download = "update 1005 Firmware Update";
+        // clang-format off
+        QTest::newRow("nothing newer: read") << "" << "" << "" << 0 << "" << read << "" << read;
+        QTest::newRow("both, yes: fw pending") << d << f << "Yes" << 0 << both << download << f << "update 1004";
+        QTest::newRow("both, yes, failed") << d << f << "Yes" << 5 << both << download << "" << "update 1004";
+        QTest::newRow("dsp, yes") << d << "" << "Yes" << 0 << dspOnly << download << "" << read;
+        QTest::newRow("fw, yes") << "" << f << "Yes" << 0 << fwOnly << download << "" << read;
+        QTest::newRow("dsp, no: read, done") << d << "" << "No" << 0 << dspOnly << read << "" << read;
+        QTest::newRow("both, cancel: read") << d << f << "Escape" << 0 << both << read << "" << read;
+        QTest::newRow("both, unit gone: nothing read") << d << f << "unit lost" << 0 << both << "" << "" << "update 1004";
+        // clang-format on
+    }
+
+    void firmwareOffer()
+    {
+        QFETCH(QString, dspUrl);
+        QFETCH(QString, fwUrl);
+        QFETCH(QString, answer);
+        QFETCH(int, result);
+        QFETCH(QString, question);
+        QFETCH(QString, posted);
+        QFETCH(QString, pending);
+        QFETCH(QString, nextConnection);
+        setUpdateMode(false, false);
+        CSettings::instance()->setPendingFwUrl(QString());
+        g_deviceInfo.setVersionTexts("DSP v2.3", "Firmware v1.5");
+        MainWindow* window = makeWindow();
+        EventTap tap;
+        g_bDeviceConnected.store(true);
+        window->onDeviceDetected(0x0A21);
+        QCoreApplication::processEvents();
+        QCOMPARE(tap.summary, QStringList{"update 1004"});
+        QVERIFY(CSettings::instance()->m_DateTimeLastChecked.secsTo(QDateTime::currentDateTime()) < 5);
+        tap.summary.clear();
+        tap.result = result;
+        if (!answer.isEmpty())
+            m_answerer->push(answer);
+        emit CFirmwareUpdate::instance()->newVersions("DSP v2.4", dspUrl, "Firmware v1.6", fwUrl, "", "", false);
+        QCOMPARE(m_answerer->pending(), 0);
+        QCOMPARE(m_answerer->seen, question.isEmpty() ? QStringList() : QStringList{question});
+        QCOMPARE(tap.summary, posted.isEmpty() ? QStringList() : QStringList{posted});
+        if (answer == "Yes")
+            QCOMPARE(CFirmwareUpdate::instance()->firmwareImageUrl(), QUrl(dspUrl.isEmpty() ? fwUrl : dspUrl));
+        CSettings::instance()->readSettings();
+        QCOMPARE(CSettings::instance()->m_strPendingFwUrl, pending);
+        QCOMPARE(child<QPushButton>(window, "backUp")->isEnabled(), !posted.isEmpty());
+        tap.summary.clear();
+        tap.result = 0;
+        g_bDeviceConnected.store(true);
+        window->onDeviceDetected(0x0A21);
+        QCoreApplication::processEvents();
+        QCOMPARE(tap.summary, QStringList{nextConnection});
+    }
+
+    void monthlyCheck_data()
+    {
+        QTest::addColumn<int>("daysAgo"); // -1: never checked
+        QTest::addColumn<bool>("monthly");
+        QTest::addColumn<bool>("checks");
+        QTest::newRow("29 days") << 29 << true << false;
+        QTest::newRow("30 days") << 30 << true << true;
+        QTest::newRow("never") << -1 << true << true;
+        QTest::newRow("not monthly") << 90 << false << false;
+    }
+
+    // In monthly mode the unit's second idle after connecting checks, once 30 days have passed.
+    void monthlyCheck()
+    {
+        QFETCH(int, daysAgo);
+        QFETCH(bool, monthly);
+        QFETCH(bool, checks);
+        setUpdateMode(!monthly, monthly);
+        MainWindow* window = makeWindow();
+        EventTap tap;
+        window->onDeviceDetected(0x0C42);
+        const QDateTime last = daysAgo < 0 ? QDateTime() : QDateTime::currentDateTime().addDays(-daysAgo);
+        setUpdateMode(!monthly, monthly, last);
+        emit DeviceManagerThread::instance()->deviceIdle();
+        emit DeviceManagerThread::instance()->deviceIdle();
+        QCoreApplication::processEvents();
+        QCOMPARE(tap.summary,
+                 QStringList{"device 1001 Connected"} + (checks ? QStringList{"update 1004"} : QStringList()));
+        CSettings::instance()->readSettings();
+        if (checks)
+            QVERIFY(CSettings::instance()->m_DateTimeLastChecked.secsTo(QDateTime::currentDateTime()) < 5);
+        else
+            QCOMPARE(CSettings::instance()->m_DateTimeLastChecked, last);
+    }
+
+    // The window's own parts, one window: Help, About, the file browser's Up button, the tab switch while dragging
+    // and copying an older data folder without overwriting anything already there.
+    void windowParts()
+    {
+        MainWindow* window = makeWindow("true");
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        UrlRecorder browser;
+        QDesktopServices::setUrlHandler("https", &browser, "open");
+        QTest::keyClick(window, Qt::Key_F1);
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(browser.urls, QList<QUrl>{QUrl("https://help.example.org/stage")});
+        window->onTriggeredAbout();
+        QCOMPARE(window->findChildren<CSplashScreen*>().size(), 1);
+        QCOMPARE(window->findChild<CSplashScreen*>()->findChild<QLabel*>()->text(),
+                 QString("<b>Stage Librarian 2.3.4, build 77</b><br/><a href=\"https://a.example.org/ariette\"><b>"
+                         "Ariette page</b></a><br/><a href=\"https://c.example.org/cadenzo\"><b>Cadenzo page</b></a>"));
+        window->findChild<CSplashScreen*>()->close();
+
+        // Typed paths and Up, as far as the list of drives; where the browser ends is where the next run starts.
+        const QString base = QDir(m_home.path()).canonicalPath();
+        QVERIFY(QDir().mkpath(base + "/x/y"));
+        auto* line = child<QLineEdit>(window, "lineEditBroswerPath");
+        auto* list = child<QListView>(window, "listViewFileBrowser");
+        auto* tree = child<QTreeView>(window, "treeViewFileBrowser");
+        auto* files = qobject_cast<QFileSystemModel*>(list->model());
+        auto* folders = qobject_cast<QFileSystemModel*>(tree->model());
+        QStringList shown{line->text()};
+        for (const QString& step : QStringList{base + "/x/missing", base + "/x/y", "up", "up", "/tmp", "up", "up"}) {
+            if (step == "up") {
+                child<QPushButton>(window, "pushButtonUp")->click();
+            } else {
+                line->setText(step);
+                QTest::keyClick(line, Qt::Key_Return);
+            }
+            const QString at = files->filePath(list->rootIndex()); // at the drives, neither model has a root
+            QCOMPARE(at.isEmpty() ? folders->rootPath() + files->rootPath() : folders->filePath(tree->currentIndex()),
+                     at);
+            shown << line->text() + '>' + at;
+        }
+        QCOMPARE(shown, QStringList({base + "/Aurivell/Tessitra", base + "/x/missing>" + base + "/Aurivell/Tessitra",
+                                     base + "/x/y>" + base + "/x/y", base + "/x>" + base + "/x", base + '>' + base,
+                                     "/tmp>/tmp", "/>/", ">"}));
+
+        // Resting on a tab while dragging opens it after half a second; nothing is dropped on the tab bar itself.
+        auto* tabs = child<QTabWidget>(window, "tabFileFactorySet");
+        QCOMPARE(tabs->tabText(4), QString("Set List B"));
+        QMimeData mime;
+        mime.setData("application/aurivell/tessitrastageariette/dragndropPresets", "1");
+        for (QEvent::Type type : {QEvent::DragEnter, QEvent::DragMove}) {
+            QDragMoveEvent event(tabs->tabBar()->tabRect(4).center(), Qt::CopyAction, &mime, Qt::LeftButton, {}, type);
+            QApplication::sendEvent(tabs->tabBar(), &event);
+            QCOMPARE(event.isAccepted(), type == QEvent::DragEnter);
+        }
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_COMPARE_WITH_TIMEOUT(tabs->currentIndex(), 4, 3000);
+        QVERIFY2(clock.elapsed() >= 450, qPrintable(QString::number(clock.elapsed())));
+        window->close();
+        QCOMPARE(CSettings::instance()->fileSystemPath(), QString());
+
+        QTemporaryDir dir;
+        const QString from = dir.path() + "/legacy", to = dir.path() + "/new/deep";
+        window->copyDirectory(from, to);
+        QVERIFY(!QFileInfo::exists(dir.path() + "/new")); // nothing to copy: no target folder either
+        writeFile(from + "/kept.tarp", "from legacy");
+        writeFile(from + "/sub/deeper/nested.tarb", "nested");
+        writeFile(to + "/kept.tarp", "user's own");
+        window->copyDirectory(from, to);
+        QCOMPARE(readFile(to + "/kept.tarp") + readFile(to + "/sub/deeper/nested.tarb") + readFile(from + "/kept.tarp"),
+                 QByteArray("user's ownnestedfrom legacy"));
+    }
+};
 
 QTEST_MAIN(TestWindow)
 #include "tst_window.moc"
