@@ -83,7 +83,11 @@ QStringList posted(const EventTap& tap)
         if (type == 1009 || type == 1011)
             line += " to " + ranges(p.destinations) + (type == 1011 ? " from " + ranges(p.sources) : QString());
         if (type == 1012)
-            line += QString(" %1 '%2' %3").arg(p.presetNumber).arg(p.presetName).arg(p.presetNumber2);
+            line += QString(" %1 '%2' %3 %4")
+                        .arg(p.presetNumber)
+                        .arg(p.presetName)
+                        .arg(p.presetNumber2)
+                        .arg(p.record != nullptr ? "data" : "none");
         lines << line + (type == 1007 || type == 1009 ? " files " + ranges(numbers) : QString());
     }
     return lines;
@@ -117,156 +121,118 @@ private slots:
         QVERIFY(QDir(m_files.path()).mkdir("folder.tarp"));
     }
 
-    void contextMenu_data()
+    // What a user does on one list (a menu, a double-click to rename, Remove, Save to computer), the questions
+    // and dialogs that follow with their answers, and what reaches the worker. Entries keep their names until
+    // the unit reports a renamed preset back.
+    void actions_data()
     {
         QTest::addColumn<QString>("role");
-        QTest::addColumn<QList<int>>("rows");
-        QTest::addColumn<QString>("menu"); // empty: no menu at all
+        QTest::addColumn<QList<int>>("rows"); // selected; a menu or double-click is on the first
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("seen"); // menus, boxes and dialogs, folder choices ($HOME, $FOLDER)
+        QTest::addColumn<QString>("sent");     // empty: nothing posted
         const QString saveLoad = "menu|Save to computer...*,Load preset...*";
-        QTest::newRow("user, none") << "UserPresets" << QList<int>{} << "";
-        QTest::newRow("user, one") << "UserPresets" << QList<int>{3} << saveLoad + ",Rename...";
-        QTest::newRow("user, two") << "UserPresets" << QList<int>{1, 3} << saveLoad;
-        QTest::newRow("factory, one") << "FactoryPresets" << QList<int>{2} << "menu|Save to computer...*";
-        QTest::newRow("set list, two") << "SetList" << QList<int>{0, 5} << "menu|Remove...";
-    }
-
-    void contextMenu()
-    {
-        QFETCH(QString, role);
-        QFETCH(QList<int>, rows);
-        QFETCH(QString, menu);
-        ContentWidget list;
-        fill(list, role, 8);
-        select(list, rows);
-        ModalAnswerer answerer;
-        EventTap tap;
-        // Twice: the second request reuses the menu and must not keep the first request's actions.
-        for (int round = 0; round < 2; ++round) {
-            const QPoint at = rows.isEmpty() ? QPoint(590, 390) : centre(list, rows.first());
-            QContextMenuEvent event(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
-            QApplication::sendEvent(list.viewport(), &event);
-        }
-        QCOMPARE(answerer.seen, menu.isEmpty() ? QStringList() : (QStringList{menu, menu}));
-        QCOMPARE(tap.summary, QStringList());
-    }
-
-    // A double-click on a user preset asks for its new name; the entry keeps its name until the unit reports
-    // the renamed preset back.
-    void rename_data()
-    {
-        QTest::addColumn<QString>("role");
-        QTest::addColumn<QString>("answer"); // empty: no dialog expected
-        QTest::addColumn<QString>("sent");   // empty: nothing posted
+        const QString remove = "Load Presets|Do you want to remove selected preset(s) from set list?";
+        const QString dirs =
+            "Choose Directory $HOME/Aurivell/Tessitra/StageAriette/User Presets,Choose Directory $FOLDER";
+        const QString exists = "Confirmation|%1 file already exists, do you want to overwrite?";
+        const QStringList u = {"U01_A_B.tarp", "U02_C_D.tarp", "U03_E_F.tarp"};
+        const QList<int> none;
         // clang-format off
-        QTest::newRow("new name") << "UserPresets" << "ok:Lead Vox" << "1012 Rename 3 'Lead Vox' -1";
-        QTest::newRow("cut at the name length") << "UserPresets" << "ok:ABCDEFGHIJKLMN" << "1012 Rename 3 'ABCDEFGHIJ' -1";
-        QTest::newRow("unchanged") << "UserPresets" << "ok:Name 3" << "";
-        QTest::newRow("empty") << "UserPresets" << "ok:" << "";
-        QTest::newRow("cancelled") << "UserPresets" << "cancel" << "";
-        QTest::newRow("factory: no dialog") << "FactoryPresets" << "" << "";
-        QTest::newRow("set list: no dialog") << "SetList" << "" << "";
+        // A second menu reuses the first and must not keep its actions.
+        QTest::newRow("menu, user, none") << "UserPresets" << none << "menu" << QStringList() << QStringList() << "";
+        QTest::newRow("menu, user, one") << "UserPresets" << QList<int>{3} << "menu" << QStringList()
+            << QStringList{saveLoad + ",Rename...", saveLoad + ",Rename..."} << "";
+        QTest::newRow("menu, user, two") << "UserPresets" << QList<int>{1, 3} << "menu" << QStringList()
+            << QStringList{saveLoad, saveLoad} << "";
+        QTest::newRow("menu, factory") << "FactoryPresets" << QList<int>{2} << "menu" << QStringList()
+            << QStringList{"menu|Save to computer...*", "menu|Save to computer...*"} << "";
+        QTest::newRow("menu, set list") << "SetList" << QList<int>{0, 5} << "menu" << QStringList()
+            << QStringList{"menu|Remove...", "menu|Remove..."} << "";
+        QTest::newRow("rename") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:Lead Vox"}
+            << QStringList{"Rename|Name 3"} << "1012 Rename 3 'Lead Vox' -1 data";
+        QTest::newRow("rename, cut at the name length") << "UserPresets" << QList<int>{2} << "rename"
+            << QStringList{"ok:ABCDEFGHIJKLMN"} << QStringList{"Rename|Name 3"} << "1012 Rename 3 'ABCDEFGHIJ' -1 data";
+        QTest::newRow("rename, unchanged") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:Name 3"}
+            << QStringList{"Rename|Name 3"} << "";
+        QTest::newRow("rename, empty") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:"}
+            << QStringList{"Rename|Name 3"} << "";
+        QTest::newRow("rename, cancelled") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"cancel"}
+            << QStringList{"Rename|Name 3"} << "";
+        QTest::newRow("rename, factory") << "FactoryPresets" << QList<int>{2} << "rename" << QStringList() << QStringList() << "";
+        QTest::newRow("rename, set list") << "SetList" << QList<int>{2} << "rename" << QStringList() << QStringList() << "";
+        // The whole set list is written, the removed slots empty.
+        QTest::newRow("remove, yes") << "SetList" << QList<int>{2, 4} << "remove" << QStringList{"Yes"}
+            << QStringList{remove} << "1006 Editing Set List 3:0=31 1=32 2=0 3=34 4=0 5=36 6=37 7=38 8=39 9=40 10=41 "
+                                      "11=42 12=43 13=44 14=45 15=46 16=47 17=48 18=49 19=50";
+        QTest::newRow("remove, no") << "SetList" << QList<int>{2, 4} << "remove" << QStringList{"No"}
+            << QStringList{remove} << "";
+        // The removal question stays open when the unit goes away (the user still answers it).
+        QTest::newRow("remove, unit lost") << "SetList" << QList<int>{2, 4} << "remove" << QStringList{"unit lost"}
+            << QStringList{remove, "survived|Load Presets"} << "";
+        // Each file that exists already is asked about: No leaves that preset out, Cancel the whole command.
+        QTest::newRow("save, second exists, yes") << "UserPresets:U02_C_D" << QList<int>{2, 0, 1} << "save"
+            << QStringList{"Yes"} << QStringList{dirs, exists.arg(u[1])} << "1007 Save Presets files 1-3";
+        QTest::newRow("save, second exists, no") << "UserPresets:U02_C_D" << QList<int>{2, 0, 1} << "save"
+            << QStringList{"No"} << QStringList{dirs, exists.arg(u[1])} << "1007 Save Presets files 1,3";
+        QTest::newRow("save, second exists, cancel") << "UserPresets:U02_C_D" << QList<int>{2, 0, 1} << "save"
+            << QStringList{"Cancel"} << QStringList{dirs, exists.arg(u[1])} << "";
+        QTest::newRow("save, all exist, no") << "UserPresets:U01_A_B:U02_C_D:U03_E_F" << QList<int>{2, 0, 1} << "save"
+            << QStringList{"No", "No", "No"} << QStringList{dirs, exists.arg(u[0]), exists.arg(u[1]), exists.arg(u[2])} << "";
         // clang-format on
     }
 
-    void rename()
+    void actions()
     {
         QFETCH(QString, role);
-        QFETCH(QString, answer);
-        QFETCH(QString, sent);
-        ContentWidget list;
-        fill(list, role, 6);
-        int* record = new int[4]{1, 2, 3, 4};
-        list.entries().at(2)->setPresetData(record);
-        EventTap tap;
-        ModalAnswerer answerer(answer.isEmpty() ? QStringList() : QStringList{answer});
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, centre(list, 2));
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, centre(list, 2));
-        QCOMPARE(answerer.seen, answer.isEmpty() ? QStringList() : QStringList{"Rename|Name 3"});
-        QCOMPARE(answerer.pending(), 0);
-        QCOMPARE(posted(tap), sent.isEmpty() ? QStringList() : QStringList{sent});
-        QCOMPARE(tap.posted.value(0).record, sent.isEmpty() ? nullptr : record);
-        QCOMPARE(list.entries().at(2)->presetName(), QString("Name 3"));
-    }
-
-    void removeFromSetList_data()
-    {
-        QTest::addColumn<QString>("answer");
-        QTest::newRow("yes") << "Yes";
-        QTest::newRow("no") << "No";
-        // The removal question stays open when the unit goes away (the user still answers it).
-        QTest::newRow("unit lost, then no") << "unit lost";
-    }
-
-    // The whole set list is written, the removed slots empty.
-    void removeFromSetList()
-    {
-        QFETCH(QString, answer);
-        ContentWidget list;
-        list.setSetListIndex(3);
-        fill(list, "SetList", 20);
-        select(list, {2, 4});
-        EventTap tap;
-        ModalAnswerer answerer({answer});
-        list.removePreset();
-        QStringList seen{"Load Presets|Do you want to remove selected preset(s) from set list?"};
-        QCOMPARE(answerer.seen, answer == "unit lost" ? seen << "survived|Load Presets" : seen);
-        QCOMPARE(lit(list), QString());
-        QCOMPARE(posted(tap), answer != "Yes" ? QStringList()
-                                              : QStringList{"1006 Editing Set List 3:0=31 1=32 2=0 3=34 4=0 5=36 6=37 "
-                                                            "7=38 8=39 9=40 10=41 11=42 12=43 13=44 14=45 15=46 16=47 "
-                                                            "17=48 18=49 19=50"});
-    }
-
-    // Each file that exists already is asked about: No leaves that preset out, Cancel the whole command.
-    void save_data()
-    {
-        QTest::addColumn<QStringList>("existing"); // files already in the folder
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QString>("sent"); // empty: nothing posted
-        const QStringList second = {"U02_C_D.tarp"};
-        QTest::newRow("second exists, yes") << second << QStringList{"Yes"} << "1007 Save Presets files 1-3";
-        QTest::newRow("second exists, no") << second << QStringList{"No"} << "1007 Save Presets files 1,3";
-        QTest::newRow("second exists, cancel") << second << QStringList{"Cancel"} << "";
-        QTest::newRow("all exist, no, no, no")
-            << QStringList{"U01_A_B.tarp", second.first(), "U03_E_F.tarp"} << QStringList{"No", "No", "No"} << "";
-    }
-
-    void save()
-    {
-        QFETCH(QStringList, existing);
+        QFETCH(QList<int>, rows);
+        QFETCH(QString, action);
         QFETCH(QStringList, answers);
+        QFETCH(QStringList, seen);
         QFETCH(QString, sent);
         QTemporaryDir folder;
-        for (const QString& name : existing) {
-            QFile file(folder.filePath(name));
+        for (const QString& name : role.split(':').mid(1)) {
+            QFile file(folder.filePath(name + ".tarp"));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         ContentWidget list;
-        fill(list, "UserPresets", 4);
-        list.entries().at(0)->setText("U01\nA/B");
+        list.setSetListIndex(3);
+        fill(list, role.section(':', 0, 0), 20);
+        list.entries().at(0)->setText("U01\nA/B"); // what a file name cannot hold becomes "_"
         list.entries().at(1)->setText("U02\nC:D");
         list.entries().at(2)->setText("U03\nE|F");
-        select(list, {2, 0, 1});
-        QStringList starts;
+        list.entries().at(2)->setPresetData(new int[4]{1, 2, 3, 4});
+        select(list, rows);
+        QStringList chosen;
         list.setDirectoryChooser([&](QWidget*, const QString& caption, const QString& start) {
-            starts << caption + " " + start;
-            return starts.size() == 1 ? folder.path() : QString();
+            chosen << caption + " " + start;
+            return chosen.size() == 1 ? folder.path() : QString();
         });
         EventTap tap;
         ModalAnswerer answerer(answers);
-        list.savePreset();
-        list.savePreset(); // the folder chosen is where this list's next dialog starts
-        QCOMPARE(starts,
-                 QStringList({"Choose Directory " + m_home.path() + "/Aurivell/Tessitra/StageAriette/User Presets",
-                              "Choose Directory " + folder.path()}));
-        QStringList seen;
-        for (int i = 0; i < answers.size(); ++i)
-            seen << "Confirmation|" + existing.at(i) + " file already exists, do you want to overwrite?";
-        QCOMPARE(answerer.seen, seen);
+        const QPoint at = rows.isEmpty() ? QPoint(590, 390) : centre(list, rows.first());
+        for (int round = 0; round < 2 && action == "menu"; ++round) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
+            QApplication::sendEvent(list.viewport(), &event);
+        }
+        if (action == "rename") {
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        } else if (action == "remove") {
+            list.removePreset();
+        } else if (action == "save") {
+            list.savePreset();
+            list.savePreset(); // the folder chosen is where this list's next dialog starts
+            answerer.seen.prepend(chosen.join(','));
+        }
+        QCOMPARE(answerer.seen.join('\n'),
+                 seen.join('\n').replace("$HOME", m_home.path()).replace("$FOLDER", folder.path()));
+        QCOMPARE(answerer.pending(), 0);
         QCOMPARE(posted(tap), sent.isEmpty() ? QStringList() : QStringList{sent});
-        QCOMPARE(tap.posted.value(0).saveFolder, sent.isEmpty() ? QString() : folder.path());
-        for (const DeviceManagerThread::SaveItem& item : tap.posted.value(0).saveItems)
-            QCOMPARE(item.text, list.entries().at(item.presetNumber - 1)->text());
+        QCOMPARE(tap.posted.value(0).saveFolder, action == "save" && !sent.isEmpty() ? folder.path() : QString());
+        QCOMPARE(list.entries().at(2)->presetName(), QString("Name 3"));
+        QCOMPARE(lit(list).isEmpty(), action == "remove" || rows.isEmpty()); // a removal clears the selection
     }
 
     void dragStart_data()
