@@ -38,20 +38,6 @@ void fill(ContentWidget& list, const QString& role, int count)
     QVERIFY(QTest::qWaitForWindowExposed(&list));
 }
 
-// "2-4,7" for 2, 3, 4, 7.
-QString ranges(const QList<int>& numbers)
-{
-    QStringList parts;
-    for (int i = 0; i < numbers.size(); ++i) {
-        int j = i;
-        while (j + 1 < numbers.size() && numbers.at(j + 1) == numbers.at(j) + 1)
-            ++j;
-        parts << (j == i ? QString::number(numbers.at(i)) : QString("%1-%2").arg(numbers.at(i)).arg(numbers.at(j)));
-        i = j;
-    }
-    return parts.join(',');
-}
-
 // The rows a list shows selected, as ranges.
 QString lit(const ContentWidget& list)
 {
@@ -60,37 +46,6 @@ QString lit(const ContentWidget& list)
         if (list.item(row)->isSelected())
             rows << row;
     return ranges(rows);
-}
-
-// What reached the worker, one line per operation: the event, then what its setters held for it.
-QStringList posted(const EventTap& tap)
-{
-    QStringList lines;
-    for (int i = 0; i < tap.posted.size(); ++i) {
-        const EventTap::Posted& p = tap.posted.at(i);
-        QString line = tap.summary.at(i).section(' ', 1);
-        const int type = tap.summary.at(i).section(' ', 1, 1).toInt();
-        QList<int> numbers; // of the files handed over (f1.tarp...), or of the presets to save
-        for (const QString& file : type == 1009 ? p.files : QStringList())
-            numbers << QFileInfo(file).baseName().mid(1).toInt();
-        for (const DeviceManagerThread::SaveItem& item : type == 1007 ? p.saveItems : decltype(p.saveItems)())
-            numbers << item.presetNumber;
-        if (type == 1006)
-            for (auto it = p.setListEdit.cbegin(); it != p.setListEdit.cend(); ++it)
-                line += QString(" %1=%2").arg(it.key()).arg(it.value());
-        if (type == 1006)
-            line.replace("List ", QString("List %1:").arg(p.setListIndex));
-        if (type == 1009 || type == 1011)
-            line += " to " + ranges(p.destinations) + (type == 1011 ? " from " + ranges(p.sources) : QString());
-        if (type == 1012)
-            line += QString(" %1 '%2' %3 %4")
-                        .arg(p.presetNumber)
-                        .arg(p.presetName)
-                        .arg(p.presetNumber2)
-                        .arg(p.record != nullptr ? "data" : "none");
-        lines << line + (type == 1007 || type == 1009 ? " files " + ranges(numbers) : QString());
-    }
-    return lines;
 }
 
 void mouse(ContentWidget& list, QEvent::Type type, QPoint at, Qt::MouseButtons held, Qt::KeyboardModifiers mods = {})
@@ -151,9 +106,9 @@ private slots:
         QTest::newRow("menu, set list") << "SetList" << QList<int>{0, 5} << "menu" << QStringList()
             << QStringList{"menu|Remove...", "menu|Remove..."} << "";
         QTest::newRow("rename") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:Lead Vox"}
-            << QStringList{"Rename|Name 3"} << "1012 Rename 3 'Lead Vox' -1 data";
+            << QStringList{"Rename|Name 3"} << "device 1012 Rename 3 'Lead Vox' -1 data";
         QTest::newRow("rename, cut at the name length") << "UserPresets" << QList<int>{2} << "rename"
-            << QStringList{"ok:ABCDEFGHIJKLMN"} << QStringList{"Rename|Name 3"} << "1012 Rename 3 'ABCDEFGHIJ' -1 data";
+            << QStringList{"ok:ABCDEFGHIJKLMN"} << QStringList{"Rename|Name 3"} << "device 1012 Rename 3 'ABCDEFGHIJ' -1 data";
         QTest::newRow("rename, unchanged") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:Name 3"}
             << QStringList{"Rename|Name 3"} << "";
         QTest::newRow("rename, empty") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:"}
@@ -164,7 +119,7 @@ private slots:
         QTest::newRow("rename, set list") << "SetList" << QList<int>{2} << "rename" << QStringList() << QStringList() << "";
         // The whole set list is written, the removed slots empty.
         QTest::newRow("remove, yes") << "SetList" << QList<int>{2, 4} << "remove" << QStringList{"Yes"}
-            << QStringList{remove} << "1006 Editing Set List 3:0=31 1=32 2=0 3=34 4=0 5=36 6=37 7=38 8=39 9=40 10=41 "
+            << QStringList{remove} << "device 1006 Editing Set List 3:0=31 1=32 2=0 3=34 4=0 5=36 6=37 7=38 8=39 9=40 10=41 "
                                       "11=42 12=43 13=44 14=45 15=46 16=47 17=48 18=49 19=50";
         QTest::newRow("remove, no") << "SetList" << QList<int>{2, 4} << "remove" << QStringList{"No"}
             << QStringList{remove} << "";
@@ -173,9 +128,9 @@ private slots:
             << QStringList{remove, "survived|Load Presets"} << "";
         // Each file that exists already is asked about: No leaves that preset out, Cancel the whole command.
         QTest::newRow("save, second exists, yes") << "UserPresets:U02_C_D" << QList<int>{2, 0, 1} << "save"
-            << QStringList{"Yes"} << QStringList{dirs, exists.arg(u[1])} << "1007 Save Presets files 1-3";
+            << QStringList{"Yes"} << QStringList{dirs, exists.arg(u[1])} << "device 1007 Save Presets files 1-3 to $FOLDER";
         QTest::newRow("save, second exists, no") << "UserPresets:U02_C_D" << QList<int>{2, 0, 1} << "save"
-            << QStringList{"No"} << QStringList{dirs, exists.arg(u[1])} << "1007 Save Presets files 1,3";
+            << QStringList{"No"} << QStringList{dirs, exists.arg(u[1])} << "device 1007 Save Presets files 1,3 to $FOLDER";
         QTest::newRow("save, second exists, cancel") << "UserPresets:U02_C_D" << QList<int>{2, 0, 1} << "save"
             << QStringList{"Cancel"} << QStringList{dirs, exists.arg(u[1])} << "";
         QTest::newRow("save, all exist, no") << "UserPresets:U01_A_B:U02_C_D:U03_E_F" << QList<int>{2, 0, 1} << "save"
@@ -229,8 +184,8 @@ private slots:
         QCOMPARE(answerer.seen.join('\n'),
                  seen.join('\n').replace("$HOME", m_home.path()).replace("$FOLDER", folder.path()));
         QCOMPARE(answerer.pending(), 0);
-        QCOMPARE(posted(tap), sent.isEmpty() ? QStringList() : QStringList{sent});
-        QCOMPARE(tap.posted.value(0).saveFolder, action == "save" && !sent.isEmpty() ? folder.path() : QString());
+        QCOMPARE(tap.summary,
+                 sent.isEmpty() ? QStringList() : QStringList{QString(sent).replace("$FOLDER", folder.path())});
         QCOMPARE(list.entries().at(2)->presetName(), QString("Name 3"));
         QCOMPARE(lit(list).isEmpty(), action == "remove" || rows.isEmpty()); // a removal clears the selection
     }
@@ -354,23 +309,23 @@ private slots:
         }
         // clang-format off
         QTest::newRow("three files on row 18 of 20") << "files" << QList<int>{1, 2, 3} << -1 << 18 << "Yes"
-            << files.arg("U19_Name 19, U20_Name 20", "f1, f2") << "18-19 1009 Load Preset to 19-20 files 1-2";
+            << files.arg("U19_Name 19, U20_Name 20", "f1, f2") << "18-19 device 1009 Load Preset to 19-20 files 1-2";
         QTest::newRow("three factory presets") << "FactoryPresets" << QList<int>{0, 1, 2} << -1 << 1 << "Yes"
             << presets.arg("U02_Name 2, U03_Name 3, U04_Name 4", "F01_Name 1, F02_Name 2, F03_Name 3")
-            << "1-3 1011 Load Preset to 2-4 from 101-103";
+            << "1-3 device 1011 Load Preset to 2-4 from 101-103";
         QTest::newRow("20 factory presets") << "FactoryPresets" << rows21.mid(0, 20) << -1 << 1 << "Yes"
             << presets.arg("U02_Name 2, ...U21_Name 21", "F01_Name 1, ...F20_Name 20")
-            << "1-20 1011 Load Preset to 2-21 from 101-120";
+            << "1-20 device 1011 Load Preset to 2-21 from 101-120";
         QTest::newRow("21 factory presets") << "FactoryPresets" << rows21 << -1 << 1 << "Yes" << many
-            << "1-21 1011 Load Preset to 2-22 from 101-121";
+            << "1-21 device 1011 Load Preset to 2-22 from 101-121";
         QTest::newRow("20 files") << "files" << files21.mid(0, 20) << -1 << 1 << "Yes"
-            << files.arg("U02_Name 2, ...U21_Name 21", "f1, ...f20") << "1-20 1009 Load Preset to 2-21 files 1-20";
+            << files.arg("U02_Name 2, ...U21_Name 21", "f1, ...f20") << "1-20 device 1009 Load Preset to 2-21 files 1-20";
         QTest::newRow("21 files, no") << "files" << files21 << -1 << 1 << "No" << many << "1-21";
         // Set lists: the picked presets in reading order from the drop slot on.
         QTest::newRow("two user presets on slot 5") << "UserPresets" << QList<int>{4, 2} << 2 << 4 << "Yes"
-            << edit.arg("Set List B") << "4-5 1006 Editing Set List 2:4=3 5=5";
+            << edit.arg("Set List B") << "4-5 device 1006 Editing Set List 2:4=3 5=5";
         QTest::newRow("factory presets on the last slot") << "FactoryPresets" << QList<int>{4, 2} << 0 << 19 << "Yes"
-            << edit.arg("Favorites") << "19 1006 Editing Set List 0:19=103";
+            << edit.arg("Favorites") << "19 device 1006 Editing Set List 0:19=103";
         QTest::newRow("set list, no") << "UserPresets" << QList<int>{4, 2} << 4 << 0 << "No" << edit.arg("Set List D")
             << "0-1";
         // The question closes as No when the unit goes away (nothing survives).
@@ -413,7 +368,7 @@ private slots:
             QCOMPARE(shown, question);
         else
             QCOMPARE(shown.count(", "), 2 * (picked.size() - 1)); // every pair named
-        QCOMPARE((QStringList{highlighted} + posted(tap)).join(' '), sent);
+        QCOMPARE((QStringList{highlighted} + tap.summary).join(' '), sent);
         QCOMPARE(lit(target), answer == "Yes" ? highlighted : QString());
     }
 

@@ -5,25 +5,32 @@
 #include "progessdialog.h"
 
 #include <QApplication>
+#include <QFileInfo>
+
+// "2-4,7" for 2, 3, 4, 7.
+inline QString ranges(const QList<int>& numbers)
+{
+    QStringList parts;
+    for (int i = 0; i < numbers.size(); ++i) {
+        int j = i;
+        while (j + 1 < numbers.size() && numbers.at(j + 1) == numbers.at(j) + 1)
+            ++j;
+        parts << (j == i ? QString::number(numbers.at(i)) : QString("%1-%2").arg(numbers.at(i)).arg(numbers.at(j)));
+        i = j;
+    }
+    return parts.join(',');
+}
 
 // For GUI tests only (header-only). Stands in for the two workers while they are not started: swallows every
-// operation event posted to them, records it as "device 1012 Rename" (worker, event type, the title of the
-// progress dialog showing at that moment) with what the device worker's setters held, and finishes it with
-// operationFinished(result, true) as the worker would. The quiet update check is recorded only.
+// operation event posted to them and records it as one line (the worker, the event type, the title of the
+// progress dialog showing at that moment, then what the device worker's setters hold for that operation:
+// "device 1006 Editing Set List 3:0=31 1=0 ...", "device 1011 Load Preset to 2-4 from 101-103",
+// "device 1009 Load Preset to 19-20 files 1-2" for f1.tarp and f2.tarp, "device 1007 Save Presets files 1,3
+// to <folder>", "device 1012 Rename 3 'Lead Vox' -1 data"), then finishes it with operationFinished(result,
+// true) as the worker would. The quiet update check is recorded only.
 class EventTap : public QObject
 {
 public:
-    struct Posted
-    {
-        int setListIndex = 0, presetNumber = 0, presetNumber2 = 0;
-        int* record = nullptr;
-        QMap<int, int> setListEdit;
-        QList<int> destinations, sources;
-        QStringList files;
-        QString presetName, saveFolder;
-        QList<DeviceManagerThread::SaveItem> saveItems;
-    };
-
     EventTap()
     {
         DeviceManagerThread::instance()->installEventFilter(this);
@@ -38,7 +45,6 @@ public:
     EventTap& operator=(const EventTap&) = delete;
 
     QStringList summary;
-    QList<Posted> posted; // device operations only
     int result = 0;
 
 protected:
@@ -47,21 +53,41 @@ protected:
         const int type = pEvent->type();
         if (type < 1001 || type > 1016)
             return false;
-        auto* w = DeviceManagerThread::instance();
-        const bool bDevice = pWatched == w;
-        QString line = QStringLiteral("%1 %2").arg(bDevice ? "device" : "update").arg(type);
+        DeviceManagerThread* w = DeviceManagerThread::instance();
+        QString line = QStringLiteral("%1 %2").arg(pWatched == w ? "device" : "update").arg(type);
         if (auto* pDialog = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget()))
             line += ' ' + pDialog->windowTitle();
-        summary << line;
-        if (bDevice) {
-            posted << Posted{w->getSetListIndex(),  w->getPresetNumber(), w->getPresetNumber2(),
-                             w->getPresetRecord(),  w->getSetListEdit(),  w->getPresetDestinations(),
-                             w->getPresetSources(), w->getPresetFiles(),  w->getPresetName(),
-                             w->getSaveFolder(),    w->getSaveItems()};
-            emit w->operationFinished(result, true);
-        } else if (type != 1004) {
-            emit CFirmwareUpdate::instance()->operationFinished(result, true);
+        if (pWatched != w) {
+            summary << line;
+            if (type != 1004)
+                emit CFirmwareUpdate::instance()->operationFinished(result, true);
+            return true;
         }
+        QList<int> numbers; // of the files handed over (f1.tarp...), or of the presets to save
+        for (const QString& file : type == 1009 ? w->getPresetFiles() : QStringList())
+            numbers << QFileInfo(file).baseName().mid(1).toInt();
+        for (const DeviceManagerThread::SaveItem& item : w->getSaveItems())
+            numbers << (type == 1007 ? item.presetNumber : 0);
+        numbers.removeAll(0);
+        const QMap<int, int> edit = w->getSetListEdit();
+        if (type == 1006)
+            line += QString(" %1:").arg(w->getSetListIndex());
+        for (auto it = edit.cbegin(); it != edit.cend() && type == 1006; ++it)
+            line += QString("%1=%2 ").arg(it.key()).arg(it.value());
+        if (type == 1009 || type == 1011)
+            line += " to " + ranges(w->getPresetDestinations());
+        if (type == 1011)
+            line += " from " + ranges(w->getPresetSources());
+        if (type == 1007 || type == 1009)
+            line += " files " + ranges(numbers) + (type == 1007 ? " to " + w->getSaveFolder() : QString());
+        if (type == 1012)
+            line += QString(" %1 '%2' %3 %4")
+                        .arg(w->getPresetNumber())
+                        .arg(w->getPresetName())
+                        .arg(w->getPresetNumber2())
+                        .arg(w->getPresetRecord() != nullptr ? "data" : "none");
+        summary << line.trimmed();
+        emit w->operationFinished(result, true);
         return true;
     }
 };
