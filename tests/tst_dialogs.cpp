@@ -11,6 +11,7 @@
 
 #include "support/EventTap.h"
 #include "support/ModalAnswerer.h"
+#include "support/UrlRecorder.h"
 
 #include <QDesktopServices>
 #include <QGroupBox>
@@ -46,15 +47,6 @@ int runWith(ProgressDialog& dialog, const QString& text, const std::function<voi
     return dialog.exec(text, nullptr);
 }
 
-// Stands in for the desktop's browser: records what it was asked to open.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 } // namespace
 
 class TestDialogs : public QObject

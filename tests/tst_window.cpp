@@ -18,6 +18,7 @@
 #include "support/ModalAnswerer.h"
 #include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
+#include "support/UrlRecorder.h"
 #include "support/UpdateServer.h"
 #include "support/VirtualBusFixture.h"
 
@@ -83,15 +84,6 @@ bool settled(int timeoutMs = kWaitMs)
     return QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, timeoutMs);
 }
 
-// Stands in for the desktop's browser: records what the program asks to open.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 } // namespace
 
 class TestWindow : public QObject
