@@ -10,127 +10,102 @@
 class TestStartup : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_dir;
+
+    // A started process of `program` in the test's own home, temporary, config and runtime folders.
+    void start(QProcess& process, const QString& program, const QStringList& arguments, const QString& mode = {})
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "TESSITRA_VIRTUAL_BUS"}) {
+            QVERIFY(QDir().mkpath(m_dir.filePath(name)));
+            env.insert(name, m_dir.filePath(name));
+        }
+        QFile::setPermissions(m_dir.filePath("XDG_RUNTIME_DIR"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("TESSITRA_HELPER_MODE", mode);
+        process.setProcessEnvironment(env);
+        process.start(program, arguments);
+        QVERIFY2(process.waitForStarted(10000), qPrintable(program));
+    }
+
+    QByteArray log() const
+    {
+        QFile file(m_dir.filePath("HOME/Aurivell/Tessitra/Log/ui.log"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
 private slots:
-    void splashDelay_data();
-    void splashDelay();
-    void earlyExits_data();
-    void earlyExits();
-    void secondStartGivesWay();
-
-private:
-    // A started process of `program` in the test's own home, temporary, config and runtime folders.
-    void start(QProcess& process, const QString& program, const QStringList& arguments, const QString& mode = {});
-    QByteArray log() const;
-
-    QTemporaryDir m_dir;
-};
-
-void TestStartup::start(QProcess& process, const QString& program, const QStringList& arguments, const QString& mode)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "TESSITRA_VIRTUAL_BUS"}) {
-        QVERIFY(QDir().mkpath(m_dir.filePath(name)));
-        env.insert(name, m_dir.filePath(name));
+    // The window shows 4.1 s after start at the earliest, and at least 100 ms after the window is built.
+    void splashDelay()
+    {
+        QCOMPARE(QList<int>({::splashDelay(0), ::splashDelay(3999), ::splashDelay(4000), ::splashDelay(90000)}),
+                 QList<int>({4100, 101, 100, 100}));
     }
-    QFile::setPermissions(m_dir.filePath("XDG_RUNTIME_DIR"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("TESSITRA_HELPER_MODE", mode);
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    QVERIFY2(process.waitForStarted(10000), qPrintable(program));
-}
 
-QByteArray TestStartup::log() const
-{
-    QFile file(m_dir.filePath("HOME/Aurivell/Tessitra/Log/ui.log"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+    void earlyExits_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("besideInfoIni");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("style sheet missing")
+            << "no-style" << true << 1 << QByteArray("Could not open style sheet...\n");
+        QTest::newRow("info.ini missing") << "" << false << 255 // -1 as the process sees it
+                                          << QByteArray("Tessitra Stage Librarian|Failed to load initialization file. "
+                                                        "Reinstall the application to fix the problem.|OK\n");
+    }
 
-// The window shows 4.1 s after start at the earliest, and at least 100 ms after the window is built.
-void TestStartup::splashDelay_data()
-{
-    QTest::addColumn<qint64>("elapsed");
-    QTest::addColumn<int>("delay");
-    QTest::newRow("at once") << qint64(0) << 4100;
-    QTest::newRow("3999 ms") << qint64(3999) << 101;
-    QTest::newRow("4000 ms") << qint64(4000) << 100;
-    QTest::newRow("slow start") << qint64(90000) << 100;
-}
+    // The helper runs the entry point in a folder of its own, with or without info.ini beside it. The log is
+    // opened before either check, and the arguments make it in.
+    void earlyExits()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, besideInfoIni);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, output);
+        QTemporaryDir folder;
+        const QString program = folder.filePath("TessitraStageLibrarian");
+        QVERIFY(QFile::copy(STARTUP_HELPER, program));
+        if (besideInfoIni)
+            QVERIFY(QFile::copy(QFileInfo(TESSITRA_EXECUTABLE).path() + "/info.ini", folder.filePath("info.ini")));
+        QProcess process;
+        start(process, program, {"--early"}, mode);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), exitCode);
+        QCOMPARE(process.readAllStandardOutput(), output);
+        QVERIFY2(log().contains("Debug: Arg received: " + program.toLocal8Bit() + "\t[app.cpp: "), log().constData());
+        QVERIFY(log().contains("Debug: Arg received: --early\t[app.cpp: "));
+    }
 
-void TestStartup::splashDelay()
-{
-    QFETCH(qint64, elapsed);
-    QFETCH(int, delay);
-    QCOMPARE(::splashDelay(elapsed), delay);
-}
-
-void TestStartup::earlyExits_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<bool>("besideInfoIni");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QByteArray>("output");
-    QTest::newRow("style sheet missing") << "no-style" << true << 1 << QByteArray("Could not open style sheet...\n");
-    QTest::newRow("info.ini missing") << "" << false << 255 // -1 as the process sees it
-                                      << QByteArray("Tessitra Stage Librarian|Failed to load initialization file. "
-                                                    "Reinstall the application to fix the problem.|OK\n");
-}
-
-void TestStartup::earlyExits()
-{
-    QFETCH(QString, mode);
-    QFETCH(bool, besideInfoIni);
-    QFETCH(int, exitCode);
-    QFETCH(QByteArray, output);
-    // The helper runs the entry point in a folder of its own, with or without info.ini beside it.
-    QTemporaryDir folder;
-    const QString program = folder.filePath("TessitraStageLibrarian");
-    QVERIFY(QFile::copy(STARTUP_HELPER, program));
-    if (besideInfoIni)
-        QVERIFY(QFile::copy(QFileInfo(TESSITRA_EXECUTABLE).path() + "/info.ini", folder.filePath("info.ini")));
-    QProcess process;
-    start(process, program, {"--early"}, mode);
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), exitCode);
-    QCOMPARE(process.readAllStandardOutput(), output);
-    // The log was opened before either check, and the arguments made it in.
-    QVERIFY2(log().contains("Debug: Arg received: " + program.toLocal8Bit() + "\t[app.cpp: "), log().constData());
-    QVERIFY(log().contains("Debug: Arg received: --early\t[app.cpp: "));
-}
-
-void TestStartup::secondStartGivesWay()
-{
-    QFile::remove(m_dir.filePath("HOME/Aurivell/Tessitra/Log/ui.log"));
-    QProcess first;
-    start(first, TESSITRA_EXECUTABLE, {"first", "two words"});
-    QTRY_VERIFY_WITH_TIMEOUT(log().contains("Entering, timeOut: "), 30000);
-    for (const QString& argument : {QString(TESSITRA_EXECUTABLE), QString("first"), QString("two words")})
-        QVERIFY(log().contains("Debug: Arg received: " + argument.toLocal8Bit() + "\t[app.cpp: "));
-
-    // A second start hands over to the first and leaves its log alone.
-    const QByteArray before = log();
-    QProcess second;
-    start(second, TESSITRA_EXECUTABLE, {"second"});
-    QVERIFY(second.waitForFinished(30000));
-    QCOMPARE(second.exitCode(), 0);
-    QCOMPARE(second.readAllStandardOutput(), QByteArray());
-    QVERIFY(log().startsWith(before)); // the first instance may have gone on logging, nothing else
-    QVERIFY(!log().contains("Arg received: second"));
-    QCOMPARE(first.state(), QProcess::Running);
-
-    // The first instance crashes: its lock is left behind, and does not keep the next start out.
-    first.kill();
-    QVERIFY(first.waitForFinished(10000));
-    QProcess third;
-    start(third, TESSITRA_EXECUTABLE, {"third"});
-    QTRY_VERIFY_WITH_TIMEOUT(log().contains("Debug: Arg received: third\t"), 30000);
-    QVERIFY(!log().contains("Arg received: first")); // a fresh log
-    QCOMPARE(third.state(), QProcess::Running);
-    third.kill();
-    QVERIFY(third.waitForFinished(10000));
-}
+    // A second start hands over to the first and leaves its log alone; a crashed first instance leaves its lock
+    // behind, and that does not keep the next start out.
+    void secondStartGivesWay()
+    {
+        QFile::remove(m_dir.filePath("HOME/Aurivell/Tessitra/Log/ui.log"));
+        QProcess first, second, third;
+        start(first, TESSITRA_EXECUTABLE, {"first", "two words"});
+        QTRY_VERIFY_WITH_TIMEOUT(log().contains("Entering, timeOut: "), 30000);
+        QVERIFY(log().contains("Debug: Arg received: two words\t[app.cpp: "));
+        const QByteArray before = log();
+        start(second, TESSITRA_EXECUTABLE, {"second"});
+        QVERIFY(second.waitForFinished(30000));
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(second.readAllStandardOutput(), QByteArray());
+        QVERIFY(log().startsWith(before)); // the first instance may have gone on logging, nothing else
+        QVERIFY(!log().contains("Arg received: second"));
+        QCOMPARE(first.state(), QProcess::Running);
+        first.kill();
+        QVERIFY(first.waitForFinished(10000));
+        start(third, TESSITRA_EXECUTABLE, {"third"});
+        QTRY_VERIFY_WITH_TIMEOUT(log().contains("Debug: Arg received: third\t"), 30000);
+        QVERIFY(!log().contains("Arg received: first")); // a fresh log
+        QCOMPARE(third.state(), QProcess::Running);
+        third.kill();
+        QVERIFY(third.waitForFinished(10000));
+    }
+};
 
 QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"
