@@ -23,8 +23,8 @@
 // after an action with an icon). Script answers: "Yes", "No", "Cancel" and "Escape" for a box, "ok:<typed
 // text>" or "cancel" for an input dialog, "unit lost" (the poll reports the unit gone; a box still open
 // afterwards is recorded as "survived|title" and answered No), or an Action of the test's own. A finished
-// progress dialog gets its OK pressed and its text kept. A modal left waiting for seconds is closed and
-// counted in `leftovers`, so no test hangs on a forgotten box.
+// progress dialog gets its OK pressed and its text kept. A box left waiting for seconds (a progress dialog for
+// a minute) is closed and counted in `leftovers`, so no test hangs on a forgotten one.
 class ModalAnswerer : public QObject
 {
 public:
@@ -115,7 +115,7 @@ private:
         if (pModal->objectName() == "ProgressDialog" && pOk != nullptr && pOk->isVisible()) {
             finishedTexts << pModal->findChild<QLabel*>(QStringLiteral("TessitraLabel"))->text();
             pOk->click();
-        } else if (m_waiting.elapsed() > 8000) {
+        } else if (m_waiting.elapsed() > (pModal->objectName() == "ProgressDialog" ? 60000 : 8000)) {
             ++leftovers;
             qWarning("closing a modal widget nobody answered: %s", qPrintable(pModal->windowTitle()));
             if (auto* pDialog = qobject_cast<QDialog*>(pModal))
