@@ -1,8 +1,9 @@
-// The main window as scripted sessions: one window, one virtual unit, a whole flow with its checks along the way
-// (connect, read, the lists' labels, back-up names, refresh, a factory preset dragged onto a user slot, restore,
-// the unit's memory); losing the unit in the middle of the read; the firmware offer from the local update server
-// answered Yes and the image in the unit. Then the offer and schedule decisions with the workers stood in for by
-// a tap, and the window's own parts. Every modal box and file dialog is answered here.
+// The main window as scripted sessions: one window, virtual units, a whole flow with its checks along the way
+// (two units at first and the box asking for one, connect, read, the lists' labels, back-up names, refresh, a
+// factory preset dragged onto a user slot, restore, the unit's memory); losing the unit in the middle of the
+// read; the firmware offer from the local update server answered Yes and the image in the unit. Then the offer
+// and schedule decisions with the workers stood in for by a tap, and the window's own parts. Every modal box
+// and file dialog is answered here.
 
 #include "DeviceManagerThread.h"
 #include "Settings.h"
@@ -18,8 +19,8 @@
 #include "support/ModalAnswerer.h"
 #include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
-#include "support/UrlRecorder.h"
 #include "support/UpdateServer.h"
+#include "support/UrlRecorder.h"
 #include "support/VirtualBusFixture.h"
 
 #include <QDesktopServices>
@@ -195,7 +196,16 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QStringList, backUps);
         setUpdateMode(true, false); // manual: the read starts at once
-        QVERIFY(m_bus->plug("U", model));
+        // Two units at first: the box stays open while the poll repeats the signal, then one unit goes and it
+        // closes by itself (the unplug is done from inside its nested loop).
+        QVERIFY(m_bus->plug("U", model) &&
+                m_bus->plug("V", model == UnitModel::Ariette ? UnitModel::Cadenzo : UnitModel::Ariette));
+        QElapsedTimer open;
+        m_answerer->push([&](QWidget* pModal) {
+            if (!open.isValid())
+                open.start();
+            return qobject_cast<QMessageBox*>(pModal) != nullptr && open.elapsed() > 500 && m_bus->unplug("V");
+        });
         QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
             unit.setRecord(5, withName(unit.record(5), "Lead"));
             unit.setRecord(7, withName(unit.record(7), "Fifteen chars!!"));
@@ -204,6 +214,8 @@ private slots:
         }));
         const VirtualUnit connected = m_bus->unit("U");
         QVERIFY(startAndRead());
+        QCOMPARE(m_answerer->seen,
+                 QStringList{"Multiple Device|Multiple devices detected. Please connect only one device."});
 
         // What the unit holds, as the lists show it. Set list A: slot 4 empty, 250 names no preset; names
         // longer than 15 characters get a smaller font.
@@ -271,7 +283,7 @@ private slots:
         m_answerer->push("Yes");
         QVERIFY(dragTo(*user, listDrag(*factory), centre(*user, 89), true));
         QVERIFY(settled());
-        QVERIFY2(m_answerer->seen.value(0).startsWith("Load Presets|Do you want to overwrite the presets <b>U90_"),
+        QVERIFY2(m_answerer->seen.value(1).startsWith("Load Presets|Do you want to overwrite the presets <b>U90_"),
                  qPrintable(m_answerer->seen.join(' ')));
         QCOMPARE(m_bus->unit("U").record(90), connected.record(103));
         QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[3]);
@@ -392,25 +404,6 @@ private slots:
         QCOMPARE(received.sentChecksum, checksum);
         QVERIFY(!m_bus->unit("U").microImage().received);
         QCOMPARE(server.requests().filter("images"), QStringList{"GET /images/dsp.ldr"});
-    }
-
-    // The box stays open while the poll repeats the signal, then one unit goes and it closes by itself.
-    void multipleDevicesBoxClosesItself()
-    {
-        setUpdateMode(true, false);
-        QVERIFY(m_bus->plug("U", UnitModel::Ariette) && m_bus->plug("V", UnitModel::Cadenzo));
-        QElapsedTimer open; // the box runs in a nested loop: the unplug is done from inside it
-        m_answerer->push([&](QWidget* pModal) {
-            if (!open.isValid())
-                open.start();
-            return qobject_cast<QMessageBox*>(pModal) != nullptr && open.elapsed() > 1500 && m_bus->unplug("V");
-        });
-        QVERIFY(startAndRead());
-        QCOMPARE(m_answerer->pending(), 0);
-        QCOMPARE(m_answerer->seen,
-                 QStringList{"Multiple Device|Multiple devices detected. Please connect only one device."});
-        QCOMPARE(child<QLabel>(m_window.get(), "deviceLabel")->text(), QString("Connected"));
-        QCOMPARE(texts(m_window.get(), "listWidgetUserPreset").size(), 100);
     }
 
     // At start-up the check comes first and the presets are read after its answer; the buttons come on once the
