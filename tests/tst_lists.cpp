@@ -14,7 +14,6 @@
 #include "support/SleepRecorder.h"
 #include "support/VirtualBusFixture.h"
 
-#include <QTemporaryDir>
 
 namespace {
 // A shown list of `count` 119 x 35 entries: user "U01\nName 1"... numbered 1..., factory "F01\nName 1"...
@@ -48,12 +47,6 @@ QString lit(const ContentWidget& list)
     return ranges(rows);
 }
 
-void mouse(ContentWidget& list, QEvent::Type type, QPoint at, Qt::MouseButtons held, Qt::KeyboardModifiers mods = {})
-{
-    QMouseEvent event(type, at, list.viewport()->mapToGlobal(at),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, mods);
-    QApplication::sendEvent(list.viewport(), &event);
-}
 } // namespace
 
 class TestLists : public QObject
@@ -188,46 +181,6 @@ private slots:
                  sent.isEmpty() ? QStringList() : QStringList{QString(sent).replace("$FOLDER", folder.path())});
         QCOMPARE(list.entries().at(2)->presetName(), QString("Name 3"));
         QCOMPARE(lit(list).isEmpty(), action == "remove" || rows.isEmpty()); // a removal clears the selection
-    }
-
-    void dragStart_data()
-    {
-        QTest::addColumn<int>("anchor");   // row clicked first, -1 none
-        QTest::addColumn<int>("pressRow"); // -1: empty space
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("moveBy"); // in start-drag distances (0: one pixel short)
-        QTest::addColumn<bool>("held");
-        QTest::addColumn<int>("dragged"); // 0: no drag
-        QTest::newRow("one entry") << -1 << 1 << 0 << 1 << true << 1;
-        QTest::newRow("three entries") << 0 << 2 << int(Qt::ShiftModifier) << 2 << true << 3;
-        QTest::newRow("short of the distance") << -1 << 1 << 0 << 0 << true << 0;
-        QTest::newRow("button not held") << -1 << 1 << 0 << 2 << false << 0;
-        QTest::newRow("empty space") << 1 << -1 << 0 << 2 << true << 0;
-        QTest::newRow("nothing selected") << 1 << 1 << int(Qt::ControlModifier) << 2 << true << 0;
-    }
-
-    void dragStart()
-    {
-        QFETCH(int, anchor);
-        QFETCH(int, pressRow);
-        QFETCH(int, modifiers);
-        QFETCH(int, moveBy);
-        QFETCH(bool, held);
-        QFETCH(int, dragged);
-        ContentWidget list;
-        fill(list, "FactoryPresets", 8);
-        if (anchor >= 0)
-            QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, centre(list, anchor));
-        const QPoint start = pressRow >= 0 ? centre(list, pressRow) : QPoint(590, 390);
-        mouse(list, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::KeyboardModifiers(modifiers));
-        const int distance = QApplication::startDragDistance();
-        const QPoint to = start + QPoint(moveBy == 0 ? distance - 1 : moveBy * distance, 0);
-        mouse(list, QEvent::MouseMove, to, held ? Qt::MouseButtons(Qt::LeftButton) : Qt::MouseButtons());
-        const QDrag* drag = list.lastDrag();
-        QCOMPARE(drag != nullptr ? list.selectedEntries().size() : 0, dragged);
-        if (drag != nullptr)
-            QCOMPARE(drag->mimeData()->formats(),
-                     QStringList{"application/aurivell/tessitrastageariette/dragndropPresets"});
     }
 
     // The drop decision table: which list takes what. Accepted: the slots the drop would overwrite show

@@ -4,8 +4,7 @@
 #include "firmwareupdate.h"
 #include "progessdialog.h"
 
-#include <QApplication>
-#include <QFileInfo>
+#include <QtWidgets>
 
 // "2-4,7" for 2, 3, 4, 7.
 inline QString ranges(const QList<int>& numbers)

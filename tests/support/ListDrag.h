@@ -2,10 +2,7 @@
 
 #include "contentwidget.h"
 
-#include <QApplication>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
+#include <QtWidgets>
 #include <memory>
 
 // For GUI tests only (header-only): drags as the platform delivers them to a preset list.

@@ -3,18 +3,8 @@
 #include "DeviceManagerThread.h"
 #include "globals.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 #include <functional>
 
 // For GUI tests only (header-only: the support library links no widgets). Answers the modal widgets of a test
