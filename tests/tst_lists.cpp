@@ -183,74 +183,37 @@ private slots:
         QCOMPARE(lit(list).isEmpty(), action == "remove" || rows.isEmpty()); // a removal clears the selection
     }
 
-    // The drop decision table: which list takes what. Accepted: the slots the drop would overwrite show
-    // selected, the drop asks first, and No writes nothing and clears the highlight; refused: nothing changes.
-    void dropDecision_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("source"); // a role, "self", or "files:" and file names
-        QTest::addColumn<bool>("accepted");
-        const auto row = [](const char* target, const char* source, bool accepted) {
-            QTest::addRow("%s <- %s", target, source) << QString(target) << QString(source) << accepted;
-        };
-        row("UserPresets", "FactoryPresets", true);
-        row("UserPresets", "SetList", false);
-        row("UserPresets", "self", false);
-        row("UserPresets", "files:a.tarp,b.tarp", true);
-        row("UserPresets", "files:a.tarp,upper.TARP", false);
-        row("UserPresets", "files:other.txt", false);
-        row("UserPresets", "files:cad.tscp", false); // the other model's preset
-        row("UserPresets", "files:folder.tarp", false);
-        row("UserPresets", "files:", false);
-        row("FactoryPresets", "UserPresets", false);
-        row("FactoryPresets", "files:a.tarp", false);
-        row("SetList", "UserPresets", true);
-        row("SetList", "FactoryPresets", true);
-        row("SetList", "SetList", false);
-        row("SetList", "files:a.tarp", false);
-    }
-
-    void dropDecision()
-    {
-        QFETCH(QString, target);
-        QFETCH(QString, source);
-        QFETCH(bool, accepted);
-        ContentWidget list, other;
-        fill(list, target, 8);
-        ContentWidget* from = source == "self" ? &list : &other;
-        QStringList paths;
-        for (const QString& name : source.mid(6).split(',', Qt::SkipEmptyParts))
-            paths << m_files.filePath(name);
-        const bool files = source.startsWith("files:");
-        if (!files && from == &other)
-            fill(other, source, 4);
-        select(files ? list : *from, {0, 1});
-        const auto drag = [&] { return files ? fileDrag(paths) : listDrag(*from); };
-        const QString before = from == &list ? "0-1" : QString();
-        if (from != &list)
-            list.clearSelection();
-        EventTap tap;
-        ModalAnswerer answerer({"No"});
-        QCOMPARE(dragTo(list, drag(), centre(list, 3), false), accepted);
-        QCOMPARE(lit(list), accepted ? "3-4" : before);
-        QVERIFY(!dragTo(list, drag(), QPoint(590, 390), false)); // over empty space even an accepted kind
-        QCOMPARE(lit(list), accepted ? QString() : before);
-        dragTo(list, drag(), centre(list, 3), true);
-        QCOMPARE(answerer.seen.size(), accepted ? 1 : 0);
-        QCOMPARE(tap.summary, QStringList());
-        QCOMPARE(lit(list), accepted ? QString() : before);
-    }
-
-    // Drops that are taken: the slots lit, the question (names of up to 20 pairs), what reaches the worker.
+    // Which list takes what, the slots a drop would overwrite lit while it hovers (cleared over empty space),
+    // the question (names of up to 20 pairs) and what reaches the worker. A refused drop changes nothing.
     void drops_data()
     {
-        QTest::addColumn<QString>("from");      // "files", or the role of the list dragged from
+        QTest::addColumn<QString>("target");    // a role, "SetList:<index>"
+        QTest::addColumn<QString>("from");      // a role, "self", "files" (f1.tarp...) or "files:" and names
         QTest::addColumn<QList<int>>("picked"); // rows selected there, or the numbers of the files f1.tarp...
-        QTest::addColumn<int>("setList");       // -1: dropped on the user presets (25 entries, 20 on row 18)
-        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("row");           // dropped on (25 entries, 20 on a set list or row 18)
         QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("question"); // "..." stands for the middle of a long text
+        QTest::addColumn<QString>("question"); // "": refused; "*": any; "..." the middle of a long text
         QTest::addColumn<QString>("sent");     // the slots lit by the drag, what reached the worker
+        const auto decide = [](const char* target, const char* from, bool accepted) {
+            QTest::addRow("%s <- %s", target, from) << QString(target) << QString(from) << QList<int>{0, 1} << 3
+                << (accepted ? "No" : "") << (accepted ? "*" : "")
+                << (accepted ? "3-4" : from == QString("self") ? "0-1" : "");
+        };
+        decide("UserPresets", "FactoryPresets", true);
+        decide("UserPresets", "SetList", false);
+        decide("UserPresets", "self", false);
+        decide("UserPresets", "files:a.tarp,b.tarp", true);
+        decide("UserPresets", "files:a.tarp,upper.TARP", false);
+        decide("UserPresets", "files:other.txt", false);
+        decide("UserPresets", "files:cad.tscp", false); // the other model's preset
+        decide("UserPresets", "files:folder.tarp", false);
+        decide("UserPresets", "files:", false);
+        decide("FactoryPresets", "UserPresets", false);
+        decide("FactoryPresets", "files:a.tarp", false);
+        decide("SetList:1", "UserPresets", true);
+        decide("SetList:1", "FactoryPresets", true);
+        decide("SetList:1", "SetList", false);
+        decide("SetList:1", "files:a.tarp", false);
         const QString files = "Load Presets|Do you want to overwrite the presets <b>%1</b> with <b>%2</b>?";
         const QString presets = "Load Presets|Do you want to overwrite the presets <b>%1</b>\nwith\n<b>%2</b>?";
         const QString many = "Load Presets|Do you want to overwrite the presets?";
@@ -261,68 +224,77 @@ private slots:
             files21 << i + 1;
         }
         // clang-format off
-        QTest::newRow("three files on row 18 of 20") << "files" << QList<int>{1, 2, 3} << -1 << 18 << "Yes"
+        QTest::newRow("three files on row 18 of 20") << "UserPresets" << "files" << QList<int>{1, 2, 3} << 18 << "Yes"
             << files.arg("U19_Name 19, U20_Name 20", "f1, f2") << "18-19 device 1009 Load Preset to 19-20 files 1-2";
-        QTest::newRow("three factory presets") << "FactoryPresets" << QList<int>{0, 1, 2} << -1 << 1 << "Yes"
+        QTest::newRow("three factory presets") << "UserPresets" << "FactoryPresets" << QList<int>{0, 1, 2} << 1 << "Yes"
             << presets.arg("U02_Name 2, U03_Name 3, U04_Name 4", "F01_Name 1, F02_Name 2, F03_Name 3")
             << "1-3 device 1011 Load Preset to 2-4 from 101-103";
-        QTest::newRow("20 factory presets") << "FactoryPresets" << rows21.mid(0, 20) << -1 << 1 << "Yes"
+        QTest::newRow("20 factory presets") << "UserPresets" << "FactoryPresets" << rows21.mid(0, 20) << 1 << "Yes"
             << presets.arg("U02_Name 2, ...U21_Name 21", "F01_Name 1, ...F20_Name 20")
             << "1-20 device 1011 Load Preset to 2-21 from 101-120";
-        QTest::newRow("21 factory presets") << "FactoryPresets" << rows21 << -1 << 1 << "Yes" << many
+        QTest::newRow("21 factory presets") << "UserPresets" << "FactoryPresets" << rows21 << 1 << "Yes" << many
             << "1-21 device 1011 Load Preset to 2-22 from 101-121";
-        QTest::newRow("20 files") << "files" << files21.mid(0, 20) << -1 << 1 << "Yes"
+        QTest::newRow("20 files") << "UserPresets" << "files" << files21.mid(0, 20) << 1 << "Yes"
             << files.arg("U02_Name 2, ...U21_Name 21", "f1, ...f20") << "1-20 device 1009 Load Preset to 2-21 files 1-20";
-        QTest::newRow("21 files, no") << "files" << files21 << -1 << 1 << "No" << many << "1-21";
+        QTest::newRow("21 files, no") << "UserPresets" << "files" << files21 << 1 << "No" << many << "1-21";
         // Set lists: the picked presets in reading order from the drop slot on.
-        QTest::newRow("two user presets on slot 5") << "UserPresets" << QList<int>{4, 2} << 2 << 4 << "Yes"
+        QTest::newRow("two user presets on slot 5") << "SetList:2" << "UserPresets" << QList<int>{4, 2} << 4 << "Yes"
             << edit.arg("Set List B") << "4-5 device 1006 Editing Set List 2:4=3 5=5";
-        QTest::newRow("factory presets on the last slot") << "FactoryPresets" << QList<int>{4, 2} << 0 << 19 << "Yes"
-            << edit.arg("Favorites") << "19 device 1006 Editing Set List 0:19=103";
-        QTest::newRow("set list, no") << "UserPresets" << QList<int>{4, 2} << 4 << 0 << "No" << edit.arg("Set List D")
-            << "0-1";
+        QTest::newRow("factory presets on the last slot") << "SetList:0" << "FactoryPresets" << QList<int>{4, 2} << 19
+            << "Yes" << edit.arg("Favorites") << "19 device 1006 Editing Set List 0:19=103";
+        QTest::newRow("set list, no") << "SetList:4" << "UserPresets" << QList<int>{4, 2} << 0 << "No"
+            << edit.arg("Set List D") << "0-1";
         // The question closes as No when the unit goes away (nothing survives).
-        QTest::newRow("set list, unit lost") << "UserPresets" << QList<int>{4, 2} << 1 << 0 << "unit lost"
+        QTest::newRow("set list, unit lost") << "SetList:1" << "UserPresets" << QList<int>{4, 2} << 0 << "unit lost"
             << edit.arg("Set List A") << "0-1";
         // clang-format on
     }
 
     void drops()
     {
+        QFETCH(QString, target);
         QFETCH(QString, from);
         QFETCH(QList<int>, picked);
-        QFETCH(int, setList);
         QFETCH(int, row);
         QFETCH(QString, answer);
         QFETCH(QString, question);
         QFETCH(QString, sent);
-        ContentWidget target, source;
-        target.setSetListIndex(setList);
-        fill(target, setList >= 0 ? "SetList" : "UserPresets", setList >= 0 || row == 18 ? 20 : 25);
+        ContentWidget list, other;
+        const bool setList = target.startsWith("SetList");
+        list.setSetListIndex(setList ? target.section(':', 1).toInt() : -1);
+        fill(list, target.section(':', 0, 0), setList || row == 18 ? 20 : 25);
+        ContentWidget& source = from == "self" ? list : other;
         QStringList files;
-        for (int i : picked)
+        for (const QString& name : from.mid(6).split(',', Qt::SkipEmptyParts))
+            files << m_files.filePath(name);
+        for (int i : from == "files" ? picked : QList<int>())
             files << m_files.filePath(QString("f%1.tarp").arg(i));
-        if (from != "files") {
-            fill(source, from, 25);
+        if (!from.startsWith("files")) {
+            if (from != "self")
+                fill(other, from, 25);
             select(source, picked);
         }
-        const auto drag = [&] { return from == "files" ? fileDrag(files) : listDrag(source); };
+        const auto drag = [&] { return from.startsWith("files") ? fileDrag(files) : listDrag(source); };
+        const QString before = lit(list);
         EventTap tap;
-        ModalAnswerer answerer({answer});
-        QVERIFY(dragTo(target, drag(), centre(target, row), false));
-        const QString highlighted = lit(target);
-        dragTo(target, drag(), centre(target, row), true);
+        ModalAnswerer answerer(answer.isEmpty() ? QStringList() : QStringList{answer});
+        QCOMPARE(dragTo(list, drag(), centre(list, row), false), !question.isEmpty());
+        const QString highlighted = lit(list);
+        QVERIFY(!dragTo(list, drag(), QPoint(590, 390), false)); // over empty space even an accepted kind
+        QCOMPARE(lit(list), question.isEmpty() ? before : QString());
+        dragTo(list, drag(), centre(list, row), true);
 
-        QCOMPARE(answerer.seen.size(), 1);
-        const QString shown = answerer.seen.first();
+        QCOMPARE(answerer.seen.size(), question.isEmpty() ? 0 : 1);
+        const QString shown = answerer.seen.value(0);
         const QStringList parts = question.split("...");
-        QVERIFY2(shown.startsWith(parts.first()) && shown.endsWith(parts.last()), qPrintable(shown));
-        if (parts.size() == 1)
-            QCOMPARE(shown, question);
-        else
+        if (parts.size() > 1) {
+            QVERIFY2(shown.startsWith(parts.first()) && shown.endsWith(parts.last()), qPrintable(shown));
             QCOMPARE(shown.count(", "), 2 * (picked.size() - 1)); // every pair named
+        } else if (question != "*") {
+            QCOMPARE(shown, question);
+        }
         QCOMPARE((QStringList{highlighted} + tap.summary).join(' '), sent);
-        QCOMPARE(lit(target), answer == "Yes" ? highlighted : QString());
+        QCOMPARE(lit(list), answer == "Yes" ? highlighted : question.isEmpty() ? before : QString());
     }
 
     // The real worker against a virtual unit: a factory drag, a save and a file drop, a rename and a set-list
