@@ -1,6 +1,5 @@
-// The preset lists: the context menu per role, renaming, removing from a set list, saving to files, when a drag
-// starts, which drops each list takes, the slots a drop overwrites and the questions asked, with the device
-// worker stood in for by a tap. The last case is a session with the real worker and a virtual unit.
+// The preset lists: the context menu per role, renaming, removing from a set list, saving to files, which drops each list takes, the slots a drop overwrites and the questions asked, with the device
+// worker stood in for by a tap. The worker's own runs against a unit are the operations suite's.
 
 #include "app.h"
 #include "contentwidget.h"
@@ -10,10 +9,6 @@
 #include "support/EventTap.h"
 #include "support/ListDrag.h"
 #include "support/ModalAnswerer.h"
-#include "support/SignalRelay.h"
-#include "support/SleepRecorder.h"
-#include "support/VirtualBusFixture.h"
-
 
 namespace {
 // A shown list of `count` 119 x 35 entries: user "U01\nName 1"... numbered 1..., factory "F01\nName 1"...
@@ -295,73 +290,6 @@ private slots:
         }
         QCOMPARE((QStringList{highlighted} + tap.summary).join(' '), sent);
         QCOMPARE(lit(list), answer == "Yes" ? highlighted : question.isEmpty() ? before : QString());
-    }
-
-    // The real worker against a virtual unit: a factory drag, a save and a file drop, a rename and a set-list
-    // drop, each answered as the user would, then the unit's memory checked preset by preset.
-    void sessionWithTheUnit()
-    {
-        QVERIFY(QDir().mkpath(m_home.path() + "/Aurivell/Tessitra/StageAriette/Factory Presets"));
-        VirtualBusFixture bus;
-        SleepRecorder sleeps;
-        QVERIFY(bus.plug("A1", UnitModel::Ariette));
-        const VirtualUnit before = bus.unit("A1");
-        DeviceManagerThread* worker = DeviceManagerThread::instance();
-        SignalRelay relay; // records the worker hands back belong to the receiver, as they do for the window
-        relay.setOwnsArrays(true);
-        relay.watch(worker, qOverload<int, int, int, int*, int, int, int, int>(&DeviceManagerThread::singlePresetData),
-                    "preset");
-        relay.watch(worker, &DeviceManagerThread::setListData, "setList");
-        relay.watch(worker, &DeviceManagerThread::operationFinished, "finished");
-        worker->setPollInterval(50);
-        worker->moveToThread(worker);
-        worker->start();
-        const auto stop = qScopeGuard([worker] {
-            worker->setAbort(true);
-            worker->quit();
-            worker->wait();
-            delete worker;
-        });
-        QTRY_VERIFY_WITH_TIMEOUT(g_bDeviceConnected.load() && worker->productId() == 0x0A21, 15000);
-        ContentWidget user, factory, favourites;
-        fill(user, "UserPresets", 20);
-        fill(factory, "FactoryPresets", 5);
-        favourites.setSetListIndex(0);
-        fill(favourites, "SetList", 20);
-        ModalAnswerer answerer({"Yes", "Yes", "ok:Renamed", "Yes"});
-
-        select(factory, {0, 1}); // factory presets 101 and 102 onto user presets 1 and 2
-        QVERIFY(dragTo(user, listDrag(factory), centre(user, 0), true));
-        QVERIFY(relay.waitFor("finished(", 15000, 1));
-        user.setDirectoryChooser([&](QWidget*, const QString&, const QString&) { return m_files.path(); });
-        select(user, {2}); // user preset 3 to a file, the file onto user preset 6
-        user.savePreset();
-        QVERIFY(relay.waitFor("finished(", 15000, 2));
-        QVERIFY(dragTo(user, fileDrag({m_files.filePath("U03_Name 3.tarp")}), centre(user, 5), true));
-        QVERIFY(relay.waitFor("finished(", 15000, 3));
-        QTest::mouseClick(user.viewport(), Qt::LeftButton, Qt::NoModifier, centre(user, 3)); // user preset 4 renamed
-        QTest::mouseDClick(user.viewport(), Qt::LeftButton, Qt::NoModifier, centre(user, 3));
-        QVERIFY(relay.waitFor("finished(", 15000, 4));
-        select(user, {0, 1}); // user presets 1 and 2 into favourites slots 3 and 4
-        QVERIFY(dragTo(favourites, listDrag(user), centre(favourites, 2), true));
-        QVERIFY(relay.waitFor("finished(", 15000, 5));
-        QCOMPARE(relay.count("finished(0,true)"), 5);
-        QCOMPARE(answerer.pending(), 0);
-
-        const VirtualUnit after = bus.unit("A1");
-        for (int number = 1; number <= 100; ++number) {
-            QCOMPARE(after.record(100 + number), before.record(100 + number));
-            const int from = number == 1 || number == 2 ? 100 + number : number == 6 ? 3 : number;
-            const int skip = number == 4 ? 16 : 0; // preset 4 gets a new name and keeps its parameters
-            QCOMPARE(after.record(number).mid(skip), before.record(from).mid(skip));
-        }
-        QCOMPARE(after.presetName(4).trimmed(), QString("Renamed"));
-        QVector<int> favouritesAfter = before.setList(0);
-        favouritesAfter[2] = 1;
-        favouritesAfter[3] = 2;
-        QCOMPARE(after.setList(0), favouritesAfter);
-        for (int index = 1; index < 5; ++index)
-            QCOMPARE(after.setList(index), before.setList(index));
     }
 };
 

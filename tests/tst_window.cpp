@@ -1,9 +1,9 @@
 // The main window as scripted sessions: one window, virtual units, a whole flow with its checks along the way
 // (two units at first and the box asking for one, connect, read, the lists' labels, back-up names, refresh, a
 // factory preset dragged onto a user slot, restore, the unit's memory); losing the unit in the middle of the
-// read; the firmware offer from the local update server answered Yes and the image in the unit. Then the offer
-// and schedule decisions with the workers stood in for by a tap, and the window's own parts. Every modal box
-// and file dialog is answered here.
+// read. Then the offer and schedule decisions with the workers stood in for by a tap (the check, download and
+// write behind them are the update suites'), and the window's own parts. Every modal box and file dialog is
+// answered here.
 
 #include "DeviceManagerThread.h"
 #include "Settings.h"
@@ -19,7 +19,6 @@
 #include "support/ModalAnswerer.h"
 #include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
-#include "support/UpdateServer.h"
 #include "support/UrlRecorder.h"
 #include "support/VirtualBusFixture.h"
 
@@ -126,7 +125,7 @@ private slots:
         QApplication::setQuitOnLastWindowClosed(false);
         QVERIFY(m_home.isValid());
         qputenv("HOME", m_home.path().toLocal8Bit());
-        qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable); // no update server unless a case starts one
+        qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable); // the quiet checks reach no server
         buildDataFolders(m_home.path());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path() + "/config");
         m_savedInfoIni = readFile(QCoreApplication::applicationDirPath() + "/info.ini");
@@ -160,7 +159,6 @@ private slots:
         m_answerer.reset();
         m_sleeps.reset();
         m_bus.reset();
-        qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable);
     }
 
     void session_data()
@@ -334,68 +332,6 @@ private slots:
                                  "listWidgetSetListA", "listWidgetSetListD"})
             QCOMPARE(texts(m_window.get(), name), QStringList());
         QVERIFY(!child<QPushButton>(m_window.get(), "backUp")->isEnabled());
-    }
-
-    void updateOnConnection_data()
-    {
-        QTest::addColumn<QString>("option"); // of the update server
-        QTest::newRow("offer answered Yes") << "";
-        QTest::newRow("broken server") << "--fail";
-    }
-
-    // The quiet check on connection fetches the update targets; Yes downloads the DSP image and the worker writes
-    // it into the unit, the microcontroller image waits for the next connection. A broken server says nothing
-    // and the presets are read all the same.
-    void updateOnConnection()
-    {
-        QFETCH(QString, option);
-        UpdateServer server(option.isEmpty() ? QStringList() : QStringList{option});
-        QVERIFY(server.start());
-        QByteArray image, ldr;
-        for (int i = 0; i < 300; ++i) {
-            image += char((i * 37 + 11) & 0xFF);
-            ldr += "0x" + QByteArray::number((i * 37 + 11) & 0xFF, 16).rightJustified(2, '0').toUpper() + "\n";
-        }
-        QVERIFY(server.addFile("images/dsp.ldr", ldr));
-        const QString dspUrl = server.url("images/dsp.ldr").toString(), fwUrl = server.url("images/mc.bin").toString();
-        QVERIFY(server.setUpdateTargets(
-            QString(R"(<?xml version="1.0"?><UpdateTargets><Family Name="Tessitra" FamilyID="0x60">
-<Product Name="Stage Ariette" ProductID="0x2"><Revisions>
-<Revision Version="DSP v2.2" ImageUrl="%1.old"/><Revision Version="DSP v2.4" ImageUrl="%1"/>
-<Revision Version="Firmware v1.6" ImageUrl="%2"/></Revisions></Product></Family></UpdateTargets>)")
-                .arg(dspUrl, fwUrl)
-                .toUtf8()));
-        qputenv(CFirmwareUpdate::ServerEnvironmentVariable, server.address().toLocal8Bit());
-        QVERIFY(m_bus->plug("U", UnitModel::Ariette)); // DSP v2.3, Firmware v1.5
-        if (option.isEmpty())
-            m_answerer->push("Yes");
-        makeWindow()->finishSplashTimer();
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                CSettings::instance()->readSettings();
-                return (option.isEmpty() ? CSettings::instance()->m_strPendingFwUrl == fwUrl
-                                         : texts(m_window.get(), "listWidgetUserPreset").size() == 100) &&
-                       QApplication::activeModalWidget() == nullptr;
-            },
-            kWaitMs));
-        const FirmwareImage received = m_bus->unit("U").dspImage();
-        if (!option.isEmpty()) {
-            QCOMPARE(m_answerer->seen, QStringList()); // a quiet check says nothing about the server
-            QCOMPARE(CSettings::instance()->m_strPendingFwUrl, QString());
-            QVERIFY(!received.received);
-            return;
-        }
-        QCOMPARE(m_answerer->seen, QStringList{"Firmware Update|New firmware version available.\nCurrent: DSP v2.3, "
-                                               "Firmware v1.5\nNew: DSP v2.4, Firmware v1.6\nDo you want to update?"});
-        QVERIFY(received.received && received.verified);
-        QCOMPARE(received.data.left(300), image);
-        QCOMPARE(received.data.size(), 324); // padded to whole 54-byte chunks
-        int checksum = 0;
-        for (char byte : image)
-            checksum ^= static_cast<uchar>(byte);
-        QCOMPARE(received.sentChecksum, checksum);
-        QVERIFY(!m_bus->unit("U").microImage().received);
-        QCOMPARE(server.requests().filter("images"), QStringList{"GET /images/dsp.ldr"});
     }
 
     // At start-up the check comes first and the presets are read after its answer; the buttons come on once the
