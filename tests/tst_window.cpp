@@ -88,7 +88,6 @@ class TestWindow : public QObject
     std::unique_ptr<MainWindow> m_window;
     QStringList m_fileDialogs; // "kind|caption|path|filter" of each file question
     QString m_fileAnswer;
-    QByteArray m_savedInfoIni;
 
     MainWindow* makeWindow(const QByteArray& showBuild = "false")
     {
@@ -128,15 +127,9 @@ private slots:
         qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable); // the quiet checks reach no server
         buildDataFolders(m_home.path());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path() + "/config");
-        m_savedInfoIni = readFile(QCoreApplication::applicationDirPath() + "/info.ini");
     }
 
-    void cleanupTestCase()
-    {
-        QFile::remove(QCoreApplication::applicationDirPath() + "/info.ini");
-        if (m_savedInfoIni != "<missing>")
-            writeFile(QCoreApplication::applicationDirPath() + "/info.ini", m_savedInfoIni);
-    }
+    void cleanupTestCase() { QFile::remove(QCoreApplication::applicationDirPath() + "/info.ini"); }
 
     void init()
     {

@@ -80,11 +80,8 @@ protected:
         if (type == 1007 || type == 1009)
             line += " files " + ranges(numbers) + (type == 1007 ? " to " + w->getSaveFolder() : QString());
         if (type == 1012)
-            line += QString(" %1 '%2' %3 %4")
-                        .arg(w->getPresetNumber())
-                        .arg(w->getPresetName())
-                        .arg(w->getPresetNumber2())
-                        .arg(w->getPresetRecord() != nullptr ? "data" : "none");
+            line += QString(" %1 '%2' %3 ").arg(w->getPresetNumber()).arg(w->getPresetName()).arg(w->getPresetNumber2()) +
+                    (w->getPresetRecord() != nullptr ? "data" : "none");
         summary << line.trimmed();
         emit w->operationFinished(result, true);
         return true;
