@@ -1,5 +1,6 @@
-// The preset lists: the context menu per role, renaming, removing from a set list, saving to files, which drops each list takes, the slots a drop overwrites and the questions asked, with the device
-// worker stood in for by a tap. The worker's own runs against a unit are the operations suite's.
+// The preset lists: the context menu per role, renaming, removing from a set list, saving to files, which drops
+// each list takes, the slots a drop overwrites and the questions asked, with the device worker stood in for by a
+// tap. The worker's own runs against a unit are the operations suite's.
 
 #include "app.h"
 #include "contentwidget.h"
@@ -189,10 +190,11 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("question"); // "": refused; "*": any; "..." the middle of a long text
         QTest::addColumn<QString>("sent");     // the slots lit by the drag, what reached the worker
-        const auto decide = [](const char* target, const char* from, bool accepted) {
-            QTest::addRow("%s <- %s", target, from) << QString(target) << QString(from) << QList<int>{0, 1} << 3
-                << (accepted ? "No" : "") << (accepted ? "*" : "")
-                << (accepted ? "3-4" : from == QString("self") ? "0-1" : "");
+        const auto decide = [](const char* target, const QString& from, bool accepted) {
+            const QString lit = accepted ? "3-4" : from == "self" ? "0-1" : "";
+            QTest::addRow("%s <- %s", target, qPrintable(from))
+                << QString(target) << from << QList<int>{0, 1} << 3 << (accepted ? "No" : "") << (accepted ? "*" : "")
+                << lit;
         };
         decide("UserPresets", "FactoryPresets", true);
         decide("UserPresets", "SetList", false);

@@ -13,7 +13,7 @@ class TestStartup : public QObject
     QTemporaryDir m_dir;
 
     // A started process of `program` in the test's own home, temporary, config and runtime folders.
-    void start(QProcess& process, const QString& program, const QStringList& arguments, const QString& mode = {})
+    void start(QProcess& process, const QString& program, const QStringList& arguments)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "TESSITRA_VIRTUAL_BUS"}) {
@@ -23,7 +23,6 @@ class TestStartup : public QObject
         QFile::setPermissions(m_dir.filePath("XDG_RUNTIME_DIR"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("TESSITRA_HELPER_MODE", mode);
         process.setProcessEnvironment(env);
         process.start(program, arguments);
         QVERIFY2(process.waitForStarted(10000), qPrintable(program));
@@ -41,42 +40,6 @@ private slots:
     {
         QCOMPARE(QList<int>({::splashDelay(0), ::splashDelay(3999), ::splashDelay(4000), ::splashDelay(90000)}),
                  QList<int>({4100, 101, 100, 100}));
-    }
-
-    void earlyExits_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<bool>("besideInfoIni");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QByteArray>("output");
-        QTest::newRow("style sheet missing")
-            << "no-style" << true << 1 << QByteArray("Could not open style sheet...\n");
-        QTest::newRow("info.ini missing") << "" << false << 255 // -1 as the process sees it
-                                          << QByteArray("Tessitra Stage Librarian|Failed to load initialization file. "
-                                                        "Reinstall the application to fix the problem.|OK\n");
-    }
-
-    // The helper runs the entry point in a folder of its own, with or without info.ini beside it. The log is
-    // opened before either check, and the arguments make it in.
-    void earlyExits()
-    {
-        QFETCH(QString, mode);
-        QFETCH(bool, besideInfoIni);
-        QFETCH(int, exitCode);
-        QFETCH(QByteArray, output);
-        QTemporaryDir folder;
-        const QString program = folder.filePath("TessitraStageLibrarian");
-        QVERIFY(QFile::copy(STARTUP_HELPER, program));
-        if (besideInfoIni)
-            QVERIFY(QFile::copy(QFileInfo(TESSITRA_EXECUTABLE).path() + "/info.ini", folder.filePath("info.ini")));
-        QProcess process;
-        start(process, program, {"--early"}, mode);
-        QVERIFY(process.waitForFinished(30000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), exitCode);
-        QCOMPARE(process.readAllStandardOutput(), output);
-        QVERIFY2(log().contains("Debug: Arg received: " + program.toLocal8Bit() + "\t[app.cpp: "), log().constData());
-        QVERIFY(log().contains("Debug: Arg received: --early\t[app.cpp: "));
     }
 
     // A second start hands over to the first and leaves its log alone; a crashed first instance leaves its lock

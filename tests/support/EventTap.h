@@ -40,8 +40,7 @@ public:
         DeviceManagerThread::instance()->removeEventFilter(this);
         CFirmwareUpdate::instance()->removeEventFilter(this);
     }
-    EventTap(const EventTap&) = delete;
-    EventTap& operator=(const EventTap&) = delete;
+    Q_DISABLE_COPY(EventTap)
 
     QStringList summary;
     int result = 0;
@@ -80,8 +79,9 @@ protected:
         if (type == 1007 || type == 1009)
             line += " files " + ranges(numbers) + (type == 1007 ? " to " + w->getSaveFolder() : QString());
         if (type == 1012)
-            line += QString(" %1 '%2' %3 ").arg(w->getPresetNumber()).arg(w->getPresetName()).arg(w->getPresetNumber2()) +
-                    (w->getPresetRecord() != nullptr ? "data" : "none");
+            line +=
+                QString(" %1 '%2' %3 ").arg(w->getPresetNumber()).arg(w->getPresetName()).arg(w->getPresetNumber2()) +
+                (w->getPresetRecord() != nullptr ? "data" : "none");
         summary << line.trimmed();
         emit w->operationFinished(result, true);
         return true;

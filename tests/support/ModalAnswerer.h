@@ -49,12 +49,12 @@ private:
         } else if (answer == "Escape" && pBox != nullptr) {
             QTest::keyClick(pBox, Qt::Key_Escape);
         } else if (pBox != nullptr) {
-            const auto which = answer == "Yes"  ? QMessageBox::Yes
-                               : answer == "No" ? QMessageBox::No
-                                                : QMessageBox::Cancel;
-            if (pBox->button(which) == nullptr)
+            const QMap<QString, QMessageBox::StandardButton> buttons{{"Yes", QMessageBox::Yes},
+                                                                     {"No", QMessageBox::No}};
+            QAbstractButton* pButton = pBox->button(buttons.value(answer, QMessageBox::Cancel));
+            if (pButton == nullptr)
                 return false;
-            pBox->button(which)->click();
+            pButton->click();
         } else if (auto* pEdit = pModal->findChild<QLineEdit*>(); pEdit != nullptr && answer.startsWith("ok:")) {
             pEdit->clear();
             pEdit->insert(answer.mid(3)); // typed, so the length limit applies as it does for the user
