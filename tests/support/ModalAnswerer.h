@@ -1,102 +1,126 @@
 #pragma once
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QList>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
-#include <QStringList>
-#include <QTimer>
+#include "DeviceManagerThread.h"
+#include "globals.h"
+
 #include <QtTest>
+#include <QtWidgets>
 #include <functional>
 
-// For GUI tests only (it needs widgets; the support library does not link them): header-only.
-// Answers the modal widgets of a test. Queued actions get the active modal widget and say whether they
-// handled it; a finished progress dialog gets its OK pressed unless an action comes first. A widget left
-// waiting for seconds is closed and counted, so no test hangs on a forgotten box.
+// For GUI tests only (header-only: the support library links no widgets). Answers the modal widgets of a test
+// from a script, in order, and records each one once in `seen`: a box as "title|text" (and "|informative text"
+// where it has one), an input dialog as "title|initial text", a context menu as "menu|action,action*" (a star
+// after an action with an icon). Script answers: "Yes", "No", "Cancel" and "Escape" for a box, "ok:<typed
+// text>" or "cancel" for an input dialog, "unit lost" (the poll reports the unit gone; a box still open
+// afterwards is recorded as "survived|title" and answered No), or an Action of the test's own. A finished
+// progress dialog gets its OK pressed and its text kept. A box left waiting for seconds (a progress dialog for
+// a minute) is closed and counted in `leftovers`, so no test hangs on a forgotten one.
 class ModalAnswerer : public QObject
 {
 public:
     using Action = std::function<bool(QWidget*)>;
-    ModalAnswerer()
+    explicit ModalAnswerer(const QStringList& script = {})
     {
+        for (const QString& answer : script)
+            push(answer);
         connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
         m_timer.start(10);
         m_waiting.start();
     }
     void push(const Action& action) { m_actions.append(action); }
+    void push(const QString& answer)
+    {
+        m_actions.append([this, answer](QWidget* w) { return scripted(w, answer); });
+    }
     int pending() const { return m_actions.size(); }
 
-    QStringList boxes;         // "title|text" of every message box seen, once each
-    QStringList finishedTexts; // the progress dialog's text when its OK was pressed
+    QStringList seen;
+    QStringList finishedTexts;
     int leftovers = 0;
 
 private:
+    bool scripted(QWidget* pModal, const QString& answer)
+    {
+        auto* pBox = qobject_cast<QMessageBox*>(pModal);
+        if (answer == "unit lost" && pBox != nullptr) {
+            m_pLost = pBox;
+            g_bDeviceConnected.store(false); // as the poll reports a lost unit: the flag first, then the signal
+            emit DeviceManagerThread::instance()->deviceRemoved();
+        } else if (answer == "Escape" && pBox != nullptr) {
+            QTest::keyClick(pBox, Qt::Key_Escape);
+        } else if (pBox != nullptr) {
+            const QMap<QString, QMessageBox::StandardButton> buttons{{"Yes", QMessageBox::Yes},
+                                                                     {"No", QMessageBox::No}};
+            QAbstractButton* pButton = pBox->button(buttons.value(answer, QMessageBox::Cancel));
+            if (pButton == nullptr)
+                return false;
+            pButton->click();
+        } else if (auto* pEdit = pModal->findChild<QLineEdit*>(); pEdit != nullptr && answer.startsWith("ok:")) {
+            pEdit->clear();
+            pEdit->insert(answer.mid(3)); // typed, so the length limit applies as it does for the user
+            pModal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        } else if (pEdit != nullptr && answer == "cancel") {
+            qobject_cast<QDialog*>(pModal)->reject();
+        } else {
+            return false;
+        }
+        return true;
+    }
+
     void tick()
     {
+        if (auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            QStringList items;
+            for (const QAction* pAction : pMenu->actions())
+                items << pAction->text() + (pAction->icon().isNull() ? "" : "*");
+            seen << "menu|" + items.join(',');
+            pMenu->close();
+            return;
+        }
         QWidget* pModal = QApplication::activeModalWidget();
         if (pModal == nullptr) {
             m_waiting.restart();
             return;
         }
-        if (auto* pBox = qobject_cast<QMessageBox*>(pModal)) {
-            if (!m_seen.contains(pBox)) {
-                m_seen.append(pBox);
-                boxes.append(pBox->windowTitle() + QLatin1Char('|') + pBox->text());
-            }
+        auto* pBox = qobject_cast<QMessageBox*>(pModal);
+        if (pModal != m_pLast) {
+            m_pLast = pModal;
+            auto* pEdit = pModal->findChild<QLineEdit*>();
+            if (pBox != nullptr || pEdit != nullptr)
+                seen << pModal->windowTitle() + '|' + (pBox != nullptr ? pBox->text() : pEdit->text()) +
+                            (pBox != nullptr && !pBox->informativeText().isEmpty() ? "|" + pBox->informativeText()
+                                                                                   : QString());
+        } else if (pBox != nullptr && pBox == m_pLost) {
+            seen << "survived|" + pBox->windowTitle();
+            m_pLost = nullptr;
+            pBox->button(QMessageBox::No)->click();
+            return;
         }
         if (!m_actions.isEmpty() && m_actions.first()(pModal)) {
             m_actions.removeFirst();
             m_waiting.restart();
             return;
         }
-        if (pModal->objectName() == QLatin1String("ProgressDialog")) {
-            auto* pOk = pModal->findChild<QPushButton*>(QStringLiteral("CancelProgress"));
-            if (pOk != nullptr && pOk->isVisible()) {
-                finishedTexts.append(pModal->findChild<QLabel*>(QStringLiteral("TessitraLabel"))->text());
-                pOk->click();
-                m_waiting.restart();
-                return;
-            }
-        }
-        if (m_waiting.elapsed() > 10000) {
+        auto* pOk = pModal->findChild<QPushButton*>(QStringLiteral("CancelProgress"));
+        if (pModal->objectName() == "ProgressDialog" && pOk != nullptr && pOk->isVisible()) {
+            finishedTexts << pModal->findChild<QLabel*>(QStringLiteral("TessitraLabel"))->text();
+            pOk->click();
+        } else if (m_waiting.elapsed() > (pModal->objectName() == "ProgressDialog" ? 60000 : 8000)) {
             ++leftovers;
             qWarning("closing a modal widget nobody answered: %s", qPrintable(pModal->windowTitle()));
             if (auto* pDialog = qobject_cast<QDialog*>(pModal))
                 pDialog->done(0);
             else
                 pModal->close();
-            m_waiting.restart();
+        } else {
+            return;
         }
+        m_waiting.restart();
     }
 
     QTimer m_timer;
     QElapsedTimer m_waiting;
     QList<Action> m_actions;
-    QList<QPointer<QMessageBox>> m_seen;
+    QPointer<QWidget> m_pLast;
+    QPointer<QMessageBox> m_pLost;
 };
-
-inline ModalAnswerer::Action clickBox(QMessageBox::StandardButton which)
-{
-    return [which](QWidget* pModal) {
-        auto* pBox = qobject_cast<QMessageBox*>(pModal);
-        if (pBox == nullptr || pBox->button(which) == nullptr)
-            return false;
-        pBox->button(which)->click();
-        return true;
-    };
-}
-
-inline ModalAnswerer::Action escapeBox()
-{
-    return [](QWidget* pModal) {
-        if (qobject_cast<QMessageBox*>(pModal) == nullptr)
-            return false;
-        QTest::keyClick(pModal, Qt::Key_Escape);
-        return true;
-    };
-}

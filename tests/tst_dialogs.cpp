@@ -1,0 +1,250 @@
+// The small dialogs: the splash (what a click closes, links to the browser, the style sheet and its pictures),
+// the progress dialog (percentages, a failure waiting for OK, what it ignores when not shown) and the settings
+// dialog (which choice is stored when, the factory-preset group, Check Now handing over to the update worker).
+
+#include "DeviceManagerThread.h"
+#include "app.h"
+#include "globals.h"
+#include "progessdialog.h"
+#include "settingsdlg.h"
+#include "splashscreen.h"
+
+#include "support/EventTap.h"
+#include "support/ModalAnswerer.h"
+#include "support/UrlRecorder.h"
+
+namespace {
+// The settings dialog's store, read and written behind its back.
+std::unique_ptr<QSettings> store()
+{
+    auto settings = std::make_unique<QSettings>("Aurivell", "TessitraStageLibrarian");
+    settings->beginGroup("Settings");
+    return settings;
+}
+
+QString labelText(const QWidget& dialog)
+{
+    return dialog.findChildren<QLabel*>("TessitraLabel").value(0)->text();
+}
+
+// Runs a progress dialog and calls step() once it is shown, the way the workers' queued signals reach it.
+int runWith(ProgressDialog& dialog, const QString& text, const std::function<void()>& step)
+{
+    QTimer::singleShot(0, &dialog, [&] {
+        QTRY_VERIFY(dialog.isVisible());
+        step();
+    });
+    QTimer::singleShot(10000, &dialog, [&] { dialog.done(0); }); // a failed check must not leave the loop waiting
+    return dialog.exec(text, nullptr);
+}
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+    UrlRecorder m_browser;
+    QTemporaryDir m_config;
+
+private slots:
+    void initTestCase()
+    {
+        initTessitraResources();
+        QVERIFY(m_config.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+        QDesktopServices::setUrlHandler("tessitra-test", &m_browser, "open");
+        QDesktopServices::setUrlHandler("http", &m_browser, "open");
+    }
+
+    // The About splash opens its links in the browser (one without a scheme as http) and closes on a click on
+    // the picture, not on its text; the start-up splash stays on top and stays whatever is clicked.
+    void splashClicks()
+    {
+        QPixmap picture(560, 340);
+        picture.fill(Qt::darkBlue);
+        const QString about = "<b>Tessitra Stage Librarian 1.0.0</b><br/><a href=\"tessitra-test://ariette\"><b>Stage "
+                              "Ariette</b></a><br/><a href=\"www.example.com/cadenzo\"><b>Stage Cadenzo</b></a>";
+        QStringList seen;
+        for (bool startup : {true, false}) {
+            QPointer<CSplashScreen> splash = new CSplashScreen(nullptr, picture, about, startup);
+            splash->show();
+            QVERIFY(QTest::qWaitForWindowExposed(splash));
+            QLabel* label = splash->findChild<QLabel*>();
+            seen << QString("on top:%1").arg(bool(splash->windowFlags() & Qt::WindowStaysOnTopHint));
+            for (int line : {1, 2}) // three lines of text: the start of the wanted one
+                QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(6, label->height() * (2 * line + 1) / 6));
+            // The label ignores presses outside its links, so they reach the splash at the same spot.
+            QTest::mouseClick(splash, Qt::LeftButton, {}, label->geometry().topLeft() + QPoint(3, 3));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            seen << QString("text:%1").arg(splash.isNull());
+            const QPoint picked(splash->width() - 20, 20);
+            startup ? QTest::mouseDClick(splash, Qt::LeftButton, {}, picked)
+                    : QTest::mouseClick(splash, Qt::LeftButton, {}, picked);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // a closed splash deletes itself
+            seen << QString("picture:%1").arg(splash.isNull());
+            if (startup)
+                QVERIFY(splash->close());
+        }
+        const QList<QUrl> links{QUrl("tessitra-test://ariette"), QUrl("http://www.example.com/cadenzo")};
+        QTRY_COMPARE(m_browser.urls, links + links);
+        QCOMPARE(seen, QStringList({"on top:1", "text:0", "picture:0", "on top:0", "text:0", "picture:1"}));
+    }
+
+    // The bar shows whole percents, rounded down, and gives way to the busy animation while nothing is sent or
+    // there is no total. A failure keeps its text and waits for OK (Escape is swallowed); a finish before the
+    // dialog shows or after it closed is ignored; the widget it is given to close goes when it shows.
+    void progress()
+    {
+        ProgressDialog dialog(nullptr);
+        dialog.onOperationFinished(7, false);
+        QStringList shown;
+        const std::pair<qulonglong, qulonglong> steps[] = {{1000, 0}, {1000, 999}, {0, 5}, {1000, 1000}}; // total, sent
+        runWith(dialog, "Loading...", [&] {
+            shown << labelText(dialog) + (dialog.findChild<QPushButton*>("CancelProgress")->isHidden() ? "" : " OK");
+            for (const auto& [total, sent] : steps) {
+                dialog.onProgress(total, sent);
+                auto* bar = dialog.findChild<QProgressBar*>();
+                shown << QString::number(bar->isVisible() ? bar->value() : -1) +
+                             (dialog.findChildren<QLabel*>("TessitraLabel").value(1)->isVisible() ? " busy" : "");
+            }
+            dialog.onProgress(100, 50);
+            dialog.onUpdateText("Failed to load preset.");
+            dialog.onOperationFinished(3, false);
+            shown << labelText(dialog) + (dialog.findChild<QProgressBar*>()->isHidden() ? "" : " bar");
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            QVERIFY(dialog.isVisible());
+            QTest::mouseClick(dialog.findChild<QPushButton*>("CancelProgress"), Qt::LeftButton);
+        });
+        QCOMPARE(shown, QStringList({"Loading...", "-1 busy", "99", "-1 busy", "100", "Failed to load preset."}));
+        dialog.onOperationFinished(9, false);
+        QCOMPARE(dialog.operationResult(), 3);
+        runWith(dialog, "Checking...", [&] {
+            dialog.onOperationFinished(QString("Update check failed!"));
+            QCOMPARE(labelText(dialog), QString("Update check failed!"));
+            QVERIFY(dialog.findChild<QPushButton*>("CancelProgress")->isVisible());
+            dialog.onCancelClicked();
+        });
+        QWidget other;
+        other.show();
+        QPointer<ProgressDialog> closing = new ProgressDialog(nullptr);
+        QTimer::singleShot(0, closing.data(), [&] {
+            QVERIFY(!other.isVisible());
+            closing->onOperationFinished(0, true);
+        });
+        closing->exec("Updating...", &other);
+        QTRY_VERIFY(closing.isNull());
+    }
+
+    // The stored mode is shown on opening; each choice (or "Reset To Defaults") stays in the dialog until OK, or
+    // until Cancel is answered Yes. Any press of a radio, even the checked one, counts as a change.
+    void settingsChoiceStored_data()
+    {
+        QTest::addColumn<bool>("manual");
+        QTest::addColumn<bool>("monthly");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<QString>("button"); // empty: nothing pressed
+        QTest::addColumn<QString>("answer"); // "OK"; "" Cancel with no question; "Yes"/"No" to the question
+        QTest::addColumn<QString>("stored"); // manual, monthly, language, date
+        const QString never("neverRadioButton"), startup("startupRadioButton"), monthly("monthlyRadioButton");
+        const QString kept = " 1 2023-04-05T06:07:08";
+        // clang-format off
+        QTest::newRow("startup to never") << false << false << startup << never << "OK" << "true false" + kept;
+        QTest::newRow("never to monthly") << true << false << never << monthly << "OK" << "false true" + kept;
+        QTest::newRow("monthly to never") << false << true << monthly << never << "OK" << "true false" + kept;
+        // Monthly wins over a manual flag set beside it; pressing it clears the stray flag.
+        QTest::newRow("both to monthly") << true << true << monthly << monthly << "OK" << "false true" + kept;
+        QTest::newRow("reset") << true << false << never << "resetButton" << "OK" << "false false 0 ";
+        QTest::newRow("untouched, Cancel") << true << false << never << "" << "" << "true false" + kept;
+        QTest::newRow("same choice, Cancel, No") << true << false << never << never << "No" << "true false" + kept;
+        QTest::newRow("other choice, Cancel, Yes") << true << false << never << monthly << "Yes" << "false true" + kept;
+        // clang-format on
+    }
+
+    void settingsChoiceStored()
+    {
+        QFETCH(bool, manual);
+        QFETCH(bool, monthly);
+        QFETCH(QString, checked);
+        QFETCH(QString, button);
+        QFETCH(QString, answer);
+        QFETCH(QString, stored);
+        store()->remove("");
+        store()->setValue("Language", 1);
+        store()->setValue("LastCheckedDate", QDateTime(QDate(2023, 4, 5), QTime(6, 7, 8)));
+        store()->setValue("PendingFwUrl", "http://updates.example/fw.bin");
+        store()->setValue("ManualUpdate", manual);
+        store()->setValue("MonthlyUpdate", monthly);
+        QPointer<CSettingsDlg> dialog = new CSettingsDlg(nullptr);
+        dialog->show();
+        QVERIFY(dialog->findChild<QRadioButton*>(checked)->isChecked());
+        if (!button.isEmpty())
+            QTest::mouseClick(dialog->findChild<QAbstractButton*>(button), Qt::LeftButton);
+        QCOMPARE(store()->value("ManualUpdate").toBool(), manual); // nothing stored before OK
+        const bool bAsked = answer == "Yes" || answer == "No";
+        ModalAnswerer answerer(bAsked ? QStringList{answer} : QStringList());
+        QTest::mouseClick(dialog->findChild<QAbstractButton*>(answer == "OK" ? "settingsOK" : "settingsCancel"),
+                          Qt::LeftButton);
+        QTRY_VERIFY(dialog.isNull());
+        const QString question = "|Preferences were modified?|Changes were made to the Preferences. Do you wish to "
+                                 "keep these changes?";
+        QCOMPARE(answerer.seen, bAsked ? QStringList{question} : QStringList());
+        // The reset clears the language and the date in memory and OK writes them; the pending URL stays.
+        auto s = store();
+        QCOMPARE(QStringList({s->value("ManualUpdate").toString(), s->value("MonthlyUpdate").toString(),
+                              s->value("Language").toString(),
+                              s->value("LastCheckedDate").toDateTime().toString(Qt::ISODate)})
+                     .join(' '),
+                 stored);
+        QCOMPARE(s->value("PendingFwUrl").toString(), QString("http://updates.example/fw.bin"));
+    }
+
+    // Only a connected Cadenzo gets the factory-preset update.
+    void settingsFactoryPresetsOnlyForCadenzo()
+    {
+        g_bDeviceConnected.store(true);
+        CSettingsDlg dialog(nullptr);
+        dialog.show();
+        auto* group = dialog.findChild<QGroupBox*>("groupBoxFactoryPresets");
+        QStringList shown{group->isVisible() ? "shown" : "hidden"};
+        for (int pid : {0x0A21, 0x0C42, 0}) {
+            if (pid != 0)
+                emit DeviceManagerThread::instance()->deviceDetected(pid);
+            else
+                emit DeviceManagerThread::instance()->deviceRemoved();
+            shown << (group->isVisible() && group->isEnabled() ? "shown" : group->isEnabled() ? "?" : "hidden");
+        }
+        QCOMPARE(shown, QStringList({"hidden", "hidden", "shown", "hidden"}));
+        g_bDeviceConnected.store(false);
+    }
+
+    // Check Now closes the settings, posts its request to the update worker under a progress dialog and stores
+    // the date of the check as it starts.
+    void settingsCheckNow_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("posted");
+        QTest::newRow("firmware") << "firmwareUpdateButton"
+                                  << "update 1003 Firmware Update";
+        QTest::newRow("application") << "appUpdateButton"
+                                     << "update 1001 Application Update";
+    }
+
+    void settingsCheckNow()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, posted);
+        store()->remove("");
+        QPointer<CSettingsDlg> dialog = new CSettingsDlg(nullptr);
+        dialog->show();
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+        EventTap tap;
+        QTest::mouseClick(dialog->findChild<QAbstractButton*>(button), Qt::LeftButton);
+        QTRY_VERIFY(dialog.isNull() && QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(tap.summary, QStringList{posted});
+        const QDateTime stored = store()->value("LastCheckedDate").toDateTime();
+        QVERIFY(stored >= before && stored <= QDateTime::currentDateTime());
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"

@@ -1,0 +1,432 @@
+// The main window as a scripted session: one window, virtual units, a whole flow with its checks along the way
+// (two units at first and the box asking for one, connect, read, the lists' labels, back-up names, refresh, a
+// factory preset dragged onto a user slot, restore, the unit's memory, the unit unplugged). Then the offer and
+// schedule decisions with the workers stood in for by a tap (the check, download and write behind them are the
+// update suites'), and the window's own parts. Every modal box and file dialog is answered here.
+
+#include "DeviceManagerThread.h"
+#include "Settings.h"
+#include "app.h"
+#include "deviceinfo.h"
+#include "firmwareupdate.h"
+#include "globals.h"
+#include "mainwindow.h"
+#include "splashscreen.h"
+
+#include "support/EventTap.h"
+#include "support/ListDrag.h"
+#include "support/ModalAnswerer.h"
+#include "support/SleepRecorder.h"
+#include "support/UrlRecorder.h"
+#include "support/VirtualBusFixture.h"
+
+Q_DECLARE_METATYPE(UnitModel)
+
+namespace {
+constexpr int kWaitMs = 20000; // room for a loaded machine
+
+QStringList texts(const QObject* window, const char* list)
+{
+    QStringList result;
+    for (const PresetButton* entry : window->findChild<ContentWidget*>(list)->entries())
+        result << entry->text();
+    return result;
+}
+
+QVector<int> withName(QVector<int> record, const QString& name)
+{
+    for (int k = 0; k < 16; ++k)
+        record[k] = k < name.size() ? name.at(k).unicode() : ' ';
+    return record;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void setUpdateMode(bool bManual, bool bMonthly, const QDateTime& lastChecked = QDateTime())
+{
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+    pSettings->m_bManualUpdate = bManual;
+    pSettings->m_bMonthlyUpdate = bMonthly;
+    pSettings->m_DateTimeLastChecked = lastChecked;
+    pSettings->writeSettings();
+}
+
+bool settled(int timeoutMs = kWaitMs)
+{
+    return QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, timeoutMs);
+}
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_home;
+    std::unique_ptr<VirtualBusFixture> m_bus;
+    std::unique_ptr<SleepRecorder> m_sleeps;
+    std::unique_ptr<ModalAnswerer> m_answerer;
+    std::unique_ptr<MainWindow> m_window;
+    QStringList m_fileDialogs; // "kind|caption|path|filter" of each file question
+    QString m_fileAnswer;
+
+    MainWindow* makeWindow(const QByteArray& showBuild = "false")
+    {
+        writeFile(QCoreApplication::applicationDirPath() + "/info.ini",
+                  "[about]\nversion=Stage Librarian 2.3.4\nbuild=77\nshowbuild=" + showBuild +
+                      "\nurlAriette=https://a.example.org/ariette\nurllabelAriette=Ariette page\n"
+                      "urlCadenzo=https://c.example.org/cadenzo\nurllabelCadenzo=Cadenzo page\n"
+                      "[help]\nurl=https://help.example.org/stage\n[update]\nversion=2.3.4\n");
+        m_window = std::make_unique<MainWindow>();
+        m_window->initialize();
+        DeviceManagerThread::instance()->setPollInterval(50); // the unit is found without waiting on the real poll
+        m_window->setFileDialogFunction([this](MainWindow::FileDialogKind kind, const QString& caption,
+                                               const QString& path, const QString& filter) {
+            const QString name = kind == MainWindow::FileDialogKind::Save ? "save" : "open";
+            m_fileDialogs << QStringList{name, caption, path, filter}.join('|');
+            return m_fileAnswer;
+        });
+        return m_window.get();
+    }
+
+    // Starts the workers the way the window does after the splash; true once the unit's lists are read.
+    bool startAndRead()
+    {
+        makeWindow()->finishSplashTimer();
+        return QTest::qWaitFor([this] { return m_window->findChild<QPushButton*>("refreshButton")->isEnabled(); },
+                               kWaitMs) &&
+               settled();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        initTessitraResources();
+        QApplication::setQuitOnLastWindowClosed(false);
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable); // the quiet checks reach no server
+        buildDataFolders(m_home.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path() + "/config");
+    }
+
+    void cleanupTestCase() { QFile::remove(QCoreApplication::applicationDirPath() + "/info.ini"); }
+
+    void init()
+    {
+        QSettings("Aurivell", "TessitraStageLibrarian").remove("Settings");
+        CSettings::instance()->readSettings();
+        m_bus = std::make_unique<VirtualBusFixture>();
+        m_sleeps = std::make_unique<SleepRecorder>();
+        m_answerer = std::make_unique<ModalAnswerer>();
+        m_fileDialogs.clear();
+        m_fileAnswer.clear();
+    }
+
+    void cleanup()
+    {
+        m_window.reset(); // the workers stop with the window, before the bus they talk to goes
+        g_bDeviceConnected.store(false);
+        QCOMPARE(m_answerer->leftovers, 0);
+        m_sleeps.reset();
+        m_bus.reset();
+    }
+
+    void session_data()
+    {
+        QTest::addColumn<UnitModel>("model");
+        QTest::addColumn<QString>("ext");
+        QTest::addColumn<QStringList>("names");   // user 1, user 2, factory 1, factory 3 as the unit leaves the factory
+        QTest::addColumn<QStringList>("backUps"); // "typed>written": the name typed, the file the back-up writes
+        // clang-format off
+        QTest::newRow("Ariette") << UnitModel::Ariette << "tarb"
+            << QStringList{"Rock Lead", "Ballad Verb", "Warm Hall", "Choir Pad"}
+            << QStringList{"mine.TARB>mine.TARB", "mine.tscb>mine.tscb.tarb", ">", "saved>saved.tarb"};
+        QTest::newRow("Cadenzo") << UnitModel::Cadenzo << "tscb"
+            << QStringList{"Low Harmony", "High Harmony", "Hard Tune", "Gospel Stack"}
+            << QStringList{"mine.TsCb>mine.TsCb", "saved>saved.tscb"};
+        // clang-format on
+    }
+
+    void session()
+    {
+        QFETCH(UnitModel, model);
+        QFETCH(QString, ext);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, backUps);
+        setUpdateMode(true, false); // manual: the read starts at once
+        // Two units at first: the box stays open while the poll repeats the signal, then one unit goes and it
+        // closes by itself (the unplug is done from inside its nested loop).
+        QVERIFY(m_bus->plug("U", model) &&
+                m_bus->plug("V", model == UnitModel::Ariette ? UnitModel::Cadenzo : UnitModel::Ariette));
+        QElapsedTimer open;
+        m_answerer->push([&](QWidget* pModal) {
+            if (!open.isValid())
+                open.start();
+            return qobject_cast<QMessageBox*>(pModal) != nullptr && open.elapsed() > 500 && m_bus->unplug("V");
+        });
+        QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
+            unit.setRecord(5, withName(unit.record(5), "Lead"));
+            unit.setRecord(7, withName(unit.record(7), "Fifteen chars!!"));
+            unit.setRecord(8, withName(unit.record(8), "Sixteen chars!!!"));
+            unit.setSetList(1, {9, 3, 5, 0, 7, 8, 101, 250, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        }));
+        const VirtualUnit connected = m_bus->unit("U");
+        QVERIFY(startAndRead());
+        QCOMPARE(m_answerer->seen,
+                 QStringList{"Multiple Device|Multiple devices detected. Please connect only one device."});
+
+        // What the unit holds, as the lists show it. Set list A: slot 4 empty, 250 names no preset; names
+        // longer than 15 characters get a smaller font.
+        MainWindow* w = m_window.get();
+        QCOMPARE(w->findChild<QLabel*>("deviceLabel")->text(), QString("Connected"));
+        auto* files = qobject_cast<QFileSystemModel*>(w->findChild<QListView*>("listViewFileBrowser")->model());
+        QCOMPARE(files->nameFilters(), QStringList{ext == "tarb" ? "*.tarp" : "*.tscp"});
+        auto* user = w->findChild<ContentWidget*>("listWidgetUserPreset");
+        auto* factory = w->findChild<ContentWidget*>("listWidgetFactoryPresets");
+        auto* setListA = w->findChild<ContentWidget*>("listWidgetSetListA");
+        const QStringList shown = texts(w, "listWidgetUserPreset");
+        QCOMPARE(shown.size(), 100);
+        QCOMPARE(
+            (QStringList{shown[0], shown[1], shown[4], shown[99].left(5), texts(w, "listWidgetFactoryPresets")[0]}),
+            (QStringList{"U01\n" + names[0], "U02\n" + names[1], "U05\nLead", "U100\n", "F01\n" + names[2]}));
+        QCOMPARE(factory->entries().size(), 100);
+        QCOMPARE(factory->entries().at(0)->presetNumber(), 101);
+        QCOMPARE(texts(w, "listWidgetSetListA").size(), 20);
+        QCOMPARE(texts(w, "listWidgetSetListA").mid(2, 6),
+                 QStringList({"A03\nU05 Lead", "A04\nEMPTY", "A05\nU07 Fifteen chars!!", "A06\nU08 Sixteen chars!!!",
+                              "A07\nF01 " + names[2], "A08\nEMPTY"}));
+        QVERIFY(setListA->entries().at(2)->isEnabled() && !setListA->entries().at(3)->isEnabled());
+        QCOMPARE(setListA->entries().at(4)->styleSheet(), QString("QPushButton{font-size: 11px}"));
+        QCOMPARE(setListA->entries().at(5)->styleSheet(), QString("QPushButton{font-size: 10px}"));
+        QCOMPARE(texts(w, "listWidgetFavorites").first(), "*01\nU01 " + names[0]);
+
+        // Back-ups: the model's extension added unless it is there in any case. The first offer is in the model's
+        // back-up folder, the next ones where the last back-up went.
+        QTemporaryDir target;
+        QStringList written, finished;
+        const QString backUpFolder = m_home.path() + "/Aurivell/Tessitra/Stage" + QTest::currentDataTag() + "/Back Up";
+        for (const QString& backUp : backUps) {
+            const QString from = written.isEmpty() ? backUpFolder : target.path();
+            const QRegularExpression offered("^save\\|Save File\\|" + QRegularExpression::escape(from) +
+                                             "/BackUp_\\d{4}-\\w{3}-\\d{2}-\\d{2}-\\d{2}-\\d{2}\\|BACKUP\\(\\*\\." +
+                                             ext + "\\)$");
+            m_fileDialogs.clear();
+            m_fileAnswer = backUp.startsWith('>') ? QString() : target.filePath(backUp.section('>', 0, 0));
+            QTest::mouseClick(w->findChild<QPushButton*>("backUp"), Qt::LeftButton);
+            QVERIFY2(m_fileDialogs.size() == 1 && offered.match(m_fileDialogs.first()).hasMatch(),
+                     qPrintable(m_fileDialogs.join(' ')));
+            if (!m_fileAnswer.isEmpty()) {
+                written << backUp.section('>', 1);
+                finished << "Succesfully backed up user presets and set lists.";
+            }
+            written.sort();
+            QCOMPARE(QDir(target.path()).entryList(QDir::Files, QDir::Name), written);
+            QCOMPARE(m_answerer->finishedTexts, finished);
+        }
+
+        // Refresh reads the user side again; the factory list stays the one read on connection.
+        const QList<PresetButton*> factoryBefore = factory->entries();
+        QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
+            unit.setRecord(2, withName(unit.record(2), "Fresh"));
+            unit.setSetList(2, {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        }));
+        QTest::mouseClick(w->findChild<QPushButton*>("refreshButton"), Qt::LeftButton);
+        QVERIFY(settled());
+        QCOMPARE(factory->entries(), factoryBefore);
+        QCOMPARE(user->entries().at(1)->text(), QString("U02\nFresh"));
+        QCOMPARE(texts(w, "listWidgetSetListB").first(), QString("B01\nU02 Fresh"));
+
+        // Factory preset 3 dragged onto user slot 90 and confirmed: the unit holds it, the list shows it.
+        select(*factory, {2});
+        m_answerer->push("Yes");
+        QVERIFY(dragTo(*user, listDrag(*factory), centre(*user, 89), true));
+        QVERIFY(settled());
+        QVERIFY2(m_answerer->seen.value(1).startsWith("Load Presets|Do you want to overwrite the presets <b>U90_"),
+                 qPrintable(m_answerer->seen.join(' ')));
+        QCOMPARE(m_bus->unit("U").record(90), connected.record(103));
+        QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[3]);
+
+        // Restore asks where the back-ups went, writes the file back and shows what the unit holds afterwards.
+        m_fileDialogs.clear();
+        m_fileAnswer = target.filePath("saved." + ext);
+        QTest::mouseClick(w->findChild<QPushButton*>("restore"), Qt::LeftButton);
+        QVERIFY(settled());
+        QCOMPARE(m_fileDialogs, QStringList{"open|Select File|" + target.path() + "|BACKUP(*." + ext + ")"});
+        QCOMPARE(m_answerer->finishedTexts.last(), QString("Succesfully restored user presets and set lists."));
+        const VirtualUnit restored = m_bus->unit("U");
+        for (int number = 1; number <= 100; ++number)
+            QCOMPARE(restored.record(number), connected.record(number));
+        for (int index = 0; index < 5; ++index)
+            QCOMPARE(restored.setList(index), connected.setList(index));
+        QCOMPARE(user->entries().at(1)->text(), "U02\n" + names[1]);
+
+        // A restore that finds no back-up file says so and leaves the lists alone.
+        PresetButton* second = user->entries().at(1);
+        m_fileAnswer = target.filePath("missing." + ext);
+        QTest::mouseClick(w->findChild<QPushButton*>("restore"), Qt::LeftButton);
+        QCOMPARE(m_answerer->finishedTexts.last(), QString("Couldn't find a back up file.\nPlease back up first."));
+        QCOMPARE(user->entries().at(1), second);
+
+        // The unit goes: the lists empty and what needs the unit goes off.
+        QVERIFY(m_bus->unplug("U"));
+        QVERIFY(
+            QTest::qWaitFor([&] { return w->findChild<QLabel*>("deviceLabel")->text() == "Disconnected"; }, kWaitMs));
+        for (const char* name : {"listWidgetUserPreset", "listWidgetFactoryPresets", "listWidgetFavorites",
+                                 "listWidgetSetListA", "listWidgetSetListD"})
+            QCOMPARE(texts(w, name), QStringList());
+        QVERIFY(!w->findChild<QPushButton*>("backUp")->isEnabled());
+    }
+
+    // At start-up the check comes first and the presets are read after its answer; the buttons come on once the
+    // run after the question ends, however it went; the next connection shows whether the check counts as done.
+    void firmwareOffer_data()
+    {
+        QTest::addColumn<QString>("dspUrl");
+        QTest::addColumn<QString>("fwUrl");
+        QTest::addColumn<QString>("answer"); // empty: no box expected
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("posted");
+        QTest::addColumn<QString>("pending");
+        QTest::addColumn<QString>("nextConnection");
+        const QString d = "http://u.example.org/dsp.ldr", f = "http://u.example.org/fw.bin";
+        const QString ask =
+            "Firmware Update|New firmware version available.\nCurrent: %1\nNew: %2\nDo you want to update?";
+        const QString both = ask.arg("DSP v2.3, Firmware v1.5", "DSP v2.4, Firmware v1.6");
+        const QString dspOnly = ask.arg("DSP v2.3", "DSP v2.4"), fwOnly = ask.arg("Firmware v1.5", "Firmware v1.6");
+        const QString read = "device 1001 Connected", download = "update 1005 Firmware Update";
+        // clang-format off
+        QTest::newRow("nothing newer: read") << "" << "" << "" << 0 << "" << read << "" << read;
+        QTest::newRow("both, yes: fw pending") << d << f << "Yes" << 0 << both << download << f << "update 1004";
+        QTest::newRow("both, yes, failed") << d << f << "Yes" << 5 << both << download << "" << "update 1004";
+        QTest::newRow("dsp, yes") << d << "" << "Yes" << 0 << dspOnly << download << "" << read;
+        QTest::newRow("fw, yes") << "" << f << "Yes" << 0 << fwOnly << download << "" << read;
+        QTest::newRow("dsp, no: read, done") << d << "" << "No" << 0 << dspOnly << read << "" << read;
+        QTest::newRow("both, cancel: read") << d << f << "Escape" << 0 << both << read << "" << read;
+        QTest::newRow("both, unit gone: nothing read") << d << f << "unit lost" << 0 << both << "" << "" << "update 1004";
+        // clang-format on
+    }
+
+    void firmwareOffer()
+    {
+        QFETCH(QString, dspUrl);
+        QFETCH(QString, fwUrl);
+        QFETCH(QString, answer);
+        QFETCH(int, result);
+        QFETCH(QString, question);
+        QFETCH(QString, posted);
+        QFETCH(QString, pending);
+        QFETCH(QString, nextConnection);
+        setUpdateMode(false, false);
+        CSettings::instance()->setPendingFwUrl(QString());
+        g_deviceInfo.setVersionTexts("DSP v2.3", "Firmware v1.5");
+        MainWindow* window = makeWindow();
+        EventTap tap;
+        g_bDeviceConnected.store(true);
+        window->onDeviceDetected(0x0A21);
+        QCoreApplication::processEvents();
+        QCOMPARE(tap.summary, QStringList{"update 1004"});
+        QVERIFY(CSettings::instance()->m_DateTimeLastChecked.secsTo(QDateTime::currentDateTime()) < 5);
+        tap.summary.clear();
+        tap.result = result;
+        if (!answer.isEmpty())
+            m_answerer->push(answer);
+        emit CFirmwareUpdate::instance()->newVersions("DSP v2.4", dspUrl, "Firmware v1.6", fwUrl, "", "", false);
+        QCOMPARE(m_answerer->pending(), 0);
+        QCOMPARE(m_answerer->seen, question.isEmpty() ? QStringList() : QStringList{question});
+        QCOMPARE(tap.summary, posted.isEmpty() ? QStringList() : QStringList{posted});
+        if (answer == "Yes")
+            QCOMPARE(CFirmwareUpdate::instance()->firmwareImageUrl(), QUrl(dspUrl.isEmpty() ? fwUrl : dspUrl));
+        CSettings::instance()->readSettings();
+        QCOMPARE(CSettings::instance()->m_strPendingFwUrl, pending);
+        QCOMPARE(window->findChild<QPushButton*>("backUp")->isEnabled(), !posted.isEmpty());
+        tap.summary.clear();
+        tap.result = 0;
+        g_bDeviceConnected.store(true);
+        window->onDeviceDetected(0x0A21);
+        QCoreApplication::processEvents();
+        QCOMPARE(tap.summary, QStringList{nextConnection});
+    }
+
+    void monthlyCheck_data()
+    {
+        QTest::addColumn<int>("daysAgo"); // -1: never checked
+        QTest::addColumn<bool>("monthly");
+        QTest::addColumn<bool>("checks");
+        QTest::newRow("29 days") << 29 << true << false;
+        QTest::newRow("30 days") << 30 << true << true;
+        QTest::newRow("never") << -1 << true << true;
+        QTest::newRow("not monthly") << 90 << false << false;
+    }
+
+    // In monthly mode the unit's second idle after connecting checks, once 30 days have passed.
+    void monthlyCheck()
+    {
+        QFETCH(int, daysAgo);
+        QFETCH(bool, monthly);
+        QFETCH(bool, checks);
+        setUpdateMode(!monthly, monthly);
+        MainWindow* window = makeWindow();
+        EventTap tap;
+        window->onDeviceDetected(0x0C42);
+        const QDateTime last = daysAgo < 0 ? QDateTime() : QDateTime::currentDateTime().addDays(-daysAgo);
+        setUpdateMode(!monthly, monthly, last);
+        emit DeviceManagerThread::instance()->deviceIdle();
+        emit DeviceManagerThread::instance()->deviceIdle();
+        QCoreApplication::processEvents();
+        QCOMPARE(tap.summary,
+                 QStringList{"device 1001 Connected"} + (checks ? QStringList{"update 1004"} : QStringList()));
+        CSettings::instance()->readSettings();
+        const QDateTime stored = CSettings::instance()->m_DateTimeLastChecked;
+        QVERIFY(checks ? stored.secsTo(QDateTime::currentDateTime()) < 5 : stored == last);
+    }
+
+    // The window's own parts, one window: Help, About, and copying an older data folder without overwriting
+    // anything already there.
+    void windowParts()
+    {
+        MainWindow* window = makeWindow("true");
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        UrlRecorder browser;
+        QDesktopServices::setUrlHandler("https", &browser, "open");
+        QTest::keyClick(window, Qt::Key_F1);
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(browser.urls, QList<QUrl>{QUrl("https://help.example.org/stage")});
+        window->onTriggeredAbout();
+        QCOMPARE(window->findChildren<CSplashScreen*>().size(), 1);
+        QCOMPARE(window->findChild<CSplashScreen*>()->findChild<QLabel*>()->text(),
+                 QString("<b>Stage Librarian 2.3.4, build 77</b><br/><a href=\"https://a.example.org/ariette\"><b>"
+                         "Ariette page</b></a><br/><a href=\"https://c.example.org/cadenzo\"><b>Cadenzo page</b></a>"));
+        window->findChild<CSplashScreen*>()->close();
+        window->close(); // where the file browser rests is where the next run starts
+        QCOMPARE(CSettings::instance()->fileSystemPath(), QDir(m_home.path()).canonicalPath() + "/Aurivell/Tessitra");
+
+        QTemporaryDir dir;
+        const QString from = dir.path() + "/legacy", to = dir.path() + "/new/deep";
+        window->copyDirectory(from, to);
+        QVERIFY(!QFileInfo::exists(dir.path() + "/new")); // nothing to copy: no target folder either
+        writeFile(from + "/kept.tarp", "from legacy");
+        writeFile(from + "/sub/deeper/nested.tarb", "nested");
+        writeFile(to + "/kept.tarp", "user's own");
+        window->copyDirectory(from, to);
+        QCOMPARE(readFile(to + "/kept.tarp") + readFile(to + "/sub/deeper/nested.tarb") + readFile(from + "/kept.tarp"),
+                 QByteArray("user's ownnestedfrom legacy"));
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
