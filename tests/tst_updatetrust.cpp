@@ -8,9 +8,9 @@
 #include "firmwareupdate.h"
 #include "globals.h"
 
+#include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
 #include "support/UpdateServer.h"
-#include "support/SignalRelay.h"
 #include "support/VirtualBusFixture.h"
 
 #include <QAuthenticator>
