@@ -1,23 +1,20 @@
-// What survives when things go wrong: a full disk, a read-only folder, a back-up killed half way, damaged and
-// hostile files, a unit that fails in the middle of a transfer. Operations run the way the window runs them (the
+// What survives when things go wrong: a full disk, a read-only folder, damaged and hostile
+// files, a unit that fails in the middle of a transfer. Operations run the way the window runs them (the
 // device worker in its own thread, a virtual Cadenzo plugged in, the operation's event posted); files are checked
 // byte for byte and texts word for word against what is written out here.
 
-#include "Connect.h"
 #include "DeviceManagerThread.h"
 #include "firmwareupdate.h"
 #include "globals.h"
 #include "hidseam.h"
 
 #include "support/SleepRecorder.h"
+#include "support/TestFiles.h"
 #include "support/VirtualBusFixture.h"
 
 #include <QtTest>
 
-#include <sys/resource.h>
-
 #include <atomic>
-#include <csignal>
 #include <functional>
 #include <memory>
 
@@ -60,37 +57,12 @@ const auto presetFile = [](int at, int value) -> QByteArray {
     return header(16, 160, 1) + ints(65, 176).replace(4 * at, 4, le(value));
 };
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 const auto entries = [](const QString& dir) { return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name); };
 const auto factoryPath = []() -> QString { return g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat"; };
 
-// The child of the kill row: backs up a virtual unit to `path` and dies by SIGKILL the moment its file passes 8 KiB
-// (the kernel stops that write with SIGXFSZ, whose handler turns it into a kill -9), half way through the file.
-int killedBackUp(const char* path)
-{
-    VirtualBusFixture bus;
-    bus.plug(U);
-    SleepRecorder sleeps;
-    CUSBConnect link;
-    link.Open(bus.devicePath(U));
-    std::signal(SIGXFSZ, [](int) { std::raise(SIGKILL); });
-    const rlimit limit{8192, 8192};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    return link.BackUpPresets(0, QString::fromLocal8Bit(path), nullptr);
-}
-
 // Fault kinds of the file table: a 64 KiB disk the old file fills; the same disk remounted read-only (root writes
-// anywhere else); a child killed half way through the file; the unit failing while it is read.
-constexpr int DiskFull = 0, ReadOnly = 1, Killed = 2, UnitFails = 3;
+// anywhere else); the unit failing while it is read.
+constexpr int DiskFull = 0, ReadOnly = 1, UnitFails = 2;
 constexpr int BackUp = 1013, SaveToFiles = 1007; // the worker's event
 } // namespace
 
@@ -100,320 +72,244 @@ class TestDataSafety : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void cleanup();
-
-    void refusedFiles_data();
-    void refusedFiles();
-    void factoryFile_data();
-    void factoryFile();
-    void fileFaults_data();
-    void fileFaults();
-    void unitFaults_data();
-    void unitFaults();
-
-private:
-    bool ensureUnit();
-    QStringList run(int type, const Step& onWorker = {});
-
     QTemporaryDir m_home;
     std::unique_ptr<VirtualBusFixture> m_bus = std::make_unique<VirtualBusFixture>();
     SleepRecorder m_sleeps;
     D* m_pWorker = nullptr;
-    CFirmwareUpdate* m_pUpdate = nullptr;
     QStringList m_log;
     QString m_mounted;
     int m_lastSent = -1; // the last command the unit took in the last run, -1 when none or it went away
     int m_pending = 0;   // the reports it still held for the host afterwards
-};
 
-void TestDataSafety::initTestCase()
-{
-    buildDataFolders(m_home.path());
-    g_busApi = &m_bus->api();
-    g_api = *g_busApi;
-    g_api.write = &failingWrite;
-    HidSeam::setApi(&g_api);
-    m_pUpdate = CFirmwareUpdate::instance();
-    m_pWorker = D::instance();
-    connect(m_pWorker, &D::updateText, this, [this](const QString& text) { m_log << "text(" + text + ")"; });
-    connect(m_pWorker, &D::operationFinished, this,
-            [this](int code, bool close) { m_log << QString("finished(%1,%2)").arg(code).arg(int(close)); });
-    connect(m_pWorker, &D::setListData, this, [](int, const int* data) { delete[] data; });
-    connect(m_pWorker, qOverload<int, int, int, int*, int, int, int, int>(&D::singlePresetData), this,
-            [](int, int, int, int* data, int, int, int, int) { delete[] data; });
-    QVERIFY(QDir().mkpath(g_cadenzoFactoryPresetsFolder));
-    m_pWorker->moveToThread(m_pWorker);
-    m_pWorker->start();
-    QVERIFY(ensureUnit());
-}
-
-void TestDataSafety::cleanupTestCase()
-{
-    m_pWorker->setAbort(true);
-    m_pWorker->quit();
-    m_pWorker->wait();
-    delete m_pWorker;
-    delete m_pUpdate;
-}
-
-void TestDataSafety::cleanup()
-{
-    if (!m_mounted.isEmpty())
-        QProcess::execute("umount", {m_mounted});
-    m_mounted.clear();
-}
-
-// A Cadenzo the worker has found: plugged again after a row that lost it, once the worker has noticed the loss.
-bool TestDataSafety::ensureUnit()
-{
-    if (!m_bus->isPlugged(U)) {
-        if (!QTest::qWaitFor([] { return !g_bDeviceConnected.load(); }, kTimeoutMs))
-            return false;
-        m_bus->plug(U, UnitModel::Cadenzo);
+    // A Cadenzo the worker has found: plugged again after a row that lost it, once the worker has noticed the loss.
+    bool ensureUnit()
+    {
+        if (!m_bus->isPlugged(U)) {
+            if (!QTest::qWaitFor([] { return !g_bDeviceConnected.load(); }, kTimeoutMs))
+                return false;
+            m_bus->plug(U, UnitModel::Cadenzo);
+        }
+        return QTest::qWaitFor([] { return g_bDeviceConnected.load(); }, kTimeoutMs);
     }
-    return QTest::qWaitFor([] { return g_bDeviceConnected.load(); }, kTimeoutMs);
-}
 
-// Sets the row's fault on the worker, runs the event and reads the unit, all in one pass of the worker's queue, so
-// no poll falls in between; the texts are those between the two markers.
-QStringList TestDataSafety::run(int type, const Step& onWorker)
-{
-    const auto mark = [this](const char* marker) {
-        QMetaObject::invokeMethod(
-            this, [this, marker] { m_log << marker; }, Qt::QueuedConnection);
-    };
-    QMetaObject::invokeMethod(
-        m_pWorker, [=] { m_bus->clearTraffic(U), onWorker ? onWorker() : void(), mark("<"); }, Qt::QueuedConnection);
-    QCoreApplication::postEvent(m_pWorker, new QEvent(QEvent::Type(type)));
-    QMetaObject::invokeMethod(
-        m_pWorker,
-        [=] {
+    // Sets the row's fault on the worker, runs the event and reads the unit, all in one pass of the worker's queue,
+    // so no poll falls in between; the texts are those the event brought.
+    QStringList run(int type, const Step& onWorker = {})
+    {
+        QMetaObject::invokeMethod(m_pWorker, [=] {
+            m_bus->clearTraffic(U), onWorker ? onWorker() : void();
+            QMetaObject::invokeMethod(this, [this] { m_log.clear(); }); // what came before the event is not its
+        });
+        QCoreApplication::postEvent(m_pWorker, new QEvent(QEvent::Type(type)));
+        QMetaObject::invokeMethod(m_pWorker, [=] {
             g_failWriteIn = -1;
             const bool plugged = m_bus->isPlugged(U);
             const auto sent = plugged ? m_bus->sentReports(U) : QVector<TrafficEntry>();
             m_lastSent = sent.isEmpty() ? -1 : sent.last().command;
             m_pending = plugged ? m_bus->unit(U).pendingReports() : 0;
             m_bus->setFault(U, FaultKind::None);
-            mark(">");
-        },
-        Qt::QueuedConnection);
-    if (!QTest::qWaitFor([this] { return m_log.contains(">"); }, kTimeoutMs))
-        return {"timed out"};
-    const QStringList view = m_log.mid(m_log.indexOf("<") + 1, m_log.indexOf(">") - m_log.indexOf("<") - 1);
-    m_log.clear();
-    return view;
-}
-
-// Files the unit must never see: nothing is sent, the user reads why.
-void TestDataSafety::refusedFiles_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("view");
-    const QStringList restoring{"text(Restoring user presets and set lists...)"};
-    const QStringList corrupt =
-        restoring + QStringList{"text(Failed to restore user presets and set lists.)", "finished(11,0)"};
-    // Cut 200 bytes into the set-list block: 56 (76 with the marker) + 4 + 70400 bytes of presets come first.
-    QTest::newRow("back-up cut in the set lists") << 1014 << backUp("").left(70660) << corrupt;
-    QTest::newRow("back-up cut in the set lists, with parameters") << 1014 << backUp("1\n2\n").left(70680) << corrupt;
-    QTest::newRow("back-up without set lists")
-        << 1014 << kFactoryFile
-        << restoring + QStringList{"text(Succesfully restored user presets and set lists.)", "finished(0,0)"};
-    const QStringList refused{"text(File(s) data corrupted.)", "finished(11,0)"};
-    QTest::newRow("preset, parameter 70000") << 1009 << presetFile(16, 70000) << refused;
-    QTest::newRow("preset, name code 300") << 1009 << presetFile(0, 300) << refused;
-    QTest::newRow("preset, control character in the name") << 1009 << presetFile(3, 7) << refused;
-    QTest::newRow("factory rewrite, bytes behind the presets")
-        << 1015 << kFactoryFile + "tail"
-        << QStringList{"text(updating factory presets...)", "finished(11,0)",
-                       "text(Failed to update factory presets. Please try again.)"};
-}
-
-void TestDataSafety::refusedFiles()
-{
-    QFETCH(int, type);
-    QFETCH(QByteArray, file);
-    QFETCH(QStringList, view);
-    QVERIFY(ensureUnit());
-    const QString path = type == 1015 ? factoryPath() : m_home.path() + "/file";
-    QVERIFY(writeFile(path, file));
-    m_pWorker->setBackUpFilePath(path);
-    m_pWorker->setPresetTransfer({1}, {path}, {});
-    QCOMPARE(run(type), view);
-    if (view.contains("finished(0,0)")) // restored without set lists: every preset in place, none shifted
-        QCOMPARE(m_bus->record(U, 100), QVector<int>(176, 65));
-    else
-        QCOMPARE(m_lastSent, -1);
-}
-
-// A factory preset file that cannot serve the unit is set aside under a name that says so and made again.
-void TestDataSafety::factoryFile_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("kept");
-    QTest::newRow("whole, this unit's") << kFactoryFile << true;
-    QTest::newRow("cut short") << kFactoryFile.left(30000) << false;
-    QTest::newRow("another unit's") << QByteArray(kFactoryFile).replace(28, 4, le(0x21)) << false;
-    QTest::newRow("bytes behind the presets") << kFactoryFile + "tail" << false;
-    QTest::newRow("2^31-1 empty patches") << header(0, 0, 0x7FFFFFFF) + QByteArray(16, '\0') << false;
-    QTest::newRow("name and parameter lengths near 2^31")
-        << header(0x7FFFFFF0, 0x7FFFFFF0, 0) + QByteArray(16, '\0') << false;
-}
-
-void TestDataSafety::factoryFile()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(bool, kept);
-    QVERIFY(ensureUnit());
-    const QString folder = g_cadenzoFactoryPresetsFolder;
-    QDir(folder).removeRecursively();
-    QVERIFY(QDir().mkpath(folder) && writeFile(factoryPath(), file));
-    const QStringList seen = run(1001);
-    const QStringList files = entries(folder);
-    const QString aside = files.value(1); // the name's date is the clock's, the rest is fixed
-    QCOMPARE(files, QStringList({"FactoryPresets.dat", aside}).mid(0, kept ? 1 : 2));
-    QCOMPARE(aside.left(27), kept ? QString() : QString("FactoryPresets.dat.damaged-"));
-    QCOMPARE(readFile(folder + "/" + aside), kept ? QByteArray() : file);
-    QCOMPARE(QFileInfo(factoryPath()).size(), 70456); // 56 + 100 x 176 x 4: made from the unit's factory bank
-    QStringList view{"text(Reading factory presets...)", "text(Reading user presets...)", "text(Reading set lists...)",
-                     "finished(0,1)"};
-    if (!kept)
-        view.insert(1, "text(The factory preset file was damaged or made for another unit. It was set aside as " +
-                           aside + " and is made again from the unit.)");
-    QCOMPARE(seen, view);
-}
-
-// A write that cannot finish leaves the old file whole, no partial file, and words for the user.
-void TestDataSafety::fileFaults_data()
-{
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<int>("op");
-    QTest::addColumn<QStringList>("view");  // texts and results
-    QTest::addColumn<QStringList>("files"); // the folder afterwards
-    const QString notWritten = "The file could not be written: the folder may be read-only or the disk full.";
-    const QStringList backUp{"text(Backing up user presets and set lists...)",
-                             "text(Failed to backed up user presets and set lists.\n" + notWritten +
-                                 " Any earlier back-up of that name is unchanged.)",
-                             "finished(15,0)"};
-    const QString saving = "text(Saving <b>Old.tscp</b>.)";
-    const QString kept = "\n<b>Old.tscp</b> was not saved; any earlier file of that name is unchanged.)";
-    QTest::newRow("back-up, disk full") << DiskFull << BackUp << backUp << QStringList{"old.tscb"};
-    QTest::newRow("back-up, read-only folder") << ReadOnly << BackUp << backUp << QStringList{"old.tscb"};
-    QTest::newRow("back-up, killed half way")
-        << Killed << BackUp << QStringList() << QStringList{"old.tscb", "old.tscb.tmp0"};
-    QTest::newRow("presets to files, disk full")
-        << DiskFull << SaveToFiles << QStringList{saving, "text(" + notWritten + kept, "finished(15,0)"}
-        << QStringList{"Old.tscp"};
-    QTest::newRow("presets to files, unit fails")
-        << UnitFails << SaveToFiles
-        << QStringList{saving, "text(Failed to communicate with device." + kept, "finished(4,0)"}
-        << QStringList{"Old.tscp"};
-}
-
-void TestDataSafety::fileFaults()
-{
-    QFETCH(int, fault);
-    QFETCH(int, op);
-    QFETCH(QStringList, view);
-    QFETCH(QStringList, files);
-    QVERIFY(ensureUnit());
-    QString dir = m_home.path() + "/" + QTest::currentDataTag();
-    QVERIFY(QDir().mkpath(dir));
-    if (fault == DiskFull || fault == ReadOnly) {
-        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir}) != 0)
-            QSKIP("no tmpfs can be mounted here");
-        m_mounted = dir;
+            QMetaObject::invokeMethod(this, [this] { m_log << ">"; });
+        });
+        m_log.clear();
+        if (!QTest::qWaitFor([this] { return m_log.contains(">"); }, kTimeoutMs))
+            return {"timed out"};
+        return m_log.mid(0, m_log.size() - 1);
     }
-    const QString old = op == BackUp ? "old.tscb" : op == SaveToFiles ? "Old.tscp" : QString();
-    if (!old.isEmpty())
-        QVERIFY(writeFile(dir + "/" + old, QByteArray(64000, 'o')));
-    if (fault == ReadOnly)
-        QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", dir}), 0);
 
-    QStringList seen;
-    if (fault == Killed) {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {"--killed-backup", dir + "/" + old});
-        QVERIFY(child.waitForFinished(kTimeoutMs));
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-    } else {
-        m_pWorker->setBackUpFilePath(dir + "/" + old);
+private slots:
+    void initTestCase()
+    {
+        buildDataFolders(m_home.path());
+        g_busApi = &m_bus->api();
+        g_api = *g_busApi;
+        g_api.write = &failingWrite;
+        HidSeam::setApi(&g_api);
+        m_pWorker = D::instance();
+        connect(m_pWorker, &D::updateText, this, [this](const QString& text) { m_log << "text(" + text + ")"; });
+        connect(m_pWorker, &D::operationFinished, this,
+                [this](int code, bool close) { m_log << QString("finished(%1,%2)").arg(code).arg(int(close)); });
+        connect(m_pWorker, &D::setListData, this, [](int, const int* data) { delete[] data; });
+        connect(m_pWorker, qOverload<int, int, int, int*, int, int, int, int>(&D::singlePresetData), this,
+                [](int, int, int, int* data, int, int, int, int) { delete[] data; });
+        QVERIFY(QDir().mkpath(g_cadenzoFactoryPresetsFolder));
+        m_pWorker->moveToThread(m_pWorker);
+        m_pWorker->start();
+        QVERIFY(ensureUnit());
+    }
+    void cleanupTestCase()
+    {
+        m_pWorker->setAbort(true);
+        m_pWorker->quit();
+        m_pWorker->wait();
+        delete m_pWorker;
+        delete CFirmwareUpdate::instance();
+    }
+    void init() { QVERIFY(ensureUnit()); }
+    void cleanup()
+    {
+        if (!m_mounted.isEmpty())
+            QProcess::execute("umount", {m_mounted});
+        m_mounted.clear();
+    }
+
+    // A factory preset file that cannot serve the unit is set aside under a name that says so and made again.
+    void factoryFile_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("whole, this unit's") << kFactoryFile;
+        QTest::newRow("cut short") << kFactoryFile.left(30000);
+        QTest::newRow("another unit's") << QByteArray(kFactoryFile).replace(28, 4, le(0x21));
+        QTest::newRow("bytes behind the presets") << kFactoryFile + "tail";
+        QTest::newRow("2^31-1 empty patches") << header(0, 0, 0x7FFFFFFF) + QByteArray(16, '\0');
+        QTest::newRow("name and parameter lengths near 2^31") << header(0x7FFFFFF0, 0x7FFFFFF0, 0) + QByteArray(16, 0);
+    }
+    void factoryFile()
+    {
+        QFETCH(QByteArray, file);
+        const bool kept = file == kFactoryFile;
+        const QString folder = g_cadenzoFactoryPresetsFolder;
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(folder) && writeFile(factoryPath(), file));
+        const QStringList seen = run(1001);
+        const QStringList files = entries(folder);
+        const QString aside = files.value(1); // the name's date is the clock's, the rest is fixed
+        QCOMPARE(files, QStringList({"FactoryPresets.dat", aside}).mid(0, kept ? 1 : 2));
+        QCOMPARE(aside.left(27), kept ? QString() : QString("FactoryPresets.dat.damaged-"));
+        QCOMPARE(readFile(folder + "/" + aside), kept ? QByteArray() : file);
+        QCOMPARE(QFileInfo(factoryPath()).size(), 70456); // 56 + 100 x 176 x 4: made from the unit's factory bank
+        QStringList view{"text(Reading factory presets...)", "text(Reading user presets...)",
+                         "text(Reading set lists...)", "finished(0,1)"};
+        if (!kept)
+            view.insert(1, "text(The factory preset file was damaged or made for another unit. It was set aside as " +
+                               aside + " and is made again from the unit.)");
+        QCOMPARE(seen, view);
+    }
+
+    // Files the unit must never see: nothing is sent, the user reads why. The unit fails in the middle: the user
+    // reads what it holds, a unit that still answers leaves bulk mode (17 last), and a reply cut by a bad report
+    // leaves nothing for the next request to read.
+    void transfers_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QByteArray>("file"); // the back-up, preset, factory or firmware file the event reads
+        QTest::addColumn<Step>("fault");      // run on the worker just before the event
+        QTest::addColumn<QStringList>("view");
+        QTest::addColumn<int>("last"); // the last command the unit took, -1 when none or it went away
+        const QString restoring = "text(Restoring user presets and set lists...)";
+        const QStringList corrupt{restoring, "text(Failed to restore user presets and set lists.)", "finished(11,0)"};
+        const QStringList refused{"text(File(s) data corrupted.)", "finished(11,0)"};
+        const QString factory = "text(updating factory presets...)";
+        // Cut 200 bytes into the set-list block: 56 (76 with the marker) + 4 + 70400 bytes of presets come first.
+        QTest::newRow("back-up cut in the set lists") << 1014 << backUp("").left(70660) << Step() << corrupt << -1;
+        QTest::newRow("back-up cut, with parameters")
+            << 1014 << backUp("1\n2\n").left(70680) << Step() << corrupt << -1;
+        QTest::newRow("back-up without set lists")
+            << 1014 << kFactoryFile << Step()
+            << QStringList{restoring, "text(Succesfully restored user presets and set lists.)", "finished(0,0)"} << 18;
+        QTest::newRow("preset, parameter 70000") << 1009 << presetFile(16, 70000) << Step() << refused << -1;
+        QTest::newRow("preset, name code 300") << 1009 << presetFile(0, 300) << Step() << refused << -1;
+        QTest::newRow("preset, control character in the name") << 1009 << presetFile(3, 7) << Step() << refused << -1;
+        QTest::newRow("factory rewrite, bytes behind the presets")
+            << 1015 << kFactoryFile + "tail" << Step()
+            << QStringList{factory, "finished(11,0)", "text(Failed to update factory presets. Please try again.)"}
+            << -1;
+        // 16, then 8 reports a preset (select, 6 of data, checksum): the 300th write falls in the 38th preset.
+        const Step lose300th = [] { g_failWriteIn = 299; };
+        const QStringList restored{restoring,
+                                   "text(Failed to communicate with device.\n37 of 100 user presets were written; the "
+                                   "unit holds a mix of old and restored presets. Restore the back-up again.)",
+                                   "finished(5,0)"};
+        QTest::newRow("restore, unit gone")
+            << 1014 << backUp("") << Step([this] { m_bus->setFault(U, FaultKind::Vanish, 299); }) << restored << -1;
+        QTest::newRow("restore, one report lost") << 1014 << backUp("") << lose300th << restored << 17;
+        QTest::newRow("factory rewrite, one report lost")
+            << 1015 << kFactoryFile << lose300th
+            << QStringList{factory, "finished(5,0)",
+                           "text(Failed to update factory presets. Please try again.\n37 of 100 factory presets were "
+                           "written; the unit holds a mix of old and new factory presets.)"}
+            << 17;
+        QTest::newRow("firmware, unit gone")
+            << 1016 << QByteArray(5600, 'f') << Step([this] { m_bus->setFault(U, FaultKind::Vanish, 40); })
+            << QStringList{"text(Updating uP Firmware.\nDo not disconnect or power down the device.)",
+                           "text(Failed to communicate with device.\n2240 of 5600 bytes of the firmware image were "
+                           "sent; the unit holds no complete new firmware. Keep it powered, connect it again and "
+                           "update the firmware again.)",
+                           "finished(5,0)"}
+            << -1;
+        // A three-report record whose second report is foreign: one failed rename, and no report left behind.
+        const QByteArray full = QByteArray::fromHex("db030700380000") + QByteArray(57, 'A');
+        QTest::newRow("rename, bad report inside a reply") << 1012 << QByteArray() << Step([this, full] {
+            m_bus->overrideNextReply(U, {full, QByteArray::fromHex("db00"), full});
+        }) << QStringList{"text(Operation failed.)", "finished(6,0)"}
+                                                           << 8;
+    }
+    void transfers()
+    {
+        QFETCH(int, type);
+        QFETCH(QByteArray, file);
+        QFETCH(Step, fault);
+        const QString path = type == 1015 ? factoryPath() : m_home.path() + "/file.bin"; // .bin: a uP image
+        QVERIFY(writeFile(path, file));
+        m_pWorker->setBackUpFilePath(path);
+        m_pWorker->setPresetTransfer({1}, {path}, {});
+        m_pWorker->setFirmwareFilePath(path);
+        m_pWorker->setRenameData(1, "X", 0, nullptr);
+        QTEST(run(type, fault), "view");
+        QTEST(m_lastSent, "last");
+        QCOMPARE(m_lastSent == -1 ? 0 : m_pending, 0); // a refused file leaves the unit as it was
+        if (type == 1014 && file == kFactoryFile) // restored without set lists: every preset in place, none shifted
+            QCOMPARE(m_bus->record(U, 100), QVector<int>(176, 65));
+    }
+
+    // A write that cannot finish leaves the old file whole, no partial file, and words for the user.
+    void fileFaults_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("op");
+        QTest::addColumn<QStringList>("view");  // texts and results
+        QTest::addColumn<QStringList>("files"); // the folder afterwards
+        const QString notWritten = "The file could not be written: the folder may be read-only or the disk full.";
+        const QStringList backUp{"text(Backing up user presets and set lists...)",
+                                 "text(Failed to backed up user presets and set lists.\n" + notWritten +
+                                     " Any earlier back-up of that name is unchanged.)",
+                                 "finished(15,0)"};
+        const QString saving = "text(Saving <b>Old.tscp</b>.)";
+        const QString kept = "\n<b>Old.tscp</b> was not saved; any earlier file of that name is unchanged.)";
+        QTest::newRow("back-up, disk full") << DiskFull << BackUp << backUp << QStringList{"old.tscb"};
+        QTest::newRow("back-up, read-only folder") << ReadOnly << BackUp << backUp << QStringList{"old.tscb"};
+        QTest::newRow("presets to files, disk full")
+            << DiskFull << SaveToFiles << QStringList{saving, "text(" + notWritten + kept, "finished(15,0)"}
+            << QStringList{"Old.tscp"};
+        QTest::newRow("presets to files, unit fails")
+            << UnitFails << SaveToFiles
+            << QStringList{saving, "text(Failed to communicate with device." + kept, "finished(4,0)"}
+            << QStringList{"Old.tscp"};
+    }
+    void fileFaults()
+    {
+        QFETCH(int, fault);
+        QFETCH(int, op);
+        const QString dir = m_home.path() + "/" + QTest::currentDataTag();
+        const QString old = dir + (op == BackUp ? "/old.tscb" : "/Old.tscp");
+        QVERIFY(QDir().mkpath(dir));
+        if (fault == DiskFull || fault == ReadOnly) {
+            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir}) != 0)
+                QSKIP("no tmpfs can be mounted here");
+            m_mounted = dir;
+        }
+        QVERIFY(writeFile(old, QByteArray(64000, 'o')));
+        if (fault == ReadOnly)
+            QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", dir}), 0);
+        m_pWorker->setBackUpFilePath(old);
         m_pWorker->setSaveItems({{"Old", 1}}, dir);
-        seen = run(op, [=] { fault == UnitFails ? m_bus->setFault(U, FaultKind::ReadFailure) : true; });
+        const QStringList seen =
+            run(op, [=] { fault == UnitFails ? m_bus->setFault(U, FaultKind::ReadFailure) : true; });
+        QTEST(entries(dir), "files");
+        QCOMPARE(readFile(old), QByteArray(64000, 'o'));
+        QTEST(seen, "view");
     }
-    QCOMPARE(entries(dir), files);
-    if (!old.isEmpty())
-        QCOMPARE(readFile(dir + "/" + old), QByteArray(64000, 'o'));
-    QCOMPARE(seen, view);
-}
+};
 
-// The unit fails in the middle: the user reads what it holds, a unit that still answers leaves bulk mode (17 last),
-// and a reply cut by a bad report leaves nothing for the next request to read.
-void TestDataSafety::unitFaults_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<Step>("fault"); // run on the worker just before the event
-    QTest::addColumn<QStringList>("view");
-    QTest::addColumn<int>("last"); // the last command the unit took, -1 when it went away
-    // 16, then 8 reports a preset (select, 6 of data, checksum): the 300th write falls in the 38th preset.
-    const Step gone299 = [this] { m_bus->setFault(U, FaultKind::Vanish, 299); };
-    const Step lose300th = [] { g_failWriteIn = 299; };
-    const QString restored = "text(Failed to communicate with device.\n37 of 100 user presets were written; the unit "
-                             "holds a mix of old and restored presets. Restore the back-up again.)";
-    const QString restoring = "text(Restoring user presets and set lists...)";
-    QTest::newRow("restore, unit gone") << 1014 << gone299 << QStringList{restoring, restored, "finished(5,0)"} << -1;
-    QTest::newRow("restore, one report lost")
-        << 1014 << lose300th << QStringList{restoring, restored, "finished(5,0)"} << 17;
-    QTest::newRow("factory rewrite, one report lost")
-        << 1015 << lose300th
-        << QStringList{"text(updating factory presets...)", "finished(5,0)",
-                       "text(Failed to update factory presets. Please try again.\n37 of 100 factory presets were "
-                       "written; the unit holds a mix of old and new factory presets.)"}
-        << 17;
-    QTest::newRow("firmware, unit gone")
-        << 1016 << Step([this] { m_bus->setFault(U, FaultKind::Vanish, 40); })
-        << QStringList{"text(Updating uP Firmware.\nDo not disconnect or power down the device.)",
-                       "text(Failed to communicate with device.\n2240 of 5600 bytes of the firmware image were sent; "
-                       "the unit holds no complete new firmware. Keep it powered, connect it again and update the "
-                       "firmware again.)",
-                       "finished(5,0)"}
-        << -1;
-    // A three-report record whose second report is foreign: one failed rename, and no report left behind.
-    const QByteArray full = QByteArray::fromHex("db030700380000") + QByteArray(57, 'A');
-    QTest::newRow("rename, bad report inside a reply") << 1012 << Step([this, full] {
-        m_bus->overrideNextReply(U, {full, QByteArray::fromHex("db00"), full});
-    }) << QStringList{"text(Operation failed.)", "finished(6,0)"}
-                                                       << 8;
-}
-
-void TestDataSafety::unitFaults()
-{
-    QFETCH(int, type);
-    QFETCH(Step, fault);
-    QFETCH(QStringList, view);
-    QFETCH(int, last);
-    QVERIFY(ensureUnit());
-    QVERIFY(writeFile(m_home.path() + "/good.tscb", backUp("")) && writeFile(factoryPath(), kFactoryFile));
-    QVERIFY(writeFile(m_home.path() + "/fw.bin", QByteArray(5600, 'f')));
-    m_pWorker->setBackUpFilePath(m_home.path() + "/good.tscb");
-    m_pWorker->setFirmwareFilePath(m_home.path() + "/fw.bin");
-    m_pWorker->setRenameData(1, "X", 0, nullptr);
-    const QStringList seen = run(type, fault);
-    QCOMPARE(m_lastSent, last);
-    QCOMPARE(m_pending, 0);
-    QCOMPARE(seen, view);
-}
-
-int main(int argc, char** argv)
-{
-    if (argc == 3 && qstrcmp(argv[1], "--killed-backup") == 0)
-        return killedBackUp(argv[2]);
-    QCoreApplication app(argc, argv);
-    TestDataSafety test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestDataSafety)
 
 #include "tst_datasafety.moc"

@@ -8,6 +8,7 @@
 #include "hidseam.h"
 #include "singleapplication.h"
 
+#include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
 #include "support/VirtualBusFixture.h"
 
@@ -30,85 +31,83 @@ class TestUnitAccess : public QObject
     Q_OBJECT
 
 private slots:
-    void lockInRuntimeFolder(); // first: the other test's folders come and go in TMPDIR
-    void openRefused_data();
-    void openRefused();
+
+    // First: the other test's folders come and go in TMPDIR.
+    void lockInRuntimeFolder()
+    {
+        // main() pointed XDG_RUNTIME_DIR and TMPDIR at folders of their own before the application was built.
+        auto* app = qobject_cast<QtSingleApplication*>(QCoreApplication::instance());
+        QCOMPARE(QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).entryList(QDir::System | QDir::Files, QDir::Name),
+                 QStringList({app->id() + ".lock", app->id() + ".socket"}));
+        QCOMPARE(QDir(qEnvironmentVariable("TMPDIR")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+    }
+
+    void openRefused_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("permission denied")
+            << EACCES
+            << "The unit was found but this user may not open it. Install the udev rule that comes with the librarian "
+               "(the tessitra-stage-librarian package installs it), or reconnect the unit if the rule is already "
+               "installed.";
+        QTest::newRow("busy") << EBUSY
+                              << "The unit was found but another program is using it. Close that program, or reconnect "
+                                 "the unit.";
+        QTest::newRow("gone") << ENODEV
+                              << "The unit was found but went away before it could be opened. Check the USB cable and "
+                                 "reconnect the unit.";
+    }
+
+    void openRefused()
+    {
+        QFETCH(int, error);
+        QFETCH(QString, text);
+        SleepRecorder sleeps;
+        VirtualBusFixture bus;
+        QVERIFY(bus.plug("Ariette1"));
+        g_pBus = &bus.api();
+        HidApi table = bus.api();
+        table.open_path = [](const char* path) -> hid_device* {
+            errno = g_refusal.load();
+            return errno == 0 ? g_pBus->open_path(path) : nullptr;
+        };
+        table.error = [](hid_device* device) -> const wchar_t* {
+            return device ? g_pBus->error(device) : L"Failed to open a device with path 'hidraw3': Permission denied";
+        };
+        HidSeam::setApi(&table);
+        g_refusal = error;
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+                std::lock_guard<std::mutex> lock(g_logMutex);
+                g_log.append(m);
+            });
+
+        DeviceManagerThread* device = DeviceManagerThread::instance();
+        device->setPollInterval(20);
+        SignalRelay relay;
+        relay.watch(device, &DeviceManagerThread::deviceInaccessible, "inaccessible");
+        relay.watch(device, &DeviceManagerThread::noDevice, "noDevice");
+        relay.watch(device, &DeviceManagerThread::deviceDetected, "detected");
+        device->moveToThread(device);
+        device->start();
+        QVERIFY(relay.waitFor("noDevice()", 5000, 2)); // two polls refused, one explanation
+        g_refusal = 0;                                 // access granted: the next poll opens it
+        QVERIFY(relay.waitFor("detected(2593)"));      // 0xA21, the Ariette
+        device->quit();
+        device->wait();
+        delete device;
+        delete CFirmwareUpdate::instance(); // told the product ID, never started
+        qInstallMessageHandler(previous);
+
+        QCOMPARE(relay.entries().mid(0, 2), QStringList({"inaccessible(" + text + ")", "noDevice()"}));
+        QCOMPARE(relay.count("inaccessible(" + text + ")"), 1);
+        QCOMPARE(g_log.count("Could not open the unit at " + bus.devicePath("Ariette1") +
+                             ": Failed to open a device with path 'hidraw3': Permission denied"),
+                 1);
+    }
 };
-
-void TestUnitAccess::lockInRuntimeFolder()
-{
-    // main() pointed XDG_RUNTIME_DIR and TMPDIR at folders of their own before the application was built.
-    auto* app = qobject_cast<QtSingleApplication*>(QCoreApplication::instance());
-    QCOMPARE(QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).entryList(QDir::System | QDir::Files, QDir::Name),
-             QStringList({app->id() + ".lock", app->id() + ".socket"}));
-    QCOMPARE(QDir(qEnvironmentVariable("TMPDIR")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
-}
-
-void TestUnitAccess::openRefused_data()
-{
-    QTest::addColumn<int>("error");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("permission denied")
-        << EACCES
-        << "The unit was found but this user may not open it. Install the udev rule that comes with the librarian "
-           "(the tessitra-stage-librarian package installs it), or reconnect the unit if the rule is already "
-           "installed.";
-    QTest::newRow("busy") << EBUSY
-                          << "The unit was found but another program is using it. Close that program, or reconnect "
-                             "the unit.";
-    QTest::newRow("gone") << ENODEV
-                          << "The unit was found but went away before it could be opened. Check the USB cable and "
-                             "reconnect the unit.";
-}
-
-void TestUnitAccess::openRefused()
-{
-    QFETCH(int, error);
-    QFETCH(QString, text);
-    SleepRecorder sleeps;
-    VirtualBusFixture bus;
-    QVERIFY(bus.plug("Ariette1"));
-    g_pBus = &bus.api();
-    HidApi table = bus.api();
-    table.open_path = [](const char* path) -> hid_device* {
-        if (g_refusal.load() == 0)
-            return g_pBus->open_path(path);
-        errno = g_refusal.load();
-        return nullptr;
-    };
-    table.error = [](hid_device* device) -> const wchar_t* {
-        return device ? g_pBus->error(device) : L"Failed to open a device with path 'hidraw3': Permission denied";
-    };
-    HidSeam::setApi(&table);
-    g_refusal = error;
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
-            std::lock_guard<std::mutex> lock(g_logMutex);
-            g_log.append(m);
-        });
-
-    DeviceManagerThread* device = DeviceManagerThread::instance();
-    QStringList events; // queued into this thread in the order the worker emitted them
-    connect(device, &DeviceManagerThread::deviceInaccessible, this, [&](const QString& t) { events << t; });
-    connect(device, &DeviceManagerThread::noDevice, this, [&] { events << "noDevice"; });
-    connect(device, &DeviceManagerThread::deviceDetected, this, [&](int pid) { events << QString::number(pid, 16); });
-    device->moveToThread(device);
-    device->start();
-    QTRY_VERIFY_WITH_TIMEOUT(events.count("noDevice") == 2, 8000); // two polls refused, one explanation
-    g_refusal = 0;                                                 // access granted: the next poll opens it
-    QTRY_VERIFY_WITH_TIMEOUT(events.contains("a21"), 5000);
-    device->quit();
-    device->wait();
-    delete device;
-    delete CFirmwareUpdate::instance(); // told the product ID, never started
-    qInstallMessageHandler(previous);
-
-    QCOMPARE(events.mid(0, 2), QStringList({text, "noDevice"}));
-    QCOMPARE(events.count(text), 1);
-    QCOMPARE(g_log.count("Could not open the unit at " + bus.devicePath("Ariette1") +
-                         ": Failed to open a device with path 'hidraw3': Permission denied"),
-             1);
-}
 
 int main(int argc, char* argv[])
 {
