@@ -195,9 +195,8 @@ private slots:
         // The reader settles before each report it takes; a reply cut off is drained before the next request.
         QCOMPARE(h.sleeps.waits().count(record ? 100 : 20), consumed);
         QCOMPARE(h.bus.unit(A).pendingReports(), expected == 0 ? announced.size() - consumed : 0);
-        int bytes = 0; // what the reports read carried
-        for (int i = 0; i < consumed; ++i)
-            bytes += qMin(announced[i], 56);
+        const int bytes = std::accumulate(announced.begin(), announced.begin() + consumed, 0,
+                                          [](int sum, int length) { return sum + qMin(length, 56); }); // carried
         if (record) // a 55-byte reply still fills the last parameter: its high byte is the report's next byte
             QCOMPARE(entries, QVector<int>(16, 0x11) + QVector<int>(20, 0x1111));
         else
