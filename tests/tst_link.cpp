@@ -284,13 +284,12 @@ private slots:
         const bool dsp = suffix == QLatin1String(".ldr");
         const int chunk = dsp ? 54 : 56;
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath("image") + suffix, file));
+        const QString path = dir.filePath("image") + suffix;
+        QVERIFY(writeFile(path, file));
         LinkHarness h;
         QCOMPARE(h.open(), 0);
         g_stopAfter = 0; // "stop" is ignored: a started image always goes out whole
-        QCOMPARE(dsp ? h.link.UpdateDSPFW(dir.filePath("image") + suffix, &recordProgress)
-                     : h.link.UpdateMicroFW(dir.filePath("image") + suffix, &recordProgress),
-                 0);
+        QCOMPARE(dsp ? h.link.UpdateDSPFW(path, &recordProgress) : h.link.UpdateMicroFW(path, &recordProgress), 0);
         const QByteArray padded = image + QByteArray((chunk - image.size() % chunk) % chunk, '\0');
         const TrafficEntry last = h.sent().last();
         QCOMPARE(h.commands(A, dsp ? 2 : 4), repeated(chunk, padded.size() / chunk));
