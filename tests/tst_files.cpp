@@ -30,15 +30,9 @@ struct Image
     }
 };
 
-enum Kind
-{
-    Preset,
-    Bank,
-    NegativeNames
-};
 struct WriteCase
 {
-    Kind kind;
+    char kind; // 'p' a preset file, 'b' a bank, 'n' a bank of name length -1
     QString target;
     int version;
     bool sets;
@@ -124,11 +118,6 @@ class TestFiles : public QObject
             u.setSysParams(QVector<int>(200, 4242));
         });
     }
-    static int writePresetFile(const QString& path, const QVector<int>& record)
-    {
-        const SpcPatchFile file = {0x21, 3, 16, int(record.size()) - 16, record.constData()};
-        return SpcWritePatch(path.toLocal8Bit().constData(), 1, file);
-    }
     static QVector<int> bank(const VirtualUnit& u, int base)
     {
         QVector<int> out;
@@ -145,20 +134,18 @@ private slots:
         QTest::addColumn<WriteCase>("c");
         const QString full("/dev/full"); // takes buffered bytes, fails when they are flushed
         const QByteArray none;
-        QTest::newRow("preset file") << WriteCase{Preset, path("p"), 1, false, none, 0, presetImage()};
-        QTest::newRow("backup") << WriteCase{Bank, path("b"), 1, true, kSysText, 0, backupImage(kSysText)};
-        QTest::newRow("factory file") << WriteCase{Bank, path("f"), 1, false, none, 0, factoryImage()};
-        QTest::newRow("preset, version 2")
-            << WriteCase{Preset, path("p2"), 2, false, none, 1, none};
-        QTest::newRow("negative name length") << WriteCase{NegativeNames, path("n"), 1, false, none, 3, none};
-        QTest::newRow("backup, close fails") << WriteCase{Bank, full, 1, true, kSysText, 18, none};
+        QTest::newRow("preset file") << WriteCase{'p', path("p"), 1, false, none, 0, presetImage()};
+        QTest::newRow("backup") << WriteCase{'b', path("b"), 1, true, kSysText, 0, backupImage(kSysText)};
+        QTest::newRow("factory file") << WriteCase{'b', path("f"), 1, false, none, 0, factoryImage()};
+        QTest::newRow("preset, version 2") << WriteCase{'p', path("p2"), 2, false, none, 1, none};
+        QTest::newRow("negative name length") << WriteCase{'n', path("n"), 1, false, none, 3, none};
+        QTest::newRow("backup, close fails") << WriteCase{'b', full, 1, true, kSysText, 18, none};
     }
 
     void writers()
     {
         QFETCH(WriteCase, c);
-        const int patches = c.kind == NegativeNames ? 0 : 3;
-        const int names = c.kind == NegativeNames ? -1 : kNames;
+        const int patches = c.kind == 'n' ? 0 : 3, names = c.kind == 'n' ? -1 : kNames;
         const QVector<int> presets = bank();
         const QVector<int> sets = setLists();
         const QByteArray name = QFile::encodeName(c.target);
@@ -166,8 +153,8 @@ private slots:
         const SpcCollectionFile collection({kProduct, kPatchVersion, names, kParams, patches, presets.constData(),
                                             patches * (names + kParams), c.sets ? sets.constData() : nullptr, 100,
                                             c.sys.isNull() ? nullptr : c.sys.constData(), c.sys.size()});
-        QCOMPARE(c.kind == Preset ? SpcWritePatch(name.constData(), c.version, patch)
-                                  : SpcWriteCollection(name.constData(), c.version, collection),
+        QCOMPARE(c.kind == 'p' ? SpcWritePatch(name.constData(), c.version, patch)
+                               : SpcWriteCollection(name.constData(), c.version, collection),
                  c.code);
         if (!c.target.startsWith(QLatin1String("/dev/"))) {
             QCOMPARE(QFile::exists(c.target), !c.left.isNull());
@@ -215,12 +202,10 @@ private slots:
         SpcHeader h{-7, -7, -7, -7, -7, -7, &word, &sysLen};
         QCOMPARE(SpcReadHeader(QFile::encodeName(path("header")).constData(), h), c.code);
         const bool read = c.patches != -7;
-        QCOMPARE(
-            QVector<int>({h.iVersion, h.hardwareProductCode, h.hardwarePatchVersion, h.iNumPatchParams, h.iNumPatches}),
-            QVector<int>(
-                {c.version, read ? kProduct : -7, read ? kPatchVersion : -7, read ? c.params : -7, c.patches}));
-        QCOMPARE(word, c.word);
-        QCOMPARE(sysLen, c.sysLen);
+        QCOMPARE(QVector<int>({h.iVersion, h.hardwareProductCode, h.hardwarePatchVersion, h.iNumPatchParams,
+                               h.iNumPatches, word, sysLen}),
+                 QVector<int>({c.version, read ? kProduct : -7, read ? kPatchVersion : -7, read ? c.params : -7,
+                               c.patches, c.word, c.sysLen}));
     }
 
     void readers_data()
@@ -292,7 +277,9 @@ private slots:
             if (files[i].isEmpty()) // saved from the unit: preset 120 + i
                 QCOMPARE(h.link.SavePresetFromHardware(120 + i, paths[i]), 0);
             else if (files[i] == QLatin1String("params")) // the model's codes, one parameter short
-                QCOMPARE(writePresetFile(paths[i], before.record(1).mid(0, 135)), 0);
+                QCOMPARE(SpcWritePatch(QFile::encodeName(paths[i]).constData(), 1,
+                                       {0x21, 3, 16, 119, before.record(1).constData()}),
+                         0);
             else if (files[i] == QLatin1String("garbage"))
                 QVERIFY(writeFile(paths[i], QByteArray(300, 'z')));
         }
@@ -300,12 +287,9 @@ private slots:
         const int result = mode == 0 ? h.link.LoadPreset(numbers[0], paths[0], &recordPreset)
                                      : h.link.LoadPresets(numbers, paths, &recordPreset, mode == 2);
         QCOMPARE(result, expected);
-        if (expected != 0) { // every file is checked before the first write
-            QVERIFY(h.sent().isEmpty() && g_handed.isEmpty());
-            return;
-        }
-        QCOMPARE(g_handed.size(), numbers.size());
-        for (int i = 0; i < numbers.size(); ++i) {
+        QCOMPARE(h.sent().isEmpty(), expected != 0); // every file is checked before the first write
+        QCOMPARE(g_handed.size(), expected == 0 ? numbers.size() : 0);
+        for (int i = 0; i < g_handed.size(); ++i) {
             QCOMPARE(h.bus.unit(A).recordBytes(numbers[i]), before.recordBytes(120 + i));
             QCOMPARE((QList<int>{g_handed[i].storage, g_handed[i].offset}),
                      (QList<int>{numbers[i] > 100, (numbers[i] - 1) % 100}));
@@ -323,9 +307,8 @@ private slots:
         const QVector<int> bFactory = bank(h.bus.unit(B), 101);
         QCOMPARE(h.open(), 0);
         QCOMPARE(h.link.BackUpPresets(0, file, &recordProgress), 0);
-        QFile written(file); // the header: 100 records of 16 + 120 entries, then the system-parameter marker
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.read(72).toHex(' '),
+        // The header: 100 records of 16 + 120 entries, then the system-parameter marker.
+        QCOMPARE(readFile(file).left(72).toHex(' '),
                  QByteArray("33 64 42 20 b0 d4 00 00 73 70 63 20 30 30 30 31 66 6d 74 20 18 00 00 "
                             "00 38 00 00 00 21 00 00 00 03 00 00 00 10 00 00 00 78 00 00 00 64 "
                             "00 00 00 64 61 74 61 80 d4 00 00 73 79 73 70 61 72 61 6d 70 72 65 "
@@ -333,6 +316,16 @@ private slots:
         QCOMPARE(g_progress.size(), 106); // 100 presets, 5 set lists, the system parameters
         QCOMPARE((QList<QPair<int, int>>{g_progress[0], g_progress[100], g_progress[105]}),
                  (QList<QPair<int, int>>{{106, 1}, {106, 100}, {106, 106}}));
+
+        // A write failure: the records written before it stay; the one broken off and those after keep theirs.
+        const VirtualUnit scrambled = h.bus.unit(B);
+        QCOMPARE(h.open(B), 0);
+        h.bus.setFault(B, FaultKind::WriteFailure, 1 + 10 * 7 + 3); // bulk begin, ten records, three reports of one
+        QCOMPARE(h.link.RestorePresets(file, nullptr, nullptr), 5);
+        h.bus.setFault(B, FaultKind::None);
+        for (int n = 1; n <= 100; ++n)
+            QCOMPARE(h.bus.unit(B).record(n), n <= 10 ? h.bus.record(A, n) : scrambled.record(n));
+        QCOMPARE(h.bus.unit(B).setList(0), scrambled.setList(0));
 
         resetCallbacks();
         QCOMPARE(h.open(B), 0);
@@ -347,17 +340,11 @@ private slots:
         QCOMPARE(g_progress.size(), 105);
         QCOMPARE(g_progress.last(), qMakePair(106, 105));
         QVERIFY(g_handed.isEmpty()); // the window reads the unit again instead
-    }
 
-    void factoryPresets()
-    {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("FactoryPresets.dat");
-        LinkHarness h;
+        // The factory file, and single records read from it.
         QCOMPARE(h.open(), 0);
-        QCOMPARE(h.link.BackUpPresets(1, file, nullptr), 0);
-        QCOMPARE(QFileInfo(file).size(), 56 + 100 * 136 * 4); // no set lists, no parameters
-
+        QCOMPARE(h.link.BackUpPresets(1, dir.filePath("FactoryPresets.dat"), nullptr), 0);
+        QCOMPARE(QFileInfo(dir.filePath("FactoryPresets.dat")).size(), 56 + 100 * 136 * 4); // no set lists
         h.link.setFactoryPresetFolder(dir.path());
         QVector<int> record(136, -5);
         QCOMPARE(h.link.GetPresetDataFromFileSystem(record.data(), 105, 16, 120), 0);
@@ -366,27 +353,6 @@ private slots:
         QCOMPARE(h.link.GetPresetDataFromFileSystem(record.data(), 100, 16, 120), 10);
         QCOMPARE(h.link.GetPresetDataFromFileSystem(record.data(), 201, 16, 120), 10);
         QCOMPARE(record, QVector<int>(136, -5));
-    }
-
-    void restoreKeepsWhatWasWritten()
-    {
-        // Records written before a write failure stay; the one broken off and those after it keep their content.
-        QTemporaryDir dir;
-        const QString file = dir.filePath("unit.tarb");
-        LinkHarness h;
-        h.bus.plug(B);
-        scramble(h, B);
-        QCOMPARE(h.open(), 0);
-        QCOMPARE(h.link.BackUpPresets(0, file, nullptr), 0);
-        const VirtualUnit before = h.bus.unit(B);
-        QCOMPARE(h.open(B), 0);
-        h.bus.setFault(B, FaultKind::WriteFailure, 1 + 10 * 7 + 3); // bulk begin, ten records, three reports of one
-        QCOMPARE(h.link.RestorePresets(file, nullptr, nullptr), 5);
-        h.bus.setFault(B, FaultKind::None);
-        const VirtualUnit b = h.bus.unit(B);
-        for (int n = 1; n <= 100; ++n)
-            QCOMPARE(b.record(n), n <= 10 ? h.bus.record(A, n) : before.record(n));
-        QCOMPARE(b.setList(0), before.setList(0));
     }
 };
 

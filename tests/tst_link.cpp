@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+#include <numeric>
+
 namespace {
 
 // The operations the settle-time and fault tables run, by name; each returns the link's result.
@@ -20,35 +23,27 @@ int act(LinkHarness& h, const QString& name, const QString& dir)
     QByteArray bytes;
     int list[20] = {};
     const unsigned char emptyList[20] = {};
-    if (name == "identity")
-        return h.link.GetDeviceInfo();
-    if (name == "read record")
-        return h.link.GetPresetDataFromHardware(record.data(), 8, 16, 120);
-    if (name.startsWith("write record"))
-        return h.link.SendPresetDataToHardware(8, record.data(), 16, 120, name.endsWith("fast"));
-    if (name == "read name")
-        return h.link.GetPresetNameFromHardware(text, 3);
-    if (name == "rename")
-        return h.link.SendPresetNameToHardware("n", 3, nullptr, nullptr);
-    if (name == "read set list")
-        return h.link.GetSetListData(1, list);
-    if (name == "write set list")
-        return h.link.SetSetListData(1, emptyList);
-    if (name == "system parameters")
-        return h.link.GetSysParams(bytes);
-    if (name == "copies in bulk")
-        return h.link.LoadPresets({3, 4}, {110, 1}, nullptr, true);
-    if (name == "back up")
-        return h.link.BackUpPresets(0, dir + "/b.tarb", nullptr);
-    if (name == "restore") // from the back-up made before the row started
-        return h.link.RestorePresets(dir + "/a.tarb", nullptr, nullptr);
-    if (name == "factory presets")
-        return h.link.RestoreFactoryPresets(dir + "/f.dat", nullptr);
-    if (name.startsWith("preset files"))
-        return h.link.LoadPresets({4, 5}, {dir + "/p.tarp", dir + "/p.tarp"}, nullptr, name.endsWith("bracketed"));
-    if (name == "micro image")
-        return h.link.UpdateMicroFW(dir + "/m.bin", nullptr);
-    return name == "dsp image" ? h.link.UpdateDSPFW(dir + "/d.ldr", nullptr) : -1;
+    const QStringList files{dir + "/p.tarp", dir + "/p.tarp"};
+    const QList<int> copies{3, 4}, sources{110, 1}, targets{4, 5};
+    const QMap<QString, std::function<int()>> actions{
+        {"identity", [&] { return h.link.GetDeviceInfo(); }},
+        {"read record", [&] { return h.link.GetPresetDataFromHardware(record.data(), 8, 16, 120); }},
+        {"write record", [&] { return h.link.SendPresetDataToHardware(8, record.data(), 16, 120, false); }},
+        {"write record, fast", [&] { return h.link.SendPresetDataToHardware(8, record.data(), 16, 120, true); }},
+        {"read name", [&] { return h.link.GetPresetNameFromHardware(text, 3); }},
+        {"rename", [&] { return h.link.SendPresetNameToHardware("n", 3, nullptr, nullptr); }},
+        {"read set list", [&] { return h.link.GetSetListData(1, list); }},
+        {"write set list", [&] { return h.link.SetSetListData(1, emptyList); }},
+        {"system parameters", [&] { return h.link.GetSysParams(bytes); }},
+        {"copies in bulk", [&] { return h.link.LoadPresets(copies, sources, nullptr, true); }},
+        {"back up", [&] { return h.link.BackUpPresets(0, dir + "/b.tarb", nullptr); }},
+        {"restore", [&] { return h.link.RestorePresets(dir + "/a.tarb", nullptr, nullptr); }}, // the first back-up
+        {"factory presets", [&] { return h.link.RestoreFactoryPresets(dir + "/f.dat", nullptr); }},
+        {"preset files, bracketed", [&] { return h.link.LoadPresets(targets, files, nullptr, true); }},
+        {"preset files, one by one", [&] { return h.link.LoadPresets(targets, files, nullptr, false); }},
+        {"micro image", [&] { return h.link.UpdateMicroFW(dir + "/m.bin", nullptr); }},
+        {"dsp image", [&] { return h.link.UpdateDSPFW(dir + "/d.ldr", nullptr); }}};
+    return actions[name]();
 }
 
 // A unit opened and the files the file-side rows start from (backups made from it, images); traffic and waits
@@ -78,25 +73,12 @@ class TestLink : public QObject
 {
     Q_OBJECT
 
-    static char xorOf(const QByteArray& bytes)
-    {
-        char checksum = 0;
-        for (char c : bytes)
-            checksum = char(checksum ^ c);
-        return checksum;
-    }
-
     // An input report as a unit would send it: 0xDB 0x03, command, announced length, two unread bytes, payload.
     static QByteArray reply(int command, int length, const QByteArray& payload)
     {
         return QByteArray(QByteArray("\xDB\x03", 2) + char(command) + '\0' + char(length & 0xFF) + char(length >> 8) +
                           QByteArray(2, '\0') + payload)
             .leftJustified(64, '\0', true);
-    }
-
-    static UnitIdentity sized(int nameLength, int paramCount)
-    {
-        return UnitIdentity{UnitModel::Ariette, 0x21, 3, nameLength, paramCount};
     }
 
 private slots:
@@ -149,7 +131,7 @@ private slots:
         QFETCH(int, paramCount);
         QFETCH(QList<int>, replies);
         QFETCH(QList<int>, chunks);
-        LinkHarness h(sized(nameLength, paramCount));
+        LinkHarness h(UnitIdentity{UnitModel::Ariette, 0x21, 3, nameLength, paramCount});
         QVector<int> stored = h.bus.record(A, 103);
         if (paramCount > 0)
             stored[nameLength] = -1, stored[nameLength + 1] = -32768; // 0xFFFF and 0x8000 on the wire
@@ -168,7 +150,9 @@ private slots:
         h.bus.clearTraffic(A);
         QCOMPARE(h.link.SendPresetDataToHardware(4, record.data(), nameLength, paramCount, true), 0);
         QCOMPARE(h.commands(A, 7), chunks);
-        QCOMPARE(h.sent().last().bytes.at(9), xorOf(h.payloads(7)));
+        const QByteArray written = h.payloads(7);
+        QCOMPARE(h.sent().last().bytes.at(9),
+                 std::accumulate(written.begin(), written.end(), char(0), std::bit_xor<char>()));
         QCOMPARE(sequenceOf(h.sent().last()), sequenceOf(h.sent().at(h.sent().size() - 2)));
         QCOMPARE(h.payloads(7).mid(nameLength, 4), QByteArray("\xFF\xFF\x00\x80", paramCount > 0 ? 4 : 0));
         QCOMPARE(h.bus.record(A, 4), stored);
@@ -197,7 +181,7 @@ private slots:
         QFETCH(QList<int>, announced);
         QFETCH(int, expected);
         QFETCH(int, consumed);
-        LinkHarness h(sized(16, 20));
+        LinkHarness h(UnitIdentity{UnitModel::Ariette, 0x21, 3, 16, 20});
         QCOMPARE(h.open(), 0);
         QList<QByteArray> reports;
         for (int length : announced)
@@ -211,9 +195,8 @@ private slots:
         // The reader settles before each report it takes; a reply cut off is drained before the next request.
         QCOMPARE(h.sleeps.waits().count(record ? 100 : 20), consumed);
         QCOMPARE(h.bus.unit(A).pendingReports(), expected == 0 ? announced.size() - consumed : 0);
-        int bytes = 0; // what the reports read carried
-        for (int i = 0; i < consumed; ++i)
-            bytes += qMin(announced[i], 56);
+        const int bytes = std::accumulate(announced.begin(), announced.begin() + consumed, 0,
+                                          [](int sum, int length) { return sum + qMin(length, 56); }); // carried
         if (record) // a 55-byte reply still fills the last parameter: its high byte is the report's next byte
             QCOMPARE(entries, QVector<int>(16, 0x11) + QVector<int>(20, 0x1111));
         else
@@ -301,13 +284,12 @@ private slots:
         const bool dsp = suffix == QLatin1String(".ldr");
         const int chunk = dsp ? 54 : 56;
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath("image") + suffix, file));
+        const QString path = dir.filePath("image") + suffix;
+        QVERIFY(writeFile(path, file));
         LinkHarness h;
         QCOMPARE(h.open(), 0);
         g_stopAfter = 0; // "stop" is ignored: a started image always goes out whole
-        QCOMPARE(dsp ? h.link.UpdateDSPFW(dir.filePath("image") + suffix, &recordProgress)
-                     : h.link.UpdateMicroFW(dir.filePath("image") + suffix, &recordProgress),
-                 0);
+        QCOMPARE(dsp ? h.link.UpdateDSPFW(path, &recordProgress) : h.link.UpdateMicroFW(path, &recordProgress), 0);
         const QByteArray padded = image + QByteArray((chunk - image.size() % chunk) % chunk, '\0');
         const TrafficEntry last = h.sent().last();
         QCOMPARE(h.commands(A, dsp ? 2 : 4), repeated(chunk, padded.size() / chunk));

@@ -10,6 +10,7 @@
 
 #include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
+#include "support/TestFiles.h"
 #include "support/UpdateServer.h"
 #include "support/VirtualBusFixture.h"
 
@@ -28,7 +29,7 @@ namespace {
 constexpr int kWaitMs = 10000;
 const QByteArray kPublisherSeed(32, '\x11'); // the key info.ini trusts in this suite
 const QByteArray kStrangerSeed(32, '\x22');
-const QString kNoVersions = "newVersions(||||||false)";
+const QString kNoVersions = "newVersions(,,,,,,false)";
 const QString kOffered = "operationFinished(0,true)";
 const QString kSignature = QString(UpdateServer::UpdateTargetsPath) + ".sig";
 
@@ -44,14 +45,12 @@ QByteArray signWith(const QByteArray& seed, const QByteArray& data, QByteArray* 
 }
 
 // A DSP image in the .ldr text form, one "0xNN" line per byte: 3000 lines, 15,000 bytes.
-QByteArray ldrText()
-{
+const QByteArray kImage = [] {
     QByteArray text;
     for (int i = 0; i < 3000; ++i)
         text += "0x" + QByteArray::number((i * 37 + 11) & 0xFF, 16).rightJustified(2, '0').toUpper() + "\n";
     return text;
-}
-const QByteArray kImage = ldrText();
+}();
 
 // One revision, of the Ariette ("DSP ...") or of the application, with the size and SHA-256 of `published`.
 QByteArray targets(const QString& version, const QString& url, const QByteArray& published, bool bDigests = true)
@@ -68,24 +67,17 @@ QByteArray targets(const QString& version, const QString& url, const QByteArray&
 }
 } // namespace
 
-// Answers every credential request, so a request that wrongly reaches it would carry a password.
-class CredentialAnswer : public QObject
-{
-    Q_OBJECT
-public:
-    int calls = 0;
-public slots:
-    void onAuthenticationRequired(QNetworkReply*, QAuthenticator* authenticator)
-    {
-        ++calls;
-        authenticator->setUser("singer");
-        authenticator->setPassword("s3cret");
-    }
-};
-
 class TestUpdateTrust : public QObject
 {
     Q_OBJECT
+
+public slots: // the credentials handler: a request that wrongly reaches it would carry a password
+    void onAuthenticationRequired(QNetworkReply*, QAuthenticator* authenticator)
+    {
+        ++m_iCredentialCalls;
+        authenticator->setUser("singer");
+        authenticator->setPassword("s3cret");
+    }
 
 private slots:
     void initTestCase()
@@ -135,7 +127,7 @@ private slots:
         QTest::addColumn<QString>("variant");
         QTest::addColumn<QString>("expected");
         const QString bad = kNoVersions + ";updateCheckFailed(The update info from the server ";
-        QTest::newRow("signed") << "signed" << kOffered + ";newVersions(DSP v2.4|%1/images/dsp.ldr|||||false)";
+        QTest::newRow("signed") << "signed" << kOffered + ";newVersions(DSP v2.4,%1/images/dsp.ldr,,,,,false)";
         QTest::newRow("unsigned") << "unsigned" << bad + "is not signed.)";
         QTest::newRow("wrong key") << "wrong key" << bad + "failed its signature check.)";
         QTest::newRow("tampered XML") << "tampered" << bad + "failed its signature check.)";
@@ -168,7 +160,7 @@ private slots:
                             const QByteArray& published = kImage, bool bDiskFull = false) {
             QTest::newRow(name) << path << published << bDiskFull << result << saved;
         };
-        const QString offer = kOffered + ";newVersions(DSP v2.4|%1/%2|||||false);";
+        const QString offer = kOffered + ";newVersions(DSP v2.4,%1/%2,,,,,false);";
         const QString failed = offer + kNoVersions + ";updateCheckFailed(";
         const QString mismatch =
             failed + "The download does not match the update info from the server. It was deleted.)";
@@ -189,7 +181,7 @@ private slots:
         row("?.exe trick", "images/FirmwareImage.ldr?.exe", tricked);
         row(".desktop trick", "images/run.desktop?.exe", tricked);
         row("installer, saved under the program's name", "images/setup-1.1.0.exe",
-            kOffered + ";newVersions(||||1.1.0|%1/%2|true);" + kOffered +
+            kOffered + ";newVersions(,,,,1.1.0,%1/%2,true);" + kOffered +
                 ";appDownLoadFinished(%3/AppImage/TessitraStageLibrarianSetup.exe)",
             "AppImage/TessitraStageLibrarianSetup.exe");
         row("redirect on the same host, flashed", "_redirect/images/dsp.ldr",
@@ -236,9 +228,7 @@ private slots:
              it.hasNext();)
             files << it.next().mid(g_downloadsFolder.size() + 1);
         QCOMPARE(files, saved.isEmpty() ? QStringList() : QStringList{saved});
-        QFile file(g_downloadsFolder + "/" + saved);
-        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
-                 saved.isEmpty() ? QByteArray() : kImage);
+        QCOMPARE(readFile(g_downloadsFolder + "/" + saved), saved.isEmpty() ? QByteArray() : kImage);
     }
 
     // Plain http reaches another computer only when info.ini allows it, and never with a password. The stand-in
@@ -257,10 +247,10 @@ private slots:
         QFETCH(bool, bAllowPlainHttp);
         QFETCH(QStringList, requests);
         setInfoIni(bAllowPlainHttp);
-        CredentialAnswer answer;
-        g_authenticationHandler = &answer;
+        m_iCredentialCalls = 0;
+        g_authenticationHandler = this;
         QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", m_plainServer.port()));
-        m_plainServer.clearRequests();
+        m_plainServer.requests(); // forget those before
         const QStringList entries = request(CFirmwareUpdate::CheckFirmwareUpdateEvent, "http://updates.example.com", 2);
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
         g_authenticationHandler = nullptr;
@@ -268,7 +258,7 @@ private slots:
         QCOMPARE(entries,
                  QStringList({kNoVersions, "updateCheckFailed(The update server must be reached over https.)"}));
         QCOMPARE(m_plainServer.requests(), requests);
-        QCOMPARE(answer.calls, 0);
+        QCOMPARE(m_iCredentialCalls, 0);
     }
 
 private:
@@ -289,12 +279,7 @@ private:
         log.watch(m_pService, &U::updateCheckFailed, "updateCheckFailed");
         log.watch(m_pService, &U::updateText, "updateText");
         log.watch(m_pService, &U::appDownLoadFinished, "appDownLoadFinished");
-        connect(m_pService, &U::newVersions, &log,
-                [&log](const QString& d, const QString& du, const QString& f, const QString& fu, const QString& a,
-                       const QString& au, bool bApp) {
-                    const QStringList parts{d, du, f, fu, a, au, bApp ? "true" : "false"};
-                    log.append("newVersions(" + parts.join('|') + ')');
-                });
+        log.watch(m_pService, &U::newVersions, "newVersions");
         if (!server.isEmpty())
             qputenv(CFirmwareUpdate::ServerEnvironmentVariable, server.toUtf8()); // read at each check
         QCoreApplication::postEvent(m_pService, new QEvent(type));
@@ -305,6 +290,7 @@ private:
         return log.entries();
     }
 
+    int m_iCredentialCalls = 0;
     QTemporaryDir m_home;
     QTemporaryDir m_certificate;
     QByteArray m_publicKey;

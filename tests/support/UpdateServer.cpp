@@ -35,35 +35,19 @@ bool UpdateServer::addFile(const QString& relativePath, const QByteArray& bytes)
     return QDir().mkpath(QFileInfo(path).absolutePath()) && writeFile(path, bytes);
 }
 
-bool UpdateServer::setUpdateTargets(const QByteArray& xml)
-{
-    return addFile(QString::fromLatin1(UpdateTargetsPath), xml);
-}
-
-QString UpdateServer::address(const QString& mode) const
-{
-    const QString base = QStringLiteral("http://127.0.0.1:%1").arg(m_iPort);
-    return mode.isEmpty() ? base : base + "/_" + mode;
-}
-
 QUrl UpdateServer::url(const QString& relativePath, const QString& mode) const
 {
-    return QUrl(address(mode) + "/" + relativePath);
+    return QUrl(
+        QStringLiteral("http://127.0.0.1:%1%2/").arg(m_iPort).arg(mode.isEmpty() ? QString() : QString("/_" + mode)) +
+        relativePath);
 }
 
 QStringList UpdateServer::requests()
 {
     m_process.waitForReadyRead(0); // take in what the script has written without waiting for the event loop
     m_pending += m_process.readAllStandardOutput();
-    for (int iEnd = m_pending.indexOf('\n'); iEnd >= 0; iEnd = m_pending.indexOf('\n')) {
-        m_requests.append(QString::fromUtf8(m_pending.left(iEnd)).trimmed());
-        m_pending.remove(0, iEnd + 1);
-    }
-    return m_requests;
-}
-
-void UpdateServer::clearRequests()
-{
-    requests();
-    m_requests.clear();
+    const int iEnd = m_pending.lastIndexOf('\n') + 1; // a line not yet ended waits for the next call
+    const QStringList lines = QString::fromUtf8(m_pending.left(iEnd)).split('\n', Qt::SkipEmptyParts);
+    m_pending.remove(0, iEnd);
+    return lines;
 }

@@ -23,18 +23,16 @@ public:
     // Writes a file below the served folder ("images/dsp.ldr"); served as "/images/dsp.ldr".
     bool addFile(const QString& relativePath, const QByteArray& bytes);
     // Writes the update-targets file where the program looks for it.
-    bool setUpdateTargets(const QByteArray& xml);
+    bool setUpdateTargets(const QByteArray& xml) { return addFile(UpdateTargetsPath, xml); }
 
     int port() const { return m_iPort; }
-    // "http://127.0.0.1:<port>"; with a mode ("fail", "stall", "empty", "malformed") every URL below the address
+    // "http://127.0.0.1:<port>/<relativePath>"; with a mode ("fail", "stall", "empty", "malformed") the path
     // gets that behaviour, whatever options the server was started with.
-    QString address(const QString& mode = QString()) const;
     QUrl url(const QString& relativePath, const QString& mode = QString()) const;
     QString root() const { return m_dir.path(); }
 
-    // "GET /path" for every request the server has received since the last clearRequests(), in order.
+    // "GET /path" for every request the server has received since the last call, in order.
     QStringList requests();
-    void clearRequests();
 
     static constexpr const char* UpdateTargetsPath = "updater/common/config/UpdateTargets.xml";
 
@@ -44,5 +42,4 @@ private:
     QProcess m_process;
     int m_iPort = 0;
     QByteArray m_pending;
-    QStringList m_requests;
 };
