@@ -1,8 +1,9 @@
-// What survives when things go wrong: a full disk, a read-only folder, damaged and hostile
+// What survives when things go wrong: a full disk, a read-only folder, a back-up killed half way, damaged and hostile
 // files, a unit that fails in the middle of a transfer. Operations run the way the window runs them (the
 // device worker in its own thread, a virtual Cadenzo plugged in, the operation's event posted); files are checked
 // byte for byte and texts word for word against what is written out here.
 
+#include "Connect.h"
 #include "DeviceManagerThread.h"
 #include "firmwareupdate.h"
 #include "globals.h"
@@ -15,8 +16,10 @@
 #include <QtTest>
 
 #include <atomic>
+#include <csignal>
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 using D = DeviceManagerThread;
@@ -61,9 +64,24 @@ const auto entries = [](const QString& dir) { return QDir(dir).entryList(QDir::F
 const auto factoryPath = []() -> QString { return g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat"; };
 
 // Fault kinds of the file table: a 64 KiB disk the old file fills; the same disk remounted read-only (root writes
-// anywhere else); the unit failing while it is read.
-constexpr int DiskFull = 0, ReadOnly = 1, UnitFails = 2;
+// anywhere else); the unit failing while it is read; a child killed half way through the file.
+constexpr int DiskFull = 0, ReadOnly = 1, UnitFails = 2, Killed = 3;
 constexpr int BackUp = 1013, SaveToFiles = 1007; // the worker's event
+
+// The child of the kill row: backs up a virtual unit to `path` and dies by SIGKILL the moment its file passes 8 KiB
+// (the kernel stops that write with SIGXFSZ, whose handler turns it into a kill -9), half way through the file.
+int killedBackUp(const char* path)
+{
+    VirtualBusFixture bus;
+    bus.plug(U);
+    SleepRecorder sleeps;
+    CUSBConnect link;
+    link.Open(bus.devicePath(U));
+    std::signal(SIGXFSZ, [](int) { std::raise(SIGKILL); });
+    const rlimit limit{8192, 8192};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    return link.BackUpPresets(0, QString::fromLocal8Bit(path), nullptr);
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Step)
@@ -277,6 +295,8 @@ private slots:
         const QString kept = "\n<b>Old.tscp</b> was not saved; any earlier file of that name is unchanged.)";
         QTest::newRow("back-up, disk full") << DiskFull << BackUp << backUp << QStringList{"old.tscb"};
         QTest::newRow("back-up, read-only folder") << ReadOnly << BackUp << backUp << QStringList{"old.tscb"};
+        QTest::newRow("back-up, killed half way")
+            << Killed << BackUp << QStringList() << QStringList{"old.tscb", "old.tscb.tmp0"};
         QTest::newRow("presets to files, disk full")
             << DiskFull << SaveToFiles << QStringList{saving, "text(" + notWritten + kept, "finished(15,0)"}
             << QStringList{"Old.tscp"};
@@ -302,14 +322,27 @@ private slots:
             QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", dir}), 0);
         m_pWorker->setBackUpFilePath(old);
         m_pWorker->setSaveItems({{"Old", 1}}, dir);
-        const QStringList seen =
-            run(op, [=] { fault == UnitFails ? m_bus->setFault(U, FaultKind::ReadFailure) : true; });
+        QStringList seen;
+        if (fault == Killed) {
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(), {"--killed-backup", old});
+            QVERIFY(child.waitForFinished(kTimeoutMs) && child.exitStatus() == QProcess::CrashExit);
+        } else {
+            seen = run(op, [=] { fault == UnitFails ? m_bus->setFault(U, FaultKind::ReadFailure) : true; });
+        }
         QTEST(entries(dir), "files");
         QCOMPARE(readFile(old), QByteArray(64000, 'o'));
         QTEST(seen, "view");
     }
 };
 
-QTEST_GUILESS_MAIN(TestDataSafety)
+int main(int argc, char** argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--killed-backup") == 0)
+        return killedBackUp(argv[2]);
+    QCoreApplication app(argc, argv);
+    TestDataSafety test;
+    return QTest::qExec(&test, argc, argv);
+}
 
 #include "tst_datasafety.moc"
