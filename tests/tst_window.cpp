@@ -17,6 +17,7 @@
 #include "support/ListDrag.h"
 #include "support/ModalAnswerer.h"
 #include "support/SleepRecorder.h"
+#include "support/TestFiles.h"
 #include "support/UrlRecorder.h"
 #include "support/VirtualBusFixture.h"
 
@@ -38,19 +39,6 @@ QVector<int> withName(QVector<int> record, const QString& name)
     for (int k = 0; k < 16; ++k)
         record[k] = k < name.size() ? name.at(k).unicode() : ' ';
     return record;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 void setUpdateMode(bool bManual, bool bMonthly, const QDateTime& lastChecked = QDateTime())
