@@ -8,6 +8,7 @@
 #include "protocol.h"
 #include "resultcodes.h"
 #include "settle.h"
+#include "unitlock.h"
 #include "usbids.h"
 
 #include <QDateTime>
@@ -752,6 +753,7 @@ void DeviceManagerThread::run()
     m_pPollTimer = nullptr;
     // With the link gone no unit is open any more; a later worker starts from "no unit".
     g_bDeviceConnected.store(false);
+    UnitLock::release();
     // Pairs with the acquire in the destructor (see there).
     m_bRunEnded.store(true, std::memory_order_release);
 }
@@ -761,6 +763,11 @@ void DeviceManagerThread::onTimeOut()
     QMutexLocker locker(&m_mutex);
     if (!m_pUSBConnect)
         return;
+    // While the other front end (window or command line) holds the unit, this one waits as if none were there.
+    if (!UnitLock::acquire()) {
+        emit noDevice();
+        return;
+    }
 
     // Enumerate only while nothing is open; an open unit is checked by its identity query below.
     int iFound = 0;

@@ -1,9 +1,5 @@
 #include "hidseam.h"
 
-#include "virtualunit/VirtualHidBackend.h"
-
-#include <QByteArray>
-#include <QString>
 #include <atomic>
 
 namespace HidSeam {
@@ -12,23 +8,12 @@ const HidApi g_real = {&hid_init,       &hid_exit,          &hid_enumerate, &hid
                        &hid_write,      &hid_read_timeout,  &hid_close,     &hid_error};
 
 std::atomic<const HidApi*> g_override{nullptr};
-
-const HidApi& fromEnvironment()
-{
-    static const HidApi* chosen = [] {
-        const QByteArray bus = qgetenv("TESSITRA_VIRTUAL_BUS");
-        if (bus.isEmpty())
-            return &g_real;
-        return &VirtualHidBackend::api(QString::fromLocal8Bit(bus));
-    }();
-    return *chosen;
-}
 } // namespace
 
 const HidApi& api()
 {
     const HidApi* table = g_override.load();
-    return table ? *table : fromEnvironment();
+    return table ? *table : g_real;
 }
 
 const HidApi& realApi()

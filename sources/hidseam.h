@@ -2,9 +2,9 @@
 
 #include <hidapi/hidapi.h>
 
-// The link reaches the HID stack only through this table. By default it holds the real hidapi;
-// when TESSITRA_VIRTUAL_BUS names a folder it holds the virtual bus that serves the units
-// plugged into that folder. The link cannot tell the two apart.
+// The link reaches the HID stack only through this table. It holds the real hidapi unless the front end (the
+// window's entry point, the command line, a test) hands it another table, such as the virtual bus that serves
+// the units plugged into a folder. The link cannot tell the two apart, and the core knows no other table.
 struct HidApi
 {
     int (*init)();
@@ -19,10 +19,10 @@ struct HidApi
 };
 
 namespace HidSeam {
-// The table in use. Chosen on first use from the environment.
+// The table in use.
 const HidApi& api();
 // The real hidapi.
 const HidApi& realApi();
-// Replaces the table (tests); nullptr goes back to the choice made from the environment.
+// Replaces the table; nullptr goes back to the real hidapi. Set it before the device worker starts.
 void setApi(const HidApi* table);
 } // namespace HidSeam
