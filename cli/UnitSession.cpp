@@ -1,0 +1,124 @@
+#include "UnitSession.h"
+
+#include "DeviceManagerThread.h"
+#include "firmwareupdate.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+// The command line looks for the unit more often than the window: it waits for nothing else. A connected unit is
+// still asked for its identity no more than the window asks it.
+constexpr int kPollMs = 250;
+} // namespace
+
+UnitSession::UnitSession(QObject* parent) : QObject(parent)
+{
+    // The update service is made here, on this thread, before the poll asks for it from the device thread.
+    CFirmwareUpdate::instance();
+    m_pWorker = DeviceManagerThread::instance();
+    m_pWorker->setPollInterval(kPollMs);
+
+    using W = DeviceManagerThread;
+    connect(m_pWorker, &W::deviceInaccessible, this, [this](const QString& text) { m_strAccessProblem = text; });
+    connect(m_pWorker, &W::updateText, this, [this](const QString& text) {
+        if (m_bRunning)
+            m_current.texts.append(text);
+    });
+    connect(m_pWorker, &W::operationFinished, this, [this](int result, bool) {
+        if (!m_bRunning)
+            return;
+        m_current.bFinished = true;
+        m_current.result = result;
+    });
+    connect(m_pWorker, &W::dataSent, this, [this](quint64 total, quint64 done) {
+        if (m_bRunning && m_progress)
+            m_progress(total, done);
+    });
+    connect(m_pWorker, qOverload<int, int, int, QString, int, int, int, int>(&W::singlePresetData), this,
+            [this](int, int base, int offset, const QString& name, int, int, int, int) {
+                m_names.insert(base + offset, name.trimmed());
+            });
+    connect(m_pWorker, qOverload<int, int, int, int*, int, int, int, int>(&W::singlePresetData), this,
+            [this](int, int base, int offset, int* record, int nameLength, int, int, int) {
+                // The record is ours; its name is the first nameLength entries.
+                std::unique_ptr<int[]> owned(record);
+                QString name;
+                for (int k = 0; owned && k < nameLength && k < 256; ++k)
+                    name.append(QChar(owned[static_cast<size_t>(k)] & 0xff));
+                m_names.insert(base + offset, name.trimmed());
+            });
+    connect(m_pWorker, &W::setListData, this, [this](int index, const int* data) {
+        std::unique_ptr<const int[]> owned(data);
+        if (index < 0 || index >= 5)
+            return;
+        for (size_t k = 0; k < 20; ++k)
+            m_setLists[static_cast<size_t>(index)][k] = owned[k];
+        m_bSetListRead[static_cast<size_t>(index)] = true;
+    });
+}
+
+UnitSession::~UnitSession()
+{
+    if (m_pWorker->isRunning()) {
+        m_pWorker->quit();
+        m_pWorker->wait();
+    }
+    delete m_pWorker;
+    CFirmwareUpdate* pUpdate = CFirmwareUpdate::instance();
+    if (pUpdate->isRunning()) {
+        pUpdate->setStopping(true);
+        pUpdate->quit();
+        pUpdate->wait();
+    }
+    delete pUpdate;
+}
+
+UnitSession::Found UnitSession::connectUnit()
+{
+    QEventLoop loop;
+    Found found = Found::None;
+    using W = DeviceManagerThread;
+    const auto end = [&loop, &found](Found verdict) {
+        found = verdict;
+        loop.quit();
+    };
+    // The first poll decides: it either opens the one unit, finds several, or finds none it can open.
+    QObject context;
+    connect(m_pWorker, &W::deviceDetected, &context, [&end] { end(Found::One); });
+    connect(m_pWorker, &W::multipleDeviceDetected, &context, [&end] { end(Found::Several); });
+    connect(m_pWorker, &W::noDevice, &context, [&end] { end(Found::None); });
+
+    m_pWorker->moveToThread(m_pWorker);
+    m_pWorker->start(QThread::InheritPriority);
+    loop.exec();
+    return found;
+}
+
+int UnitSession::productId() const
+{
+    return m_pWorker->productId();
+}
+
+UnitSession::Outcome UnitSession::run(QEvent* event, const std::function<void(DeviceManagerThread*)>& setter)
+{
+    m_current = Outcome();
+    QEventLoop loop;
+    QObject context;
+    bool bBusy = false;
+    connect(m_pWorker, &DeviceManagerThread::deviceBusy, &context, [&bBusy] { bBusy = true; });
+    connect(m_pWorker, &DeviceManagerThread::deviceIdle, &context, [&loop, &bBusy] {
+        if (bBusy)
+            loop.quit();
+    });
+    if (setter)
+        setter(m_pWorker);
+    m_bRunning = true;
+    QCoreApplication::postEvent(m_pWorker, event, 1);
+    loop.exec();
+    m_bRunning = false;
+    return m_current;
+}
