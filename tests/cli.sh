@@ -1,0 +1,138 @@
+#!/bin/sh
+# The command-line librarian against virtual units: every command once, each checked with the unit's own reader
+# (tessitra-unit show), its exit code and its words; the JSON; the unit lock against a running window.
+#   cli.sh TESSITRA TESSITRA_UNIT WINDOW SOURCE_DIR
+set -u
+tessitra=$1 unit=$2 window=$3 src=$4
+work=$(mktemp -d)
+win=""
+trap '[ -n "$win" ] && kill $win 2>/dev/null; rm -rf "$work"' EXIT
+mkdir -p "$work/home" "$work/run" "$work/out" && chmod 700 "$work/run"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/home/.config"
+export TESSITRA_VIRTUAL_BUS="$work/bus" TESSITRA_SKIP_SETTLE=1 QT_QPA_PLATFORM=offscreen
+# A closed port: the update check fails at once.
+export TESSITRA_UPDATE_SERVER=http://127.0.0.1:9
+cd "$work" || exit 1
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# expect CODE STDERR-LINE ARGS...: runs tessitra without a terminal; an empty STDERR-LINE means stderr is empty.
+expect() {
+    code=$1 err=$2
+    shift 2
+    "$tessitra" "$@" </dev/null >out.txt 2>err.txt
+    rc=$?
+    [ "$rc" = "$code" ] || fail "tessitra $*: exit $rc, expected $code ($(cat err.txt))"
+    if [ -z "$err" ]; then [ ! -s err.txt ] || fail "tessitra $*: stderr $(cat err.txt)"
+    else grep -qxF "$err" err.txt || fail "tessitra $*: stderr '$(cat err.txt)', expected '$err'"; fi
+}
+# stdout of the last run holds this line
+says() { grep -qxF "$1" out.txt || fail "stdout lacks '$1': $(head -c 400 out.txt)"; }
+json() { python3 -m json.tool out.txt >/dev/null || fail "not JSON: $(head -c 200 out.txt)"; }
+# what the unit holds, without the line naming it
+show() { "$unit" show "$1" | tail -n +2; }
+has() { "$unit" show "$1" | grep -qxF "$2" || fail "$1 does not hold '$2'"; }
+params() { "$unit" show "$1" | sed -n "s/^$2 \".*\" params //p"; }
+
+# The core library knows no virtual unit: each front end picks its HID backend.
+grep -rlE '#include *[<"](\.\./)?virtualunit/' "$src/sources" && fail "sources/ includes virtualunit/"
+
+expect 3 "tessitra: No unit found. Connect the unit and switch it on." info
+"$unit" plug ariette A1 >/dev/null
+expect 0 "" info
+says "model         Stage Ariette"
+says "productId     0x0a21"
+says "dsp           DSP v2.3"
+expect 0 "" info --json && json
+expect 0 "" list
+says "U01   Rock Lead"
+expect 0 "" list factory
+says "F100  Clean Bypass 2"
+expect 0 "" list favourites
+says "03  U05   Country Slap"
+expect 0 "" --json list B && json
+grep -qF '"preset": "F10"' out.txt || fail "set list B as JSON lacks F10"
+show A1 >original.txt
+
+expect 0 "" backup original.tarb
+says "Succesfully backed up user presets and set lists."
+expect 8 "tessitra: copy changes what the unit holds: give --yes to confirm when not run from a terminal." copy F03 U90
+has A1 'U90 "Cathedral 2     " params '"$(params A1 U90)"
+show A1 | cmp -s - original.txt || fail "a refused copy changed the unit"
+expect 0 "" copy F03 U90 --yes
+says "Success."
+[ "$(params A1 U90)" = "$(params A1 F03)" ] || fail "U90 does not hold F03's parameters"
+expect 0 "" rename U90 "My Slap"
+has A1 'U90 "My Slap         " params '"$(params A1 F03)"
+expect 0 "" save U90 F01 --to out
+[ -s "out/U90_My Slap.tarp" ] && [ -s "out/F01_Warm Hall.tarp" ] || fail "save wrote $(ls out)"
+expect 0 "" load "out/U90_My Slap.tarp" "out/F01_Warm Hall.tarp" --to U10 --yes
+has A1 'U10 "My Slap         " params '"$(params A1 F03)"
+has A1 'U11 "Warm Hall       " params '"$(params A1 F01)"
+expect 0 "" setlist A U90 F01 U02
+says "Success"
+has A1 "A: 90 101 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"
+printf 'not a preset' >junk.tarp
+expect 6 "tessitra: File(s) data corrupted." load junk.tarp --to U20 --yes
+expect 2 "tessitra: U101 is not a user slot of this unit (U01 to U100)" copy F01 U101
+head -c 300 /dev/zero | tr '\0' 'A' >micro.bin
+expect 0 "" firmware micro.bin --yes
+has A1 "Micro image: 336 bytes, checksum 0x00, sent 0x00, verified yes"
+expect 1 "tessitra: Not allowed!" factory-update --yes
+expect 1 "tessitra: Connection to update server cannot be made." check-update
+
+# A back-up by the command line puts the unit back byte for byte, through the worker's restore (the window's).
+expect 0 "" backup changed.tarb
+show A1 | grep -v "^Micro image" >changed.txt
+expect 0 "" restore original.tarb --yes
+says "Succesfully restored user presets and set lists."
+show A1 | grep -v "^Micro image" | diff - "$(grep -v '^Micro image' original.txt >o.txt; echo o.txt)" >/dev/null ||
+    fail "restoring the first back-up does not give the unit back"
+# ...and onto another unit: the same memory, and its back-up the same file.
+"$unit" plug ariette A2 >/dev/null
+expect 4 "tessitra: Multiple devices detected. Please connect only one device." list
+"$unit" unplug A1 >/dev/null
+expect 0 "" restore changed.tarb --yes
+show A2 | grep -v "^Micro image" | cmp -s - changed.txt || fail "the back-up restored on A2 differs from A1"
+expect 0 "" backup again.tarb
+cmp -s changed.tarb again.tarb || fail "the back-up of A2 differs from the one it was restored from"
+
+# The unit goes away half way through a restore.
+"$unit" fault A2 vanish 40 >/dev/null
+expect 5 "tessitra: Failed to communicate with device." restore original.tarb --yes
+"$unit" unplug A2 >/dev/null 2>&1
+
+# A Cadenzo takes its factory presets again from the file made from its factory bank.
+"$unit" plug cadenzo C1 >/dev/null
+expect 0 "" list factory
+show C1 >cadenzo.txt
+expect 0 "" factory-update --yes
+says "Please perform a factory reset of your device."
+show C1 | cmp -s - cadenzo.txt || fail "the factory rewrite changed the Cadenzo"
+# A Cadenzo's back-up is refused by an Ariette, which keeps what it holds.
+expect 0 "" backup cadenzo.tarb
+"$unit" unplug C1 >/dev/null
+"$unit" plug ariette A3 >/dev/null
+show A3 >fresh.txt
+expect 6 "tessitra: Failed to restore user presets and set lists." restore cadenzo.tarb --yes
+show A3 | cmp -s - fresh.txt || fail "a refused back-up changed the unit"
+
+expect 0 "" --help
+says "  setlist A|B|C|D|favourites SLOT..."
+says "  9  the unit is in use by the Tessitra Stage Librarian window or another tessitra"
+expect 0 "" copy --help
+says "usage: tessitra [--bus DIR] [--json] [--yes] copy FROM TO"
+expect 2 "tessitra: unknown option --force" copy F01 U02 --force
+
+# While the window holds the unit the command line keeps off it, and says why.
+"$window" >/dev/null 2>&1 &
+win=$!
+i=0
+while [ ! -s "$work/bus/unit.lock" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+expect 9 "tessitra: The Tessitra Stage Librarian window is using the unit. Close it and try again." info
+kill $win && wait $win 2>/dev/null
+win=""
+expect 0 "" info
+
+[ $failures -eq 0 ] && echo "cli.sh: all checks passed"
+exit $((failures > 0))
