@@ -94,6 +94,8 @@ UnitSession::Found UnitSession::connectUnit()
 
     m_pWorker->moveToThread(m_pWorker);
     m_pWorker->start(QThread::InheritPriority);
+    // The first poll at once rather than after a full interval: a script runs many short commands.
+    QMetaObject::invokeMethod(m_pWorker, &DeviceManagerThread::onTimeOut, Qt::QueuedConnection);
     loop.exec();
     return found;
 }
