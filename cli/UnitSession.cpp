@@ -1,6 +1,7 @@
 #include "UnitSession.h"
 
 #include "DeviceManagerThread.h"
+#include "Settings.h"
 #include "firmwareupdate.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,12 @@ UnitSession::UnitSession(QObject* parent) : QObject(parent)
     CFirmwareUpdate::instance();
     m_pWorker = DeviceManagerThread::instance();
     m_pWorker->setPollInterval(kPollMs);
+    // The window's safety settings hold here too: automatic back-ups and read-back checks as the user chose.
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+    m_pWorker->setSafetyOptions(pSettings->m_bAutoBackup, pSettings->m_bVerifyWrites);
+    // A restore from here is always the user's own back-up, never the recovery of an interrupted operation.
+    m_pWorker->setRecovery(false);
 
     using W = DeviceManagerThread;
     connect(m_pWorker, &W::deviceInaccessible, this, [this](const QString& text) { m_strAccessProblem = text; });
@@ -33,6 +40,10 @@ UnitSession::UnitSession(QObject* parent) : QObject(parent)
             return;
         m_current.bFinished = true;
         m_current.result = result;
+    });
+    connect(m_pWorker, &W::recoveryAvailable, this, [this](const QString& path, const QString& state) {
+        m_current.recoveryBackUp = path;
+        m_current.recoveryState = state;
     });
     connect(m_pWorker, &W::dataSent, this, [this](quint64 total, quint64 done) {
         if (m_bRunning && m_progress)

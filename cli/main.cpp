@@ -5,7 +5,6 @@
 #include "UnitSession.h"
 
 #include "DeviceManagerThread.h"
-#include "Settings.h"
 #include "deviceinfo.h"
 #include "firmwareupdate.h"
 #include "globals.h"
@@ -183,7 +182,7 @@ int exitFor(const UnitSession::Outcome& outcome)
     if (result == ResultCode::FileCorrupted || result == ResultCode::FileVersionMismatch ||
         result == ResultCode::FileNotFound)
         return Exit::BadFile;
-    if (result == 17) // the unit holds something else than was written
+    if (result == ResultCode::VerifyMismatch)
         return Exit::Verification;
     return Exit::Failed;
 }
@@ -720,8 +719,6 @@ int main(int argc, char* argv[])
                 printHelp(pCommand);
             }
         } else {
-            // The safety options are the window's: the worker takes them from whoever posts.
-            CSettings::instance()->readSettings();
             code = Librarian(options).run();
         }
     }
