@@ -8,6 +8,7 @@
 #include "globals.h"
 #include "log.h"
 #include "mainwindowform.h"
+#include "presetlabel.h"
 #include "progessdialog.h"
 #include "settingsdlg.h"
 #include "splashscreen.h"
@@ -1174,14 +1175,13 @@ void MainWindow::showInSetList(PresetButton* pEntry, QChar prefix, int slot, con
     applySetListFont(pEntry, name);
 }
 
-void MainWindow::showPreset(int storage, int presetOffset, int presetNumber, const QString& name, int* record,
+void MainWindow::showPreset(int storage, int /*presetOffset*/, int presetNumber, const QString& name, int* record,
                             int maxPresetNameLength, int maxPresetParamLength, int hardwareProductCode,
                             int hardwarePatchVersion)
 {
     std::unique_ptr<int[]> owned(record);
     ContentWidget* pList = storage == 0 ? ui->listWidgetUserPreset : ui->listWidgetFactoryPresets;
-    const QString label = QLatin1Char(storage == 0 ? 'U' : 'F') + twoDigits(presetOffset + 1);
-    const QString text = label + QLatin1Char('\n') + name;
+    const QString text = PresetLabel::entryText(presetNumber, name);
 
     PresetButton* pEntry = m_presetButtons.value(presetNumber, nullptr);
     const bool bNew = pEntry == nullptr;
@@ -1240,7 +1240,7 @@ void MainWindow::onPresetData(int storage, int presetBase, int presetCount, QStr
     for (int k = 1; k <= presetCount; ++k) {
         const QString name = strNames.value(k - 1).trimmed();
         auto* pEntry = new PresetButton();
-        pEntry->setText(QLatin1Char(storage == 0 ? 'U' : 'F') + twoDigits(k) + QLatin1Char('\n') + name);
+        pEntry->setText(PresetLabel::entryText(presetBase + k - 1, name));
         pEntry->setFixedSize(EntryWidth, EntryHeight);
         pEntry->setPresetNumber(presetBase + k - 1);
         pEntry->setPresetName(name);
@@ -1273,7 +1273,7 @@ void MainWindow::onPresetData(int storage, int presetBase, int presetCount, cons
             std::copy(pRecord, pRecord + stride, pCopy);
         }
         auto* pEntry = new PresetButton();
-        pEntry->setText(QLatin1Char(storage == 0 ? 'U' : 'F') + twoDigits(k) + QLatin1Char('\n') + name);
+        pEntry->setText(PresetLabel::entryText(presetBase + k - 1, name));
         pEntry->setFixedSize(EntryWidth, EntryHeight);
         pEntry->setPresetNumber(presetBase + k - 1);
         pEntry->setPresetName(name);
