@@ -33,7 +33,7 @@ public:
     {
         bool bFinished = false; // operationFinished arrived (a firmware file of no known kind ends without it)
         int result = 0;
-        QStringList texts; // every updateText, in order
+        QStringList texts;      // every updateText, in order
         QString recoveryBackUp; // the automatic back-up to restore when the operation stopped midway
         QString recoveryState;
     };

@@ -159,14 +159,18 @@ private:
         if (total == 0)
             return;
         const int percent = static_cast<int>(qMin<quint64>(100, done * 100 / total));
+        if (m_bDrawn && percent == m_iPercent)
+            return;
+        m_iPercent = percent;
         const int filled = percent * 40 / 100;
-        print(stderr, QStringLiteral("\r[%1%2] %3%").arg(QString(filled, QLatin1Char('#')),
-                                                          QString(40 - filled, QLatin1Char(' ')))
+        print(stderr, QStringLiteral("\r[%1%2] %3%")
+                          .arg(QString(filled, QLatin1Char('#')), QString(40 - filled, QLatin1Char(' ')))
                           .arg(percent, 3));
         m_bDrawn = true;
     }
     UnitSession& m_session;
     bool m_bDrawn = false;
+    int m_iPercent = 0;
 };
 
 int exitFor(const UnitSession::Outcome& outcome)
@@ -226,6 +230,10 @@ private:
     int readLists();
     QString describe(int presetNumber) const;
 
+    // Runs an operation with a progress bar, gone again before the result is printed.
+    UnitSession::Outcome runWithProgress(QEvent* event,
+                                         const std::function<void(DeviceManagerThread*)>& setter = nullptr);
+
     int info();
     int list();
     int backUp();
@@ -250,7 +258,8 @@ int Librarian::slotArgument(const QString& text, bool bUserOnly)
         usage(QStringLiteral("%1 is not a %2slot of this unit (U01 to U%3%4)")
                   .arg(text, QLatin1String(bUserOnly ? "user " : ""))
                   .arg(presetCount(), 2, 10, QLatin1Char('0'))
-                  .arg(bUserOnly ? QString() : QStringLiteral(", F01 to F%1").arg(presetCount(), 2, 10, QLatin1Char('0'))));
+                  .arg(bUserOnly ? QString()
+                                 : QStringLiteral(", F01 to F%1").arg(presetCount(), 2, 10, QLatin1Char('0'))));
         return -1;
     }
     return number;
@@ -260,9 +269,15 @@ int Librarian::readLists()
 {
     const UnitSession::Outcome outcome = m_pSession->run(new QEvent(DeviceManagerThread::ReadFactoryPresetsEvent));
     if (outcome.result != ResultCode::Success)
-        return fail(exitFor(outcome), outcome.texts.isEmpty() ? QStringLiteral("Operation failed.")
-                                                              : outcome.texts.constLast());
+        return fail(exitFor(outcome),
+                    outcome.texts.isEmpty() ? QStringLiteral("Operation failed.") : outcome.texts.constLast());
     return Exit::Ok;
+}
+
+UnitSession::Outcome Librarian::runWithProgress(QEvent* event, const std::function<void(DeviceManagerThread*)>& setter)
+{
+    ProgressBar bar(*m_pSession);
+    return m_pSession->run(event, setter);
 }
 
 QString Librarian::describe(int presetNumber) const
@@ -320,16 +335,18 @@ int Librarian::list()
                             {QStringLiteral("preset"), label.isEmpty() ? QJsonValue() : QJsonValue(label)},
                             {QStringLiteral("name"), label.isEmpty() ? QJsonValue() : QJsonValue(names.value(number))}};
             json.append(row);
-            text += QStringLiteral("%1  %2  %3").arg(k + 1, 2, 10, QLatin1Char('0'))
+            text += QStringLiteral("%1  %2  %3")
+                        .arg(k + 1, 2, 10, QLatin1Char('0'))
                         .arg(label.isEmpty() ? QStringLiteral("-") : label, -4)
-                        .arg(names.value(number)).trimmed() + QLatin1Char('\n');
+                        .arg(names.value(number))
+                        .trimmed() +
+                    QLatin1Char('\n');
         }
     } else {
         const int base = what == QLatin1String("factory") ? 100 : 0;
         for (int k = 1; k <= presetCount(); ++k) {
             const QString label = PresetLabel::label(base + k);
-            json.append(QJsonObject{{QStringLiteral("slot"), label},
-                                    {QStringLiteral("name"), names.value(base + k)}});
+            json.append(QJsonObject{{QStringLiteral("slot"), label}, {QStringLiteral("name"), names.value(base + k)}});
             text += label.leftJustified(6) + names.value(base + k) + QLatin1Char('\n');
         }
     }
@@ -342,8 +359,7 @@ int Librarian::backUp()
     if (m_options.args.size() != 1)
         return usage(QStringLiteral("backup takes one FILE"));
     const QString path = QFileInfo(m_options.args.at(0)).absoluteFilePath();
-    ProgressBar bar(*m_pSession);
-    const UnitSession::Outcome outcome = m_pSession->run(
+    const UnitSession::Outcome outcome = runWithProgress(
         new QEvent(DeviceManagerThread::BackUpEvent), [&path](DeviceManagerThread* w) { w->setBackUpFilePath(path); });
     return report(m_options, outcome, QJsonObject{{QStringLiteral("file"), path}});
 }
@@ -354,15 +370,14 @@ int Librarian::restore()
         return usage(QStringLiteral("restore takes one FILE"));
     const QString path = QFileInfo(m_options.args.at(0)).absoluteFilePath();
     if (!QFileInfo(path).isFile())
-        return fail(Exit::BadFile, DeviceManagerThread::operationText(DeviceManagerThread::RestoreEvent,
-                                                                      ResultCode::FileNotFound));
+        return fail(Exit::BadFile,
+                    DeviceManagerThread::operationText(DeviceManagerThread::RestoreEvent, ResultCode::FileNotFound));
     if (const int code = confirm(m_options, QStringLiteral("Restore %1? Every user preset, the set lists and the "
                                                            "system parameters of the unit are replaced.")
                                                 .arg(QFileInfo(path).fileName()));
         code >= 0)
         return code;
-    ProgressBar bar(*m_pSession);
-    const UnitSession::Outcome outcome = m_pSession->run(
+    const UnitSession::Outcome outcome = runWithProgress(
         new QEvent(DeviceManagerThread::RestoreEvent), [&path](DeviceManagerThread* w) { w->setBackUpFilePath(path); });
     return report(m_options, outcome, QJsonObject{{QStringLiteral("file"), path}});
 }
@@ -413,7 +428,9 @@ int Librarian::load()
     if (first < 0)
         return Exit::Usage;
     if (first + m_options.args.size() - 1 > presetCount())
-        return usage(QStringLiteral("%1 files from %2 do not fit in the user slots").arg(m_options.args.size()).arg(m_options.to));
+        return usage(QStringLiteral("%1 files from %2 do not fit in the user slots")
+                         .arg(m_options.args.size())
+                         .arg(m_options.to));
     QStringList paths;
     QList<int> destinations;
     for (const QString& arg : qAsConst(m_options.args)) {
@@ -430,13 +447,13 @@ int Librarian::load()
     QStringList targets;
     for (int number : qAsConst(destinations))
         targets.append(describe(number));
-    if (const int code = confirm(m_options, QStringLiteral("Do you want to overwrite the presets %1 with %2?")
-                                                .arg(targets.join(QStringLiteral(", ")), m_options.args.join(QStringLiteral(", "))));
+    if (const int code =
+            confirm(m_options, QStringLiteral("Do you want to overwrite the presets %1 with %2?")
+                                   .arg(targets.join(QStringLiteral(", ")), m_options.args.join(QStringLiteral(", "))));
         code >= 0)
         return code;
-    ProgressBar bar(*m_pSession);
     const UnitSession::Outcome outcome =
-        m_pSession->run(new QEvent(DeviceManagerThread::LoadPresetFilesEvent),
+        runWithProgress(new QEvent(DeviceManagerThread::LoadPresetFilesEvent),
                         [&](DeviceManagerThread* w) { w->setPresetTransfer(destinations, paths, QList<int>()); });
     return report(m_options, outcome);
 }
@@ -453,8 +470,9 @@ int Librarian::copy()
         return Exit::Usage;
     if (const int code = readLists())
         return code;
-    if (const int code = confirm(m_options, QStringLiteral("Do you want to overwrite the presets %1 with %2?")
-                                                .arg(describe(to), describe(from)));
+    if (const int code = confirm(
+            m_options,
+            QStringLiteral("Do you want to overwrite the presets %1 with %2?").arg(describe(to), describe(from)));
         code >= 0)
         return code;
     const UnitSession::Outcome outcome =
@@ -510,8 +528,7 @@ int Librarian::factoryUpdate()
         return usage(QStringLiteral("factory-update takes no arguments"));
     if (const int code = confirm(m_options, QStringLiteral("Rewrite the factory presets of the unit?")); code >= 0)
         return code;
-    ProgressBar bar(*m_pSession);
-    return report(m_options, m_pSession->run(new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent)));
+    return report(m_options, runWithProgress(new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent)));
 }
 
 int Librarian::firmware()
@@ -526,7 +543,7 @@ int Librarian::firmware()
         const QString suffix = file.suffix().toLower();
         if (suffix != QLatin1String("ldr") && suffix != QLatin1String("bin"))
             return fail(Exit::BadFile, arg + QStringLiteral(": neither a DSP image (.ldr) nor a microcontroller "
-                                                           "image (.bin)."));
+                                                            "image (.bin)."));
         paths.append(file.absoluteFilePath());
     }
     if (const int code = confirm(m_options, QStringLiteral("Write %1 into the unit? Do not disconnect or power down "
@@ -535,8 +552,7 @@ int Librarian::firmware()
         code >= 0)
         return code;
     for (const QString& path : qAsConst(paths)) {
-        ProgressBar bar(*m_pSession);
-        const UnitSession::Outcome outcome = m_pSession->run(new DeviceManagerThread::FirmwareFileEvent(path));
+        const UnitSession::Outcome outcome = runWithProgress(new DeviceManagerThread::FirmwareFileEvent(path));
         if (const int code = report(m_options, outcome, QJsonObject{{QStringLiteral("file"), path}}))
             return code;
     }
@@ -647,8 +663,8 @@ int Librarian::run()
     }
 
     // The same data folders as the window: factory preset file, automatic back-ups.
-    for (const QString& folder : {g_arietteFactoryPresetsFolder, g_arietteBackUpFolder, g_cadenzoFactoryPresetsFolder,
-                                  g_cadenzoBackUpFolder})
+    for (const QString& folder :
+         {g_arietteFactoryPresetsFolder, g_arietteBackUpFolder, g_cadenzoFactoryPresetsFolder, g_cadenzoBackUpFolder})
         QDir().mkpath(folder);
 
     UnitSession session;

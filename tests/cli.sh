@@ -59,6 +59,13 @@ says "Succesfully backed up user presets and set lists."
 expect 8 "tessitra: copy changes what the unit holds: give --yes to confirm when not run from a terminal." copy F03 U90
 has A1 'U90 "Cathedral 2     " params '"$(params A1 U90)"
 show A1 | cmp -s - original.txt || fail "a refused copy changed the unit"
+# On a terminal the question is asked, and "n" leaves the unit as it was.
+printf 'n\n' | script -qec "'$tessitra' copy F03 U90" /dev/null >tty.txt 2>&1
+rc=$?
+[ $rc = 8 ] || fail "a copy declined on a terminal: exit $rc"
+grep -qF "Do you want to overwrite the presets U90 Cathedral 2 with F03 Choir Pad? [y/N] tessitra: Nothing was changed." \
+    tty.txt || fail "the terminal saw: $(cat tty.txt)"
+show A1 | cmp -s - original.txt || fail "a declined copy changed the unit"
 expect 0 "" copy F03 U90 --yes
 says "Success."
 [ "$(params A1 U90)" = "$(params A1 F03)" ] || fail "U90 does not hold F03's parameters"
