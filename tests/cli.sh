@@ -131,11 +131,28 @@ expect 0 "" copy --help
 says "usage: tessitra [--bus DIR] [--json] [--yes] copy FROM TO"
 expect 2 "tessitra: unknown option --force" copy F01 U02 --force
 
-# While the window holds the unit the command line keeps off it, and says why.
+# While the command line waits at its question it holds the unit: a window started meanwhile waits as well, and
+# takes the unit once the command line has ended.
+mkfifo answer
+script -qec "'$tessitra' copy F03 U90" /dev/null <answer >held.txt 2>&1 &
+held=$!
+exec 3>answer
+i=0
+while ! grep -qF "[y/N]" held.txt && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
 "$window" >/dev/null 2>&1 &
 win=$!
+log="$HOME/Aurivell/Tessitra/Log/ui.log"
 i=0
-while [ ! -s "$work/bus/unit.lock" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+while ! grep -qF "run thread" "$log" 2>/dev/null && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+sleep 1.5 # the window's first polls
+grep -qF "pid is:" "$log" && fail "the window opened the unit while the command line held it"
+echo n >&3
+exec 3>&-
+wait $held
+i=0
+while ! grep -qF "pid is: 0xa21" "$log" && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+grep -qF "pid is: 0xa21" "$log" || fail "the window did not take the unit once the command line let go"
+# While the window holds the unit the command line keeps off it, and says why.
 expect 9 "tessitra: The Tessitra Stage Librarian window is using the unit. Close it and try again." info
 kill $win && wait $win 2>/dev/null
 win=""
