@@ -55,6 +55,8 @@ constexpr char OtherHoldsUnit[] = "Another tessitra command is using the unit. W
 constexpr char NeedsYes[] = "%1 changes what the unit holds: give --yes to confirm when not run from a terminal.";
 constexpr char NotConfirmed[] = "Nothing was changed.";
 constexpr char Disconnected[] = "Device disconnected!";
+constexpr char CommunicationFailure[] = "Failed to communicate with device.";
+constexpr char BackedUpBefore[] = "The unit was backed up before it started; to put it back: tessitra restore \"%1\"";
 } // namespace Text
 
 struct Options
@@ -186,6 +188,10 @@ int exitFor(const UnitSession::Outcome& outcome)
     if (result == ResultCode::FileCorrupted || result == ResultCode::FileVersionMismatch ||
         result == ResultCode::FileNotFound)
         return Exit::BadFile;
+    // The back-up taken first failed, and nothing started: the second line says why.
+    if (result == ResultCode::AutoBackUpFailed)
+        return outcome.texts.constLast().contains(QLatin1String(Text::CommunicationFailure)) ? Exit::Communication
+                                                                                             : Exit::Failed;
     if (result == ResultCode::VerifyMismatch)
         return Exit::Verification;
     return Exit::Failed;
@@ -196,11 +202,12 @@ int report(const Options& options, const UnitSession::Outcome& outcome, QJsonObj
 {
     const QString last = outcome.texts.isEmpty() ? QString() : plain(outcome.texts.constLast());
     const int code = exitFor(outcome);
-    if (!outcome.recoveryBackUp.isEmpty())
-        print(stderr, QStringLiteral("tessitra: %1\nThe unit was backed up before: tessitra restore \"%2\"\n")
-                          .arg(plain(outcome.recoveryState).trimmed(), outcome.recoveryBackUp));
-    if (code != Exit::Ok)
-        return fail(code, last.isEmpty() ? QStringLiteral("Operation failed.") : last);
+    if (code != Exit::Ok) {
+        fail(code, last.isEmpty() ? QStringLiteral("Operation failed.") : last);
+        if (!outcome.recoveryBackUp.isEmpty())
+            fail(code, QString::fromLatin1(Text::BackedUpBefore).arg(outcome.recoveryBackUp));
+        return code;
+    }
     if (options.bJson) {
         json.insert(QStringLiteral("result"), outcome.result);
         json.insert(QStringLiteral("text"), last);

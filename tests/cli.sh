@@ -104,10 +104,25 @@ show A2 | grep -v "^Micro image" | cmp -s - changed.txt || fail "the back-up res
 expect 0 "" backup again.tarb
 cmp -s changed.tarb again.tarb || fail "the back-up of A2 differs from the one it was restored from"
 
-# The unit goes away half way through a restore.
+# The unit goes away while the worker backs it up first: nothing starts.
 "$unit" fault A2 vanish 40 >/dev/null
+expect 5 "tessitra: Nothing was changed: the unit could not be backed up first." restore original.tarb --yes
+# ...and half way through the restore itself: the back-up the worker took first puts the unit back, byte for byte.
+"$unit" plug ariette A4 >/dev/null
+expect 0 "" restore changed.tarb --yes
+"$unit" fault A4 vanish 400 >/dev/null
 expect 5 "tessitra: Failed to communicate with device." restore original.tarb --yes
-"$unit" unplug A2 >/dev/null 2>&1
+grep -qE '^[0-9]+ of 100 user presets were written; the unit holds a mix of old and restored presets. Restore the back-up again.$' \
+    err.txt || fail "no state line: $(cat err.txt)"
+auto=$(sed -n 's/^tessitra: The unit was backed up before it started; to put it back: tessitra restore "\(.*\)"$/\1/p' err.txt)
+case "$auto" in
+"$HOME/Aurivell/Tessitra/StageAriette/Back Up/Auto before restore "*.tarb) ;;
+*) fail "no automatic back-up named: $(cat err.txt)" ;;
+esac
+"$unit" plug ariette A5 >/dev/null
+expect 0 "" restore "$auto" --yes
+show A5 | grep -v "^Micro image" | cmp -s - changed.txt || fail "the automatic back-up does not give the unit back"
+"$unit" unplug A5 >/dev/null
 
 # A Cadenzo takes its factory presets again from the file made from its factory bank.
 "$unit" plug cadenzo C1 >/dev/null
