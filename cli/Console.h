@@ -1,0 +1,66 @@
+#pragma once
+
+#include "HelpText.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+
+// What the command line says and how it ends: exit codes, the words it has of its own, the command line as parsed,
+// and the few ways it talks to the person or script that started it.
+namespace Console {
+namespace Exit {
+constexpr int Ok = 0;
+constexpr int Failed = 1;
+constexpr int Usage = 2;
+constexpr int NoUnit = 3;
+constexpr int SeveralUnits = 4;
+constexpr int Communication = 5;
+constexpr int BadFile = 6;
+constexpr int Verification = 7;
+constexpr int Refused = 8;
+constexpr int InUse = 9;
+} // namespace Exit
+
+// The window's words where it has them; these are the command line's own.
+namespace Text {
+constexpr char NoUnit[] = "No unit found. Connect the unit and switch it on.";
+constexpr char SeveralUnits[] = "Multiple devices detected. Please connect only one device.";
+constexpr char WindowHoldsUnit[] = "The Tessitra Stage Librarian window is using the unit. Close it and try again.";
+constexpr char OtherHoldsUnit[] = "Another tessitra command is using the unit. Wait for it to end and try again.";
+constexpr char NeedsYes[] = "%1 changes what the unit holds: give --yes to confirm when not run from a terminal.";
+constexpr char NotConfirmed[] = "Nothing was changed.";
+constexpr char Disconnected[] = "Device disconnected!";
+constexpr char CommunicationFailure[] = "Failed to communicate with device.";
+constexpr char BackedUpBefore[] = "The unit was backed up before it started; to put it back: tessitra restore \"%1\"";
+} // namespace Text
+
+// The command line as given. Options may stand anywhere; the first other word is the command.
+struct Options
+{
+    QString bus;
+    QString to;
+    bool bToGiven = false;
+    bool bJson = false;
+    bool bYes = false;
+    bool bHelp = false;
+    QString command;
+    QStringList args;
+};
+
+void print(FILE* stream, const QString& text);
+// The worker's texts are made for the window's rich-text labels.
+QString plain(QString text);
+// "tessitra: message" on standard error; returns code.
+int fail(int code, const QString& message);
+// A usage error, with the synopsis; returns Exit::Usage.
+int usage(const QString& message);
+const HelpText::Command* findCommand(const QString& name);
+// The whole help, or one command's.
+void printHelp(const HelpText::Command* pCommand);
+// Standard input and standard error are a terminal: someone is there to answer and to watch progress.
+bool interactive();
+// -1 when the user agreed (or --yes was given), otherwise the exit code.
+int confirm(const Options& options, const QString& question);
+} // namespace Console

@@ -1,0 +1,511 @@
+#include "Librarian.h"
+
+#include "ProgressBar.h"
+
+#include "DeviceManagerThread.h"
+#include "deviceinfo.h"
+#include "firmwareupdate.h"
+#include "globals.h"
+#include "hidseam.h"
+#include "presetlabel.h"
+#include "resultcodes.h"
+#include "settle.h"
+#include "unitlock.h"
+#include "usbids.h"
+
+#include "virtualunit/VirtualHidBackend.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace Console;
+
+namespace {
+int exitFor(const UnitSession::Outcome& outcome)
+{
+    const int result = outcome.result;
+    if (result == ResultCode::Success)
+        return Exit::Ok;
+    if (result == -1)
+        return outcome.texts.contains(QLatin1String(Text::Disconnected)) ? Exit::Communication : Exit::Failed;
+    if (ResultCode::isCommunicationFailure(result) || result == ResultCode::OpenFailed ||
+        result == ResultCode::BadMagic || result == ResultCode::WrongReply || result == ResultCode::NoSysParams)
+        return Exit::Communication;
+    if (result == ResultCode::FileCorrupted || result == ResultCode::FileVersionMismatch ||
+        result == ResultCode::FileNotFound)
+        return Exit::BadFile;
+    // The back-up taken first failed, and nothing started: the second line says why.
+    if (result == ResultCode::AutoBackUpFailed)
+        return outcome.texts.constLast().contains(QLatin1String(Text::CommunicationFailure)) ? Exit::Communication
+                                                                                             : Exit::Failed;
+    if (result == ResultCode::VerifyMismatch)
+        return Exit::Verification;
+    return Exit::Failed;
+}
+
+// The operation's last words: on standard output when it went well, as the error otherwise.
+int report(const Options& options, const UnitSession::Outcome& outcome, QJsonObject json = QJsonObject())
+{
+    const QString last = outcome.texts.isEmpty() ? QString() : plain(outcome.texts.constLast());
+    const int code = exitFor(outcome);
+    if (code != Exit::Ok) {
+        fail(code, last.isEmpty() ? QStringLiteral("Operation failed.") : last);
+        if (!outcome.recoveryBackUp.isEmpty())
+            fail(code, QString::fromLatin1(Text::BackedUpBefore).arg(outcome.recoveryBackUp));
+        return code;
+    }
+    if (options.bJson) {
+        json.insert(QStringLiteral("result"), outcome.result);
+        json.insert(QStringLiteral("text"), last);
+        print(stdout, QString::fromUtf8(QJsonDocument(json).toJson()));
+    } else if (!last.isEmpty()) {
+        print(stdout, last + QLatin1Char('\n'));
+    }
+    return Exit::Ok;
+}
+
+QString modelName(int productId)
+{
+    return QLatin1String(productId == UsbIds::CadenzoProductId ? "Stage Cadenzo" : "Stage Ariette");
+}
+} // namespace
+
+int Librarian::presetCount()
+{
+    return g_deviceInfo.presetCount.load();
+}
+
+int Librarian::slotArgument(const QString& text, bool bUserOnly)
+{
+    const int number = PresetLabel::number(text, presetCount());
+    if (number < 0 || (bUserOnly && number > 100)) {
+        usage(QStringLiteral("%1 is not a %2slot of this unit (U01 to U%3%4)")
+                  .arg(text, QLatin1String(bUserOnly ? "user " : ""))
+                  .arg(presetCount(), 2, 10, QLatin1Char('0'))
+                  .arg(bUserOnly ? QString()
+                                 : QStringLiteral(", F01 to F%1").arg(presetCount(), 2, 10, QLatin1Char('0'))));
+        return -1;
+    }
+    return number;
+}
+
+int Librarian::readLists()
+{
+    const UnitSession::Outcome outcome = m_pSession->run(new QEvent(DeviceManagerThread::ReadFactoryPresetsEvent));
+    if (outcome.result != ResultCode::Success)
+        return fail(exitFor(outcome),
+                    outcome.texts.isEmpty() ? QStringLiteral("Operation failed.") : outcome.texts.constLast());
+    return Exit::Ok;
+}
+
+UnitSession::Outcome Librarian::runWithProgress(QEvent* event, const std::function<void(DeviceManagerThread*)>& setter)
+{
+    ProgressBar bar(*m_pSession);
+    return m_pSession->run(event, setter);
+}
+
+QString Librarian::describe(int presetNumber) const
+{
+    return PresetLabel::label(presetNumber) + QLatin1Char(' ') + m_pSession->names().value(presetNumber);
+}
+
+int Librarian::info()
+{
+    const int pid = m_pSession->productId();
+    const QList<QPair<QString, QJsonValue>> rows = {
+        {QStringLiteral("model"), modelName(pid)},
+        {QStringLiteral("productId"), QStringLiteral("0x%1").arg(pid, 4, 16, QLatin1Char('0'))},
+        {QStringLiteral("productCode"), g_deviceInfo.hardwareProductCode.load()},
+        {QStringLiteral("patchVersion"), g_deviceInfo.hardwarePatchVersion.load()},
+        {QStringLiteral("presets"), presetCount()},
+        {QStringLiteral("nameLength"), g_deviceInfo.maxPresetNameLength.load()},
+        {QStringLiteral("parameters"), g_deviceInfo.maxPresetParamLength.load()},
+        {QStringLiteral("dsp"), g_deviceInfo.dspVersion()},
+        {QStringLiteral("firmware"), g_deviceInfo.firmwareVersion()},
+    };
+    QJsonObject json;
+    QString text;
+    for (const auto& row : rows) {
+        json.insert(row.first, row.second);
+        const QString value = row.second.isString() ? row.second.toString() : QString::number(row.second.toInt());
+        text += row.first.leftJustified(14) + value + QLatin1Char('\n');
+    }
+    print(stdout, m_options.bJson ? QString::fromUtf8(QJsonDocument(json).toJson()) : text);
+    return Exit::Ok;
+}
+
+int Librarian::list()
+{
+    if (m_options.args.size() > 1)
+        return usage(QStringLiteral("list takes one of user, factory, favourites, A, B, C, D"));
+    const QString what = m_options.args.value(0, QStringLiteral("user")).toLower();
+    const int setListIndex = PresetLabel::setListIndex(what);
+    if (what != QLatin1String("user") && what != QLatin1String("factory") && setListIndex < 0)
+        return usage(QStringLiteral("list takes one of user, factory, favourites, A, B, C, D"));
+    if (const int code = readLists())
+        return code;
+
+    const QMap<int, QString> names = m_pSession->names();
+    QJsonArray json;
+    QString text;
+    if (setListIndex >= 0) {
+        if (!m_pSession->hasSetList(setListIndex))
+            return fail(Exit::Communication, QStringLiteral("Failed to read set lists."));
+        const std::array<int, 20> listSlots = m_pSession->setList(setListIndex);
+        for (int k = 0; k < 20; ++k) {
+            const int number = listSlots[static_cast<size_t>(k)];
+            const QString label = PresetLabel::label(number);
+            QJsonObject row{{QStringLiteral("slot"), k + 1},
+                            {QStringLiteral("preset"), label.isEmpty() ? QJsonValue() : QJsonValue(label)},
+                            {QStringLiteral("name"), label.isEmpty() ? QJsonValue() : QJsonValue(names.value(number))}};
+            json.append(row);
+            text += QStringLiteral("%1  %2  %3")
+                        .arg(k + 1, 2, 10, QLatin1Char('0'))
+                        .arg(label.isEmpty() ? QStringLiteral("-") : label, -4)
+                        .arg(names.value(number))
+                        .trimmed() +
+                    QLatin1Char('\n');
+        }
+    } else {
+        const int base = what == QLatin1String("factory") ? 100 : 0;
+        for (int k = 1; k <= presetCount(); ++k) {
+            const QString label = PresetLabel::label(base + k);
+            json.append(QJsonObject{{QStringLiteral("slot"), label}, {QStringLiteral("name"), names.value(base + k)}});
+            text += label.leftJustified(6) + names.value(base + k) + QLatin1Char('\n');
+        }
+    }
+    print(stdout, m_options.bJson ? QString::fromUtf8(QJsonDocument(json).toJson()) : text);
+    return Exit::Ok;
+}
+
+int Librarian::backUp()
+{
+    if (m_options.args.size() != 1)
+        return usage(QStringLiteral("backup takes one FILE"));
+    const QString path = QFileInfo(m_options.args.at(0)).absoluteFilePath();
+    const UnitSession::Outcome outcome = runWithProgress(
+        new QEvent(DeviceManagerThread::BackUpEvent), [&path](DeviceManagerThread* w) { w->setBackUpFilePath(path); });
+    return report(m_options, outcome, QJsonObject{{QStringLiteral("file"), path}});
+}
+
+int Librarian::restore()
+{
+    if (m_options.args.size() != 1)
+        return usage(QStringLiteral("restore takes one FILE"));
+    const QString path = QFileInfo(m_options.args.at(0)).absoluteFilePath();
+    if (!QFileInfo(path).isFile())
+        return fail(Exit::BadFile,
+                    DeviceManagerThread::operationText(DeviceManagerThread::RestoreEvent, ResultCode::FileNotFound));
+    if (const int code = confirm(m_options, QStringLiteral("Restore %1? Every user preset, the set lists and the "
+                                                           "system parameters of the unit are replaced.")
+                                                .arg(QFileInfo(path).fileName()));
+        code >= 0)
+        return code;
+    const UnitSession::Outcome outcome = runWithProgress(
+        new QEvent(DeviceManagerThread::RestoreEvent), [&path](DeviceManagerThread* w) { w->setBackUpFilePath(path); });
+    return report(m_options, outcome, QJsonObject{{QStringLiteral("file"), path}});
+}
+
+int Librarian::save()
+{
+    if (m_options.args.isEmpty())
+        return usage(QStringLiteral("save takes one SLOT or more"));
+    const QString folder = QFileInfo(m_options.bToGiven ? m_options.to : QDir::currentPath()).absoluteFilePath();
+    if (!QFileInfo(folder).isDir())
+        return usage(QStringLiteral("%1 is not a folder").arg(folder));
+    QList<int> numbers;
+    for (const QString& arg : qAsConst(m_options.args)) {
+        const int number = slotArgument(arg, false);
+        if (number < 0)
+            return Exit::Usage;
+        numbers.append(number);
+    }
+    if (const int code = readLists())
+        return code;
+    QList<DeviceManagerThread::SaveItem> items;
+    QJsonArray files;
+    QString text;
+    const QString extension = QLatin1String(m_pSession->productId() == UsbIds::CadenzoProductId ? ".tscp" : ".tarp");
+    for (int number : qAsConst(numbers)) {
+        DeviceManagerThread::SaveItem item;
+        item.text = PresetLabel::entryText(number, m_pSession->names().value(number));
+        item.presetNumber = number;
+        items.append(item);
+        const QString path = folder + QLatin1Char('/') + DeviceManagerThread::cleanFileName(item.text + extension);
+        files.append(path);
+        text += path + QLatin1Char('\n');
+    }
+    const UnitSession::Outcome outcome =
+        m_pSession->run(new QEvent(DeviceManagerThread::SavePresetsToFilesEvent),
+                        [&](DeviceManagerThread* w) { w->setSaveItems(items, folder); });
+    if (outcome.result != ResultCode::Success)
+        return report(m_options, outcome);
+    print(stdout, m_options.bJson ? QString::fromUtf8(QJsonDocument(files).toJson()) : text);
+    return Exit::Ok;
+}
+
+int Librarian::load()
+{
+    if (m_options.args.isEmpty() || !m_options.bToGiven)
+        return usage(QStringLiteral("load takes one FILE or more and --to SLOT"));
+    const int first = slotArgument(m_options.to, true);
+    if (first < 0)
+        return Exit::Usage;
+    if (first + m_options.args.size() - 1 > presetCount())
+        return usage(QStringLiteral("%1 files from %2 do not fit in the user slots")
+                         .arg(m_options.args.size())
+                         .arg(m_options.to));
+    QStringList paths;
+    QList<int> destinations;
+    for (const QString& arg : qAsConst(m_options.args)) {
+        const QFileInfo file(arg);
+        if (!file.isFile())
+            return fail(Exit::BadFile, QStringLiteral("%1: ").arg(arg) +
+                                           DeviceManagerThread::operationText(DeviceManagerThread::LoadPresetFilesEvent,
+                                                                              ResultCode::FileNotFound));
+        paths.append(file.absoluteFilePath());
+        destinations.append(first + destinations.size());
+    }
+    if (const int code = readLists())
+        return code;
+    QStringList targets;
+    for (int number : qAsConst(destinations))
+        targets.append(describe(number));
+    if (const int code =
+            confirm(m_options, QStringLiteral("Do you want to overwrite the presets %1 with %2?")
+                                   .arg(targets.join(QStringLiteral(", ")), m_options.args.join(QStringLiteral(", "))));
+        code >= 0)
+        return code;
+    const UnitSession::Outcome outcome =
+        runWithProgress(new QEvent(DeviceManagerThread::LoadPresetFilesEvent),
+                        [&](DeviceManagerThread* w) { w->setPresetTransfer(destinations, paths, QList<int>()); });
+    return report(m_options, outcome);
+}
+
+int Librarian::copy()
+{
+    if (m_options.args.size() != 2)
+        return usage(QStringLiteral("copy takes FROM and TO"));
+    const int from = slotArgument(m_options.args.at(0), false);
+    if (from < 0)
+        return Exit::Usage;
+    const int to = slotArgument(m_options.args.at(1), true);
+    if (to < 0)
+        return Exit::Usage;
+    if (const int code = readLists())
+        return code;
+    if (const int code = confirm(
+            m_options,
+            QStringLiteral("Do you want to overwrite the presets %1 with %2?").arg(describe(to), describe(from)));
+        code >= 0)
+        return code;
+    const UnitSession::Outcome outcome =
+        m_pSession->run(new QEvent(DeviceManagerThread::CopyPresetsEvent), [&](DeviceManagerThread* w) {
+            w->setPresetTransfer(QList<int>{to}, QStringList(), QList<int>{from});
+        });
+    return report(m_options, outcome);
+}
+
+int Librarian::rename()
+{
+    if (m_options.args.size() != 2)
+        return usage(QStringLiteral("rename takes SLOT and NAME"));
+    const int number = slotArgument(m_options.args.at(0), true);
+    if (number < 0)
+        return Exit::Usage;
+    const QString name = m_options.args.at(1);
+    const int length = g_deviceInfo.maxPresetNameLength.load();
+    if (name.isEmpty() || name.size() > length)
+        return usage(QStringLiteral("a name on this unit has 1 to %1 characters").arg(length));
+    for (const QChar c : name)
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+            return usage(QStringLiteral("a name holds letters, digits, spaces and punctuation of plain ASCII only"));
+    const UnitSession::Outcome outcome =
+        m_pSession->run(new QEvent(DeviceManagerThread::RenamePresetEvent),
+                        [&](DeviceManagerThread* w) { w->setRenameData(number, name, -1, nullptr); });
+    return report(m_options, outcome);
+}
+
+int Librarian::setList()
+{
+    if (m_options.args.size() < 2 || m_options.args.size() > 21)
+        return usage(QStringLiteral("setlist takes a list (A, B, C, D or favourites) and 1 to 20 SLOTs"));
+    const int index = PresetLabel::setListIndex(m_options.args.at(0));
+    if (index < 0)
+        return usage(QStringLiteral("%1 is not a set list (A, B, C, D or favourites)").arg(m_options.args.at(0)));
+    QMap<int, int> slotMap;
+    for (int k = 0; k < 20; ++k) {
+        const int number = k + 1 < m_options.args.size() ? slotArgument(m_options.args.at(k + 1), false) : 0;
+        if (number < 0)
+            return Exit::Usage;
+        slotMap.insert(k, number);
+    }
+    const UnitSession::Outcome outcome =
+        m_pSession->run(new QEvent(DeviceManagerThread::WriteSetListEvent),
+                        [&](DeviceManagerThread* w) { w->setSetListEdit(index, slotMap); });
+    return report(m_options, outcome, QJsonObject{{QStringLiteral("setList"), PresetLabel::setListName(index)}});
+}
+
+int Librarian::factoryUpdate()
+{
+    if (!m_options.args.isEmpty())
+        return usage(QStringLiteral("factory-update takes no arguments"));
+    if (const int code = confirm(m_options, QStringLiteral("Rewrite the factory presets of the unit?")); code >= 0)
+        return code;
+    return report(m_options, runWithProgress(new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent)));
+}
+
+int Librarian::firmware()
+{
+    if (m_options.args.isEmpty())
+        return usage(QStringLiteral("firmware takes one FILE or more"));
+    QStringList paths;
+    for (const QString& arg : qAsConst(m_options.args)) {
+        const QFileInfo file(arg);
+        if (!file.isFile())
+            return fail(Exit::BadFile, arg + QStringLiteral(": File not found."));
+        const QString suffix = file.suffix().toLower();
+        if (suffix != QLatin1String("ldr") && suffix != QLatin1String("bin"))
+            return fail(Exit::BadFile, arg + QStringLiteral(": neither a DSP image (.ldr) nor a microcontroller "
+                                                            "image (.bin)."));
+        paths.append(file.absoluteFilePath());
+    }
+    if (const int code = confirm(m_options, QStringLiteral("Write %1 into the unit? Do not disconnect or power down "
+                                                           "the device while it runs.")
+                                                .arg(m_options.args.join(QStringLiteral(", "))));
+        code >= 0)
+        return code;
+    for (const QString& path : qAsConst(paths)) {
+        const UnitSession::Outcome outcome = runWithProgress(new DeviceManagerThread::FirmwareFileEvent(path));
+        if (const int code = report(m_options, outcome, QJsonObject{{QStringLiteral("file"), path}}))
+            return code;
+    }
+    return Exit::Ok;
+}
+
+int Librarian::checkUpdate()
+{
+    if (!m_options.args.isEmpty())
+        return usage(QStringLiteral("check-update takes no arguments"));
+    CFirmwareUpdate* pUpdate = CFirmwareUpdate::instance();
+    QEventLoop loop;
+    QObject context;
+    QString failure;
+    QStringList offer;
+    bool bDone = false;
+    const auto end = [&] {
+        bDone = true;
+        loop.quit();
+    };
+    QObject::connect(pUpdate, &CFirmwareUpdate::newVersions, &context,
+                     [&](const QString& dsp, const QString& dspUrl, const QString& fw, const QString& fwUrl,
+                         const QString&, const QString&, bool) {
+                         offer = QStringList{dsp, dspUrl, fw, fwUrl};
+                         if (!dsp.isEmpty() || !fw.isEmpty())
+                             end();
+                     });
+    QObject::connect(pUpdate, &CFirmwareUpdate::updateCheckFailed, &context, [&](const QString& text) {
+        failure = text;
+        end();
+    });
+    QObject::connect(pUpdate, &CFirmwareUpdate::updateText, &context, [&](const QString& text) { failure = text; });
+    QObject::connect(pUpdate, &CFirmwareUpdate::operationFinished, &context, [&](int result, bool) {
+        if (result != 0)
+            end();
+    });
+    pUpdate->moveToThread(pUpdate);
+    pUpdate->start(QThread::InheritPriority);
+    QCoreApplication::postEvent(pUpdate, new QEvent(CFirmwareUpdate::CheckFirmwareUpdateEvent));
+    if (!bDone)
+        loop.exec();
+
+    const bool bOffered = offer.size() == 4 && (!offer.at(0).isEmpty() || !offer.at(2).isEmpty());
+    // "Device firmware is up to date." is an answer, not a failure.
+    const bool bUpToDate = failure == QLatin1String("Device firmware is up to date.");
+    if (!bOffered && !bUpToDate)
+        return fail(failure == QLatin1String(Text::Disconnected) ? Exit::Communication : Exit::Failed, failure);
+    if (m_options.bJson) {
+        const QJsonObject json{{QStringLiteral("currentDsp"), g_deviceInfo.dspVersion()},
+                               {QStringLiteral("currentFirmware"), g_deviceInfo.firmwareVersion()},
+                               {QStringLiteral("dsp"), bOffered ? offer.at(0) : QString()},
+                               {QStringLiteral("dspUrl"), bOffered ? offer.at(1) : QString()},
+                               {QStringLiteral("firmware"), bOffered ? offer.at(2) : QString()},
+                               {QStringLiteral("firmwareUrl"), bOffered ? offer.at(3) : QString()},
+                               {QStringLiteral("upToDate"), !bOffered}};
+        print(stdout, QString::fromUtf8(QJsonDocument(json).toJson()));
+    } else if (bOffered) {
+        QString text = QStringLiteral("New firmware version available.\nCurrent: %1, %2\n")
+                           .arg(g_deviceInfo.dspVersion(), g_deviceInfo.firmwareVersion());
+        if (!offer.at(0).isEmpty())
+            text += QStringLiteral("New DSP:      %1  %2\n").arg(offer.at(0), offer.at(1));
+        if (!offer.at(2).isEmpty())
+            text += QStringLiteral("New firmware: %1  %2\n").arg(offer.at(2), offer.at(3));
+        print(stdout, text);
+    } else {
+        print(stdout, failure + QLatin1Char('\n'));
+    }
+    return Exit::Ok;
+}
+
+int Librarian::run()
+{
+    using Handler = int (Librarian::*)();
+    const QList<QPair<QString, Handler>> handlers = {
+        {QStringLiteral("info"), &Librarian::info},
+        {QStringLiteral("list"), &Librarian::list},
+        {QStringLiteral("backup"), &Librarian::backUp},
+        {QStringLiteral("restore"), &Librarian::restore},
+        {QStringLiteral("save"), &Librarian::save},
+        {QStringLiteral("load"), &Librarian::load},
+        {QStringLiteral("copy"), &Librarian::copy},
+        {QStringLiteral("rename"), &Librarian::rename},
+        {QStringLiteral("setlist"), &Librarian::setList},
+        {QStringLiteral("factory-update"), &Librarian::factoryUpdate},
+        {QStringLiteral("firmware"), &Librarian::firmware},
+        {QStringLiteral("check-update"), &Librarian::checkUpdate},
+    };
+    Handler handler = nullptr;
+    for (const auto& entry : handlers)
+        if (entry.first == m_options.command)
+            handler = entry.second;
+    if (!handler)
+        return usage(QStringLiteral("unknown command %1").arg(m_options.command));
+    if (m_options.bToGiven && m_options.command != QLatin1String("save") && m_options.command != QLatin1String("load"))
+        return usage(QStringLiteral("--to belongs to save and load"));
+
+    // The real USB units, or the virtual ones of a bus folder.
+    if (!m_options.bus.isEmpty()) {
+        HidSeam::setApi(&VirtualHidBackend::api(QFileInfo(m_options.bus).absoluteFilePath()));
+        // Virtual units have every answer ready at once; a test run may skip the waits real units need.
+        if (qgetenv("TESSITRA_SKIP_SETTLE") == "1")
+            Settle::setSleepFunction([](int) {});
+    }
+    UnitLock::setPath(UnitLock::defaultPath(m_options.bus));
+    if (!UnitLock::acquire()) {
+        const bool bWindow = UnitLock::holder() != QCoreApplication::applicationName();
+        return fail(Exit::InUse, QLatin1String(bWindow ? Text::WindowHoldsUnit : Text::OtherHoldsUnit));
+    }
+
+    // The same data folders as the window: factory preset file, automatic back-ups.
+    for (const QString& folder :
+         {g_arietteFactoryPresetsFolder, g_arietteBackUpFolder, g_cadenzoFactoryPresetsFolder, g_cadenzoBackUpFolder})
+        QDir().mkpath(folder);
+
+    UnitSession session;
+    m_pSession = &session;
+    switch (session.connectUnit()) {
+    case UnitSession::Found::Several:
+        return fail(Exit::SeveralUnits, QLatin1String(Text::SeveralUnits));
+    case UnitSession::Found::None:
+        return fail(Exit::NoUnit,
+                    session.accessProblem().isEmpty() ? QLatin1String(Text::NoUnit) : session.accessProblem());
+    case UnitSession::Found::One:
+        break;
+    }
+    return (this->*handler)();
+}

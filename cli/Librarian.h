@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Console.h"
+#include "UnitSession.h"
+
+#include <functional>
+
+class DeviceManagerThread;
+class QEvent;
+
+// The commands: each checks its arguments, finds the unit, and posts to the device worker what the window would
+// post for the same action, then prints the outcome.
+class Librarian
+{
+public:
+    explicit Librarian(Console::Options options) : m_options(std::move(options)) {}
+    int run();
+
+private:
+    static int presetCount();
+    // The unit's preset number for a slot argument, or -1 after saying what is wrong.
+    int slotArgument(const QString& text, bool bUserOnly);
+    // Reads the names and set lists as the window does when a unit arrives.
+    int readLists();
+    QString describe(int presetNumber) const;
+
+    // Runs an operation with a progress bar, gone again before the result is printed.
+    UnitSession::Outcome runWithProgress(QEvent* event,
+                                         const std::function<void(DeviceManagerThread*)>& setter = nullptr);
+
+    int info();
+    int list();
+    int backUp();
+    int restore();
+    int save();
+    int load();
+    int copy();
+    int rename();
+    int setList();
+    int factoryUpdate();
+    int firmware();
+    int checkUpdate();
+
+    Console::Options m_options;
+    UnitSession* m_pSession = nullptr;
+};
