@@ -250,6 +250,9 @@ private slots:
         QTest::newRow("preset, one byte stored wrong")
             << 1009 << presetFile(16, 5) << Step([this] { m_bus->setFault(U, FaultKind::CorruptWrite, 0); })
             << QStringList{"text(Verification failed: U01 differs from what was written.)", "finished(17,0)"} << 8;
+        QTest::newRow("restore, one byte stored wrong") // read back once the bulk bracket has closed
+            << 1014 << backUp("") << Step([this] { m_bus->setFault(U, FaultKind::CorruptWrite, 37); })
+            << QStringList{restoring, "text(Verification failed: U38 differs from what was written.)", "finished(17,0)"} << 18;
         QTest::newRow("preset, unit gone in the read-back") // 2 to keep the old record, 8 to write the new one
             << 1009 << presetFile(16, 5) << Step([this] { m_bus->setFault(U, FaultKind::Vanish, 10); })
             << QStringList{"text(Failed to communicate with device.)", "finished(5,0)"} << -1;
