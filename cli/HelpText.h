@@ -58,6 +58,9 @@ constexpr Command Commands[] = {
     {"rename", "rename SLOT NAME", "Gives user preset SLOT a new name."},
     {"setlist", "setlist A|B|C|D|favourites SLOT...",
      "Makes the set list hold exactly the presets given, in order (at most 20); the other slots are emptied."},
+    {"undo", "undo",
+     "Puts back the user presets that the last copy, load or rename overwrote, as the window's Undo does (up to\n"
+     "20 steps back, kept per model). Asks first."},
     {"factory-update", "factory-update",
      "Rewrites the factory presets of a Stage Cadenzo from FactoryPresets.dat in its data folder. Asks first."},
     {"firmware", "firmware FILE...",

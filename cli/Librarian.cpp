@@ -37,7 +37,7 @@ int exitFor(const UnitSession::Outcome& outcome)
         result == ResultCode::BadMagic || result == ResultCode::WrongReply || result == ResultCode::NoSysParams)
         return Exit::Communication;
     if (result == ResultCode::FileCorrupted || result == ResultCode::FileVersionMismatch ||
-        result == ResultCode::FileNotFound)
+        result == ResultCode::FileNotFound || result == ResultCode::JournalRefused)
         return Exit::BadFile;
     // The back-up taken first failed, and nothing started: the second line says why.
     if (result == ResultCode::AutoBackUpFailed)
@@ -351,6 +351,17 @@ int Librarian::setList()
     return report(m_options, outcome, QJsonObject{{QStringLiteral("setList"), PresetLabel::setListName(index)}});
 }
 
+int Librarian::undo()
+{
+    if (!m_options.args.isEmpty())
+        return usage(QStringLiteral("undo takes no arguments"));
+    if (const int code = confirm(m_options, QStringLiteral("Put back the presets the last copy, load or rename "
+                                                           "overwrote?"));
+        code >= 0)
+        return code;
+    return report(m_options, m_pSession->run(new QEvent(DeviceManagerThread::UndoEvent)));
+}
+
 int Librarian::factoryUpdate()
 {
     if (!m_options.args.isEmpty())
@@ -465,6 +476,7 @@ int Librarian::run()
         {QStringLiteral("copy"), &Librarian::copy},
         {QStringLiteral("rename"), &Librarian::rename},
         {QStringLiteral("setlist"), &Librarian::setList},
+        {QStringLiteral("undo"), &Librarian::undo},
         {QStringLiteral("factory-update"), &Librarian::factoryUpdate},
         {QStringLiteral("firmware"), &Librarian::firmware},
         {QStringLiteral("check-update"), &Librarian::checkUpdate},

@@ -37,6 +37,7 @@ private:
     int copy();
     int rename();
     int setList();
+    int undo();
     int factoryUpdate();
     int firmware();
     int checkUpdate();

@@ -76,6 +76,10 @@ expect 0 "" save U90 F01 --to out
 expect 0 "" load "out/U90_My Slap.tarp" "out/F01_Warm Hall.tarp" --to U10 --yes
 has A1 'U10 "My Slap         " params '"$(params A1 F03)"
 has A1 'U11 "Warm Hall       " params '"$(params A1 F01)"
+# The load is undone: both slots hold again what they held.
+expect 0 "" undo --yes
+has A1 "$(grep '^U10 ' original.txt)"
+has A1 "$(grep '^U11 ' original.txt)"
 expect 0 "" setlist A U90 F01 U02
 says "Success"
 has A1 "A: 90 101 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"
@@ -141,6 +145,7 @@ show A3 | cmp -s - fresh.txt || fail "a refused back-up changed the unit"
 
 expect 0 "" --help
 says "  setlist A|B|C|D|favourites SLOT..."
+says "  undo"
 says "  9  the unit is in use by the Tessitra Stage Librarian window or another tessitra"
 expect 0 "" copy --help
 says "usage: tessitra [--bus DIR] [--json] [--yes] copy FROM TO"
