@@ -491,13 +491,14 @@ int Librarian::run()
         return usage(QStringLiteral("--to belongs to save and load"));
 
     // The real USB units, or the virtual ones of a bus folder.
-    if (!m_options.bus.isEmpty()) {
-        HidSeam::setApi(&VirtualHidBackend::api(QFileInfo(m_options.bus).absoluteFilePath()));
+    const QString bus = m_options.bus.isEmpty() ? QString() : QFileInfo(m_options.bus).absoluteFilePath();
+    if (!bus.isEmpty()) {
+        HidSeam::setApi(&VirtualHidBackend::api(bus));
         // Virtual units have every answer ready at once; a test run may skip the waits real units need.
         if (qgetenv("TESSITRA_SKIP_SETTLE") == "1")
             Settle::setSleepFunction([](int) {});
     }
-    UnitLock::setPath(UnitLock::defaultPath(m_options.bus));
+    UnitLock::setPath(UnitLock::defaultPath(bus));
     if (!UnitLock::acquire()) {
         const bool bWindow = UnitLock::holder() != QCoreApplication::applicationName();
         return fail(Exit::InUse, QLatin1String(bWindow ? Text::WindowHoldsUnit : Text::OtherHoldsUnit));
