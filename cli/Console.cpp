@@ -1,7 +1,8 @@
 #include "Console.h"
 
+#include "UnitSession.h"
+
 #include <QRegularExpression>
-#include <QTextStream>
 
 #include <unistd.h>
 
@@ -52,6 +53,21 @@ void printHelp(const HelpText::Command* pCommand)
     print(stdout, text + QLatin1String(HelpText::ExitCodes));
 }
 
+namespace {
+// One line from the terminal, read byte by byte: Ctrl-C interrupts the read (EINTR) and ends the answer, where a
+// buffered stream would try again for ever. At most 80 characters are kept; the rest of a long line is read away.
+QString readAnswer()
+{
+    QByteArray line;
+    char c = 0;
+    while (read(STDIN_FILENO, &c, 1) == 1 && c != '\n') {
+        if (line.size() < 80)
+            line.append(c);
+    }
+    return QString::fromLocal8Bit(line);
+}
+} // namespace
+
 bool interactive()
 {
     return isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
@@ -64,10 +80,11 @@ int confirm(const Options& options, const QString& question)
     if (!interactive())
         return fail(Exit::Refused, QString::fromLatin1(Text::NeedsYes).arg(options.command));
     print(stderr, plain(question) + QStringLiteral(" [y/N] "));
-    QTextStream in(stdin);
-    const QString answer = in.readLine().trimmed().toLower();
+    const QString answer = readAnswer().trimmed().toLower();
     if (answer == QLatin1String("y") || answer == QLatin1String("yes"))
         return -1;
+    if (UnitSession::interrupted())
+        return fail(Exit::Interrupted, QString::fromLatin1(Text::NotConfirmed));
     return fail(Exit::Refused, QString::fromLatin1(Text::NotConfirmed));
 }
 } // namespace Console

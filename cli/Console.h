@@ -21,6 +21,7 @@ constexpr int BadFile = 6;
 constexpr int Verification = 7;
 constexpr int Refused = 8;
 constexpr int InUse = 9;
+constexpr int Interrupted = 130; // as a shell reports a command ended by Ctrl-C
 } // namespace Exit
 
 // The window's words where it has them; these are the command line's own.
@@ -31,6 +32,10 @@ constexpr char WindowHoldsUnit[] = "The Tessitra Stage Librarian window is using
 constexpr char OtherHoldsUnit[] = "Another tessitra command is using the unit. Wait for it to end and try again.";
 constexpr char NeedsYes[] = "%1 changes what the unit holds: give --yes to confirm when not run from a terminal.";
 constexpr char NotConfirmed[] = "Nothing was changed.";
+constexpr char Interrupted[] = "Stopped.";
+constexpr char InterruptedAfter[] = "Stopped. The operation's last words: %1";
+constexpr char Stopping[] = "tessitra: stopping: the operation ends at its next record or packet (Ctrl-C again ends "
+                            "the program at once, leaving the unit as it is then).";
 constexpr char Disconnected[] = "Device disconnected!";
 constexpr char CommunicationFailure[] = "Failed to communicate with device.";
 constexpr char BackedUpBefore[] = "The unit was backed up before it started; to put it back: tessitra restore \"%1\"";

@@ -38,7 +38,8 @@ constexpr char ExitCodes[] =
     "  6  a file is missing, damaged or made for another model\n"
     "  7  the unit does not hold what was written to it\n"
     "  8  refused: not confirmed, or --yes missing without a terminal\n"
-    "  9  the unit is in use by the Tessitra Stage Librarian window or another tessitra\n";
+    "  9  the unit is in use by the Tessitra Stage Librarian window or another tessitra\n"
+    "  130  stopped by Ctrl-C: the operation ends at its next record or packet, and says how far it got\n";
 
 constexpr Command Commands[] = {
     {"info", "info", "Shows the connected unit: model, identity and versions."},

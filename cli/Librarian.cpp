@@ -28,6 +28,8 @@ using namespace Console;
 namespace {
 int exitFor(const UnitSession::Outcome& outcome)
 {
+    if (outcome.bInterrupted)
+        return Exit::Interrupted;
     const int result = outcome.result;
     if (result == ResultCode::Success)
         return Exit::Ok;
@@ -53,6 +55,14 @@ int report(const Options& options, const UnitSession::Outcome& outcome, QJsonObj
 {
     const QString last = outcome.texts.isEmpty() ? QString() : plain(outcome.texts.constLast());
     const int code = exitFor(outcome);
+    if (code == Exit::Interrupted) {
+        // What the worker said as it stopped, when it said anything: how far it got.
+        fail(code,
+             last.isEmpty() ? QLatin1String(Text::Interrupted) : QString::fromLatin1(Text::InterruptedAfter).arg(last));
+        if (!outcome.recoveryBackUp.isEmpty())
+            fail(code, QString::fromLatin1(Text::BackedUpBefore).arg(outcome.recoveryBackUp));
+        return code;
+    }
     if (code != Exit::Ok) {
         fail(code, last.isEmpty() ? QStringLiteral("Operation failed.") : last);
         if (!outcome.recoveryBackUp.isEmpty())
@@ -511,7 +521,10 @@ int Librarian::run()
 
     UnitSession session;
     m_pSession = &session;
-    switch (session.connectUnit()) {
+    const UnitSession::Found found = session.connectUnit();
+    if (UnitSession::interrupted())
+        return fail(Exit::Interrupted, QLatin1String(Text::Interrupted));
+    switch (found) {
     case UnitSession::Found::Several:
         return fail(Exit::SeveralUnits, QLatin1String(Text::SeveralUnits));
     case UnitSession::Found::None:

@@ -1,5 +1,7 @@
 #include "UnitSession.h"
 
+#include "Console.h"
+
 #include "DeviceManagerThread.h"
 #include "Settings.h"
 #include "firmwareupdate.h"
@@ -7,20 +9,71 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
+#include <QTimer>
 
+#include <atomic>
+#include <csignal>
 #include <memory>
 
 namespace {
 // The command line looks for the unit more often than the window: it waits for nothing else. A connected unit is
 // still asked for its identity no more than the window asks it.
 constexpr int kPollMs = 250;
+// How often a wait looks whether it was interrupted.
+constexpr int kInterruptCheckMs = 100;
+
+std::atomic<DeviceManagerThread*> g_pWorker{nullptr};
+std::atomic<bool> g_bInterrupted{false};
+
+extern "C" void onInterrupt(int signalNumber)
+{
+    // Only lock-free atomic stores and signal(): nothing here may allocate or lock.
+    g_bInterrupted.store(true);
+    if (DeviceManagerThread* pWorker = g_pWorker.load())
+        pWorker->setAbort(true);
+    std::signal(signalNumber, SIG_DFL);
+}
+
+// Quits loop once interrupted, unless the worker is busy: a running operation ends on its own, at its next
+// callback, and reports as it goes.
+void quitWhenInterrupted(QEventLoop& loop, QTimer& timer, const bool& bBusy)
+{
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&loop, &bBusy] {
+        static bool s_bTold = false;
+        if (!g_bInterrupted.load())
+            return;
+        if (!bBusy) {
+            loop.quit();
+        } else if (!s_bTold) {
+            s_bTold = true;
+            Console::print(stderr, QLatin1String(Console::Text::Stopping) + QLatin1Char('\n'));
+        }
+    });
+    timer.start(kInterruptCheckMs);
+}
 } // namespace
+
+void UnitSession::catchInterrupts()
+{
+    struct sigaction action = {};
+    action.sa_handler = &onInterrupt;
+    sigemptyset(&action.sa_mask);
+    // No SA_RESTART: a read waiting for the user's answer returns, and the question counts as not answered.
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+bool UnitSession::interrupted()
+{
+    return g_bInterrupted.load();
+}
 
 UnitSession::UnitSession(QObject* parent) : QObject(parent)
 {
     // The update service is made here, on this thread, before the poll asks for it from the device thread.
     CFirmwareUpdate::instance();
     m_pWorker = DeviceManagerThread::instance();
+    g_pWorker.store(m_pWorker);
     m_pWorker->setPollInterval(kPollMs);
     // The window's safety settings hold here too: automatic back-ups and read-back checks as the user chose.
     CSettings* pSettings = CSettings::instance();
@@ -74,6 +127,7 @@ UnitSession::UnitSession(QObject* parent) : QObject(parent)
 
 UnitSession::~UnitSession()
 {
+    g_pWorker.store(nullptr);
     if (m_pWorker->isRunning()) {
         m_pWorker->quit();
         m_pWorker->wait();
@@ -99,6 +153,9 @@ UnitSession::Found UnitSession::connectUnit()
     };
     // The first poll decides: it either opens the one unit, finds several, or finds none it can open.
     QObject context;
+    QTimer interruptCheck;
+    const bool bNeverBusy = false;
+    quitWhenInterrupted(loop, interruptCheck, bNeverBusy);
     connect(m_pWorker, &W::deviceDetected, &context, [&end] { end(Found::One); });
     connect(m_pWorker, &W::multipleDeviceDetected, &context, [&end] { end(Found::Several); });
     connect(m_pWorker, &W::noDevice, &context, [&end] { end(Found::None); });
@@ -119,9 +176,16 @@ int UnitSession::productId() const
 UnitSession::Outcome UnitSession::run(QEvent* event, const std::function<void(DeviceManagerThread*)>& setter)
 {
     m_current = Outcome();
+    if (interrupted()) {
+        delete event;
+        m_current.bInterrupted = true;
+        return m_current;
+    }
     QEventLoop loop;
     QObject context;
     bool bBusy = false;
+    QTimer interruptCheck;
+    quitWhenInterrupted(loop, interruptCheck, bBusy);
     connect(m_pWorker, &DeviceManagerThread::deviceBusy, &context, [&bBusy] { bBusy = true; });
     connect(m_pWorker, &DeviceManagerThread::deviceIdle, &context, [&loop, &bBusy] {
         if (bBusy)
@@ -133,5 +197,6 @@ UnitSession::Outcome UnitSession::run(QEvent* event, const std::function<void(De
     QCoreApplication::postEvent(m_pWorker, event, 1);
     loop.exec();
     m_bRunning = false;
+    m_current.bInterrupted = interrupted();
     return m_current;
 }

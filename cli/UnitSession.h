@@ -36,13 +36,20 @@ public:
         QStringList texts;      // every updateText, in order
         QString recoveryBackUp; // the automatic back-up to restore when the operation stopped midway
         QString recoveryState;
+        bool bInterrupted = false; // Ctrl-C (or a termination signal) asked the worker to stop
     };
+
+    // Ctrl-C and SIGTERM ask the running operation to stop at its next record or packet, as closing the window
+    // does, instead of ending the process between two reports. A second one ends the process.
+    static void catchInterrupts();
+    static bool interrupted();
 
     explicit UnitSession(QObject* parent = nullptr);
     ~UnitSession() override;
 
     // Starts the worker and waits for the first poll's verdict. With no unit, accessProblem() tells what the
     // system said about a listed unit it would not open (empty when none is listed).
+    // Found::None as well when interrupted() while waiting.
     Found connectUnit();
     QString accessProblem() const { return m_strAccessProblem; }
     int productId() const;

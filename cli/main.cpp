@@ -3,6 +3,7 @@
 
 #include "Console.h"
 #include "Librarian.h"
+#include "UnitSession.h"
 
 #include "globals.h"
 #include "logging.h"
@@ -48,6 +49,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tessitra"));
+    UnitSession::catchInterrupts();
     // The worker logs as it does for the window, into a log of the command line's own.
     qInstallMessageHandler(tessitraMessageHandler);
     openLogFile(g_logFolder + QStringLiteral("/tessitra"));

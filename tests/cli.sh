@@ -152,7 +152,7 @@ says "usage: tessitra [--bus DIR] [--json] [--yes] copy FROM TO"
 expect 2 "tessitra: unknown option --force" copy F01 U02 --force
 
 # While the command line waits at its question it holds the unit: a window started meanwhile waits as well, and
-# takes the unit once the command line has ended.
+# takes the unit once the command line has ended (here by Ctrl-C).
 mkfifo answer
 script -qec "'$tessitra' copy F03 U90" /dev/null <answer >held.txt 2>&1 &
 held=$!
@@ -166,9 +166,13 @@ i=0
 while ! grep -qF "run thread" "$log" 2>/dev/null && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
 sleep 1.5 # the window's first polls
 grep -qF "pid is:" "$log" && fail "the window opened the unit while the command line held it"
-echo n >&3
+# Ctrl-C at the question: nothing changes, and the command line ends (it used to spin on the interrupted read).
+printf '\003' >&3
 exec 3>&-
 wait $held
+rc=$?
+[ $rc = 130 ] || fail "Ctrl-C at the question: exit $rc"
+grep -qF "tessitra: Nothing was changed." held.txt || fail "Ctrl-C at the question: $(cat held.txt)"
 i=0
 while ! grep -qF "pid is: 0xa21" "$log" && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
 grep -qF "pid is: 0xa21" "$log" || fail "the window did not take the unit once the command line let go"
