@@ -284,8 +284,7 @@ private slots:
         QFETCH(Step, fault);
         const QString path = type == 1015 ? factoryPath() : m_home.path() + "/file.bin"; // .bin: a uP image
         QVERIFY(writeFile(path, file));
-        m_pWorker->setSafetyOptions(false, true);
-        m_recovery.clear();
+        m_pWorker->setSafetyOptions(false, true), m_recovery.clear();
         const VirtualUnit before = m_bus->unit(U);
         m_pWorker->setBackUpFilePath(path);
         m_pWorker->setPresetTransfer({1}, {path}, {});

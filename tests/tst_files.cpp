@@ -161,10 +161,13 @@ private slots:
         QCOMPARE(int(UndoJournal::decode(bytes, unit, &entries)), status);
         QCOMPARE(entries.size(), status == 0 ? 1 : 0);
         if (status == 0) {
-            QCOMPARE(entries[0].size(), 1);
             QCOMPARE(entries[0][0].slot, 2);
             QCOMPARE(entries[0][0].data, QVector<int>({65, 66, -1}));
             QCOMPARE(UndoJournal::encode(unit, entries), bytes);
+            UndoJournal journal(path("undo.journal")); // 20 overwrites at most: the 21st pushes the oldest out
+            for (int i = 0; i < 21; ++i)
+                QVERIFY(journal.push(entries[0]));
+            QCOMPARE(journal.entries(), 20);
         }
     }
 
