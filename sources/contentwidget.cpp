@@ -243,12 +243,9 @@ QString ContentWidget::presetExtension()
 int ContentWidget::confirm(const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
                            bool bCloseOnDeviceRemoved, bool bParentMainWindow)
 {
-    QWidget* pParent = bParentMainWindow ? g_mainWindow : nullptr;
-    QMessageBox box(QMessageBox::Question, title, text, buttons, pParent,
-                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    box.setObjectName(QStringLiteral("TessitraMessageBox"));
-    box.setContentsMargins(10, 0, 10, 0);
-    box.setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    const std::unique_ptr<QMessageBox> pBox = MainWindow::makeMessageBox(QMessageBox::Question, title, text, buttons,
+                                                                         bParentMainWindow ? g_mainWindow : nullptr);
+    QMessageBox& box = *pBox;
     const QList<QAbstractButton*> boxButtons = box.buttons();
     for (QAbstractButton* button : boxButtons) {
         if (auto* pushButton = qobject_cast<QPushButton*>(button))

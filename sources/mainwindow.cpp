@@ -43,6 +43,7 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -119,6 +120,9 @@ MainWindow::MainWindow(QWidget* parent)
     TS_DEBUG("Entering");
     setObjectName(QStringLiteral("MainWindow"));
     g_mainWindow = this;
+    m_updateCheckTimer.setSingleShot(true);
+    m_updateCheckTimer.setInterval(UpdateCheckWaitMs);
+    connect(&m_updateCheckTimer, &QTimer::timeout, this, &MainWindow::onUpdateCheckTimeout);
     // Network credentials asked for by the update service are answered by this window.
     g_authenticationHandler = this;
     TS_DEBUG("Exiting");
@@ -209,6 +213,10 @@ void MainWindow::initialize()
         m_strBrowsePath = storedPath;
 
     // A drag resting on a tab opens that tab (eventFilter), so the tab bar must take drag events.
+    // Without a unit the window shows the plain logo and the unplugged indicator, not empty spaces.
+    ui->labelLogo->setStyleSheet(QLatin1String(NoDeviceLogoStyle));
+    ui->deviceButton->setStyleSheet(QLatin1String(DisconnectedStyle));
+
     ui->tabFileFactorySet->tabBar()->setAcceptDrops(true);
     ui->tabFileFactorySet->tabBar()->installEventFilter(this);
     ui->updateButton->hide();
@@ -628,10 +636,14 @@ void MainWindow::copyDirectory(const QString& from, const QString& to)
 // ---------------------------------------------------------------------------------------------------------------
 // Helpers shared by the flows below
 
-std::unique_ptr<QMessageBox> MainWindow::makeQuestionBox(const QString& title, const QString& text,
-                                                         QMessageBox::StandardButtons buttons)
+std::unique_ptr<QMessageBox> MainWindow::makeMessageBox(QMessageBox::Icon icon, const QString& title,
+                                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                                        QWidget* parent)
 {
-    auto pBox = std::make_unique<QMessageBox>(QMessageBox::Question, title, text, buttons, this,
+    QString shown = text;
+    if (Qt::mightBeRichText(text))
+        shown.replace(QLatin1Char('\n'), QLatin1String("<br/>"));
+    auto pBox = std::make_unique<QMessageBox>(icon, title, shown, buttons, parent,
                                               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     pBox->setObjectName(QStringLiteral("TessitraMessageBox"));
     pBox->setContentsMargins(10, 0, 10, 0);
@@ -643,6 +655,12 @@ std::unique_ptr<QMessageBox> MainWindow::makeQuestionBox(const QString& title, c
         }
     }
     return pBox;
+}
+
+std::unique_ptr<QMessageBox> MainWindow::makeQuestionBox(const QString& title, const QString& text,
+                                                         QMessageBox::StandardButtons buttons)
+{
+    return makeMessageBox(QMessageBox::Question, title, text, buttons, this);
 }
 
 void MainWindow::connectDeviceWorker(ProgressDialog* pDialog)
@@ -744,8 +762,12 @@ void MainWindow::onDeviceDetected(int iPid)
     pSettings->readSettings();
     const bool bCheckAtStartUp = !pSettings->m_bManualUpdate && !pSettings->m_bMonthlyUpdate;
     if (bCheckAtStartUp && (!m_bUpdateCheckDone || !pSettings->m_strPendingFwUrl.isEmpty())) {
-        // The presets are read once the update service has answered (onNewVersions).
+        // The presets are read once the update service has answered (onNewVersions), or without its answer
+        // once the wait is over: a server that takes the request and never answers must not keep the singer
+        // from the presets.
         m_bUpdateCheckOnConnect = true;
+        showUpdateCheck(true);
+        m_updateCheckTimer.start();
         QCoreApplication::postEvent(m_pFirmwareUpdate, new QEvent(CFirmwareUpdate::CheckFirmwareUpdateSilentEvent));
         pSettings->m_DateTimeLastChecked = QDateTime::currentDateTime();
         pSettings->writeSettings();
@@ -766,6 +788,8 @@ void MainWindow::onDeviceRemoved()
     ui->deviceButton->setStyleSheet(QLatin1String(DisconnectedStyle));
     ui->labelLogo->setStyleSheet(QLatin1String(NoDeviceLogoStyle));
     m_pFileModel->setNameFilters(QStringList{QString()});
+    m_updateCheckTimer.stop();
+    showUpdateCheck(false);
 
     enableDeviceButtons(false);
 
@@ -812,13 +836,9 @@ void MainWindow::onMultipleDeviceDetected()
     if (!m_pMultipleDeviceBox.isNull())
         return;
 
-    auto pBox =
-        std::make_unique<QMessageBox>(QMessageBox::Information, QStringLiteral("Multiple Device"),
-                                      QStringLiteral("Multiple devices detected. Please connect only one device."),
-                                      QMessageBox::Ok, this, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    pBox->setObjectName(QStringLiteral("TessitraMessageBox"));
-    pBox->setContentsMargins(10, 0, 10, 0);
-    pBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    auto pBox = makeMessageBox(QMessageBox::Information, QStringLiteral("Multiple Device"),
+                               QStringLiteral("Multiple devices detected. Please connect only one device."),
+                               QMessageBox::Ok, this);
     QPushButton* pExit = pBox->addButton(QStringLiteral("Exit App"), QMessageBox::NoRole);
     // Closing the only window ends the application.
     connect(pExit, &QPushButton::clicked, this, &QWidget::close);
@@ -835,29 +855,56 @@ void MainWindow::onMultipleDeviceDetected()
 void MainWindow::onDeviceInaccessible(const QString& strText)
 {
     // Not modal: the window stays usable while the user fixes access, and the box goes once the unit opens.
-    auto* pBox = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tessitra Stage Librarian"), strText,
-                                 QMessageBox::Ok, this);
-    pBox->setObjectName(QStringLiteral("TessitraMessageBox"));
-    pBox->setContentsMargins(10, 0, 10, 0);
+    QMessageBox* pBox =
+        makeMessageBox(QMessageBox::Warning, QStringLiteral("Tessitra Stage Librarian"), strText, QMessageBox::Ok, this)
+            .release();
     pBox->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceDetected, pBox, &QWidget::close);
     pBox->show();
 }
 
-void MainWindow::onDeviceBusy()
+void MainWindow::showBusy(bool bBusy)
 {
-    auto* pMovie = new QMovie(QStringLiteral(":/images/deviceBusy.gif"), QByteArray(), this);
-    ui->deviceButton->setMovie(pMovie);
-    pMovie->start();
-}
-
-void MainWindow::onDeviceIdle()
-{
-    if (QMovie* pMovie = ui->deviceButton->movie()) {
+    QMovie* pMovie = ui->deviceButton->movie();
+    if (bBusy && pMovie == nullptr) {
+        pMovie = new QMovie(QStringLiteral(":/images/deviceBusy.gif"), QByteArray(), ui->deviceButton);
+        ui->deviceButton->setMovie(pMovie);
+        pMovie->start();
+    } else if (!bBusy && pMovie != nullptr) {
         pMovie->stop();
         ui->deviceButton->clear();
         delete pMovie;
     }
+}
+
+void MainWindow::showUpdateCheck(bool bChecking)
+{
+    ui->labelUpdateCheck->setVisible(bChecking);
+    showBusy(bChecking);
+}
+
+void MainWindow::setUpdateCheckWait(int milliseconds)
+{
+    m_updateCheckTimer.setInterval(milliseconds);
+}
+
+void MainWindow::onUpdateCheckTimeout()
+{
+    if (!m_bUpdateCheckOnConnect)
+        return;
+    TS_WARNING("No answer to the update check after %d ms: reading the presets", m_updateCheckTimer.interval());
+    m_bUpdateCheckAbandoned = true;
+    answerVersions(QString(), QString(), QString(), QString(), QString(), QString(), false);
+}
+
+void MainWindow::onDeviceBusy()
+{
+    showBusy(true);
+}
+
+void MainWindow::onDeviceIdle()
+{
+    showBusy(false);
     if (ui->deviceLabel->text() != QLatin1String(ConnectedText)) {
         ui->deviceButton->setStyleSheet(QLatin1String(DisconnectedStyle));
         return;
@@ -882,8 +929,11 @@ void MainWindow::onDeviceIdle()
 // Not modal: the window stays usable while the settings are open; the dialog deletes itself when it closes.
 void MainWindow::onSettingsClicked()
 {
-    auto* pDialog = new CSettingsDlg(this);
-    pDialog->show();
+    if (m_pSettingsDlg.isNull())
+        m_pSettingsDlg = new CSettingsDlg(this);
+    m_pSettingsDlg->show();
+    m_pSettingsDlg->raise();
+    m_pSettingsDlg->activateWindow();
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -965,7 +1015,25 @@ void MainWindow::onUpdateFirmware()
 void MainWindow::onNewVersions(QString dspVersion, QString dspUrl, QString fwVersion, QString fwUrl, QString appVersion,
                                QString appUrl, bool bAppUpdate)
 {
+    if (!bAppUpdate && m_bUpdateCheckAbandoned) {
+        // The presets were read without this answer; asking now could put a question into a later operation.
+        TS_DEBUG("Late answer to the update check dropped");
+        m_bUpdateCheckAbandoned = false;
+        return;
+    }
+    answerVersions(dspVersion, dspUrl, fwVersion, fwUrl, appVersion, appUrl, bAppUpdate);
+}
+
+void MainWindow::answerVersions(const QString& dspVersion, const QString& dspUrl, const QString& fwVersion,
+                                const QString& fwUrl, const QString& appVersion, const QString& appUrl, bool bAppUpdate)
+{
     TS_DEBUG("Entering");
+    if (!bAppUpdate) {
+        // The answer to a check made on connection, if one is outstanding: the requests are answered in turn.
+        m_updateCheckTimer.stop();
+        if (m_bUpdateCheckOnConnect)
+            showUpdateCheck(false);
+    }
     QString title = QStringLiteral("Firmware Update");
     QString message;
     CSettings* pSettings = CSettings::instance();

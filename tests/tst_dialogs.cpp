@@ -185,8 +185,9 @@ private slots:
         QTest::mouseClick(dialog->findChild<QAbstractButton*>(answer == "OK" ? "settingsOK" : "settingsCancel"),
                           Qt::LeftButton);
         QTRY_VERIFY(dialog.isNull());
-        const QString question = "|Preferences were modified?|Changes were made to the Preferences. Do you wish to "
-                                 "keep these changes?";
+        const QString question =
+            "Settings|Preferences were modified?|Changes were made to the Preferences. Do you wish to "
+            "keep these changes?";
         QCOMPARE(answerer.seen, bAsked ? QStringList{question} : QStringList());
         // The reset clears the language and the date in memory and OK writes them; the pending URL stays.
         auto s = store();

@@ -212,7 +212,7 @@ private slots:
         decide("SetList:1", "SetList", false);
         decide("SetList:1", "files:a.tarp", false);
         const QString files = "Load Presets|Do you want to overwrite the presets <b>%1</b> with <b>%2</b>?";
-        const QString presets = "Load Presets|Do you want to overwrite the presets <b>%1</b>\nwith\n<b>%2</b>?";
+        const QString presets = "Load Presets|Do you want to overwrite the presets <b>%1</b><br/>with<br/><b>%2</b>?";
         const QString many = "Load Presets|Do you want to overwrite the presets?";
         const QString edit = "Load Presets|Do you want to edit <b>%1</b>?";
         QList<int> rows21, files21;
