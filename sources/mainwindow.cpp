@@ -2,6 +2,7 @@
 
 #include "DeviceManagerThread.h"
 #include "Settings.h"
+#include "artwork.h"
 #include "contentwidget.h"
 #include "deviceinfo.h"
 #include "firmwareupdate.h"
@@ -345,7 +346,7 @@ void MainWindow::initialize()
 void MainWindow::showSplash(QString text, bool startup)
 {
     TS_DEBUG("Entering");
-    const QPixmap pixmap(QStringLiteral(":/images/splash.png"));
+    const QPixmap pixmap = Artwork::pixmap(QStringLiteral(":/images/splash.png"), devicePixelRatioF());
     if (startup) {
         m_pSplash = new CSplashScreen(nullptr, pixmap, text, true);
         m_pSplash->show();
@@ -865,15 +866,12 @@ void MainWindow::onDeviceInaccessible(const QString& strText)
 
 void MainWindow::showBusy(bool bBusy)
 {
-    QMovie* pMovie = ui->deviceButton->movie();
+    auto* pMovie = ui->deviceButton->findChild<QMovie*>();
     if (bBusy && pMovie == nullptr) {
-        pMovie = new QMovie(QStringLiteral(":/images/deviceBusy.gif"), QByteArray(), ui->deviceButton);
-        ui->deviceButton->setMovie(pMovie);
-        pMovie->start();
+        Artwork::movie(ui->deviceButton, QStringLiteral(":/images/deviceBusy.gif"), ui->deviceButton)->start();
     } else if (!bBusy && pMovie != nullptr) {
-        pMovie->stop();
-        ui->deviceButton->clear();
         delete pMovie;
+        ui->deviceButton->clear();
     }
 }
 

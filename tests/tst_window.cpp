@@ -100,7 +100,7 @@ class TestWindow : public QObject
         return QTest::qWaitFor(
                    [&] {
                        *pChecking |= label->isVisible() && label->text() == "Checking for updates..." &&
-                                     m_window->findChild<QLabel*>("deviceButton")->movie() != nullptr;
+                                     m_window->findChild<QLabel*>("deviceButton")->findChild<QMovie*>() != nullptr;
                        return m_window->findChild<QPushButton*>("refreshButton")->isEnabled();
                    },
                    kWaitMs) &&
