@@ -213,11 +213,11 @@ void MainWindow::initialize()
     if (!storedPath.isEmpty())
         m_strBrowsePath = storedPath;
 
-    // A drag resting on a tab opens that tab (eventFilter), so the tab bar must take drag events.
     // Without a unit the window shows the plain logo and the unplugged indicator, not empty spaces.
     ui->labelLogo->setStyleSheet(QLatin1String(NoDeviceLogoStyle));
     ui->deviceButton->setStyleSheet(QLatin1String(DisconnectedStyle));
 
+    // A drag resting on a tab opens that tab (eventFilter), so the tab bar must take drag events.
     ui->tabFileFactorySet->tabBar()->setAcceptDrops(true);
     ui->tabFileFactorySet->tabBar()->installEventFilter(this);
     ui->updateButton->hide();
@@ -902,7 +902,8 @@ void MainWindow::onDeviceBusy()
 
 void MainWindow::onDeviceIdle()
 {
-    showBusy(false);
+    // An update check still outstanding keeps the animation going.
+    showBusy(!ui->labelUpdateCheck->isHidden());
     if (ui->deviceLabel->text() != QLatin1String(ConnectedText)) {
         ui->deviceButton->setStyleSheet(QLatin1String(DisconnectedStyle));
         return;
