@@ -8,6 +8,7 @@
 #include "globals.h"
 #include "log.h"
 #include "mainwindowform.h"
+#include "presetname.h"
 #include "progessdialog.h"
 #include "settingsdlg.h"
 #include "splashscreen.h"
@@ -1170,7 +1171,9 @@ const char kSetListPrefixes[] = {'*', 'A', 'B', 'C', 'D'};
 void MainWindow::showInSetList(PresetButton* pEntry, QChar prefix, int slot, const QString& sourceText,
                                const QString& name)
 {
-    pEntry->setText(prefix + twoDigits(slot) + QLatin1Char('\n') + sourceText.left(3) + QLatin1Char(' ') + name);
+    // The source's whole label: U100 is not U10.
+    pEntry->setText(prefix + twoDigits(slot) + QLatin1Char('\n') + sourceText.section(QLatin1Char('\n'), 0, 0) +
+                    QLatin1Char(' ') + name);
     applySetListFont(pEntry, name);
 }
 
@@ -1201,7 +1204,10 @@ void MainWindow::showPreset(int storage, int presetOffset, int presetNumber, con
         pList->addEntry(pEntry);
         connect(pEntry, &PresetButton::contextMenuRequested, pList, &ContentWidget::onContextMenuRequested,
                 Qt::UniqueConnection);
-        pList->verticalScrollBar()->setValue(pList->verticalScrollBar()->maximum());
+    } else {
+        // A preset changed in place (renamed, copied, loaded) is brought into view. A whole read only ever
+        // adds entries to an emptied list, which therefore stays at its first entry.
+        pList->showEntry(pEntry);
     }
     updateSetlits();
 }
@@ -1211,18 +1217,8 @@ void MainWindow::onSinglePresetData(int storage, int presetBase, int presetOffse
                                     int hardwarePatchVersion)
 {
     std::unique_ptr<int[]> record(presetData);
-    // Control characters and blanks show as blanks, anything beyond ASCII as "~".
-    QString name;
-    for (int k = 0; record && k < maxPresetNameLength; ++k) {
-        const int code = record[k];
-        if (code <= 32)
-            name += QLatin1Char(' ');
-        else if (code >= 127)
-            name += QLatin1Char('~');
-        else
-            name += QChar(code);
-    }
-    showPreset(storage, presetOffset, presetBase + presetOffset, name.trimmed(), record.release(), maxPresetNameLength,
+    const QString name = PresetName::fromCodes(record.get(), maxPresetNameLength);
+    showPreset(storage, presetOffset, presetBase + presetOffset, name, record.release(), maxPresetNameLength,
                maxPresetParamLength, hardwareProductCode, hardwarePatchVersion);
 }
 
@@ -1260,15 +1256,9 @@ void MainWindow::onPresetData(int storage, int presetBase, int presetCount, cons
     const int stride = maxPresetNameLength + maxPresetParamLength;
     for (int k = 1; k <= presetCount; ++k) {
         const int* pRecord = records && stride > 0 ? records.get() + static_cast<qsizetype>(k - 1) * stride : nullptr;
-        QString name;
+        const QString name = PresetName::fromCodes(pRecord, maxPresetNameLength);
         int* pCopy = nullptr;
         if (pRecord != nullptr) {
-            // Only printable ASCII is kept here; everything else is dropped.
-            for (int c = 0; c < maxPresetNameLength; ++c) {
-                if (pRecord[c] >= 32 && pRecord[c] <= 126)
-                    name += QChar(pRecord[c]);
-            }
-            name = name.trimmed();
             pCopy = new int[static_cast<size_t>(stride)];
             std::copy(pRecord, pRecord + stride, pCopy);
         }
