@@ -175,6 +175,15 @@ void PresetButton::contextMenuEvent(QContextMenuEvent* e)
     emit contextMenuRequested(e->globalPos());
 }
 
+void PresetButton::changeEvent(QEvent* e)
+{
+    // An empty set-list slot is disabled, and a disabled widget keeps the clicks on it from the list: let
+    // them through, so that an empty slot can be selected (and pasted into) like any other.
+    if (e->type() == QEvent::EnabledChange)
+        setAttribute(Qt::WA_TransparentForMouseEvents, !isEnabled());
+    QPushButton::changeEvent(e);
+}
+
 // ---------------------------------------------------------------------------------------------------------------
 // ContentWidget
 

@@ -64,6 +64,7 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     int m_iPresetNumber = 0;

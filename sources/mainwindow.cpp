@@ -27,6 +27,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -1156,11 +1157,22 @@ QString twoDigits(int number)
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
 }
 
-// Names of up to 15 characters fit the entry at the normal size.
-void applySetListFont(PresetButton* pEntry, const QString& name)
+// Names of up to 15 characters fit the entry at the normal size, longer ones a size smaller. A line that
+// still does not fit (a long name behind U100) gets smaller still, down to 8 px, so that the whole label
+// and name show.
+void applySetListFont(PresetButton* pEntry, const QString& name, const QString& line)
 {
-    pEntry->setStyleSheet(
-        QLatin1String(name.length() <= 15 ? "QPushButton{font-size: 11px}" : "QPushButton{font-size: 10px}"));
+    // The entry's width less its border and padding.
+    constexpr int TextWidth = EntryWidth - 10;
+    constexpr int SmallestSize = 8;
+    int size = name.length() <= 15 ? 11 : 10;
+    QFont font = pEntry->font();
+    for (; size > SmallestSize; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(line) <= TextWidth)
+            break;
+    }
+    pEntry->setStyleSheet(QStringLiteral("QPushButton{font-size: %1px}").arg(size));
 }
 
 // Set-list prefixes in list order: favourites, then A to D.
@@ -1172,9 +1184,9 @@ void MainWindow::showInSetList(PresetButton* pEntry, QChar prefix, int slot, con
                                const QString& name)
 {
     // The source's whole label: U100 is not U10.
-    pEntry->setText(prefix + twoDigits(slot) + QLatin1Char('\n') + sourceText.section(QLatin1Char('\n'), 0, 0) +
-                    QLatin1Char(' ') + name);
-    applySetListFont(pEntry, name);
+    const QString line = sourceText.section(QLatin1Char('\n'), 0, 0) + QLatin1Char(' ') + name;
+    pEntry->setText(prefix + twoDigits(slot) + QLatin1Char('\n') + line);
+    applySetListFont(pEntry, name, line);
 }
 
 void MainWindow::showPreset(int storage, int presetOffset, int presetNumber, const QString& name, int* record,
