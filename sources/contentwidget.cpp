@@ -848,7 +848,6 @@ void ContentWidget::highlightTargets(int row, int n)
 void ContentWidget::dragEnterEvent(QDragEnterEvent* e)
 {
     // Whatever it carries, a drag from elsewhere is let in; each move decides whether it may land.
-    m_lastDragPos = QPoint(-1, -1);
     if (dragSource(e) == this)
         e->ignore();
     else

@@ -209,7 +209,6 @@ private slots:
         QApplication::sendEvent(user->viewport(), &notch);
         QCOMPARE(user->verticalScrollBar()->value(), 47);
 
-
         // Back-ups: the model's extension added unless it is there in any case. The first offer is in the model's
         // back-up folder, the next ones where the last back-up went.
         QTemporaryDir target;
@@ -240,10 +239,11 @@ private slots:
         m_answerer->push("ok:Café über 1234567");
         user->renamePreset();
         QVERIFY(settled());
-        QCOMPARE(m_bus->unit("U").recordBytes(95).left(16), QByteArray("Caf\xE9 \xFC" "ber 123456"));
+        QCOMPARE(m_bus->unit("U").recordBytes(95).left(16), QByteArray("Caf\xE9 \xFC") + "ber 123456");
         QCOMPARE(user->entries().at(94)->text(), QString("U95\nCafé über 123456"));
         QVERIFY(user->viewport()->rect().contains(user->visualItemRect(user->item(94))));
-        QCOMPARE((QList<int>{user->entries().at(94)->height(), user->entries().at(93)->height()}), (QList<int>{35, 35}));
+        QCOMPARE((QList<int>{user->entries().at(94)->height(), user->entries().at(93)->height()}),
+                 (QList<int>{35, 35}));
 
         // Refresh reads the user side again; the factory list stays the one read on connection.
         const QList<PresetButton*> factoryBefore = factory->entries();
