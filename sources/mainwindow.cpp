@@ -9,6 +9,7 @@
 #include "globals.h"
 #include "log.h"
 #include "mainwindowform.h"
+#include "presetname.h"
 #include "progessdialog.h"
 #include "settingsdlg.h"
 #include "splashscreen.h"
@@ -27,6 +28,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -1222,11 +1224,22 @@ QString twoDigits(int number)
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
 }
 
-// Names of up to 15 characters fit the entry at the normal size.
-void applySetListFont(PresetButton* pEntry, const QString& name)
+// Names of up to 15 characters fit the entry at the normal size, longer ones a size smaller. A line that
+// still does not fit (a long name behind U100) gets smaller still, down to 8 px, so that the whole label
+// and name show.
+void applySetListFont(PresetButton* pEntry, const QString& name, const QString& line)
 {
-    pEntry->setStyleSheet(
-        QLatin1String(name.length() <= 15 ? "QPushButton{font-size: 11px}" : "QPushButton{font-size: 10px}"));
+    // The entry's width less its border and padding.
+    constexpr int TextWidth = EntryWidth - 10;
+    constexpr int SmallestSize = 8;
+    int size = name.length() <= 15 ? 11 : 10;
+    QFont font = pEntry->font();
+    for (; size > SmallestSize; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(line) <= TextWidth)
+            break;
+    }
+    pEntry->setStyleSheet(QStringLiteral("QPushButton{font-size: %1px}").arg(size));
 }
 
 // Set-list prefixes in list order: favourites, then A to D.
@@ -1237,8 +1250,10 @@ const char kSetListPrefixes[] = {'*', 'A', 'B', 'C', 'D'};
 void MainWindow::showInSetList(PresetButton* pEntry, QChar prefix, int slot, const QString& sourceText,
                                const QString& name)
 {
-    pEntry->setText(prefix + twoDigits(slot) + QLatin1Char('\n') + sourceText.left(3) + QLatin1Char(' ') + name);
-    applySetListFont(pEntry, name);
+    // The source's whole label: U100 is not U10.
+    const QString line = sourceText.section(QLatin1Char('\n'), 0, 0) + QLatin1Char(' ') + name;
+    pEntry->setText(prefix + twoDigits(slot) + QLatin1Char('\n') + line);
+    applySetListFont(pEntry, name, line);
 }
 
 void MainWindow::showPreset(int storage, int presetOffset, int presetNumber, const QString& name, int* record,
@@ -1268,7 +1283,10 @@ void MainWindow::showPreset(int storage, int presetOffset, int presetNumber, con
         pList->addEntry(pEntry);
         connect(pEntry, &PresetButton::contextMenuRequested, pList, &ContentWidget::onContextMenuRequested,
                 Qt::UniqueConnection);
-        pList->verticalScrollBar()->setValue(pList->verticalScrollBar()->maximum());
+    } else {
+        // A preset changed in place (renamed, copied, loaded) is brought into view. A whole read only ever
+        // adds entries to an emptied list, which therefore stays at its first entry.
+        pList->showEntry(pEntry);
     }
     updateSetlits();
 }
@@ -1278,18 +1296,8 @@ void MainWindow::onSinglePresetData(int storage, int presetBase, int presetOffse
                                     int hardwarePatchVersion)
 {
     std::unique_ptr<int[]> record(presetData);
-    // Control characters and blanks show as blanks, anything beyond ASCII as "~".
-    QString name;
-    for (int k = 0; record && k < maxPresetNameLength; ++k) {
-        const int code = record[k];
-        if (code <= 32)
-            name += QLatin1Char(' ');
-        else if (code >= 127)
-            name += QLatin1Char('~');
-        else
-            name += QChar(code);
-    }
-    showPreset(storage, presetOffset, presetBase + presetOffset, name.trimmed(), record.release(), maxPresetNameLength,
+    const QString name = PresetName::fromCodes(record.get(), maxPresetNameLength);
+    showPreset(storage, presetOffset, presetBase + presetOffset, name, record.release(), maxPresetNameLength,
                maxPresetParamLength, hardwareProductCode, hardwarePatchVersion);
 }
 
@@ -1327,15 +1335,9 @@ void MainWindow::onPresetData(int storage, int presetBase, int presetCount, cons
     const int stride = maxPresetNameLength + maxPresetParamLength;
     for (int k = 1; k <= presetCount; ++k) {
         const int* pRecord = records && stride > 0 ? records.get() + static_cast<qsizetype>(k - 1) * stride : nullptr;
-        QString name;
+        const QString name = PresetName::fromCodes(pRecord, maxPresetNameLength);
         int* pCopy = nullptr;
         if (pRecord != nullptr) {
-            // Only printable ASCII is kept here; everything else is dropped.
-            for (int c = 0; c < maxPresetNameLength; ++c) {
-                if (pRecord[c] >= 32 && pRecord[c] <= 126)
-                    name += QChar(pRecord[c]);
-            }
-            name = name.trimmed();
             pCopy = new int[static_cast<size_t>(stride)];
             std::copy(pRecord, pRecord + stride, pCopy);
         }

@@ -94,7 +94,7 @@ class TestWindow : public QObject
     // "Checking for updates..." and the busy animation seen on the way.
     bool startAndRead(bool* pChecking)
     {
-        makeWindow()->setUpdateCheckWait(300);
+        (m_window ? m_window.get() : makeWindow())->setUpdateCheckWait(300);
         m_window->finishSplashTimer();
         const auto* label = m_window->findChild<QLabel*>("labelUpdateCheck");
         return QTest::qWaitFor(
@@ -183,9 +183,12 @@ private slots:
             unit.setRecord(5, withName(unit.record(5), "Lead"));
             unit.setRecord(7, withName(unit.record(7), "Fifteen chars!!"));
             unit.setRecord(8, withName(unit.record(8), "Sixteen chars!!!"));
-            unit.setSetList(1, {9, 3, 5, 0, 7, 8, 101, 250, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+            unit.setRecord(100, withName(unit.record(100), "Last"));
+            unit.setSetList(1, {9, 3, 5, 0, 7, 8, 101, 250, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
         }));
         const VirtualUnit connected = m_bus->unit("U");
+        qApp->setStyleSheet(QString::fromUtf8(readFile(":/qss/TSStyle.qss"))); // it decides how tall an entry draws
+        makeWindow()->show();
         bool bChecking = false;
         QVERIFY(startAndRead(&bChecking) && bChecking);
         qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable);
@@ -209,13 +212,19 @@ private slots:
         QCOMPARE(factory->entries().size(), 100);
         QCOMPARE(factory->entries().at(0)->presetNumber(), 101);
         QCOMPARE(texts(w, "listWidgetSetListA").size(), 20);
-        QCOMPARE(texts(w, "listWidgetSetListA").mid(2, 6),
+        QCOMPARE(texts(w, "listWidgetSetListA").mid(2, 7),
                  QStringList({"A03\nU05 Lead", "A04\nEMPTY", "A05\nU07 Fifteen chars!!", "A06\nU08 Sixteen chars!!!",
-                              "A07\nF01 " + names[3], "A08\nEMPTY"}));
+                              "A07\nF01 " + names[3], "A08\nEMPTY", "A09\nU100 Last"}));
         QVERIFY(setListA->entries().at(2)->isEnabled() && !setListA->entries().at(3)->isEnabled());
         QCOMPARE(setListA->entries().at(4)->styleSheet(), QString("QPushButton{font-size: 11px}"));
         QCOMPARE(setListA->entries().at(5)->styleSheet(), QString("QPushButton{font-size: 10px}"));
         QCOMPARE(texts(w, "listWidgetFavorites").first(), "*01\nU01 " + names[0]);
+        // The read leaves the list at U01; one wheel notch moves one line of entries (35 + 12 px).
+        QCOMPARE(user->verticalScrollBar()->value(), 0);
+        QWheelEvent notch(QPointF(9, 9), QPointF(), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(user->viewport(), &notch);
+        QCOMPARE(user->verticalScrollBar()->value(), 47);
 
         // Back-ups: the model's extension added unless it is there in any case. The first offer is in the model's
         // back-up folder, the next ones where the last back-up went.
@@ -241,6 +250,18 @@ private slots:
             QCOMPARE(m_answerer->finishedTexts, finished);
         }
 
+        // A rename to Latin-1 letters, cut to the unit's 16 characters: their bytes reach the unit, the entry
+        // shows them, scrolled into view and as tall as its neighbours.
+        select(*user, {94});
+        m_answerer->push("ok:Café über 1234567");
+        user->renamePreset();
+        QVERIFY(settled());
+        QCOMPARE(m_bus->unit("U").recordBytes(95).left(16), QByteArray("Caf\xE9 \xFC") + "ber 123456");
+        QCOMPARE(user->entries().at(94)->text(), QString("U95\nCafé über 123456"));
+        QVERIFY(user->viewport()->rect().contains(user->visualItemRect(user->item(94))));
+        QCOMPARE((QList<int>{user->entries().at(94)->height(), user->entries().at(93)->height()}),
+                 (QList<int>{35, 35}));
+
         // Refresh reads the user side again; the factory list stays the one read on connection.
         const QList<PresetButton*> factoryBefore = factory->entries();
         QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
@@ -251,14 +272,26 @@ private slots:
         QVERIFY(settled());
         QCOMPARE(factory->entries(), factoryBefore);
         QCOMPARE(user->entries().at(1)->text(), QString("U02\nFresh"));
+        QCOMPARE(user->entries().at(94)->text(), QString("U95\nCafé über 123456"));
+        QCOMPARE(user->verticalScrollBar()->value(), 0);
         QCOMPARE(texts(w, "listWidgetSetListB").first(), QString("B01\nU02 Fresh"));
+
+        // Factory preset 3 copied and pasted into set list B's second slot from the keyboard.
+        auto* setListB = w->findChild<ContentWidget*>("listWidgetSetListB");
+        select(*factory, {2});
+        QTest::keyClick(factory, Qt::Key_C, Qt::ControlModifier);
+        select(*setListB, {1});
+        m_answerer->push("Yes");
+        QTest::keyClick(setListB, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(settled());
+        QCOMPARE(m_bus->setList("U", 2).mid(0, 3), (QVector<int>{2, 103, 0}));
 
         // Factory preset 3 dragged onto user slot 90 and confirmed: the unit holds it, the list shows it.
         select(*factory, {2});
         m_answerer->push("Yes");
         QVERIFY(dragTo(*user, listDrag(*factory), centre(*user, 89), true));
         QVERIFY(settled());
-        QCOMPARE(m_answerer->seen.value(1), QString("Load Presets|Do you want to overwrite the presets <b>U90_" +
+        QCOMPARE(m_answerer->seen.value(3), QString("Load Presets|Do you want to overwrite the presets <b>U90_" +
                                                     names[2] + "</b><br/>with<br/><b>F03_" + names[4] + "</b>?"));
         QCOMPARE(m_bus->unit("U").record(90), connected.record(103));
         QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[4]);
