@@ -4,8 +4,6 @@
 // redirects and credentials go nowhere they should not. Whatever the server does wrong, nothing reaches the unit,
 // nothing is opened and no file is left.
 
-#include "DeviceManagerThread.h"
-#include "firmwareupdate.h"
 #include "globals.h"
 
 #include "support/SignalRelay.h"
@@ -13,6 +11,7 @@
 #include "support/TestFiles.h"
 #include "support/UpdateServer.h"
 #include "support/VirtualBusFixture.h"
+#include "support/WorkerThreads.h"
 
 #include <QAuthenticator>
 #include <QCryptographicHash>
@@ -101,23 +100,14 @@ private slots:
         QVERIFY(m_plainServer.setUpdateTargets("<UpdateTargets/>"));
         m_pService = CFirmwareUpdate::instance();
         m_pWorker = DeviceManagerThread::instance();
-        for (QThread* thread : {static_cast<QThread*>(m_pService), static_cast<QThread*>(m_pWorker)}) {
-            thread->moveToThread(thread);
-            thread->start();
-        }
+        startWorkers({m_pService, m_pWorker});
         QVERIFY(m_bus.plug("U", UnitModel::Ariette));
         QVERIFY(QTest::qWaitFor([] { return g_bDeviceConnected.load(); }, kWaitMs));
     }
 
     void cleanupTestCase()
     {
-        m_pWorker->setAbort(true);
-        m_pService->setStopping(true);
-        for (QThread* thread : {static_cast<QThread*>(m_pWorker), static_cast<QThread*>(m_pService)}) {
-            thread->quit();
-            thread->wait();
-            delete thread;
-        }
+        stopWorkers(m_pWorker, m_pService);
         QFile::remove(QCoreApplication::applicationDirPath() + "/info.ini");
     }
 
