@@ -256,6 +256,7 @@ void Ui_MainWindow::retranslateUi(QMainWindow* MainWindow)
 
     pushButtonBrowse->setToolTip(tr("<html><head/><body><p>Browse</p></body></html>"));
     pushButtonBrowse->setText(QString());
+    pushButtonUp->setToolTip(tr("<html><head/><body><p>Up one folder</p></body></html>"));
     pushButtonUp->setText(QString());
     tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabFileView), tr("File System"));
     tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabFactoryView), tr("Factory Presets"));
