@@ -138,7 +138,7 @@ private slots:
         // "TSUJ", version 1, product 0x21, patch 3, 2 name bytes, 1 parameter, 3 presets; one entry of one record:
         // slot 2, "AB", -1.
         const QByteArray good = "5453554a0001000000210000000300000002000000010000000300010001000200410042ffff";
-        const auto with = [&](int at, const QByteArray& hex) { return QByteArray(good).replace(2 * at, hex.size(), hex); };
+        const auto with = [&](int at, const QByteArray& h) { return QByteArray(good).replace(2 * at, h.size(), h); };
         QTest::newRow("one overwrite") << good << 0;
         QTest::newRow("hash disagrees") << good + "!" << 1;
         QTest::newRow("cut short") << good.chopped(4) << 1;
