@@ -99,8 +99,11 @@ int main(int argc, char** argv)
     const Operation operations[] = {
         {"copy (1 preset)", [&] { return link.LoadPresets(QList<int>{5}, QList<int>{107}, &dropRecord, false); }},
         {"copy (4 presets)",
-         [&] { return link.LoadPresets(QList<int>{5, 6, 7, 8}, QList<int>{107, 108, 109, 110}, &dropRecord, false); }},
-        {"load from file (1 preset)", [&] { return link.LoadPresets(QList<int>{9}, QStringList{preset}, &dropRecord, false); }},
+         [&] {
+             return link.LoadPresets(QList<int>{5, 6, 7, 8}, QList<int>{107, 108, 109, 110}, &dropRecord, false);
+         }},
+        {"load from file (1 preset)",
+         [&] { return link.LoadPresets(QList<int>{9}, QStringList{preset}, &dropRecord, false); }},
         {"rename", [&] { return link.SendPresetNameToHardware(QStringLiteral("Bench"), 10, nullptr, &dropRecord); }},
         {"restore (100 presets, lists, params)", [&] { return link.RestorePresets(backup, nullptr, nullptr); }},
         {"factory rewrite (100 presets)", [&] { return link.RestoreFactoryPresets(factory, nullptr); }},

@@ -333,8 +333,9 @@ int Librarian::rename()
     if (name.isEmpty() || name.size() > length)
         return usage(QStringLiteral("a name on this unit has 1 to %1 characters").arg(length));
     for (const QChar c : name)
-        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
-            return usage(QStringLiteral("a name holds letters, digits, spaces and punctuation of plain ASCII only"));
+        // The unit keeps one Latin-1 byte per character.
+        if (c.unicode() < 0x20 || (c.unicode() > 0x7e && c.unicode() < 0xa0) || c.unicode() > 0xff)
+            return usage(QStringLiteral("a name holds Latin-1 letters, digits, spaces and signs only"));
     const UnitSession::Outcome outcome =
         m_pSession->run(new QEvent(DeviceManagerThread::RenamePresetEvent),
                         [&](DeviceManagerThread* w) { w->setRenameData(number, name, -1, nullptr); });

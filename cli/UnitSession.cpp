@@ -5,6 +5,7 @@
 #include "DeviceManagerThread.h"
 #include "Settings.h"
 #include "firmwareupdate.h"
+#include "presetname.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -108,12 +109,9 @@ UnitSession::UnitSession(QObject* parent) : QObject(parent)
             });
     connect(m_pWorker, qOverload<int, int, int, int*, int, int, int, int>(&W::singlePresetData), this,
             [this](int, int base, int offset, int* record, int nameLength, int, int, int) {
-                // The record is ours; its name is the first nameLength entries.
+                // The record is ours; its name is the first nameLength entries, read as the window reads them.
                 std::unique_ptr<int[]> owned(record);
-                QString name;
-                for (int k = 0; owned && k < nameLength && k < 256; ++k)
-                    name.append(QChar(owned[static_cast<size_t>(k)] & 0xff));
-                m_names.insert(base + offset, name.trimmed());
+                m_names.insert(base + offset, PresetName::fromCodes(owned.get(), qBound(0, nameLength, 256)));
             });
     connect(m_pWorker, &W::setListData, this, [this](int index, const int* data) {
         std::unique_ptr<const int[]> owned(data);

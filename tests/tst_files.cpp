@@ -138,7 +138,7 @@ private slots:
         // "TSUJ", version 1, product 0x21, patch 3, 2 name bytes, 1 parameter, 3 presets; one entry of one record:
         // slot 2, "AB", -1.
         const QByteArray good = "5453554a0001000000210000000300000002000000010000000300010001000200410042ffff";
-        const auto with = [&](int at, const QByteArray& hex) { return QByteArray(good).replace(2 * at, hex.size(), hex); };
+        const auto with = [&](int at, const QByteArray& h) { return QByteArray(good).replace(2 * at, h.size(), h); };
         QTest::newRow("one overwrite") << good << 0;
         QTest::newRow("hash disagrees") << good + "!" << 1;
         QTest::newRow("cut short") << good.chopped(4) << 1;
@@ -161,10 +161,13 @@ private slots:
         QCOMPARE(int(UndoJournal::decode(bytes, unit, &entries)), status);
         QCOMPARE(entries.size(), status == 0 ? 1 : 0);
         if (status == 0) {
-            QCOMPARE(entries[0].size(), 1);
             QCOMPARE(entries[0][0].slot, 2);
             QCOMPARE(entries[0][0].data, QVector<int>({65, 66, -1}));
             QCOMPARE(UndoJournal::encode(unit, entries), bytes);
+            UndoJournal journal(path("undo.journal")); // 20 overwrites at most: the 21st pushes the oldest out
+            for (int i = 0; i < 21; ++i)
+                QVERIFY(journal.push(entries[0]));
+            QCOMPARE(journal.entries(), 20);
         }
     }
 

@@ -251,6 +251,22 @@ private slots:
         QCOMPARE(m_iCredentialCalls, 0);
     }
 
+    // A quiet check made on connection while an installer download waits for its turn, and another after that
+    // download failed: each answers by its own flags, so the window gets the answer it reads the presets after.
+    void checksBesideAnInstallerDownload()
+    {
+        const QString url = m_base + "/_fail/images/setup-1.1.0.exe";
+        const QByteArray xml = targets("1.1.0", url, kImage);
+        QVERIFY(m_server.setUpdateTargets(xml) && m_server.addFile(kSignature, signWith(kPublisherSeed, xml)));
+        QCOMPARE(request(CFirmwareUpdate::CheckAppUpdateEvent, m_base, 2).value(0), kOffered);
+        m_pService->setAppImageUrl(url);
+        qputenv(CFirmwareUpdate::ServerEnvironmentVariable, QString(m_base + "/_fail").toUtf8());
+        QCoreApplication::postEvent(m_pService, new QEvent(CFirmwareUpdate::CheckFirmwareUpdateSilentEvent));
+        QCOMPARE(request(CFirmwareUpdate::DownloadAppEvent, QString(), 2),
+                 QStringList({kNoVersions, "updateCheckFailed(Connection to update server cannot be made.)"}));
+        QCOMPARE(request(CFirmwareUpdate::CheckFirmwareUpdateSilentEvent, QString(), 1), QStringList{kNoVersions});
+    }
+
 private:
     void setInfoIni(bool bAllowPlainHttp)
     {
