@@ -16,11 +16,12 @@ cd "$work" || exit 1
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-# expect CODE STDERR-LINE ARGS...: runs tessitra without a terminal; an empty STDERR-LINE means stderr is empty.
+# expect CODE STDERR-LINE ARGS...: runs tessitra (or $program) without a terminal; an empty STDERR-LINE means
+# stderr is empty.
 expect() {
     code=$1 err=$2
     shift 2
-    "$tessitra" "$@" </dev/null >out.txt 2>err.txt
+    "${program:-$tessitra}" "$@" </dev/null >out.txt 2>err.txt
     rc=$?
     [ "$rc" = "$code" ] || fail "tessitra $*: exit $rc, expected $code ($(cat err.txt))"
     if [ -z "$err" ]; then [ ! -s err.txt ] || fail "tessitra $*: stderr $(cat err.txt)"
@@ -91,6 +92,29 @@ expect 0 "" firmware micro.bin --yes
 has A1 "Micro image: 336 bytes, checksum 0x00, sent 0x00, verified yes"
 expect 1 "tessitra: Not allowed!" factory-update --yes
 expect 1 "tessitra: Connection to update server cannot be made." check-update
+# A server offering a newer DSP image, its list signed with a key that a copy of the program beside its own
+# info.ini trusts.
+mkdir -p bin srv/updater/common/config
+printf '0x01\n0x02\n' >srv/dsp.ldr
+cat >srv/updater/common/config/UpdateTargets.xml <<XML
+<?xml version="1.0" encoding="UTF-8"?>
+<UpdateTargets><Family Name="Tessitra" FamilyID="0x60"><Product Name="Stage Ariette" ProductID="0x2"><Revisions>
+<Revision Version="DSP v2.4" ImageUrl="http://127.0.0.1/dsp.ldr" $("$(dirname "$tessitra")/tessitra-sign" digest srv/dsp.ldr)/>
+</Revisions></Product></Family></UpdateTargets>
+XML
+"$(dirname "$tessitra")/tessitra-sign" keygen srv/key >srv/publickey
+"$(dirname "$tessitra")/tessitra-sign" sign srv/key srv/updater/common/config/UpdateTargets.xml
+cp "$tessitra" bin/tessitra
+sed "s|^publickey=.*|publickey=$(cat srv/publickey)|" "$(dirname "$tessitra")/info.ini" >bin/info.ini
+python3 "$src/tests/support/updateserver.py" --root srv >srv/log 2>&1 &
+server=$!
+i=0
+while [ ! -s srv/log ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+program=bin/tessitra TESSITRA_UPDATE_SERVER="http://127.0.0.1:$(head -1 srv/log)" expect 0 "" check-update
+kill $server
+unset program
+says "Current: DSP v2.3, Firmware v1.5"
+says "New DSP:      DSP v2.4  http://127.0.0.1/dsp.ldr"
 
 # A back-up by the command line puts the unit back byte for byte, through the worker's restore (the window's).
 expect 0 "" backup changed.tarb
