@@ -43,8 +43,9 @@ int exitFor(const UnitSession::Outcome& outcome)
         return Exit::BadFile;
     // The back-up taken first failed, and nothing started: the second line says why.
     if (result == ResultCode::AutoBackUpFailed)
-        return outcome.texts.constLast().contains(QLatin1String(Text::CommunicationFailure)) ? Exit::Communication
-                                                                                             : Exit::Failed;
+        return !outcome.texts.isEmpty() && outcome.texts.constLast().contains(QLatin1String(Text::CommunicationFailure))
+                   ? Exit::Communication
+                   : Exit::Failed;
     if (result == ResultCode::VerifyMismatch)
         return Exit::Verification;
     return Exit::Failed;
@@ -55,16 +56,13 @@ int report(const Options& options, const UnitSession::Outcome& outcome, QJsonObj
 {
     const QString last = outcome.texts.isEmpty() ? QString() : plain(outcome.texts.constLast());
     const int code = exitFor(outcome);
-    if (code == Exit::Interrupted) {
-        // What the worker said as it stopped, when it said anything: how far it got.
-        fail(code,
-             last.isEmpty() ? QLatin1String(Text::Interrupted) : QString::fromLatin1(Text::InterruptedAfter).arg(last));
-        if (!outcome.recoveryBackUp.isEmpty())
-            fail(code, QString::fromLatin1(Text::BackedUpBefore).arg(outcome.recoveryBackUp));
-        return code;
-    }
     if (code != Exit::Ok) {
-        fail(code, last.isEmpty() ? QStringLiteral("Operation failed.") : last);
+        // Stopped by Ctrl-C: what the worker said as it stopped, when it said anything, tells how far it got.
+        if (code == Exit::Interrupted)
+            fail(code, last.isEmpty() ? QLatin1String(Text::Interrupted)
+                                      : QString::fromLatin1(Text::InterruptedAfter).arg(last));
+        else
+            fail(code, last.isEmpty() ? QStringLiteral("Operation failed.") : last);
         if (!outcome.recoveryBackUp.isEmpty())
             fail(code, QString::fromLatin1(Text::BackedUpBefore).arg(outcome.recoveryBackUp));
         return code;
@@ -106,11 +104,11 @@ int Librarian::slotArgument(const QString& text, bool bUserOnly)
 
 int Librarian::readLists()
 {
+    // The texts of a read that went well ("Reading set lists...") are not worth printing.
     const UnitSession::Outcome outcome = m_pSession->run(new QEvent(DeviceManagerThread::ReadFactoryPresetsEvent));
-    if (outcome.result != ResultCode::Success)
-        return fail(exitFor(outcome),
-                    outcome.texts.isEmpty() ? QStringLiteral("Operation failed.") : outcome.texts.constLast());
-    return Exit::Ok;
+    if (exitFor(outcome) == Exit::Ok)
+        return Exit::Ok;
+    return report(m_options, outcome);
 }
 
 UnitSession::Outcome Librarian::runWithProgress(QEvent* event, const std::function<void(DeviceManagerThread*)>& setter)
