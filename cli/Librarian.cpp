@@ -22,6 +22,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTimer>
 
 using namespace Console;
 
@@ -251,7 +252,7 @@ int Librarian::save()
     const UnitSession::Outcome outcome =
         m_pSession->run(new QEvent(DeviceManagerThread::SavePresetsToFilesEvent),
                         [&](DeviceManagerThread* w) { w->setSaveItems(items, folder); });
-    if (outcome.result != ResultCode::Success)
+    if (exitFor(outcome) != Exit::Ok)
         return report(m_options, outcome);
     print(stdout, m_options.bJson ? QString::fromUtf8(QJsonDocument(files).toJson()) : text);
     return Exit::Ok;
@@ -438,11 +439,20 @@ int Librarian::checkUpdate()
         if (result != 0)
             end();
     });
+    // Ctrl-C ends the wait; the service is told to stop when the program ends.
+    QTimer interruptCheck;
+    QObject::connect(&interruptCheck, &QTimer::timeout, &context, [&end] {
+        if (UnitSession::interrupted())
+            end();
+    });
+    interruptCheck.start(100);
     pUpdate->moveToThread(pUpdate);
     pUpdate->start(QThread::InheritPriority);
     QCoreApplication::postEvent(pUpdate, new QEvent(CFirmwareUpdate::CheckFirmwareUpdateEvent));
     if (!bDone)
         loop.exec();
+    if (UnitSession::interrupted())
+        return fail(Exit::Interrupted, QLatin1String(Text::Interrupted));
 
     const bool bOffered = offer.size() == 4 && (!offer.at(0).isEmpty() || !offer.at(2).isEmpty());
     // "Device firmware is up to date." is an answer, not a failure.
