@@ -81,6 +81,10 @@ has A1 'U11 "Warm Hall       " params '"$(params A1 F01)"
 expect 0 "" undo --yes
 has A1 "$(grep '^U10 ' original.txt)"
 has A1 "$(grep '^U11 ' original.txt)"
+# The unit stores the copied record with a byte wrong: the read-back check names the slot.
+"$unit" fault A1 corrupt-write 0 >/dev/null
+expect 7 "tessitra: Verification failed: U20 differs from what was written." copy F05 U20 --yes
+"$unit" fault A1 none >/dev/null
 expect 0 "" setlist A U90 F01 U02
 says "Success"
 has A1 "A: 90 101 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"
