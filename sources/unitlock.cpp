@@ -1,6 +1,7 @@
 #include "unitlock.h"
 
-#include <QDir>
+#include "globals.h"
+
 #include <QLockFile>
 #include <QMutex>
 #include <QMutexLocker>
@@ -20,8 +21,10 @@ QString defaultPath(const QString& virtualBusFolder)
     if (!virtualBusFolder.isEmpty())
         return virtualBusFolder + QStringLiteral("/unit.lock");
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // No runtime folder: the product's data folder, which is this user's alone as well (a shared temporary
+    // folder would let one user's program keep another's off their own unit).
     if (folder.isEmpty())
-        folder = QDir::tempPath();
+        folder = g_productFolder;
     return folder + QStringLiteral("/unit.lock");
 }
 
