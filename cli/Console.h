@@ -27,7 +27,6 @@ constexpr int Interrupted = 130; // as a shell reports a command ended by Ctrl-C
 // The window's words where it has them; these are the command line's own.
 namespace Text {
 constexpr char NoUnit[] = "No unit found. Connect the unit and switch it on.";
-constexpr char SeveralUnits[] = "Multiple devices detected. Please connect only one device.";
 constexpr char WindowHoldsUnit[] = "The Tessitra Stage Librarian window is using the unit. Close it and try again.";
 constexpr char OtherHoldsUnit[] = "Another tessitra command is using the unit. Wait for it to end and try again.";
 constexpr char NeedsYes[] = "%1 changes what the unit holds: give --yes to confirm when not run from a terminal.";

@@ -535,7 +535,7 @@ int Librarian::run()
         return fail(Exit::Interrupted, QLatin1String(Text::Interrupted));
     switch (found) {
     case UnitSession::Found::Several:
-        return fail(Exit::SeveralUnits, QLatin1String(Text::SeveralUnits));
+        return fail(Exit::SeveralUnits, DeviceManagerThread::multipleUnitsText());
     case UnitSession::Found::None:
         return fail(Exit::NoUnit,
                     session.accessProblem().isEmpty() ? QLatin1String(Text::NoUnit) : session.accessProblem());

@@ -30,6 +30,7 @@ namespace {
 namespace Text {
 constexpr char CommunicationFailure[] = "Failed to communicate with device.";
 constexpr char Disconnected[] = "Device disconnected!";
+constexpr char MultipleUnits[] = "Multiple devices detected. Please connect only one device.";
 constexpr char Success[] = "Success.";
 constexpr char SetListWritten[] = "Success"; // the set-list write never had a full stop
 constexpr char OperationFailed[] = "Operation failed.";
@@ -310,6 +311,11 @@ QString DeviceManagerThread::operationText(int operation, int result, bool bMicr
     default:
         return QString();
     }
+}
+
+QString DeviceManagerThread::multipleUnitsText()
+{
+    return text(Text::MultipleUnits);
 }
 
 QString DeviceManagerThread::factoryPresetFolder() const

@@ -144,6 +144,8 @@ public:
     // The user's text for the result of an operation that ends with one (an event type above; for
     // UpdateFirmwareEvent, bMicroImage picks the microcontroller image's texts over the DSP's).
     static QString operationText(int operation, int result, bool bMicroImage = false);
+    // What the user reads when two or more units are attached (the poll then talks to neither).
+    static QString multipleUnitsText();
 
     // Reads set lists 0 to 4 and hands each to the window through setListData; the result is that of list 4
     // (failures of the others are only logged).

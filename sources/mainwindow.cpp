@@ -841,8 +841,7 @@ void MainWindow::onMultipleDeviceDetected()
         return;
 
     auto pBox = makeMessageBox(QMessageBox::Information, QStringLiteral("Multiple Device"),
-                               QStringLiteral("Multiple devices detected. Please connect only one device."),
-                               QMessageBox::Ok, this);
+                               DeviceManagerThread::multipleUnitsText(), QMessageBox::Ok, this);
     QPushButton* pExit = pBox->addButton(QStringLiteral("Exit App"), QMessageBox::NoRole);
     // Closing the only window ends the application.
     connect(pExit, &QPushButton::clicked, this, &QWidget::close);
