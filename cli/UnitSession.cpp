@@ -95,10 +95,8 @@ UnitSession::UnitSession(QObject* parent) : QObject(parent)
         m_current.bFinished = true;
         m_current.result = result;
     });
-    connect(m_pWorker, &W::recoveryAvailable, this, [this](const QString& path, const QString& state) {
-        m_current.recoveryBackUp = path;
-        m_current.recoveryState = state;
-    });
+    connect(m_pWorker, &W::recoveryAvailable, this,
+            [this](const QString& path, const QString&) { m_current.recoveryBackUp = path; });
     connect(m_pWorker, &W::dataSent, this, [this](quint64 total, quint64 done) {
         if (m_bRunning && m_progress)
             m_progress(total, done);

@@ -33,9 +33,10 @@ public:
     {
         bool bFinished = false; // operationFinished arrived (a firmware file of no known kind ends without it)
         int result = 0;
-        QStringList texts;      // every updateText, in order
-        QString recoveryBackUp; // the automatic back-up to restore when the operation stopped midway
-        QString recoveryState;
+        QStringList texts; // every updateText, in order
+        // The automatic back-up that puts the unit back when the operation stopped midway (the failure text
+        // already says how far it got).
+        QString recoveryBackUp;
         bool bInterrupted = false; // Ctrl-C (or a termination signal) asked the worker to stop
     };
 
