@@ -92,7 +92,6 @@ UnitSession::UnitSession(QObject* parent) : QObject(parent)
     connect(m_pWorker, &W::operationFinished, this, [this](int result, bool) {
         if (!m_bRunning)
             return;
-        m_current.bFinished = true;
         m_current.result = result;
     });
     connect(m_pWorker, &W::recoveryAvailable, this,

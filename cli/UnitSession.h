@@ -31,7 +31,6 @@ public:
     // What one operation reported.
     struct Outcome
     {
-        bool bFinished = false; // operationFinished arrived (a firmware file of no known kind ends without it)
         int result = 0;
         QStringList texts; // every updateText, in order
         // The automatic back-up that puts the unit back when the operation stopped midway (the failure text
