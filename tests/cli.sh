@@ -5,8 +5,8 @@
 set -u
 tessitra=$1 unit=$2 window=$3 src=$4
 work=$(mktemp -d)
-win=""
-trap '[ -n "$win" ] && kill $win 2>/dev/null; rm -rf "$work"' EXIT
+win="" server=""
+trap 'for pid in $win $server; do kill $pid 2>/dev/null; done; rm -rf "$work"' EXIT
 mkdir -p "$work/home" "$work/run" "$work/out" && chmod 700 "$work/run"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/home/.config"
 export TESSITRA_VIRTUAL_BUS="$work/bus" TESSITRA_SKIP_SETTLE=1 QT_QPA_PLATFORM=offscreen
@@ -116,6 +116,7 @@ i=0
 while [ ! -s srv/log ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
 program=bin/tessitra TESSITRA_UPDATE_SERVER="http://127.0.0.1:$(head -1 srv/log)" expect 0 "" check-update
 kill $server
+server=""
 unset program
 says "Current: DSP v2.3, Firmware v1.5"
 says "New DSP:      DSP v2.4  http://127.0.0.1/dsp.ldr"
