@@ -169,6 +169,11 @@ ContentWidget::ContentWidget(QWidget* parent)
         return QFileDialog::getOpenFileNames(pParent, caption, startFolder, filter);
     };
 
+    m_pUndoAction = new QAction(QStringLiteral("Undo"), this);
+    m_pUndoAction->setShortcut(QKeySequence::Undo);
+    m_pUndoAction->setEnabled(false);
+    connect(m_pUndoAction, &QAction::triggered, this, &ContentWidget::undoRequested);
+
     connect(this, &QListWidget::itemSelectionChanged, this, &ContentWidget::onItemSelectionChanged);
     connect(DeviceManagerThread::instance(), &DeviceManagerThread::deviceDetected, this,
             &ContentWidget::onDeviceDetected);
@@ -310,6 +315,7 @@ void ContentWidget::onContextMenuRequested(QPoint globalPos)
             m_pMenu->addAction(m_pLoadAction);
             if (m_selectedButtons.size() == 1)
                 m_pMenu->addAction(m_pRenameAction);
+            m_pMenu->addAction(m_pUndoAction);
         }
     }
     m_pMenu->exec(globalPos);

@@ -138,6 +138,13 @@ public:
                              const std::function<void(DeviceManagerThread*)>& handOver, bool bShowProgress = true,
                              int priority = Qt::NormalEventPriority);
 
+    // "Undo" in the user list's menu (Ctrl+Z once the window adds it to itself): it emits undoRequested. Off
+    // until the window learns that the unit's journal holds an overwrite.
+    QAction* undoAction() const { return m_pUndoAction; }
+
+signals:
+    void undoRequested();
+
 public slots:
     void onDeviceDetected(int iPid);
     void onContextMenuRequested(QPoint globalPos);
@@ -196,6 +203,7 @@ private:
     QPointer<QAction> m_pLoadAction;
     QPointer<QAction> m_pRenameAction;
     QPointer<QAction> m_pRemoveAction;
+    QAction* m_pUndoAction = nullptr;
     QString m_strRole;
     QString m_strArietteFolder;
     QString m_strCadenzoFolder;

@@ -320,6 +320,13 @@ void MainWindow::initialize()
             qOverload<int, int, int, QStringList>(&MainWindow::onPresetData), Qt::UniqueConnection);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceBusy, this, &MainWindow::onDeviceBusy);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceIdle, this, &MainWindow::onDeviceIdle);
+    connect(m_pDeviceManager, &DeviceManagerThread::recoveryAvailable, this, &MainWindow::onRecoveryAvailable,
+            Qt::UniqueConnection);
+    connect(m_pDeviceManager, &DeviceManagerThread::undoAvailable, this, &MainWindow::onUndoAvailable,
+            Qt::UniqueConnection);
+    // Ctrl+Z undoes the last overwrite from anywhere in the window, not only while the user list has the focus.
+    addAction(ui->listWidgetUserPreset->undoAction());
+    connect(ui->listWidgetUserPreset, &ContentWidget::undoRequested, this, &MainWindow::onUndo, Qt::UniqueConnection);
 
     m_pFirmwareUpdate = CFirmwareUpdate::instance();
     connect(m_pFirmwareUpdate, &CFirmwareUpdate::newVersions, this, &MainWindow::onNewVersions, Qt::UniqueConnection);
@@ -645,6 +652,22 @@ std::unique_ptr<QMessageBox> MainWindow::makeQuestionBox(const QString& title, c
     return pBox;
 }
 
+bool MainWindow::confirmOverwrite(const QString& title, const QString& text, const QString& question)
+{
+    auto pBox = makeQuestionBox(title, text, QMessageBox::Yes | QMessageBox::Cancel);
+    pBox->setInformativeText(question);
+    pBox->setDefaultButton(QMessageBox::Cancel);
+    pBox->setEscapeButton(QMessageBox::Cancel);
+    return pBox->exec() == QMessageBox::Yes;
+}
+
+void MainWindow::handOverSafetyOptions()
+{
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+    DeviceManagerThread::instance()->setSafetyOptions(pSettings->m_bAutoBackup, pSettings->m_bVerifyWrites);
+}
+
 void MainWindow::connectDeviceWorker(ProgressDialog* pDialog)
 {
     // Unique: a flow may hand the same dialog from one worker's step to the next.
@@ -671,6 +694,7 @@ void MainWindow::runOperation(const QString& title, const QString& startText, co
     ProgressDialog dialog(this);
     dialog.setWindowTitle(title);
     connectDeviceWorker(&dialog);
+    handOverSafetyOptions();
     if (setter)
         setter();
     QCoreApplication::postEvent(m_pDeviceManager, pEvent, 1);
@@ -689,8 +713,22 @@ QString MainWindow::askFile(FileDialogKind kind, const QString& caption, const Q
 {
     if (m_fileDialog)
         return m_fileDialog(kind, caption, path, filter);
-    if (kind == FileDialogKind::Open)
-        return QFileDialog::getOpenFileName(this, caption, path, filter);
+    if (kind == FileDialogKind::Open) {
+        // A path naming a file opens its folder with that file chosen. Qt's own dialog lists the folder by
+        // date, newest first, and offers the model's back-up folder (where the automatic back-ups go) on its
+        // side; a desktop's dialog keeps its own order.
+        const QFileInfo start(path);
+        QFileDialog dialog(this, caption, start.isFile() ? start.absolutePath() : path, filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (start.isFile()) {
+            dialog.setViewMode(QFileDialog::Detail);
+            if (auto* pView = dialog.findChild<QTreeView*>())
+                pView->sortByColumn(3, Qt::DescendingOrder);
+            dialog.setSidebarUrls(dialog.sidebarUrls() << QUrl::fromLocalFile(modelBackUpFolder()));
+            dialog.selectFile(start.fileName());
+        }
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    }
     // The dialog adds the suffix itself, so its overwrite question is about the file that will be written:
     // "mine" typed where "mine.tarb" exists asks before replacing it.
     QFileDialog dialog(this, caption, path, filter);
@@ -705,6 +743,13 @@ QString MainWindow::backUpExtension() const
     return QLatin1String(m_pDeviceManager != nullptr && m_pDeviceManager->productId() == UsbIds::CadenzoProductId
                              ? CadenzoBackUpExtension
                              : ArietteBackUpExtension);
+}
+
+QString MainWindow::modelBackUpFolder() const
+{
+    return m_pDeviceManager != nullptr && m_pDeviceManager->productId() == UsbIds::CadenzoProductId
+               ? g_cadenzoBackUpFolder
+               : g_arietteBackUpFolder;
 }
 
 void MainWindow::enableDeviceButtons(bool bEnable)
@@ -734,6 +779,9 @@ void MainWindow::onDeviceDetected(int iPid)
     m_strBackUpFolder = bAriette ? g_arietteBackUpFolder : g_cadenzoBackUpFolder;
     m_pFileModel->setNameFilters(QStringList{QLatin1String(bAriette ? ArietteFilePattern : CadenzoFilePattern)});
     ui->labelLogo->setStyleSheet(QLatin1String(bAriette ? ArietteLogoStyle : CadenzoLogoStyle));
+    handOverSafetyOptions();
+    // The unit is put back as it was before it is read, so the lists show what it then holds.
+    offerRecovery();
 
     ProgressDialog dialog(this);
     dialog.hide();
@@ -768,6 +816,7 @@ void MainWindow::onDeviceRemoved()
     m_pFileModel->setNameFilters(QStringList{QString()});
 
     enableDeviceButtons(false);
+    ui->listWidgetUserPreset->undoAction()->setEnabled(false);
 
     ui->listWidgetUserPreset->clearEntries();
     ui->listWidgetFactoryPresets->clearEntries();
@@ -846,6 +895,9 @@ void MainWindow::onDeviceInaccessible(const QString& strText)
 
 void MainWindow::onDeviceBusy()
 {
+    // One animation for the whole run, however many steps it takes.
+    if (ui->deviceButton->movie() != nullptr)
+        return;
     auto* pMovie = new QMovie(QStringLiteral(":/images/deviceBusy.gif"), QByteArray(), this);
     ui->deviceButton->setMovie(pMovie);
     pMovie->start();
@@ -925,17 +977,36 @@ void MainWindow::backUp()
 void MainWindow::restore()
 {
     TS_DEBUG("Entering");
-    const QString file = askFile(FileDialogKind::Open, QStringLiteral("Select File"), m_strBackUpFolder,
-                                 QStringLiteral("BACKUP(*%1)").arg(backUpExtension()));
+    // The folder opens with its newest back-up chosen: the user's own and the automatic ones, newest first.
+    const QString extension = backUpExtension();
+    const QFileInfoList listed =
+        QDir(m_strBackUpFolder).entryInfoList(QStringList{QLatin1Char('*') + extension}, QDir::Files, QDir::Time);
+    const QString file = askFile(FileDialogKind::Open, QStringLiteral("Select File"),
+                                 listed.isEmpty() ? m_strBackUpFolder : listed.first().absoluteFilePath(),
+                                 QStringLiteral("BACKUP(*%1)").arg(extension));
     if (file.isEmpty()) {
         TS_DEBUG("Exiting");
         return;
     }
     m_strBackUpFolder = QFileInfo(file).absolutePath();
+    const QString replaced =
+        QStringLiteral("All %1 user presets, the favourites, set lists A to D and the system parameters of the unit "
+                       "will be replaced by those in %2.")
+            .arg(g_deviceInfo.presetCount.load())
+            .arg(QFileInfo(file).fileName());
+    if (!confirmOverwrite(QStringLiteral("Restore"), replaced,
+                          QStringLiteral("Do you want to restore this back-up?"))) {
+        TS_DEBUG("Exiting");
+        return;
+    }
 
     runOperation(
         QStringLiteral("Restore"), QStringLiteral("Restoring presets..."),
-        [this, file]() { m_pDeviceManager->setBackUpFilePath(file); }, new QEvent(DeviceManagerThread::RestoreEvent),
+        [this, file]() {
+            m_pDeviceManager->setRecovery(false);
+            m_pDeviceManager->setBackUpFilePath(file);
+        },
+        new QEvent(DeviceManagerThread::RestoreEvent),
         [this](ProgressDialog* pDialog) {
             // The unit now holds other presets and set lists: show them. A failed restore leaves the lists.
             if (pDialog->operationResult() == 0)
@@ -952,6 +1023,18 @@ void MainWindow::onUpdateFirmware()
         return;
     TS_DEBUG("File path: %s", file.toLocal8Bit().constData());
     m_strHomePath = QFileInfo(file).absolutePath();
+    // The worker refuses a file of any other kind before it writes anything.
+    const bool bDsp = file.endsWith(QLatin1String(".ldr"), Qt::CaseInsensitive);
+    if (bDsp || file.endsWith(QLatin1String(".bin"), Qt::CaseInsensitive)) {
+        const QString replaced =
+            bDsp ? QStringLiteral("The DSP firmware of the unit (%1) will be replaced by the one in %2.")
+                       .arg(g_deviceInfo.dspVersion(), QFileInfo(file).fileName())
+                 : QStringLiteral("The microcontroller firmware of the unit (%1) will be replaced by the one in %2.")
+                       .arg(g_deviceInfo.firmwareVersion(), QFileInfo(file).fileName());
+        if (!confirmOverwrite(QStringLiteral("Firmware Update"), replaced,
+                              QStringLiteral("Do you want to write this firmware?")))
+            return;
+    }
 
     // The device worker tells the DSP image (.ldr) from the microcontroller image (.bin) by the extension. The
     // path rides in the event: the update service may hand over a downloaded image at the same moment.
@@ -1057,6 +1140,8 @@ void MainWindow::onNewVersions(QString dspVersion, QString dspUrl, QString fwVer
     if (answer == QMessageBox::Yes) {
         const QString image = dspUrl.isEmpty() ? fwUrl : dspUrl;
         TS_DEBUG("Downloading firmware.");
+        // The update service hands the image to the device worker, which backs the unit up first if asked to.
+        handOverSafetyOptions();
         m_pFirmwareUpdate->setFirmwareImageUrl(image);
         message = QStringLiteral("Downloading firmware...");
         return runAndConclude(m_pFirmwareUpdate, CFirmwareUpdate::DownloadFirmwareEvent);
@@ -1080,6 +1165,62 @@ void MainWindow::onAppDownLoadFinished(QString installer)
     // The installer replaces this program, so the program makes way for it.
     QDesktopServices::openUrl(QUrl::fromLocalFile(installer));
     close();
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// The way back: recovery after a run that stopped midway, and undo of the last overwrite
+
+void MainWindow::onRecoveryAvailable(QString backupPath, QString stateLine)
+{
+    TS_DEBUG("Automatic back-up to put back: %s", backupPath.toLocal8Bit().constData());
+    m_strRecoveryPath = backupPath;
+    // The failure text is in the running operation's dialog already; it must also say how far the run got.
+    const QString line = stateLine.trimmed();
+    const QList<ProgressDialog*> dialogs = findChildren<ProgressDialog*>();
+    for (ProgressDialog* pDialog : dialogs) {
+        if (pDialog->isVisible() && !line.isEmpty() && !pDialog->text().contains(line))
+            pDialog->onUpdateText(pDialog->text() + QLatin1Char('\n') + line);
+    }
+}
+
+void MainWindow::offerRecovery()
+{
+    if (m_strRecoveryPath.isEmpty() || !m_strRecoveryPath.endsWith(backUpExtension(), Qt::CaseInsensitive))
+        return;
+    const QString path = m_strRecoveryPath;
+    m_strRecoveryPath.clear(); // asked once, whatever the answer
+    if (!QFileInfo::exists(path))
+        return;
+    auto pBox = makeQuestionBox(
+        QStringLiteral("Restore"),
+        QStringLiteral("Restore the state from before?\nThe unit answers again. The automatic back-up %1 holds its "
+                       "user presets, set lists and system parameters from before the operation that stopped.")
+            .arg(QFileInfo(path).fileName()),
+        QMessageBox::Yes | QMessageBox::No);
+    connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, pBox.get(), &QDialog::reject);
+    if (pBox->exec() != QMessageBox::Yes)
+        return;
+    runOperation(
+        QStringLiteral("Restore"), QStringLiteral("Restoring presets..."),
+        [this, path]() {
+            // Putting a back-up back takes no automatic back-up of its own.
+            m_pDeviceManager->setRecovery(true);
+            m_pDeviceManager->setBackUpFilePath(path);
+        },
+        new QEvent(DeviceManagerThread::RestoreEvent));
+}
+
+void MainWindow::onUndoAvailable(int entries)
+{
+    ui->listWidgetUserPreset->undoAction()->setEnabled(entries > 0 && g_bDeviceConnected.load());
+}
+
+void MainWindow::onUndo()
+{
+    if (!ui->listWidgetUserPreset->undoAction()->isEnabled())
+        return;
+    runOperation(QStringLiteral("Undo"), QStringLiteral("Writing the overwritten presets back..."), nullptr,
+                 new QEvent(DeviceManagerThread::UndoEvent));
 }
 
 // ---------------------------------------------------------------------------------------------------------------

@@ -126,6 +126,11 @@ void ProgressDialog::onOperationFinished(QString message)
     TS_DEBUG("Exiting");
 }
 
+QString ProgressDialog::text() const
+{
+    return m_pLabel != nullptr ? m_pLabel->text() : QString();
+}
+
 void ProgressDialog::onUpdateText(QString text)
 {
     m_pLabel->setText(text);

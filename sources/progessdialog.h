@@ -23,6 +23,8 @@ public:
     // Lays the dialog out, shows the start text and runs it modally; always returns 0.
     int exec(const QString& text, QWidget* pWidgetToClose);
     int operationResult() const { return m_iResult; }
+    // The message shown now.
+    QString text() const;
 
 public slots:
     void onOperationFinished(int i, bool bClose);

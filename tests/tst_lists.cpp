@@ -87,9 +87,9 @@ private slots:
         // A second menu reuses the first and must not keep its actions.
         QTest::newRow("menu, user, none") << "UserPresets" << none << "menu" << QStringList() << QStringList() << "";
         QTest::newRow("menu, user, one") << "UserPresets" << QList<int>{3} << "menu" << QStringList()
-            << QStringList{saveLoad + ",Rename...", saveLoad + ",Rename..."} << "";
+            << QStringList{saveLoad + ",Rename...,Undo", saveLoad + ",Rename...,Undo"} << "";
         QTest::newRow("menu, user, two") << "UserPresets" << QList<int>{1, 3} << "menu" << QStringList()
-            << QStringList{saveLoad, saveLoad} << "";
+            << QStringList{saveLoad + ",Undo", saveLoad + ",Undo"} << "";
         QTest::newRow("menu, factory") << "FactoryPresets" << QList<int>{2} << "menu" << QStringList()
             << QStringList{"menu|Save to computer...*", "menu|Save to computer...*"} << "";
         QTest::newRow("menu, set list") << "SetList" << QList<int>{0, 5} << "menu" << QStringList()
