@@ -348,7 +348,9 @@ int CUSBConnect::beginBulkWrite()
 {
     // The unit needs a moment after the last exchange before it switches to bulk mode.
     Settle::settle(Wait::BeforeBulkBegin);
+    m_pendingVerify.clear();
     const int result = SendPacket(m_bySendBuffer, Cmd::BeginBulkWrite, 0, nullptr, false, true);
+    m_bBulk = result == Success;
     if (result != Success)
         TS_DEBUG("Error writing to device!");
     return result;
@@ -356,7 +358,77 @@ int CUSBConnect::beginBulkWrite()
 
 int CUSBConnect::endBulkWrite()
 {
+    m_bBulk = false;
     return SendPacket(m_bySendBuffer, Cmd::EndBulkWrite, 0, nullptr, false, true);
+}
+
+// ============================================================================================================
+// Read-back verification
+// ============================================================================================================
+
+void CUSBConnect::clearMismatches()
+{
+    m_mismatches = Mismatches();
+    m_pendingVerify.clear();
+}
+
+int CUSBConnect::verifyRecord(int presetNumber, const int* record, int nameLength, int paramCount)
+{
+    nameLength = std::max(0, nameLength);
+    paramCount = std::max(0, paramCount);
+    std::unique_ptr<int[]> readBack(new int[static_cast<size_t>(nameLength) + static_cast<size_t>(paramCount)]());
+    const int result = GetPresetDataFromHardware(readBack.get(), presetNumber, nameLength, paramCount);
+    if (result != Success) {
+        TS_DEBUG("Read-back of preset %d failed: %d", presetNumber, result);
+        return result;
+    }
+    // Compared as they travel: a name entry is one byte, a parameter a signed 16-bit word.
+    bool same = true;
+    for (int i = 0; i < nameLength + paramCount && same; ++i) {
+        same = i < nameLength ? (record[i] & 0xFF) == readBack[i]
+                              : static_cast<qint16>(record[i] & 0xFFFF) == readBack[i];
+    }
+    if (!same) {
+        TS_WARNING("Preset %d reads back differently from what was written", presetNumber);
+        if (!m_mismatches.presets.contains(presetNumber))
+            m_mismatches.presets.append(presetNumber);
+    }
+    return Success;
+}
+
+int CUSBConnect::verifySetList(int setListNum, const unsigned char (&data)[20])
+{
+    int readBack[Protocol::SetListSlots] = {};
+    const int result = GetSetListData(setListNum, readBack);
+    if (result != Success) {
+        TS_DEBUG("Read-back of set list %d failed: %d", setListNum, result);
+        return result;
+    }
+    if (!std::equal(data, data + Protocol::SetListSlots, readBack)) {
+        TS_WARNING("Set list %d reads back differently from what was written", setListNum);
+        if (!m_mismatches.setLists.contains(setListNum))
+            m_mismatches.setLists.append(setListNum);
+    }
+    return Success;
+}
+
+// The records of a bulk bracket, once the unit has stored them.
+int CUSBConnect::verifyPending()
+{
+    std::vector<std::pair<int, std::vector<int>>> pending;
+    pending.swap(m_pendingVerify);
+    for (const auto& written : pending) {
+        const int result = verifyRecord(written.first, written.second.data(), g_deviceInfo.maxPresetNameLength,
+                                        g_deviceInfo.maxPresetParamLength);
+        if (result != Success)
+            return result;
+    }
+    return Success;
+}
+
+int CUSBConnect::verified(int result) const
+{
+    return result == Success && !m_mismatches.isEmpty() ? VerifyMismatch : result;
 }
 
 // ============================================================================================================
@@ -563,12 +635,19 @@ int CUSBConnect::SendPresetDataToHardware(int presetNumber, int* record, int nam
     // The unit stores a single record in flash before it takes the next request; inside a bulk bracket it
     // only buffers it and the long wait comes once, after the bracket closes.
     Settle::settle(fast ? Wait::AfterFastRecordWrite : Wait::AfterRecordWrite);
-    return Success;
+    if (!m_bVerify)
+        return Success;
+    if (m_bBulk) {
+        m_pendingVerify.emplace_back(presetNumber, std::vector<int>(record, record + entries));
+        return Success;
+    }
+    return verifyRecord(presetNumber, record, nameLength, paramCount);
 }
 
 int CUSBConnect::SendPresetNameToHardware(const QString& name, int presetNumber, int* /*unused*/,
                                           presetCallback presetCb)
 {
+    clearMismatches();
     const int nameLength = g_deviceInfo.maxPresetNameLength;
     const int paramCount = g_deviceInfo.maxPresetParamLength;
     std::unique_ptr<int[]> record(newRecord());
@@ -592,7 +671,7 @@ int CUSBConnect::SendPresetNameToHardware(const QString& name, int presetNumber,
         return ReadFailed;
     }
     handOver(presetCb, presetNumber, record.release());
-    return Success;
+    return verified(Success);
 }
 
 int CUSBConnect::SavePreset(int* record, QString fileName, int nameLength, int paramCount, int productCode,
@@ -622,6 +701,7 @@ int CUSBConnect::SavePresetFromHardware(int presetNumber, const QString& fileNam
 
 int CUSBConnect::CopyPreset(int destination, int source, presetCallback presetCb)
 {
+    clearMismatches();
     const int nameLength = g_deviceInfo.maxPresetNameLength;
     const int paramCount = g_deviceInfo.maxPresetParamLength;
     std::unique_ptr<int[]> record(newRecord());
@@ -632,7 +712,7 @@ int CUSBConnect::CopyPreset(int destination, int source, presetCallback presetCb
     if (result != Success)
         return result;
     handOver(presetCb, destination, record.release());
-    return Success;
+    return verified(Success);
 }
 
 int CUSBConnect::LoadPresets(QList<int> destinations, QList<int> sources, presetCallback presetCb, bool bulk)
@@ -640,6 +720,7 @@ int CUSBConnect::LoadPresets(QList<int> destinations, QList<int> sources, preset
     const int nameLength = g_deviceInfo.maxPresetNameLength;
     const int paramCount = g_deviceInfo.maxPresetParamLength;
     const int pairs = static_cast<int>(std::min(destinations.size(), sources.size()));
+    clearMismatches();
 
     // In bulk mode every source is read before the unit is put into bulk mode: it cannot answer reads there.
     std::vector<std::unique_ptr<int[]>> records;
@@ -675,7 +756,7 @@ int CUSBConnect::LoadPresets(QList<int> destinations, QList<int> sources, preset
         if (handOver(presetCb, destinations.at(k), record.release())) {
             if (bulk)
                 endBulkWrite();
-            return Success;
+            return verified(Success);
         }
     }
 
@@ -685,8 +766,11 @@ int CUSBConnect::LoadPresets(QList<int> destinations, QList<int> sources, preset
             return WriteFailed;
         }
         Settle::settle(Wait::AfterBulkEnd);
+        const int result = verifyPending();
+        if (result != Success)
+            return result;
     }
-    return Success;
+    return verified(Success);
 }
 
 // ============================================================================================================
@@ -808,6 +892,13 @@ int CUSBConnect::SendSysParams(const QByteArray& text)
         result = readSysParamReply(page);
         if (result != Success)
             return result;
+        // The unit answers a written page with the page as it now holds it: comparing costs no extra exchange.
+        const int answered = std::min(count, payloadLength(m_byReceiveBuffer));
+        if (m_bVerify && (answered < count || std::memcmp(m_byReceiveBuffer + Protocol::InPayload, payload + 2,
+                                                          static_cast<size_t>(answered)) != 0)) {
+            TS_WARNING("System-parameter page %d reads back differently from what was written", page);
+            m_mismatches.sysParams = true;
+        }
     }
     return Success;
 }
@@ -973,6 +1064,7 @@ int CUSBConnect::openPresetFile(const QString& path, SpcHeader& header)
 int CUSBConnect::LoadPreset(int presetNumber, QString path, presetCallback presetCb)
 {
     TS_DEBUG("Loading preset from %s to preset %d", qUtf8Printable(path), presetNumber);
+    clearMismatches();
     const QByteArray file = local8(path);
     SpcHeader header = {};
     const int opened = openPresetFile(path, header);
@@ -1000,13 +1092,14 @@ int CUSBConnect::LoadPreset(int presetNumber, QString path, presetCallback prese
     if (result != Success)
         return result;
     handOver(presetCb, presetNumber, record.release());
-    return Success;
+    return verified(Success);
 }
 
 int CUSBConnect::LoadPresets(QList<int> destinations, QStringList files, presetCallback presetCb, bool bracket)
 {
     TS_DEBUG("Loading %d presets", static_cast<int>(destinations.size()));
     const int pairs = static_cast<int>(std::min(destinations.size(), files.size()));
+    clearMismatches();
 
     // Every file is checked before the first write, so one bad file in the list leaves the unit untouched.
     for (int k = 0; k < pairs; ++k) {
@@ -1060,18 +1153,19 @@ int CUSBConnect::LoadPresets(QList<int> destinations, QStringList files, presetC
         if (handOver(presetCb, number, record.release())) {
             if (bracket)
                 endBulkWrite();
-            return Success;
+            return verified(Success);
         }
     }
 
     if (!bracket)
-        return Success;
+        return verified(Success);
     if (endBulkWrite() != Success) {
         TS_DEBUG("Error writing to device!");
         return WriteFailed;
     }
     Settle::settle(Wait::AfterBulkEnd);
-    return Success;
+    const int result = verifyPending();
+    return result != Success ? result : verified(Success);
 }
 
 // Reads every patch of a collection file without its optional blocks. The header reader has checked that the
@@ -1241,6 +1335,7 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
 {
     m_iWritten = 0;
     m_iWriteTotal = g_deviceInfo.presetCount;
+    clearMismatches();
     // No preset callback is made: the window reads the unit again after a restore.
     const QByteArray file = local8(path);
     int setListWord = 0;
@@ -1321,6 +1416,9 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
     }
     // The unit stores the whole bank after the bracket closes; it takes nothing else meanwhile.
     Settle::settle(Wait::AfterBulkEnd);
+    result = verifyPending();
+    if (result != Success)
+        return result;
 
     if (withSetLists) {
         for (int j = 0; j < Protocol::SetListCount; ++j) {
@@ -1328,6 +1426,8 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
             for (int k = 0; k < Protocol::SetListSlots; ++k)
                 bytes[k] = static_cast<unsigned char>(setLists[j * Protocol::SetListSlots + k] & 0xFF);
             result = SetSetListData(j, bytes);
+            if (result == Success && m_bVerify)
+                result = verifySetList(j, bytes);
             if (result != Success)
                 TS_DEBUG("Error writing to device: %d", result); // the presets are in; go on with the rest
             if (progress)
@@ -1335,13 +1435,14 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
         }
     }
     SendSysParams(sysParams);
-    return Success;
+    return verified(Success);
 }
 
 int CUSBConnect::RestoreFactoryPresets(const QString& path, progressCallback progress)
 {
     m_iWritten = 0;
     m_iWriteTotal = g_deviceInfo.presetCount;
+    clearMismatches();
     const QByteArray file = local8(path);
     SpcHeader header = {};
     const int opened = openPresetFile(path, header);
@@ -1377,7 +1478,8 @@ int CUSBConnect::RestoreFactoryPresets(const QString& path, progressCallback pro
         return result;
     }
     Settle::settle(Wait::AfterBulkEnd);
-    return Success;
+    result = verifyPending();
+    return result != Success ? result : verified(Success);
 }
 
 int CUSBConnect::GetAllFactoryPresetNames(const QString& path, progressCallback progress, nameCallback nameCb)

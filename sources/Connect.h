@@ -10,6 +10,8 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 struct SpcHeader;
 
@@ -97,6 +99,30 @@ public:
     int writtenCount() const { return m_iWritten; }
     int writeTotal() const { return m_iWriteTotal; }
 
+    // --- read-back verification -----------------------------------------------------------------------------
+    // What read back differently from what was written: preset numbers, set-list numbers, the system parameters.
+    struct Mismatches
+    {
+        QList<int> presets;
+        QList<int> setLists;
+        bool sysParams = false;
+        bool isEmpty() const { return presets.isEmpty() && setLists.isEmpty() && !sysParams; }
+    };
+    // With verification on, every preset record written is read back and compared (right after its write, or
+    // for a bulk bracket once the bracket has closed and the unit has stored the batch: it answers no reads
+    // inside one), a restore reads each set list back, and each system-parameter page is compared with the page
+    // the unit answers it with. A difference does not stop the operation; it ends with VerifyMismatch and
+    // mismatches() names what differed. A read-back the unit does not answer ends it with the read's code.
+    void setVerifyWrites(bool bVerify) { m_bVerify = bVerify; }
+    bool verifyWrites() const { return m_bVerify; }
+    // Every writing operation starts a new list; a caller that writes through the single-record calls clears it.
+    const Mismatches& mismatches() const { return m_mismatches; }
+    void clearMismatches();
+    // Reads the preset back and notes it in mismatches() when it differs from record. The read's code.
+    int verifyRecord(int presetNumber, const int* record, int nameLength, int paramCount);
+    // The same for a set list.
+    int verifySetList(int setListNum, const unsigned char (&data)[20]);
+
 private:
     int readReport(BYTE* buffer, bool& timedOut);
     int readReplyReport(int command, int settleMs, bool invalidWithCode, int& length);
@@ -112,6 +138,8 @@ private:
     int sendFirmware(QByteArray image, int checksum, int chunkSize, int chunkCommand, int endCommand,
                      progressCallback progress, qint64 startMs);
     int* newRecord() const;
+    int verifyPending();
+    int verified(int result) const;
     bool bankFits(int presetCount, int nameLength, int paramCount) const;
     int readFactoryFile(const QString& path, SpcHeader& header, std::unique_ptr<int[]>& bank);
 
@@ -125,4 +153,8 @@ private:
     QString m_strFactoryPresetFolder;
     int m_iWritten = 0;
     int m_iWriteTotal = 0;
+    bool m_bVerify = false;
+    bool m_bBulk = false; // inside a bulk bracket: read-backs wait for its end
+    std::vector<std::pair<int, std::vector<int>>> m_pendingVerify; // preset number, record as written
+    Mismatches m_mismatches;
 };

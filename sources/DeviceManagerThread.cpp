@@ -299,6 +299,17 @@ void DeviceManagerThread::setBackUpFilePath(QString path)
     m_strBackUpFilePath = path;
 }
 
+void DeviceManagerThread::setSafetyOptions(bool autoBackup, bool verifyWrites)
+{
+    m_bAutoBackup.store(autoBackup);
+    m_bVerifyWrites.store(verifyWrites);
+}
+
+void DeviceManagerThread::setRecovery(bool bRecovery)
+{
+    m_bRecovery.store(bRecovery);
+}
+
 void DeviceManagerThread::setSetListEdit(int setListIndex, QMap<int, int> slotMap)
 {
     m_iSetListNumber = setListIndex;
@@ -389,6 +400,8 @@ void DeviceManagerThread::customEvent(QEvent* event)
             path = m_strFirmwareFilePath;
         }
         updateFirmwareImage(path);
+    } else if (iType == UndoEvent) {
+        undo();
     } else {
         (this->*kOperations[iType - FirstEvent])();
     }
@@ -725,6 +738,13 @@ void DeviceManagerThread::updateFirmwareImage(const QString& path)
         finish(iResult,
                resultText(iResult, kMicroUpdateTexts) + leftInUnit(iResult, *m_pUSBConnect, Text::FirmwareLeft), false);
     }
+}
+
+void DeviceManagerThread::undo()
+{
+    if (!requireUnit())
+        return;
+    finish(ResultCode::NothingToUndo, text(Text::OperationFailed), false);
 }
 
 void DeviceManagerThread::run()

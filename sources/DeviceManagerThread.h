@@ -47,8 +47,10 @@ public:
     static constexpr QEvent::Type RestoreEvent = static_cast<QEvent::Type>(1014);
     static constexpr QEvent::Type UpdateFactoryPresetsEvent = static_cast<QEvent::Type>(1015);
     static constexpr QEvent::Type UpdateFirmwareEvent = static_cast<QEvent::Type>(1016);
+    // Writes the newest overwrite of the undo journal back into the unit and drops it from the journal.
+    static constexpr QEvent::Type UndoEvent = static_cast<QEvent::Type>(1017);
     static constexpr int FirstEvent = ReadFactoryPresetsEvent;
-    static constexpr int LastEvent = UpdateFirmwareEvent;
+    static constexpr int LastEvent = UndoEvent;
 
     // The firmware update request with the image's path inside it. The window (a file the user picked) and
     // the update service (an image it has just downloaded) each post their own, so the path is never a
@@ -100,6 +102,13 @@ public:
     void setRenameData(int presetNumber, QString name, int presetNumber2, int* record);
     void setPresetTransfer(QList<int> destinations, QStringList files, QList<int> sources);
     void setBackUpFilePath(QString path);
+    // The user's safety settings, handed over by each front end before it posts (the worker never reads the
+    // settings store itself): an automatic back-up before a restore, factory rewrite or firmware write, and a
+    // read-back of every record written. Both on until set otherwise.
+    void setSafetyOptions(bool autoBackup, bool verifyWrites);
+    // Set for a RestoreEvent that puts an automatic back-up back (the recovery offer): that restore takes no
+    // automatic back-up of its own. It stays as set; posters of a plain restore set it false.
+    void setRecovery(bool bRecovery);
     void setSetListEdit(int setListIndex, QMap<int, int> slotMap);
     QMap<int, int> getSetListEdit() const;
     // Read-backs of the other operation data, for whoever checks what a poster handed over.
@@ -172,6 +181,14 @@ signals:
                     int maxPresetParamLength, int hardwareProductCode, int hardwarePatchVersion);
     void setListData(int setListNum, const int* data);
     void dataSent(quint64 totalBytes, quint64 sentBytes);
+    // A restore, factory rewrite or firmware write that had an automatic back-up stopped midway (the unit went,
+    // a write failed): the back-up that puts the unit back, and the line saying how far the operation got.
+    // Emitted after the operation's failure text, just before its operationFinished.
+    void recoveryAvailable(QString backupPath, QString stateLine);
+    // How many overwrites the undo journal of the connected model holds (0 when none, or when it was refused).
+    // Emitted after deviceDetected and after every change to the journal (before the operationFinished of the
+    // operation that changed it).
+    void undoAvailable(int entries);
 
 public slots:
     void onTimeOut();
@@ -196,6 +213,7 @@ private:
     void restore();
     void updateFactoryPresets();
     void updateFirmwareImage(const QString& path);
+    void undo();
 
     // The read cascade behind events 1001 to 1005: factory names, user names, set lists; `firstStep` 1 to 3.
     void readPresetLists(int firstStep);
@@ -238,4 +256,7 @@ private:
     QMap<int, int> m_mapSetListEdits;
     QList<SaveItem> m_listSaveItems;
     QString m_strSaveFolder;
+    std::atomic<bool> m_bAutoBackup{true};
+    std::atomic<bool> m_bVerifyWrites{true};
+    std::atomic<bool> m_bRecovery{false};
 };

@@ -15,6 +15,8 @@ const char* const kManualUpdate = "ManualUpdate";
 const char* const kMonthlyUpdate = "MonthlyUpdate";
 const char* const kLastCheckedDate = "LastCheckedDate";
 const char* const kPendingFwUrl = "PendingFwUrl";
+const char* const kAutoBackup = "AutoBackup";
+const char* const kVerifyWrites = "VerifyWrites";
 const char* const kWindowsGeometry = "WindowsGeometry";
 const char* const kWindowsStates = "WindowsStates";
 const char* const kFileSystemPath = "FileSystemPath";
@@ -66,6 +68,8 @@ void CSettings::readSettings()
     m_bMonthlyUpdate = settings.value(QString::fromLatin1(kMonthlyUpdate), false).toBool();
     m_DateTimeLastChecked = settings.value(QString::fromLatin1(kLastCheckedDate), QDateTime()).toDateTime();
     m_strPendingFwUrl = settings.value(QString::fromLatin1(kPendingFwUrl), QString()).toString();
+    m_bAutoBackup = settings.value(QString::fromLatin1(kAutoBackup), true).toBool();
+    m_bVerifyWrites = settings.value(QString::fromLatin1(kVerifyWrites), true).toBool();
 
     // On Windows the store is the registry, hence the banner.
     TS_DEBUG("*********Registry: begin************");
@@ -86,6 +90,8 @@ void CSettings::writeSettings()
     settings.setValue(QString::fromLatin1(kManualUpdate), m_bManualUpdate);
     settings.setValue(QString::fromLatin1(kMonthlyUpdate), m_bMonthlyUpdate);
     settings.setValue(QString::fromLatin1(kLastCheckedDate), m_DateTimeLastChecked);
+    settings.setValue(QString::fromLatin1(kAutoBackup), m_bAutoBackup);
+    settings.setValue(QString::fromLatin1(kVerifyWrites), m_bVerifyWrites);
     settings.endGroup();
 }
 
@@ -96,6 +102,8 @@ void CSettings::resetToDefaults()
     m_bManualUpdate = false;
     m_bMonthlyUpdate = false;
     m_DateTimeLastChecked = QDateTime();
+    m_bAutoBackup = true;
+    m_bVerifyWrites = true;
 }
 
 void CSettings::setPendingFwUrl(const QString& url)

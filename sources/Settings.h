@@ -8,7 +8,7 @@
 // The user's preferences and a little window and update state, kept between runs in the per-user
 // settings store (organisation "Aurivell", application "TessitraStageLibrarian", group "Settings").
 //
-// The cached part (the five public values) is read and written by callers directly; re-run readSettings()
+// The cached part (the public values) is read and written by callers directly; re-run readSettings()
 // before acting on it, so a value stored by another part of the window in the meantime is picked up.
 // readSettings, writeSettings and resetToDefaults hold m_mutex for their whole run; direct field access,
 // the pending-URL setter and the pass-through accessors take no lock and belong to the GUI thread.
@@ -21,11 +21,13 @@ public:
     // The one object, created and read from the store on first use; it lives until the process ends.
     static CSettings* instance();
 
-    // Reloads Language, ManualUpdate, MonthlyUpdate, LastCheckedDate and PendingFwUrl from the store.
+    // Reloads Language, ManualUpdate, MonthlyUpdate, LastCheckedDate, PendingFwUrl, AutoBackup and VerifyWrites.
     void readSettings();
-    // Stores Language, ManualUpdate, MonthlyUpdate and LastCheckedDate. PendingFwUrl has its own setter.
+    // Stores Language, ManualUpdate, MonthlyUpdate, LastCheckedDate, AutoBackup and VerifyWrites. PendingFwUrl
+    // has its own setter.
     void writeSettings();
-    // Language 0, both flags false, no last check. The pending URL stays; nothing is written.
+    // Language 0, both update flags false, no last check, automatic back-up and verification on. The pending URL
+    // stays; nothing is written.
     void resetToDefaults();
 
     // Keeps the URL and stores PendingFwUrl at once (an empty URL is stored as an empty value).
@@ -48,6 +50,8 @@ public:
     bool m_bMonthlyUpdate = false;     // firmware check once a month
     QDateTime m_DateTimeLastChecked;   // start of the last update check; invalid when never checked
     QString m_strPendingFwUrl;         // firmware image still to apply after a DSP update; empty when none
+    bool m_bAutoBackup = true;         // back the unit up before a restore, factory rewrite or firmware write
+    bool m_bVerifyWrites = true;       // read every written record back and compare
     QMutex m_mutex;
 
 private:

@@ -19,6 +19,10 @@ constexpr int FileNotFound = 13;        // a file does not exist or cannot be op
 constexpr int NoSysParams = 14;         // the unit answers the system-parameter request with something else
 constexpr int FileWriteFailed = 15;     // a preset or backup file could not be written
 constexpr int Stopped = 16;             // a backup was stopped through its progress callback
+constexpr int VerifyMismatch = 17;      // a record read back from the unit differs from what was written
+constexpr int JournalRefused = 18;      // the undo journal is damaged or was kept for the other model
+constexpr int NothingToUndo = 19;       // an undo was asked for with no overwrite in the journal
+constexpr int AutoBackUpFailed = 20;    // the back-up taken before a restore, factory or firmware write failed
 
 constexpr bool isCommunicationFailure(int code)
 {

@@ -163,6 +163,8 @@ QString faultKindName(FaultKind kind)
         return QStringLiteral("vanish");
     case FaultKind::NoSysParams:
         return QStringLiteral("no-sysparams");
+    case FaultKind::CorruptWrite:
+        return QStringLiteral("corrupt-write");
     }
     return QString();
 }
@@ -170,7 +172,8 @@ QString faultKindName(FaultKind kind)
 bool faultKindFromName(const QString& name, FaultKind* kind)
 {
     for (FaultKind k : {FaultKind::None, FaultKind::Silent, FaultKind::ForeignReply, FaultKind::BadMagic,
-                        FaultKind::ReadFailure, FaultKind::WriteFailure, FaultKind::Vanish, FaultKind::NoSysParams}) {
+                        FaultKind::ReadFailure, FaultKind::WriteFailure, FaultKind::Vanish, FaultKind::NoSysParams,
+                        FaultKind::CorruptWrite}) {
         if (faultKindName(k) == name) {
             *kind = k;
             return true;
@@ -181,7 +184,7 @@ bool faultKindFromName(const QString& name, FaultKind* kind)
 
 bool faultKindTakesCount(FaultKind kind)
 {
-    return kind == FaultKind::WriteFailure || kind == FaultKind::Vanish;
+    return kind == FaultKind::WriteFailure || kind == FaultKind::Vanish || kind == FaultKind::CorruptWrite;
 }
 
 QByteArray TrafficEntry::payload() const
@@ -333,6 +336,7 @@ void VirtualUnit::setFault(const UnitFault& fault)
 {
     m_fault = fault;
     m_reportsSinceFault = 0;
+    m_recordsSinceFault = 0;
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -572,8 +576,12 @@ void VirtualUnit::handlePresetChunk(int length, int sequence, const unsigned cha
         ++m_errors.sequence;
         ok = false;
     }
-    if (ok)
+    if (ok) {
+        // A unit with a failing memory cell: the record arrived whole, and one byte of it is stored wrong.
+        if (m_fault.kind == FaultKind::CorruptWrite && m_recordsSinceFault++ == m_fault.count && size > 0)
+            m_writeData[size - 1] = static_cast<char>(m_writeData.at(size - 1) ^ 0x01);
         std::memcpy(m_presets.data() + m_selectedPreset * size, m_writeData.constData(), static_cast<size_t>(size));
+    }
     m_writeData.clear();
     // Inside a bulk bracket the unit stores the whole batch when the bracket closes.
     if (!m_bulk)

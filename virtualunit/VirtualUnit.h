@@ -51,18 +51,19 @@ enum class FaultKind
     ReadFailure,  // every read fails (-1); writes still arrive
     WriteFailure, // the first `count` writes arrive, every later write fails (-1) and is lost
     Vanish,       // after `count` more writes the unit is unplugged: everything fails from then on
-    NoSysParams   // system-parameter requests are answered with a report that does not begin 0xDB 0x03
+    NoSysParams,  // system-parameter requests are answered with a report that does not begin 0xDB 0x03
+    CorruptWrite  // records are stored as sent except record write `count` (from 0), stored with its last byte wrong
 };
 
 QString faultKindName(FaultKind kind);
 bool faultKindFromName(const QString& name, FaultKind* kind);
-// True for the kinds that take a report count (write-failure, vanish).
+// True for the kinds that take a count (write-failure, vanish: reports; corrupt-write: record writes).
 bool faultKindTakesCount(FaultKind kind);
 
 struct UnitFault
 {
     FaultKind kind = FaultKind::None;
-    int count = 0; // reports the unit still takes normally (write-failure, vanish)
+    int count = 0; // reports the unit still takes normally (write-failure, vanish), records (corrupt-write)
     bool operator==(const UnitFault& other) const { return kind == other.kind && count == other.count; }
     bool operator!=(const UnitFault& other) const { return !(*this == other); }
 };
@@ -211,6 +212,7 @@ private:
 
     UnitFault m_fault;
     int m_reportsSinceFault = 0;
+    int m_recordsSinceFault = 0; // records stored since the fault was set (corrupt-write)
     bool m_vanished = false;
 
     std::deque<Report> m_input;

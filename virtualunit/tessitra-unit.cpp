@@ -215,7 +215,7 @@ int fault(VirtualBus& bus, const QStringList& args)
     fault.kind = kind;
     if (faultKindTakesCount(kind)) {
         if (args.size() != 3 || !parseNumber(args.at(2), &fault.count) || fault.count < 0)
-            return fail(ExitUsage, QStringLiteral("fault %1 needs a report count N >= 0").arg(args.at(1)));
+            return fail(ExitUsage, QStringLiteral("fault %1 needs a count N >= 0").arg(args.at(1)));
     } else if (args.size() == 3) {
         return fail(ExitUsage, QStringLiteral("fault %1 takes no count").arg(args.at(1)));
     }
