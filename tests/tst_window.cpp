@@ -245,14 +245,39 @@ private slots:
                  qPrintable(m_answerer->seen.join(' ')));
         QCOMPARE(m_bus->unit("U").record(90), connected.record(103));
         QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[3]);
-
-        // Restore asks where the back-ups went, writes the file back and shows what the unit holds afterwards.
-        m_fileDialogs.clear();
-        m_fileAnswer = target.filePath("saved." + ext);
-        QTest::mouseClick(w->findChild<QPushButton*>("restore"), Qt::LeftButton);
+        // Ctrl+Z writes the overwritten record back; then nothing is left to undo.
+        QVERIFY(QTest::qWaitFor([&] { return user->undoAction()->isEnabled(); }, kWaitMs));
+        QApplication::setActiveWindow(w);
+        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(settled());
-        QCOMPARE(m_fileDialogs, QStringList{"open|Select File|" + target.path() + "|BACKUP(*." + ext + ")"});
+        QCOMPARE(m_bus->unit("U").record(90), connected.record(90));
+        QVERIFY(!user->undoAction()->isEnabled());
+
+        // Restore offers the newest back-up where the back-ups went, then says what will be lost: Enter and
+        // Escape leave the unit alone, Yes writes the file back and the lists show what the unit holds afterwards.
+        auto* restore = w->findChild<QPushButton*>("restore");
+        const auto unitWrites = [&] {
+            const QVector<TrafficEntry> sent = m_bus->sentReports("U");
+            return std::count_if(sent.begin(), sent.end(), [](const TrafficEntry& e) { return e.command != 9; });
+        };
+        m_fileAnswer = target.filePath("saved." + ext);
+        m_answerer->push([](QWidget* box) { return QTest::keyClick(box, Qt::Key_Return), true; });
+        m_answerer->push("Escape");
+        m_answerer->push("Yes");
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            m_fileDialogs.clear();
+            m_bus->clearTraffic("U");
+            QTest::mouseClick(restore, Qt::LeftButton);
+            QVERIFY(settled());
+            QCOMPARE(m_answerer->seen.last(), "Restore|All 100 user presets, the favourites, set lists A to D and the "
+                                              "system parameters of the unit will be replaced by those in saved." +
+                                                  ext + ".|Do you want to restore this back-up?");
+            QCOMPARE(m_fileDialogs,
+                     QStringList{"open|Select File|" + target.path() + "/saved." + ext + "|BACKUP(*." + ext + ")"});
+            QVERIFY(attempt == 2 || unitWrites() == 0);
+        }
         QCOMPARE(m_answerer->finishedTexts.last(), QString("Succesfully restored user presets and set lists."));
+        const qint64 restoreWrites = unitWrites(); // the automatic back-up, the restore and its read-back
         const VirtualUnit restored = m_bus->unit("U");
         for (int number = 1; number <= 100; ++number)
             QCOMPARE(restored.record(number), connected.record(number));
@@ -264,8 +289,44 @@ private slots:
         PresetButton* second = user->entries().at(1);
         m_fileAnswer = target.filePath("missing." + ext);
         QTest::mouseClick(w->findChild<QPushButton*>("restore"), Qt::LeftButton);
+        m_answerer->push("Yes");
+        QTest::mouseClick(restore, Qt::LeftButton);
         QCOMPARE(m_answerer->finishedTexts.last(), QString("Couldn't find a back up file.\nPlease back up first."));
         QCOMPARE(user->entries().at(1), second);
+
+        // A restore the unit vanishes from halfway says how far it got. Once the unit answers again the automatic
+        // back-up taken before it is offered (and listed first in the back-up folder); Yes puts it back exactly.
+        QVERIFY(m_bus->setRecord("U", 3, withName(connected.record(3), "Before")));
+        const VirtualUnit before = m_bus->unit("U");
+        QVERIFY(m_bus->setFault("U", FaultKind::Vanish, int(restoreWrites / 2)));
+        m_fileAnswer = target.filePath("saved." + ext);
+        m_answerer->push("Yes");
+        QTest::mouseClick(restore, Qt::LeftButton);
+        QVERIFY(settled());
+        QVERIFY2(QRegularExpression("^Failed to restore user presets and set lists.\n\\d+ of 100 user presets were "
+                                    "written;")
+                     .match(m_answerer->finishedTexts.last())
+                     .hasMatch(),
+                 qPrintable(m_answerer->finishedTexts.last()));
+        QVERIFY(QTest::qWaitFor([&] { return !m_bus->isPlugged("U") && !restore->isEnabled(); }, kWaitMs));
+        m_answerer->push("Yes");
+        QVERIFY(m_bus->plug("U", model));
+        QVERIFY(QTest::qWaitFor([&] { return restore->isEnabled(); }, kWaitMs) && settled());
+        const QRegularExpression offer("^Restore\\|Restore the state from before\\?\nThe unit answers again. The "
+                                       "automatic back-up (Auto before restore \\d{4}-\\d\\d-\\d\\d "
+                                       "\\d\\d-\\d\\d-\\d\\d\\." +
+                                       ext + ") holds");
+        const QString offered = offer.match(m_answerer->seen.last()).captured(1);
+        QVERIFY2(!offered.isEmpty(), qPrintable(m_answerer->seen.join('\n')));
+        const VirtualUnit recovered = m_bus->unit("U");
+        for (int number = 1; number <= 100; ++number)
+            QCOMPARE(recovered.record(number), before.record(number));
+        for (int index = 0; index < 5; ++index)
+            QCOMPARE(recovered.setList(index), before.setList(index));
+        QCOMPARE(recovered.sysParams(), before.sysParams());
+        m_fileAnswer.clear();
+        QTest::mouseClick(restore, Qt::LeftButton);
+        QCOMPARE(m_fileDialogs.last(), "open|Select File|" + backUpFolder + "/" + offered + "|BACKUP(*." + ext + ")");
 
         // The unit goes: the lists empty and what needs the unit goes off.
         QVERIFY(m_bus->unplug("U"));
