@@ -2,6 +2,7 @@
 
 #include "DeviceManagerThread.h"
 #include "Settings.h"
+#include "autobackup.h"
 #include "contentwidget.h"
 #include "deviceinfo.h"
 #include "firmwareupdate.h"
@@ -979,8 +980,7 @@ void MainWindow::restore()
     TS_DEBUG("Entering");
     // The folder opens with its newest back-up chosen: the user's own and the automatic ones, newest first.
     const QString extension = backUpExtension();
-    const QFileInfoList listed =
-        QDir(m_strBackUpFolder).entryInfoList(QStringList{QLatin1Char('*') + extension}, QDir::Files, QDir::Time);
+    const QFileInfoList listed = AutoBackUp::newestFirst(m_strBackUpFolder, extension);
     const QString file = askFile(FileDialogKind::Open, QStringLiteral("Select File"),
                                  listed.isEmpty() ? m_strBackUpFolder : listed.first().absoluteFilePath(),
                                  QStringLiteral("BACKUP(*%1)").arg(extension));

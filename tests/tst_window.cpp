@@ -314,7 +314,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return restore->isEnabled(); }, kWaitMs) && settled());
         const QRegularExpression offer("^Restore\\|Restore the state from before\\?\nThe unit answers again. The "
                                        "automatic back-up (Auto before restore \\d{4}-\\d\\d-\\d\\d "
-                                       "\\d\\d-\\d\\d-\\d\\d\\." +
+                                       "\\d\\d-\\d\\d-\\d\\d( \\(\\d+\\))?\\." +
                                        ext + ") holds");
         const QString offered = offer.match(m_answerer->seen.last()).captured(1);
         QVERIFY2(!offered.isEmpty(), qPrintable(m_answerer->seen.join('\n')));
