@@ -1095,14 +1095,9 @@ int CUSBConnect::LoadPreset(int presetNumber, QString path, presetCallback prese
     return verified(Success);
 }
 
-int CUSBConnect::LoadPresets(QList<int> destinations, QStringList files, presetCallback presetCb, bool bracket)
+int CUSBConnect::CheckPresetFiles(const QStringList& files)
 {
-    TS_DEBUG("Loading %d presets", static_cast<int>(destinations.size()));
-    const int pairs = static_cast<int>(std::min(destinations.size(), files.size()));
-    clearMismatches();
-
-    // Every file is checked before the first write, so one bad file in the list leaves the unit untouched.
-    for (int k = 0; k < pairs; ++k) {
+    for (int k = 0; k < files.size(); ++k) {
         const QString& path = files.at(k);
         if (!QFileInfo::exists(path))
             return FileNotFound;
@@ -1122,6 +1117,19 @@ int CUSBConnect::LoadPresets(QList<int> destinations, QStringList files, presetC
             return FileCorrupted;
         }
     }
+    return Success;
+}
+
+int CUSBConnect::LoadPresets(QList<int> destinations, QStringList files, presetCallback presetCb, bool bracket)
+{
+    TS_DEBUG("Loading %d presets", static_cast<int>(destinations.size()));
+    const int pairs = static_cast<int>(std::min(destinations.size(), files.size()));
+    clearMismatches();
+
+    // Every file is checked before the first write, so one bad file in the list leaves the unit untouched.
+    const int checked = CheckPresetFiles(files.mid(0, pairs));
+    if (checked != Success)
+        return checked;
 
     if (bracket && beginBulkWrite() != Success)
         return WriteFailed;

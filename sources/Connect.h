@@ -84,6 +84,9 @@ public:
     // --- preset files ---------------------------------------------------------------------------------------
     int LoadPreset(int presetNumber, QString path, presetCallback presetCb);
     int LoadPresets(QList<int> destinations, QStringList files, presetCallback presetCb, bool bracket);
+    // Whether every preset file can go into this unit, without a word to it: 0, else the code LoadPresets refuses
+    // the list with (13, 11 or 12).
+    int CheckPresetFiles(const QStringList& files);
     int GetPresetDataFromFileSystem(int* record, int presetNumber, int nameLength, int paramCount);
     int BackUpPresets(int storage, const QString& path, progressCallback progress);
     int RestorePresets(const QString& path, progressCallback progress, presetCallback presetCb);

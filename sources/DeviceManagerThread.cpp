@@ -1,6 +1,8 @@
 #include "DeviceManagerThread.h"
 
 #include "Connect.h"
+#include "autobackup.h"
+#include "deviceinfo.h"
 #include "firmwareupdate.h"
 #include "globals.h"
 #include "hidseam.h"
@@ -11,6 +13,7 @@
 #include "usbids.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
@@ -93,6 +96,21 @@ constexpr char FactoryLeft[] = "%1 of %2 factory presets were written; the unit 
                                "presets.";
 constexpr char FirmwareLeft[] = "%1 of %2 bytes of the firmware image were sent; the unit holds no complete new "
                                 "firmware. Keep it powered, connect it again and update the firmware again.";
+
+// The safety net: the back-up before a destructive operation, read-back verification, undo.
+constexpr char BackingUpFirst[] = "Backing up the unit first...";
+constexpr char AutoBackUpFailed[] = "Nothing was changed: the unit could not be backed up first.";
+constexpr char VerifyFailed[] = "Verification failed: %1 %2 from what was written.";
+constexpr char VerifyFailedOne[] = "differs";
+constexpr char VerifyFailedMany[] = "differ";
+constexpr char VerifyAnd[] = " and ";
+constexpr char Favourites[] = "the favourites";
+constexpr char SetListName[] = "set list %1";
+constexpr char SystemParameters[] = "the system parameters";
+constexpr char NothingToUndo[] = "There is nothing to undo.";
+constexpr char JournalSetAside[] = "The undo journal was damaged or made for another unit and was not used. It was "
+                                   "set aside as %1.";
+constexpr char JournalUnreadable[] = "The undo journal cannot be read and was not used.";
 } // namespace Text
 
 QString text(const char* latin1)
@@ -131,6 +149,25 @@ QString leftInUnit(int iResult, const CUSBConnect& link, const char* partial)
     return QLatin1Char('\n') + text(partial).arg(link.writtenCount()).arg(link.writeTotal());
 }
 
+// What a verification found, for the user: "Verification failed: U05 and U07 differ from what was written."
+QString mismatchText(const CUSBConnect::Mismatches& found)
+{
+    QStringList names;
+    for (int number : found.presets)
+        names.append(number > g_deviceInfo.presetCount.load()
+                         ? QStringLiteral("F%1").arg(number - 100, 2, 10, QLatin1Char('0'))
+                         : QStringLiteral("U%1").arg(number, 2, 10, QLatin1Char('0')));
+    for (int setList : found.setLists)
+        names.append(setList == 0 ? text(Text::Favourites)
+                                  : text(Text::SetListName).arg(QChar(QLatin1Char('A').unicode() + setList - 1)));
+    if (found.sysParams)
+        names.append(text(Text::SystemParameters));
+    QString list = names.value(0);
+    for (int i = 1; i < names.size(); ++i)
+        list += (i + 1 == names.size() ? text(Text::VerifyAnd) : QStringLiteral(", ")) + names.at(i);
+    return text(Text::VerifyFailed).arg(list, text(names.size() == 1 ? Text::VerifyFailedOne : Text::VerifyFailedMany));
+}
+
 // How one operation's result reads for the user.
 struct ResultTexts
 {
@@ -157,6 +194,12 @@ QString resultText(int result, const ResultTexts& texts)
         if (entry.text && entry.code == result)
             return text(entry.text);
     return text(texts.failure);
+}
+
+// The result's text, or for a verification that found differences the slots that differ.
+QString outcome(int result, const ResultTexts& texts, const CUSBConnect& link)
+{
+    return result == ResultCode::VerifyMismatch ? mismatchText(link.mismatches()) : resultText(result, texts);
 }
 
 // Each operation's texts.
@@ -370,6 +413,8 @@ void DeviceManagerThread::customEvent(QEvent* event)
         emit deviceIdle();
         return;
     }
+
+    m_pUSBConnect->setVerifyWrites(m_bVerifyWrites.load());
 
     using Operation = void (DeviceManagerThread::*)();
     static constexpr Operation kOperations[UpdateFirmwareEvent - FirstEvent] = {
@@ -597,6 +642,13 @@ void DeviceManagerThread::writeSetList()
     iResult = m_pUSBConnect->GetSetListData(iSetList, current.get());
     if (iResult != ResultCode::Success)
         return fail(iResult, "Failed to read set list: %d");
+    // The list is read back anyway; with verification on it must be what was written.
+    m_pUSBConnect->clearMismatches();
+    if (m_bVerifyWrites.load() && !std::equal(bytes, bytes + Protocol::SetListSlots, current.get())) {
+        emit setListData(iSetList, current.release());
+        finish(ResultCode::VerifyMismatch, mismatchText({{}, {iSetList}, false}), false);
+        return;
+    }
 
     emit setListData(iSetList, current.release());
     finish(ResultCode::Success, resultText(ResultCode::Success, kSetListWriteTexts), true);
@@ -632,17 +684,26 @@ void DeviceManagerThread::loadPresetFile()
     if (!requireUnit())
         return;
     Settle::settle(Protocol::Settle::BeforeLoadPresetFile);
+    // A file the load refuses never reaches the unit, so there is nothing to keep for it.
+    if (m_pUSBConnect->CheckPresetFiles({m_strPresetName}) == ResultCode::Success &&
+        !journalOverwrite({m_iPresetNumber}))
+        return;
     // The preset name member carries the file's path for this operation.
     const int iResult = m_pUSBConnect->LoadPreset(m_iPresetNumber, m_strPresetName, &presetCallback);
-    finish(iResult, resultText(iResult, kLoadPresetFileTexts), true);
+    settleJournal(iResult);
+    finish(iResult, outcome(iResult, kLoadPresetFileTexts, *m_pUSBConnect), true);
 }
 
 void DeviceManagerThread::loadPresetFiles()
 {
     if (!requireUnit())
         return;
+    if (m_pUSBConnect->CheckPresetFiles(m_listPresetFiles.mid(0, m_listDestinations.size())) == ResultCode::Success &&
+        !journalOverwrite(m_listDestinations.mid(0, m_listPresetFiles.size())))
+        return;
     const int iResult = m_pUSBConnect->LoadPresets(m_listDestinations, m_listPresetFiles, &presetCallback, false);
-    finish(iResult, resultText(iResult, kLoadPresetFilesTexts), true);
+    settleJournal(iResult);
+    finish(iResult, outcome(iResult, kLoadPresetFilesTexts, *m_pUSBConnect), true);
 }
 
 void DeviceManagerThread::copyPreset()
@@ -650,25 +711,34 @@ void DeviceManagerThread::copyPreset()
     if (!requireUnit())
         return;
     Settle::settle(Protocol::Settle::BeforeCopyPreset);
+    if (!journalOverwrite({m_iPresetNumber}))
+        return;
     const int iResult = m_pUSBConnect->CopyPreset(m_iPresetNumber, m_iPresetNumber2, &presetCallback);
-    finish(iResult, resultText(iResult, kCopyPresetTexts), true);
+    settleJournal(iResult);
+    finish(iResult, outcome(iResult, kCopyPresetTexts, *m_pUSBConnect), true);
 }
 
 void DeviceManagerThread::copyPresets()
 {
     if (!requireUnit())
         return;
+    if (!journalOverwrite(m_listDestinations.mid(0, m_listSources.size())))
+        return;
     const int iResult = m_pUSBConnect->LoadPresets(m_listDestinations, m_listSources, &presetCallback, false);
-    finish(iResult, resultText(iResult, kCopyPresetTexts), true);
+    settleJournal(iResult);
+    finish(iResult, outcome(iResult, kCopyPresetTexts, *m_pUSBConnect), true);
 }
 
 void DeviceManagerThread::renamePreset()
 {
     if (!requireUnit())
         return;
+    if (!journalOverwrite({m_iPresetNumber}))
+        return;
     const int iResult =
         m_pUSBConnect->SendPresetNameToHardware(m_strPresetName, m_iPresetNumber, m_pPresetRecord, &presetCallback);
-    finish(iResult, resultText(iResult, kRenameTexts), true);
+    settleJournal(iResult);
+    finish(iResult, outcome(iResult, kRenameTexts, *m_pUSBConnect), true);
 }
 
 // Back-up and restore leave the progress display open either way, so the user reads how it went.
@@ -688,13 +758,22 @@ void DeviceManagerThread::restore()
 {
     if (!requireUnit())
         return;
+    // A missing file is refused by the restore before the unit is touched: nothing to back up for. A restore that
+    // puts an automatic back-up back takes none of its own (it would push the older ones out).
+    QString backupPath;
+    if (QFile::exists(m_strBackUpFilePath) && !m_bRecovery.load() &&
+        !backUpFirst(static_cast<int>(AutoBackUp::Before::Restore), backupPath))
+        return;
     emit updateText(text(Text::Restoring));
     const int iResult = m_pUSBConnect->RestorePresets(m_strBackUpFilePath, &progressCallback, nullptr);
     // The unit stores the system parameters after the last page has gone; give it that time before telling
     // the user it is done (the window reads the unit again next).
     if (iResult == ResultCode::Success)
         Settle::settle(Protocol::Settle::AfterRestore);
-    finish(iResult, resultText(iResult, kRestoreTexts) + leftInUnit(iResult, *m_pUSBConnect, Text::RestoreLeft), false);
+    const QString state = leftInUnit(iResult, *m_pUSBConnect, Text::RestoreLeft);
+    emit updateText(outcome(iResult, kRestoreTexts, *m_pUSBConnect) + state);
+    offerRecovery(iResult, backupPath, state);
+    emit operationFinished(iResult, false);
 }
 
 // Only the Cadenzo takes new factory presets from the program.
@@ -707,12 +786,17 @@ void DeviceManagerThread::updateFactoryPresets()
         emit operationFinished(-1, false);
         return;
     }
+    const QString path = m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile);
+    QString backupPath;
+    if (QFile::exists(path) && !backUpFirst(static_cast<int>(AutoBackUp::Before::FactoryUpdate), backupPath))
+        return;
     emit updateText(text(Text::UpdatingFactoryPresets));
-    const int iResult = m_pUSBConnect->RestoreFactoryPresets(
-        m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile), &progressCallback);
+    const int iResult = m_pUSBConnect->RestoreFactoryPresets(path, &progressCallback);
+    const QString state = leftInUnit(iResult, *m_pUSBConnect, Text::FactoryLeft);
+    offerRecovery(iResult, backupPath, state);
     // Unlike the others this one reports its end before its text: the window's dialog stays open for it.
     emit operationFinished(iResult, false);
-    emit updateText(resultText(iResult, kFactoryUpdateTexts) + leftInUnit(iResult, *m_pUSBConnect, Text::FactoryLeft));
+    emit updateText(outcome(iResult, kFactoryUpdateTexts, *m_pUSBConnect) + state);
 }
 
 // The image kind follows from the file's extension: ".ldr" is the DSP image, ".bin" the microcontroller's.
@@ -726,25 +810,168 @@ void DeviceManagerThread::updateFirmwareImage(const QString& path)
         emit operationFinished(-1, false);
         return;
     }
-    int iResult = ResultCode::Success;
-    if (path.endsWith(QLatin1String(".ldr"), Qt::CaseInsensitive)) {
-        emit updateText(text(Text::UpdatingDsp));
-        iResult = m_pUSBConnect->UpdateDSPFW(path, &progressCallback);
-        finish(iResult, resultText(iResult, kDspUpdateTexts) + leftInUnit(iResult, *m_pUSBConnect, Text::FirmwareLeft),
-               false);
-    } else if (path.endsWith(QLatin1String(".bin"), Qt::CaseInsensitive)) {
-        emit updateText(text(Text::UpdatingMicro));
-        iResult = m_pUSBConnect->UpdateMicroFW(path, &progressCallback);
-        finish(iResult,
-               resultText(iResult, kMicroUpdateTexts) + leftInUnit(iResult, *m_pUSBConnect, Text::FirmwareLeft), false);
-    }
+    const bool bDsp = path.endsWith(QLatin1String(".ldr"), Qt::CaseInsensitive);
+    if (!bDsp && !path.endsWith(QLatin1String(".bin"), Qt::CaseInsensitive))
+        return;
+    QString backupPath;
+    if (!backUpFirst(static_cast<int>(AutoBackUp::Before::FirmwareUpdate), backupPath))
+        return;
+    emit updateText(text(bDsp ? Text::UpdatingDsp : Text::UpdatingMicro));
+    const int iResult = bDsp ? m_pUSBConnect->UpdateDSPFW(path, &progressCallback)
+                             : m_pUSBConnect->UpdateMicroFW(path, &progressCallback);
+    const QString state = leftInUnit(iResult, *m_pUSBConnect, Text::FirmwareLeft);
+    emit updateText(resultText(iResult, bDsp ? kDspUpdateTexts : kMicroUpdateTexts) + state);
+    offerRecovery(iResult, backupPath, state);
+    emit operationFinished(iResult, false);
 }
 
+bool DeviceManagerThread::backUpFirst(int before, QString& backupPath)
+{
+    backupPath.clear();
+    if (!m_bAutoBackup.load())
+        return true;
+    emit updateText(text(Text::BackingUpFirst));
+    const bool bCadenzo = productId() == UsbIds::CadenzoProductId;
+    const QString folder = bCadenzo ? g_cadenzoBackUpFolder : g_arietteBackUpFolder;
+    const QString extension = QLatin1String(bCadenzo ? ".tscb" : ".tarb");
+    QDir().mkpath(folder);
+    const QString path =
+        AutoBackUp::newPath(folder, static_cast<AutoBackUp::Before>(before), QDateTime::currentDateTime(), extension);
+    const int iResult = m_pUSBConnect->BackUpPresets(0, path, &progressCallback);
+    if (iResult != ResultCode::Success) {
+        TS_WARNING("Automatic back-up %s failed: %d", qUtf8Printable(path), iResult);
+        // Why, in the words the user knows from a back-up of their own.
+        const QString cause = iResult == ResultCode::FileWriteFailed ? text(Text::FileNotWritten)
+                              : ResultCode::isCommunicationFailure(iResult) || iResult == ResultCode::Stopped
+                                  ? text(Text::CommunicationFailure)
+                                  : resultText(iResult, kBackUpTexts);
+        finish(ResultCode::AutoBackUpFailed, text(Text::AutoBackUpFailed) + QLatin1Char('\n') + cause, false);
+        return false;
+    }
+    TS_DEBUG("Automatic back-up: %s", qUtf8Printable(path));
+    AutoBackUp::rotate(folder, extension);
+    backupPath = path;
+    // The bar starts again for the operation itself.
+    emit dataSent(0, 0);
+    return true;
+}
+
+void DeviceManagerThread::offerRecovery(int result, const QString& backupPath, const QString& stateLine)
+{
+    // Only a transfer the unit failed in the middle of leaves it in a state worth putting back; a refused file
+    // or a unit that took nothing is as it was.
+    if (backupPath.isEmpty() || !ResultCode::isCommunicationFailure(result) || stateLine.isEmpty() ||
+        stateLine == QLatin1Char('\n') + text(Text::NothingWritten))
+        return;
+    emit recoveryAvailable(backupPath, stateLine.mid(1));
+}
+
+QString DeviceManagerThread::modelFolder() const
+{
+    return productId() == UsbIds::CadenzoProductId ? g_cadenzoFolder : g_arietteFolder;
+}
+
+void DeviceManagerThread::loadUndoJournal()
+{
+    m_undoJournal = UndoJournal(UndoJournal::pathFor(modelFolder()));
+    const UndoJournal::Identity identity{g_deviceInfo.hardwareProductCode.load(),
+                                         g_deviceInfo.hardwarePatchVersion.load(),
+                                         g_deviceInfo.maxPresetNameLength.load(),
+                                         g_deviceInfo.maxPresetParamLength.load(), g_deviceInfo.presetCount.load()};
+    m_undoJournal.load(identity);
+    emit undoAvailable(m_undoJournal.status() == UndoJournal::Status::Ready ? m_undoJournal.entries() : 0);
+}
+
+void DeviceManagerThread::setJournalAside()
+{
+    if (m_undoJournal.status() == UndoJournal::Status::Unreadable) {
+        emit updateText(text(Text::JournalUnreadable));
+        return;
+    }
+    const QString aside = m_undoJournal.setAside();
+    if (!aside.isEmpty())
+        emit updateText(text(Text::JournalSetAside).arg(aside));
+}
+
+bool DeviceManagerThread::journalOverwrite(const QList<int>& destinations)
+{
+    m_bJournalled = false;
+    if (m_undoJournal.path().isEmpty())
+        return true;
+    if (m_undoJournal.status() != UndoJournal::Status::Ready)
+        setJournalAside();
+    const int iCount = g_deviceInfo.presetCount.load();
+    const int iNameLength = g_deviceInfo.maxPresetNameLength.load();
+    const int iParamCount = g_deviceInfo.maxPresetParamLength.load();
+    UndoJournal::Entry entry;
+    for (int number : destinations) {
+        // Only user presets are kept: the factory bank has its own way back (the factory preset file).
+        if (number < 1 || number > iCount)
+            continue;
+        UndoJournal::Record record{number, QVector<int>(iNameLength + iParamCount)};
+        const int iResult =
+            m_pUSBConnect->GetPresetDataFromHardware(record.data.data(), number, iNameLength, iParamCount);
+        if (iResult != ResultCode::Success) {
+            // Nothing is overwritten that could not be kept.
+            finish(iResult, resultText(iResult, kRenameTexts), false);
+            return false;
+        }
+        entry.append(record);
+    }
+    if (entry.isEmpty())
+        return true;
+    // An overwrite that cannot be kept still goes ahead: the user asked for it, and only the way back is lost.
+    m_bJournalled = m_undoJournal.push(entry);
+    if (m_bJournalled)
+        emit undoAvailable(m_undoJournal.entries());
+    return true;
+}
+
+void DeviceManagerThread::settleJournal(int result)
+{
+    // The file codes are refusals before the first write: the unit holds what it held, nothing to undo.
+    const bool bRefused = result == ResultCode::FileCorrupted || result == ResultCode::FileVersionMismatch ||
+                          result == ResultCode::FileNotFound || result == ResultCode::NoRecord;
+    if (m_bJournalled && bRefused && m_undoJournal.dropNewest())
+        emit undoAvailable(m_undoJournal.entries());
+    m_bJournalled = false;
+}
+
+// Writes the records the newest overwrite replaced back into their slots, verified like any write, and drops the
+// entry once they are all back. A failed undo keeps the entry, so it can be tried again.
 void DeviceManagerThread::undo()
 {
     if (!requireUnit())
         return;
-    finish(ResultCode::NothingToUndo, text(Text::OperationFailed), false);
+    if (m_undoJournal.status() != UndoJournal::Status::Ready) {
+        setJournalAside();
+        emit undoAvailable(0);
+        emit operationFinished(ResultCode::JournalRefused, false);
+        return;
+    }
+    if (m_undoJournal.entries() == 0) {
+        finish(ResultCode::NothingToUndo, text(Text::NothingToUndo), false);
+        return;
+    }
+    const UndoJournal::Entry entry = m_undoJournal.newest();
+    const int iNameLength = g_deviceInfo.maxPresetNameLength.load();
+    const int iParamCount = g_deviceInfo.maxPresetParamLength.load();
+    m_pUSBConnect->clearMismatches();
+    int iResult = ResultCode::Success;
+    for (int i = 0; i < entry.size() && iResult == ResultCode::Success; ++i) {
+        std::unique_ptr<int[]> record(new int[static_cast<size_t>(entry.at(i).data.size())]);
+        std::copy(entry.at(i).data.cbegin(), entry.at(i).data.cend(), record.get());
+        iResult = m_pUSBConnect->SendPresetDataToHardware(entry.at(i).slot, record.get(), iNameLength, iParamCount,
+                                                          false);
+        if (iResult == ResultCode::Success)
+            presetCallback(0, 1, entry.at(i).slot - 1, record.release(), iNameLength, iParamCount,
+                           g_deviceInfo.hardwareProductCode.load(), g_deviceInfo.hardwarePatchVersion.load());
+    }
+    if (iResult == ResultCode::Success && !m_pUSBConnect->mismatches().isEmpty())
+        iResult = ResultCode::VerifyMismatch;
+    if (iResult == ResultCode::Success && m_undoJournal.dropNewest())
+        emit undoAvailable(m_undoJournal.entries());
+    finish(iResult, outcome(iResult, kRenameTexts, *m_pUSBConnect), false);
 }
 
 void DeviceManagerThread::run()
@@ -822,6 +1049,7 @@ void DeviceManagerThread::onTimeOut()
             iPid == UsbIds::ArietteProductId ? g_arietteFactoryPresetsFolder : g_cadenzoFactoryPresetsFolder;
         m_pUSBConnect->setFactoryPresetFolder(m_strFactoryPresetFolder);
         emit deviceDetected(iPid);
+        loadUndoJournal();
         return;
     }
 

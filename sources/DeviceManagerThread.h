@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QThread>
 #include <atomic>
+
+#include "undojournal.h"
 #include <mutex>
 
 class CUSBConnect;
@@ -183,7 +185,8 @@ signals:
     void dataSent(quint64 totalBytes, quint64 sentBytes);
     // A restore, factory rewrite or firmware write that had an automatic back-up stopped midway (the unit went,
     // a write failed): the back-up that puts the unit back, and the line saying how far the operation got.
-    // Emitted after the operation's failure text, just before its operationFinished.
+    // Emitted just before the operation's operationFinished (so after its failure text, except for the factory
+    // rewrite, whose text has always come after its operationFinished).
     void recoveryAvailable(QString backupPath, QString stateLine);
     // How many overwrites the undo journal of the connected model holds (0 when none, or when it was refused).
     // Emitted after deviceDetected and after every change to the journal (before the operationFinished of the
@@ -214,6 +217,26 @@ private:
     void updateFactoryPresets();
     void updateFirmwareImage(const QString& path);
     void undo();
+
+    // The safety net.
+    // Backs the unit up into the model's back-up folder before a destructive operation (`before` an
+    // AutoBackUp::Before). True with the file's path, or with an empty path when no back-up is wanted; false when
+    // the back-up failed, after telling the window (the operation must not start).
+    bool backUpFirst(int before, QString& backupPath);
+    // After a restore, factory rewrite or firmware write: offers the automatic back-up when the unit failed
+    // midway (recoveryAvailable).
+    void offerRecovery(int result, const QString& backupPath, const QString& stateLine);
+    // The connected model's data folder and back-up folder.
+    QString modelFolder() const;
+    // Reads the connected model's undo journal (on detection) and tells the window how many entries it holds.
+    void loadUndoJournal();
+    // Before user presets are overwritten: reads the records at the user slots among `destinations` and keeps them
+    // as one journal entry. False (after finishing the operation) when the unit could not be read.
+    bool journalOverwrite(const QList<int>& destinations);
+    // After the overwrite: an operation refused before it wrote anything takes its journal entry back.
+    void settleJournal(int result);
+    // A refused journal is set aside (never deleted) so that new overwrites can be kept; the user is told.
+    void setJournalAside();
 
     // The read cascade behind events 1001 to 1005: factory names, user names, set lists; `firstStep` 1 to 3.
     void readPresetLists(int firstStep);
@@ -259,4 +282,6 @@ private:
     std::atomic<bool> m_bAutoBackup{true};
     std::atomic<bool> m_bVerifyWrites{true};
     std::atomic<bool> m_bRecovery{false};
+    UndoJournal m_undoJournal;
+    bool m_bJournalled = false; // the running operation added an entry to the journal
 };
