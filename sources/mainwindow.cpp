@@ -1008,8 +1008,9 @@ void MainWindow::restore()
         },
         new QEvent(DeviceManagerThread::RestoreEvent),
         [this](ProgressDialog* pDialog) {
-            // The unit now holds other presets and set lists: show them. A failed restore leaves the lists.
-            if (pDialog->operationResult() == 0)
+            // The unit now holds other presets and set lists: show them. A failed restore leaves the lists, and so
+            // does a unit that went away (the poll then reports its loss with result 0 into the same dialog).
+            if (pDialog->operationResult() == 0 && g_bDeviceConnected.load())
                 onDeviceRefreshed();
         });
     TS_DEBUG("Exiting");
@@ -1174,12 +1175,13 @@ void MainWindow::onRecoveryAvailable(QString backupPath, QString stateLine)
 {
     TS_DEBUG("Automatic back-up to put back: %s", backupPath.toLocal8Bit().constData());
     m_strRecoveryPath = backupPath;
-    // The failure text is in the running operation's dialog already; it must also say how far the run got.
+    // The running operation's dialog keeps saying how far the run got, also once the poll has found the unit
+    // gone and says so in the same dialog.
     const QString line = stateLine.trimmed();
     const QList<ProgressDialog*> dialogs = findChildren<ProgressDialog*>();
     for (ProgressDialog* pDialog : dialogs) {
-        if (pDialog->isVisible() && !line.isEmpty() && !pDialog->text().contains(line))
-            pDialog->onUpdateText(pDialog->text() + QLatin1Char('\n') + line);
+        if (pDialog->isVisible() && !line.isEmpty())
+            pDialog->keepLine(line);
     }
 }
 

@@ -126,13 +126,16 @@ void ProgressDialog::onOperationFinished(QString message)
     TS_DEBUG("Exiting");
 }
 
-QString ProgressDialog::text() const
+void ProgressDialog::keepLine(const QString& line)
 {
-    return m_pLabel != nullptr ? m_pLabel->text() : QString();
+    m_strKeptLine = line;
+    onUpdateText(m_pLabel->text());
 }
 
 void ProgressDialog::onUpdateText(QString text)
 {
+    if (!m_strKeptLine.isEmpty() && !text.contains(m_strKeptLine))
+        text += QLatin1Char('\n') + m_strKeptLine;
     m_pLabel->setText(text);
 }
 
