@@ -10,6 +10,7 @@
 #include "log.h"
 #include "mainwindowform.h"
 #include "progessdialog.h"
+#include "resultcodes.h"
 #include "settingsdlg.h"
 #include "splashscreen.h"
 #include "usbids.h"
@@ -1221,8 +1222,29 @@ void MainWindow::onUndo()
 {
     if (!ui->listWidgetUserPreset->undoAction()->isEnabled())
         return;
-    runOperation(QStringLiteral("Undo"), QStringLiteral("Writing the overwritten presets back..."), nullptr,
-                 new QEvent(DeviceManagerThread::UndoEvent));
+    // A journal the worker refuses (damaged, another model's, empty) is not an operation that ran: its text goes
+    // into a message box of its own, and the progress dialog closes.
+    ProgressDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Undo"));
+    connectDeviceWorker(&dialog);
+    QString lastText;
+    QString refusal;
+    connect(m_pDeviceManager, &DeviceManagerThread::updateText, &dialog,
+            [&lastText](const QString& text) { lastText = text; });
+    connect(m_pDeviceManager, &DeviceManagerThread::operationFinished, &dialog, [&](int result, bool) {
+        if (result != ResultCode::JournalRefused && result != ResultCode::NothingToUndo)
+            return;
+        refusal = lastText.isEmpty() ? QStringLiteral("Nothing was undone.") : lastText;
+        dialog.done(0);
+    });
+    handOverSafetyOptions();
+    QCoreApplication::postEvent(m_pDeviceManager, new QEvent(DeviceManagerThread::UndoEvent), 1);
+    dialog.exec(QStringLiteral("Writing the overwritten presets back..."), nullptr);
+    if (refusal.isEmpty())
+        return;
+    auto pBox = makeQuestionBox(QStringLiteral("Undo"), refusal, QMessageBox::Ok);
+    pBox->setIcon(QMessageBox::Warning);
+    pBox->exec();
 }
 
 // ---------------------------------------------------------------------------------------------------------------
