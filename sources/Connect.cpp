@@ -4,6 +4,7 @@
 #include "deviceinfo.h"
 #include "hidseam.h"
 #include "log.h"
+#include "presetname.h"
 #include "protocol.h"
 #include "resultcodes.h"
 #include "settle.h"
@@ -495,7 +496,7 @@ int CUSBConnect::GetPresetNameFromHardware(QString& name, int presetNumber)
                      [&name](const BYTE* payload, int length) {
                          for (int k = 0; k < length; ++k) {
                              const int c = payload[k];
-                             name.append(QChar(c <= 32 ? 32 : c >= 127 ? 126 : c));
+                             name.append(PresetName::character(c));
                          }
                      });
 }
@@ -1506,13 +1507,7 @@ int CUSBConnect::GetAllFactoryPresetNames(const QString& path, progressCallback 
     const qint64 recordSize = qint64(header.iMaxPatchNameLen) + header.iNumPatchParams;
     for (int i = 0; i < header.iNumPatches; ++i) {
         const int* record = bank.get() + qint64(i) * recordSize;
-        QString name;
-        name.reserve(header.iMaxPatchNameLen);
-        for (int k = 0; k < header.iMaxPatchNameLen; ++k) {
-            const int c = record[k];
-            name.append(QChar(c > 126 ? 126 : c <= 32 ? 32 : c));
-        }
-        name = name.trimmed();
+        QString name = PresetName::fromCodes(record, header.iMaxPatchNameLen);
         name.replace(QLatin1Char('/'), QLatin1Char('_'));
         if (progress && progress(header.iNumPatches, i + 1))
             return Success;

@@ -50,6 +50,9 @@ int tessitraMain(int argc, char* argv[])
     QElapsedTimer startTime;
     startTime.start();
 
+    // A 2x screen gets the window at twice the size, and the art from its "@2x" pictures rather than scaled up.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QtSingleApplication app(argc, argv, true);
     // Wayland and the task bar match the window to its desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.aurivell.TessitraStageLibrarian"));

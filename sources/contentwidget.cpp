@@ -29,7 +29,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -67,6 +69,35 @@ QString entryLabel(const PresetButton* entry)
 {
     return entry->text().replace(QLatin1Char('\n'), QLatin1Char('_'));
 }
+
+// The presets of the last "Copy", in reading order, and the list they were copied from. Guarded: a refresh
+// or an unplugged unit disposes of the entries, and with them of anything left to paste.
+QPointer<ContentWidget>& copiedFrom()
+{
+    static QPointer<ContentWidget> list;
+    return list;
+}
+
+QList<QPointer<PresetButton>>& copiedEntries()
+{
+    static QList<QPointer<PresetButton>> entries;
+    return entries;
+}
+
+// Places each entry on its row's whole cell. The default places an item's widget on the text part of the
+// cell, a few pixels shorter than the row, and a style sheet that sets no minimum height lets the entry
+// shrink to it; an entry given its size again later (a preset updated in place) then stood taller than its
+// neighbours.
+class EntryDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& /*index*/) const override
+    {
+        editor->setGeometry(option.rect);
+    }
+};
 } // namespace
 
 // The save command snapshots what the worker needs on the GUI thread: the worker never reads a widget.
@@ -144,6 +175,15 @@ void PresetButton::contextMenuEvent(QContextMenuEvent* e)
     emit contextMenuRequested(e->globalPos());
 }
 
+void PresetButton::changeEvent(QEvent* e)
+{
+    // An empty set-list slot is disabled, and a disabled widget keeps the clicks on it from the list: let
+    // them through, so that an empty slot can be selected (and pasted into) like any other.
+    if (e->type() == QEvent::EnabledChange)
+        setAttribute(Qt::WA_TransparentForMouseEvents, !isEnabled());
+    QPushButton::changeEvent(e);
+}
+
 // ---------------------------------------------------------------------------------------------------------------
 // ContentWidget
 
@@ -159,8 +199,7 @@ ContentWidget::ContentWidget(QWidget* parent)
     setAcceptDrops(true);
     setWordWrap(true);
     setAutoScroll(true);
-
-    m_iScrollStep = verticalScrollBar()->singleStep();
+    setItemDelegate(new EntryDelegate(this));
 
     m_chooseDirectory = [](QWidget* pParent, const QString& caption, const QString& startFolder) {
         return QFileDialog::getExistingDirectory(pParent, caption, startFolder, QFileDialog::ShowDirsOnly);
@@ -206,6 +245,13 @@ void ContentWidget::addEntry(PresetButton* button)
     m_buttons.append(button);
 }
 
+void ContentWidget::showEntry(PresetButton* entry)
+{
+    const int row = m_buttons.indexOf(entry);
+    if (row >= 0)
+        scrollToItem(item(row));
+}
+
 void ContentWidget::clearEntries()
 {
     // The selection list is emptied first: the entries it points to are about to go with their rows.
@@ -248,12 +294,9 @@ QString ContentWidget::presetExtension()
 int ContentWidget::confirm(const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
                            bool bCloseOnDeviceRemoved, bool bParentMainWindow)
 {
-    QWidget* pParent = bParentMainWindow ? g_mainWindow : nullptr;
-    QMessageBox box(QMessageBox::Question, title, text, buttons, pParent,
-                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    box.setObjectName(QStringLiteral("TessitraMessageBox"));
-    box.setContentsMargins(10, 0, 10, 0);
-    box.setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    const std::unique_ptr<QMessageBox> pBox = MainWindow::makeMessageBox(QMessageBox::Question, title, text, buttons,
+                                                                         bParentMainWindow ? g_mainWindow : nullptr);
+    QMessageBox& box = *pBox;
     const QList<QAbstractButton*> boxButtons = box.buttons();
     for (QAbstractButton* button : boxButtons) {
         if (auto* pushButton = qobject_cast<QPushButton*>(button))
@@ -298,10 +341,19 @@ void ContentWidget::onContextMenuRequested(QPoint globalPos)
             new QAction(QIcon(QStringLiteral(":/images/loadPreset.png")), QStringLiteral("Load preset..."), this);
         m_pRenameAction = new QAction(QStringLiteral("Rename..."), this);
         m_pRemoveAction = new QAction(QStringLiteral("Remove..."), this);
+        m_pCopyAction = new QAction(QStringLiteral("Copy"), this);
+        m_pPasteAction = new QAction(QStringLiteral("Paste..."), this);
+        // Shown in the menu; the list itself answers these keys (keyPressEvent).
+        m_pRenameAction->setShortcut(QKeySequence(Qt::Key_F2));
+        m_pRemoveAction->setShortcut(QKeySequence::Delete);
+        m_pCopyAction->setShortcut(QKeySequence::Copy);
+        m_pPasteAction->setShortcut(QKeySequence::Paste);
         connect(m_pSaveAction, &QAction::triggered, this, &ContentWidget::savePreset);
         connect(m_pLoadAction, &QAction::triggered, this, &ContentWidget::loadPreset);
         connect(m_pRenameAction, &QAction::triggered, this, &ContentWidget::renamePreset);
         connect(m_pRemoveAction, &QAction::triggered, this, &ContentWidget::removePreset);
+        connect(m_pCopyAction, &QAction::triggered, this, &ContentWidget::copyPresets);
+        connect(m_pPasteAction, &QAction::triggered, this, &ContentWidget::pastePresets);
     }
     m_pMenu->clear();
 
@@ -315,9 +367,13 @@ void ContentWidget::onContextMenuRequested(QPoint globalPos)
             m_pMenu->addAction(m_pLoadAction);
             if (m_selectedButtons.size() == 1)
                 m_pMenu->addAction(m_pRenameAction);
-            m_pMenu->addAction(m_pUndoAction);
         }
+        m_pMenu->addAction(m_pCopyAction);
     }
+    if (!pasteSources().isEmpty())
+        m_pMenu->addAction(m_pPasteAction);
+    if (m_strRole == kUserRole)
+        m_pMenu->addAction(m_pUndoAction);
     m_pMenu->exec(globalPos);
 }
 
@@ -376,6 +432,9 @@ void ContentWidget::renamePreset()
     pLabel->setObjectName(QStringLiteral("TessitraLabel"));
     auto* pEdit = new QLineEdit(pEntry->presetName(), &dialog);
     pEdit->setMaxLength(g_deviceInfo.maxPresetNameLength.load());
+    // The unit keeps one byte per character: blanks, printable ASCII and the Latin-1 letters and signs.
+    pEdit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*")), pEdit));
     pEdit->selectAll();
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     pButtons->setObjectName(QStringLiteral("TessitraButtonBox"));
@@ -544,24 +603,111 @@ void ContentWidget::mouseReleaseEvent(QMouseEvent* e)
 
 void ContentWidget::contextMenuEvent(QContextMenuEvent* e)
 {
-    onContextMenuRequested(e->globalPos());
+    if (e->reason() == QContextMenuEvent::Keyboard)
+        keyboardMenu();
+    else
+        onContextMenuRequested(e->globalPos());
+}
+
+int ContentWidget::linePitch() const
+{
+    if (count() == 0)
+        return 1;
+    const QRect first = visualItemRect(item(0));
+    for (int row = 1; row < count(); ++row) {
+        const int top = visualItemRect(item(row)).top();
+        if (top != first.top())
+            return qMax(1, top - first.top());
+    }
+    return first.height() + spacing();
+}
+
+void ContentWidget::updateGeometries()
+{
+    QListWidget::updateGeometries();
+    verticalScrollBar()->setSingleStep(linePitch());
 }
 
 void ContentWidget::wheelEvent(QWheelEvent* e)
 {
-    // One notch scrolls a whole line of entries: count the entries that share the first row's line.
-    int perLine = 1;
-    if (count() > 0) {
-        const QWidget* first = itemWidget(item(0));
-        for (int row = 1; first != nullptr && row < count(); ++row) {
-            const QWidget* entry = itemWidget(item(row));
-            if (entry == nullptr || entry->y() != first->y())
-                break;
-            ++perLine;
-        }
+    // One notch (120) moves one line of entries, whatever the desktop's lines per notch; a finer wheel or a
+    // touch pad moves in proportion, the part of a pixel left over kept for its next event.
+    const int delta = e->angleDelta().y();
+    if (delta == 0) {
+        QListWidget::wheelEvent(e);
+        return;
     }
-    verticalScrollBar()->setSingleStep(perLine * m_iScrollStep);
-    QAbstractScrollArea::wheelEvent(e);
+    m_iWheelRemainder += delta * linePitch();
+    const int pixels = m_iWheelRemainder / 120;
+    m_iWheelRemainder -= pixels * 120;
+    verticalScrollBar()->setValue(verticalScrollBar()->value() - pixels);
+    e->accept();
+}
+
+void ContentWidget::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier)
+        keyboardMenu();
+    else if (e == QKeySequence::Copy && m_strRole != kSetListRole)
+        copyPresets();
+    else if (e == QKeySequence::Paste)
+        pastePresets();
+    else if (e->key() == Qt::Key_F2 && e->modifiers() == Qt::NoModifier && m_strRole == kUserRole)
+        renamePreset();
+    else if (e == QKeySequence::Delete && m_strRole == kSetListRole && !m_selectedButtons.isEmpty())
+        removePreset();
+    else
+        QListWidget::keyPressEvent(e);
+}
+
+void ContentWidget::keyboardMenu()
+{
+    // The entry the arrow keys rest on is the one meant, even when nothing is selected yet.
+    QListWidgetItem* pCurrent = currentItem();
+    if (pCurrent != nullptr && m_selectedButtons.isEmpty())
+        pCurrent->setSelected(true);
+    QListWidgetItem* pAt = pCurrent;
+    if (!m_selectedButtons.isEmpty())
+        pAt = item(m_buttons.indexOf(m_selectedButtons.first()));
+    const QRect rect = pAt != nullptr ? visualItemRect(pAt) : viewport()->rect();
+    onContextMenuRequested(viewport()->mapToGlobal(rect.center()));
+}
+
+void ContentWidget::copyPresets()
+{
+    if (m_strRole == kSetListRole || m_selectedButtons.isEmpty())
+        return;
+    copiedFrom() = this;
+    copiedEntries().clear();
+    for (PresetButton* pEntry : qAsConst(m_selectedButtons))
+        copiedEntries().append(pEntry);
+}
+
+QList<PresetButton*> ContentWidget::pasteSources() const
+{
+    QList<PresetButton*> sources;
+    if (copiedFrom().isNull() || presetDropKind(copiedFrom()) == DropKind::Refused)
+        return sources;
+    for (const QPointer<PresetButton>& pEntry : qAsConst(copiedEntries())) {
+        if (pEntry.isNull())
+            return {};
+        sources.append(pEntry);
+    }
+    return sources;
+}
+
+void ContentWidget::pastePresets()
+{
+    const QList<PresetButton*> sources = pasteSources();
+    if (sources.isEmpty() || m_selectedButtons.isEmpty())
+        return;
+    const int iRow = m_buttons.indexOf(m_selectedButtons.first());
+    // The slots about to be written show lit while the question is open, as under a drag.
+    highlightTargets(iRow, sources.size());
+    if (presetDropKind(copiedFrom()) == DropKind::CopyFactoryPresets)
+        dropFactoryPresets(sources, iRow);
+    else
+        dropOnSetList(sources, iRow);
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -674,6 +820,13 @@ ContentWidget::DropKind ContentWidget::dropKind(const QDropEvent* e, const Conte
         }
         return DropKind::LoadFiles;
     }
+    return presetDropKind(src);
+}
+
+ContentWidget::DropKind ContentWidget::presetDropKind(const ContentWidget* src) const
+{
+    if (src == this || src == nullptr)
+        return DropKind::Refused;
     if (m_strRole == kUserRole && src->role() == kFactoryRole)
         return DropKind::CopyFactoryPresets;
     if (m_strRole == kSetListRole && (src->role() == kUserRole || src->role() == kFactoryRole))
@@ -705,6 +858,27 @@ void ContentWidget::dragEnterEvent(QDragEnterEvent* e)
         e->accept();
 }
 
+void ContentWidget::dragScroll(const QPoint& pos)
+{
+    // Only a moving pointer scrolls, deeper into the margin faster. Scrolling on a timer would carry the
+    // list on under a pointer that has stopped over a slot near the edge, and the drop would land on
+    // another slot than the one lit, or on none.
+    if (pos == m_lastDragPos)
+        return;
+    m_lastDragPos = pos;
+    const int margin = autoScrollMargin();
+    const QRect area = viewport()->rect();
+    if (!area.contains(pos))
+        return;
+    int step = 0;
+    if (pos.y() - area.top() < margin)
+        step = -(margin - (pos.y() - area.top()));
+    else if (area.bottom() - pos.y() < margin)
+        step = margin - (area.bottom() - pos.y());
+    if (step != 0)
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + step);
+}
+
 void ContentWidget::dragLeaveEvent(QDragLeaveEvent* e)
 {
     // The highlighted slots stay selected.
@@ -718,16 +892,18 @@ void ContentWidget::dragMoveEvent(QDragMoveEvent* e)
     ContentWidget* pSource = dragSource(e);
     if (pSource == this)
         return;
+    if (dropKind(e, pSource) == DropKind::Refused) {
+        m_pDropTarget = nullptr;
+        return;
+    }
+    // The target is taken after any scrolling: it is the slot under the pointer now, and stays so.
+    dragScroll(e->pos());
     QListWidgetItem* pItem = itemAt(e->pos());
     m_pDropTarget = pItem != nullptr ? qobject_cast<PresetButton*>(itemWidget(pItem)) : nullptr;
-
-    if (dropKind(e, pSource) == DropKind::Refused)
-        return;
     if (m_pDropTarget == nullptr) {
         clearSelection();
         return;
     }
-    startAutoScroll();
     e->accept();
     highlightTargets(row(pItem), draggedCount(e, pSource));
 }
@@ -749,13 +925,13 @@ void ContentWidget::dropEvent(QDropEvent* e)
     const int iRow = row(pItem);
     switch (kind) {
     case DropKind::CopyFactoryPresets:
-        dropFactoryPresets(pSource, iRow);
+        dropFactoryPresets(pSource->m_selectedButtons, iRow);
         break;
     case DropKind::LoadFiles:
         dropFiles(e->mimeData()->urls(), iRow);
         break;
     case DropKind::WriteSetList:
-        dropOnSetList(pSource, iRow);
+        dropOnSetList(pSource->m_selectedButtons, iRow);
         break;
     case DropKind::Refused:
         break;
@@ -763,9 +939,9 @@ void ContentWidget::dropEvent(QDropEvent* e)
     TS_DEBUG("Exiting");
 }
 
-void ContentWidget::dropFactoryPresets(ContentWidget* src, int iRow)
+void ContentWidget::dropFactoryPresets(const QList<PresetButton*>& sourceEntries, int iRow)
 {
-    const QList<PresetButton*> sources = src->m_selectedButtons;
+    const QList<PresetButton*> sources = sourceEntries;
     QList<PresetButton*> targets;
     for (int i = 0; i < sources.size() && iRow + i < count(); ++i)
         targets.append(qobject_cast<PresetButton*>(itemWidget(item(iRow + i))));
@@ -839,9 +1015,9 @@ void ContentWidget::dropFiles(const QList<QUrl>& urls, int iRow)
                  [&](DeviceManagerThread* pWorker) { pWorker->setPresetTransfer(destinations, paths, QList<int>()); });
 }
 
-void ContentWidget::dropOnSetList(ContentWidget* src, int iRow)
+void ContentWidget::dropOnSetList(const QList<PresetButton*>& sourceEntries, int iRow)
 {
-    const QList<PresetButton*> sources = src->m_selectedButtons;
+    const QList<PresetButton*> sources = sourceEntries;
     QMap<int, int> slotMap;
     for (int i = 0; i < sources.size() && iRow + i < count(); ++i) {
         const auto* pTarget = qobject_cast<PresetButton*>(itemWidget(item(iRow + i)));

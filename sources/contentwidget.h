@@ -64,6 +64,7 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     int m_iPresetNumber = 0;
@@ -99,6 +100,8 @@ public:
     void clearEntries();
     QList<PresetButton*> entries() const { return m_buttons; }
     QList<PresetButton*> selectedEntries() const { return m_selectedButtons; }
+    // Scrolls the list just enough to show the entry.
+    void showEntry(PresetButton* entry);
 
     // Folder that the file dialogs of this list start in, for the model last detected.
     QString currentFolder() const { return *m_pCurrentFolder; }
@@ -154,9 +157,16 @@ public slots:
     void loadPreset();
     void renamePreset();
     void removePreset();
+    // Keeps the selected entries for a later paste ("Copy", Ctrl+C): user and factory presets.
+    void copyPresets();
+    // Puts the presets copied last into the slots from the first selected entry on, as a drop there would
+    // ("Paste...", Ctrl+V): factory presets into user presets, user or factory presets into a set list.
+    void pastePresets();
 
 protected:
     void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void updateGeometries() override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -179,6 +189,16 @@ private:
     ContentWidget* dragSource(const QDropEvent* e) const;
     // What a drag of this kind may do here, whatever lies under the cursor.
     DropKind dropKind(const QDropEvent* e, const ContentWidget* src) const;
+    // What presets of the list `src` may do here (dragged or pasted).
+    DropKind presetDropKind(const ContentWidget* src) const;
+    // The entries of the last copy while they all still exist and may be pasted here; otherwise empty.
+    QList<PresetButton*> pasteSources() const;
+    // Distance from one line of entries to the next: what one wheel notch or scroll-bar step moves.
+    int linePitch() const;
+    // Scrolls while a drag moves within the auto-scroll margin at the top or bottom edge.
+    void dragScroll(const QPoint& pos);
+    // The context menu of the Menu key or Shift+F10, beside the current entry.
+    void keyboardMenu();
     // How many presets or files the drag carries.
     static int draggedCount(const QDropEvent* e, const ContentWidget* src);
     // Selects the rows a drop at `row` of `n` items overwrites, so their entries show checked.
@@ -187,9 +207,9 @@ private:
     // Slot number (1 to 20) of a set-list entry, read from the two digits after the prefix of its text.
     static int slotNumber(const PresetButton* entry);
 
-    void dropFactoryPresets(ContentWidget* src, int row);
+    void dropFactoryPresets(const QList<PresetButton*>& sources, int row);
     void dropFiles(const QList<QUrl>& urls, int row);
-    void dropOnSetList(ContentWidget* src, int row);
+    void dropOnSetList(const QList<PresetButton*>& sources, int row);
 
     QPoint m_dragStartPos;
     // Qt disposes of a drag once it has ended, so the pointer is guarded.
@@ -204,12 +224,17 @@ private:
     QPointer<QAction> m_pRenameAction;
     QPointer<QAction> m_pRemoveAction;
     QAction* m_pUndoAction = nullptr;
+    QPointer<QAction> m_pCopyAction;
+    QPointer<QAction> m_pPasteAction;
     QString m_strRole;
     QString m_strArietteFolder;
     QString m_strCadenzoFolder;
     QString* m_pCurrentFolder = nullptr;
     int m_iSetListIndex = 0;
-    int m_iScrollStep = 0;
+    // Wheel movement not yet turned into whole pixels, in pixels x 120.
+    int m_iWheelRemainder = 0;
+    // Where the last drag move was seen: the list scrolls under a drag only while it moves.
+    QPoint m_lastDragPos;
     DirectoryChooser m_chooseDirectory;
     FilesChooser m_chooseFiles;
 };

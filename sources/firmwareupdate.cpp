@@ -523,7 +523,7 @@ void CFirmwareUpdate::customEvent(QEvent* event)
         m_bSilent.store(iType == CheckAppUpdateSilentEvent);
         m_bAppCheck.store(true);
         m_bAppDownload.store(false);
-        m_downloadManager.download(check, targetsFolder, nullptr);
+        startBatch(check, targetsFolder, nullptr);
         break;
     case CheckFirmwareUpdateEvent:
         m_bSilent.store(false);
@@ -533,7 +533,7 @@ void CFirmwareUpdate::customEvent(QEvent* event)
             emit operationFinished(-1, false);
             break;
         }
-        m_downloadManager.download(check, targetsFolder, nullptr);
+        startBatch(check, targetsFolder, nullptr);
         break;
     case CheckFirmwareUpdateSilentEvent:
         // Asked on connection: with the unit already gone there is nobody to tell.
@@ -541,7 +541,7 @@ void CFirmwareUpdate::customEvent(QEvent* event)
         if (!g_bDeviceConnected.load())
             break;
         m_bSilent.store(true);
-        m_downloadManager.download(check, targetsFolder, nullptr);
+        startBatch(check, targetsFolder, nullptr);
         break;
     case DownloadFirmwareEvent:
         m_bSilent.store(false);
@@ -596,15 +596,19 @@ bool CFirmwareUpdate::downloadOffered(const QUrl& url, bool bInstaller)
     if (bInstaller) {
         request.fileName = kInstallerFileName;
         request.maxBytes = MaxInstallerBytes;
-        m_downloadManager.download({request}, g_downloadsFolder + "/" + kAppFolderName,
-                                   &CFirmwareUpdate::progressCallback);
+        startBatch({request}, g_downloadsFolder + "/" + kAppFolderName, &CFirmwareUpdate::progressCallback);
     } else {
         request.fileName = offer.kind == ImageKind::Dsp ? kDspFileName : kFirmwareFileName;
         request.maxBytes = MaxFirmwareBytes;
-        m_downloadManager.download({request}, g_downloadsFolder + "/" + kFirmwareFolderName,
-                                   &CFirmwareUpdate::progressCallback);
+        startBatch({request}, g_downloadsFolder + "/" + kFirmwareFolderName, &CFirmwareUpdate::progressCallback);
     }
     return true;
+}
+
+void CFirmwareUpdate::startBatch(const QList<DownloadRequest>& requests, const QString& folder, pfnProgress progress)
+{
+    m_batches.enqueue(Batch{m_bSilent.load(), m_bAppCheck.load(), m_bAppDownload.load()});
+    m_downloadManager.download(requests, folder, progress);
 }
 
 QString CFirmwareUpdate::failureText(DownloadFailure failure) const
@@ -630,6 +634,14 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
     // way out.
     if (m_bStopping.load())
         return;
+    // Answered with the flags of the request that started this batch: an installer download queued behind a
+    // quiet check (or the other way round) has changed them since.
+    if (!m_batches.isEmpty()) {
+        const Batch batch = m_batches.dequeue();
+        m_bSilent.store(batch.bSilent);
+        m_bAppCheck.store(batch.bAppCheck);
+        m_bAppDownload.store(batch.bAppDownload);
+    }
     const bool bSilent = m_bSilent.load();
     // What arrived is told by the folder the service chose for the request, never by the URL: every folder and
     // file name below the downloads folder is made here.

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QEvent>
 #include <QHash>
+#include <QQueue>
 #include <QString>
 #include <QThread>
 #include <QUrl>
@@ -146,8 +147,19 @@ private:
         Installer
     };
 
+    // The flags a request was made with. Requests queue behind each other in the download manager, so a
+    // batch may end after the next request has been taken in: its answer goes by its own flags.
+    struct Batch
+    {
+        bool bSilent = false;
+        bool bAppCheck = false;
+        bool bAppDownload = false;
+    };
+
     explicit CFirmwareUpdate(QObject* parent);
     void readUpdateServer();
+    // Notes the current flags for the batch and hands it to the download manager.
+    void startBatch(const QList<DownloadRequest>& requests, const QString& folder, pfnProgress progress);
 
     static bool readDigests(const QXmlStreamAttributes& attributes, Offer* pOffer);
     static bool hasSuffixOf(const QString& url, ImageKind kind);
@@ -180,4 +192,5 @@ private:
     std::atomic<bool> m_bSilent{false};
     std::atomic<bool> m_bAppCheck{false};
     std::atomic<bool> m_bAppDownload{false};
+    QQueue<Batch> m_batches; // one per batch handed over and not yet finished; update thread only
 };

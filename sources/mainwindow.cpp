@@ -2,6 +2,7 @@
 
 #include "DeviceManagerThread.h"
 #include "Settings.h"
+#include "artwork.h"
 #include "autobackup.h"
 #include "contentwidget.h"
 #include "deviceinfo.h"
@@ -9,6 +10,7 @@
 #include "globals.h"
 #include "log.h"
 #include "mainwindowform.h"
+#include "presetname.h"
 #include "progessdialog.h"
 #include "resultcodes.h"
 #include "settingsdlg.h"
@@ -28,6 +30,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -45,6 +48,7 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -121,6 +125,9 @@ MainWindow::MainWindow(QWidget* parent)
     TS_DEBUG("Entering");
     setObjectName(QStringLiteral("MainWindow"));
     g_mainWindow = this;
+    m_updateCheckTimer.setSingleShot(true);
+    m_updateCheckTimer.setInterval(UpdateCheckWaitMs);
+    connect(&m_updateCheckTimer, &QTimer::timeout, this, &MainWindow::onUpdateCheckTimeout);
     // Network credentials asked for by the update service are answered by this window.
     g_authenticationHandler = this;
     TS_DEBUG("Exiting");
@@ -209,6 +216,10 @@ void MainWindow::initialize()
     const QString storedPath = pSettings->fileSystemPath();
     if (!storedPath.isEmpty())
         m_strBrowsePath = storedPath;
+
+    // Without a unit the window shows the plain logo and the unplugged indicator, not empty spaces.
+    ui->labelLogo->setStyleSheet(QLatin1String(NoDeviceLogoStyle));
+    ui->deviceButton->setStyleSheet(QLatin1String(DisconnectedStyle));
 
     // A drag resting on a tab opens that tab (eventFilter), so the tab bar must take drag events.
     ui->tabFileFactorySet->tabBar()->setAcceptDrops(true);
@@ -346,7 +357,7 @@ void MainWindow::initialize()
 void MainWindow::showSplash(QString text, bool startup)
 {
     TS_DEBUG("Entering");
-    const QPixmap pixmap(QStringLiteral(":/images/splash.png"));
+    const QPixmap pixmap = Artwork::pixmap(QStringLiteral(":/images/splash.png"), devicePixelRatioF());
     if (startup) {
         m_pSplash = new CSplashScreen(nullptr, pixmap, text, true);
         m_pSplash->show();
@@ -637,10 +648,14 @@ void MainWindow::copyDirectory(const QString& from, const QString& to)
 // ---------------------------------------------------------------------------------------------------------------
 // Helpers shared by the flows below
 
-std::unique_ptr<QMessageBox> MainWindow::makeQuestionBox(const QString& title, const QString& text,
-                                                         QMessageBox::StandardButtons buttons)
+std::unique_ptr<QMessageBox> MainWindow::makeMessageBox(QMessageBox::Icon icon, const QString& title,
+                                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                                        QWidget* parent)
 {
-    auto pBox = std::make_unique<QMessageBox>(QMessageBox::Question, title, text, buttons, this,
+    QString shown = text;
+    if (Qt::mightBeRichText(text))
+        shown.replace(QLatin1Char('\n'), QLatin1String("<br/>"));
+    auto pBox = std::make_unique<QMessageBox>(icon, title, shown, buttons, parent,
                                               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     pBox->setObjectName(QStringLiteral("TessitraMessageBox"));
     pBox->setContentsMargins(10, 0, 10, 0);
@@ -652,6 +667,12 @@ std::unique_ptr<QMessageBox> MainWindow::makeQuestionBox(const QString& title, c
         }
     }
     return pBox;
+}
+
+std::unique_ptr<QMessageBox> MainWindow::makeQuestionBox(const QString& title, const QString& text,
+                                                         QMessageBox::StandardButtons buttons)
+{
+    return makeMessageBox(QMessageBox::Question, title, text, buttons, this);
 }
 
 bool MainWindow::confirmOverwrite(const QString& title, const QString& text, const QString& question)
@@ -794,8 +815,12 @@ void MainWindow::onDeviceDetected(int iPid)
     pSettings->readSettings();
     const bool bCheckAtStartUp = !pSettings->m_bManualUpdate && !pSettings->m_bMonthlyUpdate;
     if (bCheckAtStartUp && (!m_bUpdateCheckDone || !pSettings->m_strPendingFwUrl.isEmpty())) {
-        // The presets are read once the update service has answered (onNewVersions).
+        // The presets are read once the update service has answered (onNewVersions), or without its answer
+        // once the wait is over: a server that takes the request and never answers must not keep the singer
+        // from the presets.
         m_bUpdateCheckOnConnect = true;
+        showUpdateCheck(true);
+        m_updateCheckTimer.start();
         QCoreApplication::postEvent(m_pFirmwareUpdate, new QEvent(CFirmwareUpdate::CheckFirmwareUpdateSilentEvent));
         pSettings->m_DateTimeLastChecked = QDateTime::currentDateTime();
         pSettings->writeSettings();
@@ -816,6 +841,8 @@ void MainWindow::onDeviceRemoved()
     ui->deviceButton->setStyleSheet(QLatin1String(DisconnectedStyle));
     ui->labelLogo->setStyleSheet(QLatin1String(NoDeviceLogoStyle));
     m_pFileModel->setNameFilters(QStringList{QString()});
+    m_updateCheckTimer.stop();
+    showUpdateCheck(false);
 
     enableDeviceButtons(false);
     ui->listWidgetUserPreset->undoAction()->setEnabled(false);
@@ -863,13 +890,9 @@ void MainWindow::onMultipleDeviceDetected()
     if (!m_pMultipleDeviceBox.isNull())
         return;
 
-    auto pBox =
-        std::make_unique<QMessageBox>(QMessageBox::Information, QStringLiteral("Multiple Device"),
-                                      QStringLiteral("Multiple devices detected. Please connect only one device."),
-                                      QMessageBox::Ok, this, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    pBox->setObjectName(QStringLiteral("TessitraMessageBox"));
-    pBox->setContentsMargins(10, 0, 10, 0);
-    pBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    auto pBox = makeMessageBox(QMessageBox::Information, QStringLiteral("Multiple Device"),
+                               QStringLiteral("Multiple devices detected. Please connect only one device."),
+                               QMessageBox::Ok, this);
     QPushButton* pExit = pBox->addButton(QStringLiteral("Exit App"), QMessageBox::NoRole);
     // Closing the only window ends the application.
     connect(pExit, &QPushButton::clicked, this, &QWidget::close);
@@ -886,32 +909,54 @@ void MainWindow::onMultipleDeviceDetected()
 void MainWindow::onDeviceInaccessible(const QString& strText)
 {
     // Not modal: the window stays usable while the user fixes access, and the box goes once the unit opens.
-    auto* pBox = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tessitra Stage Librarian"), strText,
-                                 QMessageBox::Ok, this);
-    pBox->setObjectName(QStringLiteral("TessitraMessageBox"));
-    pBox->setContentsMargins(10, 0, 10, 0);
+    QMessageBox* pBox =
+        makeMessageBox(QMessageBox::Warning, QStringLiteral("Tessitra Stage Librarian"), strText, QMessageBox::Ok, this)
+            .release();
     pBox->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceDetected, pBox, &QWidget::close);
     pBox->show();
 }
 
+void MainWindow::showBusy(bool bBusy)
+{
+    auto* pMovie = ui->deviceButton->findChild<QMovie*>();
+    if (bBusy && pMovie == nullptr) {
+        Artwork::movie(ui->deviceButton, QStringLiteral(":/images/deviceBusy.gif"), ui->deviceButton)->start();
+    } else if (!bBusy && pMovie != nullptr) {
+        delete pMovie;
+        ui->deviceButton->clear();
+    }
+}
+
+void MainWindow::showUpdateCheck(bool bChecking)
+{
+    ui->labelUpdateCheck->setVisible(bChecking);
+    showBusy(bChecking);
+}
+
+void MainWindow::setUpdateCheckWait(int milliseconds)
+{
+    m_updateCheckTimer.setInterval(milliseconds);
+}
+
+void MainWindow::onUpdateCheckTimeout()
+{
+    if (!m_bUpdateCheckOnConnect)
+        return;
+    TS_WARNING("No answer to the update check after %d ms: reading the presets", m_updateCheckTimer.interval());
+    m_bUpdateCheckAbandoned = true;
+    answerVersions(QString(), QString(), QString(), QString(), QString(), QString(), false);
+}
+
 void MainWindow::onDeviceBusy()
 {
-    // One animation for the whole run, however many steps it takes.
-    if (ui->deviceButton->movie() != nullptr)
-        return;
-    auto* pMovie = new QMovie(QStringLiteral(":/images/deviceBusy.gif"), QByteArray(), this);
-    ui->deviceButton->setMovie(pMovie);
-    pMovie->start();
+    showBusy(true);
 }
 
 void MainWindow::onDeviceIdle()
 {
-    if (QMovie* pMovie = ui->deviceButton->movie()) {
-        pMovie->stop();
-        ui->deviceButton->clear();
-        delete pMovie;
-    }
+    // An update check still outstanding keeps the animation going.
+    showBusy(!ui->labelUpdateCheck->isHidden());
     if (ui->deviceLabel->text() != QLatin1String(ConnectedText)) {
         ui->deviceButton->setStyleSheet(QLatin1String(DisconnectedStyle));
         return;
@@ -936,8 +981,11 @@ void MainWindow::onDeviceIdle()
 // Not modal: the window stays usable while the settings are open; the dialog deletes itself when it closes.
 void MainWindow::onSettingsClicked()
 {
-    auto* pDialog = new CSettingsDlg(this);
-    pDialog->show();
+    if (m_pSettingsDlg.isNull())
+        m_pSettingsDlg = new CSettingsDlg(this);
+    m_pSettingsDlg->show();
+    m_pSettingsDlg->raise();
+    m_pSettingsDlg->activateWindow();
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -1050,7 +1098,25 @@ void MainWindow::onUpdateFirmware()
 void MainWindow::onNewVersions(QString dspVersion, QString dspUrl, QString fwVersion, QString fwUrl, QString appVersion,
                                QString appUrl, bool bAppUpdate)
 {
+    if (!bAppUpdate && m_bUpdateCheckAbandoned) {
+        // The presets were read without this answer; asking now could put a question into a later operation.
+        TS_DEBUG("Late answer to the update check dropped");
+        m_bUpdateCheckAbandoned = false;
+        return;
+    }
+    answerVersions(dspVersion, dspUrl, fwVersion, fwUrl, appVersion, appUrl, bAppUpdate);
+}
+
+void MainWindow::answerVersions(const QString& dspVersion, const QString& dspUrl, const QString& fwVersion,
+                                const QString& fwUrl, const QString& appVersion, const QString& appUrl, bool bAppUpdate)
+{
     TS_DEBUG("Entering");
+    if (!bAppUpdate) {
+        // The answer to a check made on connection, if one is outstanding: the requests are answered in turn.
+        m_updateCheckTimer.stop();
+        if (m_bUpdateCheckOnConnect)
+            showUpdateCheck(false);
+    }
     QString title = QStringLiteral("Firmware Update");
     QString message;
     CSettings* pSettings = CSettings::instance();
@@ -1194,12 +1260,12 @@ void MainWindow::offerRecovery()
     m_strRecoveryPath.clear(); // asked once, whatever the answer
     if (!QFileInfo::exists(path))
         return;
-    auto pBox = makeQuestionBox(
-        QStringLiteral("Restore"),
-        QStringLiteral("Restore the state from before?\nThe unit answers again. The automatic back-up %1 holds its "
-                       "user presets, set lists and system parameters from before the operation that stopped.")
-            .arg(QFileInfo(path).fileName()),
-        QMessageBox::Yes | QMessageBox::No);
+    auto pBox = makeQuestionBox(QStringLiteral("Restore"), QStringLiteral("Restore the state from before?"),
+                                QMessageBox::Yes | QMessageBox::No);
+    pBox->setInformativeText(QStringLiteral("The unit answers again. The automatic back-up \"%1\" holds its user "
+                                            "presets, set lists and system parameters from before the operation "
+                                            "that stopped.")
+                                 .arg(QFileInfo(path).fileName()));
     connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, pBox.get(), &QDialog::reject);
     if (pBox->exec() != QMessageBox::Yes)
         return;
@@ -1242,9 +1308,7 @@ void MainWindow::onUndo()
     dialog.exec(QStringLiteral("Writing the overwritten presets back..."), nullptr);
     if (refusal.isEmpty())
         return;
-    auto pBox = makeQuestionBox(QStringLiteral("Undo"), refusal, QMessageBox::Ok);
-    pBox->setIcon(QMessageBox::Warning);
-    pBox->exec();
+    makeMessageBox(QMessageBox::Warning, QStringLiteral("Undo"), refusal, QMessageBox::Ok, this)->exec();
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -1320,11 +1384,22 @@ QString twoDigits(int number)
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
 }
 
-// Names of up to 15 characters fit the entry at the normal size.
-void applySetListFont(PresetButton* pEntry, const QString& name)
+// Names of up to 15 characters fit the entry at the normal size, longer ones a size smaller. A line that
+// still does not fit (a long name behind U100) gets smaller still, down to 8 px, so that the whole label
+// and name show.
+void applySetListFont(PresetButton* pEntry, const QString& name, const QString& line)
 {
-    pEntry->setStyleSheet(
-        QLatin1String(name.length() <= 15 ? "QPushButton{font-size: 11px}" : "QPushButton{font-size: 10px}"));
+    // The entry's width less its border and padding.
+    constexpr int TextWidth = EntryWidth - 10;
+    constexpr int SmallestSize = 8;
+    int size = name.length() <= 15 ? 11 : 10;
+    QFont font = pEntry->font();
+    for (; size > SmallestSize; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(line) <= TextWidth)
+            break;
+    }
+    pEntry->setStyleSheet(QStringLiteral("QPushButton{font-size: %1px}").arg(size));
 }
 
 // Set-list prefixes in list order: favourites, then A to D.
@@ -1335,8 +1410,10 @@ const char kSetListPrefixes[] = {'*', 'A', 'B', 'C', 'D'};
 void MainWindow::showInSetList(PresetButton* pEntry, QChar prefix, int slot, const QString& sourceText,
                                const QString& name)
 {
-    pEntry->setText(prefix + twoDigits(slot) + QLatin1Char('\n') + sourceText.left(3) + QLatin1Char(' ') + name);
-    applySetListFont(pEntry, name);
+    // The source's whole label: U100 is not U10.
+    const QString line = sourceText.section(QLatin1Char('\n'), 0, 0) + QLatin1Char(' ') + name;
+    pEntry->setText(prefix + twoDigits(slot) + QLatin1Char('\n') + line);
+    applySetListFont(pEntry, name, line);
 }
 
 void MainWindow::showPreset(int storage, int presetOffset, int presetNumber, const QString& name, int* record,
@@ -1366,7 +1443,10 @@ void MainWindow::showPreset(int storage, int presetOffset, int presetNumber, con
         pList->addEntry(pEntry);
         connect(pEntry, &PresetButton::contextMenuRequested, pList, &ContentWidget::onContextMenuRequested,
                 Qt::UniqueConnection);
-        pList->verticalScrollBar()->setValue(pList->verticalScrollBar()->maximum());
+    } else {
+        // A preset changed in place (renamed, copied, loaded) is brought into view. A whole read only ever
+        // adds entries to an emptied list, which therefore stays at its first entry.
+        pList->showEntry(pEntry);
     }
     updateSetlits();
 }
@@ -1376,18 +1456,8 @@ void MainWindow::onSinglePresetData(int storage, int presetBase, int presetOffse
                                     int hardwarePatchVersion)
 {
     std::unique_ptr<int[]> record(presetData);
-    // Control characters and blanks show as blanks, anything beyond ASCII as "~".
-    QString name;
-    for (int k = 0; record && k < maxPresetNameLength; ++k) {
-        const int code = record[k];
-        if (code <= 32)
-            name += QLatin1Char(' ');
-        else if (code >= 127)
-            name += QLatin1Char('~');
-        else
-            name += QChar(code);
-    }
-    showPreset(storage, presetOffset, presetBase + presetOffset, name.trimmed(), record.release(), maxPresetNameLength,
+    const QString name = PresetName::fromCodes(record.get(), maxPresetNameLength);
+    showPreset(storage, presetOffset, presetBase + presetOffset, name, record.release(), maxPresetNameLength,
                maxPresetParamLength, hardwareProductCode, hardwarePatchVersion);
 }
 
@@ -1425,15 +1495,9 @@ void MainWindow::onPresetData(int storage, int presetBase, int presetCount, cons
     const int stride = maxPresetNameLength + maxPresetParamLength;
     for (int k = 1; k <= presetCount; ++k) {
         const int* pRecord = records && stride > 0 ? records.get() + static_cast<qsizetype>(k - 1) * stride : nullptr;
-        QString name;
+        const QString name = PresetName::fromCodes(pRecord, maxPresetNameLength);
         int* pCopy = nullptr;
         if (pRecord != nullptr) {
-            // Only printable ASCII is kept here; everything else is dropped.
-            for (int c = 0; c < maxPresetNameLength; ++c) {
-                if (pRecord[c] >= 32 && pRecord[c] <= 126)
-                    name += QChar(pRecord[c]);
-            }
-            name = name.trimmed();
             pCopy = new int[static_cast<size_t>(stride)];
             std::copy(pRecord, pRecord + stride, pCopy);
         }

@@ -14,6 +14,7 @@
 #include <memory>
 
 class CFirmwareUpdate;
+class CSettingsDlg;
 class CSplashScreen;
 class ContentWidget;
 class DeviceManagerThread;
@@ -68,6 +69,16 @@ public:
     // Hands the user's safety settings (automatic back-up, read-back verification) to the device worker, which
     // never reads the settings store itself. Every poster of a device operation calls it first.
     static void handOverSafetyOptions();
+    // Every message box of the program is made here: the program's look (object name, margins, fixed-size
+    // dialog flags, Yes and No flat), its own icons (the style sheet's), and a rich text that keeps the line
+    // breaks of its plain "\n" (a rich text would otherwise run them into one paragraph).
+    static std::unique_ptr<QMessageBox> makeMessageBox(QMessageBox::Icon icon, const QString& title,
+                                                       const QString& text, QMessageBox::StandardButtons buttons,
+                                                       QWidget* parent);
+
+    // How long the presets wait for the update check made on connection before they are read anyway.
+    static constexpr int UpdateCheckWaitMs = 8000;
+    void setUpdateCheckWait(int milliseconds);
 
 public slots:
     void onThreadStarted();
@@ -109,6 +120,8 @@ public slots:
     void onRecoveryAvailable(QString backupPath, QString stateLine);
     void onUndoAvailable(int entries);
     void onUndo();
+    // The update check made on connection has not answered in time: the presets are read without it.
+    void onUpdateCheckTimeout();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -135,6 +148,13 @@ private:
                     int hardwarePatchVersion);
     QList<ContentWidget*> setListWidgets() const;
     void enableDeviceButtons(bool bEnable);
+    // onNewVersions without the drop of a late answer (the wait for the check's answer may end first).
+    void answerVersions(const QString& dspVersion, const QString& dspUrl, const QString& fwVersion,
+                        const QString& fwUrl, const QString& appVersion, const QString& appUrl, bool bAppUpdate);
+    // The busy animation in the connection indicator, for a device operation or the update check.
+    void showBusy(bool bBusy);
+    // "Checking for updates..." beside the connection state, with the busy animation.
+    void showUpdateCheck(bool bChecking);
     void clearPresetButtons();
     // The model's back-up extension (".tarb" or ".tscb") from the device worker's product ID.
     QString backUpExtension() const;
@@ -167,6 +187,12 @@ private:
     QPointer<QMessageBox> m_pMultipleDeviceBox;
     // The automatic back-up that puts the unit back after a run that stopped midway; empty once offered.
     QString m_strRecoveryPath;
+    // The one Settings dialog while it is open; asking again raises it.
+    QPointer<CSettingsDlg> m_pSettingsDlg;
+    // Bounds the wait for the update check made on connection (onUpdateCheckTimeout).
+    QTimer m_updateCheckTimer;
+    // Set when the presets were read without the check's answer: the answer, when it still comes, is dropped.
+    bool m_bUpdateCheckAbandoned = false;
 };
 
 // The one main window, parent of every dialog.

@@ -93,6 +93,12 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
     deviceLabel->setFixedSize(QSize(90, 36));
     deviceLabel->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
     horizontalLayoutDevice->addWidget(deviceLabel);
+    // Beside the connection state while the update check made on connection is outstanding.
+    labelUpdateCheck = new QLabel(widgetDevice);
+    labelUpdateCheck->setObjectName(QStringLiteral("labelUpdateCheck"));
+    labelUpdateCheck->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
+    labelUpdateCheck->hide();
+    horizontalLayoutDevice->addWidget(labelUpdateCheck);
     horizontalLayout->addWidget(widgetDevice);
 
     horizontalLayout->addItem(new QSpacerItem(10, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
@@ -195,6 +201,10 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
                               "listWidgetSetListD", false, false, &horizontalLayoutSetListD);
 
     splitterMain->addWidget(tabFileFactorySet);
+    // A taller window is for seeing more presets: the extra height goes to the user list, the tabs keep theirs.
+    // (A splitter grows only the children given a stretch factor, each in proportion to its size.)
+    splitterMain->setStretchFactor(0, 1);
+    splitterMain->setStretchFactor(1, 0);
     verticalLayout->addWidget(splitterMain);
     verticalLayoutMain->addWidget(contentBackground);
 
@@ -234,6 +244,7 @@ void Ui_MainWindow::retranslateUi(QMainWindow* MainWindow)
     deviceButton->setStatusTip(tr("Check for firmware update..."));
     deviceButton->setText(QString());
     deviceLabel->setText(tr("Disconnected"));
+    labelUpdateCheck->setText(tr("Checking for updates..."));
     refreshButton->setToolTip(tr("<html><head/><body><p>Refresh presets</p></body></html>"));
     refreshButton->setText(QString());
     updateButton->setToolTip(tr("<html><head/><body><p>Update Firmware</p></body></html>"));
@@ -245,6 +256,7 @@ void Ui_MainWindow::retranslateUi(QMainWindow* MainWindow)
 
     pushButtonBrowse->setToolTip(tr("<html><head/><body><p>Browse</p></body></html>"));
     pushButtonBrowse->setText(QString());
+    pushButtonUp->setToolTip(tr("<html><head/><body><p>Up one folder</p></body></html>"));
     pushButtonUp->setText(QString());
     tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabFileView), tr("File System"));
     tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabFactoryView), tr("Factory Presets"));

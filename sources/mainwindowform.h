@@ -29,6 +29,7 @@ public:
     QHBoxLayout* horizontalLayoutDevice = nullptr;
     QLabel* deviceButton = nullptr;
     QLabel* deviceLabel = nullptr;
+    QLabel* labelUpdateCheck = nullptr;
     QPushButton* refreshButton = nullptr;
     QPushButton* updateButton = nullptr;
     QPushButton* settingsButton = nullptr;

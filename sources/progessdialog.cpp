@@ -1,6 +1,7 @@
 #include "progessdialog.h"
 
 #include "DeviceManagerThread.h"
+#include "artwork.h"
 #include "firmwareupdate.h"
 #include "log.h"
 
@@ -21,7 +22,7 @@ ProgressDialog::ProgressDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog
     m_pLabel->setObjectName("TessitraLabel");
     m_pMovieLabel = new QLabel(this);
     m_pMovieLabel->setObjectName("TessitraLabel");
-    m_pMovie = new QMovie(":/images/progress.gif", QByteArray());
+    m_pMovie = Artwork::movie(m_pMovieLabel, ":/images/progress.gif", nullptr);
     m_pProgressBar = new QProgressBar(this);
     m_pProgressBar->setMaximum(100);
     // The button has no parent until exec() puts it into the layout.
@@ -30,7 +31,6 @@ ProgressDialog::ProgressDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog
 
     m_pMovie->setCacheMode(QMovie::CacheAll);
     m_pMovieLabel->setFixedSize(32, 32);
-    m_pMovie->setScaledSize(m_pMovieLabel->size());
     m_pMovieLabel->setAlignment(Qt::AlignCenter);
 
     setObjectName("ProgressDialog");
@@ -64,7 +64,6 @@ int ProgressDialog::exec(const QString& text, QWidget* pWidgetToClose)
     m_pMovieLabel->show();
     m_pLayout->addWidget(m_pMovieLabel, 0, Qt::AlignCenter);
     if (m_pMovie->isValid()) {
-        m_pMovieLabel->setMovie(m_pMovie);
         m_pMovie->start();
     } else {
         m_pMovieLabel->hide();

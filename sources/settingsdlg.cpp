@@ -222,16 +222,14 @@ void CSettingsDlg::onReject()
         reject();
         return;
     }
-    QMessageBox msgBox(this);
-    msgBox.setObjectName(QStringLiteral("TessitraMessageBox"));
-    msgBox.setContentsMargins(10, 0, 10, 0);
-    msgBox.setIcon(QMessageBox::Question);
-    msgBox.setText(QStringLiteral("Preferences were modified?"));
-    msgBox.setInformativeText(
+    // Titled like this dialog, so the question says where it comes from.
+    const std::unique_ptr<QMessageBox> pBox =
+        MainWindow::makeMessageBox(QMessageBox::Question, windowTitle(), QStringLiteral("Preferences were modified?"),
+                                   QMessageBox::Yes | QMessageBox::No, this);
+    pBox->setInformativeText(
         QStringLiteral("Changes were made to the Preferences. Do you wish to keep these changes?"));
-    msgBox.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    msgBox.setDefaultButton(QMessageBox::Yes);
-    if (msgBox.exec() == QMessageBox::Yes) {
+    pBox->setDefaultButton(QMessageBox::Yes);
+    if (pBox->exec() == QMessageBox::Yes) {
         onAccept();
         return;
     }

@@ -24,7 +24,7 @@ CSplashScreen::CSplashScreen(QWidget* parent, const QPixmap& pixmap, QString mes
 
     setPixmap(pixmap);
     TS_DEBUG("splash: %dx%d, message: %s", pixmap.width(), pixmap.height(), message.toLocal8Bit().constData());
-    setFixedSize(pixmap.size());
+    setFixedSize(pixmap.size() / pixmap.devicePixelRatio()); // a 2x screen's picture has twice the pixels
 
     if (m_bStartup)
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);

@@ -4,14 +4,13 @@
 // byte for byte and texts word for word against what is written out here.
 
 #include "Connect.h"
-#include "DeviceManagerThread.h"
-#include "firmwareupdate.h"
 #include "globals.h"
 #include "hidseam.h"
 
 #include "support/SleepRecorder.h"
 #include "support/TestFiles.h"
 #include "support/VirtualBusFixture.h"
+#include "support/WorkerThreads.h"
 
 #include <QtTest>
 
@@ -150,17 +149,12 @@ private slots:
         connect(m_pWorker, qOverload<int, int, int, int*, int, int, int, int>(&D::singlePresetData), this,
                 [](int, int, int, int* data, int, int, int, int) { delete[] data; });
         QVERIFY(QDir().mkpath(g_cadenzoFactoryPresetsFolder));
-        m_pWorker->moveToThread(m_pWorker);
-        m_pWorker->start();
+        startWorkers({m_pWorker});
         QVERIFY(ensureUnit());
     }
     void cleanupTestCase()
     {
-        m_pWorker->setAbort(true);
-        m_pWorker->quit();
-        m_pWorker->wait();
-        delete m_pWorker;
-        delete CFirmwareUpdate::instance();
+        stopWorkers(m_pWorker);
     }
     void init() { QVERIFY(ensureUnit()); }
     void cleanup()

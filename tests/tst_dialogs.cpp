@@ -1,6 +1,7 @@
 // The small dialogs: the splash (what a click closes, links to the browser, the style sheet and its pictures),
-// the progress dialog (percentages, a failure waiting for OK, what it ignores when not shown) and the settings
-// dialog (which choice is stored when, the factory-preset group, Check Now handing over to the update worker).
+// the progress dialog (percentages, a failure waiting for OK, what it ignores when not shown), the settings
+// dialog (which choice is stored when, the factory-preset group, Check Now handing over to the update worker) and
+// the message boxes' own icons.
 
 #include "DeviceManagerThread.h"
 #include "app.h"
@@ -185,8 +186,9 @@ private slots:
         QTest::mouseClick(dialog->findChild<QAbstractButton*>(answer == "OK" ? "settingsOK" : "settingsCancel"),
                           Qt::LeftButton);
         QTRY_VERIFY(dialog.isNull());
-        const QString question = "|Preferences were modified?|Changes were made to the Preferences. Do you wish to "
-                                 "keep these changes?";
+        const QString question =
+            "Settings|Preferences were modified?|Changes were made to the Preferences. Do you wish to "
+            "keep these changes?";
         QCOMPARE(answerer.seen, bAsked ? QStringList{question} : QStringList());
         // The reset clears the language and the date in memory and OK writes them; the pending URL stays.
         auto s = store();
@@ -243,6 +245,24 @@ private slots:
         QCOMPARE(tap.summary, QStringList{posted});
         const QDateTime stored = store()->value("LastCheckedDate").toDateTime();
         QVERIFY(stored >= before && stored <= QDateTime::currentDateTime());
+    }
+
+    // Every message box, made by the window's helper or not, shows the program's own icon of its kind.
+    void messageBoxIcons()
+    {
+        QFile sheet(":/qss/TSStyle.qss");
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+        const std::pair<QMessageBox::Icon, const char*> kinds[] = {{QMessageBox::Question, "Question"},
+                                                                   {QMessageBox::Information, "Information"},
+                                                                   {QMessageBox::Warning, "Warning"},
+                                                                   {QMessageBox::Critical, "Critical"}};
+        for (const auto& [icon, name] : kinds) {
+            const QImage own =
+                QImage(QString(":/images/message%1.png").arg(name)).convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(QMessageBox(icon, "", "").iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32), own);
+        }
+        qApp->setStyleSheet(QString());
     }
 };
 

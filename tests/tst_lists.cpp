@@ -87,13 +87,16 @@ private slots:
         // A second menu reuses the first and must not keep its actions.
         QTest::newRow("menu, user, none") << "UserPresets" << none << "menu" << QStringList() << QStringList() << "";
         QTest::newRow("menu, user, one") << "UserPresets" << QList<int>{3} << "menu" << QStringList()
-            << QStringList{saveLoad + ",Rename...,Undo", saveLoad + ",Rename...,Undo"} << "";
+            << QStringList{saveLoad + ",Rename...,Copy,Undo", saveLoad + ",Rename...,Copy,Undo"} << "";
         QTest::newRow("menu, user, two") << "UserPresets" << QList<int>{1, 3} << "menu" << QStringList()
-            << QStringList{saveLoad + ",Undo", saveLoad + ",Undo"} << "";
+            << QStringList{saveLoad + ",Copy,Undo", saveLoad + ",Copy,Undo"} << "";
         QTest::newRow("menu, factory") << "FactoryPresets" << QList<int>{2} << "menu" << QStringList()
-            << QStringList{"menu|Save to computer...*", "menu|Save to computer...*"} << "";
+            << QStringList{"menu|Save to computer...*,Copy", "menu|Save to computer...*,Copy"} << "";
         QTest::newRow("menu, set list") << "SetList" << QList<int>{0, 5} << "menu" << QStringList()
             << QStringList{"menu|Remove...", "menu|Remove..."} << "";
+        // From the keyboard: the arrows move the selection, Shift+F10 and the Menu key open the entry's menu.
+        QTest::newRow("keys") << "UserPresets" << none << "keys" << QStringList()
+            << QStringList{"lit 6", saveLoad + ",Rename...,Copy,Undo", saveLoad + ",Rename...,Copy,Undo"} << "";
         QTest::newRow("rename") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:Lead Vox"}
             << QStringList{"Rename|Name 3"} << "device 1012 Rename 3 'Lead Vox' -1 data";
         QTest::newRow("rename, cut at the name length") << "UserPresets" << QList<int>{2} << "rename"
@@ -160,7 +163,14 @@ private slots:
             QContextMenuEvent event(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
             QApplication::sendEvent(list.viewport(), &event);
         }
-        if (action == "rename") {
+        if (action == "keys") {
+            for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
+                QTest::keyClick(&list, key);
+            QTest::keyClick(&list, Qt::Key_F10, Qt::ShiftModifier);
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint());
+            QApplication::sendEvent(&list, &menuKey);
+            answerer.seen.prepend("lit " + lit(list));
+        } else if (action == "rename") {
             QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
             QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
         } else if (action == "remove") {
@@ -176,7 +186,7 @@ private slots:
         QCOMPARE(tap.summary,
                  sent.isEmpty() ? QStringList() : QStringList{QString(sent).replace("$FOLDER", folder.path())});
         QCOMPARE(list.entries().at(2)->presetName(), QString("Name 3"));
-        QCOMPARE(lit(list).isEmpty(), action == "remove" || rows.isEmpty()); // a removal clears the selection
+        QCOMPARE(lit(list).isEmpty(), action == "remove" || (rows.isEmpty() && action != "keys")); // a removal clears
     }
 
     // Which list takes what, the slots a drop would overwrite lit while it hovers (cleared over empty space),
@@ -212,7 +222,7 @@ private slots:
         decide("SetList:1", "SetList", false);
         decide("SetList:1", "files:a.tarp", false);
         const QString files = "Load Presets|Do you want to overwrite the presets <b>%1</b> with <b>%2</b>?";
-        const QString presets = "Load Presets|Do you want to overwrite the presets <b>%1</b>\nwith\n<b>%2</b>?";
+        const QString presets = "Load Presets|Do you want to overwrite the presets <b>%1</b><br/>with<br/><b>%2</b>?";
         const QString many = "Load Presets|Do you want to overwrite the presets?";
         const QString edit = "Load Presets|Do you want to edit <b>%1</b>?";
         QList<int> rows21, files21;
@@ -292,6 +302,30 @@ private slots:
         }
         QCOMPARE((QStringList{highlighted} + tap.summary).join(' '), sent);
         QCOMPARE(lit(list), answer == "Yes" ? highlighted : question.isEmpty() ? before : QString());
+    }
+
+    // A drag that stops at the top edge of the top line, inside the auto-scroll margin: the list does not scroll
+    // on under the resting pointer, so the drop writes the slots it lit.
+    void dragAtRest()
+    {
+        ContentWidget list, factory;
+        fill(list, "UserPresets", 100);
+        fill(factory, "FactoryPresets", 2);
+        select(factory, {0, 1});
+        list.verticalScrollBar()->setValue(208);
+        const QPoint at(60, 4);
+        QCursor::setPos(list.viewport()->mapToGlobal(at));
+        EventTap tap;
+        ModalAnswerer answerer({"Yes"});
+        QStringList seen;
+        for (int move = 0; move < 2; ++move) { // the platform repeats the move of a resting pointer
+            QVERIFY(dragTo(list, listDrag(factory), at, false));
+            QTest::qWait(400);
+            seen << QString::number(list.verticalScrollBar()->value()) << lit(list);
+        }
+        dragTo(list, listDrag(factory), at, true);
+        QCOMPARE(seen.join(' ') + ' ' + tap.summary.join(' '),
+                 "196 16-17 196 16-17 device 1011 Load Preset to 17-18 from 101-102");
     }
 };
 

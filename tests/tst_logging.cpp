@@ -39,9 +39,6 @@ private slots:
         QTest::addColumn<QByteArray>("function");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("debug, member") << int(QtDebugMsg) << QByteArray("../sources/mainwindow.cpp")
-                                       << QByteArray("void MainWindow::initialize()") << "Entering"
-                                       << QByteArray("Debug: Entering\t[mainwindow.cpp: 231, initialize()]\n");
         QTest::newRow("warning, no ::") << int(QtWarningMsg) << QByteArray("app.cpp") << QByteArray("int main(int)")
                                         << "x" << QByteArray("Warning: x\t[app.cpp: 231, int main(int)]\n");
         QTest::newRow("cut at NUL") << int(QtDebugMsg) << QByteArray("a.cpp") << QByteArray("f()")

@@ -3,10 +3,8 @@
 // firmware download ends, and the back-up dialog asking before it replaces a file typed without extension.
 // The thread cases overlap the two threads many times or hold one at the exact moment of the race.
 
-#include "DeviceManagerThread.h"
 #include "app.h"
 #include "downloadmanager.h"
-#include "firmwareupdate.h"
 #include "globals.h"
 #include "log.h"
 #include "logging.h"
@@ -17,6 +15,7 @@
 #include "support/TestFiles.h"
 #include "support/UpdateServer.h"
 #include "support/VirtualBusFixture.h"
+#include "support/WorkerThreads.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -117,16 +116,11 @@ private slots:
         int iIdle = 0;
         connect(pDevice, &DeviceManagerThread::updateText, this, [&](const QString& text) { texts << text; });
         connect(pDevice, &DeviceManagerThread::deviceIdle, this, [&] { ++iIdle; });
-        const std::array<QThread*, 2> workers{pDevice, pUpdate};
         const auto stop = qScopeGuard([&] { // also after a failed check: the next case builds its own workers
-            pDevice->setAbort(true);
-            pUpdate->setStopping(true);
-            for (QThread* pWorker : workers)
-                pWorker->quit(), pWorker->wait(), delete pWorker;
+            stopWorkers(pDevice, pUpdate);
             g_bDeviceConnected.store(false);
         });
-        for (QThread* pWorker : workers)
-            pWorker->moveToThread(pWorker), pWorker->start();
+        startWorkers({pDevice, pUpdate});
         QTRY_VERIFY_WITH_TIMEOUT(g_bDeviceConnected.load(), 10000);
 
         const QString image = g_downloadsFolder + "/FirmwareImage/image.txt";

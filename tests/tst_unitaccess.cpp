@@ -3,14 +3,13 @@
 // lives in the user's private runtime folder. The units are virtual; only their opening is refused, with the
 // errno a hidraw node gives.
 
-#include "DeviceManagerThread.h"
-#include "firmwareupdate.h"
 #include "hidseam.h"
 #include "singleapplication.h"
 
 #include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
 #include "support/VirtualBusFixture.h"
+#include "support/WorkerThreads.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -90,15 +89,11 @@ private slots:
         relay.watch(device, &DeviceManagerThread::deviceInaccessible, "inaccessible");
         relay.watch(device, &DeviceManagerThread::noDevice, "noDevice");
         relay.watch(device, &DeviceManagerThread::deviceDetected, "detected");
-        device->moveToThread(device);
-        device->start();
+        startWorkers({device});
         QVERIFY(relay.waitFor("noDevice()", 5000, 2)); // two polls refused, one explanation
         g_refusal = 0;                                 // access granted: the next poll opens it
         QVERIFY(relay.waitFor("detected(2593)"));      // 0xA21, the Ariette
-        device->quit();
-        device->wait();
-        delete device;
-        delete CFirmwareUpdate::instance(); // told the product ID, never started
+        stopWorkers(device);
         qInstallMessageHandler(previous);
 
         QCOMPARE(relay.entries().mid(0, 2), QStringList({"inaccessible(" + text + ")", "noDevice()"}));

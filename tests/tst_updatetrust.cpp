@@ -4,8 +4,6 @@
 // redirects and credentials go nowhere they should not. Whatever the server does wrong, nothing reaches the unit,
 // nothing is opened and no file is left.
 
-#include "DeviceManagerThread.h"
-#include "firmwareupdate.h"
 #include "globals.h"
 
 #include "support/SignalRelay.h"
@@ -13,6 +11,7 @@
 #include "support/TestFiles.h"
 #include "support/UpdateServer.h"
 #include "support/VirtualBusFixture.h"
+#include "support/WorkerThreads.h"
 
 #include <QAuthenticator>
 #include <QCryptographicHash>
@@ -101,23 +100,14 @@ private slots:
         QVERIFY(m_plainServer.setUpdateTargets("<UpdateTargets/>"));
         m_pService = CFirmwareUpdate::instance();
         m_pWorker = DeviceManagerThread::instance();
-        for (QThread* thread : {static_cast<QThread*>(m_pService), static_cast<QThread*>(m_pWorker)}) {
-            thread->moveToThread(thread);
-            thread->start();
-        }
+        startWorkers({m_pService, m_pWorker});
         QVERIFY(m_bus.plug("U", UnitModel::Ariette));
         QVERIFY(QTest::qWaitFor([] { return g_bDeviceConnected.load(); }, kWaitMs));
     }
 
     void cleanupTestCase()
     {
-        m_pWorker->setAbort(true);
-        m_pService->setStopping(true);
-        for (QThread* thread : {static_cast<QThread*>(m_pWorker), static_cast<QThread*>(m_pService)}) {
-            thread->quit();
-            thread->wait();
-            delete thread;
-        }
+        stopWorkers(m_pWorker, m_pService);
         QFile::remove(QCoreApplication::applicationDirPath() + "/info.ini");
     }
 
@@ -259,6 +249,22 @@ private slots:
                  QStringList({kNoVersions, "updateCheckFailed(The update server must be reached over https.)"}));
         QCOMPARE(m_plainServer.requests(), requests);
         QCOMPARE(m_iCredentialCalls, 0);
+    }
+
+    // A quiet check made on connection while an installer download waits for its turn, and another after that
+    // download failed: each answers by its own flags, so the window gets the answer it reads the presets after.
+    void checksBesideAnInstallerDownload()
+    {
+        const QString url = m_base + "/_fail/images/setup-1.1.0.exe";
+        const QByteArray xml = targets("1.1.0", url, kImage);
+        QVERIFY(m_server.setUpdateTargets(xml) && m_server.addFile(kSignature, signWith(kPublisherSeed, xml)));
+        QCOMPARE(request(CFirmwareUpdate::CheckAppUpdateEvent, m_base, 2).value(0), kOffered);
+        m_pService->setAppImageUrl(url);
+        qputenv(CFirmwareUpdate::ServerEnvironmentVariable, QString(m_base + "/_fail").toUtf8());
+        QCoreApplication::postEvent(m_pService, new QEvent(CFirmwareUpdate::CheckFirmwareUpdateSilentEvent));
+        QCOMPARE(request(CFirmwareUpdate::DownloadAppEvent, QString(), 2),
+                 QStringList({kNoVersions, "updateCheckFailed(Connection to update server cannot be made.)"}));
+        QCOMPARE(request(CFirmwareUpdate::CheckFirmwareUpdateSilentEvent, QString(), 1), QStringList{kNoVersions});
     }
 
 private:

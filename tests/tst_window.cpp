@@ -11,6 +11,7 @@
 #include "firmwareupdate.h"
 #include "globals.h"
 #include "mainwindow.h"
+#include "settingsdlg.h"
 #include "splashscreen.h"
 
 #include "support/EventTap.h"
@@ -18,6 +19,7 @@
 #include "support/ModalAnswerer.h"
 #include "support/SleepRecorder.h"
 #include "support/TestFiles.h"
+#include "support/UpdateServer.h"
 #include "support/UrlRecorder.h"
 #include "support/VirtualBusFixture.h"
 
@@ -88,12 +90,20 @@ class TestWindow : public QObject
         return m_window.get();
     }
 
-    // Starts the workers the way the window does after the splash; true once the unit's lists are read.
-    bool startAndRead()
+    // Starts the workers the way the window does after the splash; true once the unit's lists are read, with
+    // "Checking for updates..." and the busy animation seen on the way.
+    bool startAndRead(bool* pChecking)
     {
-        makeWindow()->finishSplashTimer();
-        return QTest::qWaitFor([this] { return m_window->findChild<QPushButton*>("refreshButton")->isEnabled(); },
-                               kWaitMs) &&
+        (m_window ? m_window.get() : makeWindow())->setUpdateCheckWait(300);
+        m_window->finishSplashTimer();
+        const auto* label = m_window->findChild<QLabel*>("labelUpdateCheck");
+        return QTest::qWaitFor(
+                   [&] {
+                       *pChecking |= label->isVisible() && label->text() == "Checking for updates..." &&
+                                     m_window->findChild<QLabel*>("deviceButton")->findChild<QMovie*>() != nullptr;
+                       return m_window->findChild<QPushButton*>("refreshButton")->isEnabled();
+                   },
+                   kWaitMs) &&
                settled();
     }
 
@@ -135,14 +145,14 @@ private slots:
     {
         QTest::addColumn<UnitModel>("model");
         QTest::addColumn<QString>("ext");
-        QTest::addColumn<QStringList>("names");   // user 1, user 2, factory 1, factory 3 as the unit leaves the factory
+        QTest::addColumn<QStringList>("names");   // user 1, 2, 90, factory 1, 3 as the unit leaves the factory
         QTest::addColumn<QStringList>("backUps"); // "typed>written": the name typed, the file the back-up writes
         // clang-format off
         QTest::newRow("Ariette") << UnitModel::Ariette << "tarb"
-            << QStringList{"Rock Lead", "Ballad Verb", "Warm Hall", "Choir Pad"}
+            << QStringList{"Rock Lead", "Ballad Verb", "Cathedral 2", "Warm Hall", "Choir Pad"}
             << QStringList{"mine.TARB>mine.TARB", "mine.tscb>mine.tscb.tarb", ">", "saved>saved.tarb"};
         QTest::newRow("Cadenzo") << UnitModel::Cadenzo << "tscb"
-            << QStringList{"Low Harmony", "High Harmony", "Hard Tune", "Gospel Stack"}
+            << QStringList{"Low Harmony", "High Harmony", "Shimmer 2", "Hard Tune", "Gospel Stack"}
             << QStringList{"mine.TsCb>mine.TsCb", "saved>saved.tscb"};
         // clang-format on
     }
@@ -153,7 +163,12 @@ private slots:
         QFETCH(QString, ext);
         QFETCH(QStringList, names);
         QFETCH(QStringList, backUps);
-        setUpdateMode(true, false); // manual: the read starts at once
+        // Checked on connection against a server that takes the request and never answers: the presets are read
+        // once the wait for the answer is over.
+        setUpdateMode(false, false);
+        UpdateServer silent({"--stall"});
+        QVERIFY(silent.start());
+        qputenv(CFirmwareUpdate::ServerEnvironmentVariable, silent.url("").toString().toUtf8());
         // Two units at first: the box stays open while the poll repeats the signal, then one unit goes and it
         // closes by itself (the unplug is done from inside its nested loop).
         QVERIFY(m_bus->plug("U", model) &&
@@ -168,10 +183,15 @@ private slots:
             unit.setRecord(5, withName(unit.record(5), "Lead"));
             unit.setRecord(7, withName(unit.record(7), "Fifteen chars!!"));
             unit.setRecord(8, withName(unit.record(8), "Sixteen chars!!!"));
-            unit.setSetList(1, {9, 3, 5, 0, 7, 8, 101, 250, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+            unit.setRecord(100, withName(unit.record(100), "Last"));
+            unit.setSetList(1, {9, 3, 5, 0, 7, 8, 101, 250, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
         }));
         const VirtualUnit connected = m_bus->unit("U");
-        QVERIFY(startAndRead());
+        qApp->setStyleSheet(QString::fromUtf8(readFile(":/qss/TSStyle.qss"))); // it decides how tall an entry draws
+        makeWindow()->show();
+        bool bChecking = false;
+        QVERIFY(startAndRead(&bChecking) && bChecking);
+        qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable);
         QCOMPARE(m_answerer->seen,
                  QStringList{"Multiple Device|Multiple devices detected. Please connect only one device."});
 
@@ -188,17 +208,23 @@ private slots:
         QCOMPARE(shown.size(), 100);
         QCOMPARE(
             (QStringList{shown[0], shown[1], shown[4], shown[99].left(5), texts(w, "listWidgetFactoryPresets")[0]}),
-            (QStringList{"U01\n" + names[0], "U02\n" + names[1], "U05\nLead", "U100\n", "F01\n" + names[2]}));
+            (QStringList{"U01\n" + names[0], "U02\n" + names[1], "U05\nLead", "U100\n", "F01\n" + names[3]}));
         QCOMPARE(factory->entries().size(), 100);
         QCOMPARE(factory->entries().at(0)->presetNumber(), 101);
         QCOMPARE(texts(w, "listWidgetSetListA").size(), 20);
-        QCOMPARE(texts(w, "listWidgetSetListA").mid(2, 6),
+        QCOMPARE(texts(w, "listWidgetSetListA").mid(2, 7),
                  QStringList({"A03\nU05 Lead", "A04\nEMPTY", "A05\nU07 Fifteen chars!!", "A06\nU08 Sixteen chars!!!",
-                              "A07\nF01 " + names[2], "A08\nEMPTY"}));
+                              "A07\nF01 " + names[3], "A08\nEMPTY", "A09\nU100 Last"}));
         QVERIFY(setListA->entries().at(2)->isEnabled() && !setListA->entries().at(3)->isEnabled());
         QCOMPARE(setListA->entries().at(4)->styleSheet(), QString("QPushButton{font-size: 11px}"));
         QCOMPARE(setListA->entries().at(5)->styleSheet(), QString("QPushButton{font-size: 10px}"));
         QCOMPARE(texts(w, "listWidgetFavorites").first(), "*01\nU01 " + names[0]);
+        // The read leaves the list at U01; one wheel notch moves one line of entries (35 + 12 px).
+        QCOMPARE(user->verticalScrollBar()->value(), 0);
+        QWheelEvent notch(QPointF(9, 9), QPointF(), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(user->viewport(), &notch);
+        QCOMPARE(user->verticalScrollBar()->value(), 47);
 
         // Back-ups: the model's extension added unless it is there in any case. The first offer is in the model's
         // back-up folder, the next ones where the last back-up went.
@@ -224,6 +250,18 @@ private slots:
             QCOMPARE(m_answerer->finishedTexts, finished);
         }
 
+        // A rename to Latin-1 letters, cut to the unit's 16 characters: their bytes reach the unit, the entry
+        // shows them, scrolled into view and as tall as its neighbours.
+        select(*user, {94});
+        m_answerer->push("ok:Café über 1234567");
+        user->renamePreset();
+        QVERIFY(settled());
+        QCOMPARE(m_bus->unit("U").recordBytes(95).left(16), QByteArray("Caf\xE9 \xFC") + "ber 123456");
+        QCOMPARE(user->entries().at(94)->text(), QString("U95\nCafé über 123456"));
+        QVERIFY(user->viewport()->rect().contains(user->visualItemRect(user->item(94))));
+        QCOMPARE((QList<int>{user->entries().at(94)->height(), user->entries().at(93)->height()}),
+                 (QList<int>{35, 35}));
+
         // Refresh reads the user side again; the factory list stays the one read on connection.
         const QList<PresetButton*> factoryBefore = factory->entries();
         QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
@@ -234,23 +272,42 @@ private slots:
         QVERIFY(settled());
         QCOMPARE(factory->entries(), factoryBefore);
         QCOMPARE(user->entries().at(1)->text(), QString("U02\nFresh"));
+        QCOMPARE(user->entries().at(94)->text(), QString("U95\nCafé über 123456"));
+        QCOMPARE(user->verticalScrollBar()->value(), 0);
         QCOMPARE(texts(w, "listWidgetSetListB").first(), QString("B01\nU02 Fresh"));
+
+        // Factory preset 3 copied and pasted into set list B's second slot from the keyboard.
+        auto* setListB = w->findChild<ContentWidget*>("listWidgetSetListB");
+        select(*factory, {2});
+        QTest::keyClick(factory, Qt::Key_C, Qt::ControlModifier);
+        select(*setListB, {1});
+        m_answerer->push("Yes");
+        QTest::keyClick(setListB, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(settled());
+        QCOMPARE(m_bus->setList("U", 2).mid(0, 3), (QVector<int>{2, 103, 0}));
 
         // Factory preset 3 dragged onto user slot 90 and confirmed: the unit holds it, the list shows it.
         select(*factory, {2});
         m_answerer->push("Yes");
         QVERIFY(dragTo(*user, listDrag(*factory), centre(*user, 89), true));
         QVERIFY(settled());
-        QVERIFY2(m_answerer->seen.value(1).startsWith("Load Presets|Do you want to overwrite the presets <b>U90_"),
-                 qPrintable(m_answerer->seen.join(' ')));
+        QCOMPARE(m_answerer->seen.value(3), QString("Load Presets|Do you want to overwrite the presets <b>U90_" +
+                                                    names[2] + "</b><br/>with<br/><b>F03_" + names[4] + "</b>?"));
         QCOMPARE(m_bus->unit("U").record(90), connected.record(103));
-        QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[3]);
-        // Ctrl+Z writes the overwritten record back; then nothing is left to undo.
+        QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[4]);
+        // Ctrl+Z writes the overwritten records back, newest first: U90 as before the drag, then U95 as before the
+        // rename; then nothing is left to undo.
         QVERIFY(QTest::qWaitFor([&] { return user->undoAction()->isEnabled(); }, kWaitMs));
-        QApplication::setActiveWindow(w);
-        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(settled());
+        const auto undo = [&] { // a progress dialog that closed leaves no window active offscreen
+            QApplication::setActiveWindow(w);
+            QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+            return settled();
+        };
+        QVERIFY(undo());
         QCOMPARE(m_bus->unit("U").record(90), connected.record(90));
+        QCOMPARE(m_bus->unit("U").recordBytes(95).left(4), QByteArray("Caf\xE9"));
+        QVERIFY(undo());
+        QCOMPARE(m_bus->unit("U").record(95), connected.record(95));
         QVERIFY(!user->undoAction()->isEnabled());
 
         // Restore offers the newest back-up where the back-ups went, then says what will be lost: Enter and
@@ -311,10 +368,10 @@ private slots:
         m_answerer->push("Yes");
         QVERIFY(m_bus->plug("U", model));
         QVERIFY(QTest::qWaitFor([&] { return restore->isEnabled(); }, kWaitMs) && settled());
-        const QRegularExpression offer("^Restore\\|Restore the state from before\\?\nThe unit answers again. The "
-                                       "automatic back-up (Auto before restore \\d{4}-\\d\\d-\\d\\d "
+        const QRegularExpression offer("^Restore\\|Restore the state from before\\?\\|The unit answers again. The "
+                                       "automatic back-up \"(Auto before restore \\d{4}-\\d\\d-\\d\\d "
                                        "\\d\\d-\\d\\d-\\d\\d( \\(\\d+\\))?\\." +
-                                       ext + ") holds");
+                                       ext + ")\" holds");
         const QString offered = offer.match(m_answerer->seen.last()).captured(1);
         QVERIFY2(!offered.isEmpty(), qPrintable(m_answerer->seen.join('\n')));
         const VirtualUnit recovered = m_bus->unit("U");
@@ -449,6 +506,17 @@ private slots:
         window->show();
         QApplication::setActiveWindow(window);
         QVERIFY(QTest::qWaitForWindowActive(window));
+        // Without a unit: the plain logo and the unplugged indicator. A taller window gives the user list most of
+        // the extra height. The gear opens one Settings dialog, raised when asked again.
+        QVERIFY(window->findChild<QLabel*>("labelLogo")->styleSheet().contains("url(:/images/logo.png)") &&
+                window->findChild<QLabel*>("deviceButton")->styleSheet().contains("url(:/images/disconnected.png)"));
+        const QWidget* userPane = window->findChild<QWidget*>("widgetUserPreset");
+        const int shortPane = userPane->height();
+        window->resize(900, 900);
+        QTRY_VERIFY(userPane->height() - shortPane > 200);
+        for (int click = 0; click < 2; ++click)
+            QTest::mouseClick(window->findChild<QPushButton*>("settingsButton"), Qt::LeftButton);
+        QCOMPARE(window->findChildren<CSettingsDlg*>().size(), 1);
         UrlRecorder browser;
         QDesktopServices::setUrlHandler("https", &browser, "open");
         QTest::keyClick(window, Qt::Key_F1);

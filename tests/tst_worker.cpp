@@ -3,15 +3,14 @@
 // relay on the test's thread. The poll runs every 20 ms here (the program's is a second); protocol waits are
 // recorded, not slept.
 
-#include "DeviceManagerThread.h"
 #include "SerialPatchCollection.h"
-#include "firmwareupdate.h"
 #include "globals.h"
 
 #include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
 #include "support/TestFiles.h"
 #include "support/VirtualBusFixture.h"
+#include "support/WorkerThreads.h"
 
 #include <QtTest>
 
@@ -41,25 +40,15 @@ struct Workers
         relay.watch(device, &D::setListData, "setListData");
         relay.watch(device, qOverload<int, int, int, int*, int, int, int, int>(&D::singlePresetData), "record");
         relay.watch(device, qOverload<int, int, int, QString, int, int, int, int>(&D::singlePresetData), "name");
-        update->moveToThread(update);
-        update->start();
-        device->moveToThread(device);
-        device->start();
+        startWorkers({update, device});
     }
     ~Workers() { stop(); }
     void stop()
     {
         if (!device)
             return;
-        device->setAbort(true);
-        device->quit();
-        device->wait();
-        delete device;
+        stopWorkers(device, update);
         device = nullptr;
-        update->setStopping(true);
-        update->quit();
-        update->wait();
-        delete update;
     }
 
     // Runs one operation on the worker's thread, with the fault set just before it and lifted (and replies a

@@ -1,6 +1,8 @@
-// Draws the product's art: logos, splash picture, status indicators, button glyphs, menu icons and the
-// frames of the two busy animations. Run through scripts/make-art, which assembles the animations with
-// ImageMagick. Usage: artgen <images folder> <frames folder> [<desktop icons folder>]
+// Draws the product's art: logos, splash picture, status indicators, button glyphs, menu icons, message-box
+// icons and the frames of the two busy animations, each once as it is shown and once at twice the resolution
+// ("name@2x.png", frames in <frames folder>/2x) for 2x screens, where Qt takes the "@2x" file in its place.
+// Run through scripts/make-art, which assembles the animations with ImageMagick.
+// Usage: artgen <images folder> <frames folder> [<desktop icons folder>]
 // The desktop icons are the application icon at the hicolor theme's sizes, each drawn at its own size
 // rather than scaled, in <folder>/<N>x<N>/apps/, as the package installs them.
 //
@@ -34,16 +36,22 @@ const QColor kAlarm(0xd0, 0x53, 0x4f);
 QString g_out;
 QString g_frames;
 bool g_ok = true;
+// 1 for the pictures as shown, 2 for their "@2x" twins. Every picture is drawn in its shown size's
+// coordinates; the canvas's pixel ratio makes the painter fill the extra pixels.
+int g_scale = 1;
 
 QImage canvas(int width, int height, const QColor& fill = Qt::transparent)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * g_scale, height * g_scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(g_scale);
     image.fill(fill);
     return image;
 }
 
-void save(const QImage& image, const QString& path)
+void save(const QImage& image, QString path)
 {
+    if (g_scale != 1)
+        path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(g_scale));
     if (!image.save(path, "PNG")) {
         std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(path));
         g_ok = false;
@@ -201,21 +209,23 @@ void drawSplash()
 
     // Keep the lower left calm and dark for the version line and the links.
     {
-        QImage calm = canvas(380, 150);
+        const int calmWidth = 380;
+        const int calmHeight = 150;
+        QImage calm = canvas(calmWidth, calmHeight);
         QPainter shade(&calm);
-        QLinearGradient across(0, 0, calm.width(), 0);
+        QLinearGradient across(0, 0, calmWidth, 0);
         across.setColorAt(0, QColor(0x0d, 0x0f, 0x16, 235));
         across.setColorAt(0.7, QColor(0x0d, 0x0f, 0x16, 170));
         across.setColorAt(1, Qt::transparent);
         shade.fillRect(calm.rect(), across);
         shade.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        QLinearGradient down(0, 0, 0, calm.height());
+        QLinearGradient down(0, 0, 0, calmHeight);
         down.setColorAt(0, Qt::transparent);
         down.setColorAt(0.45, Qt::black);
         down.setColorAt(1, Qt::black);
         shade.fillRect(calm.rect(), down);
         shade.end();
-        painter.drawImage(QPointF(0, height - calm.height()), calm);
+        painter.drawImage(QPointF(0, height - calmHeight), calm);
     }
 
     // Title.
@@ -490,6 +500,80 @@ void drawPresetsSelected()
     save(image, g_out + "/presets_selected.png");
 }
 
+// Message-box icons, in place of the platform's: a question on a midnight tile ringed in amber, information
+// ringed in the text colour, a warning as an amber sign, an error as a red disc.
+enum class Message
+{
+    Question,
+    Information,
+    Warning,
+    Critical
+};
+
+void drawMessageIcon(const QString& name, Message kind)
+{
+    QImage image = canvas(32, 32);
+    QPainter painter(&image);
+    begin(painter);
+    const QPointF centre(16, 16);
+    const auto dot = [&painter](const QPointF& at, const QColor& colour) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawEllipse(at, 1.8, 1.8);
+    };
+    const auto stroke = [&painter](const QColor& colour) {
+        painter.setPen(QPen(colour, 2.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+    };
+    switch (kind) {
+    case Message::Question: {
+        painter.setPen(QPen(kAmber, 2.2));
+        painter.setBrush(kTile);
+        painter.drawEllipse(centre, 13.5, 13.5);
+        QPainterPath hook;
+        hook.moveTo(12.2, 12.6);
+        hook.cubicTo(12.2, 7.8, 19.8, 7.8, 19.8, 12.6);
+        hook.cubicTo(19.8, 15.8, 16, 15.6, 16, 18.8);
+        stroke(kAmber);
+        painter.drawPath(hook);
+        dot(QPointF(16, 23.2), kAmber);
+        break;
+    }
+    case Message::Information:
+        painter.setPen(QPen(kText, 2.2));
+        painter.setBrush(kTile);
+        painter.drawEllipse(centre, 13.5, 13.5);
+        stroke(kText);
+        painter.drawLine(QPointF(16, 14.5), QPointF(16, 23));
+        dot(QPointF(16, 9.8), kText);
+        break;
+    case Message::Warning: {
+        QPainterPath sign;
+        sign.moveTo(16, 3.5);
+        sign.lineTo(29.5, 27.5);
+        sign.lineTo(2.5, 27.5);
+        sign.closeSubpath();
+        painter.setPen(QPen(kAmberDeep, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(kAmber);
+        painter.drawPath(sign);
+        stroke(kInk);
+        painter.drawLine(QPointF(16, 11.5), QPointF(16, 18.8));
+        dot(QPointF(16, 23), kInk);
+        break;
+    }
+    case Message::Critical:
+        painter.setPen(QPen(kAlarm.darker(130), 1.5));
+        painter.setBrush(kAlarm);
+        painter.drawEllipse(centre, 13.5, 13.5);
+        stroke(kText);
+        painter.drawLine(QPointF(11.5, 11.5), QPointF(20.5, 20.5));
+        painter.drawLine(QPointF(20.5, 11.5), QPointF(11.5, 20.5));
+        break;
+    }
+    painter.end();
+    save(image, g_out + "/" + name);
+}
+
 // Busy animations, 12 frames of 32 x 32 each, on the background they are shown on.
 void drawBusyFrames()
 {
@@ -534,6 +618,8 @@ void drawBusyFrames()
 }
 } // namespace
 
+void drawArt();
+
 void drawDesktopIcons(const QString& folder)
 {
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
@@ -557,10 +643,24 @@ int main(int argc, char* argv[])
         return 2;
     }
     g_out = QString::fromLocal8Bit(argv[1]);
-    g_frames = QString::fromLocal8Bit(argv[2]);
+    const QString frames = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(g_out);
-    QDir().mkpath(g_frames);
 
+    for (int scale : {1, 2}) {
+        g_scale = scale;
+        g_frames = scale == 1 ? frames : frames + "/2x";
+        QDir().mkpath(g_frames);
+        drawArt();
+    }
+    // Each desktop icon is drawn at its own size already.
+    g_scale = 1;
+    if (argc == 4)
+        drawDesktopIcons(QString::fromLocal8Bit(argv[3]));
+    return g_ok ? 0 : 1;
+}
+
+void drawArt()
+{
     drawAppIcon();
     drawSplash();
     drawLogo("logo.png", 130, QString());
@@ -584,8 +684,9 @@ int main(int argc, char* argv[])
     drawTrayIcon("savePreset.png", true);
     drawTrayIcon("loadPreset.png", false);
     drawPresetsSelected();
+    drawMessageIcon("messageQuestion.png", Message::Question);
+    drawMessageIcon("messageInformation.png", Message::Information);
+    drawMessageIcon("messageWarning.png", Message::Warning);
+    drawMessageIcon("messageCritical.png", Message::Critical);
     drawBusyFrames();
-    if (argc == 4)
-        drawDesktopIcons(QString::fromLocal8Bit(argv[3]));
-    return g_ok ? 0 : 1;
 }
