@@ -386,8 +386,8 @@ int CUSBConnect::verifyRecord(int presetNumber, const int* record, int nameLengt
     // Compared as they travel: a name entry is one byte, a parameter a signed 16-bit word.
     bool same = true;
     for (int i = 0; i < nameLength + paramCount && same; ++i) {
-        same = i < nameLength ? (record[i] & 0xFF) == readBack[i]
-                              : static_cast<qint16>(record[i] & 0xFFFF) == readBack[i];
+        same =
+            i < nameLength ? (record[i] & 0xFF) == readBack[i] : static_cast<qint16>(record[i] & 0xFFFF) == readBack[i];
     }
     if (!same) {
         TS_WARNING("Preset %d reads back differently from what was written", presetNumber);

@@ -157,7 +157,7 @@ private:
     int m_iWritten = 0;
     int m_iWriteTotal = 0;
     bool m_bVerify = false;
-    bool m_bBulk = false; // inside a bulk bracket: read-backs wait for its end
+    bool m_bBulk = false;                                          // inside a bulk bracket: read-backs wait for its end
     std::vector<std::pair<int, std::vector<int>>> m_pendingVerify; // preset number, record as written
     Mismatches m_mismatches;
 };

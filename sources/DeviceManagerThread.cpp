@@ -961,8 +961,8 @@ void DeviceManagerThread::undo()
     for (int i = 0; i < entry.size() && iResult == ResultCode::Success; ++i) {
         std::unique_ptr<int[]> record(new int[static_cast<size_t>(entry.at(i).data.size())]);
         std::copy(entry.at(i).data.cbegin(), entry.at(i).data.cend(), record.get());
-        iResult = m_pUSBConnect->SendPresetDataToHardware(entry.at(i).slot, record.get(), iNameLength, iParamCount,
-                                                          false);
+        iResult =
+            m_pUSBConnect->SendPresetDataToHardware(entry.at(i).slot, record.get(), iNameLength, iParamCount, false);
         if (iResult == ResultCode::Success)
             presetCallback(0, 1, entry.at(i).slot - 1, record.release(), iNameLength, iParamCount,
                            g_deviceInfo.hardwareProductCode.load(), g_deviceInfo.hardwarePatchVersion.load());

@@ -32,8 +32,8 @@ bool plausible(const UndoJournal::Identity& identity)
 
 bool UndoJournal::Identity::operator==(const Identity& other) const
 {
-    return productCode == other.productCode && patchVersion == other.patchVersion &&
-           nameLength == other.nameLength && paramCount == other.paramCount && presetCount == other.presetCount;
+    return productCode == other.productCode && patchVersion == other.patchVersion && nameLength == other.nameLength &&
+           paramCount == other.paramCount && presetCount == other.presetCount;
 }
 
 QString UndoJournal::pathFor(const QString& modelFolder)
@@ -187,8 +187,12 @@ bool UndoJournal::dropNewest()
 
 QString UndoJournal::setAside()
 {
-    const QString aside =
-        m_strPath + QStringLiteral(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    const QString stem = m_strPath + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    // A journal refused twice in one second keeps both: an earlier one set aside is never replaced.
+    QString aside = stem;
+    for (int n = 2; QFile::exists(aside) && n < 1000; ++n)
+        aside = stem + QLatin1Char('-') + QString::number(n);
     if (!QFile::rename(m_strPath, aside)) {
         TS_WARNING("Undo journal %s cannot be set aside", qUtf8Printable(m_strPath));
         return QString();

@@ -97,6 +97,7 @@ class TestDataSafety : public QObject
     QString m_mounted;
     int m_lastSent = -1; // the last command the unit took in the last run, -1 when none or it went away
     int m_pending = 0;   // the reports it still held for the host afterwards
+    QString m_recovery;  // the automatic back-up the last run offered to put back
 
     // A Cadenzo the worker has found: plugged again after a row that lost it, once the worker has noticed the loss.
     bool ensureUnit()
@@ -146,6 +147,10 @@ private slots:
         connect(m_pWorker, &D::operationFinished, this,
                 [this](int code, bool close) { m_log << QString("finished(%1,%2)").arg(code).arg(int(close)); });
         connect(m_pWorker, &D::setListData, this, [](int, const int* data) { delete[] data; });
+        connect(m_pWorker, &D::recoveryAvailable, this, [this](const QString& path, const QString& line) {
+            m_recovery = path;
+            m_log << "recovery(" + QFileInfo(path).fileName().left(19) + "," + line + ")";
+        });
         connect(m_pWorker, qOverload<int, int, int, int*, int, int, int, int>(&D::singlePresetData), this,
                 [](int, int, int, int* data, int, int, int, int) { delete[] data; });
         QVERIFY(QDir().mkpath(g_cadenzoFactoryPresetsFolder));
@@ -234,6 +239,24 @@ private slots:
         QTest::newRow("restore, unit gone")
             << 1014 << backUp("") << Step([this] { m_bus->setFault(U, FaultKind::Vanish, 299); }) << restored << -1;
         QTest::newRow("restore, one report lost") << 1014 << backUp("") << lose300th << restored << 17;
+        // The same with the automatic back-up first (218 writes: 100 presets, 5 set lists, 8 parameter pages), which
+        // is offered back and puts the unit back as it was (checked below).
+        QTest::newRow("restore, one report lost, back-up first")
+            << 1014 << backUp("") << Step([this] { m_pWorker->setSafetyOptions(true, true), g_failWriteIn = 517; })
+            << QStringList{"text(Backing up the unit first...)"} + restored.mid(0, 2) +
+                   QStringList{"recovery(Auto before restore," + restored[1].mid(40).chopped(1) + ")"} + restored.mid(2)
+            << 17;
+        // Verification: a unit that stores one byte wrong is named; one that goes while it is read back is lost.
+        QTest::newRow("preset, one byte stored wrong")
+            << 1009 << presetFile(16, 5) << Step([this] { m_bus->setFault(U, FaultKind::CorruptWrite, 0); })
+            << QStringList{"text(Verification failed: U01 differs from what was written.)", "finished(17,0)"} << 8;
+        QTest::newRow("restore, one byte stored wrong") // read back once the bulk bracket has closed
+            << 1014 << backUp("") << Step([this] { m_bus->setFault(U, FaultKind::CorruptWrite, 37); })
+            << QStringList{restoring, "text(Verification failed: U38 differs from what was written.)", "finished(17,0)"}
+            << 18;
+        QTest::newRow("preset, unit gone in the read-back") // 2 to keep the old record, 8 to write the new one
+            << 1009 << presetFile(16, 5) << Step([this] { m_bus->setFault(U, FaultKind::Vanish, 10); })
+            << QStringList{"text(Failed to communicate with device.)", "finished(5,0)"} << -1;
         QTest::newRow("factory rewrite, one report lost")
             << 1015 << kFactoryFile << lose300th
             << QStringList{factory, "finished(5,0)",
@@ -262,6 +285,8 @@ private slots:
         QFETCH(Step, fault);
         const QString path = type == 1015 ? factoryPath() : m_home.path() + "/file.bin"; // .bin: a uP image
         QVERIFY(writeFile(path, file));
+        m_pWorker->setSafetyOptions(false, true), m_recovery.clear();
+        const VirtualUnit before = m_bus->unit(U);
         m_pWorker->setBackUpFilePath(path);
         m_pWorker->setPresetTransfer({1}, {path}, {});
         m_pWorker->setFirmwareFilePath(path);
@@ -271,6 +296,18 @@ private slots:
         QCOMPARE(m_lastSent == -1 ? 0 : m_pending, 0); // a refused file leaves the unit as it was
         if (type == 1014 && file == kFactoryFile) // restored without set lists: every preset in place, none shifted
             QCOMPARE(m_bus->record(U, 100), QVector<int>(176, 65));
+        if (m_recovery.isEmpty())
+            return;
+        m_pWorker->setRecovery(true);
+        m_pWorker->setBackUpFilePath(m_recovery);
+        QCOMPARE(run(1014), QStringList({"text(Restoring user presets and set lists...)",
+                                         "text(Succesfully restored user presets and set lists.)", "finished(0,0)"}));
+        m_pWorker->setRecovery(false);
+        for (int n = 1; n <= 100; ++n)
+            QCOMPARE(m_bus->record(U, n), before.record(n));
+        for (int j = 0; j < 5; ++j)
+            QCOMPARE(m_bus->setList(U, j), before.setList(j));
+        QCOMPARE(m_bus->unit(U).sysParams(), before.sysParams());
     }
 
     // A write that cannot finish leaves the old file whole, no partial file, and words for the user.
@@ -294,6 +331,14 @@ private slots:
         QTest::newRow("presets to files, disk full")
             << DiskFull << SaveToFiles << QStringList{saving, "text(" + notWritten + kept, "finished(15,0)"}
             << QStringList{"Old.tscp"};
+        const auto first = [](const QString& why) {
+            return QStringList{"text(Backing up the unit first...)",
+                               "text(Nothing was changed: the unit could not be backed up first.\n" + why + ")",
+                               "finished(20,0)"};
+        };
+        QTest::newRow("back-up first, disk full") << DiskFull << 1014 << first(notWritten) << QStringList{"old.tscb"};
+        QTest::newRow("back-up first, unit fails")
+            << UnitFails << 1014 << first("Failed to communicate with device.") << QStringList{"old.tscb"};
         QTest::newRow("presets to files, unit fails")
             << UnitFails << SaveToFiles
             << QStringList{saving, "text(Failed to communicate with device." + kept, "finished(4,0)"}
@@ -303,8 +348,11 @@ private slots:
     {
         QFETCH(int, fault);
         QFETCH(int, op);
-        const QString dir = m_home.path() + "/" + QTest::currentDataTag();
-        const QString old = dir + (op == BackUp ? "/old.tscb" : "/Old.tscp");
+        // A restore backs the unit up into the model's own folder first.
+        const QString dir = op == 1014 ? g_cadenzoBackUpFolder : m_home.path() + "/" + QTest::currentDataTag();
+        QDir(dir).removeRecursively();
+        m_pWorker->setSafetyOptions(true, true);
+        const QString old = dir + (op == SaveToFiles ? "/Old.tscp" : "/old.tscb");
         QVERIFY(QDir().mkpath(dir));
         if (fault == DiskFull || fault == ReadOnly) {
             if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir}) != 0)

@@ -3,6 +3,7 @@
 // preset files, a backup restored to another unit, the factory file, a restore that fails half-way.
 
 #include "SerialPatchCollection.h"
+#include "undojournal.h"
 
 #include "support/LinkHarness.h"
 
@@ -128,6 +129,47 @@ class TestFiles : public QObject
 
 private slots:
     void init() { resetCallbacks(); }
+
+    // The undo journal is applied only when whole (its SHA-256 agrees), of this unit, and within the unit's bounds.
+    void undoJournal_data()
+    {
+        QTest::addColumn<QByteArray>("body"); // hex; its SHA-256 follows, or 32 zero bytes when it ends in "!"
+        QTest::addColumn<int>("status");      // 0 ready, 1 damaged, 2 another model's
+        // "TSUJ", version 1, product 0x21, patch 3, 2 name bytes, 1 parameter, 3 presets; one entry of one record:
+        // slot 2, "AB", -1.
+        const QByteArray good = "5453554a0001000000210000000300000002000000010000000300010001000200410042ffff";
+        const auto with = [&](int at, const QByteArray& h) { return QByteArray(good).replace(2 * at, h.size(), h); };
+        QTest::newRow("one overwrite") << good << 0;
+        QTest::newRow("hash disagrees") << good + "!" << 1;
+        QTest::newRow("cut short") << good.chopped(4) << 1;
+        QTest::newRow("bytes behind") << good + "00" << 1;
+        QTest::newRow("version 2") << with(4, "0002") << 1;
+        QTest::newRow("21 entries") << with(26, "0015") << 1;
+        QTest::newRow("4 records of a 3-preset unit") << with(28, "0004") << 1;
+        QTest::newRow("slot 4") << with(30, "0004") << 1;
+        QTest::newRow("name byte 256") << with(32, "0100") << 1;
+        QTest::newRow("the Cadenzo's") << with(6, "00000042") << 2;
+    }
+    void undoJournal()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(int, status);
+        const UndoJournal::Identity unit{0x21, 3, 2, 1, 3};
+        QByteArray bytes = QByteArray::fromHex(QByteArray(body).replace('!', ""));
+        bytes += body.endsWith('!') ? QByteArray(32, 0) : QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+        QVector<UndoJournal::Entry> entries;
+        QCOMPARE(int(UndoJournal::decode(bytes, unit, &entries)), status);
+        QCOMPARE(entries.size(), status == 0 ? 1 : 0);
+        if (status == 0) {
+            QCOMPARE(entries[0][0].slot, 2);
+            QCOMPARE(entries[0][0].data, QVector<int>({65, 66, -1}));
+            QCOMPARE(UndoJournal::encode(unit, entries), bytes);
+            UndoJournal journal(path("undo.journal")); // 20 overwrites at most: the 21st pushes the oldest out
+            for (int i = 0; i < 21; ++i)
+                QVERIFY(journal.push(entries[0]));
+            QCOMPARE(journal.entries(), 20);
+        }
+    }
 
     void writers_data()
     {

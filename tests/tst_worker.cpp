@@ -20,6 +20,7 @@ namespace {
 using D = DeviceManagerThread;
 const QString U = QStringLiteral("unit");
 const QString kLost = QStringLiteral("updateText(Failed to communicate with device.)");
+const QString kBackingUp = QStringLiteral("updateText(Backing up the unit first...)");
 
 // Both workers, started as the window starts them and stopped as it does at exit: stop flag, quit, wait,
 // delete (device worker first).
@@ -38,6 +39,7 @@ struct Workers
         relay.watch(device, &D::operationFinished, "operationFinished");
         relay.watch(device, &D::updateText, "updateText");
         relay.watch(device, &D::setListData, "setListData");
+        relay.watch(device, &D::undoAvailable, "undoAvailable");
         relay.watch(device, qOverload<int, int, int, int*, int, int, int, int>(&D::singlePresetData), "record");
         relay.watch(device, qOverload<int, int, int, QString, int, int, int, int>(&D::singlePresetData), "name");
         startWorkers({update, device});
@@ -241,14 +243,36 @@ private slots:
             [](Ctx& c) {
                 writeBank(c.dir + "/r.tarb", c.before, 1, true);
                 c.worker->setBackUpFilePath(c.dir + "/r.tarb");
+                // Eleven automatic back-ups before this one (the two oldest go) and three of the user's own.
+                QVERIFY(QDir().mkpath(g_arietteBackUpFolder));
+                QStringList old{"Auto before firmware update 2025-12-31 23-59-59.tarb", "Mine.tarb",
+                                "Auto before restore 2026-01-01 10-00-00.tarb", "Auto before restore.tarb",
+                                "Auto before restore 2026-01-01 10-00-00 (2).tarb",
+                                "Auto before restore 2020-01-01 10-00-00.tscb"};
+                for (int day = 2; day <= 9; ++day)
+                    old << QString("Auto before factory update 2026-01-0%1 10-00-00.tarb").arg(day);
+                for (const QString& name : old)
+                    QVERIFY(writeFile(g_arietteBackUpFolder + "/" + name, "x"));
             },
             FaultKind::None, 0,
-            {"updateText(Restoring user presets and set lists...)",
+            {kBackingUp, "updateText(Restoring user presets and set lists...)",
              "updateText(Succesfully restored user presets and set lists.)", "operationFinished(0,false)"},
             [](Ctx& c) {
                 for (int n = 1; n <= 100; ++n)
                     QCOMPARE(c.bus.record(U, n), c.before.record(n + 100));
                 QCOMPARE(c.bus.setList(U, 0), c.before.setList(4));
+                QStringList files = QDir(g_arietteBackUpFolder).entryList(QDir::Files, QDir::Name);
+                const QStringList made = files.filter(
+                    QRegularExpression("^Auto before restore \\d{4}(-\\d\\d){2} \\d\\d(-\\d\\d){2}\\.tarb$"));
+                QCOMPARE(made.size(), 1);
+                files.replaceInStrings(made.value(0), "now");
+                QStringList kept;
+                for (int day = 2; day <= 9; ++day)
+                    kept << QString("Auto before factory update 2026-01-0%1 10-00-00.tarb").arg(day);
+                kept << "Auto before restore 2020-01-01 10-00-00.tscb"
+                     << "Auto before restore 2026-01-01 10-00-00 (2).tarb" << "now" << "Auto before restore.tarb"
+                     << "Mine.tarb";
+                QCOMPARE(files, kept);
             });
         row(
             "back up, unit lost", ariette, 1013, [](Ctx& c) { c.worker->setBackUpFilePath(c.dir + "/b.tarb"); },
@@ -262,7 +286,7 @@ private slots:
                 c.worker->setFirmwareFilePath(c.dir + "/dsp.LDR");
             },
             FaultKind::None, 0,
-            {"updateText(Updating DSP Firmware.\nDo not disconnect or power down the device.)",
+            {kBackingUp, "updateText(Updating DSP Firmware.\nDo not disconnect or power down the device.)",
              "updateText(Do not power down the device until the Tessitra display says:\n\"Done - Cycle power now\".)",
              "operationFinished(0,false)"},
             [](Ctx& c) {
@@ -274,7 +298,7 @@ private slots:
             writeBank(g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false, 0x42);
         };
         row("factory update", UnitModel::Cadenzo, 1015, factoryFile, FaultKind::None, 0,
-            {"updateText(updating factory presets...)", "operationFinished(0,false)",
+            {kBackingUp, "updateText(updating factory presets...)", "operationFinished(0,false)",
              "updateText(Please perform a factory reset of your device.)"},
             [](Ctx& c) {
                 for (int n = 101; n <= 200; ++n)
@@ -299,7 +323,7 @@ private slots:
         QVERIFY(bus.plug(U, model));
         QTemporaryDir dir;
         Workers workers;
-        QVERIFY(workers.relay.waitFor("deviceDetected"));
+        QVERIFY(workers.relay.waitFor("undoAvailable")); // the last word on detection
         Ctx c{workers.device, bus, dir.path(), bus.unit(U)};
         if (prepare)
             prepare(c);
@@ -316,6 +340,54 @@ private slots:
         clock.start();
         workers.stop();
         QVERIFY(clock.elapsed() < 3000);
+    }
+
+    // An overwrite undone after a restart of the program; a journal damaged or made for the other model is refused,
+    // set aside and never applied.
+    void undo_data()
+    {
+        QTest::addColumn<int>("spoil"); // 0 none, else the byte changed (the hash at the end no longer agrees)
+        QTest::addColumn<QStringList>("expected");
+        const QString refused = "updateText(The undo journal was damaged or made for another unit and was not used. "
+                                "It was set aside as undo.journal.damaged-T.)";
+        QTest::newRow("after a restart") << 0 << QStringList{"record(0,1,4)", "undoAvailable(0)",
+                                                             "updateText(Success.)", "operationFinished(0,false)"};
+        QTest::newRow("damaged") << 40 << QStringList{refused, "undoAvailable(0)", "operationFinished(18,false)"};
+        QTest::newRow("the Cadenzo's") << 9 << QStringList{refused, "undoAvailable(0)", "operationFinished(18,false)"};
+    }
+    void undo()
+    {
+        QFETCH(int, spoil);
+        VirtualBusFixture bus;
+        QVERIFY(bus.plug(U, UnitModel::Ariette));
+        const VirtualUnit before = bus.unit(U);
+        const QString journal = g_arietteFolder + "/undo.journal";
+        for (const QString& name : QDir(g_arietteFolder).entryList({"undo.journal*"}))
+            QFile::remove(g_arietteFolder + "/" + name);
+        {
+            Workers workers;
+            QVERIFY(workers.relay.waitFor("undoAvailable(0)"));
+            workers.device->setPresetTransfer({5}, {}, {107});
+            QCOMPARE(workers.run(bus, 1011), QStringList({"deviceBusy()", "undoAvailable(1)", "record(0,1,4)",
+                                                          "updateText(Success.)", "operationFinished(0,true)",
+                                                          "deviceIdle()"}));
+        }
+        QCOMPARE(bus.record(U, 5), before.record(107));
+        QByteArray bytes = readFile(journal);
+        QCOMPARE(bytes.left(28).toHex(), QByteArray("5453554a000100000021000000030000001000000078000000640001"));
+        if (spoil) // 9: the product code made a Cadenzo's, with a hash that agrees; else one byte changed
+            bytes[spoil] = char(spoil == 9 ? 0x42 : bytes[spoil] ^ 1);
+        if (spoil == 9)
+            bytes = bytes.chopped(32) + QCryptographicHash::hash(bytes.chopped(32), QCryptographicHash::Sha256);
+        QVERIFY(writeFile(journal, bytes));
+        Workers workers;
+        QVERIFY(workers.relay.waitFor(spoil ? "undoAvailable(0)" : "undoAvailable(1)"));
+        QStringList seen = workers.run(bus, 1017);
+        seen.replaceInStrings(QRegularExpression("damaged-\\d{8}-\\d{6}"), "damaged-T");
+        QTEST(QStringList(seen.mid(1, seen.size() - 2)), "expected");
+        QCOMPARE(bus.record(U, 5), spoil ? before.record(107) : before.record(5));
+        QCOMPARE(QDir(g_arietteFolder).entryList({"undo.journal*"}).size(), 1); // set aside, never deleted
+        QCOMPARE(QFile::exists(journal), !spoil);
     }
 };
 

@@ -171,9 +171,9 @@ QString faultKindName(FaultKind kind)
 
 bool faultKindFromName(const QString& name, FaultKind* kind)
 {
-    for (FaultKind k : {FaultKind::None, FaultKind::Silent, FaultKind::ForeignReply, FaultKind::BadMagic,
-                        FaultKind::ReadFailure, FaultKind::WriteFailure, FaultKind::Vanish, FaultKind::NoSysParams,
-                        FaultKind::CorruptWrite}) {
+    for (FaultKind k :
+         {FaultKind::None, FaultKind::Silent, FaultKind::ForeignReply, FaultKind::BadMagic, FaultKind::ReadFailure,
+          FaultKind::WriteFailure, FaultKind::Vanish, FaultKind::NoSysParams, FaultKind::CorruptWrite}) {
         if (faultKindName(k) == name) {
             *kind = k;
             return true;

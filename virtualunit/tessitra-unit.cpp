@@ -25,7 +25,7 @@ const char* const kUsage =
     "  list\n"
     "  show NAME\n"
     "  fault NAME none|silent|foreign-reply|bad-magic|read-failure|no-sysparams\n"
-    "  fault NAME write-failure|vanish N\n"
+    "  fault NAME write-failure|vanish|corrupt-write N\n"
     "The bus folder defaults to $TESSITRA_VIRTUAL_BUS. Numbers may be decimal or 0x-prefixed hex.\n";
 
 void out(const QString& text)
