@@ -1290,11 +1290,11 @@ void MainWindow::onUndo()
         return;
     // A journal the worker refuses (damaged, another model's, empty) is not an operation that ran: its text goes
     // into a message box of its own, and the progress dialog closes.
+    QString lastText;
+    QString refusal;
     ProgressDialog dialog(this);
     dialog.setWindowTitle(QStringLiteral("Undo"));
     connectDeviceWorker(&dialog);
-    QString lastText;
-    QString refusal;
     connect(m_pDeviceManager, &DeviceManagerThread::updateText, &dialog,
             [&lastText](const QString& text) { lastText = text; });
     connect(m_pDeviceManager, &DeviceManagerThread::operationFinished, &dialog, [&](int result, bool) {
