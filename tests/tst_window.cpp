@@ -297,7 +297,6 @@ private slots:
         QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[4]);
         // Ctrl+Z writes the overwritten records back, newest first: U90 as before the drag, then U95 as before the
         // rename; then nothing is left to undo.
-        QVERIFY(QTest::qWaitFor([&] { return user->undoAction()->isEnabled(); }, kWaitMs));
         const auto undo = [&] { // a progress dialog that closed leaves no window active offscreen
             QApplication::setActiveWindow(w);
             QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
@@ -370,7 +369,6 @@ private slots:
                                        "\\d\\d-\\d\\d-\\d\\d( \\(\\d+\\))?\\." +
                                        ext + ")\" holds");
         const QString offered = offer.match(m_answerer->seen.last()).captured(1);
-        QVERIFY2(!offered.isEmpty(), qPrintable(m_answerer->seen.join('\n')));
         const VirtualUnit recovered = m_bus->unit("U");
         for (int number = 1; number <= 100; ++number)
             QCOMPARE(recovered.record(number), before.record(number));
