@@ -208,6 +208,11 @@ ContentWidget::ContentWidget(QWidget* parent)
         return QFileDialog::getOpenFileNames(pParent, caption, startFolder, filter);
     };
 
+    m_pUndoAction = new QAction(QStringLiteral("Undo"), this);
+    m_pUndoAction->setShortcut(QKeySequence::Undo);
+    m_pUndoAction->setEnabled(false);
+    connect(m_pUndoAction, &QAction::triggered, this, &ContentWidget::undoRequested);
+
     connect(this, &QListWidget::itemSelectionChanged, this, &ContentWidget::onItemSelectionChanged);
     connect(DeviceManagerThread::instance(), &DeviceManagerThread::deviceDetected, this,
             &ContentWidget::onDeviceDetected);
@@ -367,6 +372,8 @@ void ContentWidget::onContextMenuRequested(QPoint globalPos)
     }
     if (!pasteSources().isEmpty())
         m_pMenu->addAction(m_pPasteAction);
+    if (m_strRole == kUserRole)
+        m_pMenu->addAction(m_pUndoAction);
     m_pMenu->exec(globalPos);
 }
 

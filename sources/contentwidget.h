@@ -141,6 +141,13 @@ public:
                              const std::function<void(DeviceManagerThread*)>& handOver, bool bShowProgress = true,
                              int priority = Qt::NormalEventPriority);
 
+    // "Undo" in the user list's menu (Ctrl+Z once the window adds it to itself): it emits undoRequested. Off
+    // until the window learns that the unit's journal holds an overwrite.
+    QAction* undoAction() const { return m_pUndoAction; }
+
+signals:
+    void undoRequested();
+
 public slots:
     void onDeviceDetected(int iPid);
     void onContextMenuRequested(QPoint globalPos);
@@ -216,6 +223,7 @@ private:
     QPointer<QAction> m_pLoadAction;
     QPointer<QAction> m_pRenameAction;
     QPointer<QAction> m_pRemoveAction;
+    QAction* m_pUndoAction = nullptr;
     QPointer<QAction> m_pCopyAction;
     QPointer<QAction> m_pPasteAction;
     QString m_strRole;

@@ -3,6 +3,7 @@
 #include "DeviceManagerThread.h"
 #include "Settings.h"
 #include "artwork.h"
+#include "autobackup.h"
 #include "contentwidget.h"
 #include "deviceinfo.h"
 #include "firmwareupdate.h"
@@ -12,6 +13,7 @@
 #include "presetlabel.h"
 #include "presetname.h"
 #include "progessdialog.h"
+#include "resultcodes.h"
 #include "settingsdlg.h"
 #include "splashscreen.h"
 #include "usbids.h"
@@ -332,6 +334,13 @@ void MainWindow::initialize()
             qOverload<int, int, int, QStringList>(&MainWindow::onPresetData), Qt::UniqueConnection);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceBusy, this, &MainWindow::onDeviceBusy);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceIdle, this, &MainWindow::onDeviceIdle);
+    connect(m_pDeviceManager, &DeviceManagerThread::recoveryAvailable, this, &MainWindow::onRecoveryAvailable,
+            Qt::UniqueConnection);
+    connect(m_pDeviceManager, &DeviceManagerThread::undoAvailable, this, &MainWindow::onUndoAvailable,
+            Qt::UniqueConnection);
+    // Ctrl+Z undoes the last overwrite from anywhere in the window, not only while the user list has the focus.
+    addAction(ui->listWidgetUserPreset->undoAction());
+    connect(ui->listWidgetUserPreset, &ContentWidget::undoRequested, this, &MainWindow::onUndo, Qt::UniqueConnection);
 
     m_pFirmwareUpdate = CFirmwareUpdate::instance();
     connect(m_pFirmwareUpdate, &CFirmwareUpdate::newVersions, this, &MainWindow::onNewVersions, Qt::UniqueConnection);
@@ -667,6 +676,22 @@ std::unique_ptr<QMessageBox> MainWindow::makeQuestionBox(const QString& title, c
     return makeMessageBox(QMessageBox::Question, title, text, buttons, this);
 }
 
+bool MainWindow::confirmOverwrite(const QString& title, const QString& text, const QString& question)
+{
+    auto pBox = makeQuestionBox(title, text, QMessageBox::Yes | QMessageBox::Cancel);
+    pBox->setInformativeText(question);
+    pBox->setDefaultButton(QMessageBox::Cancel);
+    pBox->setEscapeButton(QMessageBox::Cancel);
+    return pBox->exec() == QMessageBox::Yes;
+}
+
+void MainWindow::handOverSafetyOptions()
+{
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+    DeviceManagerThread::instance()->setSafetyOptions(pSettings->m_bAutoBackup, pSettings->m_bVerifyWrites);
+}
+
 void MainWindow::connectDeviceWorker(ProgressDialog* pDialog)
 {
     // Unique: a flow may hand the same dialog from one worker's step to the next.
@@ -693,6 +718,7 @@ void MainWindow::runOperation(const QString& title, const QString& startText, co
     ProgressDialog dialog(this);
     dialog.setWindowTitle(title);
     connectDeviceWorker(&dialog);
+    handOverSafetyOptions();
     if (setter)
         setter();
     QCoreApplication::postEvent(m_pDeviceManager, pEvent, 1);
@@ -711,8 +737,22 @@ QString MainWindow::askFile(FileDialogKind kind, const QString& caption, const Q
 {
     if (m_fileDialog)
         return m_fileDialog(kind, caption, path, filter);
-    if (kind == FileDialogKind::Open)
-        return QFileDialog::getOpenFileName(this, caption, path, filter);
+    if (kind == FileDialogKind::Open) {
+        // A path naming a file opens its folder with that file chosen. Qt's own dialog lists the folder by
+        // date, newest first, and offers the model's back-up folder (where the automatic back-ups go) on its
+        // side; a desktop's dialog keeps its own order.
+        const QFileInfo start(path);
+        QFileDialog dialog(this, caption, start.isFile() ? start.absolutePath() : path, filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (start.isFile()) {
+            dialog.setViewMode(QFileDialog::Detail);
+            if (auto* pView = dialog.findChild<QTreeView*>())
+                pView->sortByColumn(3, Qt::DescendingOrder);
+            dialog.setSidebarUrls(dialog.sidebarUrls() << QUrl::fromLocalFile(modelBackUpFolder()));
+            dialog.selectFile(start.fileName());
+        }
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    }
     // The dialog adds the suffix itself, so its overwrite question is about the file that will be written:
     // "mine" typed where "mine.tarb" exists asks before replacing it.
     QFileDialog dialog(this, caption, path, filter);
@@ -727,6 +767,13 @@ QString MainWindow::backUpExtension() const
     return QLatin1String(m_pDeviceManager != nullptr && m_pDeviceManager->productId() == UsbIds::CadenzoProductId
                              ? CadenzoBackUpExtension
                              : ArietteBackUpExtension);
+}
+
+QString MainWindow::modelBackUpFolder() const
+{
+    return m_pDeviceManager != nullptr && m_pDeviceManager->productId() == UsbIds::CadenzoProductId
+               ? g_cadenzoBackUpFolder
+               : g_arietteBackUpFolder;
 }
 
 void MainWindow::enableDeviceButtons(bool bEnable)
@@ -756,6 +803,9 @@ void MainWindow::onDeviceDetected(int iPid)
     m_strBackUpFolder = bAriette ? g_arietteBackUpFolder : g_cadenzoBackUpFolder;
     m_pFileModel->setNameFilters(QStringList{QLatin1String(bAriette ? ArietteFilePattern : CadenzoFilePattern)});
     ui->labelLogo->setStyleSheet(QLatin1String(bAriette ? ArietteLogoStyle : CadenzoLogoStyle));
+    handOverSafetyOptions();
+    // The unit is put back as it was before it is read, so the lists show what it then holds.
+    offerRecovery();
 
     ProgressDialog dialog(this);
     dialog.hide();
@@ -796,6 +846,7 @@ void MainWindow::onDeviceRemoved()
     showUpdateCheck(false);
 
     enableDeviceButtons(false);
+    ui->listWidgetUserPreset->undoAction()->setEnabled(false);
 
     ui->listWidgetUserPreset->clearEntries();
     ui->listWidgetFactoryPresets->clearEntries();
@@ -976,20 +1027,39 @@ void MainWindow::backUp()
 void MainWindow::restore()
 {
     TS_DEBUG("Entering");
-    const QString file = askFile(FileDialogKind::Open, QStringLiteral("Select File"), m_strBackUpFolder,
-                                 QStringLiteral("BACKUP(*%1)").arg(backUpExtension()));
+    // The folder opens with its newest back-up chosen: the user's own and the automatic ones, newest first.
+    const QString extension = backUpExtension();
+    const QFileInfoList listed = AutoBackUp::newestFirst(m_strBackUpFolder, extension);
+    const QString file = askFile(FileDialogKind::Open, QStringLiteral("Select File"),
+                                 listed.isEmpty() ? m_strBackUpFolder : listed.first().absoluteFilePath(),
+                                 QStringLiteral("BACKUP(*%1)").arg(extension));
     if (file.isEmpty()) {
         TS_DEBUG("Exiting");
         return;
     }
     m_strBackUpFolder = QFileInfo(file).absolutePath();
+    const QString replaced =
+        QStringLiteral("All %1 user presets, the favourites, set lists A to D and the system parameters of the unit "
+                       "will be replaced by those in %2.")
+            .arg(g_deviceInfo.presetCount.load())
+            .arg(QFileInfo(file).fileName());
+    if (!confirmOverwrite(QStringLiteral("Restore"), replaced,
+                          QStringLiteral("Do you want to restore this back-up?"))) {
+        TS_DEBUG("Exiting");
+        return;
+    }
 
     runOperation(
         QStringLiteral("Restore"), QStringLiteral("Restoring presets..."),
-        [this, file]() { m_pDeviceManager->setBackUpFilePath(file); }, new QEvent(DeviceManagerThread::RestoreEvent),
+        [this, file]() {
+            m_pDeviceManager->setRecovery(false);
+            m_pDeviceManager->setBackUpFilePath(file);
+        },
+        new QEvent(DeviceManagerThread::RestoreEvent),
         [this](ProgressDialog* pDialog) {
-            // The unit now holds other presets and set lists: show them. A failed restore leaves the lists.
-            if (pDialog->operationResult() == 0)
+            // The unit now holds other presets and set lists: show them. A failed restore leaves the lists, and so
+            // does a unit that went away (the poll then reports its loss with result 0 into the same dialog).
+            if (pDialog->operationResult() == 0 && g_bDeviceConnected.load())
                 onDeviceRefreshed();
         });
     TS_DEBUG("Exiting");
@@ -1003,6 +1073,18 @@ void MainWindow::onUpdateFirmware()
         return;
     TS_DEBUG("File path: %s", file.toLocal8Bit().constData());
     m_strHomePath = QFileInfo(file).absolutePath();
+    // The worker refuses a file of any other kind before it writes anything.
+    const bool bDsp = file.endsWith(QLatin1String(".ldr"), Qt::CaseInsensitive);
+    if (bDsp || file.endsWith(QLatin1String(".bin"), Qt::CaseInsensitive)) {
+        const QString replaced =
+            bDsp ? QStringLiteral("The DSP firmware of the unit (%1) will be replaced by the one in %2.")
+                       .arg(g_deviceInfo.dspVersion(), QFileInfo(file).fileName())
+                 : QStringLiteral("The microcontroller firmware of the unit (%1) will be replaced by the one in %2.")
+                       .arg(g_deviceInfo.firmwareVersion(), QFileInfo(file).fileName());
+        if (!confirmOverwrite(QStringLiteral("Firmware Update"), replaced,
+                              QStringLiteral("Do you want to write this firmware?")))
+            return;
+    }
 
     // The device worker tells the DSP image (.ldr) from the microcontroller image (.bin) by the extension. The
     // path rides in the event: the update service may hand over a downloaded image at the same moment.
@@ -1126,6 +1208,8 @@ void MainWindow::answerVersions(const QString& dspVersion, const QString& dspUrl
     if (answer == QMessageBox::Yes) {
         const QString image = dspUrl.isEmpty() ? fwUrl : dspUrl;
         TS_DEBUG("Downloading firmware.");
+        // The update service hands the image to the device worker, which backs the unit up first if asked to.
+        handOverSafetyOptions();
         m_pFirmwareUpdate->setFirmwareImageUrl(image);
         message = QStringLiteral("Downloading firmware...");
         return runAndConclude(m_pFirmwareUpdate, CFirmwareUpdate::DownloadFirmwareEvent);
@@ -1149,6 +1233,82 @@ void MainWindow::onAppDownLoadFinished(QString installer)
     // The installer replaces this program, so the program makes way for it.
     QDesktopServices::openUrl(QUrl::fromLocalFile(installer));
     close();
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// The way back: recovery after a run that stopped midway, and undo of the last overwrite
+
+void MainWindow::onRecoveryAvailable(QString backupPath, QString stateLine)
+{
+    TS_DEBUG("Automatic back-up to put back: %s", backupPath.toLocal8Bit().constData());
+    m_strRecoveryPath = backupPath;
+    // The running operation's dialog keeps saying how far the run got, also once the poll has found the unit
+    // gone and says so in the same dialog.
+    const QString line = stateLine.trimmed();
+    const QList<ProgressDialog*> dialogs = findChildren<ProgressDialog*>();
+    for (ProgressDialog* pDialog : dialogs) {
+        if (pDialog->isVisible() && !line.isEmpty())
+            pDialog->keepLine(line);
+    }
+}
+
+void MainWindow::offerRecovery()
+{
+    if (m_strRecoveryPath.isEmpty() || !m_strRecoveryPath.endsWith(backUpExtension(), Qt::CaseInsensitive))
+        return;
+    const QString path = m_strRecoveryPath;
+    m_strRecoveryPath.clear(); // asked once, whatever the answer
+    if (!QFileInfo::exists(path))
+        return;
+    auto pBox = makeQuestionBox(QStringLiteral("Restore"), QStringLiteral("Restore the state from before?"),
+                                QMessageBox::Yes | QMessageBox::No);
+    pBox->setInformativeText(QStringLiteral("The unit answers again. The automatic back-up \"%1\" holds its user "
+                                            "presets, set lists and system parameters from before the operation "
+                                            "that stopped.")
+                                 .arg(QFileInfo(path).fileName()));
+    connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, pBox.get(), &QDialog::reject);
+    if (pBox->exec() != QMessageBox::Yes)
+        return;
+    runOperation(
+        QStringLiteral("Restore"), QStringLiteral("Restoring presets..."),
+        [this, path]() {
+            // Putting a back-up back takes no automatic back-up of its own.
+            m_pDeviceManager->setRecovery(true);
+            m_pDeviceManager->setBackUpFilePath(path);
+        },
+        new QEvent(DeviceManagerThread::RestoreEvent));
+}
+
+void MainWindow::onUndoAvailable(int entries)
+{
+    ui->listWidgetUserPreset->undoAction()->setEnabled(entries > 0 && g_bDeviceConnected.load());
+}
+
+void MainWindow::onUndo()
+{
+    if (!ui->listWidgetUserPreset->undoAction()->isEnabled())
+        return;
+    // A journal the worker refuses (damaged, another model's, empty) is not an operation that ran: its text goes
+    // into a message box of its own, and the progress dialog closes.
+    QString lastText;
+    QString refusal;
+    ProgressDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Undo"));
+    connectDeviceWorker(&dialog);
+    connect(m_pDeviceManager, &DeviceManagerThread::updateText, &dialog,
+            [&lastText](const QString& text) { lastText = text; });
+    connect(m_pDeviceManager, &DeviceManagerThread::operationFinished, &dialog, [&](int result, bool) {
+        if (result != ResultCode::JournalRefused && result != ResultCode::NothingToUndo)
+            return;
+        refusal = lastText.isEmpty() ? QStringLiteral("Nothing was undone.") : lastText;
+        dialog.done(0);
+    });
+    handOverSafetyOptions();
+    QCoreApplication::postEvent(m_pDeviceManager, new QEvent(DeviceManagerThread::UndoEvent), 1);
+    dialog.exec(QStringLiteral("Writing the overwritten presets back..."), nullptr);
+    if (refusal.isEmpty())
+        return;
+    makeMessageBox(QMessageBox::Warning, QStringLiteral("Undo"), refusal, QMessageBox::Ok, this)->exec();
 }
 
 // ---------------------------------------------------------------------------------------------------------------

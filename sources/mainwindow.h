@@ -62,6 +62,13 @@ public:
         std::function<QString(FileDialogKind kind, const QString& caption, const QString& path, const QString& filter)>;
     void setFileDialogFunction(FileDialogFunction function);
 
+    // The one question before something that cannot be taken back (a restore, a factory rewrite, a firmware
+    // write): the question box with text and, below it, question; Yes and Cancel, Cancel the default and the
+    // escape button, so neither Enter nor Escape starts it. True for Yes.
+    bool confirmOverwrite(const QString& title, const QString& text, const QString& question);
+    // Hands the user's safety settings (automatic back-up, read-back verification) to the device worker, which
+    // never reads the settings store itself. Every poster of a device operation calls it first.
+    static void handOverSafetyOptions();
     // Every message box of the program is made here: the program's look (object name, margins, fixed-size
     // dialog flags, Yes and No flat), its own icons (the style sheet's), and a rich text that keeps the line
     // breaks of its plain "\n" (a rich text would otherwise run them into one paragraph).
@@ -110,6 +117,9 @@ public slots:
     void onNewVersions(QString dspVersion, QString dspUrl, QString fwVersion, QString fwUrl, QString appVersion,
                        QString appUrl, bool bAppUpdate);
     void onAppDownLoadFinished(QString installer);
+    void onRecoveryAvailable(QString backupPath, QString stateLine);
+    void onUndoAvailable(int entries);
+    void onUndo();
     // The update check made on connection has not answered in time: the presets are read without it.
     void onUpdateCheckTimeout();
 
@@ -148,9 +158,14 @@ private:
     void clearPresetButtons();
     // The model's back-up extension (".tarb" or ".tscb") from the device worker's product ID.
     QString backUpExtension() const;
+    // The model's back-up folder, where its automatic back-ups go.
+    QString modelBackUpFolder() const;
     // defaultSuffix (without its dot) completes a name typed without it in a Save dialog.
     QString askFile(FileDialogKind kind, const QString& caption, const QString& path, const QString& filter,
                     const QString& defaultSuffix = QString());
+    // After a run that stopped midway the unit is back: asks once whether to put the automatic back-up taken
+    // before it back, and restores it on Yes. Only a unit of the back-up's model is asked about.
+    void offerRecovery();
 
     Ui_MainWindow* ui = nullptr;
     DeviceManagerThread* m_pDeviceManager = nullptr;
@@ -170,6 +185,8 @@ private:
     FileDialogFunction m_fileDialog;
     // The multiple-device box while it is open, so the repeated signal never stacks a second one.
     QPointer<QMessageBox> m_pMultipleDeviceBox;
+    // The automatic back-up that puts the unit back after a run that stopped midway; empty once offered.
+    QString m_strRecoveryPath;
     // The one Settings dialog while it is open; asking again raises it.
     QPointer<CSettingsDlg> m_pSettingsDlg;
     // Bounds the wait for the update check made on connection (onUpdateCheckTimeout).

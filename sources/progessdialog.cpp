@@ -125,8 +125,16 @@ void ProgressDialog::onOperationFinished(QString message)
     TS_DEBUG("Exiting");
 }
 
+void ProgressDialog::keepLine(const QString& line)
+{
+    m_strKeptLine = line;
+    onUpdateText(m_pLabel->text());
+}
+
 void ProgressDialog::onUpdateText(QString text)
 {
+    if (!m_strKeptLine.isEmpty() && !text.contains(m_strKeptLine))
+        text += QLatin1Char('\n') + m_strKeptLine;
     m_pLabel->setText(text);
 }
 

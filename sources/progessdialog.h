@@ -23,6 +23,9 @@ public:
     // Lays the dialog out, shows the start text and runs it modally; always returns 0.
     int exec(const QString& text, QWidget* pWidgetToClose);
     int operationResult() const { return m_iResult; }
+    // A line that stays under every message from now on (what a stopped operation left in the unit), whatever
+    // the worker says after it.
+    void keepLine(const QString& line);
 
 public slots:
     void onOperationFinished(int i, bool bClose);
@@ -45,4 +48,5 @@ private:
     QProgressBar* m_pProgressBar = nullptr;
     QPushButton* m_pButton = nullptr;
     int m_iResult = 0;
+    QString m_strKeptLine;
 };

@@ -2,6 +2,7 @@
 
 #include "DeviceManagerThread.h"
 #include "Settings.h"
+#include "deviceinfo.h"
 #include "firmwareupdate.h"
 #include "globals.h"
 #include "log.h"
@@ -36,6 +37,15 @@ CSettingsDlg::CSettingsDlg(QWidget* parent) : QDialog(parent), m_pUi(std::make_u
     connect(m_pUi->startupRadioButton, &QRadioButton::pressed, this, &CSettingsDlg::setStartupUpdate);
     connect(m_pUi->monthlyRadioButton, &QRadioButton::pressed, this, &CSettingsDlg::setMonthlyUpdate);
     connect(m_pUi->resetButton, &QPushButton::clicked, this, &CSettingsDlg::resetToDefaults);
+    // Clicked, not toggled: showing the stored value is no change of the user's.
+    connect(m_pUi->autoBackupCheckBox, &QCheckBox::clicked, this, [this](bool bChecked) {
+        m_bAutoBackup = bChecked;
+        m_bModified = true;
+    });
+    connect(m_pUi->verifyWritesCheckBox, &QCheckBox::clicked, this, [this](bool bChecked) {
+        m_bVerifyWrites = bChecked;
+        m_bModified = true;
+    });
     // The device worker runs on its own thread: these arrive queued, while the dialog is open.
     DeviceManagerThread* pDevice = DeviceManagerThread::instance();
     connect(pDevice, &DeviceManagerThread::deviceDetected, this, &CSettingsDlg::onDeviceDetected);
@@ -51,6 +61,8 @@ CSettingsDlg::CSettingsDlg(QWidget* parent) : QDialog(parent), m_pUi(std::make_u
     m_bManualUpdate = pSettings->m_bManualUpdate;
     m_bMonthlyUpdate = pSettings->m_bMonthlyUpdate;
     m_DateTimeLastChecked = pSettings->m_DateTimeLastChecked;
+    m_bAutoBackup = pSettings->m_bAutoBackup;
+    m_bVerifyWrites = pSettings->m_bVerifyWrites;
     m_bModified = false;
     updateDialog();
     TS_DEBUG("Exiting");
@@ -91,6 +103,8 @@ void CSettingsDlg::updateDialog()
         m_pUi->neverRadioButton->setChecked(true);
     else
         m_pUi->startupRadioButton->setChecked(true);
+    m_pUi->autoBackupCheckBox->setChecked(m_bAutoBackup);
+    m_pUi->verifyWritesCheckBox->setChecked(m_bVerifyWrites);
 }
 
 void CSettingsDlg::runUpdateCheck(const QString& title, QEvent::Type request, const QString& text)
@@ -135,6 +149,15 @@ void CSettingsDlg::doFactoryUpdate()
 {
     TS_DEBUG("Entering");
     DeviceManagerThread* pDevice = DeviceManagerThread::instance();
+    auto* pWindow = qobject_cast<MainWindow*>(parentWidget());
+    if (pWindow != nullptr &&
+        !pWindow->confirmOverwrite(QStringLiteral("Factory Preset Update"),
+                                   QStringLiteral("All %1 factory presets of the unit will be replaced by those in "
+                                                  "FactoryPresets.dat.")
+                                       .arg(g_deviceInfo.presetCount.load()),
+                                   QStringLiteral("Do you want to rewrite the factory presets?")))
+        return;
+    MainWindow::handOverSafetyOptions();
     auto* pProgress = new ProgressDialog(parentWidget());
     pProgress->setWindowTitle(QStringLiteral("Factory Preset Update"));
     // The device worker reports failures through updateText and operationFinished; it has no failure signal.
@@ -187,6 +210,8 @@ void CSettingsDlg::resetToDefaults()
     m_bManualUpdate = pSettings->m_bManualUpdate;
     m_bMonthlyUpdate = pSettings->m_bMonthlyUpdate;
     m_DateTimeLastChecked = pSettings->m_DateTimeLastChecked;
+    m_bAutoBackup = pSettings->m_bAutoBackup;
+    m_bVerifyWrites = pSettings->m_bVerifyWrites;
     updateDialog();
     m_bModified = true;
 }
@@ -213,11 +238,15 @@ void CSettingsDlg::onReject()
 
 void CSettingsDlg::onAccept()
 {
-    TS_DEBUG("language: %d, manual: %d, monthly: %d", m_iLanguage, m_bManualUpdate, m_bMonthlyUpdate);
+    TS_DEBUG("language: %d, manual: %d, monthly: %d, auto back-up: %d, verify: %d", m_iLanguage, m_bManualUpdate,
+             m_bMonthlyUpdate, m_bAutoBackup, m_bVerifyWrites);
     CSettings* pSettings = CSettings::instance();
     pSettings->m_iLanguage = m_iLanguage;
     pSettings->m_bManualUpdate = m_bManualUpdate;
     pSettings->m_bMonthlyUpdate = m_bMonthlyUpdate;
+    pSettings->m_bAutoBackup = m_bAutoBackup;
+    pSettings->m_bVerifyWrites = m_bVerifyWrites;
     pSettings->writeSettings();
+    MainWindow::handOverSafetyOptions();
     accept();
 }

@@ -12,8 +12,9 @@ class settingsDialog;
 
 // The "Settings" dialog, opened by the main window without blocking. It edits the firmware update mode
 // kept by CSettings, starts an update check at once, and for the Cadenzo rewrites the unit's factory
-// presets. Choices stay in the dialog until OK (or Yes to the question on Cancel); only the two "Check Now"
-// buttons store something at once (the date of the check). It deletes itself when it closes.
+// presets, and sets the two safety nets (automatic back-up, read-back verification). Choices stay in the dialog until
+// OK (or Yes to the question on Cancel); only the two "Check Now" buttons store something at once (the date of the
+// check). It deletes itself when it closes.
 class CSettingsDlg : public QDialog
 {
     Q_OBJECT
@@ -47,6 +48,8 @@ private:
     int m_iLanguage = 0;
     bool m_bManualUpdate = false;
     bool m_bMonthlyUpdate = false;
+    bool m_bAutoBackup = true;
+    bool m_bVerifyWrites = true;
     QDateTime m_DateTimeLastChecked;
     std::unique_ptr<Ui::settingsDialog> m_pUi;
 };

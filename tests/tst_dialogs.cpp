@@ -145,19 +145,21 @@ private slots:
         QTest::addColumn<QString>("checked");
         QTest::addColumn<QString>("button"); // empty: nothing pressed
         QTest::addColumn<QString>("answer"); // "OK"; "" Cancel with no question; "Yes"/"No" to the question
-        QTest::addColumn<QString>("stored"); // manual, monthly, language, date
+        QTest::addColumn<QString>("stored"); // back-up, verification ("-": none), manual, monthly, language, date
         const QString never("neverRadioButton"), startup("startupRadioButton"), monthly("monthlyRadioButton");
-        const QString kept = " 1 2023-04-05T06:07:08";
+        const QString kept = " 1 2023-04-05T06:07:08", on = "true true ", off = "- - ";
         // clang-format off
-        QTest::newRow("startup to never") << false << false << startup << never << "OK" << "true false" + kept;
-        QTest::newRow("never to monthly") << true << false << never << monthly << "OK" << "false true" + kept;
-        QTest::newRow("monthly to never") << false << true << monthly << never << "OK" << "true false" + kept;
+        QTest::newRow("startup to never") << false << false << startup << never << "OK" << on + "true false" + kept;
+        QTest::newRow("never to monthly") << true << false << never << monthly << "OK" << on + "false true" + kept;
+        QTest::newRow("monthly to never") << false << true << monthly << never << "OK" << on + "true false" + kept;
         // Monthly wins over a manual flag set beside it; pressing it clears the stray flag.
-        QTest::newRow("both to monthly") << true << true << monthly << monthly << "OK" << "false true" + kept;
-        QTest::newRow("reset") << true << false << never << "resetButton" << "OK" << "false false 0 ";
-        QTest::newRow("untouched, Cancel") << true << false << never << "" << "" << "true false" + kept;
-        QTest::newRow("same choice, Cancel, No") << true << false << never << never << "No" << "true false" + kept;
-        QTest::newRow("other choice, Cancel, Yes") << true << false << never << monthly << "Yes" << "false true" + kept;
+        QTest::newRow("both to monthly") << true << true << monthly << monthly << "OK" << on + "false true" + kept;
+        QTest::newRow("reset") << true << false << never << "resetButton" << "OK" << on + "false false 0 ";
+        QTest::newRow("untouched, Cancel") << true << false << never << "" << "" << off + "true false" + kept;
+        QTest::newRow("same choice, Cancel, No") << true << false << never << never << "No" << off + "true false" + kept;
+        QTest::newRow("other choice, Cancel, Yes") << true << false << never << monthly << "Yes" << on + "false true" + kept;
+        QTest::newRow("back-up off") << false << false << startup << "autoBackupCheckBox" << "OK" << "false true false false" + kept;
+        QTest::newRow("verify off, Cancel, Yes") << false << false << startup << "verifyWritesCheckBox" << "Yes" << "true false false false" + kept;
         // clang-format on
     }
 
@@ -192,7 +194,8 @@ private slots:
         QCOMPARE(answerer.seen, bAsked ? QStringList{question} : QStringList());
         // The reset clears the language and the date in memory and OK writes them; the pending URL stays.
         auto s = store();
-        QCOMPARE(QStringList({s->value("ManualUpdate").toString(), s->value("MonthlyUpdate").toString(),
+        QCOMPARE(QStringList({s->value("AutoBackup", "-").toString(), s->value("VerifyWrites", "-").toString(),
+                              s->value("ManualUpdate").toString(), s->value("MonthlyUpdate").toString(),
                               s->value("Language").toString(),
                               s->value("LastCheckedDate").toDateTime().toString(Qt::ISODate)})
                      .join(' '),

@@ -87,16 +87,16 @@ private slots:
         // A second menu reuses the first and must not keep its actions.
         QTest::newRow("menu, user, none") << "UserPresets" << none << "menu" << QStringList() << QStringList() << "";
         QTest::newRow("menu, user, one") << "UserPresets" << QList<int>{3} << "menu" << QStringList()
-            << QStringList{saveLoad + ",Rename...,Copy", saveLoad + ",Rename...,Copy"} << "";
+            << QStringList{saveLoad + ",Rename...,Copy,Undo", saveLoad + ",Rename...,Copy,Undo"} << "";
         QTest::newRow("menu, user, two") << "UserPresets" << QList<int>{1, 3} << "menu" << QStringList()
-            << QStringList{saveLoad + ",Copy", saveLoad + ",Copy"} << "";
+            << QStringList{saveLoad + ",Copy,Undo", saveLoad + ",Copy,Undo"} << "";
         QTest::newRow("menu, factory") << "FactoryPresets" << QList<int>{2} << "menu" << QStringList()
             << QStringList{"menu|Save to computer...*,Copy", "menu|Save to computer...*,Copy"} << "";
         QTest::newRow("menu, set list") << "SetList" << QList<int>{0, 5} << "menu" << QStringList()
             << QStringList{"menu|Remove...", "menu|Remove..."} << "";
         // From the keyboard: the arrows move the selection, Shift+F10 and the Menu key open the entry's menu.
         QTest::newRow("keys") << "UserPresets" << none << "keys" << QStringList()
-            << QStringList{"lit 6", saveLoad + ",Rename...,Copy", saveLoad + ",Rename...,Copy"} << "";
+            << QStringList{"lit 6", saveLoad + ",Rename...,Copy,Undo", saveLoad + ",Rename...,Copy,Undo"} << "";
         QTest::newRow("rename") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:Lead Vox"}
             << QStringList{"Rename|Name 3"} << "device 1012 Rename 3 'Lead Vox' -1 data";
         QTest::newRow("rename, cut at the name length") << "UserPresets" << QList<int>{2} << "rename"

@@ -295,14 +295,45 @@ private slots:
                                                     names[2] + "</b><br/>with<br/><b>F03_" + names[4] + "</b>?"));
         QCOMPARE(m_bus->unit("U").record(90), connected.record(103));
         QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[4]);
+        // Ctrl+Z writes the overwritten records back, newest first: U90 as before the drag, then U95 as before the
+        // rename; then nothing is left to undo.
+        const auto undo = [&] { // a progress dialog that closed leaves no window active offscreen
+            QApplication::setActiveWindow(w);
+            QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+            return settled();
+        };
+        QVERIFY(undo());
+        QCOMPARE(m_bus->unit("U").record(90), connected.record(90));
+        QCOMPARE(m_bus->unit("U").recordBytes(95).left(4), QByteArray("Caf\xE9"));
+        QVERIFY(undo());
+        QCOMPARE(m_bus->unit("U").record(95), connected.record(95));
+        QVERIFY(!user->undoAction()->isEnabled());
 
-        // Restore asks where the back-ups went, writes the file back and shows what the unit holds afterwards.
-        m_fileDialogs.clear();
+        // Restore offers the newest back-up where the back-ups went, then says what will be lost: Enter and
+        // Escape leave the unit alone, Yes writes the file back and the lists show what the unit holds afterwards.
+        auto* restore = w->findChild<QPushButton*>("restore");
+        const auto unitWrites = [&] { // all but the poll's identity requests
+            const QVector<TrafficEntry> sent = m_bus->sentReports("U");
+            return std::count_if(sent.begin(), sent.end(), [](const TrafficEntry& e) { return e.command != 10; });
+        };
         m_fileAnswer = target.filePath("saved." + ext);
-        QTest::mouseClick(w->findChild<QPushButton*>("restore"), Qt::LeftButton);
-        QVERIFY(settled());
-        QCOMPARE(m_fileDialogs, QStringList{"open|Select File|" + target.path() + "|BACKUP(*." + ext + ")"});
+        m_answerer->push([](QWidget* box) { return QTest::keyClick(box, Qt::Key_Return), true; });
+        m_answerer->push("Escape");
+        m_answerer->push("Yes");
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            m_fileDialogs.clear();
+            m_bus->clearTraffic("U");
+            QTest::mouseClick(restore, Qt::LeftButton);
+            QVERIFY(settled());
+            QCOMPARE(m_answerer->seen.last(), "Restore|All 100 user presets, the favourites, set lists A to D and the "
+                                              "system parameters of the unit will be replaced by those in saved." +
+                                                  ext + ".|Do you want to restore this back-up?");
+            QCOMPARE(m_fileDialogs,
+                     QStringList{"open|Select File|" + target.path() + "/saved." + ext + "|BACKUP(*." + ext + ")"});
+            QVERIFY(attempt == 2 || unitWrites() == 0);
+        }
         QCOMPARE(m_answerer->finishedTexts.last(), QString("Succesfully restored user presets and set lists."));
+        const qint64 restoreWrites = unitWrites(); // the automatic back-up, the restore and its read-back
         const VirtualUnit restored = m_bus->unit("U");
         for (int number = 1; number <= 100; ++number)
             QCOMPARE(restored.record(number), connected.record(number));
@@ -313,9 +344,40 @@ private slots:
         // A restore that finds no back-up file says so and leaves the lists alone.
         PresetButton* second = user->entries().at(1);
         m_fileAnswer = target.filePath("missing." + ext);
-        QTest::mouseClick(w->findChild<QPushButton*>("restore"), Qt::LeftButton);
+        m_answerer->push("Yes");
+        QTest::mouseClick(restore, Qt::LeftButton);
         QCOMPARE(m_answerer->finishedTexts.last(), QString("Couldn't find a back up file.\nPlease back up first."));
         QCOMPARE(user->entries().at(1), second);
+
+        // A restore the unit vanishes from halfway says how far it got. Once the unit answers again the automatic
+        // back-up taken before it is offered (and listed first in the back-up folder); Yes puts it back exactly.
+        QVERIFY(m_bus->setRecord("U", 3, withName(connected.record(3), "Before")));
+        const VirtualUnit before = m_bus->unit("U");
+        QVERIFY(m_bus->setFault("U", FaultKind::Vanish, int(restoreWrites / 2)));
+        m_fileAnswer = target.filePath("saved." + ext);
+        m_answerer->push("Yes");
+        QTest::mouseClick(restore, Qt::LeftButton);
+        QVERIFY(settled());
+        const QRegularExpression stopped("^Failed to communicate with device.\n\\d+ of 100 user presets were written;");
+        QVERIFY(m_answerer->finishedTexts.last().contains(stopped));
+        QVERIFY(QTest::qWaitFor([&] { return !m_bus->isPlugged("U") && !restore->isEnabled(); }, kWaitMs));
+        m_answerer->push("Yes");
+        QVERIFY(m_bus->plug("U", model));
+        QVERIFY(QTest::qWaitFor([&] { return restore->isEnabled(); }, kWaitMs) && settled());
+        const QRegularExpression offer("^Restore\\|Restore the state from before\\?\\|The unit answers again. The "
+                                       "automatic back-up \"(Auto before restore \\d{4}-\\d\\d-\\d\\d "
+                                       "\\d\\d-\\d\\d-\\d\\d( \\(\\d+\\))?\\." +
+                                       ext + ")\" holds");
+        const QString offered = offer.match(m_answerer->seen.last()).captured(1);
+        const VirtualUnit recovered = m_bus->unit("U");
+        for (int number = 1; number <= 100; ++number)
+            QCOMPARE(recovered.record(number), before.record(number));
+        for (int index = 0; index < 5; ++index)
+            QCOMPARE(recovered.setList(index), before.setList(index));
+        QCOMPARE(recovered.sysParams(), before.sysParams());
+        m_fileAnswer.clear();
+        QTest::mouseClick(restore, Qt::LeftButton);
+        QCOMPARE(m_fileDialogs.last(), "open|Select File|" + backUpFolder + "/" + offered + "|BACKUP(*." + ext + ")");
 
         // The unit goes: the lists empty and what needs the unit goes off.
         QVERIFY(m_bus->unplug("U"));
