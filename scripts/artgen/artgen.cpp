@@ -445,6 +445,27 @@ void drawRadio(const QString& name, bool checked, const QColor& ring)
     save(image, g_out + "/" + name);
 }
 
+// The check box's square, in the radio's colours; a checked one carries an amber tick.
+void drawCheck(const QString& name, bool checked, const QColor& ring)
+{
+    QImage image = canvas(32, 32);
+    QPainter painter(&image);
+    begin(painter);
+    painter.setPen(QPen(ring, 2.4));
+    painter.setBrush(kInk);
+    painter.drawRoundedRect(QRectF(4, 4, 24, 24), 5, 5);
+    if (checked) {
+        painter.setPen(QPen(kAmber, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPainterPath tick;
+        tick.moveTo(9.5, 16.5);
+        tick.lineTo(14, 21);
+        tick.lineTo(22.5, 11);
+        painter.drawPath(tick);
+    }
+    painter.end();
+    save(image, g_out + "/" + name);
+}
+
 // Menu icons of the preset lists: a tray with an arrow going into it (to the computer) or out of it.
 void drawTrayIcon(const QString& name, bool into)
 {
@@ -681,6 +702,9 @@ void drawArt()
     drawRadio("radio_unchecked.png", false, kDim);
     drawRadio("radio_unchecked_hover.png", false, kAmber);
     drawRadio("radio_checked.png", true, kAmber);
+    drawCheck("check_unchecked.png", false, kDim);
+    drawCheck("check_unchecked_hover.png", false, kAmber);
+    drawCheck("check_checked.png", true, kAmber);
     drawTrayIcon("savePreset.png", true);
     drawTrayIcon("loadPreset.png", false);
     drawPresetsSelected();
