@@ -63,8 +63,9 @@ const auto entries = [](const QString& dir) { return QDir(dir).entryList(QDir::F
 const auto factoryPath = []() -> QString { return g_cadenzoFactoryPresetsFolder + "/FactoryPresets.dat"; };
 
 // Fault kinds of the file table: a 64 KiB disk the old file fills; the same disk remounted read-only (root writes
-// anywhere else); the unit failing while it is read; a child killed half way through the file.
-constexpr int DiskFull = 0, ReadOnly = 1, UnitFails = 2, Killed = 3;
+// anywhere else); the unit failing while it is read; a child killed half way through the file; the unit unplugged
+// after 40 reports.
+constexpr int DiskFull = 0, ReadOnly = 1, UnitFails = 2, Killed = 3, UnitGone = 4;
 constexpr int BackUp = 1013, SaveToFiles = 1007; // the worker's event
 
 // The child of the kill row: backs up a virtual unit to `path` and dies by SIGKILL the moment its file passes 8 KiB
@@ -339,6 +340,8 @@ private slots:
         QTest::newRow("back-up first, disk full") << DiskFull << 1014 << first(notWritten) << QStringList{"old.tscb"};
         QTest::newRow("back-up first, unit fails")
             << UnitFails << 1014 << first("Failed to communicate with device.") << QStringList{"old.tscb"};
+        QTest::newRow("back-up first, unit gone")
+            << UnitGone << 1014 << first("Failed to communicate with device.") << QStringList{"old.tscb"};
         QTest::newRow("presets to files, unit fails")
             << UnitFails << SaveToFiles
             << QStringList{saving, "text(Failed to communicate with device." + kept, "finished(4,0)"}
@@ -370,7 +373,10 @@ private slots:
             child.start(QCoreApplication::applicationFilePath(), {"--killed-backup", old});
             QVERIFY(child.waitForFinished(kTimeoutMs) && child.exitStatus() == QProcess::CrashExit);
         } else {
-            seen = run(op, [=] { fault == UnitFails ? m_bus->setFault(U, FaultKind::ReadFailure) : true; });
+            seen = run(op, [=] {
+                fault == UnitFails ? m_bus->setFault(U, FaultKind::ReadFailure)
+                                   : fault == UnitGone ? m_bus->setFault(U, FaultKind::Vanish, 40) : true;
+            });
         }
         QTEST(entries(dir), "files");
         QCOMPARE(readFile(old), QByteArray(64000, 'o'));

@@ -346,7 +346,7 @@ private slots:
     // set aside and never applied.
     void undo_data()
     {
-        QTest::addColumn<int>("spoil"); // 0 none, else the byte changed (the hash at the end no longer agrees)
+        QTest::addColumn<int>("spoil"); // 0 none, below 0 the unit goes after -spoil reports, else the byte changed
         QTest::addColumn<QStringList>("expected");
         const QString refused = "updateText(The undo journal was damaged or made for another unit and was not used. "
                                 "It was set aside as undo.journal.damaged-T.)";
@@ -354,6 +354,8 @@ private slots:
                                                              "updateText(Success.)", "operationFinished(0,false)"};
         QTest::newRow("damaged") << 40 << QStringList{refused, "undoAvailable(0)", "operationFinished(18,false)"};
         QTest::newRow("the Cadenzo's") << 9 << QStringList{refused, "undoAvailable(0)", "operationFinished(18,false)"};
+        QTest::newRow("unit gone") << -5 << QStringList{"updateText(Failed to communicate with device.)",
+                                                        "operationFinished(5,false)"};
     }
     void undo()
     {
@@ -375,16 +377,22 @@ private slots:
         QCOMPARE(bus.record(U, 5), before.record(107));
         QByteArray bytes = readFile(journal);
         QCOMPARE(bytes.left(28).toHex(), QByteArray("5453554a000100000021000000030000001000000078000000640001"));
-        if (spoil) // 9: the product code made a Cadenzo's, with a hash that agrees; else one byte changed
+        if (spoil > 0) // 9: the product code made a Cadenzo's, with a hash that agrees; else one byte changed
             bytes[spoil] = char(spoil == 9 ? 0x42 : bytes[spoil] ^ 1);
         if (spoil == 9)
             bytes = bytes.chopped(32) + QCryptographicHash::hash(bytes.chopped(32), QCryptographicHash::Sha256);
         QVERIFY(writeFile(journal, bytes));
         Workers workers;
-        QVERIFY(workers.relay.waitFor(spoil ? "undoAvailable(0)" : "undoAvailable(1)"));
-        QStringList seen = workers.run(bus, 1017);
+        QVERIFY(workers.relay.waitFor(spoil > 0 ? "undoAvailable(0)" : "undoAvailable(1)"));
+        QStringList seen = workers.run(bus, 1017, spoil < 0 ? FaultKind::Vanish : FaultKind::None, -spoil);
         seen.replaceInStrings(QRegularExpression("damaged-\\d{8}-\\d{6}"), "damaged-T");
         QTEST(QStringList(seen.mid(1, seen.size() - 2)), "expected");
+        if (spoil < 0) { // the journal is kept as it was and offered again once the unit is back
+            QCOMPARE(readFile(journal), bytes);
+            QVERIFY(workers.relay.waitFor("deviceRemoved()") && bus.plug(U, UnitModel::Ariette));
+            QVERIFY(workers.relay.waitFor("undoAvailable(1)"));
+            return;
+        }
         QCOMPARE(bus.record(U, 5), spoil ? before.record(107) : before.record(5));
         QCOMPARE(QDir(g_arietteFolder).entryList({"undo.journal*"}).size(), 1); // set aside, never deleted
         QCOMPARE(QFile::exists(journal), !spoil);
