@@ -341,6 +341,29 @@ private slots:
             QCOMPARE(restored.setList(index), connected.setList(index));
         QCOMPARE(user->entries().at(1)->text(), "U02\n" + names[1]);
 
+        // A firmware file (DSP for the Ariette, microcontroller for the Cadenzo) and the Cadenzo's factory rewrite
+        // say what they replace: Enter and Escape leave the unit alone.
+        const bool cadenzo = model == UnitModel::Cadenzo;
+        QStringList asked{cadenzo ? "Firmware Update|The microcontroller firmware of the unit (Firmware v2.2) will be "
+                                    "replaced by the one in next.bin.|Do you want to write this firmware?"
+                                  : "Firmware Update|The DSP firmware of the unit (DSP v2.3) will be replaced by the "
+                                    "one in next.ldr.|Do you want to write this firmware?"};
+        if (cadenzo)
+            asked << "Factory Preset Update|All 100 factory presets of the unit will be replaced by those in "
+                     "FactoryPresets.dat.|Do you want to rewrite the factory presets?";
+        m_fileAnswer = target.filePath(cadenzo ? "next.bin" : "next.ldr");
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            m_bus->clearTraffic("U");
+            for (int n = 0; n < asked.size(); ++n)
+                m_answerer->push([key](QWidget* box) { return QTest::keyClick(box, key), true; });
+            w->findChild<QPushButton*>("updateButton")->click();
+            if (cadenzo)
+                CSettingsDlg(w).doFactoryUpdate();
+            QVERIFY(settled());
+            QCOMPARE(m_answerer->seen.mid(m_answerer->seen.size() - asked.size()), asked);
+            QCOMPARE(unitWrites(), 0);
+        }
+
         // A restore that finds no back-up file says so and leaves the lists alone.
         PresetButton* second = user->entries().at(1);
         m_fileAnswer = target.filePath("missing." + ext);
