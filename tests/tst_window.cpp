@@ -352,13 +352,17 @@ private slots:
             asked << "Factory Preset Update|All 100 factory presets of the unit will be replaced by those in "
                      "FactoryPresets.dat.|Do you want to rewrite the factory presets?";
         m_fileAnswer = target.filePath(cadenzo ? "next.bin" : "next.ldr");
+        QVERIFY(writeFile(m_fileAnswer, QByteArray(5600, 'f')));
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
             m_bus->clearTraffic("U");
             for (int n = 0; n < asked.size(); ++n)
                 m_answerer->push([key](QWidget* box) { return QTest::keyClick(box, key), true; });
             w->findChild<QPushButton*>("updateButton")->click();
-            if (cadenzo)
-                CSettingsDlg(w).doFactoryUpdate();
+            if (cadenzo) { // the dialog is gone once a rewrite has run
+                QPointer<CSettingsDlg> settings = new CSettingsDlg(w);
+                settings->doFactoryUpdate();
+                delete settings;
+            }
             QVERIFY(settled());
             QCOMPARE(m_answerer->seen.mid(m_answerer->seen.size() - asked.size()), asked);
             QCOMPARE(unitWrites(), 0);
