@@ -7,6 +7,7 @@
 // a 200-preset backup file written and read back.
 
 #include "Connect.h"
+#include "bench/benchclock.h"
 #include "SerialPatchCollection.h"
 #include "deviceinfo.h"
 #include "hidseam.h"
@@ -18,30 +19,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
 namespace {
-long long g_waitedMs = 0;
-
-void countingClock(int milliseconds)
-{
-    g_waitedMs += milliseconds;
-}
-
-double cpuSeconds()
-{
-    rusage usage = {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+using namespace BenchClock;
 
 struct Row
 {

@@ -6,6 +6,7 @@
 // CPU time (the link and the virtual unit together) is shown beside them.
 
 #include "Connect.h"
+#include "bench/benchclock.h"
 #include "deviceinfo.h"
 #include "hidseam.h"
 #include "protocol.h"
@@ -16,29 +17,12 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <functional>
 #include <string>
 
 namespace {
-long long g_waitedMs = 0;
-
-void countingClock(int milliseconds)
-{
-    g_waitedMs += milliseconds;
-}
-
-double cpuSeconds()
-{
-    rusage usage = {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+using namespace BenchClock;
 
 // The window takes the records; here they are only freed.
 bool dropRecord(int, int, int, int* record, int, int, int, int)
