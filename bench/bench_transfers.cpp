@@ -94,12 +94,8 @@ double fileThroughput(const QString& path, double& fileBytes)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    qInstallMessageHandler(&quiet);
-    Settle::setSleepFunction(&countingClock);
     QTemporaryDir dir;
-    const QString bus = dir.filePath(QStringLiteral("bus"));
-    VirtualBusHost& host = VirtualBusHost::forDir(bus);
-    HidSeam::setApi(&VirtualHidBackend::api(bus));
+    VirtualBusHost& host = countedVirtualBus(dir);
     const UnitIdentity identity = UnitIdentity::defaults(UnitModel::Ariette);
     if (!host.plug(QStringLiteral("A"), identity) || !host.plug(QStringLiteral("B"), identity)) {
         std::fprintf(stderr, "cannot plug the virtual units\n");

@@ -54,12 +54,8 @@ Run measure(CUSBConnect& link, bool verify, const std::function<int()>& operatio
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    qInstallMessageHandler(&quiet);
-    Settle::setSleepFunction(&countingClock);
     QTemporaryDir dir;
-    const QString bus = dir.filePath(QStringLiteral("bus"));
-    VirtualBusHost& host = VirtualBusHost::forDir(bus);
-    HidSeam::setApi(&VirtualHidBackend::api(bus));
+    VirtualBusHost& host = countedVirtualBus(dir);
     if (!host.plug(QStringLiteral("A"), UnitIdentity::defaults(UnitModel::Ariette))) {
         std::fprintf(stderr, "cannot plug the virtual unit\n");
         return 1;

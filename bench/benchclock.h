@@ -1,5 +1,11 @@
 #pragma once
 
+#include "hidseam.h"
+#include "settle.h"
+#include "virtualunit/VirtualBusHost.h"
+#include "virtualunit/VirtualHidBackend.h"
+
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 #include <sys/resource.h>
@@ -24,4 +30,14 @@ inline double cpuSeconds()
 
 // The link's debug lines would drown the table.
 inline void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// Every benchmark's start: no debug lines, waits counted, and the link on a virtual bus in `dir`, empty so far.
+inline VirtualBusHost& countedVirtualBus(const QTemporaryDir& dir)
+{
+    qInstallMessageHandler(&quiet);
+    Settle::setSleepFunction(&countingClock);
+    const QString bus = dir.filePath(QStringLiteral("bus"));
+    HidSeam::setApi(&VirtualHidBackend::api(bus));
+    return VirtualBusHost::forDir(bus);
+}
 } // namespace BenchClock
