@@ -260,10 +260,13 @@ private slots:
                                                                    {QMessageBox::Information, "Information"},
                                                                    {QMessageBox::Warning, "Warning"},
                                                                    {QMessageBox::Critical, "Critical"}};
+        // Compared premultiplied, as a pixmap keeps it: undoing that loses a unit on faint edge pixels.
         for (const auto& [icon, name] : kinds) {
-            const QImage own =
-                QImage(QString(":/images/message%1.png").arg(name)).convertToFormat(QImage::Format_ARGB32);
-            QCOMPARE(QMessageBox(icon, "", "").iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32), own);
+            const QImage own = QImage(QString(":/images/message%1.png").arg(name))
+                                   .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(
+                QMessageBox(icon, "", "").iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                own);
         }
         qApp->setStyleSheet(QString());
     }
