@@ -1,6 +1,7 @@
 #include "Connect.h"
 
 #include "SerialPatchCollection.h"
+#include "backupimage.h"
 #include "deviceinfo.h"
 #include "hidseam.h"
 #include "log.h"
@@ -636,6 +637,11 @@ int CUSBConnect::SendPresetDataToHardware(int presetNumber, int* record, int nam
     // The unit stores a single record in flash before it takes the next request; inside a bulk bracket it
     // only buffers it and the long wait comes once, after the bracket closes.
     Settle::settle(fast ? Wait::AfterFastRecordWrite : Wait::AfterRecordWrite);
+    // As the unit keeps it: a name entry is one byte, a parameter a signed 16-bit word.
+    QVector<int> stored(entries);
+    for (int i = 0; i < entries; ++i)
+        stored[i] = i < nameLength ? record[i] & 0xFF : static_cast<qint16>(record[i] & 0xFFFF);
+    m_written.append({presetNumber, stored});
     if (!m_bVerify)
         return Success;
     if (m_bBulk) {
@@ -864,6 +870,8 @@ int CUSBConnect::GetSysParams(QByteArray& out)
 
 int CUSBConnect::SendSysParams(const QByteArray& text)
 {
+    m_sentSysParams.clear();
+    m_bSysPagesSent = false;
     std::memset(m_bySendBuffer, 0, sizeof m_bySendBuffer);
     std::memset(m_byReceiveBuffer, 0, sizeof m_byReceiveBuffer);
     const int size = static_cast<int>(text.size());
@@ -879,6 +887,7 @@ int CUSBConnect::SendSysParams(const QByteArray& text)
                 const int newline = static_cast<int>(text.indexOf('\n', pos));
                 pos = newline < 0 ? size : newline + 1;
             }
+            m_sentSysParams.append(value & 0xFFFF);
             payload[2 + count] = static_cast<BYTE>(value & 0xFF);
             payload[3 + count] = static_cast<BYTE>((value >> 8) & 0xFF);
             count += 2;
@@ -890,16 +899,12 @@ int CUSBConnect::SendSysParams(const QByteArray& text)
             TS_DEBUG("Error writing to device!");
             return result;
         }
+        m_bSysPagesSent = true;
         result = readSysParamReply(page);
         if (result != Success)
             return result;
-        // The unit answers a written page with the page as it now holds it: comparing costs no extra exchange.
-        const int answered = std::min(count, payloadLength(m_byReceiveBuffer));
-        if (m_bVerify && (answered < count || std::memcmp(m_byReceiveBuffer + Protocol::InPayload, payload + 2,
-                                                          static_cast<size_t>(answered)) != 0)) {
-            TS_WARNING("System-parameter page %d reads back differently from what was written", page);
-            m_mismatches.sysParams = true;
-        }
+        // The answer is a system-parameter report; nothing is promised about its content, so it is not compared
+        // (a restore reads the parameters back once the unit has stored them).
     }
     return Success;
 }
@@ -1027,16 +1032,16 @@ bool headerFits(const SpcHeader& header)
            (header.iNumPatches == 0 || qint64(header.iMaxPatchNameLen) + header.iNumPatchParams > 0);
 }
 
-// Whether every entry of `patches` records is a value the unit keeps: name codes 0 (padding) and 32 to 255,
-// parameters signed 16-bit. A file with other values was not made from a unit, and writing it would silently cut
-// its values down, so it is refused as corrupt before anything is sent.
+// Whether every entry of `patches` records is a value the unit keeps: name codes one byte each (a unit's own names
+// may hold any byte, a tab among them, and a file saved from it must load again), parameters signed 16-bit. A file
+// with other values was not made from a unit, and writing it would silently cut its values down, so it is refused
+// as corrupt before anything is sent.
 bool recordsFit(const int* data, qint64 patches, int nameLength, int paramCount)
 {
     const qint64 recordSize = qint64(nameLength) + paramCount;
     for (qint64 i = 0; i < patches * recordSize; ++i) {
         const int value = data[i];
-        const bool fits = i % recordSize < nameLength ? value == 0 || (value >= 32 && value <= 255)
-                                                      : value >= -32768 && value <= 32767;
+        const bool fits = i % recordSize < nameLength ? value >= 0 && value <= 255 : value >= -32768 && value <= 32767;
         if (!fits)
             return false;
     }
@@ -1053,7 +1058,7 @@ int CUSBConnect::openPresetFile(const QString& path, SpcHeader& header)
     std::memset(m_byReceiveBuffer, 0, sizeof m_byReceiveBuffer);
     if (SpcReadHeader(local8(path).constData(), header) != SPC_OK) {
         TS_DEBUG("Error reading backup file: %s", qUtf8Printable(path));
-        return ReadFailed;
+        return FileCorrupted;
     }
     if (!headerFits(header)) {
         TS_DEBUG("File data corrupted: %s", qUtf8Printable(path));
@@ -1083,7 +1088,7 @@ int CUSBConnect::LoadPreset(int presetNumber, QString path, presetCallback prese
     const int spc = SpcReadPatch(file.constData(), request);
     if (spc != SPC_OK) {
         TS_DEBUG("Error reading backup file: %s %d", qUtf8Printable(path), spc);
-        return ReadFailed;
+        return FileCorrupted;
     }
     if (!recordsFit(record.get(), 1, nameLength, paramCount)) {
         TS_DEBUG("File data corrupted: %s", qUtf8Printable(path));
@@ -1185,7 +1190,7 @@ int CUSBConnect::readFactoryFile(const QString& path, SpcHeader& header, std::un
     header = {};
     if (SpcReadHeader(file.constData(), header) != SPC_OK) {
         TS_DEBUG("Error reading backup file: %s", qUtf8Printable(path));
-        return ReadFailed;
+        return FileCorrupted;
     }
     if (!headerFits(header)) {
         TS_DEBUG("File data corrupted: %s", qUtf8Printable(path));
@@ -1194,7 +1199,7 @@ int CUSBConnect::readFactoryFile(const QString& path, SpcHeader& header, std::un
     const qint64 entries = qint64(header.iNumPatches) * (qint64(header.iMaxPatchNameLen) + header.iNumPatchParams);
     if (entries > kMaxBankEntries) {
         TS_DEBUG("Error reading backup file: %s %d", qUtf8Printable(path), SPC_ERR_DATA_SIZE);
-        return ReadFailed;
+        return FileCorrupted;
     }
     bank.reset(new (std::nothrow) int[static_cast<size_t>(entries)]());
     if (!bank) {
@@ -1207,7 +1212,7 @@ int CUSBConnect::readFactoryFile(const QString& path, SpcHeader& header, std::un
     const int spc = SpcReadCollection(file.constData(), request);
     if (spc != SPC_OK) {
         TS_DEBUG("Error reading backup file: %s %d", qUtf8Printable(path), spc);
-        return ReadFailed;
+        return FileCorrupted;
     }
     // The file holds the presets and nothing else: a longer one was not made by the writer, and every value must
     // be one a unit keeps.
@@ -1261,8 +1266,9 @@ int CUSBConnect::GetPresetDataFromFileSystem(int* record, int presetNumber, int 
     return Success;
 }
 
-int CUSBConnect::BackUpPresets(int storage, const QString& path, progressCallback progress)
+int CUSBConnect::ReadBackUp(int storage, BackUpImage& image, progressCallback progress)
 {
+    image = BackUpImage();
     if (storage < 0 || storage > 1) {
         TS_DEBUG("%s", kStorageMessage);
         return BadStorage;
@@ -1274,18 +1280,21 @@ int CUSBConnect::BackUpPresets(int storage, const QString& path, progressCallbac
     const int nameLength = g_deviceInfo.maxPresetNameLength;
     const int paramCount = g_deviceInfo.maxPresetParamLength;
     const qint64 recordSize = qint64(nameLength) + paramCount;
-    std::unique_ptr<int[]> bank;
-    if (bankFits(count, nameLength, paramCount))
-        bank.reset(new (std::nothrow) int[static_cast<size_t>(count * recordSize)]());
-    if (!bank) {
+    if (!bankFits(count, nameLength, paramCount) || count * recordSize <= 0) {
         TS_DEBUG("Error Allocating memory");
         return NoRecord;
     }
+    image.productCode = g_deviceInfo.hardwareProductCode;
+    image.patchVersion = g_deviceInfo.hardwarePatchVersion;
+    image.nameLength = nameLength;
+    image.paramCount = paramCount;
+    image.presetCount = count;
+    image.presets.resize(static_cast<int>(count * recordSize));
     const int total = count + 6; // the presets, five set lists, the system parameters
 
     for (int n = base; n < base + count; ++n) {
         const int result =
-            GetPresetDataFromHardware(bank.get() + qint64(n - base) * recordSize, n, nameLength, paramCount);
+            GetPresetDataFromHardware(image.presets.data() + qint64(n - base) * recordSize, n, nameLength, paramCount);
         if (result != Success) {
             TS_DEBUG("Error reading preset data from hardware, error: %d", result);
             return ReadFailed;
@@ -1316,100 +1325,70 @@ int CUSBConnect::BackUpPresets(int storage, const QString& path, progressCallbac
 
     // The factory file carries the presets only: set lists and system parameters belong to the user's unit.
     const bool user = storage == 0;
-    const bool withSysParams = user && sysResult == Success;
-    SpcCollectionFile collection = {};
-    collection.hardwareProductCode = g_deviceInfo.hardwareProductCode;
-    collection.hardwarePatchVersion = g_deviceInfo.hardwarePatchVersion;
-    collection.iMaxPatchNameLen = nameLength;
-    collection.iNumPatchParams = paramCount;
-    collection.iNumPatches = count;
-    collection.pPresetData = bank.get();
-    collection.iPresetDataLen = static_cast<int>(count * recordSize); // at most the bank cap
-    collection.pSetListData = user ? setLists : nullptr;
-    collection.iSetListCount = user ? kSetListEntries : 0;
-    collection.pSysParams = withSysParams ? sysParams.constData() : nullptr;
-    collection.iSysParamsLen = withSysParams ? static_cast<int>(sysParams.size()) : 0;
-    const int written = SpcWriteCollection(local8(path).constData(), SPC_VERSION, collection);
+    image.hasSetLists = user;
+    if (user)
+        image.setLists = QVector<int>(setLists, setLists + kSetListEntries);
+    image.hasSysParams = user && sysResult == Success && !sysParams.isEmpty();
+    if (image.hasSysParams)
+        image.sysParams = sysParams;
+    return Success;
+}
 
+int CUSBConnect::BackUpPresets(int storage, const QString& path, progressCallback progress)
+{
+    BackUpImage image;
+    const int result = ReadBackUp(storage, image, progress);
+    if (result != Success)
+        return result;
     TS_DEBUG("File: %s", qUtf8Printable(path));
-    if (written != SPC_OK) {
-        TS_DEBUG("Error writing preset data from preset file.");
+    if (image.write(path) != Success)
         return FileWriteFailed;
-    }
     TS_DEBUG("File backed up: %s", qUtf8Printable(path));
+    return Success;
+}
+
+int CUSBConnect::CheckBackUp(const QString& path, BackUpImage& image)
+{
+    const int result = BackUpImage::read(path, image);
+    if (result != Success)
+        return result;
+    if (image.productCode != g_deviceInfo.hardwareProductCode ||
+        image.patchVersion != g_deviceInfo.hardwarePatchVersion ||
+        image.nameLength != g_deviceInfo.maxPresetNameLength || image.paramCount != g_deviceInfo.maxPresetParamLength ||
+        image.presetCount != g_deviceInfo.presetCount) {
+        TS_DEBUG("Back-up %s was made for another unit", qUtf8Printable(path));
+        return FileVersionMismatch;
+    }
     return Success;
 }
 
 int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, presetCallback /*presetCb*/)
 {
+    // No preset callback is made: the window reads the unit again after a restore.
     m_iWritten = 0;
     m_iWriteTotal = g_deviceInfo.presetCount;
     clearMismatches();
-    // No preset callback is made: the window reads the unit again after a restore.
-    const QByteArray file = local8(path);
-    int setListWord = 0;
-    int sysParamsLength = 0;
-    SpcHeader header = {};
-    header.pSetListWord = &setListWord;
-    header.pSysParamsLen = &sysParamsLength;
-    const int opened = openPresetFile(path, header);
-    if (opened != Success)
-        return opened;
-    const int count = g_deviceInfo.presetCount;
-    if (!sameIdentity(header) || header.iNumPatches != count)
-        return FileVersionMismatch;
+    BackUpImage image;
+    const int checked = CheckBackUp(path, image);
+    return checked != Success ? checked : RestoreBackUp(image, progress);
+}
 
-    const int nameLength = header.iMaxPatchNameLen;
-    const int paramCount = header.iNumPatchParams;
-    const qint64 recordSize = qint64(nameLength) + paramCount;
-    std::unique_ptr<int[]> bank;
-    if (bankFits(count, nameLength, paramCount))
-        bank.reset(new (std::nothrow) int[static_cast<size_t>(count * recordSize)]());
-    if (!bank) {
-        TS_DEBUG("Error Allocating memory");
-        return NoRecord;
-    }
-    int setLists[kSetListEntries] = {};
-    QByteArray sysParams(std::max(0, sysParamsLength), '\0');
-
-    SpcReadRequest request = {};
-    request.pPresetData = bank.get();
-    request.iPresetDataLen = static_cast<int>(count * recordSize); // at most the bank cap
-    request.pSetListData = setLists;
-    request.iSetListCount = kSetListEntries;
-    request.pSysParams = sysParams.data();
-    request.iSysParamsLen = static_cast<int>(sysParams.size());
-    int spc = SpcReadCollection(file.constData(), request);
-    const bool withSetLists = spc == SPC_OK;
-    // The word after the header was the set-list count, so the block is there and ends early (a back-up cut short
-    // by a full disk or a crash): reading on without it would shift every preset by one integer.
-    if (spc == SPC_ERR_SET_LIST && setListWord == kSetListEntries) {
-        TS_DEBUG("Error reading backup file: %s %d", qUtf8Printable(path), spc);
-        return FileCorrupted;
-    }
-    if (spc == SPC_ERR_SET_LIST) {
-        // No set-list block: the reader stops before the system-parameter text, so read the file again as
-        // one without set lists; that places the text right behind the presets, where it is.
-        request.pSetListData = nullptr;
-        request.iSetListCount = 0;
-        spc = SpcReadCollection(file.constData(), request);
-    }
-    if (spc != SPC_OK) {
-        TS_DEBUG("Error reading backup file: %s %d", qUtf8Printable(path), spc);
-        return ReadFailed;
-    }
-    if (!recordsFit(bank.get(), count, nameLength, paramCount) ||
-        (withSetLists && std::any_of(setLists, setLists + kSetListEntries, [](int n) { return n < 0 || n > 255; }))) {
-        TS_DEBUG("File data corrupted: %s", qUtf8Printable(path));
-        return FileCorrupted;
-    }
+int CUSBConnect::RestoreBackUp(const BackUpImage& image, progressCallback progress)
+{
+    m_iWritten = 0;
+    m_iWriteTotal = image.presetCount;
+    m_iRestoreStage = RestoreStage::Presets;
+    clearMismatches();
+    std::memset(m_byReceiveBuffer, 0, sizeof m_byReceiveBuffer);
+    const int count = image.presetCount;
+    const int total = count + 6;
 
     int result = beginBulkWrite();
     if (result != Success)
         return result;
-    const int total = count + 6;
     for (int p = 1; p <= count; ++p) {
-        result = SendPresetDataToHardware(p, bank.get() + qint64(p - 1) * recordSize, nameLength, paramCount, true);
+        std::vector<int> record(image.record(p - 1), image.record(p - 1) + image.recordSize());
+        result = SendPresetDataToHardware(p, record.data(), image.nameLength, image.paramCount, true);
         if (result != Success) {
             endBulkWrite(); // a unit that still answers must not stay in bulk mode
             return result;
@@ -1429,22 +1408,65 @@ int CUSBConnect::RestorePresets(const QString& path, progressCallback progress, 
     if (result != Success)
         return result;
 
-    if (withSetLists) {
-        for (int j = 0; j < Protocol::SetListCount; ++j) {
-            unsigned char bytes[Protocol::SetListSlots];
-            for (int k = 0; k < Protocol::SetListSlots; ++k)
-                bytes[k] = static_cast<unsigned char>(setLists[j * Protocol::SetListSlots + k] & 0xFF);
-            result = SetSetListData(j, bytes);
-            if (result == Success && m_bVerify)
-                result = verifySetList(j, bytes);
-            if (result != Success)
-                TS_DEBUG("Error writing to device: %d", result); // the presets are in; go on with the rest
-            if (progress)
-                progress(total, count + j + 1);
+    // A set list or the system parameters the unit did not take leave it unlike the back-up: the restore fails.
+    m_iRestoreStage = RestoreStage::SetLists;
+    for (int j = 0; image.hasSetLists && j < Protocol::SetListCount; ++j) {
+        unsigned char bytes[Protocol::SetListSlots];
+        for (int k = 0; k < Protocol::SetListSlots; ++k)
+            bytes[k] = static_cast<unsigned char>(image.setLists.at(j * Protocol::SetListSlots + k) & 0xFF);
+        result = SetSetListData(j, bytes);
+        if (result == Success && m_bVerify) {
+            // As the set-list edit does: the unit is given a second more before the list is read back.
+            Settle::settle(Wait::BeforeSetListReadBack);
+            result = verifySetList(j, bytes);
         }
+        if (result != Success) {
+            TS_DEBUG("Error writing to device: %d", result);
+            return result;
+        }
+        if (progress)
+            progress(total, count + j + 1);
     }
-    SendSysParams(sysParams);
-    return verified(Success);
+
+    // A back-up without system parameters (the unit offered none when it was taken) leaves the unit's own.
+    m_iRestoreStage = RestoreStage::SysParams;
+    if (!image.hasSysParams)
+        return verified(Success);
+    result = SendSysParams(image.sysParams);
+    // The unit stores the parameters after the last page; whatever the pages' answers said, it takes nothing
+    // else until then.
+    if (m_bSysPagesSent)
+        Settle::settle(Wait::AfterRestore);
+    if (result != Success)
+        return result;
+    if (m_bVerify)
+        result = verifySysParams(image.sysParamValues().size());
+    return result != Success ? result : verified(Success);
+}
+
+// Reads the parameters back with the read request (the answer to a written page promises nothing about its
+// content) and compares them with the values the pages carried.
+int CUSBConnect::verifySysParams(int expected)
+{
+    QByteArray text;
+    const int result = GetSysParams(text);
+    if (result != Success) {
+        TS_DEBUG("Read-back of the system parameters failed: %d", result);
+        return result;
+    }
+    BackUpImage readBack;
+    readBack.sysParams = text;
+    const QVector<int> values = readBack.sysParamValues();
+    // A unit with fewer parameters than the pages carry answers with fewer; each it has must be what was sent,
+    // and it must have at least those the back-up held.
+    bool same = values.size() >= expected;
+    for (int i = 0; same && i < values.size() && i < m_sentSysParams.size(); ++i)
+        same = values.at(i) == m_sentSysParams.at(i);
+    if (!same) {
+        TS_WARNING("The system parameters read back differently from what was written");
+        m_mismatches.sysParams = true;
+    }
+    return Success;
 }
 
 int CUSBConnect::RestoreFactoryPresets(const QString& path, progressCallback progress)

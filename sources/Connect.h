@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <hidapi/hidapi.h>
 
@@ -14,6 +16,7 @@
 #include <vector>
 
 struct SpcHeader;
+struct BackUpImage;
 
 typedef unsigned char BYTE;
 
@@ -90,6 +93,23 @@ public:
     int GetPresetDataFromFileSystem(int* record, int presetNumber, int nameLength, int paramCount);
     int BackUpPresets(int storage, const QString& path, progressCallback progress);
     int RestorePresets(const QString& path, progressCallback progress, presetCallback presetCb);
+    // The first half of a back-up: the unit's presets of one storage (with, for the user storage, its set lists
+    // and system parameters when it offers them) read into an image. BackUpPresets then writes it to its file.
+    int ReadBackUp(int storage, BackUpImage& image, progressCallback progress);
+    // The two halves of a restore: the file read and checked completely against the unit's identity (13, 11, or
+    // 12 for a file that is no back-up of this unit) without a word to the unit; then the checked image written.
+    // A set list or the system parameters the unit does not take fail the restore; an image without system
+    // parameters leaves the unit's own.
+    int CheckBackUp(const QString& path, BackUpImage& image);
+    int RestoreBackUp(const BackUpImage& image, progressCallback progress);
+    // How far the last restore got: the presets, then the set lists, then the system parameters.
+    enum class RestoreStage
+    {
+        Presets,
+        SetLists,
+        SysParams
+    };
+    RestoreStage restoreStage() const { return m_iRestoreStage; }
     int RestoreFactoryPresets(const QString& path, progressCallback progress);
     int GetAllFactoryPresetNames(const QString& path, progressCallback progress, nameCallback nameCb);
     // Whether the factory preset file can serve the connected unit: a whole file with nothing behind its presets,
@@ -100,6 +120,9 @@ public:
     // How far the last restore, factory rewrite or firmware transfer got: records (image bytes for firmware)
     // the unit took, out of the total it was to take. The worker tells the user from it what a failure left.
     int writtenCount() const { return m_iWritten; }
+    // Every record the unit took since the last call, as it keeps it (preset number, record): what an undo
+    // journal entry records as written.
+    QVector<QPair<int, QVector<int>>> takeWrittenRecords() { return std::exchange(m_written, {}); }
     int writeTotal() const { return m_iWriteTotal; }
 
     // --- read-back verification -----------------------------------------------------------------------------
@@ -113,9 +136,10 @@ public:
     };
     // With verification on, every preset record written is read back and compared (right after its write, or
     // for a bulk bracket once the bracket has closed and the unit has stored the batch: it answers no reads
-    // inside one), a restore reads each set list back, and each system-parameter page is compared with the page
-    // the unit answers it with. A difference does not stop the operation; it ends with VerifyMismatch and
-    // mismatches() names what differed. A read-back the unit does not answer ends it with the read's code.
+    // inside one), a restore reads each set list and the system parameters back. A difference does not stop the
+    // operation; it ends with VerifyMismatch and mismatches() names what differed. A read-back the unit does not
+    // answer ends it with the read's code. The system parameters are read back with the read request once the
+    // unit has stored them (the answer to a written page promises no content).
     void setVerifyWrites(bool bVerify) { m_bVerify = bVerify; }
     bool verifyWrites() const { return m_bVerify; }
     // Every writing operation starts a new list; a caller that writes through the single-record calls clears it.
@@ -142,6 +166,7 @@ private:
                      progressCallback progress, qint64 startMs);
     int* newRecord() const;
     int verifyPending();
+    int verifySysParams(int expected);
     int verified(int result) const;
     bool bankFits(int presetCount, int nameLength, int paramCount) const;
     int readFactoryFile(const QString& path, SpcHeader& header, std::unique_ptr<int[]>& bank);
@@ -160,4 +185,8 @@ private:
     bool m_bBulk = false;                                          // inside a bulk bracket: read-backs wait for its end
     std::vector<std::pair<int, std::vector<int>>> m_pendingVerify; // preset number, record as written
     Mismatches m_mismatches;
+    QVector<QPair<int, QVector<int>>> m_written;
+    QVector<int> m_sentSysParams; // the values the last system-parameter write carried
+    bool m_bSysPagesSent = false; // at least one page of the last write went out
+    RestoreStage m_iRestoreStage = RestoreStage::Presets;
 };

@@ -2,6 +2,7 @@
 
 #include "Connect.h"
 #include "autobackup.h"
+#include "backupimage.h"
 #include "deviceinfo.h"
 #include "firmwareupdate.h"
 #include "globals.h"
@@ -94,6 +95,21 @@ constexpr char UnitNotOpened[] = "The unit was found but could not be opened. Re
 constexpr char NothingWritten[] = "Nothing was written; the unit holds its presets as before.";
 constexpr char RestoreLeft[] = "%1 of %2 user presets were written; the unit holds a mix of old and restored presets. "
                                "Restore the back-up again.";
+// A restore the unit went away from, stage by stage, and what comes next.
+constexpr char RestoreStopped[] = "The unit was disconnected during the restore.";
+constexpr char RestoreStoppedPresets[] = "%1 of %2 user presets were written, so it holds a mix of old and restored "
+                                         "presets.";
+constexpr char RestoreStoppedSetLists[] = "All %1 user presets were written, but not all set lists.";
+constexpr char RestoreStoppedSysParams[] = "All %1 user presets and the set lists were written, but not the system "
+                                           "parameters.";
+constexpr char RestoreOfferFollows[] = "When the unit answers again, the librarian offers to put back the state from "
+                                       "before the restore.";
+constexpr char RestoreAgain[] = "Connect it again and restore the back-up again.";
+// A file refused before anything happened: nothing was backed up, nothing rotated, nothing sent.
+constexpr char NotABackUp[] = "%1 is not a %2 back-up. Nothing was changed.";
+constexpr char DamagedBackUp[] = "%1 is cut short or damaged. Nothing was changed.";
+constexpr char ModelAriette[] = "Stage Ariette";
+constexpr char ModelCadenzo[] = "Stage Cadenzo";
 constexpr char FactoryLeft[] = "%1 of %2 factory presets were written; the unit holds a mix of old and new factory "
                                "presets.";
 constexpr char FirmwareLeft[] = "%1 of %2 bytes of the firmware image were sent; the unit holds no complete new "
@@ -110,6 +126,19 @@ constexpr char Favourites[] = "the favourites";
 constexpr char SetListName[] = "set list %1";
 constexpr char SystemParameters[] = "the system parameters";
 constexpr char NothingToUndo[] = "There is nothing to undo.";
+constexpr char NothingToRedo[] = "There is nothing to redo.";
+constexpr char UndoConflict[] = "%1 no longer %2 what \"%3\" wrote: it was changed since (on the unit, by another "
+                                "program or by a restore). Nothing was changed.";
+constexpr char RedoConflict[] = "%1 no longer %2 what was there before \"%3\": it was changed since. Nothing was "
+                                "changed.";
+constexpr char Holds[] = "holds";
+constexpr char Hold[] = "hold";
+constexpr char Undone[] = "Undone: %1.";
+constexpr char Redone[] = "Redone: %1.";
+constexpr char DescribeCopy[] = "copy %1 to %2";
+constexpr char DescribeLoad[] = "load %1 to %2";
+constexpr char DescribeRename[] = "rename %1 to %2";
+constexpr char DescribeSetList[] = "change %1";
 constexpr char JournalSetAside[] = "The undo journal was damaged or made for another unit and was not used. It was "
                                    "set aside as %1.";
 constexpr char JournalUnreadable[] = "The undo journal cannot be read and was not used.";
@@ -151,23 +180,48 @@ QString leftInUnit(int iResult, const CUSBConnect& link, const char* partial)
     return QLatin1Char('\n') + text(partial).arg(link.writtenCount()).arg(link.writeTotal());
 }
 
+// A preset as the window shows it: "U08", "F03".
+QString slotName(int number)
+{
+    return number > g_deviceInfo.presetCount.load() ? QStringLiteral("F%1").arg(number - 100, 2, 10, QLatin1Char('0'))
+                                                    : QStringLiteral("U%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+QString setListName(int setList)
+{
+    return setList == 0 ? text(Text::Favourites)
+                        : text(Text::SetListName).arg(QChar(QLatin1Char('A').unicode() + setList - 1));
+}
+
+// "U08", "U08 and U09", "U08, U09 and U10".
+QString listed(const QStringList& names)
+{
+    QString list = names.value(0);
+    for (int i = 1; i < names.size(); ++i)
+        list += (i + 1 == names.size() ? text(Text::VerifyAnd) : QStringLiteral(", ")) + names.at(i);
+    return list;
+}
+
+QString slotNames(const QList<int>& numbers)
+{
+    QStringList names;
+    for (int number : numbers)
+        names.append(slotName(number));
+    return listed(names);
+}
+
 // What a verification found, for the user: "Verification failed: U05 and U07 differ from what was written."
 QString mismatchText(const CUSBConnect::Mismatches& found)
 {
     QStringList names;
     for (int number : found.presets)
-        names.append(number > g_deviceInfo.presetCount.load()
-                         ? QStringLiteral("F%1").arg(number - 100, 2, 10, QLatin1Char('0'))
-                         : QStringLiteral("U%1").arg(number, 2, 10, QLatin1Char('0')));
+        names.append(slotName(number));
     for (int setList : found.setLists)
-        names.append(setList == 0 ? text(Text::Favourites)
-                                  : text(Text::SetListName).arg(QChar(QLatin1Char('A').unicode() + setList - 1)));
+        names.append(setListName(setList));
     if (found.sysParams)
         names.append(text(Text::SystemParameters));
-    QString list = names.value(0);
-    for (int i = 1; i < names.size(); ++i)
-        list += (i + 1 == names.size() ? text(Text::VerifyAnd) : QStringLiteral(", ")) + names.at(i);
-    return text(Text::VerifyFailed).arg(list, text(names.size() == 1 ? Text::VerifyFailedOne : Text::VerifyFailedMany));
+    return text(Text::VerifyFailed)
+        .arg(listed(names), text(names.size() == 1 ? Text::VerifyFailedOne : Text::VerifyFailedMany));
 }
 
 // How one operation's result reads for the user.
@@ -355,6 +409,16 @@ void DeviceManagerThread::setSafetyOptions(bool autoBackup, bool verifyWrites)
     m_bVerifyWrites.store(verifyWrites);
 }
 
+void DeviceManagerThread::setUndoForce(bool bForce)
+{
+    m_bUndoForce.store(bForce);
+}
+
+void DeviceManagerThread::setFactorySource(QString path)
+{
+    m_strFactorySource = std::move(path);
+}
+
 void DeviceManagerThread::setRecovery(bool bRecovery)
 {
     m_bRecovery.store(bRecovery);
@@ -452,8 +516,8 @@ void DeviceManagerThread::customEvent(QEvent* event)
             path = m_strFirmwareFilePath;
         }
         updateFirmwareImage(path);
-    } else if (iType == UndoEvent) {
-        undo();
+    } else if (iType == UndoEvent || iType == RedoEvent) {
+        undo(iType == RedoEvent);
     } else {
         (this->*kOperations[iType - FirstEvent])();
     }
@@ -639,9 +703,15 @@ void DeviceManagerThread::writeSetList()
         return fail(iResult, "Failed to read set list: %d");
 
     unsigned char bytes[Protocol::SetListSlots];
-    for (int k = 0; k < Protocol::SetListSlots; ++k)
+    UndoJournal::SetList change{iSetList, QVector<int>(current.get(), current.get() + Protocol::SetListSlots), {}};
+    for (int k = 0; k < Protocol::SetListSlots; ++k) {
         bytes[k] = static_cast<unsigned char>(m_mapSetListEdits.value(k, current[k]));
+        change.after.append(bytes[k]);
+    }
+    if (!journalOverwrite({}, {change}, text(Text::DescribeSetList).arg(setListName(iSetList))))
+        return;
     iResult = m_pUSBConnect->SetSetListData(iSetList, bytes);
+    settleJournal(iResult);
     if (iResult != ResultCode::Success)
         return fail(iResult, "Failed to write set list: %d");
 
@@ -693,7 +763,9 @@ void DeviceManagerThread::loadPresetFile()
     Settle::settle(Protocol::Settle::BeforeLoadPresetFile);
     // A file the load refuses never reaches the unit, so there is nothing to keep for it.
     if (m_pUSBConnect->CheckPresetFiles({m_strPresetName}) == ResultCode::Success &&
-        !journalOverwrite({m_iPresetNumber}))
+        !journalOverwrite(
+            {m_iPresetNumber}, {},
+            text(Text::DescribeLoad).arg(QFileInfo(m_strPresetName).fileName(), slotName(m_iPresetNumber))))
         return;
     // The preset name member carries the file's path for this operation.
     const int iResult = m_pUSBConnect->LoadPreset(m_iPresetNumber, m_strPresetName, &presetCallback);
@@ -705,8 +777,12 @@ void DeviceManagerThread::loadPresetFiles()
 {
     if (!requireUnit())
         return;
+    const QList<int> destinations = m_listDestinations.mid(0, m_listPresetFiles.size());
+    QStringList files;
+    for (const QString& file : m_listPresetFiles.mid(0, destinations.size()))
+        files.append(QFileInfo(file).fileName());
     if (m_pUSBConnect->CheckPresetFiles(m_listPresetFiles.mid(0, m_listDestinations.size())) == ResultCode::Success &&
-        !journalOverwrite(m_listDestinations.mid(0, m_listPresetFiles.size())))
+        !journalOverwrite(destinations, {}, text(Text::DescribeLoad).arg(listed(files), slotNames(destinations))))
         return;
     const int iResult = m_pUSBConnect->LoadPresets(m_listDestinations, m_listPresetFiles, &presetCallback, false);
     settleJournal(iResult);
@@ -718,7 +794,8 @@ void DeviceManagerThread::copyPreset()
     if (!requireUnit())
         return;
     Settle::settle(Protocol::Settle::BeforeCopyPreset);
-    if (!journalOverwrite({m_iPresetNumber}))
+    if (!journalOverwrite({m_iPresetNumber}, {},
+                          text(Text::DescribeCopy).arg(slotName(m_iPresetNumber2), slotName(m_iPresetNumber))))
         return;
     const int iResult = m_pUSBConnect->CopyPreset(m_iPresetNumber, m_iPresetNumber2, &presetCallback);
     settleJournal(iResult);
@@ -729,7 +806,10 @@ void DeviceManagerThread::copyPresets()
 {
     if (!requireUnit())
         return;
-    if (!journalOverwrite(m_listDestinations.mid(0, m_listSources.size())))
+    const QList<int> destinations = m_listDestinations.mid(0, m_listSources.size());
+    if (!journalOverwrite(destinations, {},
+                          text(Text::DescribeCopy)
+                              .arg(slotNames(m_listSources.mid(0, destinations.size())), slotNames(destinations))))
         return;
     const int iResult = m_pUSBConnect->LoadPresets(m_listDestinations, m_listSources, &presetCallback, false);
     settleJournal(iResult);
@@ -740,7 +820,8 @@ void DeviceManagerThread::renamePreset()
 {
     if (!requireUnit())
         return;
-    if (!journalOverwrite({m_iPresetNumber}))
+    if (!journalOverwrite({m_iPresetNumber}, {},
+                          text(Text::DescribeRename).arg(slotName(m_iPresetNumber), m_strPresetName.trimmed())))
         return;
     const int iResult =
         m_pUSBConnect->SendPresetNameToHardware(m_strPresetName, m_iPresetNumber, m_pPresetRecord, &presetCallback);
@@ -761,26 +842,68 @@ void DeviceManagerThread::backUp()
     finish(iResult, message, false);
 }
 
+// The file is read and checked completely first: a file that is no back-up of this unit, or a damaged one, costs
+// nothing (no automatic back-up, no rotation, not a word to the unit). The restore then writes exactly the image
+// it checked, whatever happens to the file meanwhile.
 void DeviceManagerThread::restore()
 {
     if (!requireUnit())
         return;
-    // A missing file is refused by the restore before the unit is touched: nothing to back up for. A restore that
-    // puts an automatic back-up back takes none of its own (it would push the older ones out).
+    BackUpImage image;
+    const int iChecked = m_pUSBConnect->CheckBackUp(m_strBackUpFilePath, image);
+    if (iChecked != ResultCode::Success) {
+        finish(iChecked, refusedFileText(iChecked, m_strBackUpFilePath), false);
+        return;
+    }
+    // A restore that puts an automatic back-up back takes none of its own (it would push the older ones out).
     QString backupPath;
-    if (QFile::exists(m_strBackUpFilePath) && !m_bRecovery.load() &&
-        !backUpFirst(static_cast<int>(AutoBackUp::Before::Restore), backupPath))
+    if (!m_bRecovery.load() && !backUpFirst(AutoBackUp::Before::Restore, {m_strBackUpFilePath}, backupPath))
         return;
     emit updateText(text(Text::Restoring));
-    const int iResult = m_pUSBConnect->RestorePresets(m_strBackUpFilePath, &progressCallback, nullptr);
-    // The unit stores the system parameters after the last page has gone; give it that time before telling
-    // the user it is done (the window reads the unit again next).
-    if (iResult == ResultCode::Success)
-        Settle::settle(Protocol::Settle::AfterRestore);
-    const QString state = leftInUnit(iResult, *m_pUSBConnect, Text::RestoreLeft);
-    emit updateText(outcome(iResult, kRestoreTexts, *m_pUSBConnect) + state);
-    offerRecovery(iResult, backupPath, state);
+    const int iResult = m_pUSBConnect->RestoreBackUp(image, &progressCallback);
+    // Every preset and set list may be other than the journal's entries say: an undo from before would now
+    // overwrite restored presets, so the history starts again.
+    if (m_pUSBConnect->writtenCount() > 0 && m_undoJournal.clear())
+        emitUndoState();
+    if (iResult == ResultCode::Success || !ResultCode::isCommunicationFailure(iResult) ||
+        m_pUSBConnect->writtenCount() == 0) {
+        emit updateText(outcome(iResult, kRestoreTexts, *m_pUSBConnect));
+        emit operationFinished(iResult, false);
+        return;
+    }
+    // The unit went in the middle: how far it got, and what comes next.
+    const int iTotal = m_pUSBConnect->writeTotal();
+    QString state;
+    switch (m_pUSBConnect->restoreStage()) {
+    case CUSBConnect::RestoreStage::Presets:
+        state = text(Text::RestoreStoppedPresets).arg(m_pUSBConnect->writtenCount()).arg(iTotal);
+        break;
+    case CUSBConnect::RestoreStage::SetLists:
+        state = text(Text::RestoreStoppedSetLists).arg(iTotal);
+        break;
+    case CUSBConnect::RestoreStage::SysParams:
+        state = text(Text::RestoreStoppedSysParams).arg(iTotal);
+        break;
+    }
+    const bool bOffer = !backupPath.isEmpty();
+    const QString told = text(Text::RestoreStopped) + QLatin1Char(' ') + state + QLatin1Char('\n') +
+                         text(bOffer ? Text::RestoreOfferFollows : Text::RestoreAgain);
+    emit updateText(told);
+    // The window keeps these words under whatever the poll says once it finds the unit gone.
+    if (bOffer)
+        emit recoveryAvailable(backupPath, told);
     emit operationFinished(iResult, false);
+}
+
+QString DeviceManagerThread::refusedFileText(int result, const QString& path) const
+{
+    const QString name = QFileInfo(path).fileName();
+    if (result == ResultCode::FileVersionMismatch)
+        return text(Text::NotABackUp)
+            .arg(name, text(productId() == UsbIds::CadenzoProductId ? Text::ModelCadenzo : Text::ModelAriette));
+    if (result == ResultCode::FileCorrupted)
+        return text(Text::FileDataCorrupted) + QLatin1Char('\n') + text(Text::DamagedBackUp).arg(name);
+    return resultText(result, kRestoreTexts);
 }
 
 // Only the Cadenzo takes new factory presets from the program.
@@ -793,9 +916,18 @@ void DeviceManagerThread::updateFactoryPresets()
         emit operationFinished(-1, false);
         return;
     }
-    const QString path = m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile);
+    const QString path = m_strFactorySource.isEmpty() ? m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile)
+                                                      : m_strFactorySource;
+    // A file that cannot serve this unit is refused before anything is backed up.
+    const int iChecked = QFile::exists(path) ? m_pUSBConnect->CheckFactoryFile(path, true) : ResultCode::Success;
+    if (iChecked != ResultCode::Success) {
+        emit operationFinished(iChecked, false);
+        emit updateText(outcome(iChecked, kFactoryUpdateTexts, *m_pUSBConnect));
+        return;
+    }
     QString backupPath;
-    if (QFile::exists(path) && !backUpFirst(static_cast<int>(AutoBackUp::Before::FactoryUpdate), backupPath))
+    if (QFile::exists(path) && m_strFactorySource.isEmpty() &&
+        !backUpFirst(AutoBackUp::Before::FactoryUpdate, {}, backupPath))
         return;
     emit updateText(text(Text::UpdatingFactoryPresets));
     const int iResult = m_pUSBConnect->RestoreFactoryPresets(path, &progressCallback);
@@ -821,7 +953,7 @@ void DeviceManagerThread::updateFirmwareImage(const QString& path)
     if (!bDsp && !path.endsWith(QLatin1String(".bin"), Qt::CaseInsensitive))
         return;
     QString backupPath;
-    if (!backUpFirst(static_cast<int>(AutoBackUp::Before::FirmwareUpdate), backupPath))
+    if (!backUpFirst(AutoBackUp::Before::FirmwareUpdate, {}, backupPath))
         return;
     emit updateText(text(bDsp ? Text::UpdatingDsp : Text::UpdatingMicro));
     const int iResult = bDsp ? m_pUSBConnect->UpdateDSPFW(path, &progressCallback)
@@ -832,7 +964,7 @@ void DeviceManagerThread::updateFirmwareImage(const QString& path)
     emit operationFinished(iResult, false);
 }
 
-bool DeviceManagerThread::backUpFirst(int before, QString& backupPath)
+bool DeviceManagerThread::backUpFirst(AutoBackUp::Before before, const QStringList& protect, QString& backupPath)
 {
     backupPath.clear();
     if (!m_bAutoBackup.load())
@@ -840,26 +972,33 @@ bool DeviceManagerThread::backUpFirst(int before, QString& backupPath)
     emit updateText(text(Text::BackingUpFirst));
     const bool bCadenzo = productId() == UsbIds::CadenzoProductId;
     const QString folder = bCadenzo ? g_cadenzoBackUpFolder : g_arietteBackUpFolder;
-    const QString extension = QLatin1String(bCadenzo ? ".tscb" : ".tarb");
-    QDir().mkpath(folder);
-    const QString path =
-        AutoBackUp::newPath(folder, static_cast<AutoBackUp::Before>(before), QDateTime::currentDateTime(), extension);
-    const int iResult = m_pUSBConnect->BackUpPresets(0, path, &progressCallback);
-    if (iResult != ResultCode::Success) {
-        TS_WARNING("Automatic back-up %s failed: %d", qUtf8Printable(path), iResult);
-        // Why, in the words the user knows from a back-up of their own.
-        const QString cause = iResult == ResultCode::FileWriteFailed ? text(Text::FileNotWritten)
-                              : ResultCode::isCommunicationFailure(iResult) || iResult == ResultCode::Stopped
-                                  ? text(Text::CommunicationFailure)
-                                  : resultText(iResult, kBackUpTexts);
-        finish(ResultCode::AutoBackUpFailed, text(Text::AutoBackUpFailed) + QLatin1Char('\n') + cause, false);
-        return false;
+    // Before a factory rewrite the factory bank it replaces is kept as well, beside the user side.
+    QVector<std::pair<int, QString>> kinds{{0, QLatin1String(bCadenzo ? ".tscb" : ".tarb")}};
+    if (before == AutoBackUp::Before::FactoryUpdate)
+        kinds.append({1, QStringLiteral(".dat")});
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const auto& kind : qAsConst(kinds)) {
+        BackUpImage image;
+        int iResult = m_pUSBConnect->ReadBackUp(kind.first, image, &progressCallback);
+        QString path;
+        if (iResult == ResultCode::Success)
+            iResult = AutoBackUp(folder, kind.second, m_strUnitSerial).keep(image, before, now, protect, &path);
+        if (iResult != ResultCode::Success) {
+            TS_WARNING("Automatic back-up in %s failed: %d", qUtf8Printable(folder), iResult);
+            // Why, in the words the user knows from a back-up of their own.
+            const QString cause = iResult == ResultCode::FileWriteFailed ? text(Text::FileNotWritten)
+                                  : ResultCode::isCommunicationFailure(iResult) || iResult == ResultCode::Stopped
+                                      ? text(Text::CommunicationFailure)
+                                      : resultText(iResult, kBackUpTexts);
+            finish(ResultCode::AutoBackUpFailed, text(Text::AutoBackUpFailed) + QLatin1Char('\n') + cause, false);
+            return false;
+        }
+        TS_DEBUG("Automatic back-up: %s", qUtf8Printable(path));
+        if (kind.first == 0)
+            backupPath = path;
+        // The bar starts again for what comes next.
+        emit dataSent(0, 0);
     }
-    TS_DEBUG("Automatic back-up: %s", qUtf8Printable(path));
-    AutoBackUp::rotate(folder, extension);
-    backupPath = path;
-    // The bar starts again for the operation itself.
-    emit dataSent(0, 0);
     return true;
 }
 
@@ -880,13 +1019,24 @@ QString DeviceManagerThread::modelFolder() const
 
 void DeviceManagerThread::loadUndoJournal()
 {
-    m_undoJournal = UndoJournal(UndoJournal::pathFor(modelFolder()));
-    const UndoJournal::Identity identity{g_deviceInfo.hardwareProductCode.load(),
-                                         g_deviceInfo.hardwarePatchVersion.load(),
-                                         g_deviceInfo.maxPresetNameLength.load(),
-                                         g_deviceInfo.maxPresetParamLength.load(), g_deviceInfo.presetCount.load()};
+    // Each unit its own journal: an undo never writes one unit's old preset into another of the same model.
+    m_undoJournal = UndoJournal(UndoJournal::pathFor(modelFolder(), m_strUnitSerial));
+    const UndoJournal::Identity identity{
+        g_deviceInfo.hardwareProductCode.load(), g_deviceInfo.hardwarePatchVersion.load(),
+        g_deviceInfo.maxPresetNameLength.load(), g_deviceInfo.maxPresetParamLength.load(),
+        g_deviceInfo.presetCount.load(),         m_strUnitSerial};
     m_undoJournal.load(identity);
-    emit undoAvailable(m_undoJournal.status() == UndoJournal::Status::Ready ? m_undoJournal.entries() : 0);
+    emitUndoState();
+}
+
+void DeviceManagerThread::emitUndoState()
+{
+    const bool bReady = m_undoJournal.status() == UndoJournal::Status::Ready;
+    const int iUndo = bReady ? m_undoJournal.entries() : 0;
+    const int iRedo = bReady ? m_undoJournal.redoEntries() : 0;
+    emit undoNames(iUndo > 0 ? m_undoJournal.newest().description : QString(),
+                   iRedo > 0 ? m_undoJournal.newestUndone().description : QString());
+    emit undoAvailable(iUndo);
 }
 
 void DeviceManagerThread::setJournalAside()
@@ -900,9 +1050,12 @@ void DeviceManagerThread::setJournalAside()
         emit updateText(text(Text::JournalSetAside).arg(aside));
 }
 
-bool DeviceManagerThread::journalOverwrite(const QList<int>& destinations)
+bool DeviceManagerThread::journalOverwrite(const QList<int>& destinations, const QVector<UndoJournal::SetList>& lists,
+                                           const QString& description)
 {
     m_bJournalled = false;
+    m_pUSBConnect->takeWrittenRecords();
+    m_pendingEntry = UndoJournal::Entry{description, {}, lists};
     if (m_undoJournal.path().isEmpty())
         return true;
     if (m_undoJournal.status() != UndoJournal::Status::Ready)
@@ -910,75 +1063,146 @@ bool DeviceManagerThread::journalOverwrite(const QList<int>& destinations)
     const int iCount = g_deviceInfo.presetCount.load();
     const int iNameLength = g_deviceInfo.maxPresetNameLength.load();
     const int iParamCount = g_deviceInfo.maxPresetParamLength.load();
-    UndoJournal::Entry entry;
     for (int number : destinations) {
         // Only user presets are kept: the factory bank has its own way back (the factory preset file).
         if (number < 1 || number > iCount)
             continue;
-        UndoJournal::Record record{number, QVector<int>(iNameLength + iParamCount)};
+        UndoJournal::Record record{number, QVector<int>(iNameLength + iParamCount), {}};
         const int iResult =
-            m_pUSBConnect->GetPresetDataFromHardware(record.data.data(), number, iNameLength, iParamCount);
+            m_pUSBConnect->GetPresetDataFromHardware(record.before.data(), number, iNameLength, iParamCount);
         if (iResult != ResultCode::Success) {
             // Nothing is overwritten that could not be kept.
             finish(iResult, resultText(iResult, kRenameTexts), false);
             return false;
         }
-        entry.append(record);
+        m_pendingEntry.records.append(record);
     }
-    if (entry.isEmpty())
+    if (m_pendingEntry.isEmpty())
         return true;
+    // Kept before the first write, with nothing written yet: a program killed half way still has the way back,
+    // and an undo then asks, as it cannot vouch for what the slot holds.
+    UndoJournal::Entry entry = m_pendingEntry;
+    for (UndoJournal::SetList& list : entry.setLists)
+        list.after.clear();
     // An overwrite that cannot be kept still goes ahead: the user asked for it, and only the way back is lost.
     m_bJournalled = m_undoJournal.push(entry);
     if (m_bJournalled)
-        emit undoAvailable(m_undoJournal.entries());
+        emitUndoState();
     return true;
 }
 
 void DeviceManagerThread::settleJournal(int result)
 {
+    if (!m_bJournalled)
+        return;
+    m_bJournalled = false;
     // The file codes are refusals before the first write: the unit holds what it held, nothing to undo.
     const bool bRefused = result == ResultCode::FileCorrupted || result == ResultCode::FileVersionMismatch ||
                           result == ResultCode::FileNotFound || result == ResultCode::NoRecord;
-    if (m_bJournalled && bRefused && m_undoJournal.dropNewest())
-        emit undoAvailable(m_undoJournal.entries());
-    m_bJournalled = false;
+    if (bRefused) {
+        if (m_undoJournal.dropNewest())
+            emitUndoState();
+        return;
+    }
+    // What the unit took is what an undo must find in the slots.
+    UndoJournal::Entry written{m_pendingEntry.description, {}, {}};
+    const auto records = m_pUSBConnect->takeWrittenRecords();
+    for (const auto& record : records)
+        written.records.append({record.first, {}, record.second});
+    if (result == ResultCode::Success || result == ResultCode::VerifyMismatch)
+        written.setLists = m_pendingEntry.setLists;
+    m_undoJournal.complete(written);
 }
 
-// Writes the records the newest overwrite replaced back into their slots, verified like any write, and drops the
-// entry once they are all back. A failed undo keeps the entry, so it can be tried again.
-void DeviceManagerThread::undo()
+// Writes back what the newest overwrite replaced (or, for a redo, what the newest undo took away), but only into
+// slots that still hold what the journal says they hold; otherwise the user is asked (setUndoForce), since the
+// slot was changed since. Verified like any write; the entry moves between undo and redo once it is all back.
+void DeviceManagerThread::undo(bool bRedo)
 {
     if (!requireUnit())
         return;
     if (m_undoJournal.status() != UndoJournal::Status::Ready) {
         setJournalAside();
-        emit undoAvailable(0);
+        emitUndoState();
         emit operationFinished(ResultCode::JournalRefused, false);
         return;
     }
-    if (m_undoJournal.entries() == 0) {
-        finish(ResultCode::NothingToUndo, text(Text::NothingToUndo), false);
+    // Another program may have changed the journal of this unit meanwhile.
+    m_undoJournal.load(m_undoJournal.identity());
+    if ((bRedo ? m_undoJournal.redoEntries() : m_undoJournal.entries()) == 0) {
+        emitUndoState();
+        finish(ResultCode::NothingToUndo, text(bRedo ? Text::NothingToRedo : Text::NothingToUndo), false);
         return;
     }
-    const UndoJournal::Entry entry = m_undoJournal.newest();
+    const UndoJournal::Entry entry = bRedo ? m_undoJournal.newestUndone() : m_undoJournal.newest();
     const int iNameLength = g_deviceInfo.maxPresetNameLength.load();
     const int iParamCount = g_deviceInfo.maxPresetParamLength.load();
+
+    // 1. What the slots hold now against what they should hold.
+    QStringList changed;
+    for (const UndoJournal::Record& record : entry.records) {
+        QVector<int> now(iNameLength + iParamCount);
+        const int iResult = m_pUSBConnect->GetPresetDataFromHardware(now.data(), record.slot, iNameLength, iParamCount);
+        if (iResult != ResultCode::Success)
+            return finish(iResult, resultText(iResult, kRenameTexts), false);
+        if (now != (bRedo ? record.before : record.after))
+            changed.append(slotName(record.slot));
+    }
+    for (const UndoJournal::SetList& list : entry.setLists) {
+        int now[Protocol::SetListSlots] = {};
+        const int iResult = m_pUSBConnect->GetSetListData(list.index, now);
+        if (iResult != ResultCode::Success)
+            return finish(iResult, resultText(iResult, kRenameTexts), false);
+        if (QVector<int>(now, now + Protocol::SetListSlots) != (bRedo ? list.before : list.after))
+            changed.append(setListName(list.index));
+    }
+    if (!changed.isEmpty() && !m_bUndoForce.exchange(false)) {
+        const char* holds = changed.size() == 1 ? Text::Holds : Text::Hold;
+        finish(
+            ResultCode::UndoConflict,
+            text(bRedo ? Text::RedoConflict : Text::UndoConflict).arg(listed(changed), text(holds), entry.description),
+            false);
+        return;
+    }
+    m_bUndoForce.store(false);
+
+    // 2. Put the records back.
     m_pUSBConnect->clearMismatches();
     int iResult = ResultCode::Success;
-    for (int i = 0; i < entry.size() && iResult == ResultCode::Success; ++i) {
-        std::unique_ptr<int[]> record(new int[static_cast<size_t>(entry.at(i).data.size())]);
-        std::copy(entry.at(i).data.cbegin(), entry.at(i).data.cend(), record.get());
-        iResult =
-            m_pUSBConnect->SendPresetDataToHardware(entry.at(i).slot, record.get(), iNameLength, iParamCount, false);
+    for (int i = 0; i < entry.records.size() && iResult == ResultCode::Success; ++i) {
+        const QVector<int>& data = bRedo ? entry.records.at(i).after : entry.records.at(i).before;
+        std::unique_ptr<int[]> record(new int[static_cast<size_t>(data.size())]);
+        std::copy(data.cbegin(), data.cend(), record.get());
+        const int iSlot = entry.records.at(i).slot;
+        iResult = m_pUSBConnect->SendPresetDataToHardware(iSlot, record.get(), iNameLength, iParamCount, false);
         if (iResult == ResultCode::Success)
-            presetCallback(0, 1, entry.at(i).slot - 1, record.release(), iNameLength, iParamCount,
+            presetCallback(0, 1, iSlot - 1, record.release(), iNameLength, iParamCount,
                            g_deviceInfo.hardwareProductCode.load(), g_deviceInfo.hardwarePatchVersion.load());
     }
+    for (int i = 0; i < entry.setLists.size() && iResult == ResultCode::Success; ++i) {
+        const UndoJournal::SetList& list = entry.setLists.at(i);
+        const QVector<int>& data = bRedo ? list.after : list.before;
+        unsigned char bytes[Protocol::SetListSlots] = {};
+        for (int k = 0; k < Protocol::SetListSlots && k < data.size(); ++k)
+            bytes[k] = static_cast<unsigned char>(data.at(k));
+        iResult = m_pUSBConnect->SetSetListData(list.index, bytes);
+        if (iResult == ResultCode::Success && m_bVerifyWrites.load()) {
+            Settle::settle(Protocol::Settle::BeforeSetListReadBack);
+            iResult = m_pUSBConnect->verifySetList(list.index, bytes);
+        }
+        if (iResult == ResultCode::Success) {
+            std::unique_ptr<int[]> shown(new int[Protocol::SetListSlots]);
+            std::copy(bytes, bytes + Protocol::SetListSlots, shown.get());
+            emit setListData(list.index, shown.release());
+        }
+    }
+    m_pUSBConnect->takeWrittenRecords();
     if (iResult == ResultCode::Success && !m_pUSBConnect->mismatches().isEmpty())
         iResult = ResultCode::VerifyMismatch;
-    if (iResult == ResultCode::Success && m_undoJournal.dropNewest())
-        emit undoAvailable(m_undoJournal.entries());
-    finish(iResult, outcome(iResult, kRenameTexts, *m_pUSBConnect), false);
+    if (iResult == ResultCode::Success && (bRedo ? m_undoJournal.redone() : m_undoJournal.undone()))
+        emitUndoState();
+    const QString done = text(bRedo ? Text::Redone : Text::Undone).arg(entry.description);
+    finish(iResult, iResult == ResultCode::Success ? done : outcome(iResult, kRenameTexts, *m_pUSBConnect), false);
 }
 
 void DeviceManagerThread::run()
@@ -1033,6 +1257,7 @@ void DeviceManagerThread::onTimeOut()
             ++iFound;
             m_iProductId.store(pDevice->product_id);
             m_strDevicePath = QString::fromUtf8(pDevice->path);
+            m_strUnitSerial = pDevice->serial_number ? QString::fromWCharArray(pDevice->serial_number) : QString();
         }
         if (pDevices)
             hid.free_enumeration(pDevices);

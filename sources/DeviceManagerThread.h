@@ -10,6 +10,7 @@
 #include <QThread>
 #include <atomic>
 
+#include "autobackup.h"
 #include "undojournal.h"
 #include <mutex>
 
@@ -51,8 +52,10 @@ public:
     static constexpr QEvent::Type UpdateFirmwareEvent = static_cast<QEvent::Type>(1016);
     // Writes the newest overwrite of the undo journal back into the unit and drops it from the journal.
     static constexpr QEvent::Type UndoEvent = static_cast<QEvent::Type>(1017);
+    // Writes back what the newest undo took away.
+    static constexpr QEvent::Type RedoEvent = static_cast<QEvent::Type>(1018);
     static constexpr int FirstEvent = ReadFactoryPresetsEvent;
-    static constexpr int LastEvent = UndoEvent;
+    static constexpr int LastEvent = RedoEvent;
 
     // The firmware update request with the image's path inside it. The window (a file the user picked) and
     // the update service (an image it has just downloaded) each post their own, so the path is never a
@@ -111,6 +114,12 @@ public:
     // Set for a RestoreEvent that puts an automatic back-up back (the recovery offer): that restore takes no
     // automatic back-up of its own. It stays as set; posters of a plain restore set it false.
     void setRecovery(bool bRecovery);
+    // Set for the next UndoEvent or RedoEvent after the user agreed to overwrite slots changed since (the worker
+    // refuses such an undo with UndoConflict otherwise). Cleared by that event.
+    void setUndoForce(bool bForce);
+    // The factory bank file the next UpdateFactoryPresetsEvent writes; empty for the model's FactoryPresets.dat.
+    // A bank kept before a factory rewrite ("Auto before factory update ... .dat") puts the old bank back.
+    void setFactorySource(QString path);
     void setSetListEdit(int setListIndex, QMap<int, int> slotMap);
     QMap<int, int> getSetListEdit() const;
     // Read-backs of the other operation data, for whoever checks what a poster handed over.
@@ -194,6 +203,9 @@ signals:
     // Emitted after deviceDetected and after every change to the journal (before the operationFinished of the
     // operation that changed it).
     void undoAvailable(int entries);
+    // What an undo and a redo would do now ("copy F03 to U08"), empty when nothing; emitted just before each
+    // undoAvailable.
+    void undoNames(QString undo, QString redo);
 
 public slots:
     void onTimeOut();
@@ -218,13 +230,16 @@ private:
     void restore();
     void updateFactoryPresets();
     void updateFirmwareImage(const QString& path);
-    void undo();
+    void undo(bool bRedo);
 
     // The safety net.
     // Backs the unit up into the model's back-up folder before a destructive operation (`before` an
     // AutoBackUp::Before). True with the file's path, or with an empty path when no back-up is wanted; false when
     // the back-up failed, after telling the window (the operation must not start).
-    bool backUpFirst(int before, QString& backupPath);
+    // The files in `protect` are never rotated out (the back-up being restored).
+    bool backUpFirst(AutoBackUp::Before before, const QStringList& protect, QString& backupPath);
+    // What the user reads for a back-up file refused before anything happened.
+    QString refusedFileText(int result, const QString& path) const;
     // After a restore, factory rewrite or firmware write: offers the automatic back-up when the unit failed
     // midway (recoveryAvailable).
     void offerRecovery(int result, const QString& backupPath, const QString& stateLine);
@@ -234,7 +249,10 @@ private:
     void loadUndoJournal();
     // Before user presets are overwritten: reads the records at the user slots among `destinations` and keeps them
     // as one journal entry. False (after finishing the operation) when the unit could not be read.
-    bool journalOverwrite(const QList<int>& destinations);
+    // Set-list changes come with their records before and after; `description` names the operation.
+    bool journalOverwrite(const QList<int>& destinations, const QVector<UndoJournal::SetList>& lists,
+                          const QString& description);
+    void emitUndoState();
     // After the overwrite: an operation refused before it wrote anything takes its journal entry back.
     void settleJournal(int result);
     // A refused journal is set aside (never deleted) so that new overwrites can be kept; the user is told.
@@ -286,4 +304,8 @@ private:
     std::atomic<bool> m_bRecovery{false};
     UndoJournal m_undoJournal;
     bool m_bJournalled = false; // the running operation added an entry to the journal
+    UndoJournal::Entry m_pendingEntry;
+    std::atomic<bool> m_bUndoForce{false};
+    QString m_strFactorySource;
+    QString m_strUnitSerial; // of the unit found last
 };

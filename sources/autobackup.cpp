@@ -1,15 +1,27 @@
 #include "autobackup.h"
 
+#include "backupimage.h"
 #include "log.h"
+#include "resultcodes.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QSet>
 
 #include <algorithm>
 
 namespace {
-constexpr char kTimeFormat[] = "yyyy-MM-dd HH-mm-ss";
+constexpr char kIndex[] = "/.autobackups";
+constexpr char kLock[] = "/.autobackups.lock";
+// Far above Kept times the units and kinds a folder ever sees; a longer index is not one of ours.
+constexpr int kMaxIndexLines = 10000;
+// A lock held longer than this by a program that died is taken over; a back-up is written in well under it.
+constexpr int kLockWaitMs = 30000;
 
 QString beforeText(AutoBackUp::Before what)
 {
@@ -24,72 +36,159 @@ QString beforeText(AutoBackUp::Before what)
     return QStringLiteral("firmware update");
 }
 
-// "Auto before <what> <time>[ (<n>)].<extension>": the time and the number order back-ups of the same second.
-const QRegularExpression& autoName()
+QByteArray fileHash(const QString& path)
 {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^Auto before (?:restore|factory update|firmware update) (\\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d)"
-        "(?: \\((\\d{1,4})\\))?\\.[A-Za-z]+$"));
-    return pattern;
-}
-
-// The sort key of an automatic back-up: its time, then its number within that second.
-QString autoKey(const QString& fileName)
-{
-    const QRegularExpressionMatch match = autoName().match(fileName);
-    return match.captured(1) + QLatin1Char(' ') + match.captured(2).rightJustified(4, QLatin1Char('0'));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return QByteArray();
+    return hash.result().toHex();
 }
 } // namespace
 
-QString AutoBackUp::newPath(const QString& folder, Before what, const QDateTime& when, const QString& extension)
+AutoBackUp::AutoBackUp(QString folder, QString extension, QString unit)
+    : m_strFolder(std::move(folder)), m_strExtension(std::move(extension)), m_strUnit(std::move(unit))
 {
-    const QString stem = folder + QStringLiteral("/Auto before ") + beforeText(what) + QLatin1Char(' ') +
-                         when.toString(QString::fromLatin1(kTimeFormat));
-    QString path = stem + extension;
-    // Bounded: a folder cannot hold that many back-ups of one second.
-    for (int n = 2; QFile::exists(path) && n < 10000; ++n)
-        path = stem + QStringLiteral(" (%1)").arg(n) + extension;
-    return path;
 }
 
-bool AutoBackUp::isAutomatic(const QString& fileName)
+QString AutoBackUp::baseName(Before what, const QDateTime& when)
 {
-    return autoName().match(fileName).hasMatch();
+    return QStringLiteral("Auto before ") + beforeText(what) + QLatin1Char(' ') +
+           when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+}
+
+QString AutoBackUp::indexPath() const
+{
+    return m_strFolder + QLatin1String(kIndex);
+}
+
+QVector<AutoBackUp::Entry> AutoBackUp::readIndex() const
+{
+    QVector<Entry> entries;
+    QFile file(indexPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return entries;
+    for (int line = 0; line < kMaxIndexLines && !file.atEnd(); ++line) {
+        const QList<QByteArray> fields = file.readLine(4096).trimmed().split('\t');
+        Entry entry;
+        bool ok = fields.size() == 4;
+        if (ok)
+            entry.number = fields.at(0).toLongLong(&ok);
+        // A line that does not parse, or names a file outside the folder, is no back-up of ours.
+        entry.unit = ok ? QString::fromUtf8(QByteArray::fromHex(fields.at(1))) : QString();
+        entry.sha256 = ok ? fields.at(2) : QByteArray();
+        entry.fileName = ok ? QString::fromUtf8(QByteArray::fromPercentEncoding(fields.at(3))) : QString();
+        if (ok && entry.number > 0 && !entry.fileName.isEmpty() && !entry.fileName.contains(QLatin1Char('/')))
+            entries.append(entry);
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.number < b.number; });
+    return entries;
+}
+
+bool AutoBackUp::writeIndex(const QVector<Entry>& entries) const
+{
+    QByteArray bytes;
+    for (const Entry& entry : entries)
+        bytes += QByteArray::number(entry.number) + '\t' + entry.unit.toUtf8().toHex() + '\t' + entry.sha256 + '\t' +
+                 entry.fileName.toUtf8().toPercentEncoding(" ()") + '\n';
+    QSaveFile file(indexPath());
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+QVector<AutoBackUp::Entry> AutoBackUp::entries() const
+{
+    QVector<Entry> kept;
+    const QVector<Entry> listed = readIndex();
+    for (const Entry& entry : listed)
+        if (fileHash(m_strFolder + QLatin1Char('/') + entry.fileName) == entry.sha256)
+            kept.append(entry);
+    return kept;
+}
+
+int AutoBackUp::keep(const BackUpImage& image, Before what, const QDateTime& when, const QStringList& protect,
+                     QString* path)
+{
+    path->clear();
+    QDir().mkpath(m_strFolder);
+    QLockFile lock(m_strFolder + QLatin1String(kLock));
+    lock.setStaleLockTime(kLockWaitMs);
+    if (!lock.tryLock(kLockWaitMs)) {
+        TS_WARNING("Back-up folder %s is locked by another program", qUtf8Printable(m_strFolder));
+        return ResultCode::FileWriteFailed;
+    }
+    // Files gone or changed since they were written are the user's business now: forgotten, never removed.
+    QVector<Entry> listed = entries();
+    const auto mine = [this](const Entry& entry) {
+        return entry.unit == m_strUnit && entry.fileName.endsWith(m_strExtension);
+    };
+
+    // The same state as the newest one kept for this unit: that one is the way back.
+    const auto newest = std::find_if(listed.crbegin(), listed.crend(), mine);
+    if (newest != listed.crend()) {
+        BackUpImage kept;
+        const QString keptPath = m_strFolder + QLatin1Char('/') + newest->fileName;
+        if (BackUpImage::read(keptPath, kept) == ResultCode::Success && kept == image) {
+            TS_DEBUG("The unit's state is kept already in %s", qUtf8Printable(keptPath));
+            *path = keptPath;
+            return ResultCode::Success;
+        }
+    }
+
+    // Written under a name nobody else uses, then given its own name without replacing anything.
+    const QString part = m_strFolder + QStringLiteral("/.auto-%1.part").arg(QCoreApplication::applicationPid());
+    if (image.write(part) != ResultCode::Success) {
+        QFile::remove(part);
+        return ResultCode::FileWriteFailed;
+    }
+    const QString base = baseName(what, when);
+    QString name;
+    for (int n = 1; n < 1000 && name.isEmpty(); ++n) {
+        const QString candidate = base + (n == 1 ? QString() : QStringLiteral(" (%1)").arg(n)) + m_strExtension;
+        if (QFile::rename(part, m_strFolder + QLatin1Char('/') + candidate))
+            name = candidate;
+    }
+    const QByteArray hash = fileHash(m_strFolder + QLatin1Char('/') + name);
+    if (name.isEmpty() || hash.isEmpty()) {
+        QFile::remove(part);
+        return ResultCode::FileWriteFailed;
+    }
+    const qint64 number = listed.isEmpty() ? 1 : listed.constLast().number + 1;
+    listed.append(Entry{number, m_strUnit, hash, name});
+    *path = m_strFolder + QLatin1Char('/') + name;
+
+    // Rotation: this unit's kind beyond the newest Kept, oldest first, sparing what the operation reads.
+    QSet<QString> spared{name};
+    for (const QString& file : protect)
+        spared.insert(QFileInfo(file).absoluteFilePath());
+    int count = static_cast<int>(std::count_if(listed.cbegin(), listed.cend(), mine));
+    for (int i = 0; i < listed.size() && count > Kept;) {
+        const Entry& entry = listed.at(i);
+        const QString file = m_strFolder + QLatin1Char('/') + entry.fileName;
+        if (!mine(entry) || spared.contains(entry.fileName) || spared.contains(QFileInfo(file).absoluteFilePath())) {
+            ++i;
+            continue;
+        }
+        if (!QFile::remove(file)) {
+            TS_WARNING("Older automatic back-up could not be removed: %s", qUtf8Printable(file));
+            ++i;
+            continue;
+        }
+        TS_DEBUG("Older automatic back-up removed: %s", qUtf8Printable(file));
+        listed.remove(i);
+        --count;
+    }
+    if (!writeIndex(listed))
+        TS_WARNING("Index of automatic back-ups in %s not written", qUtf8Printable(m_strFolder));
+    return ResultCode::Success;
 }
 
 QFileInfoList AutoBackUp::newestFirst(const QString& folder, const QString& extension)
 {
-    QFileInfoList files = QDir(folder).entryInfoList({QLatin1Char('*') + extension}, QDir::Files, QDir::NoSort);
-    std::stable_sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
-        const bool bAutoA = isAutomatic(a.fileName());
-        const bool bAutoB = isAutomatic(b.fileName());
-        // Two automatic ones go by the time in their names (a copied folder keeps it); any other pair by the
-        // file's time.
-        if (bAutoA && bAutoB)
-            return autoKey(a.fileName()) > autoKey(b.fileName());
-        return a.lastModified() > b.lastModified();
-    });
+    QFileInfoList files = QDir(folder).entryInfoList({QLatin1Char('*') + extension}, QDir::Files, QDir::Name);
+    std::stable_sort(files.begin(), files.end(),
+                     [](const QFileInfo& a, const QFileInfo& b) { return a.lastModified() > b.lastModified(); });
     return files;
-}
-
-int AutoBackUp::rotate(const QString& folder, const QString& extension)
-{
-    QStringList automatic;
-    const QStringList names = QDir(folder).entryList({QLatin1Char('*') + extension}, QDir::Files, QDir::NoSort);
-    for (const QString& name : names)
-        if (isAutomatic(name) && name.endsWith(extension))
-            automatic.append(name);
-    std::sort(automatic.begin(), automatic.end(),
-              [](const QString& a, const QString& b) { return autoKey(a) > autoKey(b); });
-    int iRemoved = 0;
-    for (int i = Kept; i < automatic.size(); ++i) {
-        const QString path = folder + QLatin1Char('/') + automatic.at(i);
-        if (QFile::remove(path)) {
-            ++iRemoved;
-            TS_DEBUG("Older automatic back-up removed: %s", qUtf8Printable(path));
-        } else {
-            TS_WARNING("Older automatic back-up could not be removed: %s", qUtf8Printable(path));
-        }
-    }
-    return iRemoved;
 }

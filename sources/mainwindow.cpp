@@ -1038,6 +1038,7 @@ void MainWindow::restore()
         return;
     }
     m_strBackUpFolder = QFileInfo(file).absolutePath();
+    m_strRestoring = file;
     const QString replaced =
         QStringLiteral("All %1 user presets, the favourites, set lists A to D and the system parameters of the unit "
                        "will be replaced by those in %2.")
@@ -1260,21 +1261,38 @@ void MainWindow::offerRecovery()
     m_strRecoveryPath.clear(); // asked once, whatever the answer
     if (!QFileInfo::exists(path))
         return;
+    // Cancel is the default, as for every overwrite: Enter or Escape leave the unit as it is, holding a mix.
     auto pBox = makeQuestionBox(QStringLiteral("Restore"), QStringLiteral("Restore the state from before?"),
-                                QMessageBox::Yes | QMessageBox::No);
+                                QMessageBox::Cancel);
     pBox->setInformativeText(QStringLiteral("The unit answers again. The automatic back-up \"%1\" holds its user "
                                             "presets, set lists and system parameters from before the operation "
                                             "that stopped.")
                                  .arg(QFileInfo(path).fileName()));
+    QAbstractButton* pBack = pBox->addButton(tr("Put back the state from before"), QMessageBox::AcceptRole);
+    const QString again = m_strRestoring;
+    QAbstractButton* pAgain = again.isEmpty() || !QFileInfo::exists(again)
+                                  ? nullptr
+                                  : pBox->addButton(tr("Restore the back-up again"), QMessageBox::ActionRole);
+    pBox->setDefaultButton(QMessageBox::Cancel);
+    pBox->setEscapeButton(QMessageBox::Cancel);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, pBox.get(), &QDialog::reject);
-    if (pBox->exec() != QMessageBox::Yes)
+    pBox->exec();
+    const QString chosen = pBox->clickedButton() == pBack                         ? path
+                           : pAgain != nullptr && pBox->clickedButton() == pAgain ? again
+                                                                                  : QString();
+    if (chosen.isEmpty()) {
+        makeMessageBox(QMessageBox::Information, QStringLiteral("Restore"),
+                       tr("The unit holds a mix of old and restored presets until it is restored or refreshed."),
+                       QMessageBox::Ok, this)
+            ->exec();
         return;
+    }
     runOperation(
         QStringLiteral("Restore"), QStringLiteral("Restoring presets..."),
-        [this, path]() {
-            // Putting a back-up back takes no automatic back-up of its own.
+        [this, chosen]() {
+            // Either way the state from before is kept already: no automatic back-up of the mix.
             m_pDeviceManager->setRecovery(true);
-            m_pDeviceManager->setBackUpFilePath(path);
+            m_pDeviceManager->setBackUpFilePath(chosen);
         },
         new QEvent(DeviceManagerThread::RestoreEvent));
 }

@@ -187,6 +187,7 @@ private:
     QPointer<QMessageBox> m_pMultipleDeviceBox;
     // The automatic back-up that puts the unit back after a run that stopped midway; empty once offered.
     QString m_strRecoveryPath;
+    QString m_strRestoring; // the back-up the last restore wrote, offered again when that restore stopped
     // The one Settings dialog while it is open; asking again raises it.
     QPointer<CSettingsDlg> m_pSettingsDlg;
     // Bounds the wait for the update check made on connection (onUpdateCheckTimeout).

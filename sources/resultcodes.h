@@ -23,6 +23,7 @@ constexpr int VerifyMismatch = 17;      // a record read back from the unit diff
 constexpr int JournalRefused = 18;      // the undo journal is damaged or was kept for the other model
 constexpr int NothingToUndo = 19;       // an undo was asked for with no overwrite in the journal
 constexpr int AutoBackUpFailed = 20;    // the back-up taken before a restore, factory or firmware write failed
+constexpr int UndoConflict = 21;        // an undo or redo found a slot changed since, and was not told to go on
 
 constexpr bool isCommunicationFailure(int code)
 {

@@ -8,64 +8,166 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 namespace {
-// "TSUJ", a version, the identity, the entries, then the SHA-256 of everything before it.
+// "TSUJ", a version, the identity with the serial number, the overwrites, the undos, then the SHA-256 of everything
+// before it.
 constexpr char kMagic[] = "TSUJ";
-constexpr quint16 kVersion = 1;
+constexpr quint16 kVersion = 2;
 constexpr int kHashBytes = 32;
-// Far above what 20 overwrites of a whole bank of the largest unit take; a bigger file is not one of ours.
-constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+// Far above what 40 entries of a whole bank of the largest unit take; a bigger file is not one of ours.
+constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
 // What a unit can report about itself; a journal claiming more is damaged.
 constexpr int kMaxNameLength = 512;
 constexpr int kMaxParamCount = 4096;
 constexpr int kMaxPresetCount = 1000;
+constexpr int kMaxTextChars = 1024;
+constexpr int kSetListSlots = 20;
+constexpr int kSetLists = 5;
+// Another program writes the journal in well under this; a lock older than it was left by one that died.
+constexpr int kLockWaitMs = 10000;
 
 bool plausible(const UndoJournal::Identity& identity)
 {
     return identity.nameLength >= 0 && identity.nameLength <= kMaxNameLength && identity.nameLength % 2 == 0 &&
            identity.paramCount >= 0 && identity.paramCount <= kMaxParamCount && identity.presetCount > 0 &&
-           identity.presetCount <= kMaxPresetCount;
+           identity.presetCount <= kMaxPresetCount && identity.serial.size() <= kMaxTextChars;
+}
+
+void writeValues(QDataStream& out, const QVector<int>& values)
+{
+    out << quint16(values.size());
+    for (int value : values)
+        out << qint16(value);
+}
+
+// A record of `size` values (or none: an unfinished write), name bytes first.
+bool readValues(QDataStream& in, int size, int nameLength, qint64 left, QVector<int>* values)
+{
+    quint16 count = 0;
+    in >> count;
+    if (in.status() != QDataStream::Ok || (count != 0 && count != size) || 2 * qint64(count) > left)
+        return false;
+    values->resize(count);
+    for (int i = 0; i < count; ++i) {
+        qint16 value = 0;
+        in >> value;
+        if (i < nameLength && (value < 0 || value > 255))
+            return false;
+        (*values)[i] = value;
+    }
+    return in.status() == QDataStream::Ok;
+}
+
+void writeEntries(QDataStream& out, const QVector<UndoJournal::Entry>& entries)
+{
+    out << quint16(entries.size());
+    for (const UndoJournal::Entry& entry : entries) {
+        out << entry.description << quint16(entry.records.size());
+        for (const UndoJournal::Record& record : entry.records) {
+            out << quint16(record.slot);
+            writeValues(out, record.before);
+            writeValues(out, record.after);
+        }
+        out << quint16(entry.setLists.size());
+        for (const UndoJournal::SetList& list : entry.setLists) {
+            out << quint16(list.index);
+            writeValues(out, list.before);
+            writeValues(out, list.after);
+        }
+    }
+}
+
+// Every count is held against what the file can hold before it sizes anything.
+bool readEntries(QDataStream& in, const UndoJournal::Identity& identity, qint64 size,
+                 QVector<UndoJournal::Entry>* entries)
+{
+    quint16 count = 0;
+    in >> count;
+    if (in.status() != QDataStream::Ok || count > UndoJournal::MaxEntries)
+        return false;
+    const int recordSize = identity.nameLength + identity.paramCount;
+    for (int e = 0; e < count; ++e) {
+        UndoJournal::Entry entry;
+        quint16 records = 0;
+        in >> entry.description >> records;
+        if (in.status() != QDataStream::Ok || entry.description.size() > kMaxTextChars ||
+            records > identity.presetCount)
+            return false;
+        for (int r = 0; r < records; ++r) {
+            UndoJournal::Record record;
+            quint16 slot = 0;
+            in >> slot;
+            record.slot = slot;
+            const qint64 left = size - in.device()->pos();
+            if (slot < 1 || slot > identity.presetCount ||
+                !readValues(in, recordSize, identity.nameLength, left, &record.before) || record.before.isEmpty() ||
+                !readValues(in, recordSize, identity.nameLength, left, &record.after))
+                return false;
+            entry.records.append(record);
+        }
+        quint16 lists = 0;
+        in >> lists;
+        if (in.status() != QDataStream::Ok || lists > kSetLists)
+            return false;
+        for (int l = 0; l < lists; ++l) {
+            UndoJournal::SetList list;
+            quint16 index = 0;
+            in >> index;
+            list.index = index;
+            const qint64 left = size - in.device()->pos();
+            if (index >= kSetLists || !readValues(in, kSetListSlots, kSetListSlots, left, &list.before) ||
+                list.before.isEmpty() || !readValues(in, kSetListSlots, kSetListSlots, left, &list.after))
+                return false;
+            entry.setLists.append(list);
+        }
+        if (entry.isEmpty())
+            return false;
+        entries->append(entry);
+    }
+    return true;
 }
 } // namespace
 
 bool UndoJournal::Identity::operator==(const Identity& other) const
 {
     return productCode == other.productCode && patchVersion == other.patchVersion && nameLength == other.nameLength &&
-           paramCount == other.paramCount && presetCount == other.presetCount;
+           paramCount == other.paramCount && presetCount == other.presetCount && serial == other.serial;
 }
 
-QString UndoJournal::pathFor(const QString& modelFolder)
+QString UndoJournal::pathFor(const QString& modelFolder, const QString& serial)
 {
-    return modelFolder + QStringLiteral("/undo.journal");
+    if (serial.isEmpty())
+        return modelFolder + QStringLiteral("/undo.journal");
+    // The serial number as a short key that any file system takes.
+    const QByteArray key = QCryptographicHash::hash(serial.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    return modelFolder + QStringLiteral("/undo ") + QString::fromLatin1(key) + QStringLiteral(".journal");
 }
 
 UndoJournal::UndoJournal(QString path) : m_strPath(std::move(path)) {}
 
-QByteArray UndoJournal::encode(const Identity& identity, const QVector<Entry>& entries)
+QByteArray UndoJournal::encode(const Identity& identity, const QVector<Entry>& undo, const QVector<Entry>& redo)
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_0);
     out.setByteOrder(QDataStream::BigEndian);
     out.writeRawData(kMagic, 4);
     out << kVersion << qint32(identity.productCode) << qint32(identity.patchVersion) << qint32(identity.nameLength)
-        << qint32(identity.paramCount) << qint32(identity.presetCount) << quint16(entries.size());
-    for (const Entry& entry : entries) {
-        out << quint16(entry.size());
-        for (const Record& record : entry) {
-            out << quint16(record.slot);
-            for (int value : record.data)
-                out << qint16(value);
-        }
-    }
+        << qint32(identity.paramCount) << qint32(identity.presetCount) << identity.serial;
+    writeEntries(out, undo);
+    writeEntries(out, redo);
     bytes.append(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
     return bytes;
 }
 
-UndoJournal::Status UndoJournal::decode(const QByteArray& bytes, const Identity& identity, QVector<Entry>* entries)
+UndoJournal::Status UndoJournal::decode(const QByteArray& bytes, const Identity& identity, QVector<Entry>* undo,
+                                        QVector<Entry>* redo)
 {
-    entries->clear();
+    undo->clear();
+    redo->clear();
     if (bytes.size() < kHashBytes || bytes.size() > kMaxFileBytes)
         return Status::Damaged;
     const QByteArray body = bytes.left(bytes.size() - kHashBytes);
@@ -73,6 +175,7 @@ UndoJournal::Status UndoJournal::decode(const QByteArray& bytes, const Identity&
         return Status::Damaged;
 
     QDataStream in(body);
+    in.setVersion(QDataStream::Qt_5_0);
     in.setByteOrder(QDataStream::BigEndian);
     char magic[4] = {};
     quint16 version = 0;
@@ -82,107 +185,145 @@ UndoJournal::Status UndoJournal::decode(const QByteArray& bytes, const Identity&
     in >> version;
     for (qint32& field : fields)
         in >> field;
-    const Identity stored{fields[0], fields[1], fields[2], fields[3], fields[4]};
+    Identity stored{fields[0], fields[1], fields[2], fields[3], fields[4], QString()};
+    in >> stored.serial;
     if (in.status() != QDataStream::Ok || version != kVersion || !plausible(stored))
         return Status::Damaged;
     if (stored != identity)
         return Status::OtherModel;
 
-    quint16 entryCount = 0;
-    in >> entryCount;
-    if (entryCount > MaxEntries)
+    QVector<Entry> readUndo;
+    QVector<Entry> readRedo;
+    if (!readEntries(in, stored, body.size(), &readUndo) || !readEntries(in, stored, body.size(), &readRedo) ||
+        in.status() != QDataStream::Ok || !in.atEnd())
         return Status::Damaged;
-    const qint64 recordBytes = 2 + 2 * (qint64(stored.nameLength) + stored.paramCount);
-    QVector<Entry> read;
-    for (int e = 0; e < entryCount; ++e) {
-        quint16 recordCount = 0;
-        in >> recordCount;
-        // Every count is held against the file's size before it sizes anything.
-        const qint64 left = body.size() - in.device()->pos();
-        if (in.status() != QDataStream::Ok || recordCount == 0 || recordCount > stored.presetCount ||
-            recordCount * recordBytes > left)
-            return Status::Damaged;
-        Entry entry;
-        entry.reserve(recordCount);
-        for (int r = 0; r < recordCount; ++r) {
-            quint16 slot = 0;
-            in >> slot;
-            if (slot < 1 || slot > stored.presetCount)
-                return Status::Damaged;
-            Record record{slot, QVector<int>(stored.nameLength + stored.paramCount)};
-            for (int i = 0; i < record.data.size(); ++i) {
-                qint16 value = 0;
-                in >> value;
-                if (i < stored.nameLength && (value < 0 || value > 255))
-                    return Status::Damaged;
-                record.data[i] = value;
-            }
-            entry.append(record);
-        }
-        read.append(entry);
-    }
-    if (in.status() != QDataStream::Ok || !in.atEnd())
-        return Status::Damaged;
-    *entries = read;
+    *undo = readUndo;
+    *redo = readRedo;
     return Status::Ready;
+}
+
+UndoJournal::Status UndoJournal::read(QVector<Entry>* undo, QVector<Entry>* redo) const
+{
+    undo->clear();
+    redo->clear();
+    QFile file(m_strPath);
+    const QFileInfo info(m_strPath);
+    if (!info.exists() && !info.isSymLink())
+        return Status::Ready;
+    // Only a regular file of ours: a link or a pipe planted under the name is never opened.
+    if (!info.isFile() || info.isSymLink() || info.size() > kMaxFileBytes)
+        return Status::Damaged;
+    if (!file.open(QIODevice::ReadOnly))
+        return Status::Unreadable;
+    return decode(file.readAll(), m_identity, undo, redo);
 }
 
 UndoJournal::Status UndoJournal::load(const Identity& identity)
 {
     m_identity = identity;
-    m_entries.clear();
-    m_status = Status::Ready;
-    QFile file(m_strPath);
-    if (!file.exists())
-        return m_status;
-    if (file.size() > kMaxFileBytes) {
-        m_status = Status::Damaged;
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        m_status = Status::Unreadable;
-    } else {
-        m_status = decode(file.readAll(), identity, &m_entries);
-    }
+    m_status = read(&m_undo, &m_redo);
     if (m_status != Status::Ready)
         TS_WARNING("Undo journal %s refused (%d)", qUtf8Printable(m_strPath), static_cast<int>(m_status));
     return m_status;
 }
 
-bool UndoJournal::save(const QVector<Entry>& entries)
+bool UndoJournal::change(const std::function<bool(QVector<Entry>& undo, QVector<Entry>& redo)>& apply)
 {
+    if (m_status != Status::Ready || m_strPath.isEmpty())
+        return false;
     QDir().mkpath(QFileInfo(m_strPath).absolutePath());
+    QLockFile lock(m_strPath + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kLockWaitMs);
+    if (!lock.tryLock(kLockWaitMs)) {
+        TS_WARNING("Undo journal %s is locked by another program", qUtf8Printable(m_strPath));
+        return false;
+    }
+    // What another program added since this one read the file is kept.
+    QVector<Entry> undo;
+    QVector<Entry> redo;
+    if (read(&undo, &redo) != Status::Ready || !apply(undo, redo))
+        return false;
+    while (undo.size() > MaxEntries)
+        undo.removeFirst();
+    while (redo.size() > MaxEntries)
+        redo.removeFirst();
     QSaveFile file(m_strPath);
-    const QByteArray bytes = encode(m_identity, entries);
+    const QByteArray bytes = encode(m_identity, undo, redo);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         TS_WARNING("Undo journal %s not written: %s", qUtf8Printable(m_strPath), qUtf8Printable(file.errorString()));
         return false;
     }
+    m_undo = undo;
+    m_redo = redo;
     return true;
 }
 
 bool UndoJournal::push(const Entry& entry)
 {
-    if (m_status != Status::Ready || entry.isEmpty())
+    if (entry.isEmpty())
         return false;
-    QVector<Entry> entries = m_entries;
-    entries.append(entry);
-    while (entries.size() > MaxEntries)
-        entries.removeFirst();
-    if (!save(entries))
-        return false;
-    m_entries = entries;
-    return true;
+    return change([&entry](QVector<Entry>& undo, QVector<Entry>& redo) {
+        undo.append(entry);
+        redo.clear();
+        return true;
+    });
+}
+
+bool UndoJournal::complete(const Entry& written)
+{
+    return change([&written](QVector<Entry>& undo, QVector<Entry>&) {
+        if (undo.isEmpty() || undo.constLast().description != written.description)
+            return false;
+        Entry& entry = undo.last();
+        for (Record& record : entry.records)
+            for (const Record& done : written.records)
+                if (done.slot == record.slot)
+                    record.after = done.after;
+        for (SetList& list : entry.setLists)
+            for (const SetList& done : written.setLists)
+                if (done.index == list.index)
+                    list.after = done.after;
+        return true;
+    });
 }
 
 bool UndoJournal::dropNewest()
 {
-    if (m_status != Status::Ready || m_entries.isEmpty())
-        return false;
-    QVector<Entry> entries = m_entries;
-    entries.removeLast();
-    if (!save(entries))
-        return false;
-    m_entries = entries;
-    return true;
+    return change([](QVector<Entry>& undo, QVector<Entry>&) {
+        if (undo.isEmpty())
+            return false;
+        undo.removeLast();
+        return true;
+    });
+}
+
+bool UndoJournal::undone()
+{
+    return change([](QVector<Entry>& undo, QVector<Entry>& redo) {
+        if (undo.isEmpty())
+            return false;
+        redo.append(undo.takeLast());
+        return true;
+    });
+}
+
+bool UndoJournal::redone()
+{
+    return change([](QVector<Entry>& undo, QVector<Entry>& redo) {
+        if (redo.isEmpty())
+            return false;
+        undo.append(redo.takeLast());
+        return true;
+    });
+}
+
+bool UndoJournal::clear()
+{
+    return change([](QVector<Entry>& undo, QVector<Entry>& redo) {
+        undo.clear();
+        redo.clear();
+        return true;
+    });
 }
 
 QString UndoJournal::setAside()
@@ -199,6 +340,7 @@ QString UndoJournal::setAside()
     }
     TS_WARNING("Undo journal set aside as %s", qUtf8Printable(aside));
     m_status = Status::Ready;
-    m_entries.clear();
+    m_undo.clear();
+    m_redo.clear();
     return QFileInfo(aside).fileName();
 }

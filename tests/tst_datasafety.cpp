@@ -158,10 +158,7 @@ private slots:
         startWorkers({m_pWorker});
         QVERIFY(ensureUnit());
     }
-    void cleanupTestCase()
-    {
-        stopWorkers(m_pWorker);
-    }
+    void cleanupTestCase() { stopWorkers(m_pWorker); }
     void init() { QVERIFY(ensureUnit()); }
     void cleanup()
     {
@@ -214,7 +211,9 @@ private slots:
         QTest::addColumn<QStringList>("view");
         QTest::addColumn<int>("last"); // the last command the unit took, -1 when none or it went away
         const QString restoring = "text(Restoring user presets and set lists...)";
-        const QStringList corrupt{restoring, "text(Failed to restore user presets and set lists.)", "finished(11,0)"};
+        // Checked whole before anything happens: nothing backed up, nothing sent.
+        const QStringList corrupt{"text(File data corrupted.\nfile.bin is cut short or damaged. Nothing was changed.)",
+                                  "finished(11,0)"};
         const QStringList refused{"text(File(s) data corrupted.)", "finished(11,0)"};
         const QString factory = "text(updating factory presets...)";
         // Cut 200 bytes into the set-list block: 56 (76 with the marker) + 4 + 70400 bytes of presets come first.
@@ -223,19 +222,22 @@ private slots:
             << 1014 << backUp("1\n2\n").left(70680) << Step() << corrupt << -1;
         QTest::newRow("back-up without set lists")
             << 1014 << kFactoryFile << Step()
-            << QStringList{restoring, "text(Succesfully restored user presets and set lists.)", "finished(0,0)"} << 18;
+            << QStringList{restoring, "text(Succesfully restored user presets and set lists.)", "finished(0,0)"} << 8;
+        QTest::newRow("not a back-up at all")
+            << 1014 << QByteArray("root:x:0:0:root:/root:/bin/bash\n") << Step()
+            << QStringList{"text(file.bin is not a Stage Cadenzo back-up. Nothing was changed.)", "finished(12,0)"}
+            << -1;
         QTest::newRow("preset, parameter 70000") << 1009 << presetFile(16, 70000) << Step() << refused << -1;
         QTest::newRow("preset, name code 300") << 1009 << presetFile(0, 300) << Step() << refused << -1;
-        QTest::newRow("preset, control character in the name") << 1009 << presetFile(3, 7) << Step() << refused << -1;
         QTest::newRow("factory rewrite, bytes behind the presets")
             << 1015 << kFactoryFile + "tail" << Step()
-            << QStringList{factory, "finished(11,0)", "text(Failed to update factory presets. Please try again.)"}
-            << -1;
+            << QStringList{"finished(11,0)", "text(Failed to update factory presets. Please try again.)"} << -1;
         // 16, then 8 reports a preset (select, 6 of data, checksum): the 300th write falls in the 38th preset.
         const Step lose300th = [] { g_failWriteIn = 299; };
+        const QString mix = "37 of 100 user presets were written, so it holds a mix of old and restored presets.";
         const QStringList restored{restoring,
-                                   "text(Failed to communicate with device.\n37 of 100 user presets were written; the "
-                                   "unit holds a mix of old and restored presets. Restore the back-up again.)",
+                                   "text(The unit was disconnected during the restore. " + mix +
+                                       "\nConnect it again and restore the back-up again.)",
                                    "finished(5,0)"};
         QTest::newRow("restore, unit gone")
             << 1014 << backUp("") << Step([this] { m_bus->setFault(U, FaultKind::Vanish, 299); }) << restored << -1;
@@ -244,8 +246,14 @@ private slots:
         // is offered back and puts the unit back as it was (checked below).
         QTest::newRow("restore, one report lost, back-up first")
             << 1014 << backUp("") << Step([this] { m_pWorker->setSafetyOptions(true, true), g_failWriteIn = 517; })
-            << QStringList{"text(Backing up the unit first...)"} + restored.mid(0, 2) +
-                   QStringList{"recovery(Auto before restore," + restored[1].mid(40).chopped(1) + ")"} + restored.mid(2)
+            << QStringList{"text(Backing up the unit first...)", restoring,
+                           "text(The unit was disconnected during the restore. " + mix +
+                               "\nWhen the unit answers again, the librarian offers to put back the state from "
+                               "before the restore.)",
+                           "recovery(Auto before restore,The unit was disconnected during the restore. " + mix +
+                               "\nWhen the unit answers again, the librarian offers to put back the state from "
+                               "before the restore.)",
+                           "finished(5,0)"}
             << 17;
         // Verification: a unit that stores one byte wrong is named; one that goes while it is read back is lost.
         QTest::newRow("preset, one byte stored wrong")
@@ -254,7 +262,7 @@ private slots:
         QTest::newRow("restore, one byte stored wrong") // read back once the bulk bracket has closed
             << 1014 << backUp("") << Step([this] { m_bus->setFault(U, FaultKind::CorruptWrite, 37); })
             << QStringList{restoring, "text(Verification failed: U38 differs from what was written.)", "finished(17,0)"}
-            << 18;
+            << 12;
         QTest::newRow("preset, unit gone in the read-back") // 2 to keep the old record, 8 to write the new one
             << 1009 << presetFile(16, 5) << Step([this] { m_bus->setFault(U, FaultKind::Vanish, 10); })
             << QStringList{"text(Failed to communicate with device.)", "finished(5,0)"} << -1;
@@ -365,7 +373,9 @@ private slots:
         QVERIFY(writeFile(old, QByteArray(64000, 'o')));
         if (fault == ReadOnly)
             QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", dir}), 0);
-        m_pWorker->setBackUpFilePath(old);
+        // A restore restores a whole back-up from elsewhere; the folder's old file is the one a fault must spare.
+        QVERIFY(op != 1014 || writeFile(m_home.path() + "/restore.tscb", backUp("")));
+        m_pWorker->setBackUpFilePath(op == 1014 ? m_home.path() + "/restore.tscb" : old);
         m_pWorker->setSaveItems({{"Old", 1}}, dir);
         QStringList seen;
         if (fault == Killed) {
@@ -374,8 +384,9 @@ private slots:
             QVERIFY(child.waitForFinished(kTimeoutMs) && child.exitStatus() == QProcess::CrashExit);
         } else {
             seen = run(op, [=] {
-                fault == UnitFails ? m_bus->setFault(U, FaultKind::ReadFailure)
-                                   : fault == UnitGone ? m_bus->setFault(U, FaultKind::Vanish, 40) : true;
+                fault == UnitFails  ? m_bus->setFault(U, FaultKind::ReadFailure)
+                : fault == UnitGone ? m_bus->setFault(U, FaultKind::Vanish, 40)
+                                    : true;
             });
         }
         QTEST(entries(dir), "files");

@@ -134,41 +134,60 @@ private slots:
     void undoJournal_data()
     {
         QTest::addColumn<QByteArray>("body"); // hex; its SHA-256 follows, or 32 zero bytes when it ends in "!"
-        QTest::addColumn<int>("status");      // 0 ready, 1 damaged, 2 another model's
-        // "TSUJ", version 1, product 0x21, patch 3, 2 name bytes, 1 parameter, 3 presets; one entry of one record:
-        // slot 2, "AB", -1.
-        const QByteArray good = "5453554a0001000000210000000300000002000000010000000300010001000200410042ffff";
+        QTest::addColumn<int>("status");      // 0 ready, 1 damaged, 2 another unit's
+        // "TSUJ", version 2, product 0x21, patch 3, 2 name bytes, 1 parameter, 3 presets, serial "u1"; one overwrite
+        // "copy": slot 2 from "AB", -1 to "CD", 1, and set list B from twenty 1s to not yet written; nothing to redo.
+        const QByteArray good = "5453554a000200000021000000030000000200000001000000030000000400750031"
+                                "0001000000080063006f007000790001000200030041"
+                                "0042ffff0003004300440001"
+                                "000100020014" +
+                                QByteArray("0001").repeated(20) + "00000000";
         const auto with = [&](int at, const QByteArray& h) { return QByteArray(good).replace(2 * at, h.size(), h); };
         QTest::newRow("one overwrite") << good << 0;
         QTest::newRow("hash disagrees") << good + "!" << 1;
         QTest::newRow("cut short") << good.chopped(4) << 1;
         QTest::newRow("bytes behind") << good + "00" << 1;
-        QTest::newRow("version 2") << with(4, "0002") << 1;
-        QTest::newRow("21 entries") << with(26, "0015") << 1;
-        QTest::newRow("4 records of a 3-preset unit") << with(28, "0004") << 1;
-        QTest::newRow("slot 4") << with(30, "0004") << 1;
-        QTest::newRow("name byte 256") << with(32, "0100") << 1;
+        QTest::newRow("version 1") << with(4, "0001") << 1;
+        QTest::newRow("21 entries") << with(34, "0015") << 1;
+        QTest::newRow("4 records of a 3-preset unit") << with(48, "0004") << 1;
+        QTest::newRow("slot 4") << with(50, "0004") << 1;
+        QTest::newRow("name byte 256") << with(54, "0100") << 1;
+        QTest::newRow("set list 5") << with(70, "0005") << 1;
+        QTest::newRow("another unit of the model") << with(30, "00750032") << 2;
         QTest::newRow("the Cadenzo's") << with(6, "00000042") << 2;
     }
     void undoJournal()
     {
         QFETCH(QByteArray, body);
         QFETCH(int, status);
-        const UndoJournal::Identity unit{0x21, 3, 2, 1, 3};
+        const UndoJournal::Identity unit{0x21, 3, 2, 1, 3, "u1"};
         QByteArray bytes = QByteArray::fromHex(QByteArray(body).replace('!', ""));
         bytes += body.endsWith('!') ? QByteArray(32, 0) : QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-        QVector<UndoJournal::Entry> entries;
-        QCOMPARE(int(UndoJournal::decode(bytes, unit, &entries)), status);
-        QCOMPARE(entries.size(), status == 0 ? 1 : 0);
-        if (status == 0) {
-            QCOMPARE(entries[0][0].slot, 2);
-            QCOMPARE(entries[0][0].data, QVector<int>({65, 66, -1}));
-            QCOMPARE(UndoJournal::encode(unit, entries), bytes);
-            UndoJournal journal(path("undo.journal")); // 20 overwrites at most: the 21st pushes the oldest out
-            for (int i = 0; i < 21; ++i)
-                QVERIFY(journal.push(entries[0]));
-            QCOMPARE(journal.entries(), 20);
-        }
+        QVector<UndoJournal::Entry> undo, redo;
+        QCOMPARE(int(UndoJournal::decode(bytes, unit, &undo, &redo)), status);
+        QCOMPARE(undo.size(), status == 0 ? 1 : 0);
+        if (status != 0)
+            return;
+        QCOMPARE(undo[0].records[0].after, QVector<int>({67, 68, 1}));
+        QCOMPARE(undo[0].setLists[0].index, 2);
+        QCOMPARE(UndoJournal::encode(unit, undo, redo), bytes);
+        // Two programs on one unit's journal keep each other's entries; 20 at most; an undo can be redone until
+        // the next overwrite.
+        const QString file = UndoJournal::pathFor(path("model"), "u1");
+        QCOMPARE(QFileInfo(file).fileName(), QString("undo bb82030dbc2bcaba.journal"));
+        UndoJournal first(file), second(file);
+        QCOMPARE(int(first.load(unit)), 0);
+        QCOMPARE(int(second.load(unit)), 0);
+        QVERIFY(first.push(undo[0]) && second.push(undo[0]));
+        QCOMPARE(second.entries(), 2);
+        for (int i = 0; i < 19; ++i)
+            QVERIFY(first.push(undo[0]));
+        QCOMPARE(first.entries(), 20);
+        QVERIFY(first.undone() && first.undone());
+        QCOMPARE(first.entries() * 100 + first.redoEntries(), 1802);
+        QVERIFY(first.redone());
+        QVERIFY(second.push(undo[0]));
+        QCOMPARE(second.entries() * 100 + second.redoEntries(), 2000);
     }
 
     void writers_data()
@@ -298,7 +317,7 @@ private slots:
         QTest::newRow("one, user 100") << QStringList{""} << QList<int>{100} << 0 << 0;
         QTest::newRow("one, missing") << QStringList{"missing"} << QList<int>{1} << 0 << 13;
         QTest::newRow("one, other parameter count") << QStringList{"params"} << QList<int>{1} << 0 << 12;
-        QTest::newRow("one, not a preset file") << QStringList{"garbage"} << QList<int>{1} << 0 << 4;
+        QTest::newRow("one, not a preset file") << QStringList{"garbage"} << QList<int>{1} << 0 << 11;
         QTest::newRow("bracketed") << QStringList{"", "", ""} << QList<int>{4, 5, 150} << 2 << 0;
         QTest::newRow("corrupt header") << QStringList{"", "garbage"} << QList<int>{1, 2} << 1 << 11;
     }

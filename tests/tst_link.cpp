@@ -319,7 +319,7 @@ private slots:
         QTest::newRow("copies in bulk") << (repeated(100, 10) << 100 << 300 << 300 << 3000);
         QTest::newRow("back up") << repeated(100, 500) + repeated(300, 5) + repeated(300, 8);
         QTest::newRow("restore") << QList<int>{100} + repeated(300, 100) + QList<int>{3000} + repeated(3000, 5) +
-                                        repeated(300, 8);
+                                        repeated(300, 8) + QList<int>{5000};
         QTest::newRow("factory presets") << QList<int>{100} + repeated(300, 100) + QList<int>{3000};
         QTest::newRow("preset files, bracketed") << QList<int>{100, 300, 300, 3000};
         QTest::newRow("preset files, one by one") << QList<int>{3000, 3000};

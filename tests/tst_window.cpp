@@ -295,8 +295,8 @@ private slots:
                                                     names[2] + "</b><br/>with<br/><b>F03_" + names[4] + "</b>?"));
         QCOMPARE(m_bus->unit("U").record(90), connected.record(103));
         QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[4]);
-        // Ctrl+Z writes the overwritten records back, newest first: U90 as before the drag, then U95 as before the
-        // rename; then nothing is left to undo.
+        // Ctrl+Z writes the overwritten records back, newest first: U90 as before the drag, the set list, then U95
+        // as before the rename; then nothing is left to undo.
         const auto undo = [&] { // a progress dialog that closed leaves no window active offscreen
             QApplication::setActiveWindow(w);
             QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
@@ -305,6 +305,8 @@ private slots:
         QVERIFY(undo());
         QCOMPARE(m_bus->unit("U").record(90), connected.record(90));
         QCOMPARE(m_bus->unit("U").recordBytes(95).left(4), QByteArray("Caf\xE9"));
+        QVERIFY(undo());
+        QCOMPARE(m_bus->setList("U", 2).mid(0, 3), (QVector<int>{2, 0, 0})); // the paste into set list B
         QVERIFY(undo());
         QCOMPARE(m_bus->unit("U").record(95), connected.record(95));
         QVERIFY(!user->undoAction()->isEnabled());
@@ -385,10 +387,13 @@ private slots:
         m_answerer->push("Yes");
         QTest::mouseClick(restore, Qt::LeftButton);
         QVERIFY(settled());
-        const QRegularExpression stopped("^Failed to communicate with device.\n\\d+ of 100 user presets were written;");
+        const QRegularExpression stopped("The unit was disconnected during the restore. \\d+ of 100 user presets "
+                                         "were written, so it holds a mix of old and restored presets.\nWhen the "
+                                         "unit answers again, the librarian offers to put back the state from before "
+                                         "the restore.");
         QVERIFY(m_answerer->finishedTexts.last().contains(stopped));
         QVERIFY(QTest::qWaitFor([&] { return !m_bus->isPlugged("U") && !restore->isEnabled(); }, kWaitMs));
-        m_answerer->push("Yes");
+        m_answerer->push("Put back the state from before");
         QVERIFY(m_bus->plug("U", model));
         QVERIFY(QTest::qWaitFor([&] { return restore->isEnabled(); }, kWaitMs) && settled());
         const QRegularExpression offer("^Restore\\|Restore the state from before\\?\\|The unit answers again. The "

@@ -216,7 +216,8 @@ private slots:
             [](Ctx& c) {
                 c.worker->setSetListEdit(2, {{0, 105}, {5, 0}, {19, 7}});
             },
-            FaultKind::None, 0, {"setListData(2,data)", "updateText(Success)", "operationFinished(0,true)"},
+            FaultKind::None, 0,
+            {"undoAvailable(1)", "setListData(2,data)", "updateText(Success)", "operationFinished(0,true)"},
             [](Ctx& c) {
                 QVector<int> values = c.before.setList(2);
                 values[0] = 105, values[5] = 0, values[19] = 7;
@@ -243,10 +244,12 @@ private slots:
             [](Ctx& c) {
                 writeBank(c.dir + "/r.tarb", c.before, 1, true);
                 c.worker->setBackUpFilePath(c.dir + "/r.tarb");
-                // Eleven automatic back-ups before this one (the two oldest go) and three of the user's own.
+                // Files named like automatic back-ups that the program never listed as its own: the user's, kept.
                 QVERIFY(QDir().mkpath(g_arietteBackUpFolder));
-                QStringList old{"Auto before firmware update 2025-12-31 23-59-59.tarb", "Mine.tarb",
-                                "Auto before restore 2026-01-01 10-00-00.tarb", "Auto before restore.tarb",
+                QStringList old{"Auto before firmware update 2025-12-31 23-59-59.tarb",
+                                "Mine.tarb",
+                                "Auto before restore 2026-01-01 10-00-00.tarb",
+                                "Auto before restore.tarb",
                                 "Auto before restore 2026-01-01 10-00-00 (2).tarb",
                                 "Auto before restore 2020-01-01 10-00-00.tscb"};
                 for (int day = 2; day <= 9; ++day)
@@ -255,22 +258,26 @@ private slots:
                     QVERIFY(writeFile(g_arietteBackUpFolder + "/" + name, "x"));
             },
             FaultKind::None, 0,
-            {kBackingUp, "updateText(Restoring user presets and set lists...)",
+            {kBackingUp, "updateText(Restoring user presets and set lists...)", "undoAvailable(0)",
              "updateText(Succesfully restored user presets and set lists.)", "operationFinished(0,false)"},
             [](Ctx& c) {
                 for (int n = 1; n <= 100; ++n)
                     QCOMPARE(c.bus.record(U, n), c.before.record(n + 100));
                 QCOMPARE(c.bus.setList(U, 0), c.before.setList(4));
                 QStringList files = QDir(g_arietteBackUpFolder).entryList(QDir::Files, QDir::Name);
-                const QStringList made = files.filter(
-                    QRegularExpression("^Auto before restore \\d{4}(-\\d\\d){2} \\d\\d(-\\d\\d){2}\\.tarb$"));
+                const QStringList made = files.filter(QRegularExpression(
+                    "^Auto before restore (?!2026-01-01 )\\d{4}(-\\d\\d){2} \\d\\d(-\\d\\d){2}\\.tarb$"));
                 QCOMPARE(made.size(), 1);
                 files.replaceInStrings(made.value(0), "now");
                 QStringList kept;
                 for (int day = 2; day <= 9; ++day)
                     kept << QString("Auto before factory update 2026-01-0%1 10-00-00.tarb").arg(day);
-                kept << "Auto before restore 2020-01-01 10-00-00.tscb"
-                     << "Auto before restore 2026-01-01 10-00-00 (2).tarb" << "now" << "Auto before restore.tarb"
+                kept << "Auto before firmware update 2025-12-31 23-59-59.tarb"
+                     << "Auto before restore 2020-01-01 10-00-00.tscb"
+                     << "Auto before restore 2026-01-01 10-00-00 (2).tarb"
+                     << "Auto before restore 2026-01-01 10-00-00.tarb"
+                     << "now"
+                     << "Auto before restore.tarb"
                      << "Mine.tarb";
                 QCOMPARE(files, kept);
             });
@@ -349,13 +356,16 @@ private slots:
         QTest::addColumn<int>("spoil"); // 0 none, below 0 the unit goes after -spoil reports, else the byte changed
         QTest::addColumn<QStringList>("expected");
         const QString refused = "updateText(The undo journal was damaged or made for another unit and was not used. "
-                                "It was set aside as undo.journal.damaged-T.)";
-        QTest::newRow("after a restart") << 0 << QStringList{"record(0,1,4)", "undoAvailable(0)",
-                                                             "updateText(Success.)", "operationFinished(0,false)"};
+                                "It was set aside as undo 385cfdbc00ec3203.journal.damaged-T.)";
+        QTest::newRow("after a restart") << 0
+                                         << QStringList{"record(0,1,4)", "undoAvailable(0)",
+                                                        "updateText(Undone: copy F07 to U05.)",
+                                                        "operationFinished(0,false)"};
         QTest::newRow("damaged") << 40 << QStringList{refused, "undoAvailable(0)", "operationFinished(18,false)"};
         QTest::newRow("the Cadenzo's") << 9 << QStringList{refused, "undoAvailable(0)", "operationFinished(18,false)"};
-        QTest::newRow("unit gone") << -5 << QStringList{"updateText(Failed to communicate with device.)",
-                                                        "operationFinished(5,false)"};
+        QTest::newRow("unit gone") << -5
+                                   << QStringList{"updateText(Failed to communicate with device.)",
+                                                  "operationFinished(5,false)"};
     }
     void undo()
     {
@@ -363,20 +373,20 @@ private slots:
         VirtualBusFixture bus;
         QVERIFY(bus.plug(U, UnitModel::Ariette));
         const VirtualUnit before = bus.unit(U);
-        const QString journal = g_arietteFolder + "/undo.journal";
-        for (const QString& name : QDir(g_arietteFolder).entryList({"undo.journal*"}))
+        const QString journal = UndoJournal::pathFor(g_arietteFolder, U);
+        for (const QString& name : QDir(g_arietteFolder).entryList({"undo*"}))
             QFile::remove(g_arietteFolder + "/" + name);
         {
             Workers workers;
             QVERIFY(workers.relay.waitFor("undoAvailable(0)"));
             workers.device->setPresetTransfer({5}, {}, {107});
-            QCOMPARE(workers.run(bus, 1011), QStringList({"deviceBusy()", "undoAvailable(1)", "record(0,1,4)",
-                                                          "updateText(Success.)", "operationFinished(0,true)",
-                                                          "deviceIdle()"}));
+            QCOMPARE(workers.run(bus, 1011),
+                     QStringList({"deviceBusy()", "undoAvailable(1)", "record(0,1,4)", "updateText(Success.)",
+                                  "operationFinished(0,true)", "deviceIdle()"}));
         }
         QCOMPARE(bus.record(U, 5), before.record(107));
         QByteArray bytes = readFile(journal);
-        QCOMPARE(bytes.left(28).toHex(), QByteArray("5453554a000100000021000000030000001000000078000000640001"));
+        QCOMPARE(bytes.left(28).toHex(), QByteArray("5453554a000200000021000000030000001000000078000000640000"));
         if (spoil > 0) // 9: the product code made a Cadenzo's, with a hash that agrees; else one byte changed
             bytes[spoil] = char(spoil == 9 ? 0x42 : bytes[spoil] ^ 1);
         if (spoil == 9)
@@ -394,7 +404,7 @@ private slots:
             return;
         }
         QCOMPARE(bus.record(U, 5), spoil ? before.record(107) : before.record(5));
-        QCOMPARE(QDir(g_arietteFolder).entryList({"undo.journal*"}).size(), 1); // set aside, never deleted
+        QCOMPARE(QDir(g_arietteFolder).entryList({"undo *.journal*"}).size(), 1); // set aside, never deleted
         QCOMPARE(QFile::exists(journal), !spoil);
     }
 };

@@ -626,14 +626,17 @@ void VirtualUnit::handleSysParams(int length, const unsigned char* payload)
         }
         if (page == Protocol::SysPage::Pages - 1)
             m_transactionEnd = true;
-        break;
+        // A written page is answered with a system-parameter report and nothing more: its content is not
+        // promised, so this unit gives none, and a host that took the answer for an echo finds out here.
+        queueReply(Cmd::SysParamsReply, 0, nullptr);
+        return;
     }
     default:
         ++m_errors.malformed;
         return;
     }
 
-    // Every request, read or written page, is answered with the page as the unit now holds it.
+    // A read request is answered with the page as the unit holds it.
     unsigned char values[2 * Protocol::SysPage::ValuesPerPage] = {};
     int n = 0;
     for (int i = 0; i < Protocol::SysPage::ValuesPerPage; ++i) {

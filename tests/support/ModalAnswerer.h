@@ -52,6 +52,8 @@ private:
             const QMap<QString, QMessageBox::StandardButton> buttons{{"Yes", QMessageBox::Yes},
                                                                      {"No", QMessageBox::No}};
             QAbstractButton* pButton = pBox->button(buttons.value(answer, QMessageBox::Cancel));
+            for (QAbstractButton* pOwn : pBox->buttons()) // a button of the program's own words
+                pButton = pOwn->text() == answer ? pOwn : pButton;
             if (pButton == nullptr)
                 return false;
             pButton->click();
