@@ -33,8 +33,12 @@ constexpr char NeedsYes[] = "%1 changes what the unit holds: give --yes to confi
 constexpr char NotConfirmed[] = "Nothing was changed.";
 constexpr char Interrupted[] = "Stopped.";
 constexpr char InterruptedAfter[] = "Stopped. The operation's last words: %1";
-constexpr char Stopping[] = "tessitra: stopping: the operation ends at its next record or packet (Ctrl-C again ends "
-                            "the program at once, leaving the unit as it is then).";
+constexpr char Stopping[] = "stopping: the operation ends at its next record or packet (Ctrl-C again ends the program "
+                            "at once, leaving the unit as it is then).";
+// A write broken off leaves the unit half old, half new: it goes on, and its own result is reported.
+constexpr char WriteFinishes[] = QT_TRANSLATE_NOOP("tessitra", "A write to the unit cannot be stopped safely; it will "
+                                                               "finish first (Ctrl-C again ends the program at once, "
+                                                               "leaving the unit half written).");
 constexpr char Disconnected[] = "Device disconnected!";
 constexpr char CommunicationFailure[] = "Failed to communicate with device.";
 constexpr char BackedUpBefore[] = "The unit was backed up before it started; to put it back: tessitra restore \"%1\"";

@@ -142,7 +142,22 @@ cmp -s changed.tarb again.tarb || fail "the back-up of A2 differs from the one i
 expect 5 "tessitra: Nothing was changed: the unit could not be backed up first." restore original.tarb --yes
 # ...and half way through the restore itself: the back-up the worker took first puts the unit back, byte for byte.
 "$unit" plug ariette A4 >/dev/null
-expect 0 "" restore changed.tarb --yes
+# Ctrl-C during the restore (once the worker has backed the unit up first): the write cannot be stopped safely, so
+# it finishes, and its own result and exit code are reported.
+clilog="$HOME/Aurivell/Tessitra/Log/tessitra/ui.log"
+rm -f "$clilog"
+"$tessitra" restore changed.tarb --yes </dev/null >out.txt 2>err.txt &
+pid=$!
+i=0
+while ! grep -qF "Automatic back-up:" "$clilog" 2>/dev/null && [ $i -lt 1000 ]; do sleep 0.005; i=$((i + 1)); done
+kill -INT $pid || fail "the restore ended before Ctrl-C"
+wait $pid
+rc=$?
+[ $rc = 0 ] || fail "Ctrl-C during a restore: exit $rc ($(cat err.txt))"
+grep -qxF "tessitra: A write to the unit cannot be stopped safely; it will finish first (Ctrl-C again ends the program at once, leaving the unit half written)." \
+    err.txt || fail "Ctrl-C during a restore said: $(cat err.txt)"
+says "Succesfully restored user presets and set lists."
+show A4 | grep -v "^Micro image" | cmp -s - changed.txt || fail "the restore Ctrl-C let finish did not restore the unit"
 "$unit" fault A4 vanish 400 >/dev/null
 expect 5 "tessitra: Failed to communicate with device." restore original.tarb --yes
 grep -qE '^[0-9]+ of 100 user presets were written; the unit holds a mix of old and restored presets. Restore the back-up again.$' \
