@@ -52,7 +52,13 @@ says "F100  Clean Bypass 2"
 expect 0 "" list favourites
 says "03  U05   Country Slap"
 expect 0 "" --json list B && json
-grep -qF '"preset": "F10"' out.txt || fail "set list B as JSON lacks F10"
+# Entries name the preset they play as the preset lists do ("slot"), beside their place in the list.
+python3 - <<'PY' || fail "set list B as JSON: $(head -c 400 out.txt)"
+import json, sys
+rows = json.load(open("out.txt"))
+sys.exit(len(rows) != 20 or rows[3] != {"position": 4, "slot": "F10", "name": "Ping Pong"}
+         or rows[19] != {"position": 20, "slot": None, "name": None})
+PY
 show A1 >original.txt
 
 expect 0 "" backup original.tarb
@@ -70,11 +76,19 @@ show A1 | cmp -s - original.txt || fail "a declined copy changed the unit"
 expect 0 "" copy F03 U90 --yes
 says "Success."
 [ "$(params A1 U90)" = "$(params A1 F03)" ] || fail "U90 does not hold F03's parameters"
-expect 0 "" rename U90 "My Slap"
+# A rename and a set-list write change the unit too: a script says --yes.
+show A1 >before.txt
+expect 8 "tessitra: rename changes what the unit holds: give --yes to confirm when not run from a terminal." \
+    rename U90 "My Slap"
+expect 8 "tessitra: setlist changes what the unit holds: give --yes to confirm when not run from a terminal." \
+    setlist A U90 F01 U02
+show A1 | cmp -s - before.txt || fail "a refused rename or setlist changed the unit"
+expect 0 "" rename U90 "My Slap" --yes
 has A1 'U90 "My Slap         " params '"$(params A1 F03)"
-expect 0 "" save U90 F01 --to out
-[ -s "out/U90_My Slap.tarp" ] && [ -s "out/F01_Warm Hall.tarp" ] || fail "save wrote $(ls out)"
-expect 0 "" load "out/U90_My Slap.tarp" "out/F01_Warm Hall.tarp" --to U10 --yes
+# save makes the folder it is given, as the README's tour expects.
+expect 0 "" save U90 F01 --to out/tour
+[ -s "out/tour/U90_My Slap.tarp" ] && [ -s "out/tour/F01_Warm Hall.tarp" ] || fail "save wrote $(ls -R out)"
+expect 0 "" load "out/tour/U90_My Slap.tarp" "out/tour/F01_Warm Hall.tarp" --to U10 --yes
 has A1 'U10 "My Slap         " params '"$(params A1 F03)"
 has A1 'U11 "Warm Hall       " params '"$(params A1 F01)"
 # The load is undone: both slots hold again what they held.
@@ -85,7 +99,7 @@ has A1 "$(grep '^U11 ' original.txt)"
 "$unit" fault A1 corrupt-write 0 >/dev/null
 expect 7 "tessitra: Verification failed: U20 differs from what was written." copy F05 U20 --yes
 "$unit" fault A1 none >/dev/null
-expect 0 "" setlist A U90 F01 U02
+expect 0 "" setlist A U90 F01 U02 --yes
 says "Success"
 has A1 "A: 90 101 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"
 printf 'not a preset' >junk.tarp
