@@ -53,6 +53,7 @@ struct Options
     bool bJson = false;
     bool bYes = false;
     bool bHelp = false;
+    bool bVersion = false;
     QString command;
     QStringList args;
 };
@@ -60,10 +61,14 @@ struct Options
 void print(FILE* stream, const QString& text);
 // The worker's texts are made for the window's rich-text labels.
 QString plain(QString text);
-// "tessitra: message" on standard error; returns code.
+// Remembers how errors are to be told: as JSON on standard output (--json), and which command's help to point at.
+void setErrorStyle(bool bJson, const QString& command);
+// "tessitra: message" on standard error, or kept for the one JSON object finish() prints; returns code.
 int fail(int code, const QString& message);
-// A usage error, with the synopsis; returns Exit::Usage.
+// A usage error and where to read the usage; returns Exit::Usage.
 int usage(const QString& message);
+// With --json and a failure, prints {"error": ..., "exit": code} on standard output; returns code.
+int finish(int code);
 const HelpText::Command* findCommand(const QString& name);
 // The whole help, or one command's.
 void printHelp(const HelpText::Command* pCommand);

@@ -39,6 +39,16 @@ params() { "$unit" show "$1" | sed -n "s/^$2 \".*\" params //p"; }
 grep -rlE '#include *[<"](\.\./)?virtualunit/' "$src/sources" && fail "sources/ includes virtualunit/"
 
 expect 3 "tessitra: No unit found. Connect the unit and switch it on." info
+# With --json an error is one object on stdout, and stderr stays empty.
+expect 3 "" --json info
+python3 -c 'import json,sys; d=json.load(open("out.txt")); sys.exit(d != {"error": "No unit found. Connect the unit and switch it on.", "exit": 3})' ||
+    fail "--json info without a unit: $(cat out.txt)"
+expect 0 "" --version
+[ "$(cat out.txt)" = "tessitra 1.0.0" ] || fail "--version: $(cat out.txt)"
+# The manual pages carry that version, not the placeholder they are made from.
+grep -qxF '.TH TESSITRA 1 "December 2026" "Tessitra Stage Librarian 1.0.0" "User Commands"' \
+    "$(dirname "$tessitra")/packaging/tessitra.1" || fail "the manual page lacks the version"
+grep -lF '@' "$(dirname "$tessitra")"/packaging/*.1 && fail "a manual page keeps a placeholder"
 "$unit" plug ariette A1 >/dev/null
 expect 0 "" info
 says "model         Stage Ariette"
@@ -104,7 +114,13 @@ says "Success"
 has A1 "A: 90 101 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"
 printf 'not a preset' >junk.tarp
 expect 6 "tessitra: File(s) data corrupted." load junk.tarp --to U20 --yes
+# A slot error, and the one line that helps: not the whole usage.
 expect 2 "tessitra: U101 is not a user slot of this unit (U01 to U100)" copy F01 U101
+printf "tessitra: U101 is not a user slot of this unit (U01 to U100)\nSee 'tessitra copy --help'.\n" |
+    cmp -s - err.txt || fail "a slot error says: $(cat err.txt)"
+expect 2 "" --json copy F01 U101
+python3 -c 'import json,sys; sys.exit(json.load(open("out.txt")) != {"error": "U101 is not a user slot of this unit (U01 to U100)", "exit": 2})' ||
+    fail "--json slot error: $(cat out.txt)"
 head -c 300 /dev/zero | tr '\0' 'A' >micro.bin
 expect 0 "" firmware micro.bin --yes
 has A1 "Micro image: 336 bytes, checksum 0x00, sent 0x00, verified yes"
@@ -202,12 +218,27 @@ expect 6 "tessitra: Failed to restore user presets and set lists." restore caden
 show A3 | cmp -s - fresh.txt || fail "a refused back-up changed the unit"
 
 expect 0 "" --help
-says "  setlist A|B|C|D|favourites SLOT..."
-says "  undo"
+says "  setlist A|B|C|D|favourites SLOT...      Fills a set list"
+says "  undo                                    Undoes the last copy, load or rename"
+says "  list [user|factory|favourites|A|B|C|D]  Lists presets or a set list"
 says "  9  the unit is in use by the Tessitra Stage Librarian window or another tessitra"
 expect 0 "" copy --help
 says "usage: tessitra [--bus DIR] [--json] [--yes] copy FROM TO"
 expect 2 "tessitra: unknown option --force" copy F01 U02 --force
+grep -qxF "See 'tessitra copy --help'." err.txt || fail "no hint after a usage error: $(cat err.txt)"
+
+# Bash completion: commands, slots, set lists and files of the right kind.
+touch "a b.tarb" a.tarp
+completes() {
+    bash -c '. "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _tessitra; printf "%s\n" "${COMPREPLY[@]}"' \
+        sh "$src/packaging/tessitra-completion.bash" tessitra "$@" | sort | tr '\n' ' '
+}
+[ "$(completes co)" = "copy " ] || fail "completing co: $(completes co)"
+[ "$(completes list "")" = "A B C D factory favourites user " ] || fail "completing list: $(completes list "")"
+[ "$(completes copy F01 U10)" = "U10 U100 " ] || fail "completing copy's user slot: $(completes copy F01 U10)"
+[ "$(completes copy F0)" = "F01 F02 F03 F04 F05 F06 F07 F08 F09 " ] || fail "completing copy F0: $(completes copy F0)"
+[ "$(completes setlist "")" = "A B C D favourites " ] || fail "completing setlist: $(completes setlist "")"
+[ "$(completes restore "a")" = "a b.tarb again.tarb " ] || fail "completing restore a: $(completes restore a)"
 
 # While the command line waits at its question it holds the unit: a window started meanwhile waits as well, and
 # takes the unit once the command line has ended (here by Ctrl-C).
