@@ -63,8 +63,8 @@ int finish(int code)
     const QString error = g_errors.isEmpty() ? QCoreApplication::translate("tessitra", "Operation failed.")
                                              : g_errors.join(QLatin1Char('\n'));
     print(stdout,
-          QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("error"), error}, {QStringLiteral("exit"), code}})
-                                .toJson()));
+          QString::fromUtf8(
+              QJsonDocument(QJsonObject{{QStringLiteral("error"), error}, {QStringLiteral("exit"), code}}).toJson()));
     return code;
 }
 
@@ -89,7 +89,8 @@ void printHelp(const HelpText::Command* pCommand)
         width = qMax(width, static_cast<int>(qstrlen(command.synopsis)));
     QString text = QLatin1String(HelpText::Usage) + translated(HelpText::Overview);
     for (const HelpText::Command& command : HelpText::Commands)
-        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(command.synopsis), -width).arg(translated(command.summary));
+        text +=
+            QStringLiteral("  %1  %2\n").arg(QLatin1String(command.synopsis), -width).arg(translated(command.summary));
     print(stdout, text + translated(HelpText::ExitCodes));
 }
 

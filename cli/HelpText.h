@@ -51,8 +51,7 @@ constexpr char ExitCodes[] = QT_TRANSLATE_NOOP(
 constexpr Command Commands[] = {
     {"info", "info", QT_TRANSLATE_NOOP("tessitra", "Shows model, identity and versions"),
      QT_TRANSLATE_NOOP("tessitra", "Shows the connected unit: model, identity and versions.")},
-    {"list", "list [user|factory|favourites|A|B|C|D]",
-     QT_TRANSLATE_NOOP("tessitra", "Lists presets or a set list"),
+    {"list", "list [user|factory|favourites|A|B|C|D]", QT_TRANSLATE_NOOP("tessitra", "Lists presets or a set list"),
      QT_TRANSLATE_NOOP("tessitra", "Lists the user presets (the default), the factory presets, the favourites or set "
                                    "list A to D.")},
     {"backup", "backup FILE", QT_TRANSLATE_NOOP("tessitra", "Backs the unit up into a file"),

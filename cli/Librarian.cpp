@@ -118,6 +118,11 @@ UnitSession::Outcome Librarian::runWithProgress(QEvent* event, const std::functi
     return m_pSession->run(event, setter);
 }
 
+bool Librarian::willAsk() const
+{
+    return !m_options.bYes && interactive();
+}
+
 QString Librarian::describe(int presetNumber) const
 {
     return PresetLabel::label(presetNumber) + QLatin1Char(' ') + m_pSession->names().value(presetNumber);
@@ -171,10 +176,10 @@ int Librarian::list()
             // preset lists do; "position" is the entry's place in the list. An empty entry has null for both.
             const int number = listSlots[static_cast<size_t>(k)];
             const QString label = PresetLabel::label(number);
-            json.append(QJsonObject{{QStringLiteral("position"), k + 1},
-                                    {QStringLiteral("slot"), label.isEmpty() ? QJsonValue() : QJsonValue(label)},
-                                    {QStringLiteral("name"),
-                                     label.isEmpty() ? QJsonValue() : QJsonValue(names.value(number))}});
+            json.append(QJsonObject{
+                {QStringLiteral("position"), k + 1},
+                {QStringLiteral("slot"), label.isEmpty() ? QJsonValue() : QJsonValue(label)},
+                {QStringLiteral("name"), label.isEmpty() ? QJsonValue() : QJsonValue(names.value(number))}});
             text += QStringLiteral("%1  %2  %3")
                         .arg(k + 1, 2, 10, QLatin1Char('0'))
                         .arg(label.isEmpty() ? QStringLiteral("-") : label, -4)
@@ -340,11 +345,11 @@ int Librarian::rename()
         // The unit keeps one Latin-1 byte per character.
         if (c.unicode() < 0x20 || (c.unicode() > 0x7e && c.unicode() < 0xa0) || c.unicode() > 0xff)
             return usage(QStringLiteral("a name holds Latin-1 letters, digits, spaces and signs only"));
-    if (const int code = readLists())
+    // The question names the preset as it is now; without one to ask, the long read of every name is spared.
+    if (const int code = willAsk() ? readLists() : Exit::Ok)
         return code;
-    if (const int code =
-            confirm(m_options,
-                    QCoreApplication::translate("tessitra", "Rename %1 to \"%2\"?").arg(describe(number), name));
+    if (const int code = confirm(
+            m_options, QCoreApplication::translate("tessitra", "Rename %1 to \"%2\"?").arg(describe(number), name));
         code >= 0)
         return code;
     const UnitSession::Outcome outcome =
@@ -367,17 +372,19 @@ int Librarian::setList()
             return Exit::Usage;
         slotMap.insert(k, number);
     }
-    if (const int code = readLists())
+    if (const int code = willAsk() ? readLists() : Exit::Ok)
         return code;
     QStringList entries;
     for (int k = 0; k < 20 && slotMap.value(k) > 0; ++k)
         entries.append(describe(slotMap.value(k)));
-    if (const int code = confirm(m_options, QCoreApplication::translate("tessitra", "Make %1 hold %2, and empty its "
-                                                                                    "other slots?")
-                                                .arg(index == 0 ? QCoreApplication::translate("tessitra", "the favourites")
-                                                                : QCoreApplication::translate("tessitra", "set list %1")
-                                                                      .arg(PresetLabel::setListName(index)),
-                                                     entries.join(QStringLiteral(", "))));
+    if (const int code = confirm(
+            m_options,
+            QCoreApplication::translate("tessitra", "Make %1 hold %2, and empty its "
+                                                    "other slots?")
+                .arg(index == 0
+                         ? QCoreApplication::translate("tessitra", "the favourites")
+                         : QCoreApplication::translate("tessitra", "set list %1").arg(PresetLabel::setListName(index)),
+                     entries.join(QStringLiteral(", "))));
         code >= 0)
         return code;
     const UnitSession::Outcome outcome =

@@ -92,6 +92,9 @@ expect 8 "tessitra: rename changes what the unit holds: give --yes to confirm wh
     rename U90 "My Slap"
 expect 8 "tessitra: setlist changes what the unit holds: give --yes to confirm when not run from a terminal." \
     setlist A U90 F01 U02
+printf 'n\n' | script -qec "'$tessitra' setlist A U90 F01 U02" /dev/null >tty.txt 2>&1
+grep -qF "Make set list A hold U90 Choir Pad, F01 Warm Hall, U02 Ballad Verb, and empty its other slots? [y/N] tessitra: Nothing was changed." \
+    tty.txt || fail "setlist on a terminal: $(cat tty.txt)"
 show A1 | cmp -s - before.txt || fail "a refused rename or setlist changed the unit"
 expect 0 "" rename U90 "My Slap" --yes
 has A1 'U90 "My Slap         " params '"$(params A1 F03)"
