@@ -2,6 +2,9 @@
 
 #include "UnitSession.h"
 
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 
 #include <unistd.h>
@@ -19,17 +22,50 @@ QString plain(QString text)
     return text.remove(tags);
 }
 
+namespace {
+bool g_bJsonErrors = false;
+QString g_command;
+// With --json the messages of one failure (the error, then what helps) become one object at the end.
+QStringList g_errors;
+} // namespace
+
+void setErrorStyle(bool bJson, const QString& command)
+{
+    g_bJsonErrors = bJson;
+    g_command = command;
+}
+
 int fail(int code, const QString& message)
 {
-    print(stderr, QStringLiteral("tessitra: ") + plain(message) + QLatin1Char('\n'));
+    if (g_bJsonErrors)
+        g_errors.append(plain(message));
+    else
+        print(stderr, QStringLiteral("tessitra: ") + plain(message) + QLatin1Char('\n'));
     return code;
 }
 
 int usage(const QString& message)
 {
-    print(stderr, QStringLiteral("tessitra: ") + message + QLatin1Char('\n') + QLatin1String(HelpText::Usage) +
-                      QStringLiteral("Try `tessitra --help'.\n"));
+    fail(Exit::Usage, message);
+    // The one line that helps; the whole usage would bury the error.
+    if (!g_bJsonErrors)
+        print(stderr, (findCommand(g_command)
+                           ? QCoreApplication::translate("tessitra", "See 'tessitra %1 --help'.").arg(g_command)
+                           : QCoreApplication::translate("tessitra", "See 'tessitra --help'.")) +
+                          QLatin1Char('\n'));
     return Exit::Usage;
+}
+
+int finish(int code)
+{
+    if (!g_bJsonErrors || code == Exit::Ok)
+        return code;
+    const QString error = g_errors.isEmpty() ? QCoreApplication::translate("tessitra", "Operation failed.")
+                                             : g_errors.join(QLatin1Char('\n'));
+    print(stdout,
+          QString::fromUtf8(
+              QJsonDocument(QJsonObject{{QStringLiteral("error"), error}, {QStringLiteral("exit"), code}}).toJson()));
+    return code;
 }
 
 const HelpText::Command* findCommand(const QString& name)
@@ -42,15 +78,20 @@ const HelpText::Command* findCommand(const QString& name)
 
 void printHelp(const HelpText::Command* pCommand)
 {
+    const auto translated = [](const char* text) { return QCoreApplication::translate("tessitra", text); };
     if (pCommand) {
         print(stdout, QStringLiteral("usage: tessitra [--bus DIR] [--json] [--yes] %1\n%2\n")
-                          .arg(QLatin1String(pCommand->synopsis), QLatin1String(pCommand->text)));
+                          .arg(QLatin1String(pCommand->synopsis), translated(pCommand->text)));
         return;
     }
-    QString text = QLatin1String(HelpText::Usage) + QLatin1String(HelpText::Overview);
+    int width = 0;
     for (const HelpText::Command& command : HelpText::Commands)
-        text += QStringLiteral("  %1\n").arg(QLatin1String(command.synopsis));
-    print(stdout, text + QLatin1String(HelpText::ExitCodes));
+        width = qMax(width, static_cast<int>(qstrlen(command.synopsis)));
+    QString text = QLatin1String(HelpText::Usage) + translated(HelpText::Overview);
+    for (const HelpText::Command& command : HelpText::Commands)
+        text +=
+            QStringLiteral("  %1  %2\n").arg(QLatin1String(command.synopsis), -width).arg(translated(command.summary));
+    print(stdout, text + translated(HelpText::ExitCodes));
 }
 
 namespace {

@@ -33,8 +33,12 @@ constexpr char NeedsYes[] = "%1 changes what the unit holds: give --yes to confi
 constexpr char NotConfirmed[] = "Nothing was changed.";
 constexpr char Interrupted[] = "Stopped.";
 constexpr char InterruptedAfter[] = "Stopped. The operation's last words: %1";
-constexpr char Stopping[] = "tessitra: stopping: the operation ends at its next record or packet (Ctrl-C again ends "
-                            "the program at once, leaving the unit as it is then).";
+constexpr char Stopping[] = "stopping: the operation ends at its next record or packet (Ctrl-C again ends the program "
+                            "at once, leaving the unit as it is then).";
+// A write broken off leaves the unit half old, half new: it goes on, and its own result is reported.
+constexpr char WriteFinishes[] = QT_TRANSLATE_NOOP("tessitra", "A write to the unit cannot be stopped safely; it will "
+                                                               "finish first (Ctrl-C again ends the program at once, "
+                                                               "leaving the unit half written).");
 constexpr char Disconnected[] = "Device disconnected!";
 constexpr char CommunicationFailure[] = "Failed to communicate with device.";
 constexpr char BackedUpBefore[] = "The unit was backed up before it started; to put it back: tessitra restore \"%1\"";
@@ -49,6 +53,7 @@ struct Options
     bool bJson = false;
     bool bYes = false;
     bool bHelp = false;
+    bool bVersion = false;
     QString command;
     QStringList args;
 };
@@ -56,10 +61,14 @@ struct Options
 void print(FILE* stream, const QString& text);
 // The worker's texts are made for the window's rich-text labels.
 QString plain(QString text);
-// "tessitra: message" on standard error; returns code.
+// Remembers how errors are to be told: as JSON on standard output (--json), and which command's help to point at.
+void setErrorStyle(bool bJson, const QString& command);
+// "tessitra: message" on standard error, or kept for the one JSON object finish() prints; returns code.
 int fail(int code, const QString& message);
-// A usage error, with the synopsis; returns Exit::Usage.
+// A usage error and where to read the usage; returns Exit::Usage.
 int usage(const QString& message);
+// With --json and a failure, prints {"error": ..., "exit": code} on standard output; returns code.
+int finish(int code);
 const HelpText::Command* findCommand(const QString& name);
 // The whole help, or one command's.
 void printHelp(const HelpText::Command* pCommand);

@@ -1,18 +1,22 @@
 #pragma once
 
+#include <QtGlobal>
+
 // What `tessitra --help` and `tessitra COMMAND --help` print. The manual page (packaging/tessitra.1) says the
-// same in its own layout: change both together.
+// same in its own layout: change both together. The texts are translated where they are printed.
 namespace HelpText {
 struct Command
 {
     const char* name;
     const char* synopsis;
+    const char* summary; // one line for the list of commands
     const char* text;
 };
 
 constexpr char Usage[] = "usage: tessitra [--bus DIR] [--json] [--yes] COMMAND [ARGUMENTS]\n";
 
-constexpr char Overview[] =
+constexpr char Overview[] = QT_TRANSLATE_NOOP(
+    "tessitra",
     "Scripts the preset librarian of a Tessitra Stage Ariette or Stage Cadenzo connected over USB: the same\n"
     "operations as the Tessitra Stage Librarian window, with the same automatic back-ups and checks.\n"
     "Slots are written as the window shows them: U01 to U100 (user presets), F01 to F100 (factory presets).\n"
@@ -20,13 +24,15 @@ constexpr char Overview[] =
     "Options:\n"
     "  --bus DIR   talk to the virtual units plugged into the bus folder DIR (default: $TESSITRA_VIRTUAL_BUS,\n"
     "              or the real USB units when neither is given)\n"
-    "  --json      print the result as JSON on standard output\n"
+    "  --json      print the result as JSON on standard output, and an error as {\"error\": ..., \"exit\": ...}\n"
     "  --yes       do what a command would ask to confirm (needed when standard input is not a terminal)\n"
     "  --help      this text; `tessitra COMMAND --help` describes one command\n"
+    "  --version   the version of tessitra\n"
     "\n"
-    "Commands:\n";
+    "Commands:\n");
 
-constexpr char ExitCodes[] =
+constexpr char ExitCodes[] = QT_TRANSLATE_NOOP(
+    "tessitra",
     "\n"
     "Exit codes:\n"
     "  0  success\n"
@@ -39,34 +45,48 @@ constexpr char ExitCodes[] =
     "  7  the unit does not hold what was written to it\n"
     "  8  refused: not confirmed, or --yes missing without a terminal\n"
     "  9  the unit is in use by the Tessitra Stage Librarian window or another tessitra\n"
-    "  130  stopped by Ctrl-C: the operation ends at its next record or packet, and says how far it got\n";
+    "  130  stopped by Ctrl-C: a read, back-up or save ends at its next record or packet and says how far it\n"
+    "       got; a write to the unit finishes first and ends with its own code\n");
 
 constexpr Command Commands[] = {
-    {"info", "info", "Shows the connected unit: model, identity and versions."},
-    {"list", "list [user|factory|favourites|A|B|C|D]",
-     "Lists the user presets (the default), the factory presets, the favourites or set list A to D."},
-    {"backup", "backup FILE",
-     "Backs up the user presets, set lists and system parameters into FILE (a .tarb or .tscb file)."},
-    {"restore", "restore FILE",
-     "Puts a back-up file back into the unit, replacing every user preset, the set lists and the system\n"
-     "parameters. Asks first; an automatic back-up of the unit is taken before it starts."},
-    {"save", "save SLOT... [--to DIR]",
-     "Saves presets of the unit to preset files in DIR (default: the current folder), named as the window\n"
-     "names them (\"U01_Rock Lead.tarp\")."},
-    {"load", "load FILE... --to SLOT",
-     "Loads preset files into the user slots from SLOT on, one slot per file. Asks before it overwrites."},
-    {"copy", "copy FROM TO", "Copies preset FROM onto user slot TO (for example: copy F03 U90). Asks first."},
-    {"rename", "rename SLOT NAME", "Gives user preset SLOT a new name."},
-    {"setlist", "setlist A|B|C|D|favourites SLOT...",
-     "Makes the set list hold exactly the presets given, in order (at most 20); the other slots are emptied."},
-    {"undo", "undo",
-     "Puts back the user presets that the last copy, load or rename overwrote, as the window's Undo does (up to\n"
-     "20 steps back, kept per model). Asks first."},
-    {"factory-update", "factory-update",
-     "Rewrites the factory presets of a Stage Cadenzo from FactoryPresets.dat in its data folder. Asks first."},
-    {"firmware", "firmware FILE...",
-     "Writes firmware images into the unit: .ldr files are DSP images, .bin files microcontroller images.\n"
-     "Asks first; an automatic back-up of the unit is taken before each image."},
-    {"check-update", "check-update", "Asks the update server whether newer firmware exists for the unit."},
+    {"info", "info", QT_TRANSLATE_NOOP("tessitra", "Shows model, identity and versions"),
+     QT_TRANSLATE_NOOP("tessitra", "Shows the connected unit: model, identity and versions.")},
+    {"list", "list [user|factory|favourites|A|B|C|D]", QT_TRANSLATE_NOOP("tessitra", "Lists presets or a set list"),
+     QT_TRANSLATE_NOOP("tessitra", "Lists the user presets (the default), the factory presets, the favourites or set "
+                                   "list A to D.")},
+    {"backup", "backup FILE", QT_TRANSLATE_NOOP("tessitra", "Backs the unit up into a file"),
+     QT_TRANSLATE_NOOP("tessitra", "Backs up the user presets, set lists and system parameters into FILE (a .tarb or "
+                                   ".tscb file).")},
+    {"restore", "restore FILE", QT_TRANSLATE_NOOP("tessitra", "Puts a back-up into the unit"),
+     QT_TRANSLATE_NOOP("tessitra",
+                       "Puts a back-up file back into the unit, replacing every user preset, the set lists and the "
+                       "system\nparameters. Asks first; an automatic back-up of the unit is taken before it starts.")},
+    {"save", "save SLOT... [--to DIR]", QT_TRANSLATE_NOOP("tessitra", "Saves presets to preset files"),
+     QT_TRANSLATE_NOOP("tessitra",
+                       "Saves presets of the unit to preset files in DIR (default: the current folder; made when "
+                       "missing),\nnamed as the window names them (\"U01_Rock Lead.tarp\").")},
+    {"load", "load FILE... --to SLOT", QT_TRANSLATE_NOOP("tessitra", "Loads preset files into user slots"),
+     QT_TRANSLATE_NOOP("tessitra", "Loads preset files into the user slots from SLOT on, one slot per file. Asks "
+                                   "before it overwrites.")},
+    {"copy", "copy FROM TO", QT_TRANSLATE_NOOP("tessitra", "Copies a preset onto a user slot"),
+     QT_TRANSLATE_NOOP("tessitra", "Copies preset FROM onto user slot TO (for example: copy F03 U90). Asks first.")},
+    {"rename", "rename SLOT NAME", QT_TRANSLATE_NOOP("tessitra", "Renames a user preset"),
+     QT_TRANSLATE_NOOP("tessitra", "Gives user preset SLOT a new name. Asks first.")},
+    {"setlist", "setlist A|B|C|D|favourites SLOT...", QT_TRANSLATE_NOOP("tessitra", "Fills a set list"),
+     QT_TRANSLATE_NOOP("tessitra", "Makes the set list hold exactly the presets given, in order (at most 20); the "
+                                   "other slots are emptied.\nAsks first.")},
+    {"undo", "undo", QT_TRANSLATE_NOOP("tessitra", "Undoes the last copy, load or rename"),
+     QT_TRANSLATE_NOOP("tessitra",
+                       "Puts back the user presets that the last copy, load or rename overwrote, as the window's Undo "
+                       "does (up to\n20 steps back, kept per model). Asks first.")},
+    {"factory-update", "factory-update", QT_TRANSLATE_NOOP("tessitra", "Rewrites a Cadenzo's factory presets"),
+     QT_TRANSLATE_NOOP("tessitra", "Rewrites the factory presets of a Stage Cadenzo from FactoryPresets.dat in its "
+                                   "data folder. Asks first.")},
+    {"firmware", "firmware FILE...", QT_TRANSLATE_NOOP("tessitra", "Writes firmware images into the unit"),
+     QT_TRANSLATE_NOOP("tessitra",
+                       "Writes firmware images into the unit: .ldr files are DSP images, .bin files microcontroller "
+                       "images.\nAsks first; an automatic back-up of the unit is taken before each image.")},
+    {"check-update", "check-update", QT_TRANSLATE_NOOP("tessitra", "Asks for newer firmware"),
+     QT_TRANSLATE_NOOP("tessitra", "Asks the update server whether newer firmware exists for the unit.")},
 };
 } // namespace HelpText

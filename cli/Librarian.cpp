@@ -118,6 +118,11 @@ UnitSession::Outcome Librarian::runWithProgress(QEvent* event, const std::functi
     return m_pSession->run(event, setter);
 }
 
+bool Librarian::willAsk() const
+{
+    return !m_options.bYes && interactive();
+}
+
 QString Librarian::describe(int presetNumber) const
 {
     return PresetLabel::label(presetNumber) + QLatin1Char(' ') + m_pSession->names().value(presetNumber);
@@ -167,12 +172,14 @@ int Librarian::list()
             return fail(Exit::Communication, QStringLiteral("Failed to read set lists."));
         const std::array<int, 20> listSlots = m_pSession->setList(setListIndex);
         for (int k = 0; k < 20; ++k) {
+            // An entry holds the number of the preset it plays (0: empty), so "slot" names that preset as the
+            // preset lists do; "position" is the entry's place in the list. An empty entry has null for both.
             const int number = listSlots[static_cast<size_t>(k)];
             const QString label = PresetLabel::label(number);
-            QJsonObject row{{QStringLiteral("slot"), k + 1},
-                            {QStringLiteral("preset"), label.isEmpty() ? QJsonValue() : QJsonValue(label)},
-                            {QStringLiteral("name"), label.isEmpty() ? QJsonValue() : QJsonValue(names.value(number))}};
-            json.append(row);
+            json.append(QJsonObject{
+                {QStringLiteral("position"), k + 1},
+                {QStringLiteral("slot"), label.isEmpty() ? QJsonValue() : QJsonValue(label)},
+                {QStringLiteral("name"), label.isEmpty() ? QJsonValue() : QJsonValue(names.value(number))}});
             text += QStringLiteral("%1  %2  %3")
                         .arg(k + 1, 2, 10, QLatin1Char('0'))
                         .arg(label.isEmpty() ? QStringLiteral("-") : label, -4)
@@ -225,7 +232,7 @@ int Librarian::save()
     if (m_options.args.isEmpty())
         return usage(QStringLiteral("save takes one SLOT or more"));
     const QString folder = QFileInfo(m_options.bToGiven ? m_options.to : QDir::currentPath()).absoluteFilePath();
-    if (!QFileInfo(folder).isDir())
+    if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
         return usage(QStringLiteral("%1 is not a folder").arg(folder));
     QList<int> numbers;
     for (const QString& arg : qAsConst(m_options.args)) {
@@ -249,6 +256,9 @@ int Librarian::save()
         files.append(path);
         text += path + QLatin1Char('\n');
     }
+    // Made as `mkdir -p` would: a script names the folder its presets go to, as the README's tour does.
+    if (!QDir().mkpath(folder))
+        return fail(Exit::Failed, QCoreApplication::translate("tessitra", "Cannot create the folder %1.").arg(folder));
     const UnitSession::Outcome outcome =
         m_pSession->run(new QEvent(DeviceManagerThread::SavePresetsToFilesEvent),
                         [&](DeviceManagerThread* w) { w->setSaveItems(items, folder); });
@@ -335,6 +345,13 @@ int Librarian::rename()
         // The unit keeps one Latin-1 byte per character.
         if (c.unicode() < 0x20 || (c.unicode() > 0x7e && c.unicode() < 0xa0) || c.unicode() > 0xff)
             return usage(QStringLiteral("a name holds Latin-1 letters, digits, spaces and signs only"));
+    // The question names the preset as it is now; without one to ask, the long read of every name is spared.
+    if (const int code = willAsk() ? readLists() : Exit::Ok)
+        return code;
+    if (const int code = confirm(
+            m_options, QCoreApplication::translate("tessitra", "Rename %1 to \"%2\"?").arg(describe(number), name));
+        code >= 0)
+        return code;
     const UnitSession::Outcome outcome =
         m_pSession->run(new QEvent(DeviceManagerThread::RenamePresetEvent),
                         [&](DeviceManagerThread* w) { w->setRenameData(number, name, -1, nullptr); });
@@ -355,6 +372,21 @@ int Librarian::setList()
             return Exit::Usage;
         slotMap.insert(k, number);
     }
+    if (const int code = willAsk() ? readLists() : Exit::Ok)
+        return code;
+    QStringList entries;
+    for (int k = 0; k < 20 && slotMap.value(k) > 0; ++k)
+        entries.append(describe(slotMap.value(k)));
+    if (const int code = confirm(
+            m_options,
+            QCoreApplication::translate("tessitra", "Make %1 hold %2, and empty its "
+                                                    "other slots?")
+                .arg(index == 0
+                         ? QCoreApplication::translate("tessitra", "the favourites")
+                         : QCoreApplication::translate("tessitra", "set list %1").arg(PresetLabel::setListName(index)),
+                     entries.join(QStringLiteral(", "))));
+        code >= 0)
+        return code;
     const UnitSession::Outcome outcome =
         m_pSession->run(new QEvent(DeviceManagerThread::WriteSetListEvent),
                         [&](DeviceManagerThread* w) { w->setSetListEdit(index, slotMap); });

@@ -23,6 +23,8 @@ private:
     // Reads the names and set lists as the window does when a unit arrives.
     int readLists();
     QString describe(int presetNumber) const;
+    // confirm() will put a question to someone (no --yes, and a terminal).
+    bool willAsk() const;
 
     // Runs an operation with a progress bar, gone again before the result is printed.
     UnitSession::Outcome runWithProgress(QEvent* event,

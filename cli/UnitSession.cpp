@@ -25,30 +25,57 @@ constexpr int kInterruptCheckMs = 100;
 
 std::atomic<DeviceManagerThread*> g_pWorker{nullptr};
 std::atomic<bool> g_bInterrupted{false};
+// An operation that writes the unit is posted or running: Ctrl-C leaves it alone.
+std::atomic<bool> g_bWriting{false};
 
 extern "C" void onInterrupt(int signalNumber)
 {
-    // Only lock-free atomic stores and signal(): nothing here may allocate or lock.
+    // Only lock-free atomic loads, stores and signal(): nothing here may allocate or lock. The interrupt is
+    // stored before the write flag is read, and run() does the reverse, so a write is either never posted or
+    // never told to abort.
     g_bInterrupted.store(true);
-    if (DeviceManagerThread* pWorker = g_pWorker.load())
-        pWorker->setAbort(true);
+    if (!g_bWriting.load())
+        if (DeviceManagerThread* pWorker = g_pWorker.load())
+            pWorker->setAbort(true);
     std::signal(signalNumber, SIG_DFL);
 }
 
-// Quits loop once interrupted, unless the worker is busy: a running operation ends on its own, at its next
-// callback, and reports as it goes.
-void quitWhenInterrupted(QEventLoop& loop, QTimer& timer, const bool& bBusy)
+// The operations that change what the unit holds. Broken off midway they would leave it half old, half new (a
+// restore, a firmware image) or a step out of the undo journal, so Ctrl-C lets them finish.
+bool writesUnit(QEvent::Type type)
 {
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&loop, &bBusy] {
-        static bool s_bTold = false;
+    using W = DeviceManagerThread;
+    for (const QEvent::Type write : {W::WriteSetListEvent, W::LoadPresetFileEvent, W::LoadPresetFilesEvent,
+                                     W::CopyPresetEvent, W::CopyPresetsEvent, W::RenamePresetEvent, W::RestoreEvent,
+                                     W::UpdateFactoryPresetsEvent, W::UpdateFirmwareEvent, W::UndoEvent})
+        if (type == write)
+            return true;
+    return false;
+}
+
+// Says once what Ctrl-C does to the running operation.
+void tellInterrupted(bool bWrite)
+{
+    static bool s_bTold = false;
+    if (s_bTold)
+        return;
+    s_bTold = true;
+    const QString text = bWrite ? QCoreApplication::translate("tessitra", Console::Text::WriteFinishes)
+                                : QString::fromLatin1(Console::Text::Stopping);
+    Console::print(stderr, QStringLiteral("tessitra: ") + text + QLatin1Char('\n'));
+}
+
+// Quits loop once interrupted, unless the worker is busy: a running operation ends on its own, at its next
+// callback, and reports as it goes. A write is always waited for, even before the worker has said it is busy.
+void quitWhenInterrupted(QEventLoop& loop, QTimer& timer, const bool& bBusy, bool bWrite)
+{
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&loop, &bBusy, bWrite] {
         if (!g_bInterrupted.load())
             return;
-        if (!bBusy) {
+        if (!bBusy && !bWrite)
             loop.quit();
-        } else if (!s_bTold) {
-            s_bTold = true;
-            Console::print(stderr, QLatin1String(Console::Text::Stopping) + QLatin1Char('\n'));
-        }
+        else
+            tellInterrupted(bWrite);
     });
     timer.start(kInterruptCheckMs);
 }
@@ -150,7 +177,7 @@ UnitSession::Found UnitSession::connectUnit()
     QObject context;
     QTimer interruptCheck;
     const bool bNeverBusy = false;
-    quitWhenInterrupted(loop, interruptCheck, bNeverBusy);
+    quitWhenInterrupted(loop, interruptCheck, bNeverBusy, false);
     connect(m_pWorker, &W::deviceDetected, &context, [&end] { end(Found::One); });
     connect(m_pWorker, &W::multipleDeviceDetected, &context, [&end] { end(Found::Several); });
     connect(m_pWorker, &W::noDevice, &context, [&end] { end(Found::None); });
@@ -171,7 +198,10 @@ int UnitSession::productId() const
 UnitSession::Outcome UnitSession::run(QEvent* event, const std::function<void(DeviceManagerThread*)>& setter)
 {
     m_current = Outcome();
+    const bool bWrite = writesUnit(event->type());
+    g_bWriting.store(bWrite);
     if (interrupted()) {
+        g_bWriting.store(false);
         delete event;
         m_current.bInterrupted = true;
         return m_current;
@@ -180,7 +210,7 @@ UnitSession::Outcome UnitSession::run(QEvent* event, const std::function<void(De
     QObject context;
     bool bBusy = false;
     QTimer interruptCheck;
-    quitWhenInterrupted(loop, interruptCheck, bBusy);
+    quitWhenInterrupted(loop, interruptCheck, bBusy, bWrite);
     connect(m_pWorker, &DeviceManagerThread::deviceBusy, &context, [&bBusy] { bBusy = true; });
     connect(m_pWorker, &DeviceManagerThread::deviceIdle, &context, [&loop, &bBusy] {
         if (bBusy)
@@ -192,6 +222,11 @@ UnitSession::Outcome UnitSession::run(QEvent* event, const std::function<void(De
     QCoreApplication::postEvent(m_pWorker, event, 1);
     loop.exec();
     m_bRunning = false;
-    m_current.bInterrupted = interrupted();
+    g_bWriting.store(false);
+    // A write ran to its end: its own result is the outcome, whenever Ctrl-C came. Ctrl-C in its last moments
+    // is answered here, before that result, when the check above had no turn.
+    if (bWrite && interrupted())
+        tellInterrupted(true);
+    m_current.bInterrupted = interrupted() && !bWrite;
     return m_current;
 }

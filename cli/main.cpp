@@ -13,14 +13,18 @@
 using namespace Console;
 
 namespace {
-// Options may stand anywhere; the first other word is the command.
-int parse(const QStringList& arguments, Options* pOptions)
+// Options may stand anywhere; the first other word is the command. Returns what is wrong, or nothing: the error is
+// told once the whole line is read, so that it points at the command's help and honours a later --json.
+QString parse(const QStringList& arguments, Options* pOptions)
 {
+    QString error;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
         if (arg == QLatin1String("--bus") || arg == QLatin1String("--to")) {
-            if (i + 1 >= arguments.size())
-                return usage(QStringLiteral("%1 needs a value").arg(arg));
+            if (i + 1 >= arguments.size()) {
+                error = QStringLiteral("%1 needs a value").arg(arg);
+                continue;
+            }
             if (arg == QLatin1String("--bus")) {
                 pOptions->bus = arguments.at(++i);
             } else {
@@ -33,15 +37,18 @@ int parse(const QStringList& arguments, Options* pOptions)
             pOptions->bYes = true;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             pOptions->bHelp = true;
+        } else if (arg == QLatin1String("--version")) {
+            pOptions->bVersion = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return usage(QStringLiteral("unknown option %1").arg(arg));
+            if (error.isEmpty())
+                error = QStringLiteral("unknown option %1").arg(arg);
         } else if (pOptions->command.isEmpty()) {
             pOptions->command = arg;
         } else {
             pOptions->args.append(arg);
         }
     }
-    return Exit::Ok;
+    return error;
 }
 } // namespace
 
@@ -56,21 +63,26 @@ int main(int argc, char* argv[])
 
     Options options;
     options.bus = QString::fromLocal8Bit(qgetenv("TESSITRA_VIRTUAL_BUS"));
-    int code = parse(QCoreApplication::arguments(), &options);
-    if (code == Exit::Ok) {
-        if (options.bHelp || options.command.isEmpty()) {
-            const HelpText::Command* pCommand = findCommand(options.command);
-            if (!options.command.isEmpty() && !pCommand) {
-                code = usage(QStringLiteral("unknown command %1").arg(options.command));
-            } else if (options.command.isEmpty() && !options.bHelp) {
-                code = usage(QStringLiteral("no command given"));
-            } else {
-                printHelp(pCommand);
-            }
+    const QString error = parse(QCoreApplication::arguments(), &options);
+    setErrorStyle(options.bJson, options.command);
+    int code = Exit::Ok;
+    if (!error.isEmpty()) {
+        code = usage(error);
+    } else if (options.bVersion) {
+        // The project's version, handed over by the build.
+        print(stdout, QStringLiteral("tessitra " TESSITRA_VERSION "\n"));
+    } else if (options.bHelp || options.command.isEmpty()) {
+        const HelpText::Command* pCommand = findCommand(options.command);
+        if (!options.command.isEmpty() && !pCommand) {
+            code = usage(QStringLiteral("unknown command %1").arg(options.command));
+        } else if (options.command.isEmpty() && !options.bHelp) {
+            code = usage(QStringLiteral("no command given"));
         } else {
-            code = Librarian(options).run();
+            printHelp(pCommand);
         }
+    } else {
+        code = Librarian(options).run();
     }
     closeLogFile();
-    return code;
+    return finish(code);
 }

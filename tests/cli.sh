@@ -39,6 +39,16 @@ params() { "$unit" show "$1" | sed -n "s/^$2 \".*\" params //p"; }
 grep -rlE '#include *[<"](\.\./)?virtualunit/' "$src/sources" && fail "sources/ includes virtualunit/"
 
 expect 3 "tessitra: No unit found. Connect the unit and switch it on." info
+# With --json an error is one object on stdout, and stderr stays empty.
+expect 3 "" --json info
+python3 -c 'import json,sys; d=json.load(open("out.txt")); sys.exit(d != {"error": "No unit found. Connect the unit and switch it on.", "exit": 3})' ||
+    fail "--json info without a unit: $(cat out.txt)"
+expect 0 "" --version
+[ "$(cat out.txt)" = "tessitra 1.0.0" ] || fail "--version: $(cat out.txt)"
+# The manual pages carry that version, not the placeholder they are made from.
+grep -qxF '.TH TESSITRA 1 "December 2026" "Tessitra Stage Librarian 1.0.0" "User Commands"' \
+    "$(dirname "$tessitra")/packaging/tessitra.1" || fail "the manual page lacks the version"
+grep -lF '@' "$(dirname "$tessitra")"/packaging/*.1 && fail "a manual page keeps a placeholder"
 "$unit" plug ariette A1 >/dev/null
 expect 0 "" info
 says "model         Stage Ariette"
@@ -52,7 +62,13 @@ says "F100  Clean Bypass 2"
 expect 0 "" list favourites
 says "03  U05   Country Slap"
 expect 0 "" --json list B && json
-grep -qF '"preset": "F10"' out.txt || fail "set list B as JSON lacks F10"
+# Entries name the preset they play as the preset lists do ("slot"), beside their place in the list.
+python3 - <<'PY' || fail "set list B as JSON: $(head -c 400 out.txt)"
+import json, sys
+rows = json.load(open("out.txt"))
+sys.exit(len(rows) != 20 or rows[3] != {"position": 4, "slot": "F10", "name": "Ping Pong"}
+         or rows[19] != {"position": 20, "slot": None, "name": None})
+PY
 show A1 >original.txt
 
 expect 0 "" backup original.tarb
@@ -70,11 +86,22 @@ show A1 | cmp -s - original.txt || fail "a declined copy changed the unit"
 expect 0 "" copy F03 U90 --yes
 says "Success."
 [ "$(params A1 U90)" = "$(params A1 F03)" ] || fail "U90 does not hold F03's parameters"
-expect 0 "" rename U90 "My Slap"
+# A rename and a set-list write change the unit too: a script says --yes.
+show A1 >before.txt
+expect 8 "tessitra: rename changes what the unit holds: give --yes to confirm when not run from a terminal." \
+    rename U90 "My Slap"
+expect 8 "tessitra: setlist changes what the unit holds: give --yes to confirm when not run from a terminal." \
+    setlist A U90 F01 U02
+printf 'n\n' | script -qec "'$tessitra' setlist A U90 F01 U02" /dev/null >tty.txt 2>&1
+grep -qF "Make set list A hold U90 Choir Pad, F01 Warm Hall, U02 Ballad Verb, and empty its other slots? [y/N] tessitra: Nothing was changed." \
+    tty.txt || fail "setlist on a terminal: $(cat tty.txt)"
+show A1 | cmp -s - before.txt || fail "a refused rename or setlist changed the unit"
+expect 0 "" rename U90 "My Slap" --yes
 has A1 'U90 "My Slap         " params '"$(params A1 F03)"
-expect 0 "" save U90 F01 --to out
-[ -s "out/U90_My Slap.tarp" ] && [ -s "out/F01_Warm Hall.tarp" ] || fail "save wrote $(ls out)"
-expect 0 "" load "out/U90_My Slap.tarp" "out/F01_Warm Hall.tarp" --to U10 --yes
+# save makes the folder it is given, as the README's tour expects.
+expect 0 "" save U90 F01 --to out/tour
+[ -s "out/tour/U90_My Slap.tarp" ] && [ -s "out/tour/F01_Warm Hall.tarp" ] || fail "save wrote $(ls -R out)"
+expect 0 "" load "out/tour/U90_My Slap.tarp" "out/tour/F01_Warm Hall.tarp" --to U10 --yes
 has A1 'U10 "My Slap         " params '"$(params A1 F03)"
 has A1 'U11 "Warm Hall       " params '"$(params A1 F01)"
 # The load is undone: both slots hold again what they held.
@@ -85,12 +112,18 @@ has A1 "$(grep '^U11 ' original.txt)"
 "$unit" fault A1 corrupt-write 0 >/dev/null
 expect 7 "tessitra: Verification failed: U20 differs from what was written." copy F05 U20 --yes
 "$unit" fault A1 none >/dev/null
-expect 0 "" setlist A U90 F01 U02
+expect 0 "" setlist A U90 F01 U02 --yes
 says "Success"
 has A1 "A: 90 101 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"
 printf 'not a preset' >junk.tarp
 expect 6 "tessitra: File(s) data corrupted." load junk.tarp --to U20 --yes
+# A slot error, and the one line that helps: not the whole usage.
 expect 2 "tessitra: U101 is not a user slot of this unit (U01 to U100)" copy F01 U101
+printf "tessitra: U101 is not a user slot of this unit (U01 to U100)\nSee 'tessitra copy --help'.\n" |
+    cmp -s - err.txt || fail "a slot error says: $(cat err.txt)"
+expect 2 "" --json copy F01 U101
+python3 -c 'import json,sys; sys.exit(json.load(open("out.txt")) != {"error": "U101 is not a user slot of this unit (U01 to U100)", "exit": 2})' ||
+    fail "--json slot error: $(cat out.txt)"
 head -c 300 /dev/zero | tr '\0' 'A' >micro.bin
 expect 0 "" firmware micro.bin --yes
 has A1 "Micro image: 336 bytes, checksum 0x00, sent 0x00, verified yes"
@@ -142,7 +175,22 @@ cmp -s changed.tarb again.tarb || fail "the back-up of A2 differs from the one i
 expect 5 "tessitra: Nothing was changed: the unit could not be backed up first." restore original.tarb --yes
 # ...and half way through the restore itself: the back-up the worker took first puts the unit back, byte for byte.
 "$unit" plug ariette A4 >/dev/null
-expect 0 "" restore changed.tarb --yes
+# Ctrl-C during the restore (once the worker has backed the unit up first): the write cannot be stopped safely, so
+# it finishes, and its own result and exit code are reported.
+clilog="$HOME/Aurivell/Tessitra/Log/tessitra/ui.log"
+rm -f "$clilog"
+"$tessitra" restore changed.tarb --yes </dev/null >out.txt 2>err.txt &
+pid=$!
+i=0
+while ! grep -qF "Automatic back-up:" "$clilog" 2>/dev/null && [ $i -lt 1000 ]; do sleep 0.005; i=$((i + 1)); done
+kill -INT $pid || fail "the restore ended before Ctrl-C"
+wait $pid
+rc=$?
+[ $rc = 0 ] || fail "Ctrl-C during a restore: exit $rc ($(cat err.txt))"
+grep -qxF "tessitra: A write to the unit cannot be stopped safely; it will finish first (Ctrl-C again ends the program at once, leaving the unit half written)." \
+    err.txt || fail "Ctrl-C during a restore said: $(cat err.txt)"
+says "Succesfully restored user presets and set lists."
+show A4 | grep -v "^Micro image" | cmp -s - changed.txt || fail "the restore Ctrl-C let finish did not restore the unit"
 "$unit" fault A4 vanish 400 >/dev/null
 expect 5 "When the unit answers again, the librarian offers to put back the state from before the restore." \
     restore original.tarb --yes
@@ -174,12 +222,27 @@ expect 6 "tessitra: cadenzo.tarb is not a Stage Ariette back-up. Nothing was cha
 show A3 | cmp -s - fresh.txt || fail "a refused back-up changed the unit"
 
 expect 0 "" --help
-says "  setlist A|B|C|D|favourites SLOT..."
-says "  undo"
+says "  setlist A|B|C|D|favourites SLOT...      Fills a set list"
+says "  undo                                    Undoes the last copy, load or rename"
+says "  list [user|factory|favourites|A|B|C|D]  Lists presets or a set list"
 says "  9  the unit is in use by the Tessitra Stage Librarian window or another tessitra"
 expect 0 "" copy --help
 says "usage: tessitra [--bus DIR] [--json] [--yes] copy FROM TO"
 expect 2 "tessitra: unknown option --force" copy F01 U02 --force
+grep -qxF "See 'tessitra copy --help'." err.txt || fail "no hint after a usage error: $(cat err.txt)"
+
+# Bash completion: commands, slots, set lists and files of the right kind.
+touch "a b.tarb" a.tarp
+completes() {
+    bash -c '. "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _tessitra; printf "%s\n" "${COMPREPLY[@]}"' \
+        sh "$src/packaging/tessitra-completion.bash" tessitra "$@" | sort | tr '\n' ' '
+}
+[ "$(completes co)" = "copy " ] || fail "completing co: $(completes co)"
+[ "$(completes list "")" = "A B C D factory favourites user " ] || fail "completing list: $(completes list "")"
+[ "$(completes copy F01 U10)" = "U10 U100 " ] || fail "completing copy's user slot: $(completes copy F01 U10)"
+[ "$(completes copy F0)" = "F01 F02 F03 F04 F05 F06 F07 F08 F09 " ] || fail "completing copy F0: $(completes copy F0)"
+[ "$(completes setlist "")" = "A B C D favourites " ] || fail "completing setlist: $(completes setlist "")"
+[ "$(completes restore "a")" = "a b.tarb again.tarb " ] || fail "completing restore a: $(completes restore a)"
 
 # While the command line waits at its question it holds the unit: a window started meanwhile waits as well, and
 # takes the unit once the command line has ended (here by Ctrl-C).
