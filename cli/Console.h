@@ -21,6 +21,7 @@ constexpr int BadFile = 6;
 constexpr int Verification = 7;
 constexpr int Refused = 8;
 constexpr int InUse = 9;
+constexpr int Changed = 10;      // an undo or redo found a slot changed since; never overwritten from a script
 constexpr int Interrupted = 130; // as a shell reports a command ended by Ctrl-C
 } // namespace Exit
 

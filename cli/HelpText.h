@@ -75,10 +75,14 @@ constexpr Command Commands[] = {
     {"setlist", "setlist A|B|C|D|favourites SLOT...", QT_TRANSLATE_NOOP("tessitra", "Fills a set list"),
      QT_TRANSLATE_NOOP("tessitra", "Makes the set list hold exactly the presets given, in order (at most 20); the "
                                    "other slots are emptied.\nAsks first.")},
-    {"undo", "undo", QT_TRANSLATE_NOOP("tessitra", "Undoes the last copy, load or rename"),
+    {"undo", "undo", QT_TRANSLATE_NOOP("tessitra", "Undoes the last copy, load, rename or set-list change"),
      QT_TRANSLATE_NOOP("tessitra",
-                       "Puts back the user presets that the last copy, load or rename overwrote, as the window's Undo "
-                       "does (up to\n20 steps back, kept per model). Asks first.")},
+                       "Puts back what the last copy, load, rename or set-list change overwrote, as the window's Undo "
+                       "does (up to\n20 steps back, kept per unit). A slot changed since is left alone: exit 10, or "
+                       "a second question\non a terminal. Asks first.")},
+    {"redo", "redo", QT_TRANSLATE_NOOP("tessitra", "Writes again what the last undo took away"),
+     QT_TRANSLATE_NOOP("tessitra", "Writes again what the last undo took away, while the slots still hold what the "
+                                   "undo put there.\nAsks first.")},
     {"factory-update", "factory-update", QT_TRANSLATE_NOOP("tessitra", "Rewrites a Cadenzo's factory presets"),
      QT_TRANSLATE_NOOP("tessitra", "Rewrites the factory presets of a Stage Cadenzo from FactoryPresets.dat in its "
                                    "data folder. Asks first.")},

@@ -49,6 +49,8 @@ int exitFor(const UnitSession::Outcome& outcome)
                    : Exit::Failed;
     if (result == ResultCode::VerifyMismatch)
         return Exit::Verification;
+    if (result == ResultCode::UndoConflict)
+        return Exit::Changed;
     return Exit::Failed;
 }
 
@@ -393,15 +395,31 @@ int Librarian::setList()
     return report(m_options, outcome, QJsonObject{{QStringLiteral("setList"), PresetLabel::setListName(index)}});
 }
 
+// An undo (or redo) that finds a slot changed since it was written is refused by the worker; on a terminal the
+// user may still go on after a second question, in a script never (--yes answers the first question only).
 int Librarian::undo()
 {
     if (!m_options.args.isEmpty())
-        return usage(QStringLiteral("undo takes no arguments"));
-    if (const int code = confirm(m_options, QStringLiteral("Put back the presets the last copy, load or rename "
-                                                           "overwrote?"));
+        return usage(QStringLiteral("%1 takes no arguments").arg(m_options.command));
+    const bool bRedo = m_options.command == QLatin1String("redo");
+    const QEvent::Type type = bRedo ? DeviceManagerThread::RedoEvent : DeviceManagerThread::UndoEvent;
+    if (const int code = confirm(
+            m_options,
+            bRedo ? QCoreApplication::translate("tessitra", "Write again what the last undo took away?")
+                  : QCoreApplication::translate("tessitra", "Put back what the last copy, load, rename or set-list "
+                                                            "change overwrote?"));
         code >= 0)
         return code;
-    return report(m_options, m_pSession->run(new QEvent(DeviceManagerThread::UndoEvent)));
+    UnitSession::Outcome outcome = m_pSession->run(new QEvent(type));
+    if (outcome.result == ResultCode::UndoConflict && interactive() && !outcome.texts.isEmpty()) {
+        print(stderr, plain(outcome.texts.constLast()) + QLatin1Char('\n'));
+        Options again = m_options;
+        again.bYes = false;
+        if (const int code = confirm(again, QCoreApplication::translate("tessitra", "Overwrite it anyway?")); code >= 0)
+            return code;
+        outcome = m_pSession->run(new QEvent(type), [](DeviceManagerThread* w) { w->setUndoForce(true); });
+    }
+    return report(m_options, outcome);
 }
 
 int Librarian::factoryUpdate()
@@ -528,6 +546,7 @@ int Librarian::run()
         {QStringLiteral("rename"), &Librarian::rename},
         {QStringLiteral("setlist"), &Librarian::setList},
         {QStringLiteral("undo"), &Librarian::undo},
+        {QStringLiteral("redo"), &Librarian::undo},
         {QStringLiteral("factory-update"), &Librarian::factoryUpdate},
         {QStringLiteral("firmware"), &Librarian::firmware},
         {QStringLiteral("check-update"), &Librarian::checkUpdate},

@@ -47,7 +47,7 @@ bool writesUnit(QEvent::Type type)
     using W = DeviceManagerThread;
     for (const QEvent::Type write : {W::WriteSetListEvent, W::LoadPresetFileEvent, W::LoadPresetFilesEvent,
                                      W::CopyPresetEvent, W::CopyPresetsEvent, W::RenamePresetEvent, W::RestoreEvent,
-                                     W::UpdateFactoryPresetsEvent, W::UpdateFirmwareEvent, W::UndoEvent})
+                                     W::UpdateFactoryPresetsEvent, W::UpdateFirmwareEvent, W::UndoEvent, W::RedoEvent})
         if (type == write)
             return true;
     return false;

@@ -108,6 +108,14 @@ has A1 'U11 "Warm Hall       " params '"$(params A1 F01)"
 expect 0 "" undo --yes
 has A1 "$(grep '^U10 ' original.txt)"
 has A1 "$(grep '^U11 ' original.txt)"
+# Redo writes the load again; once U10 is changed on the unit's own panel, an undo leaves it alone: in a script
+# --yes is not enough (exit 10), and nothing is written.
+expect 0 "" redo --yes
+has A1 'U11 "Warm Hall       " params '"$(params A1 F01)"
+"$unit" panel-rename A1 10 "Panel Edit" || fail "panel-rename"
+show A1 >panel.txt
+expect 10 "tessitra: U10 no longer holds what \"load U90_My Slap.tarp and F01_Warm Hall.tarp to U10 and U11\" wrote: it was changed since (on the unit, by another program or by a restore). Nothing was changed." undo --yes
+show A1 | cmp -s - panel.txt || fail "an undo overwrote a panel edit"
 # The unit stores the copied record with a byte wrong: the read-back check names the slot.
 "$unit" fault A1 corrupt-write 0 >/dev/null
 expect 7 "tessitra: Verification failed: U20 differs from what was written." copy F05 U20 --yes
@@ -223,7 +231,7 @@ show A3 | cmp -s - fresh.txt || fail "a refused back-up changed the unit"
 
 expect 0 "" --help
 says "  setlist A|B|C|D|favourites SLOT...      Fills a set list"
-says "  undo                                    Undoes the last copy, load or rename"
+says "  undo                                    Undoes the last copy, load, rename or set-list change"
 says "  list [user|factory|favourites|A|B|C|D]  Lists presets or a set list"
 says "  9  the unit is in use by the Tessitra Stage Librarian window or another tessitra"
 expect 0 "" copy --help

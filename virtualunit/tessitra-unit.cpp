@@ -26,6 +26,7 @@ const char* const kUsage =
     "  show NAME\n"
     "  fault NAME none|silent|foreign-reply|bad-magic|read-failure|no-sysparams\n"
     "  fault NAME write-failure|vanish|corrupt-write N\n"
+    "  panel-rename NAME PRESET TEXT   renames a preset (1..) as the unit's own panel does\n"
     "The bus folder defaults to $TESSITRA_VIRTUAL_BUS. Numbers may be decimal or 0x-prefixed hex.\n";
 
 void out(const QString& text)
@@ -224,6 +225,24 @@ int fault(VirtualBus& bus, const QStringList& args)
         return fail(ExitFailed, error);
     return ExitOk;
 }
+// An edit on the unit itself, behind the host's back: the name's bytes changed, space-padded, the rest kept.
+int panelRename(VirtualBus& bus, const QStringList& args)
+{
+    int number = 0;
+    if (args.size() != 3 || !parseNumber(args.at(1), &number))
+        return fail(ExitUsage, QStringLiteral("panel-rename takes a unit name, a preset number and a name"));
+    QString error;
+    std::unique_ptr<VirtualUnit> unit = bus.load(args.at(0), &error);
+    if (!unit)
+        return fail(ExitFailed, error);
+    QVector<int> record = unit->record(number);
+    if (record.isEmpty())
+        return fail(ExitUsage, QStringLiteral("no preset %1").arg(number));
+    const QByteArray name = args.at(2).toLatin1();
+    for (int i = 0; i < unit->identity().nameLength; ++i)
+        record[i] = i < name.size() ? static_cast<unsigned char>(name.at(i)) : ' ';
+    return unit->setRecord(number, record) && bus.save(args.at(0), *unit, &error) ? ExitOk : fail(ExitFailed, error);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -281,5 +300,7 @@ int main(int argc, char** argv)
     }
     if (command == QLatin1String("fault"))
         return fault(bus, args);
+    if (command == QLatin1String("panel-rename"))
+        return panelRename(bus, args);
     return fail(ExitUsage, QStringLiteral("unknown command \"%1\"").arg(command));
 }
