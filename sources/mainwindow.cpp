@@ -341,6 +341,20 @@ void MainWindow::initialize()
     // Ctrl+Z undoes the last overwrite from anywhere in the window, not only while the user list has the focus.
     addAction(ui->listWidgetUserPreset->undoAction());
     connect(ui->listWidgetUserPreset, &ContentWidget::undoRequested, this, &MainWindow::onUndo, Qt::UniqueConnection);
+    // The menu names what an undo would do ("Undo: copy F03 to U08"); Ctrl+Shift+Z writes it again.
+    if (m_pRedoAction == nullptr) {
+        m_pRedoAction = new QAction(tr("Redo"), this);
+        m_pRedoAction->setShortcut(QKeySequence::Redo);
+        m_pRedoAction->setEnabled(false);
+        addAction(m_pRedoAction);
+        connect(
+            m_pDeviceManager, &DeviceManagerThread::undoNames, this, [this](const QString& undo, const QString& redo) {
+                ui->listWidgetUserPreset->undoAction()->setText(undo.isEmpty() ? tr("Undo") : tr("Undo: %1").arg(undo));
+                m_pRedoAction->setText(redo.isEmpty() ? tr("Redo") : tr("Redo: %1").arg(redo));
+                m_pRedoAction->setEnabled(!redo.isEmpty() && g_bDeviceConnected.load());
+            });
+        connect(m_pRedoAction, &QAction::triggered, this, [this] { runUndo(true); });
+    }
 
     m_pFirmwareUpdate = CFirmwareUpdate::instance();
     connect(m_pFirmwareUpdate, &CFirmwareUpdate::newVersions, this, &MainWindow::onNewVersions, Qt::UniqueConnection);
@@ -1304,8 +1318,12 @@ void MainWindow::onUndoAvailable(int entries)
 
 void MainWindow::onUndo()
 {
-    if (!ui->listWidgetUserPreset->undoAction()->isEnabled())
-        return;
+    if (ui->listWidgetUserPreset->undoAction()->isEnabled())
+        runUndo(false);
+}
+
+void MainWindow::runUndo(bool bRedo, bool bForce)
+{
     // A journal the worker refuses (damaged, another model's, empty) is not an operation that ran: its text goes
     // into a message box of its own, and the progress dialog closes.
     QString lastText;
@@ -1315,18 +1333,29 @@ void MainWindow::onUndo()
     connectDeviceWorker(&dialog);
     connect(m_pDeviceManager, &DeviceManagerThread::updateText, &dialog,
             [&lastText](const QString& text) { lastText = text; });
+    bool bConflict = false;
     connect(m_pDeviceManager, &DeviceManagerThread::operationFinished, &dialog, [&](int result, bool) {
-        if (result != ResultCode::JournalRefused && result != ResultCode::NothingToUndo)
+        bConflict = result == ResultCode::UndoConflict;
+        if (result != ResultCode::JournalRefused && result != ResultCode::NothingToUndo && !bConflict)
             return;
         refusal = lastText.isEmpty() ? QStringLiteral("Nothing was undone.") : lastText;
         dialog.done(0);
     });
     handOverSafetyOptions();
-    QCoreApplication::postEvent(m_pDeviceManager, new QEvent(DeviceManagerThread::UndoEvent), 1);
+    m_pDeviceManager->setUndoForce(bForce);
+    QCoreApplication::postEvent(m_pDeviceManager,
+                                new QEvent(bRedo ? DeviceManagerThread::RedoEvent : DeviceManagerThread::UndoEvent), 1);
     dialog.exec(QStringLiteral("Writing the overwritten presets back..."), nullptr);
     if (refusal.isEmpty())
         return;
-    makeMessageBox(QMessageBox::Warning, QStringLiteral("Undo"), refusal, QMessageBox::Ok, this)->exec();
+    if (!bConflict) {
+        makeMessageBox(QMessageBox::Warning, QStringLiteral("Undo"), refusal, QMessageBox::Ok, this)->exec();
+        return;
+    }
+    // A slot changed since the overwrite (on the unit's panel, by another program): only on the user's word.
+    if (confirmOverwrite(bRedo ? tr("Redo") : tr("Undo"),
+                         refusal.section(QStringLiteral(" Nothing was changed."), 0, 0), tr("Overwrite it anyway?")))
+        runUndo(bRedo, true);
 }
 
 // ---------------------------------------------------------------------------------------------------------------

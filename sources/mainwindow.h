@@ -120,6 +120,8 @@ public slots:
     void onRecoveryAvailable(QString backupPath, QString stateLine);
     void onUndoAvailable(int entries);
     void onUndo();
+    // Undo or redo the newest entry of the unit's journal; bForce overwrites slots changed since.
+    void runUndo(bool bRedo, bool bForce = false);
     // The update check made on connection has not answered in time: the presets are read without it.
     void onUpdateCheckTimeout();
 
@@ -187,6 +189,7 @@ private:
     QPointer<QMessageBox> m_pMultipleDeviceBox;
     // The automatic back-up that puts the unit back after a run that stopped midway; empty once offered.
     QString m_strRecoveryPath;
+    QAction* m_pRedoAction = nullptr;
     QString m_strRestoring; // the back-up the last restore wrote, offered again when that restore stopped
     // The one Settings dialog while it is open; asking again raises it.
     QPointer<CSettingsDlg> m_pSettingsDlg;

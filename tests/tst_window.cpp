@@ -302,6 +302,7 @@ private slots:
             QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
             return settled();
         };
+        QCOMPARE(user->undoAction()->text(), QString("Undo: copy F03 to U90"));
         QVERIFY(undo());
         QCOMPARE(m_bus->unit("U").record(90), connected.record(90));
         QCOMPARE(m_bus->unit("U").recordBytes(95).left(4), QByteArray("Caf\xE9"));
