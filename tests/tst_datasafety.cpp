@@ -4,6 +4,8 @@
 // byte for byte and texts word for word against what is written out here.
 
 #include "Connect.h"
+#include "autobackup.h"
+#include "backupimage.h"
 #include "globals.h"
 #include "hidseam.h"
 
@@ -14,8 +16,10 @@
 
 #include <QtTest>
 
+#include <QRandomGenerator>
 #include <atomic>
 #include <csignal>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <sys/resource.h>
@@ -317,6 +321,137 @@ private slots:
         for (int j = 0; j < 5; ++j)
             QCOMPARE(m_bus->setList(U, j), before.setList(j));
         QCOMPARE(m_bus->unit(U).sysParams(), before.sysParams());
+    }
+
+    // A seeded random walk over what a singer does and what goes wrong, checked after every step against what the
+    // README promises: every state the unit held before one of its last 10 restores is kept in a file that gives it
+    // back; every back-up the program wrote restores into this unit; every success it reported is true of the unit;
+    // an undo never overwrites a slot changed since. TESSITRA_WALK_SEEDS=1-200 runs more seeds, TESSITRA_WALK_STEPS
+    // longer walks; a failure names its seed and step.
+    void randomWalk_data()
+    {
+        QTest::addColumn<int>("seed");
+        const QStringList range = qEnvironmentVariable("TESSITRA_WALK_SEEDS", "1-3").split('-');
+        for (int seed = range.value(0).toInt(); seed <= range.value(1, range.value(0)).toInt(); ++seed)
+            QTest::newRow(qPrintable(QString("seed %1").arg(seed))) << seed;
+    }
+    void randomWalk()
+    {
+        QFETCH(int, seed);
+        QRandomGenerator random{quint32(seed)};
+        const int steps = qEnvironmentVariableIntValue("TESSITRA_WALK_STEPS") > 0
+                              ? qEnvironmentVariableIntValue("TESSITRA_WALK_STEPS")
+                              : 30;
+        const QString folder = g_cadenzoBackUpFolder;
+        QDir(folder).removeRecursively();
+        for (const QString& name : QDir(g_cadenzoFolder).entryList({"undo*"}))
+            QFile::remove(g_cadenzoFolder + "/" + name);
+        m_pWorker->setSafetyOptions(true, true);
+        m_pWorker->setRecovery(false);
+        QVERIFY(ensureUnit() && QTest::qWaitFor([this] { return !run(1001).isEmpty(); }, kTimeoutMs)); // journal read
+        const auto same = [](const BackUpImage& image, const VirtualUnit& unit) {
+            bool equal = image.presetCount == 100 && image.hasSetLists;
+            for (int n = 1; equal && n <= 100; ++n)
+                equal = QVector<int>(image.record(n - 1), image.record(n - 1) + image.recordSize()) == unit.record(n);
+            for (int j = 0; equal && j < 5; ++j)
+                equal = image.setLists.mid(20 * j, 20) == unit.setList(j);
+            return equal && (!image.hasSysParams || image.sysParamValues() == unit.sysParams());
+        };
+        struct Change // what the model expects an undo to find and put back
+        {
+            int slot;
+            QVector<int> before, after;
+        };
+        QVector<Change> undo, redo;
+        QVector<VirtualUnit> kept; // the state before each restore that started
+        QStringList own;           // the user's own back-ups
+        for (int step = 0; step < steps; ++step) {
+            const QString where = QString("seed %1 step %2").arg(seed).arg(step);
+            const VirtualUnit now = m_bus->unit(U);
+            const int slot = 1 + int(random.bounded(100));
+            const int source = 1 + int(random.bounded(200)); // U01 to U100, F01 (101) to F100 (200)
+            const int op = int(random.bounded(10));
+            QStringList seen;
+            if (op == 0 || op == 1) { // copy a preset (user or factory) onto a user slot
+                m_pWorker->setRenameData(slot, QString(), source, nullptr);
+                seen = run(1010);
+                if (seen.contains("finished(0,1)")) {
+                    QVERIFY2(m_bus->record(U, slot) == now.record(source), qPrintable(where));
+                    undo.append({slot, now.record(slot), now.record(source)}), redo.clear();
+                }
+            } else if (op == 2) { // rename
+                m_pWorker->setRenameData(slot, QString("Walk %1").arg(step), 0, nullptr);
+                seen = run(1012);
+                if (seen.contains("finished(0,1)"))
+                    undo.append({slot, now.record(slot), m_bus->record(U, slot)}), redo.clear();
+            } else if (op == 3 || op == 4) { // undo or redo, checked against the model
+                const bool bRedo = op == 4;
+                QVector<Change>& from = bRedo ? redo : undo;
+                seen = run(bRedo ? 1018 : 1017);
+                if (from.isEmpty()) {
+                    QVERIFY2(seen.contains("finished(19,0)"), qPrintable(where + seen.join('|')));
+                    continue;
+                }
+                const Change change = from.constLast();
+                const bool fits = now.record(change.slot) == (bRedo ? change.before : change.after);
+                QVERIFY2(seen.contains(fits ? "finished(0,0)" : "finished(21,0)"), qPrintable(where + seen.join('|')));
+                QCOMPARE(m_bus->record(U, change.slot), fits == bRedo ? change.after : change.before);
+                if (fits)
+                    (bRedo ? undo : redo).append(from.takeLast());
+            } else if (op == 5) { // an edit on the unit's own panel
+                QVector<int> edited = now.record(slot);
+                edited[0] = 'P', edited[1] = '0' + step % 10;
+                QVERIFY(m_bus->setRecord(U, slot, edited));
+            } else if (op == 6) { // the user's own back-up
+                own << m_home.path() + QString("/own %1.tscb").arg(step);
+                m_pWorker->setBackUpFilePath(own.constLast());
+                seen = run(1013);
+                QVERIFY2(seen.contains("finished(0,0)"), qPrintable(where + seen.join('|')));
+            } else { // restore: the oldest automatic back-up, a random one, the user's own, or a damaged file
+                const QFileInfoList autos = AutoBackUp::newestFirst(folder, ".tscb");
+                QString file = m_home.path() + "/damaged.tscb";
+                QVERIFY(writeFile(file, backUp("1\n").left(30000)));
+                const int pick = int(random.bounded(4));
+                if (pick == 0 && !autos.isEmpty())
+                    file = autos.constLast().absoluteFilePath();
+                else if (pick == 1 && !autos.isEmpty())
+                    file = autos.at(int(random.bounded(autos.size()))).absoluteFilePath();
+                else if (pick == 2 && !own.isEmpty())
+                    file = own.at(int(random.bounded(own.size())));
+                BackUpImage image;
+                const bool valid = BackUpImage::read(file, image) == 0;
+                // Time zones on tour: the names the back-ups get move, what is kept must not.
+                qputenv("TZ", QByteArray(random.bounded(2) ? "UTC-14" : "UTC+12")), tzset();
+                m_pWorker->setBackUpFilePath(file);
+                const QStringList before = entries(folder);
+                seen = run(1014);
+                if (!valid) { // refused at no cost: nothing backed up, nothing rotated, nothing written
+                    QVERIFY2(seen.contains("finished(11,0)") && entries(folder) == before, qPrintable(where));
+                    QVERIFY2(m_bus->unit(U).record(1) == now.record(1), qPrintable(where));
+                    continue;
+                }
+                kept.append(now);
+                QVERIFY2(seen.contains("finished(0,0)"), qPrintable(where + seen.join('|')));
+                QVERIFY2(same(image, m_bus->unit(U)), qPrintable(where + " restored " + file));
+                undo.clear(), redo.clear();
+            }
+            // Every file in the back-up folder and every own back-up restores into this unit; the states before the
+            // last 10 restores are each in one of them.
+            QList<BackUpImage> images;
+            QStringList files = own;
+            for (const QFileInfo& info : AutoBackUp::newestFirst(folder, ".tscb"))
+                files << info.filePath();
+            for (const QString& file : files) {
+                images.append(BackUpImage());
+                QVERIFY2(BackUpImage::read(file, images.last()) == 0 && images.last().productCode == 0x42,
+                         qPrintable(where + file));
+            }
+            for (int k = std::max(0, int(kept.size()) - AutoBackUp::Kept); k < kept.size(); ++k)
+                QVERIFY2(
+                    std::any_of(images.cbegin(), images.cend(), [&](const BackUpImage& i) { return same(i, kept[k]); }),
+                    qPrintable(where + QString(": the state before restore %1 is kept nowhere").arg(k)));
+        }
+        qunsetenv("TZ"), tzset();
     }
 
     // A write that cannot finish leaves the old file whole, no partial file, and words for the user.
