@@ -45,6 +45,7 @@ constexpr char ExitCodes[] = QT_TRANSLATE_NOOP(
     "  7  the unit does not hold what was written to it\n"
     "  8  refused: not confirmed, or --yes missing without a terminal\n"
     "  9  the unit is in use by the Tessitra Stage Librarian window or another tessitra\n"
+    "  10  an undo or redo found a slot changed since it was written: nothing was written\n"
     "  130  stopped by Ctrl-C: a read, back-up or save ends at its next record or packet and says how far it\n"
     "       got; a write to the unit finishes first and ends with its own code\n");
 
