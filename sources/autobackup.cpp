@@ -163,11 +163,17 @@ int AutoBackUp::keep(const BackUpImage& image, Before what, const QDateTime& whe
     QSet<QString> spared{name};
     for (const QString& file : protect)
         spared.insert(QFileInfo(file).absoluteFilePath());
-    int count = static_cast<int>(std::count_if(listed.cbegin(), listed.cend(), mine));
+    const auto isSpared = [&](const Entry& entry) {
+        return spared.contains(entry.fileName) ||
+               spared.contains(QFileInfo(m_strFolder + QLatin1Char('/') + entry.fileName).absoluteFilePath());
+    };
+    // A spared file is kept on top of the newest Kept, never in place of one of them.
+    int count = static_cast<int>(
+        std::count_if(listed.cbegin(), listed.cend(), [&](const Entry& e) { return mine(e) && !isSpared(e); }));
     for (int i = 0; i < listed.size() && count > Kept;) {
         const Entry& entry = listed.at(i);
         const QString file = m_strFolder + QLatin1Char('/') + entry.fileName;
-        if (!mine(entry) || spared.contains(entry.fileName) || spared.contains(QFileInfo(file).absoluteFilePath())) {
+        if (!mine(entry) || isSpared(entry)) {
             ++i;
             continue;
         }
