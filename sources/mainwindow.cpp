@@ -1287,7 +1287,7 @@ void MainWindow::offerRecovery()
     QAbstractButton* pAgain = again.isEmpty() || !QFileInfo::exists(again)
                                   ? nullptr
                                   : pBox->addButton(tr("Restore the back-up again"), QMessageBox::ActionRole);
-    pBox->setDefaultButton(QMessageBox::Cancel);
+    pBox->setDefaultButton(qobject_cast<QPushButton*>(pBox->button(QMessageBox::Cancel)));
     pBox->setEscapeButton(QMessageBox::Cancel);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, pBox.get(), &QDialog::reject);
     pBox->exec();

@@ -27,7 +27,7 @@
 namespace {
 using D = DeviceManagerThread;
 using Step = std::function<void()>;
-const QString U = QStringLiteral("unit");
+QString U = QStringLiteral("unit"); // the unit on the bus; the random walk tours with a second one
 constexpr int kTimeoutMs = 20000;
 
 // Every write to the unit passes here: the one whose turn comes when the count reaches 0 is lost (-1), and the unit
@@ -227,6 +227,10 @@ private slots:
         QTest::newRow("back-up without set lists")
             << 1014 << kFactoryFile << Step()
             << QStringList{restoring, "text(Succesfully restored user presets and set lists.)", "finished(0,0)"} << 8;
+        // Its first value is 100, the set-list count a back-up with set lists has there: the size tells them apart.
+        QTest::newRow("back-up without set lists, U01 named \"d...\"")
+            << 1014 << QByteArray(kFactoryFile).replace(56, 4, le(100)) << Step()
+            << QStringList{restoring, "text(Succesfully restored user presets and set lists.)", "finished(0,0)"} << 8;
         QTest::newRow("not a back-up at all")
             << 1014 << QByteArray("root:x:0:0:root:/root:/bin/bash\n") << Step()
             << QStringList{"text(file.bin is not a Stage Cadenzo back-up. Nothing was changed.)", "finished(12,0)"}
@@ -362,15 +366,21 @@ private slots:
             int slot;
             QVector<int> before, after;
         };
-        QVector<Change> undo, redo;
-        QVector<VirtualUnit> kept; // the state before each restore that started
-        QStringList own;           // the user's own back-ups
+        struct Model // per unit: what its journal holds, and the states before its restores
+        {
+            QVector<Change> undo, redo;
+            QVector<VirtualUnit> kept;
+        };
+        QMap<QString, Model> units;
+        QStringList own; // the user's own back-ups
         for (int step = 0; step < steps; ++step) {
             const QString where = QString("seed %1 step %2").arg(seed).arg(step);
             const VirtualUnit now = m_bus->unit(U);
             const int slot = 1 + int(random.bounded(100));
             const int source = 1 + int(random.bounded(200)); // U01 to U100, F01 (101) to F100 (200)
-            const int op = int(random.bounded(10));
+            const int op = int(random.bounded(12));
+            QVector<Change>& undo = units[U].undo;
+            QVector<Change>& redo = units[U].redo;
             QStringList seen;
             if (op == 0 || op == 1) { // copy a preset (user or factory) onto a user slot
                 m_pWorker->setRenameData(slot, QString(), source, nullptr);
@@ -384,8 +394,8 @@ private slots:
                 seen = run(1012);
                 if (seen.contains("finished(0,1)"))
                     undo.append({slot, now.record(slot), m_bus->record(U, slot)}), redo.clear();
-            } else if (op == 3 || op == 4) { // undo or redo, checked against the model
-                const bool bRedo = op == 4;
+            } else if (op == 3 || op == 4 || op == 5) { // undo (twice as often) or redo, checked against the model
+                const bool bRedo = op == 5;
                 QVector<Change>& from = bRedo ? redo : undo;
                 seen = run(bRedo ? 1018 : 1017);
                 if (from.isEmpty()) {
@@ -395,14 +405,30 @@ private slots:
                 const Change change = from.constLast();
                 const bool fits = now.record(change.slot) == (bRedo ? change.before : change.after);
                 QVERIFY2(seen.contains(fits ? "finished(0,0)" : "finished(21,0)"), qPrintable(where + seen.join('|')));
-                QCOMPARE(m_bus->record(U, change.slot), fits == bRedo ? change.after : change.before);
+                QCOMPARE(m_bus->record(U, change.slot), !fits   ? now.record(change.slot)
+                                                        : bRedo ? change.after
+                                                                : change.before);
                 if (fits)
                     (bRedo ? undo : redo).append(from.takeLast());
-            } else if (op == 5) { // an edit on the unit's own panel
-                QVector<int> edited = now.record(slot);
+            } else if (op == 6) { // an edit on the unit's own panel, mostly of the slot an undo would write
+                const int edit = !undo.isEmpty() && random.bounded(4) ? undo.constLast().slot : slot;
+                QVector<int> edited = now.record(edit);
                 edited[0] = 'P', edited[1] = '0' + step % 10;
-                QVERIFY(m_bus->setRecord(U, slot, edited));
-            } else if (op == 6) { // the user's own back-up
+                QVERIFY(m_bus->setRecord(U, edit, edited));
+            } else if (op == 10) { // on tour: the other unit of the model in place of this one (each comes back
+                                   // with its factory content, so what its journal says no longer fits)
+                const QString was = U;
+                QVERIFY(m_bus->unplug(was));
+                U = was == "unit" ? "other" : "unit";
+                QVERIFY2(ensureUnit() && QTest::qWaitFor([this] { return !run(1001).isEmpty(); }, kTimeoutMs),
+                         qPrintable(where));
+            } else if (op == 11) { // another program copies into a slot of this unit and keeps it in the journal
+                UndoJournal theirs(UndoJournal::pathFor(g_cadenzoFolder, U));
+                QCOMPARE(int(theirs.load({0x42, 5, 16, 160, 100, U})), 0);
+                QVERIFY(m_bus->setRecord(U, slot, now.record(source)));
+                QVERIFY(theirs.push({"their copy", {{slot, now.record(slot), now.record(source)}}, {}}));
+                undo.append({slot, now.record(slot), now.record(source)}), redo.clear();
+            } else if (op == 7) { // the user's own back-up
                 own << m_home.path() + QString("/own %1.tscb").arg(step);
                 m_pWorker->setBackUpFilePath(own.constLast());
                 seen = run(1013);
@@ -430,7 +456,7 @@ private slots:
                     QVERIFY2(m_bus->unit(U).record(1) == now.record(1), qPrintable(where));
                     continue;
                 }
-                kept.append(now);
+                units[U].kept.append(now);
                 QVERIFY2(seen.contains("finished(0,0)"), qPrintable(where + seen.join('|')));
                 QVERIFY2(same(image, m_bus->unit(U)), qPrintable(where + " restored " + file));
                 undo.clear(), redo.clear();
@@ -446,12 +472,27 @@ private slots:
                 QVERIFY2(BackUpImage::read(file, images.last()) == 0 && images.last().productCode == 0x42,
                          qPrintable(where + file));
             }
+            // Each unit keeps at most its newest 10 and the one being restored, and no state twice in a row.
+            const QVector<AutoBackUp::Entry> index = AutoBackUp(folder, ".tscb", U).entries();
+            QStringList hashes;
+            for (const AutoBackUp::Entry& entry : index)
+                if (entry.unit == U && (hashes.isEmpty() || hashes.constLast() != entry.sha256))
+                    hashes << entry.sha256;
+                else
+                    QVERIFY2(entry.unit != U, qPrintable(where + ": the same state kept twice in a row"));
+            QVERIFY2(hashes.size() <= AutoBackUp::Kept + 1, qPrintable(where + ": more than 11 automatic back-ups"));
+            const QVector<VirtualUnit>& kept = units[U].kept;
             for (int k = std::max(0, int(kept.size()) - AutoBackUp::Kept); k < kept.size(); ++k)
                 QVERIFY2(
                     std::any_of(images.cbegin(), images.cend(), [&](const BackUpImage& i) { return same(i, kept[k]); }),
                     qPrintable(where + QString(": the state before restore %1 is kept nowhere").arg(k)));
         }
         qunsetenv("TZ"), tzset();
+        if (U != "unit") { // the suite goes on with the first unit
+            QVERIFY(m_bus->unplug(U));
+            U = "unit";
+            QVERIFY(ensureUnit());
+        }
     }
 
     // A write that cannot finish leaves the old file whole, no partial file, and words for the user.
