@@ -2,6 +2,7 @@
 
 #include "globals.h"
 #include "log.h"
+#include "safefile.h"
 #include "updatetrust.h"
 
 #include <QAuthenticator>
@@ -11,16 +12,21 @@
 #include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QThread>
 #include <QTimer>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 // The reply holds at most this much unread body: a large image streams through the file, not through memory.
 constexpr qint64 kReadBufferBytes = 1024 * 1024;
 constexpr int kHttpOk = 200;
+
+QString fileError(const SafeFile& file)
+{
+    return QString::fromLocal8Bit(std::strerror(file.error()));
+}
 
 int httpStatus(const QNetworkReply* pReply)
 {
@@ -115,7 +121,7 @@ void DownloadManager::download(const QList<DownloadRequest>& requests, const QSt
 
     QDir dir(folder);
     deleteDirRecursively(dir);
-    dir.mkpath(dir.absolutePath());
+    makeDataFolder(dir.absolutePath());
 
     // Queue first, then schedule: the timer fires on the manager's thread and must find the URLs there.
     const bool bWasEmpty = m_downloadQueue.isEmpty();
@@ -165,11 +171,11 @@ void DownloadManager::startNextDownload()
         return;
     }
 
-    m_pOutput = std::make_unique<QSaveFile>(m_strSaveFilePath);
-    if (!m_pOutput->open(QIODevice::WriteOnly)) {
+    m_pOutput = std::make_unique<SafeFile>();
+    if (!m_pOutput->open(QFile::encodeName(m_strSaveFilePath).constData())) {
         TS_WARNING("Problem opening save file '%s' for download '%s': %s", qPrintable(fileName),
-                   loggableUrl(url).constData(), qPrintable(m_pOutput->errorString()));
-        refuse(DownloadFailure::WriteError, m_pOutput->errorString());
+                   loggableUrl(url).constData(), qPrintable(fileError(*m_pOutput)));
+        refuse(DownloadFailure::WriteError, fileError(*m_pOutput));
         noteFailure();
         m_pOutput.reset();
         startNextDownload();
@@ -262,8 +268,8 @@ void DownloadManager::downloadReadyRead()
         return;
     }
     m_hash.addData(chunk);
-    if (m_pOutput->write(chunk) != chunk.size() || !m_pOutput->flush())
-        refuse(DownloadFailure::WriteError, m_pOutput->errorString());
+    if (!m_pOutput->write(chunk.constData(), static_cast<std::size_t>(chunk.size())))
+        refuse(DownloadFailure::WriteError, fileError(*m_pOutput));
 }
 
 void DownloadManager::downloadFinished()
@@ -296,10 +302,10 @@ void DownloadManager::downloadFinished()
             refuse(DownloadFailure::Mismatch, QStringLiteral("The SHA-256 of the download is not the one published"));
         else if (m_pOutput == nullptr || !m_pOutput->commit())
             refuse(DownloadFailure::WriteError,
-                   m_pOutput ? m_pOutput->errorString() : QStringLiteral("No file to write to"));
+                   m_pOutput ? fileError(*m_pOutput) : QStringLiteral("No file to write to"));
     }
     if (m_refusal != DownloadFailure::None && m_pOutput != nullptr)
-        m_pOutput->cancelWriting();
+        m_pOutput->cancel();
     m_pOutput.reset(); // an uncommitted temporary file goes with it
 
     if (m_refusal == DownloadFailure::None) {

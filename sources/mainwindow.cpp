@@ -207,8 +207,7 @@ void MainWindow::initialize()
         g_cadenzoFolder,  g_cadenzoUserPresetsFolder, g_cadenzoFactoryPresetsFolder, g_cadenzoBackUpFolder,
         g_downloadsFolder};
     for (const QString& folder : folders) {
-        if (!QDir(folder).exists())
-            QDir().mkpath(folder);
+        makeDataFolder(folder);
     }
     // Files of the older Ariette data folder are carried over; the older folder stays as it is.
     copyDirectory(g_legacyArietteFolder, g_arietteFolder);

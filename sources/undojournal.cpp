@@ -1,6 +1,8 @@
 #include "undojournal.h"
 
+#include "globals.h"
 #include "log.h"
+#include "safefile.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -8,7 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cstring>
 
 namespace {
 // "TSUJ", a version, the identity, the entries, then the SHA-256 of everything before it.
@@ -137,7 +140,8 @@ UndoJournal::Status UndoJournal::load(const Identity& identity)
         return m_status;
     if (file.size() > kMaxFileBytes) {
         m_status = Status::Damaged;
-    } else if (!file.open(QIODevice::ReadOnly)) {
+    } else if (const int iFd = SafeFile::openForReading(QFile::encodeName(m_strPath).constData());
+               iFd < 0 || !file.open(iFd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         m_status = Status::Unreadable;
     } else {
         m_status = decode(file.readAll(), identity, &m_entries);
@@ -149,11 +153,12 @@ UndoJournal::Status UndoJournal::load(const Identity& identity)
 
 bool UndoJournal::save(const QVector<Entry>& entries)
 {
-    QDir().mkpath(QFileInfo(m_strPath).absolutePath());
-    QSaveFile file(m_strPath);
+    makeDataFolder(QFileInfo(m_strPath).absolutePath());
     const QByteArray bytes = encode(m_identity, entries);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        TS_WARNING("Undo journal %s not written: %s", qUtf8Printable(m_strPath), qUtf8Printable(file.errorString()));
+    int iError = 0;
+    if (!SafeFile::writeWhole(QFile::encodeName(m_strPath).constData(), bytes.constData(),
+                              static_cast<std::size_t>(bytes.size()), &iError)) {
+        TS_WARNING("Undo journal %s not written: %s", qUtf8Printable(m_strPath), std::strerror(iError));
         return false;
     }
     return true;
