@@ -445,13 +445,15 @@ void DeviceManagerThread::customEvent(QEvent* event)
         // The path travels in the event; a plain event takes the one its poster set.
         const auto* pFirmware = dynamic_cast<const FirmwareFileEvent*>(event);
         QString path;
+        QByteArray bytes;
         if (pFirmware != nullptr) {
             path = pFirmware->path();
+            bytes = pFirmware->bytes();
         } else {
             std::lock_guard<std::mutex> lock(m_firmwareMutex);
             path = m_strFirmwareFilePath;
         }
-        updateFirmwareImage(path);
+        updateFirmwareImage(path, bytes);
     } else if (iType == UndoEvent) {
         undo();
     } else {
@@ -808,11 +810,11 @@ void DeviceManagerThread::updateFactoryPresets()
 
 // The image kind follows from the file's extension: ".ldr" is the DSP image, ".bin" the microcontroller's.
 // Any other file is left alone without a word.
-void DeviceManagerThread::updateFirmwareImage(const QString& path)
+void DeviceManagerThread::updateFirmwareImage(const QString& path, const QByteArray& bytes)
 {
     if (!requireUnit())
         return;
-    if (!QFile::exists(path)) {
+    if (bytes.isNull() && !QFile::exists(path)) {
         emit updateText(text(Text::FileNotFound));
         emit operationFinished(-1, false);
         return;
@@ -824,8 +826,10 @@ void DeviceManagerThread::updateFirmwareImage(const QString& path)
     if (!backUpFirst(static_cast<int>(AutoBackUp::Before::FirmwareUpdate), backupPath))
         return;
     emit updateText(text(bDsp ? Text::UpdatingDsp : Text::UpdatingMicro));
-    const int iResult = bDsp ? m_pUSBConnect->UpdateDSPFW(path, &progressCallback)
-                             : m_pUSBConnect->UpdateMicroFW(path, &progressCallback);
+    const int iResult = !bytes.isNull() ? (bDsp ? m_pUSBConnect->UpdateDSPFW(bytes, &progressCallback)
+                                                : m_pUSBConnect->UpdateMicroFW(bytes, &progressCallback))
+                        : bDsp          ? m_pUSBConnect->UpdateDSPFW(path, &progressCallback)
+                                        : m_pUSBConnect->UpdateMicroFW(path, &progressCallback);
     const QString state = leftInUnit(iResult, *m_pUSBConnect, Text::FirmwareLeft);
     emit updateText(resultText(iResult, bDsp ? kDspUpdateTexts : kMicroUpdateTexts) + state);
     offerRecovery(iResult, backupPath, state);

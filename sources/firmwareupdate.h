@@ -154,12 +154,20 @@ private:
         bool bSilent = false;
         bool bAppCheck = false;
         bool bAppDownload = false;
+        Offer offer; // what the image of an image download must be
     };
 
     explicit CFirmwareUpdate(QObject* parent);
     void readUpdateServer();
     // Notes the current flags for the batch and hands it to the download manager.
-    void startBatch(const QList<DownloadRequest>& requests, const QString& folder, pfnProgress progress);
+    void startBatch(const QList<DownloadRequest>& requests, const QString& folder, pfnProgress progress,
+                    const Offer& offer);
+    // The downloaded image read once and checked against its offer again: empty, with the reason told, when it is
+    // not the published one. Only these bytes go on, whatever becomes of the file afterwards.
+    QByteArray checkedImage(const QString& filePath, const Offer& offer, bool bSilent);
+    // A copy of the checked installer in a new private folder (mode 0700) of the temporary folder, made by this
+    // program alone, so the file opened is the one checked; empty when it could not be made or does not match.
+    QString privateInstaller(const QString& filePath, const Offer& offer);
 
     static bool readDigests(const QXmlStreamAttributes& attributes, Offer* pOffer);
     static bool hasSuffixOf(const QString& url, ImageKind kind);
