@@ -151,6 +151,13 @@ void DownloadManager::startNextDownload()
         return;
     }
     m_bPreviousArrived = false;
+    // Credentials written into the address would go out as Basic authorization, in clear text: over plain http to
+    // another computer they are dropped, whatever info.ini allows, and a server that asks for them is refused.
+    if (!m_current.url.userInfo().isEmpty() && !UpdateTrust::credentialsAllowed(m_current.url)) {
+        TS_WARNING("The credentials in the address are not sent over plain http to %s",
+                   qPrintable(m_current.url.host()));
+        m_current.url.setUserInfo(QString());
+    }
     const QUrl& url = m_current.url;
     QString fileName = m_current.fileName.isEmpty() ? QFileInfo(url.path()).fileName() : m_current.fileName;
     if (fileName.isEmpty())
@@ -207,7 +214,9 @@ void DownloadManager::onRedirected(const QUrl& target)
     // The host asked first, not pReply->url(): the reply already names the target when it asks.
     const bool bSameHost = target.host().compare(m_current.url.host(), Qt::CaseInsensitive) == 0;
     const bool bHttps = target.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
-    if ((bHttps || bSameHost) && UpdateTrust::transportAllowed(target)) {
+    const bool bCredentials = !target.userInfo().isEmpty();
+    if ((bHttps || bSameHost) && UpdateTrust::transportAllowed(target) &&
+        (!bCredentials || UpdateTrust::credentialsAllowed(target))) {
         TS_DEBUG("Redirected to %s", loggableUrl(target).constData());
         emit pReply->redirectAllowed();
         return;
