@@ -783,7 +783,7 @@ void CFirmwareUpdate::onTargetsDownloaded(const QString& folder, bool bSilent)
     QFile signature(folder + "/" + kSignatureFileName);
     const QByteArray xmlBytes = targets.open(QIODevice::ReadOnly) ? targets.read(MaxTargetsBytes) : QByteArray();
     const QByteArray signatureBytes =
-        signature.open(QIODevice::ReadOnly) ? signature.read(SignatureBytes + 1) : QByteArray();
+        signature.open(QIODevice::ReadOnly) ? signature.read(SignatureBytes) : QByteArray();
     targets.close();
     signature.close();
 

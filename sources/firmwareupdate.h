@@ -103,7 +103,8 @@ public:
     static constexpr const char* UpdateTargetsPath = "/updater/common/config/UpdateTargets.xml";
     // Caps on what is fetched: the update-target file, its signature, a firmware image, an installer.
     static constexpr qint64 MaxTargetsBytes = qint64(1) * 1024 * 1024;
-    static constexpr qint64 SignatureBytes = 64;
+    // The signature file: 64 bytes, or their base64 text, and maybe a line end an editor or an upload added.
+    static constexpr qint64 SignatureBytes = 256;
     static constexpr qint64 MaxFirmwareBytes = qint64(64) * 1024 * 1024;
     static constexpr qint64 MaxInstallerBytes = qint64(1024) * 1024 * 1024;
     static constexpr const char* ServerEnvironmentVariable = "TESSITRA_UPDATE_SERVER";

@@ -124,7 +124,10 @@ private slots:
         QTest::addColumn<QString>("variant");
         QTest::addColumn<QString>("expected");
         const QString bad = kNoVersions + ";updateCheckFailed(The update info from the server ";
-        QTest::newRow("signed") << "signed" << kOffered + ";newVersions(DSP v2.4,%1/images/dsp.ldr,,,,,false)";
+        const QString offered = kOffered + ";newVersions(DSP v2.4,%1/images/dsp.ldr,,,,,false)";
+        QTest::newRow("signed") << "signed" << offered;
+        QTest::newRow("signed, a line end after it") << "newline" << offered;
+        QTest::newRow("signed, as base64 text with a line end") << "base64" << offered;
         QTest::newRow("unsigned") << "unsigned" << bad + "is not signed.)";
         QTest::newRow("wrong key") << "wrong key" << bad + "failed its signature check.)";
         QTest::newRow("tampered XML") << "tampered" << bad + "failed its signature check.)";
@@ -138,9 +141,11 @@ private slots:
         const QByteArray xml = targets("DSP v2.4", m_base + "/images/dsp.ldr", kImage, variant != "no digests");
         QVERIFY(m_server.setUpdateTargets(variant == "tampered" ? QByteArray(xml).replace("v2.4", "v9.9") : xml));
         QFile::remove(m_server.root() + "/" + kSignature);
+        const QByteArray signature = signWith(variant == "wrong key" ? kStrangerSeed : kPublisherSeed, xml);
         if (variant != "unsigned")
-            QVERIFY(
-                m_server.addFile(kSignature, signWith(variant == "wrong key" ? kStrangerSeed : kPublisherSeed, xml)));
+            QVERIFY(m_server.addFile(kSignature, variant == "newline"  ? signature + "\n"
+                                                 : variant == "base64" ? signature.toBase64() + "\r\n"
+                                                                       : signature));
         QCOMPARE(request(CFirmwareUpdate::CheckFirmwareUpdateEvent, m_base, 2), expected.arg(m_base).split(';'));
     }
 
