@@ -1197,7 +1197,9 @@ void MainWindow::answerVersions(const QString& dspVersion, const QString& dspUrl
     }
     auto pBox = makeQuestionBox(QStringLiteral("Firmware Update"), message,
                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    // Cancel is there for Escape and for a unit that goes away; it is not offered as a choice.
+    // Cancel is there for Escape and for a unit that goes away; it is not offered as a choice. Enter answers No:
+    // a firmware write is never one key press away.
+    pBox->setDefaultButton(QMessageBox::No);
     pBox->setEscapeButton(QMessageBox::Cancel);
     pBox->button(QMessageBox::Cancel)->hide();
     connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, pBox.get(), &QDialog::reject);
