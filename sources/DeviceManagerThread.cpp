@@ -496,8 +496,7 @@ int DeviceManagerThread::GetSetLists()
             TS_DEBUG("Failed to read set list: %d", iResult);
             continue;
         }
-        // From here on the array is the window's.
-        emit setListData(iSetList, data.release());
+        emit setListData(iSetList, QVector<int>(data.get(), data.get() + Protocol::SetListSlots));
     }
     return iResult;
 }
@@ -654,12 +653,12 @@ void DeviceManagerThread::writeSetList()
     // The list is read back anyway; with verification on it must be what was written.
     m_pUSBConnect->clearMismatches();
     if (m_bVerifyWrites.load() && !std::equal(bytes, bytes + Protocol::SetListSlots, current.get())) {
-        emit setListData(iSetList, current.release());
+        emit setListData(iSetList, QVector<int>(current.get(), current.get() + Protocol::SetListSlots));
         finish(ResultCode::VerifyMismatch, mismatchText({{}, {iSetList}, false}), false);
         return;
     }
 
-    emit setListData(iSetList, current.release());
+    emit setListData(iSetList, QVector<int>(current.get(), current.get() + Protocol::SetListSlots));
     finish(ResultCode::Success, resultText(ResultCode::Success, kSetListWriteTexts), true);
 }
 

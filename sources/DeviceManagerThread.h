@@ -192,7 +192,9 @@ signals:
     void presetData(int storage, int presetBase, int presetCount, QStringList strNames);
     void presetData(int storage, int presetBase, int presetCount, const int* presetData, int maxPresetNameLength,
                     int maxPresetParamLength, int hardwareProductCode, int hardwarePatchVersion);
-    void setListData(int setListNum, const int* data);
+    // The 20 slots of a set list, by value: a list nobody receives (the window closing, a front end that does not
+    // listen) goes with its queued signal instead of being left behind.
+    void setListData(int setListNum, QVector<int> data);
     void dataSent(quint64 totalBytes, quint64 sentBytes);
     // A restore, factory rewrite or firmware write that had an automatic back-up stopped midway (the unit went,
     // a write failed): the back-up that puts the unit back, and the line saying how far the operation got.

@@ -1518,10 +1518,9 @@ void MainWindow::onPresetData(int storage, int presetBase, int presetCount, cons
     updateSetlits();
 }
 
-void MainWindow::onSetListData(int setListNum, const int* data)
+void MainWindow::onSetListData(int setListNum, QVector<int> setList)
 {
-    const std::unique_ptr<const int[]> setList(data);
-    if (setListNum < 0 || setListNum > 4 || !setList)
+    if (setListNum < 0 || setListNum > 4 || setList.size() < SetListSlots)
         return;
 
     // Rebuilt from the lists every time, so it always points at entries that exist.
