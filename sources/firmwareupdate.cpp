@@ -92,6 +92,18 @@ bool isKnownBad(const QString& wrongVersion, const QString& versionInUse)
 {
     return !wrongVersion.isEmpty() && CFirmwareUpdate::compareVersions(wrongVersion, versionInUse) == 0;
 }
+
+// At most maxBytes of a regular file; empty when it is none (a pipe under the name is not waited on) or unreadable.
+QByteArray readRegularFile(const QString& path, qint64 maxBytes)
+{
+    const int iFd = SafeFile::openForReading(QFile::encodeName(path).constData());
+    QFile file;
+    if (iFd < 0 || !file.open(iFd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        TS_WARNING("Cannot open %s", qPrintable(path));
+        return QByteArray();
+    }
+    return file.read(maxBytes);
+}
 } // namespace
 
 std::atomic<CFirmwareUpdate*> CFirmwareUpdate::s_pInstance{nullptr};
@@ -301,16 +313,13 @@ bool CFirmwareUpdate::checkUpdate(const QString& filePath, const QString& produc
                                   bool bAppUpdate, bool bRequireDigests)
 {
     TS_DEBUG("Entering");
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        TS_WARNING("Cannot open %s: %s", qPrintable(filePath), qPrintable(file.errorString()));
+    // The download is capped at MaxTargetsBytes; a larger local file is read no further than that.
+    const QByteArray bytes = readRegularFile(filePath, MaxTargetsBytes);
+    if (bytes.isNull()) {
         failCheck(kParseFailed, bAppUpdate);
         TS_DEBUG("Exiting");
         return false;
     }
-    // The download is capped at MaxTargetsBytes; a larger local file is read no further than that.
-    const QByteArray bytes = file.read(MaxTargetsBytes);
-    file.close();
     const bool bOffered = checkTargets(bytes, productName, productId, bAppUpdate, bRequireDigests);
     TS_DEBUG("Exiting");
     return bOffered;
@@ -619,11 +628,7 @@ void CFirmwareUpdate::startBatch(const QList<DownloadRequest>& requests, const Q
 
 QByteArray CFirmwareUpdate::checkedImage(const QString& filePath, const Offer& offer, bool bSilent)
 {
-    const int iFd = SafeFile::openForReading(QFile::encodeName(filePath).constData());
-    QFile file;
-    QByteArray image;
-    if (iFd >= 0 && file.open(iFd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        image = file.read(MaxFirmwareBytes + 1);
+    const QByteArray image = readRegularFile(filePath, MaxFirmwareBytes + 1);
     if (image.isEmpty()) {
         if (!bSilent)
             emit updateCheckFailed(kFetchFailed);
@@ -785,13 +790,8 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
 void CFirmwareUpdate::onTargetsDownloaded(const QString& folder, bool bSilent)
 {
     const bool bAppCheck = m_bAppCheck.load();
-    QFile targets(folder + "/" + kTargetsFileName);
-    QFile signature(folder + "/" + kSignatureFileName);
-    const QByteArray xmlBytes = targets.open(QIODevice::ReadOnly) ? targets.read(MaxTargetsBytes) : QByteArray();
-    const QByteArray signatureBytes =
-        signature.open(QIODevice::ReadOnly) ? signature.read(SignatureBytes) : QByteArray();
-    targets.close();
-    signature.close();
+    const QByteArray xmlBytes = readRegularFile(folder + "/" + kTargetsFileName, MaxTargetsBytes);
+    const QByteArray signatureBytes = readRegularFile(folder + "/" + kSignatureFileName, SignatureBytes);
 
     if (xmlBytes.isEmpty()) {
         if (!bAppCheck)
