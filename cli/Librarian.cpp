@@ -577,7 +577,7 @@ int Librarian::run()
     // The same data folders as the window: factory preset file, automatic back-ups.
     for (const QString& folder :
          {g_arietteFactoryPresetsFolder, g_arietteBackUpFolder, g_cadenzoFactoryPresetsFolder, g_cadenzoBackUpFolder})
-        QDir().mkpath(folder);
+        makeDataFolder(folder);
 
     UnitSession session;
     m_pSession = &session;

@@ -137,12 +137,11 @@ UnitSession::UnitSession(QObject* parent) : QObject(parent)
                 std::unique_ptr<int[]> owned(record);
                 m_names.insert(base + offset, PresetName::fromCodes(owned.get(), qBound(0, nameLength, 256)));
             });
-    connect(m_pWorker, &W::setListData, this, [this](int index, const int* data) {
-        std::unique_ptr<const int[]> owned(data);
-        if (index < 0 || index >= 5)
+    connect(m_pWorker, &W::setListData, this, [this](int index, const QVector<int>& data) {
+        if (index < 0 || index >= 5 || data.size() < 20)
             return;
         for (size_t k = 0; k < 20; ++k)
-            m_setLists[static_cast<size_t>(index)][k] = owned[k];
+            m_setLists[static_cast<size_t>(index)][k] = data[static_cast<int>(k)];
         m_bSetListRead[static_cast<size_t>(index)] = true;
     });
 }

@@ -8,6 +8,7 @@
 #include "presetname.h"
 #include "protocol.h"
 #include "resultcodes.h"
+#include "safefile.h"
 #include "settle.h"
 
 #include <QDateTime>
@@ -956,25 +957,52 @@ int CUSBConnect::sendFirmware(QByteArray image, int checksum, int chunkSize, int
     return Success;
 }
 
+namespace {
+// The whole image file, read once: what is sent is exactly what was read. Only a regular file is opened, so a pipe
+// under the image's name cannot keep the worker waiting.
+bool readImageFile(const QString& path, QByteArray* pBytes)
+{
+    const int iFd = SafeFile::openForReading(QFile::encodeName(path).constData());
+    QFile file;
+    if (iFd < 0 || !file.open(iFd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        TS_DEBUG("Cannot open firmware file: %s", qUtf8Printable(path));
+        return false;
+    }
+    *pBytes = file.readAll();
+    return true;
+}
+} // namespace
+
+// A file that cannot be opened ends the update before the unit is touched: an empty image would still put the
+// unit into update mode and leave it waiting for firmware that never comes.
 int CUSBConnect::UpdateDSPFW(const QString& path, progressCallback progress)
+{
+    QByteArray fileBytes;
+    return readImageFile(path, &fileBytes) ? UpdateDSPFW(fileBytes, progress) : FileNotFound;
+}
+
+int CUSBConnect::UpdateMicroFW(const QString& path, progressCallback progress)
+{
+    QByteArray fileBytes;
+    return readImageFile(path, &fileBytes) ? UpdateMicroFW(fileBytes, progress) : FileNotFound;
+}
+
+int CUSBConnect::UpdateDSPFW(const QByteArray& fileBytes, progressCallback progress)
 {
     m_iWritten = 0;
     m_iWriteTotal = 0;
     const qint64 startMs = QDateTime::currentMSecsSinceEpoch();
-    QFile file(path);
-    // A file that cannot be opened ends the update before the unit is touched: an empty image would still
-    // put the unit into update mode and leave it waiting for firmware that never comes.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        TS_DEBUG("Cannot open firmware file: %s", qUtf8Printable(path));
-        return FileNotFound;
-    }
     // One byte per line: two prefix characters (normally "0x"), then hex digits; a line that does not parse
     // gives 0, and of a longer number only the low byte counts.
     QByteArray image;
     int checksum = 0;
-    while (!file.atEnd()) {
-        QByteArray line = file.readLine();
-        while (line.endsWith('\n') || line.endsWith('\r'))
+    for (int from = 0; from < fileBytes.size();) {
+        int end = fileBytes.indexOf('\n', from);
+        if (end < 0)
+            end = fileBytes.size();
+        QByteArray line = fileBytes.mid(from, end - from);
+        from = end + 1;
+        while (line.endsWith('\r'))
             line.chop(1);
         bool ok = false;
         const qulonglong value = line.mid(2).toULongLong(&ok, 16);
@@ -986,17 +1014,11 @@ int CUSBConnect::UpdateDSPFW(const QString& path, progressCallback progress)
                         startMs);
 }
 
-int CUSBConnect::UpdateMicroFW(const QString& path, progressCallback progress)
+int CUSBConnect::UpdateMicroFW(const QByteArray& image, progressCallback progress)
 {
     m_iWritten = 0;
     m_iWriteTotal = 0;
     const qint64 startMs = QDateTime::currentMSecsSinceEpoch();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        TS_DEBUG("Cannot open firmware file: %s", qUtf8Printable(path));
-        return FileNotFound;
-    }
-    const QByteArray image = file.readAll();
     int checksum = 0;
     for (char c : image)
         checksum ^= static_cast<unsigned char>(c);

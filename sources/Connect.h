@@ -81,8 +81,11 @@ public:
     int SendSysParams(const QByteArray& text);
 
     // --- firmware -------------------------------------------------------------------------------------------
+    // From a file (read once into memory), or from the bytes of an image file already read and checked.
     int UpdateDSPFW(const QString& path, progressCallback progress);
     int UpdateMicroFW(const QString& path, progressCallback progress);
+    int UpdateDSPFW(const QByteArray& fileBytes, progressCallback progress);
+    int UpdateMicroFW(const QByteArray& fileBytes, progressCallback progress);
 
     // --- preset files ---------------------------------------------------------------------------------------
     int LoadPreset(int presetNumber, QString path, presetCallback presetCb);

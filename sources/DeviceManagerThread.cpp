@@ -509,13 +509,15 @@ void DeviceManagerThread::customEvent(QEvent* event)
         // The path travels in the event; a plain event takes the one its poster set.
         const auto* pFirmware = dynamic_cast<const FirmwareFileEvent*>(event);
         QString path;
+        QByteArray bytes;
         if (pFirmware != nullptr) {
             path = pFirmware->path();
+            bytes = pFirmware->bytes();
         } else {
             std::lock_guard<std::mutex> lock(m_firmwareMutex);
             path = m_strFirmwareFilePath;
         }
-        updateFirmwareImage(path);
+        updateFirmwareImage(path, bytes);
     } else if (iType == UndoEvent || iType == RedoEvent) {
         undo(iType == RedoEvent);
     } else {
@@ -558,8 +560,7 @@ int DeviceManagerThread::GetSetLists()
             TS_DEBUG("Failed to read set list: %d", iResult);
             continue;
         }
-        // From here on the array is the window's.
-        emit setListData(iSetList, data.release());
+        emit setListData(iSetList, QVector<int>(data.get(), data.get() + Protocol::SetListSlots));
     }
     return iResult;
 }
@@ -722,12 +723,12 @@ void DeviceManagerThread::writeSetList()
     // The list is read back anyway; with verification on it must be what was written.
     m_pUSBConnect->clearMismatches();
     if (m_bVerifyWrites.load() && !std::equal(bytes, bytes + Protocol::SetListSlots, current.get())) {
-        emit setListData(iSetList, current.release());
+        emit setListData(iSetList, QVector<int>(current.get(), current.get() + Protocol::SetListSlots));
         finish(ResultCode::VerifyMismatch, mismatchText({{}, {iSetList}, false}), false);
         return;
     }
 
-    emit setListData(iSetList, current.release());
+    emit setListData(iSetList, QVector<int>(current.get(), current.get() + Protocol::SetListSlots));
     finish(ResultCode::Success, resultText(ResultCode::Success, kSetListWriteTexts), true);
 }
 
@@ -940,11 +941,11 @@ void DeviceManagerThread::updateFactoryPresets()
 
 // The image kind follows from the file's extension: ".ldr" is the DSP image, ".bin" the microcontroller's.
 // Any other file is left alone without a word.
-void DeviceManagerThread::updateFirmwareImage(const QString& path)
+void DeviceManagerThread::updateFirmwareImage(const QString& path, const QByteArray& bytes)
 {
     if (!requireUnit())
         return;
-    if (!QFile::exists(path)) {
+    if (bytes.isNull() && !QFile::exists(path)) {
         emit updateText(text(Text::FileNotFound));
         emit operationFinished(-1, false);
         return;
@@ -956,8 +957,10 @@ void DeviceManagerThread::updateFirmwareImage(const QString& path)
     if (!backUpFirst(AutoBackUp::Before::FirmwareUpdate, {}, backupPath))
         return;
     emit updateText(text(bDsp ? Text::UpdatingDsp : Text::UpdatingMicro));
-    const int iResult = bDsp ? m_pUSBConnect->UpdateDSPFW(path, &progressCallback)
-                             : m_pUSBConnect->UpdateMicroFW(path, &progressCallback);
+    const int iResult = !bytes.isNull() ? (bDsp ? m_pUSBConnect->UpdateDSPFW(bytes, &progressCallback)
+                                                : m_pUSBConnect->UpdateMicroFW(bytes, &progressCallback))
+                        : bDsp          ? m_pUSBConnect->UpdateDSPFW(path, &progressCallback)
+                                        : m_pUSBConnect->UpdateMicroFW(path, &progressCallback);
     const QString state = leftInUnit(iResult, *m_pUSBConnect, Text::FirmwareLeft);
     emit updateText(resultText(iResult, bDsp ? kDspUpdateTexts : kMicroUpdateTexts) + state);
     offerRecovery(iResult, backupPath, state);
@@ -1190,11 +1193,8 @@ void DeviceManagerThread::undo(bool bRedo)
             Settle::settle(Protocol::Settle::BeforeSetListReadBack);
             iResult = m_pUSBConnect->verifySetList(list.index, bytes);
         }
-        if (iResult == ResultCode::Success) {
-            std::unique_ptr<int[]> shown(new int[Protocol::SetListSlots]);
-            std::copy(bytes, bytes + Protocol::SetListSlots, shown.get());
-            emit setListData(list.index, shown.release());
-        }
+        if (iResult == ResultCode::Success)
+            emit setListData(list.index, QVector<int>(bytes, bytes + Protocol::SetListSlots));
     }
     m_pUSBConnect->takeWrittenRecords();
     if (iResult == ResultCode::Success && !m_pUSBConnect->mismatches().isEmpty())

@@ -59,11 +59,14 @@ public:
 
     // The firmware update request with the image's path inside it. The window (a file the user picked) and
     // the update service (an image it has just downloaded) each post their own, so the path is never a
-    // member that two threads write while this worker reads it.
+    // member that two threads write while this worker reads it. The update service also hands over the image's
+    // bytes it checked, and those are flashed, never the file again (the path then only names the kind); without
+    // bytes the file is read once when the flashing starts.
     class FirmwareFileEvent : public QEvent
     {
     public:
-        explicit FirmwareFileEvent(QString path) : QEvent(UpdateFirmwareEvent), m_strPath(std::move(path))
+        explicit FirmwareFileEvent(QString path, QByteArray bytes = QByteArray())
+            : QEvent(UpdateFirmwareEvent), m_strPath(std::move(path)), m_bytes(std::move(bytes))
         {
             m_bMade.store(true, std::memory_order_release);
         }
@@ -74,9 +77,15 @@ public:
             static_cast<void>(m_bMade.load(std::memory_order_acquire));
             return m_strPath;
         }
+        QByteArray bytes() const
+        {
+            static_cast<void>(m_bMade.load(std::memory_order_acquire));
+            return m_bytes;
+        }
 
     private:
         const QString m_strPath;
+        const QByteArray m_bytes; // null: read the file
         std::atomic<bool> m_bMade{false};
     };
 
@@ -192,7 +201,9 @@ signals:
     void presetData(int storage, int presetBase, int presetCount, QStringList strNames);
     void presetData(int storage, int presetBase, int presetCount, const int* presetData, int maxPresetNameLength,
                     int maxPresetParamLength, int hardwareProductCode, int hardwarePatchVersion);
-    void setListData(int setListNum, const int* data);
+    // The 20 slots of a set list, by value: a list nobody receives (the window closing, a front end that does not
+    // listen) goes with its queued signal instead of being left behind.
+    void setListData(int setListNum, QVector<int> data);
     void dataSent(quint64 totalBytes, quint64 sentBytes);
     // A restore, factory rewrite or firmware write that had an automatic back-up stopped midway (the unit went,
     // a write failed): the back-up that puts the unit back, and the line saying how far the operation got.
@@ -229,7 +240,7 @@ private:
     void backUp();
     void restore();
     void updateFactoryPresets();
-    void updateFirmwareImage(const QString& path);
+    void updateFirmwareImage(const QString& path, const QByteArray& bytes = QByteArray());
     void undo(bool bRedo);
 
     // The safety net.

@@ -8,15 +8,10 @@
 #include <memory>
 #include <string>
 
-#if defined(_WIN32)
-#define NOMINMAX // std::min below, not the macro
-#include <io.h>
-#include <windows.h>
-#else
-#include <sys/stat.h>
+#include "safefile.h"
+
 #include <sys/types.h>
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -68,89 +63,47 @@ struct FileCloser
 };
 using SpcFile = std::unique_ptr<FILE, FileCloser>;
 
-SpcFile openFile(const char* pPath, const char* pMode)
+// Only a regular file is read: a pipe or a device under a preset's name is refused at once, never waited on.
+SpcFile openFile(const char* pPath)
 {
-    return SpcFile(pPath != nullptr ? std::fopen(pPath, pMode) : nullptr);
+    const int iFd = SafeFile::openForReading(pPath);
+    if (iFd < 0)
+        return nullptr;
+    FILE* pFile = fdopen(iFd, "rb");
+    if (pFile == nullptr)
+        close(iFd);
+    return SpcFile(pFile);
 }
 
-// A file being written: the bytes go to a temporary file beside the target, and only commit() puts it in the
-// target's place, once every byte is flushed to the disk. A full disk, a crash or a kill before that leaves the old
-// file whole and no partial file under its name; the destructor removes the temporary file of a failed write.
-class SafeFile
+// A file being written, through SafeFile (a temporary file beside the target, renamed over it only once every byte
+// is on the disk; a link, a pipe or a device under the target's name is refused and left alone). The writers
+// below use C stdio on a second descriptor of the temporary file.
+class SpcOut
 {
 public:
-    SafeFile() = default;
-    SafeFile(const SafeFile&) = delete;
-    SafeFile& operator=(const SafeFile&) = delete;
-    ~SafeFile()
-    {
-        if (m_pFile != nullptr)
-            std::fclose(m_pFile);
-        if (!m_strTemp.empty())
-            std::remove(m_strTemp.c_str());
-    }
-
     bool open(const char* pPath)
     {
-        if (pPath == nullptr)
+        if (!m_file.open(pPath))
             return false;
-        m_strTarget = pPath;
-#if !defined(_WIN32)
-        // Anything but a regular file (a device, a pipe) cannot be replaced by a renamed file: it is written in
-        // place. A symbolic link stays a link: the file it points at is the one replaced.
-        struct stat info;
-        if (stat(pPath, &info) == 0 && !S_ISREG(info.st_mode)) {
-            m_pFile = std::fopen(pPath, "wb");
-            m_bInPlace = true;
-            return m_pFile != nullptr;
-        }
-        if (char* pResolved = realpath(pPath, nullptr)) {
-            m_strTarget = pResolved;
-            std::free(pResolved);
-        }
-#endif
-        // "x": never take over a file of the same name (a temporary file another writer still uses).
-        for (int i = 0; i < 100 && m_pFile == nullptr; ++i) {
-            const std::string temp = m_strTarget + ".tmp" + std::to_string(i);
-            m_pFile = std::fopen(temp.c_str(), "wbx");
-            if (m_pFile != nullptr)
-                m_strTemp = temp;
-        }
+        const int iFd = dup(m_file.descriptor());
+        m_pFile.reset(iFd >= 0 ? fdopen(iFd, "wb") : nullptr);
+        if (!m_pFile && iFd >= 0)
+            close(iFd);
         return m_pFile != nullptr;
     }
-    FILE* get() const { return m_pFile; }
+    FILE* get() const { return m_pFile.get(); }
 
     // SPC_ERR_CLOSE when flushing, syncing, closing or the rename fails; the old file then stays as it was.
     int commit()
     {
-        bool bOk = std::fflush(m_pFile) == 0;
-#if defined(_WIN32)
-        bOk = bOk && _commit(_fileno(m_pFile)) == 0;
-#else
-        bOk = bOk && (m_bInPlace || fsync(fileno(m_pFile)) == 0);
-#endif
-        bOk = std::fclose(m_pFile) == 0 && bOk;
-        m_pFile = nullptr;
-        if (!bOk)
-            return SPC_ERR_CLOSE;
-        if (m_bInPlace)
-            return SPC_OK;
-#if defined(_WIN32)
-        if (!MoveFileExA(m_strTemp.c_str(), m_strTarget.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return SPC_ERR_CLOSE;
-#else
-        if (std::rename(m_strTemp.c_str(), m_strTarget.c_str()) != 0)
-            return SPC_ERR_CLOSE;
-#endif
-        m_strTemp.clear();
-        return SPC_OK;
+        const bool bFlushed = std::fflush(m_pFile.get()) == 0;
+        const bool bClosed = std::fclose(m_pFile.release()) == 0;
+        return bFlushed && bClosed && m_file.commit() ? SPC_OK : SPC_ERR_CLOSE;
     }
 
 private:
-    std::string m_strTarget;
-    std::string m_strTemp;
-    FILE* m_pFile = nullptr;
-    bool m_bInPlace = false;
+    SafeFile m_file;
+    SpcFile m_pFile;
 };
 
 bool seekTo(FILE* pFile, std::int64_t iOffset, int iWhence)
@@ -368,7 +321,7 @@ int scanHeader(FILE* pFile, SpcHeader& header, bool bWantWord, HeaderScan& scan)
 
 int readHeaderFile(const char* pPath, SpcHeader& header, bool bWantWord, HeaderScan& scan)
 {
-    SpcFile file = openFile(pPath, "rb");
+    SpcFile file = openFile(pPath);
     if (!file)
         return SPC_ERR_OPEN;
     return scanHeader(file.get(), header, bWantWord, scan);
@@ -412,7 +365,7 @@ int SpcWritePatch(const char* pPath, int iVersion, const SpcPatchFile& file)
         (iRecordInts > 0 && file.pPatchData == nullptr))
         return SPC_ERR_WRITE;
 
-    SafeFile out;
+    SpcOut out;
     if (!out.open(pPath))
         return SPC_ERR_OPEN;
     const int fields[5] = {file.hardwareProductCode, file.hardwarePatchVersion, file.iMaxPatchNameLen,
@@ -439,7 +392,7 @@ int SpcWriteCollection(const char* pPath, int iVersion, const SpcCollectionFile&
         (file.pSysParams != nullptr && file.iSysParamsLen < 0))
         return SPC_ERR_WRITE;
 
-    SafeFile out;
+    SpcOut out;
     if (!out.open(pPath))
         return SPC_ERR_OPEN;
     const int fields[5] = {file.hardwareProductCode, file.hardwarePatchVersion, file.iMaxPatchNameLen,
@@ -487,7 +440,7 @@ int SpcReadPatch(const char* pPath, SpcReadRequest& request)
     if (iRecordInts != request.iPresetDataLen || (iRecordInts > 0 && request.pPresetData == nullptr))
         return SPC_ERR_SIZE_MISMATCH;
 
-    SpcFile file = openFile(pPath, "rb");
+    SpcFile file = openFile(pPath);
     if (!file)
         return SPC_ERR_OPEN;
     if (!seekTo(file.get(), kPresetDataPlain, SEEK_SET))
@@ -513,7 +466,7 @@ int SpcReadCollection(const char* pPath, SpcReadRequest& request)
     if (iPresetInts != request.iPresetDataLen || (iPresetInts > 0 && request.pPresetData == nullptr))
         return SPC_ERR_SIZE_MISMATCH;
 
-    SpcFile file = openFile(pPath, "rb");
+    SpcFile file = openFile(pPath);
     if (!file)
         return SPC_ERR_OPEN;
     if (!seekTo(file.get(), scan.bMarker ? kPresetDataAfterMarker : kPresetDataPlain, SEEK_SET))

@@ -108,8 +108,10 @@ struct SpcHeader
 };
 
 // Writers: write a temporary file beside pPath ("<pPath>.tmp<n>") and rename it over pPath once every byte is
-// flushed to the disk (a device or a pipe is written in place). A failure (or a crash, or a kill) leaves an existing
-// file at pPath as it was, and a failed write removes its temporary file.
+// flushed to the disk; the file keeps the permission bits of the one it replaces. A link, a pipe or a device at
+// pPath is refused with SPC_ERR_OPEN and left alone. A failure (or a crash, or a kill) leaves an existing file at
+// pPath as it was, and a failed write removes its temporary file. Readers open regular files only (SPC_ERR_OPEN
+// otherwise), so a pipe under a preset's name never makes them wait.
 int SpcWritePatch(const char* pPath, int iVersion, const SpcPatchFile& file);
 int SpcWriteCollection(const char* pPath, int iVersion, const SpcCollectionFile& file);
 

@@ -2,6 +2,7 @@
 
 #include "globals.h"
 #include "log.h"
+#include "safefile.h"
 #include "updatetrust.h"
 
 #include <QAuthenticator>
@@ -11,16 +12,21 @@
 #include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QThread>
 #include <QTimer>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 // The reply holds at most this much unread body: a large image streams through the file, not through memory.
 constexpr qint64 kReadBufferBytes = 1024 * 1024;
 constexpr int kHttpOk = 200;
+
+QString fileError(const SafeFile& file)
+{
+    return QString::fromLocal8Bit(std::strerror(file.error()));
+}
 
 int httpStatus(const QNetworkReply* pReply)
 {
@@ -115,7 +121,7 @@ void DownloadManager::download(const QList<DownloadRequest>& requests, const QSt
 
     QDir dir(folder);
     deleteDirRecursively(dir);
-    dir.mkpath(dir.absolutePath());
+    makeDataFolder(dir.absolutePath());
 
     // Queue first, then schedule: the timer fires on the manager's thread and must find the URLs there.
     const bool bWasEmpty = m_downloadQueue.isEmpty();
@@ -145,6 +151,13 @@ void DownloadManager::startNextDownload()
         return;
     }
     m_bPreviousArrived = false;
+    // Credentials written into the address would go out as Basic authorization, in clear text: over plain http to
+    // another computer they are dropped, whatever info.ini allows, and a server that asks for them is refused.
+    if (!m_current.url.userInfo().isEmpty() && !UpdateTrust::credentialsAllowed(m_current.url)) {
+        TS_WARNING("The credentials in the address are not sent over plain http to %s",
+                   qPrintable(m_current.url.host()));
+        m_current.url.setUserInfo(QString());
+    }
     const QUrl& url = m_current.url;
     QString fileName = m_current.fileName.isEmpty() ? QFileInfo(url.path()).fileName() : m_current.fileName;
     if (fileName.isEmpty())
@@ -165,11 +178,11 @@ void DownloadManager::startNextDownload()
         return;
     }
 
-    m_pOutput = std::make_unique<QSaveFile>(m_strSaveFilePath);
-    if (!m_pOutput->open(QIODevice::WriteOnly)) {
+    m_pOutput = std::make_unique<SafeFile>();
+    if (!m_pOutput->open(QFile::encodeName(m_strSaveFilePath).constData())) {
         TS_WARNING("Problem opening save file '%s' for download '%s': %s", qPrintable(fileName),
-                   loggableUrl(url).constData(), qPrintable(m_pOutput->errorString()));
-        refuse(DownloadFailure::WriteError, m_pOutput->errorString());
+                   loggableUrl(url).constData(), qPrintable(fileError(*m_pOutput)));
+        refuse(DownloadFailure::WriteError, fileError(*m_pOutput));
         noteFailure();
         m_pOutput.reset();
         startNextDownload();
@@ -201,7 +214,9 @@ void DownloadManager::onRedirected(const QUrl& target)
     // The host asked first, not pReply->url(): the reply already names the target when it asks.
     const bool bSameHost = target.host().compare(m_current.url.host(), Qt::CaseInsensitive) == 0;
     const bool bHttps = target.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
-    if ((bHttps || bSameHost) && UpdateTrust::transportAllowed(target)) {
+    const bool bCredentials = !target.userInfo().isEmpty();
+    if ((bHttps || bSameHost) && UpdateTrust::transportAllowed(target) &&
+        (!bCredentials || UpdateTrust::credentialsAllowed(target))) {
         TS_DEBUG("Redirected to %s", loggableUrl(target).constData());
         emit pReply->redirectAllowed();
         return;
@@ -262,8 +277,8 @@ void DownloadManager::downloadReadyRead()
         return;
     }
     m_hash.addData(chunk);
-    if (m_pOutput->write(chunk) != chunk.size() || !m_pOutput->flush())
-        refuse(DownloadFailure::WriteError, m_pOutput->errorString());
+    if (!m_pOutput->write(chunk.constData(), static_cast<std::size_t>(chunk.size())))
+        refuse(DownloadFailure::WriteError, fileError(*m_pOutput));
 }
 
 void DownloadManager::downloadFinished()
@@ -296,10 +311,10 @@ void DownloadManager::downloadFinished()
             refuse(DownloadFailure::Mismatch, QStringLiteral("The SHA-256 of the download is not the one published"));
         else if (m_pOutput == nullptr || !m_pOutput->commit())
             refuse(DownloadFailure::WriteError,
-                   m_pOutput ? m_pOutput->errorString() : QStringLiteral("No file to write to"));
+                   m_pOutput ? fileError(*m_pOutput) : QStringLiteral("No file to write to"));
     }
     if (m_refusal != DownloadFailure::None && m_pOutput != nullptr)
-        m_pOutput->cancelWriting();
+        m_pOutput->cancel();
     m_pOutput.reset(); // an uncommitted temporary file goes with it
 
     if (m_refusal == DownloadFailure::None) {

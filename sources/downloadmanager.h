@@ -15,7 +15,7 @@ class QAuthenticator;
 class QNetworkAccessManager;
 class QNetworkProxy;
 class QNetworkReply;
-class QSaveFile;
+class SafeFile;
 
 // Progress of the running download: total byte count first, then the bytes received so far (-1 total when the
 // server sent no length). The answer is not acted upon.
@@ -122,7 +122,7 @@ private:
     QQueue<DownloadRequest> m_downloadQueue;
     QNetworkReply* m_pCurrentDownload = nullptr;
     DownloadRequest m_current;
-    std::unique_ptr<QSaveFile> m_pOutput;
+    std::unique_ptr<SafeFile> m_pOutput;
     QCryptographicHash m_hash{QCryptographicHash::Sha256};
     qint64 m_iReceived = 0;
     bool m_bPreviousArrived = true;

@@ -4,6 +4,7 @@
 #include "deviceinfo.h"
 #include "globals.h"
 #include "log.h"
+#include "safefile.h"
 #include "settle.h"
 #include "updatetrust.h"
 #include "usbids.h"
@@ -16,7 +17,11 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 // Texts the window shows in its progress dialog.
@@ -86,6 +91,18 @@ int clampToInt(qint64 value)
 bool isKnownBad(const QString& wrongVersion, const QString& versionInUse)
 {
     return !wrongVersion.isEmpty() && CFirmwareUpdate::compareVersions(wrongVersion, versionInUse) == 0;
+}
+
+// At most maxBytes of a regular file; empty when it is none (a pipe under the name is not waited on) or unreadable.
+QByteArray readRegularFile(const QString& path, qint64 maxBytes)
+{
+    const int iFd = SafeFile::openForReading(QFile::encodeName(path).constData());
+    QFile file;
+    if (iFd < 0 || !file.open(iFd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        TS_WARNING("Cannot open %s", qPrintable(path));
+        return QByteArray();
+    }
+    return file.read(maxBytes);
 }
 } // namespace
 
@@ -296,16 +313,13 @@ bool CFirmwareUpdate::checkUpdate(const QString& filePath, const QString& produc
                                   bool bAppUpdate, bool bRequireDigests)
 {
     TS_DEBUG("Entering");
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        TS_WARNING("Cannot open %s: %s", qPrintable(filePath), qPrintable(file.errorString()));
+    // The download is capped at MaxTargetsBytes; a larger local file is read no further than that.
+    const QByteArray bytes = readRegularFile(filePath, MaxTargetsBytes);
+    if (bytes.isNull()) {
         failCheck(kParseFailed, bAppUpdate);
         TS_DEBUG("Exiting");
         return false;
     }
-    // The download is capped at MaxTargetsBytes; a larger local file is read no further than that.
-    const QByteArray bytes = file.read(MaxTargetsBytes);
-    file.close();
     const bool bOffered = checkTargets(bytes, productName, productId, bAppUpdate, bRequireDigests);
     TS_DEBUG("Exiting");
     return bOffered;
@@ -523,7 +537,7 @@ void CFirmwareUpdate::customEvent(QEvent* event)
         m_bSilent.store(iType == CheckAppUpdateSilentEvent);
         m_bAppCheck.store(true);
         m_bAppDownload.store(false);
-        startBatch(check, targetsFolder, nullptr);
+        startBatch(check, targetsFolder, nullptr, Offer());
         break;
     case CheckFirmwareUpdateEvent:
         m_bSilent.store(false);
@@ -533,7 +547,7 @@ void CFirmwareUpdate::customEvent(QEvent* event)
             emit operationFinished(-1, false);
             break;
         }
-        startBatch(check, targetsFolder, nullptr);
+        startBatch(check, targetsFolder, nullptr, Offer());
         break;
     case CheckFirmwareUpdateSilentEvent:
         // Asked on connection: with the unit already gone there is nobody to tell.
@@ -541,7 +555,7 @@ void CFirmwareUpdate::customEvent(QEvent* event)
         if (!g_bDeviceConnected.load())
             break;
         m_bSilent.store(true);
-        startBatch(check, targetsFolder, nullptr);
+        startBatch(check, targetsFolder, nullptr, Offer());
         break;
     case DownloadFirmwareEvent:
         m_bSilent.store(false);
@@ -596,19 +610,78 @@ bool CFirmwareUpdate::downloadOffered(const QUrl& url, bool bInstaller)
     if (bInstaller) {
         request.fileName = kInstallerFileName;
         request.maxBytes = MaxInstallerBytes;
-        startBatch({request}, g_downloadsFolder + "/" + kAppFolderName, &CFirmwareUpdate::progressCallback);
+        startBatch({request}, g_downloadsFolder + "/" + kAppFolderName, &CFirmwareUpdate::progressCallback, offer);
     } else {
         request.fileName = offer.kind == ImageKind::Dsp ? kDspFileName : kFirmwareFileName;
         request.maxBytes = MaxFirmwareBytes;
-        startBatch({request}, g_downloadsFolder + "/" + kFirmwareFolderName, &CFirmwareUpdate::progressCallback);
+        startBatch({request}, g_downloadsFolder + "/" + kFirmwareFolderName, &CFirmwareUpdate::progressCallback, offer);
     }
     return true;
 }
 
-void CFirmwareUpdate::startBatch(const QList<DownloadRequest>& requests, const QString& folder, pfnProgress progress)
+void CFirmwareUpdate::startBatch(const QList<DownloadRequest>& requests, const QString& folder, pfnProgress progress,
+                                 const Offer& offer)
 {
-    m_batches.enqueue(Batch{m_bSilent.load(), m_bAppCheck.load(), m_bAppDownload.load()});
+    m_batches.enqueue(Batch{m_bSilent.load(), m_bAppCheck.load(), m_bAppDownload.load(), offer});
     m_downloadManager.download(requests, folder, progress);
+}
+
+QByteArray CFirmwareUpdate::checkedImage(const QString& filePath, const Offer& offer, bool bSilent)
+{
+    const QByteArray image = readRegularFile(filePath, MaxFirmwareBytes + 1);
+    if (image.isEmpty()) {
+        if (!bSilent)
+            emit updateCheckFailed(kFetchFailed);
+        return QByteArray();
+    }
+    // Every offer of a signed check has its size and hash; an image handed over without one was checked by nobody
+    // else either, and goes on as read.
+    const bool bPublished = offer.size >= 0;
+    if (bPublished &&
+        (image.size() != offer.size || QCryptographicHash::hash(image, QCryptographicHash::Sha256) != offer.sha256)) {
+        TS_WARNING("%s changed after its check; not flashed", qPrintable(filePath));
+        if (!bSilent)
+            emit updateCheckFailed(kMismatch);
+        return QByteArray();
+    }
+    return image;
+}
+
+QString CFirmwareUpdate::privateInstaller(const QString& filePath, const Offer& offer)
+{
+    QByteArray folder = QFile::encodeName(QDir::tempPath() + QStringLiteral("/tessitra-installer-XXXXXX"));
+    if (mkdtemp(folder.data()) == nullptr)
+        return QString();
+    const QString copyPath = QFile::decodeName(folder) + QLatin1Char('/') + kInstallerFileName;
+    QFile source;
+    QFile copy;
+    const int iSource = SafeFile::openForReading(QFile::encodeName(filePath).constData());
+    const int iCopy =
+        ::open(QFile::encodeName(copyPath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    bool bOk = iSource >= 0 && iCopy >= 0 && source.open(iSource, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) &&
+               copy.open(iCopy, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    // The hash is taken of the bytes as they go into the copy: those are the ones the window opens.
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    qint64 copied = 0;
+    const bool bPublished = offer.size >= 0;
+    while (bOk && !source.atEnd() && copied <= (bPublished ? offer.size : MaxInstallerBytes)) {
+        const QByteArray chunk = source.read(1024 * 1024);
+        bOk = !chunk.isEmpty() && copy.write(chunk) == chunk.size();
+        hash.addData(chunk);
+        copied += chunk.size();
+    }
+    bOk = bOk && copy.flush() && fsync(copy.handle()) == 0 &&
+          (!bPublished || (copied == offer.size && hash.result() == offer.sha256));
+    if (!source.isOpen() && iSource >= 0)
+        ::close(iSource);
+    if (!copy.isOpen() && iCopy >= 0)
+        ::close(iCopy);
+    copy.close();
+    if (bOk)
+        return copyPath;
+    TS_WARNING("The installer could not be copied as checked into %s", folder.constData());
+    QDir(QFile::decodeName(folder)).removeRecursively();
+    return QString();
 }
 
 QString CFirmwareUpdate::failureText(DownloadFailure failure) const
@@ -636,8 +709,9 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
         return;
     // Answered with the flags of the request that started this batch: an installer download queued behind a
     // quiet check (or the other way round) has changed them since.
+    Batch batch;
     if (!m_batches.isEmpty()) {
-        const Batch batch = m_batches.dequeue();
+        batch = m_batches.dequeue();
         m_bSilent.store(batch.bSilent);
         m_bAppCheck.store(batch.bAppCheck);
         m_bAppDownload.store(batch.bAppDownload);
@@ -676,11 +750,9 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
         onTargetsDownloaded(targetsFolder, bSilent);
         return;
     case RequestKind::Firmware: {
-        if (QFileInfo(filePath).size() <= 0) {
-            if (!bSilent)
-                emit updateCheckFailed(kFetchFailed);
+        const QByteArray image = checkedImage(filePath, batch.offer, bSilent);
+        if (image.isEmpty())
             return;
-        }
         if (!bSilent) {
             emit updateText(kDownloadFinished);
             Settle::settle(DownloadFinishedPauseMs);
@@ -690,21 +762,23 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
         if (m_bStopping.load())
             return;
         // The device worker flashes it on its own thread and reports to the same progress dialog; it picks
-        // the DSP or the microcontroller update by the file's extension, which this service chose. The path goes
-        // inside the event: the window may hand over a file of its own at the same moment.
+        // the DSP or the microcontroller update by the file's extension, which this service chose. The image
+        // goes inside the event, as checked: the file may change during the pause and the automatic back-up, and
+        // the window may hand over a file of its own at the same moment.
         QCoreApplication::postEvent(DeviceManagerThread::instance(),
-                                    new DeviceManagerThread::FirmwareFileEvent(filePath), Qt::HighEventPriority);
+                                    new DeviceManagerThread::FirmwareFileEvent(filePath, image), Qt::HighEventPriority);
         return;
     }
     case RequestKind::Installer: {
         m_bAppDownload.store(false);
-        if (QFileInfo(filePath).size() <= 0) {
+        const QString installer = privateInstaller(filePath, batch.offer);
+        if (installer.isEmpty()) {
             if (!bSilent)
-                emit updateCheckFailed(kFetchFailed);
+                emit updateCheckFailed(kMismatch);
             return;
         }
         emit operationFinished(0, true);
-        emit appDownLoadFinished(filePath);
+        emit appDownLoadFinished(installer);
         return;
     }
     case RequestKind::None:
@@ -716,13 +790,8 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
 void CFirmwareUpdate::onTargetsDownloaded(const QString& folder, bool bSilent)
 {
     const bool bAppCheck = m_bAppCheck.load();
-    QFile targets(folder + "/" + kTargetsFileName);
-    QFile signature(folder + "/" + kSignatureFileName);
-    const QByteArray xmlBytes = targets.open(QIODevice::ReadOnly) ? targets.read(MaxTargetsBytes) : QByteArray();
-    const QByteArray signatureBytes =
-        signature.open(QIODevice::ReadOnly) ? signature.read(SignatureBytes + 1) : QByteArray();
-    targets.close();
-    signature.close();
+    const QByteArray xmlBytes = readRegularFile(folder + "/" + kTargetsFileName, MaxTargetsBytes);
+    const QByteArray signatureBytes = readRegularFile(folder + "/" + kSignatureFileName, SignatureBytes);
 
     if (xmlBytes.isEmpty()) {
         if (!bAppCheck)

@@ -103,7 +103,8 @@ public:
     static constexpr const char* UpdateTargetsPath = "/updater/common/config/UpdateTargets.xml";
     // Caps on what is fetched: the update-target file, its signature, a firmware image, an installer.
     static constexpr qint64 MaxTargetsBytes = qint64(1) * 1024 * 1024;
-    static constexpr qint64 SignatureBytes = 64;
+    // The signature file: 64 bytes, or their base64 text, and maybe a line end an editor or an upload added.
+    static constexpr qint64 SignatureBytes = 256;
     static constexpr qint64 MaxFirmwareBytes = qint64(64) * 1024 * 1024;
     static constexpr qint64 MaxInstallerBytes = qint64(1024) * 1024 * 1024;
     static constexpr const char* ServerEnvironmentVariable = "TESSITRA_UPDATE_SERVER";
@@ -154,12 +155,20 @@ private:
         bool bSilent = false;
         bool bAppCheck = false;
         bool bAppDownload = false;
+        Offer offer; // what the image of an image download must be
     };
 
     explicit CFirmwareUpdate(QObject* parent);
     void readUpdateServer();
     // Notes the current flags for the batch and hands it to the download manager.
-    void startBatch(const QList<DownloadRequest>& requests, const QString& folder, pfnProgress progress);
+    void startBatch(const QList<DownloadRequest>& requests, const QString& folder, pfnProgress progress,
+                    const Offer& offer);
+    // The downloaded image read once and checked against its offer again: empty, with the reason told, when it is
+    // not the published one. Only these bytes go on, whatever becomes of the file afterwards.
+    QByteArray checkedImage(const QString& filePath, const Offer& offer, bool bSilent);
+    // A copy of the checked installer in a new private folder (mode 0700) of the temporary folder, made by this
+    // program alone, so the file opened is the one checked; empty when it could not be made or does not match.
+    QString privateInstaller(const QString& filePath, const Offer& offer);
 
     static bool readDigests(const QXmlStreamAttributes& attributes, Offer* pOffer);
     static bool hasSuffixOf(const QString& url, ImageKind kind);

@@ -1,6 +1,9 @@
 #include "globals.h"
 
+#include "safefile.h"
+
 #include <QDir>
+#include <QFile>
 
 QString g_productFolder;
 QString g_legacyArietteFolder;
@@ -46,6 +49,11 @@ void buildDataFolders(const QString& home)
     g_cadenzoBackUpFolder = g_cadenzoFolder + "/Back Up";
     g_logFolder = g_productFolder + "/Log";
     g_downloadsFolder = g_productFolder + "/Downloads";
+}
+
+bool makeDataFolder(const QString& path)
+{
+    return SafeFile::makePrivateFolders(QFile::encodeName(QDir::cleanPath(path)).constData());
 }
 
 namespace {

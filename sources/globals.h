@@ -22,6 +22,9 @@ extern QString g_downloadsFolder;
 // Rebuilds every data folder path from the given home folder (the program calls it once at start-up
 // with QDir::homePath(); tests call it again after pointing HOME at a temporary folder).
 void buildDataFolders(const QString& home);
+// Makes a data folder and every missing folder above it, each with mode 0700: presets, back-ups and logs are the
+// singer's alone. Folders already there keep their mode. False when the folder is not there afterwards.
+bool makeDataFolder(const QString& path);
 
 // Values of info.ini, written once on the GUI thread before the workers start, read-only afterwards.
 extern QString g_version;

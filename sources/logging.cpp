@@ -1,11 +1,15 @@
 #include "logging.h"
 
+#include "globals.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 
 #include <cstdlib>
+
+#include <fcntl.h>
 
 QFile g_logFile;
 
@@ -92,17 +96,19 @@ void tessitraMessageHandler(QtMsgType type, const QMessageLogContext& context, c
 
 bool openLogFile(const QString& folder)
 {
-    if (!QDir(folder).exists())
-        QDir().mkpath(folder);
+    makeDataFolder(folder);
 
     QMutexLocker lock(&g_logMutex);
     if (g_logFile.isOpen())
         g_logFile.close();
     g_logFile.setFileName(folder + QStringLiteral("/ui.log"));
-    // Each run starts a fresh log.
-    if (g_logFile.exists())
-        g_logFile.remove();
-    return g_logFile.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered);
+    // Each run starts a fresh log, in a file it creates itself: a link or a pipe left under the name is removed,
+    // never written through.
+    QFile::remove(g_logFile.fileName());
+    const int iFd = ::open(QFile::encodeName(g_logFile.fileName()).constData(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    return iFd >= 0 && g_logFile.open(iFd, QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered,
+                                      QFileDevice::AutoCloseHandle);
 }
 
 void closeLogFile()

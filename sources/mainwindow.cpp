@@ -207,8 +207,7 @@ void MainWindow::initialize()
         g_cadenzoFolder,  g_cadenzoUserPresetsFolder, g_cadenzoFactoryPresetsFolder, g_cadenzoBackUpFolder,
         g_downloadsFolder};
     for (const QString& folder : folders) {
-        if (!QDir(folder).exists())
-            QDir().mkpath(folder);
+        makeDataFolder(folder);
     }
     // Files of the older Ariette data folder are carried over; the older folder stays as it is.
     copyDirectory(g_legacyArietteFolder, g_arietteFolder);
@@ -1213,7 +1212,9 @@ void MainWindow::answerVersions(const QString& dspVersion, const QString& dspUrl
     }
     auto pBox = makeQuestionBox(QStringLiteral("Firmware Update"), message,
                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    // Cancel is there for Escape and for a unit that goes away; it is not offered as a choice.
+    // Cancel is there for Escape and for a unit that goes away; it is not offered as a choice. Enter answers No:
+    // a firmware write is never one key press away.
+    pBox->setDefaultButton(QMessageBox::No);
     pBox->setEscapeButton(QMessageBox::Cancel);
     pBox->button(QMessageBox::Cancel)->hide();
     connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, pBox.get(), &QDialog::reject);
@@ -1564,10 +1565,9 @@ void MainWindow::onPresetData(int storage, int presetBase, int presetCount, cons
     updateSetlits();
 }
 
-void MainWindow::onSetListData(int setListNum, const int* data)
+void MainWindow::onSetListData(int setListNum, QVector<int> setList)
 {
-    const std::unique_ptr<const int[]> setList(data);
-    if (setListNum < 0 || setListNum > 4 || !setList)
+    if (setListNum < 0 || setListNum > 4 || setList.size() < SetListSlots)
         return;
 
     // Rebuilt from the lists every time, so it always points at entries that exist.

@@ -112,7 +112,7 @@ public slots:
     void onPresetData(int storage, int presetBase, int presetCount, QStringList strNames);
     void onPresetData(int storage, int presetBase, int presetCount, const int* presetData, int maxPresetNameLength,
                       int maxPresetParamLength, int hardwareProductCode, int hardwarePatchVersion);
-    void onSetListData(int setListNum, const int* data);
+    void onSetListData(int setListNum, QVector<int> setList);
     void updateSetlits();
     void onNewVersions(QString dspVersion, QString dspUrl, QString fwVersion, QString fwUrl, QString appVersion,
                        QString appUrl, bool bAppUpdate);

@@ -1,6 +1,8 @@
 #include "undojournal.h"
 
+#include "globals.h"
 #include "log.h"
+#include "safefile.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -9,7 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
+
+#include <cstring>
 
 namespace {
 // "TSUJ", a version, the identity with the serial number, the overwrites, the undos, then the SHA-256 of everything
@@ -213,7 +216,8 @@ UndoJournal::Status UndoJournal::read(QVector<Entry>* undo, QVector<Entry>* redo
     // Only a regular file of ours: a link or a pipe planted under the name is never opened.
     if (!info.isFile() || info.isSymLink() || info.size() > kMaxFileBytes)
         return Status::Damaged;
-    if (!file.open(QIODevice::ReadOnly))
+    const int iFd = SafeFile::openForReading(QFile::encodeName(m_strPath).constData());
+    if (iFd < 0 || !file.open(iFd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return Status::Unreadable;
     return decode(file.readAll(), m_identity, undo, redo);
 }
@@ -231,7 +235,7 @@ bool UndoJournal::change(const std::function<bool(QVector<Entry>& undo, QVector<
 {
     if (m_status != Status::Ready || m_strPath.isEmpty())
         return false;
-    QDir().mkpath(QFileInfo(m_strPath).absolutePath());
+    makeDataFolder(QFileInfo(m_strPath).absolutePath());
     QLockFile lock(m_strPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(kLockWaitMs);
     if (!lock.tryLock(kLockWaitMs)) {
@@ -247,10 +251,11 @@ bool UndoJournal::change(const std::function<bool(QVector<Entry>& undo, QVector<
         undo.removeFirst();
     while (redo.size() > MaxEntries)
         redo.removeFirst();
-    QSaveFile file(m_strPath);
     const QByteArray bytes = encode(m_identity, undo, redo);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        TS_WARNING("Undo journal %s not written: %s", qUtf8Printable(m_strPath), qUtf8Printable(file.errorString()));
+    int iError = 0;
+    if (!SafeFile::writeWhole(QFile::encodeName(m_strPath).constData(), bytes.constData(),
+                              static_cast<std::size_t>(bytes.size()), &iError)) {
+        TS_WARNING("Undo journal %s not written: %s", qUtf8Printable(m_strPath), std::strerror(iError));
         return false;
     }
     m_undo = undo;

@@ -2,10 +2,10 @@
 
 #include "globals.h"
 
+#include <QFileInfo>
 #include <QLockFile>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QStandardPaths>
 
 #include <memory>
 
@@ -20,12 +20,11 @@ QString defaultPath(const QString& virtualBusFolder)
 {
     if (!virtualBusFolder.isEmpty())
         return virtualBusFolder + QStringLiteral("/unit.lock");
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    // No runtime folder: the product's data folder, which is this user's alone as well (a shared temporary
-    // folder would let one user's program keep another's off their own unit).
-    if (folder.isEmpty())
-        folder = g_productFolder;
-    return folder + QStringLiteral("/unit.lock");
+    // The product's data folder, whatever the environment: the runtime folder is not (a job started by cron has
+    // none, and Qt then makes one of its own), so the window and a scripted tessitra would each hold a lock of
+    // their own and talk to the unit at once. The folder is this user's alone; a shared temporary folder would
+    // let one user's program keep another's off their own unit.
+    return g_productFolder + QStringLiteral("/unit.lock");
 }
 
 void setPath(const QString& path)
@@ -45,6 +44,7 @@ bool acquire()
     if (g_lock && g_lock->isLocked())
         return true;
     if (!g_lock) {
+        makeDataFolder(QFileInfo(g_path).absolutePath());
         g_lock = std::make_unique<QLockFile>(g_path);
         // Never stale by age: a window left open for days keeps the unit. A holder that died is found out by
         // its process number and its lock is taken over.

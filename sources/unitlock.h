@@ -10,8 +10,8 @@
 // The front end names the file before its worker starts; with no file named (the test suites, which drive the
 // worker inside one process) nothing is locked.
 namespace UnitLock {
-// "unit.lock" in the user's runtime folder for the real HID stack; in the bus folder for a virtual bus (each bus
-// folder is a bus of its own).
+// "unit.lock" in the product's data folder for the real HID stack, so every program of this user finds it whatever
+// its environment; in the bus folder for a virtual bus (each bus folder is a bus of its own).
 QString defaultPath(const QString& virtualBusFolder);
 void setPath(const QString& path);
 

@@ -39,13 +39,25 @@ QList<QByteArray> UpdateTrust::trustedKeys()
     return keys;
 }
 
-bool UpdateTrust::verifySignature(const QByteArray& data, const QByteArray& signature)
+QByteArray UpdateTrust::detachedSignature(const QByteArray& signatureFile)
+{
+    const int iBytes = static_cast<int>(crypto_sign_BYTES);
+    // Raw bytes first: a signature may itself end in bytes that read as white space, so only what follows the
+    // 64 bytes is trimmed.
+    if (signatureFile.size() >= iBytes && signatureFile.mid(iBytes).trimmed().isEmpty())
+        return signatureFile.left(iBytes);
+    const QByteArray decoded = QByteArray::fromBase64(signatureFile.trimmed(), QByteArray::AbortOnBase64DecodingErrors);
+    return decoded.size() == iBytes ? decoded : QByteArray();
+}
+
+bool UpdateTrust::verifySignature(const QByteArray& data, const QByteArray& signatureFile)
 {
     if (sodium_init() < 0) {
         TS_WARNING("libsodium cannot start");
         return false;
     }
-    if (signature.size() != static_cast<int>(crypto_sign_BYTES))
+    const QByteArray signature = detachedSignature(signatureFile);
+    if (signature.isEmpty())
         return false;
     const auto* pSignature = reinterpret_cast<const unsigned char*>(signature.constData());
     const auto* pData = reinterpret_cast<const unsigned char*>(data.constData());

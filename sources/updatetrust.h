@@ -22,8 +22,12 @@ public:
     // left out (and logged).
     static QList<QByteArray> trustedKeys();
 
-    // True when signature is a detached Ed25519 signature of data by one of the trusted keys.
+    // True when signature is a detached Ed25519 signature of data by one of the trusted keys. signature is the
+    // signature file as it arrived: the 64 bytes, or their base64 text, either maybe followed by white space (a
+    // line end added on the way is no reason to refuse an update).
     static bool verifySignature(const QByteArray& data, const QByteArray& signature);
+    // The 64 signature bytes of such a file; empty when it holds none.
+    static QByteArray detachedSignature(const QByteArray& signatureFile);
 
     // True for "localhost" and every loopback address (127.0.0.0/8, ::1).
     static bool isLoopbackHost(const QString& host);

@@ -282,6 +282,21 @@ expect 9 "tessitra: The Tessitra Stage Librarian window is using the unit. Close
 kill $win && wait $win 2>/dev/null
 win=""
 expect 0 "" info
+# The data folders are the singer's alone.
+[ "$(stat -c %a "$HOME/Aurivell" "$HOME/Aurivell/Tessitra/StageAriette/Back Up")" = "700
+700" ] || fail "data folders not 0700: $(stat -c %a "$HOME/Aurivell")"
+# On the real HID stack the lock is found whatever the environment: a job started by cron has no XDG_RUNTIME_DIR.
+rm -f "$log"
+env -u TESSITRA_VIRTUAL_BUS "$window" >/dev/null 2>&1 &
+win=$!
+i=0
+while ! grep -qF "run thread" "$log" 2>/dev/null && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+sleep 1.5 # the window's first poll takes the lock
+(unset TESSITRA_VIRTUAL_BUS XDG_RUNTIME_DIR; failures=0
+    expect 9 "tessitra: The Tessitra Stage Librarian window is using the unit. Close it and try again." info
+    exit $failures) || failures=$((failures + 1))
+kill $win && wait $win 2>/dev/null
+win=""
 
 [ $failures -eq 0 ] && echo "cli.sh: all checks passed"
 exit $((failures > 0))

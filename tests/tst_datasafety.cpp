@@ -151,7 +151,6 @@ private slots:
         connect(m_pWorker, &D::updateText, this, [this](const QString& text) { m_log << "text(" + text + ")"; });
         connect(m_pWorker, &D::operationFinished, this,
                 [this](int code, bool close) { m_log << QString("finished(%1,%2)").arg(code).arg(int(close)); });
-        connect(m_pWorker, &D::setListData, this, [](int, const int* data) { delete[] data; });
         connect(m_pWorker, &D::recoveryAvailable, this, [this](const QString& path, const QString& line) {
             m_recovery = path;
             m_log << "recovery(" + QFileInfo(path).fileName().left(19) + "," + line + ")";

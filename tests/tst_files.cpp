@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 // A record of 4 name entries and 3 parameters; identity values with four distinct bytes show the byte order.
 constexpr int kNames = 4, kParams = 3, kRecord = kNames + kParams, kBank = 3 * kRecord;
@@ -40,6 +44,7 @@ struct WriteCase
     QByteArray sys; // null: no text pointer
     int code;
     QByteArray left; // the file afterwards; null: no file (not checked for /dev/full)
+    char planted = 0; // at the target before: 'l' a link to a private file, 'f' a pipe, 'm' a file of mode 0600
 };
 struct HeaderCase
 {
@@ -57,6 +62,7 @@ struct ReadCase
     int code;
     QVector<int> presets; // empty: not checked
     bool setsRead, sysRead;
+    bool pipe = false; // the image waits in a pipe under the file's name
 };
 
 } // namespace
@@ -200,7 +206,10 @@ private slots:
         QTest::newRow("factory file") << WriteCase{'b', path("f"), 1, false, none, 0, factoryImage()};
         QTest::newRow("preset, version 2") << WriteCase{'p', path("p2"), 2, false, none, 1, none};
         QTest::newRow("negative name length") << WriteCase{'n', path("n"), 1, false, none, 3, none};
-        QTest::newRow("backup, close fails") << WriteCase{'b', full, 1, true, kSysText, 18, none};
+        QTest::newRow("backup to a device") << WriteCase{'b', full, 1, true, kSysText, 2, none};
+        QTest::newRow("backup over a link") << WriteCase{'b', path("l"), 1, true, kSysText, 2, none, 'l'};
+        QTest::newRow("preset onto a pipe") << WriteCase{'p', path("fifo"), 1, false, none, 2, none, 'f'};
+        QTest::newRow("preset over a 0600 file") << WriteCase{'p', path("m"), 1, false, none, 0, presetImage(), 'm'};
     }
 
     void writers()
@@ -210,6 +219,14 @@ private slots:
         const QVector<int> presets = bank();
         const QVector<int> sets = setLists();
         const QByteArray name = QFile::encodeName(c.target);
+        // Another user's plants: a link to the singer's private file, a pipe (with a reader, so a writer that opens
+        // it does not wait), a file of the singer's kept private.
+        const QByteArray victim = QFile::encodeName(path("victim"));
+        umask(022);
+        QVERIFY(writeFile(path("victim"), "mine") && chmod(victim, 0600) == 0);
+        QVERIFY(c.planted != 'l' || symlink(victim, name) == 0);
+        const int reader = c.planted == 'f' && mkfifo(name, 0600) == 0 ? open(name, O_RDONLY | O_NONBLOCK) : -1;
+        QVERIFY(c.planted != 'm' || (writeFile(c.target, "old") && chmod(name, 0600) == 0));
         const SpcPatchFile patch{kProduct, kPatchVersion, kNames, kParams, presets.constData()};
         const SpcCollectionFile collection({kProduct, kPatchVersion, names, kParams, patches, presets.constData(),
                                             patches * (names + kParams), c.sets ? sets.constData() : nullptr, 100,
@@ -217,10 +234,19 @@ private slots:
         QCOMPARE(c.kind == 'p' ? SpcWritePatch(name.constData(), c.version, patch)
                                : SpcWriteCollection(name.constData(), c.version, collection),
                  c.code);
+        close(reader);
+        struct stat info;
         if (!c.target.startsWith(QLatin1String("/dev/"))) {
-            QCOMPARE(QFile::exists(c.target), !c.left.isNull());
-            QCOMPARE(readFile(c.target), c.left);
+            const unsigned mode = c.planted == 'l'   ? 0120777
+                                  : c.planted == 'f' ? 010600
+                                  : c.planted == 'm' ? 0100600
+                                                     : 0100644;
+            QCOMPARE(lstat(name, &info) == 0 ? unsigned(info.st_mode) : 0u, c.left.isNull() && !c.planted ? 0u : mode);
+            if (c.planted != 'f')
+                QCOMPARE(readFile(c.target), c.planted == 'l' ? QByteArray("mine") : c.left);
         }
+        QCOMPARE(readFile(path("victim")), QByteArray("mine"));
+        QCOMPARE(stat(victim, &info) == 0 ? unsigned(info.st_mode) : 0u, 0100600u);
     }
 
     void readHeader_data()
@@ -287,13 +313,18 @@ private slots:
         // short.
         QTest::newRow("factory, first integer 100")
             << ReadCase{factoryImage(100), true, kBank, true, -1, 11, any, false, false};
+        QTest::newRow("a pipe") << ReadCase{presetImage(), false, kRecord, false, -1, 2, any, false, false, true};
     }
 
     void readers()
     {
         QFETCH(ReadCase, c);
-        if (!c.image.isNull())
-            QVERIFY(writeFile(path("read"), c.image));
+        QFile::remove(path("read"));
+        if (c.pipe) // written through a descriptor that also reads, so nothing waits for the other end
+            QVERIFY(mkfifo(QFile::encodeName(path("read")), 0600) == 0);
+        const int pipe = c.pipe ? open(QFile::encodeName(path("read")), O_RDWR) : -1;
+        QVERIFY(c.image.isNull() || (c.pipe ? write(pipe, c.image, size_t(c.image.size())) == c.image.size()
+                                            : writeFile(path("read"), c.image)));
         QVector<int> presets(c.presetLen, -99), sets(100, -99);
         QByteArray sys(qMax(c.sysLen, 0), '#');
         SpcReadRequest request({0, presets.data(), c.presetLen, c.sets ? sets.data() : nullptr, 100,
@@ -301,7 +332,8 @@ private slots:
         const QByteArray file = QFile::encodeName(path(c.image.isNull() ? "absent" : "read"));
         QCOMPARE(c.collection ? SpcReadCollection(file.constData(), request) : SpcReadPatch(file.constData(), request),
                  c.code);
-        QCOMPARE(request.iVersion, c.image.isNull() ? 0 : 1);
+        close(pipe);
+        QCOMPARE(request.iVersion, c.image.isNull() || c.pipe ? 0 : 1);
         if (!c.presets.isEmpty())
             QCOMPARE(presets, c.presets);
         QCOMPARE(sets, c.setsRead ? setLists() : QVector<int>(100, -99));

@@ -446,7 +446,7 @@ private slots:
         QTest::newRow("both, yes, failed") << d << f << "Yes" << 5 << both << download << "" << "update 1004";
         QTest::newRow("dsp, yes") << d << "" << "Yes" << 0 << dspOnly << download << "" << read;
         QTest::newRow("fw, yes") << "" << f << "Yes" << 0 << fwOnly << download << "" << read;
-        QTest::newRow("dsp, no: read, done") << d << "" << "No" << 0 << dspOnly << read << "" << read;
+        QTest::newRow("dsp, Enter is no: read, done") << d << "" << "Enter" << 0 << dspOnly << read << "" << read;
         QTest::newRow("both, cancel: read") << d << f << "Escape" << 0 << both << read << "" << read;
         QTest::newRow("both, unit gone: nothing read") << d << f << "unit lost" << 0 << both << "" << "" << "update 1004";
         // clang-format on

@@ -46,8 +46,8 @@ private:
             m_pLost = pBox;
             g_bDeviceConnected.store(false); // as the poll reports a lost unit: the flag first, then the signal
             emit DeviceManagerThread::instance()->deviceRemoved();
-        } else if (answer == "Escape" && pBox != nullptr) {
-            QTest::keyClick(pBox, Qt::Key_Escape);
+        } else if ((answer == "Escape" || answer == "Enter") && pBox != nullptr) {
+            QTest::keyClick(pBox, answer == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
         } else if (pBox != nullptr) {
             const QMap<QString, QMessageBox::StandardButton> buttons{{"Yes", QMessageBox::Yes},
                                                                      {"No", QMessageBox::No}};

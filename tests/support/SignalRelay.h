@@ -95,6 +95,8 @@ private:
             return value.join('|');
         else if constexpr (std::is_same_v<V, QByteArray>)
             return QString::fromLatin1(value.toHex());
+        else if constexpr (std::is_same_v<V, QVector<int>>)
+            return value.isEmpty() ? QStringLiteral("null") : QStringLiteral("data");
         else
             return QString(value);
     }
