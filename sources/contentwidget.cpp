@@ -31,6 +31,7 @@
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -98,6 +99,39 @@ public:
         editor->setGeometry(option.rect);
     }
 };
+
+// The row under an entry. A screen reader reads a list by its rows, not by the widgets drawn over them, so the
+// row answers with the words of the entry it carries.
+class EntryItem : public QListWidgetItem
+{
+public:
+    explicit EntryItem(PresetButton* entry) : m_pEntry(entry) {}
+    QVariant data(int role) const override
+    {
+        const auto* pList = qobject_cast<const ContentWidget*>(listWidget());
+        if (pList != nullptr && !m_pEntry.isNull()) {
+            if (role == Qt::AccessibleTextRole)
+                return pList->spokenName(m_pEntry);
+            if (role == Qt::AccessibleDescriptionRole)
+                return pList->spokenDescription();
+        }
+        return QListWidgetItem::data(role);
+    }
+
+private:
+    QPointer<PresetButton> m_pEntry;
+};
+
+// Qt reads a dynamic property into the style sheet only when the widget is polished again.
+void setRinged(PresetButton* entry, bool bRinged)
+{
+    if (entry == nullptr)
+        return;
+    entry->setProperty("current", bRinged);
+    entry->style()->unpolish(entry);
+    entry->style()->polish(entry);
+    entry->update();
+}
 } // namespace
 
 // The save command snapshots what the worker needs on the GUI thread: the worker never reads a widget.
@@ -238,7 +272,7 @@ void ContentWidget::setRole(const QString& role)
 
 void ContentWidget::addEntry(PresetButton* button)
 {
-    auto* item = new QListWidgetItem();
+    auto* item = new EntryItem(button);
     item->setData(Qt::SizeHintRole, QSize(button->geometry().width(), button->geometry().height()));
     insertItem(count(), item);
     setItemWidget(item, button);
@@ -283,6 +317,27 @@ QString ContentWidget::setListName(int iIndex)
                                       QStringLiteral("Set List B"), QStringLiteral("Set List C"),
                                       QStringLiteral("Set List D")};
     return iIndex >= 0 && iIndex < names.size() ? names.at(iIndex) : QString();
+}
+
+QString ContentWidget::spokenName(const PresetButton* entry) const
+{
+    const QString label = entry->text().section(QLatin1Char('\n'), 0, 0);
+    const QString rest = entry->text().section(QLatin1Char('\n'), 1).trimmed();
+    if (m_strRole != kSetListRole)
+        return QString(label + QLatin1Char(' ') + rest).trimmed();
+    // An empty slot shows "EMPTY" in capitals, which a screen reader would spell out letter by letter.
+    if (entry->presetNumber() == 0)
+        return tr("%1: empty").arg(label);
+    return tr("%1: %2").arg(label, rest);
+}
+
+QString ContentWidget::spokenDescription() const
+{
+    if (m_strRole == kUserRole)
+        return tr("User preset");
+    if (m_strRole == kFactoryRole)
+        return tr("Factory preset");
+    return tr("Slot of %1").arg(setListName(m_iSetListIndex));
 }
 
 QString ContentWidget::presetExtension()
@@ -370,8 +425,11 @@ void ContentWidget::onContextMenuRequested(QPoint globalPos)
         }
         m_pMenu->addAction(m_pCopyAction);
     }
-    if (!pasteSources().isEmpty())
+    // Offered wherever Ctrl+V works, greyed out while nothing copied can go here, so the singer finds it.
+    if (m_strRole != kFactoryRole) {
+        m_pPasteAction->setEnabled(!pasteSources().isEmpty());
         m_pMenu->addAction(m_pPasteAction);
+    }
     if (m_strRole == kUserRole)
         m_pMenu->addAction(m_pUndoAction);
     m_pMenu->exec(globalPos);
@@ -431,6 +489,7 @@ void ContentWidget::renamePreset()
     auto* pLabel = new QLabel(QStringLiteral("Preset Name"), &dialog);
     pLabel->setObjectName(QStringLiteral("TessitraLabel"));
     auto* pEdit = new QLineEdit(pEntry->presetName(), &dialog);
+    pLabel->setBuddy(pEdit); // a screen reader names the field after its label
     pEdit->setMaxLength(g_deviceInfo.maxPresetNameLength.load());
     // The unit keeps one byte per character: blanks, printable ASCII and the Latin-1 letters and signs.
     pEdit->setValidator(new QRegularExpressionValidator(
@@ -646,6 +705,8 @@ void ContentWidget::wheelEvent(QWheelEvent* e)
 
 void ContentWidget::keyPressEvent(QKeyEvent* e)
 {
+    const bool bArrow = e->modifiers() == Qt::NoModifier && (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right ||
+                                                             e->key() == Qt::Key_Up || e->key() == Qt::Key_Down);
     if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier)
         keyboardMenu();
     else if (e == QKeySequence::Copy && m_strRole != kSetListRole)
@@ -656,8 +717,44 @@ void ContentWidget::keyPressEvent(QKeyEvent* e)
         renamePreset();
     else if (e == QKeySequence::Delete && m_strRole == kSetListRole && !m_selectedButtons.isEmpty())
         removePreset();
+    else if (bArrow && m_selectedButtons.isEmpty() && currentItem() != nullptr)
+        // The ring already shows on the entry the arrows rest on (the first one once the list is tabbed into):
+        // the first arrow picks that entry instead of jumping past it.
+        setCurrentItem(currentItem(), QItemSelectionModel::ClearAndSelect);
     else
         QListWidget::keyPressEvent(e);
+}
+
+void ContentWidget::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QListWidget::currentChanged(current, previous);
+    markCurrentEntry();
+}
+
+void ContentWidget::focusInEvent(QFocusEvent* e)
+{
+    QListWidget::focusInEvent(e);
+    markCurrentEntry();
+}
+
+void ContentWidget::focusOutEvent(QFocusEvent* e)
+{
+    QListWidget::focusOutEvent(e);
+    markCurrentEntry();
+}
+
+void ContentWidget::markCurrentEntry()
+{
+    // The entries cover the view's own focus rectangle, so the entry itself shows the ring (the style sheet's
+    // [current="true"] look), also on an empty slot, where a paste lands.
+    PresetButton* pNow = nullptr;
+    if (hasFocus() && currentItem() != nullptr)
+        pNow = qobject_cast<PresetButton*>(itemWidget(currentItem()));
+    if (pNow == m_pRingedEntry)
+        return;
+    setRinged(m_pRingedEntry, false);
+    setRinged(pNow, true);
+    m_pRingedEntry = pNow;
 }
 
 void ContentWidget::keyboardMenu()

@@ -124,6 +124,10 @@ public:
     QByteArray dragPayload() const;
     // "Favorites", "Set List A" to "Set List D"; empty for any other index.
     static QString setListName(int iIndex);
+    // What a screen reader says for an entry of this list: "U01 Rock Lead", "A03: U12 Ballad Verb", "A04: empty";
+    // and the kind of entry it is.
+    QString spokenName(const PresetButton* entry) const;
+    QString spokenDescription() const;
     // Every character a file name cannot hold on one desktop or another becomes "_".
     // ".tscp" while a Cadenzo unit is connected, otherwise ".tarp".
     static QString presetExtension();
@@ -175,6 +179,9 @@ protected:
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dragLeaveEvent(QDragLeaveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     enum class DropKind
@@ -199,6 +206,8 @@ private:
     void dragScroll(const QPoint& pos);
     // The context menu of the Menu key or Shift+F10, beside the current entry.
     void keyboardMenu();
+    // Draws the focus ring on the entry the arrow keys rest on while the list has the keyboard focus.
+    void markCurrentEntry();
     // How many presets or files the drag carries.
     static int draggedCount(const QDropEvent* e, const ContentWidget* src);
     // Selects the rows a drop at `row` of `n` items overwrites, so their entries show checked.
@@ -216,6 +225,7 @@ private:
     QPointer<QDrag> m_pDrag;
     PresetButton* m_pPressedButton = nullptr;
     PresetButton* m_pDropTarget = nullptr;
+    QPointer<PresetButton> m_pRingedEntry;
     QList<PresetButton*> m_selectedButtons;
     QList<PresetButton*> m_buttons;
     QPointer<QMenu> m_pMenu;

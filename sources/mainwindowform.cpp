@@ -225,6 +225,12 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
     horizontalLayoutBackupRestore->addWidget(restore);
     verticalLayoutMain->addWidget(widgetBackupRestore, 0, Qt::AlignHCenter);
 
+    // The tool buttons take the focus from the Tab key only: a click leaves it where it was, so the focus ring
+    // shows where the keyboard is, not where the mouse last was.
+    for (QPushButton* button :
+         {refreshButton, updateButton, settingsButton, helpButton, pushButtonBrowse, pushButtonUp, backUp, restore})
+        button->setFocusPolicy(Qt::TabFocus);
+
     MainWindow->setCentralWidget(centralwidget);
 
     retranslateUi(MainWindow);
@@ -275,4 +281,29 @@ void Ui_MainWindow::retranslateUi(QMainWindow* MainWindow)
     restore->setWhatsThis(
         tr("<html><head/><body><p>Button will load the presets from a backed up file.</p></body></html>"));
     restore->setText(tr("Restore>>"));
+
+    // A screen reader reads the accessible name and description, never the markup of a tool tip or the arrows
+    // drawn beside a button's words.
+    const auto speak = [](QWidget* widget, const QString& name, const QString& description) {
+        widget->setAccessibleName(name);
+        widget->setAccessibleDescription(description);
+    };
+    speak(refreshButton, tr("Refresh"), tr("Read the presets from the unit again"));
+    speak(updateButton, tr("Update Firmware"), tr("Write new firmware from a file into the unit"));
+    speak(settingsButton, tr("Settings"), tr("Update checks, safety and language"));
+    speak(helpButton, tr("Help"), tr("The manual and the About box"));
+    speak(pushButtonBrowse, tr("Browse"), tr("Choose the folder the file list shows"));
+    speak(pushButtonUp, tr("Up one folder"), tr("Show the folder above this one"));
+    speak(lineEditBroswerPath, tr("Folder"), tr("Type a folder and press Enter to show it"));
+    speak(treeViewFileBrowser, tr("Folders"), QString());
+    speak(listViewFileBrowser, tr("Preset files"), tr("Drag preset files onto the user presets to load them"));
+    speak(listWidgetUserPreset, tr("User presets"), QString());
+    speak(listWidgetFactoryPresets, tr("Factory presets"), QString());
+    speak(listWidgetFavorites, tr("Favorites"), QString());
+    speak(listWidgetSetListA, tr("Set List A"), QString());
+    speak(listWidgetSetListB, tr("Set List B"), QString());
+    speak(listWidgetSetListC, tr("Set List C"), QString());
+    speak(listWidgetSetListD, tr("Set List D"), QString());
+    speak(backUp, tr("Back Up"), tr("Back up the presets, set lists and settings of the unit to a file"));
+    speak(restore, tr("Restore"), tr("Load a back-up file into the unit"));
 }
