@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QUrl>
@@ -26,8 +27,13 @@ CSplashScreen::CSplashScreen(QWidget* parent, const QPixmap& pixmap, QString mes
     TS_DEBUG("splash: %dx%d, message: %s", pixmap.width(), pixmap.height(), message.toLocal8Bit().constData());
     setFixedSize(pixmap.size() / pixmap.devicePixelRatio()); // a 2x screen's picture has twice the pixels
 
-    if (m_bStartup)
+    if (m_bStartup) {
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+    } else {
+        // The About box takes the keyboard while it is open, so Escape or Enter closes it like any other box.
+        setFocusPolicy(Qt::StrongFocus);
+        setAccessibleName(tr("About Tessitra Stage Librarian"));
+    }
 
     installEventFilter(this);
 
@@ -66,6 +72,26 @@ void CSplashScreen::mousePressEvent(QMouseEvent* e)
     // does) lets the splash delete itself.
     QSplashScreen::mousePressEvent(e);
     close();
+}
+
+void CSplashScreen::keyPressEvent(QKeyEvent* e)
+{
+    const int key = e->key();
+    if (!m_bStartup && (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        close();
+        return;
+    }
+    QSplashScreen::keyPressEvent(e);
+}
+
+void CSplashScreen::showEvent(QShowEvent* e)
+{
+    QSplashScreen::showEvent(e);
+    // A splash window is not given the keyboard by itself; the About box asks for it.
+    if (!m_bStartup) {
+        activateWindow();
+        setFocus(Qt::ActiveWindowFocusReason);
+    }
 }
 
 void CSplashScreen::onLinkActivated(QString url)

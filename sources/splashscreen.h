@@ -8,8 +8,8 @@ class QVBoxLayout;
 
 // The frameless picture window shown at start-up ("Loading...", on top, cannot be clicked away) and as the
 // About box (version and two links; a click outside the text closes it, a click on a link opens the
-// browser). The text sits in the lower-left area of the picture as rich text. A closed splash deletes
-// itself; its size always follows the picture.
+// browser; Escape or Enter closes it). The text sits in the lower-left area of the picture as rich text. A closed
+// splash deletes itself; its size always follows the picture.
 class CSplashScreen : public QSplashScreen
 {
     Q_OBJECT
@@ -26,6 +26,8 @@ public slots:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     bool m_bStartup;
