@@ -1,15 +1,17 @@
 // The small dialogs: the splash (what a click closes, links to the browser, the style sheet and its pictures),
 // the progress dialog (percentages, a failure waiting for OK, what it ignores when not shown), the settings
 // dialog (which choice is stored when, the factory-preset group, Check Now handing over to the update worker) and
-// the message boxes' own icons.
+// the message boxes' own icons, what a screen reader finds in each dialog, and the contrast of the style's colours.
 
 #include "DeviceManagerThread.h"
 #include "app.h"
 #include "globals.h"
+#include "mainwindow.h"
 #include "progessdialog.h"
 #include "settingsdlg.h"
 #include "splashscreen.h"
 
+#include "support/Accessibility.h"
 #include "support/EventTap.h"
 #include "support/ModalAnswerer.h"
 #include "support/UrlRecorder.h"
@@ -37,6 +39,47 @@ int runWith(ProgressDialog& dialog, const QString& text, const std::function<voi
     });
     QTimer::singleShot(10000, &dialog, [&] { dialog.done(0); }); // a failed check must not leave the loop waiting
     return dialog.exec(text, nullptr);
+}
+
+QString styleSheet()
+{
+    QFile sheet(":/qss/TSStyle.qss");
+    return sheet.open(QIODevice::ReadOnly) ? QString::fromUtf8(sheet.readAll()) : QString();
+}
+
+// The colours of "selector|property" in the style sheet, as the last rule naming exactly that selector sets them:
+// one colour, or every stop of a gradient.
+QList<QColor> sheetColours(const QString& selectorProperty)
+{
+    const QString selector = selectorProperty.section('|', 0, 0), property = selectorProperty.section('|', 1);
+    QString sheet =
+        styleSheet().remove(QRegularExpression("/\\*.*?\\*/", QRegularExpression::DotMatchesEverythingOption));
+    QList<QColor> colours;
+    QRegularExpressionMatchIterator rules = QRegularExpression("([^{}]+)\\{([^{}]*)\\}").globalMatch(sheet);
+    while (rules.hasNext()) {
+        const QRegularExpressionMatch rule = rules.next();
+        QStringList selectors = rule.captured(1).split(',');
+        for (QString& one : selectors)
+            one = one.simplified();
+        if (!selectors.contains(selector))
+            continue;
+        for (const QString& declaration : rule.captured(2).split(';')) {
+            if (declaration.section(':', 0, 0).trimmed() != property)
+                continue;
+            colours.clear();
+            QRegularExpressionMatchIterator hex = QRegularExpression("#[0-9a-fA-F]{6}").globalMatch(declaration);
+            while (hex.hasNext())
+                colours << QColor(hex.next().captured());
+        }
+    }
+    return colours;
+}
+
+// Relative luminance of an sRGB colour: each channel made linear, weighted by how bright the eye finds it.
+double luminance(const QColor& colour)
+{
+    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
 }
 
 } // namespace
@@ -250,12 +293,107 @@ private slots:
         QVERIFY(stored >= before && stored <= QDateTime::currentDateTime());
     }
 
+    // A screen reader finds each dialog named, and every control in it named in plain words (no markup, never
+    // empty); the window's own name comes first.
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("settings") << QStringList{
+            "Settings", "radio|Never|", "check|Verify every write by reading it back|",
+            "button|Check Now|Ask the update server for newer firmware for the unit now",
+            "button|Check Now|Ask the update server for a newer librarian now"};
+        QTest::newRow("progress") << QStringList{"Back Up"};
+        QTest::newRow("about") << QStringList{"About Tessitra Stage Librarian"};
+        QTest::newRow("question") << QStringList{"Load Presets", "button|Yes|", "button|No|"};
+    }
+
+    void accessibleNames()
+    {
+        QFETCH(QStringList, expected);
+        const QString dialog = QTest::currentDataTag();
+        QStringList found;
+        const auto walk = [&](QWidget* pDialog) {
+            found = QStringList{QAccessible::queryAccessibleInterface(pDialog)->text(QAccessible::Name)} +
+                    accessibleControls(pDialog);
+        };
+        if (dialog == "settings") {
+            CSettingsDlg settings(nullptr);
+            walk(&settings);
+        } else if (dialog == "progress") {
+            ProgressDialog progress(nullptr);
+            progress.setWindowTitle("Back Up");
+            runWith(progress, "Backing up...", [&] {
+                walk(&progress);
+                progress.done(0);
+            });
+        } else if (dialog == "about") {
+            CSplashScreen about(nullptr, QPixmap(560, 340), "<b>Tessitra Stage Librarian 1.0.0</b>", false);
+            walk(&about);
+        } else {
+            walk(MainWindow::makeMessageBox(QMessageBox::Question, "Load Presets",
+                                            "Do you want to overwrite the presets <b>U90_A</b>\nwith\n<b>F03_B</b>?",
+                                            QMessageBox::Yes | QMessageBox::No, nullptr)
+                     .get());
+        }
+        QCOMPARE(unnamedControls(found).join(" "), QString());
+        for (const QString& control : expected)
+            QVERIFY2(found.contains(control), qPrintable(control + " not in:\n" + found.join('\n')));
+    }
+
+    // Text reaches 4.5:1 against what it is drawn on, disabled text 3:1, and so does the focus ring against the
+    // entry it surrounds; a gradient counts at its every stop. "selector|property" as the style sheet spells them.
+    void contrast_data()
+    {
+        QTest::addColumn<QString>("foreground");
+        QTest::addColumn<QString>("background");
+        QTest::addColumn<double>("minimum");
+        const QString entry = "QPushButton#PresetButton", tab = "QTabWidget#tabFileFactorySet QTabBar::tab";
+        const QString window = "QWidget#centralwidget|background-color";
+        // clang-format off
+        QTest::newRow("percentage on the bar") << "QProgressBar|color" << "QProgressBar::chunk|background-color" << 4.5;
+        QTest::newRow("percentage on the trough") << "QProgressBar|color" << "QProgressBar|background-color" << 4.5;
+        QTest::newRow("entry") << entry + "|color" << entry + "|background-color" << 4.5;
+        QTest::newRow("selected entry") << entry + ":checked|color" << entry + ":checked|background-color" << 4.5;
+        QTest::newRow("EMPTY slot") << entry + ":disabled|color" << entry + ":disabled|background-color" << 4.5;
+        QTest::newRow("selected EMPTY slot") << entry + ":disabled:checked|color" << entry + ":disabled:checked|background-color" << 4.5;
+        QTest::newRow("focus ring on an entry") << entry + "[current=\"true\"]|border" << entry + "|background-color" << 3.0;
+        QTest::newRow("button") << "QPushButton|color" << "QPushButton|background-color" << 4.5;
+        QTest::newRow("disabled button") << "QPushButton:disabled|color" << "QPushButton:disabled|background-color" << 3.0;
+        QTest::newRow("Back Up") << "QPushButton#backUp|color" << window << 4.5;
+        QTest::newRow("disabled Back Up") << "QPushButton#backUp:disabled|color" << window << 3.0;
+        QTest::newRow("connection state") << "QLabel#deviceLabel|color" << window << 4.5;
+        QTest::newRow("tab") << tab + "|color" << tab + "|background-color" << 4.5;
+        QTest::newRow("focus ring on a tab") << tab + ":focus|border" << tab + "|background-color" << 3.0;
+        QTest::newRow("menu") << "QMenu|color" << "QMenu|background-color" << 4.5;
+        QTest::newRow("disabled menu entry") << "QMenu::item:disabled|color" << "QMenu|background-color" << 3.0;
+        QTest::newRow("disabled file") << "QListView::item:disabled|color" << "QListView|background-color" << 3.0;
+        QTest::newRow("column header") << "QHeaderView::section|color" << "QHeaderView::section|background-color" << 4.5;
+        QTest::newRow("default answer") << "QMessageBox#TessitraMessageBox QPushButton:default|color"
+                                        << "QMessageBox#TessitraMessageBox QPushButton:default|background-color" << 4.5;
+        // clang-format on
+    }
+
+    void contrast()
+    {
+        QFETCH(QString, foreground);
+        QFETCH(QString, background);
+        QFETCH(double, minimum);
+        const QList<QColor> fronts = sheetColours(foreground), backs = sheetColours(background);
+        QVERIFY2(!fronts.isEmpty() && !backs.isEmpty(), "a selector or property the style sheet no longer has");
+        for (const QColor& front : fronts) {
+            for (const QColor& back : backs) {
+                const double lighter = std::max(luminance(front), luminance(back));
+                const double ratio = (lighter + 0.05) / (luminance(front) + luminance(back) - lighter + 0.05);
+                QVERIFY2(ratio >= minimum,
+                         qPrintable(QString("%1 on %2: %3:1").arg(front.name(), back.name()).arg(ratio, 0, 'f', 2)));
+            }
+        }
+    }
+
     // Every message box, made by the window's helper or not, shows the program's own icon of its kind.
     void messageBoxIcons()
     {
-        QFile sheet(":/qss/TSStyle.qss");
-        QVERIFY(sheet.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+        qApp->setStyleSheet(styleSheet());
         const std::pair<QMessageBox::Icon, const char*> kinds[] = {{QMessageBox::Question, "Question"},
                                                                    {QMessageBox::Information, "Information"},
                                                                    {QMessageBox::Warning, "Warning"},

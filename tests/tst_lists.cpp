@@ -77,6 +77,7 @@ private slots:
         QTest::addColumn<QStringList>("seen"); // menus, boxes and dialogs, folder choices ($HOME, $FOLDER)
         QTest::addColumn<QString>("sent");     // empty: nothing posted
         const QString saveLoad = "menu|Save to computer...*,Load preset...*";
+        const QString off = ",Paste... (off),Undo (off)"; // nothing copied, nothing to undo
         const QString remove = "Load Presets|Do you want to remove selected preset(s) from set list?";
         const QString dirs =
             "Choose Directory $HOME/Aurivell/Tessitra/StageAriette/User Presets,Choose Directory $FOLDER";
@@ -87,16 +88,16 @@ private slots:
         // A second menu reuses the first and must not keep its actions.
         QTest::newRow("menu, user, none") << "UserPresets" << none << "menu" << QStringList() << QStringList() << "";
         QTest::newRow("menu, user, one") << "UserPresets" << QList<int>{3} << "menu" << QStringList()
-            << QStringList{saveLoad + ",Rename...,Copy,Undo", saveLoad + ",Rename...,Copy,Undo"} << "";
+            << QStringList{saveLoad + ",Rename...,Copy" + off, saveLoad + ",Rename...,Copy" + off} << "";
         QTest::newRow("menu, user, two") << "UserPresets" << QList<int>{1, 3} << "menu" << QStringList()
-            << QStringList{saveLoad + ",Copy,Undo", saveLoad + ",Copy,Undo"} << "";
+            << QStringList{saveLoad + ",Copy" + off, saveLoad + ",Copy" + off} << "";
         QTest::newRow("menu, factory") << "FactoryPresets" << QList<int>{2} << "menu" << QStringList()
             << QStringList{"menu|Save to computer...*,Copy", "menu|Save to computer...*,Copy"} << "";
         QTest::newRow("menu, set list") << "SetList" << QList<int>{0, 5} << "menu" << QStringList()
-            << QStringList{"menu|Remove...", "menu|Remove..."} << "";
+            << QStringList{"menu|Remove...,Paste... (off)", "menu|Remove...,Paste... (off)"} << "";
         // From the keyboard: the arrows move the selection, Shift+F10 and the Menu key open the entry's menu.
         QTest::newRow("keys") << "UserPresets" << none << "keys" << QStringList()
-            << QStringList{"lit 6", saveLoad + ",Rename...,Copy,Undo", saveLoad + ",Rename...,Copy,Undo"} << "";
+            << QStringList{"lit 5", saveLoad + ",Rename...,Copy" + off, saveLoad + ",Rename...,Copy" + off} << "";
         QTest::newRow("rename") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:Lead Vox"}
             << QStringList{"Rename|Name 3"} << "device 1012 Rename 3 'Lead Vox' -1 data";
         QTest::newRow("rename, cut at the name length") << "UserPresets" << QList<int>{2} << "rename"

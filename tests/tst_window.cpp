@@ -14,6 +14,7 @@
 #include "settingsdlg.h"
 #include "splashscreen.h"
 
+#include "support/Accessibility.h"
 #include "support/EventTap.h"
 #include "support/ListDrag.h"
 #include "support/ModalAnswerer.h"
@@ -137,6 +138,7 @@ private slots:
         m_window.reset(); // the workers stop with the window, before the bus they talk to goes
         g_bDeviceConnected.store(false);
         QCOMPARE(m_answerer->leftovers, 0);
+        QCOMPARE(m_answerer->unnamed.join(" "), QString());
         m_sleeps.reset();
         m_bus.reset();
     }
@@ -219,6 +221,31 @@ private slots:
         QCOMPARE(setListA->entries().at(4)->styleSheet(), QString("QPushButton{font-size: 11px}"));
         QCOMPARE(setListA->entries().at(5)->styleSheet(), QString("QPushButton{font-size: 10px}"));
         QCOMPARE(texts(w, "listWidgetFavorites").first(), "*01\nU01 " + names[0]);
+        // A screen reader names every control and entry in plain words.
+        const QStringList controls = accessibleControls(w);
+        QCOMPARE(unnamedControls(controls).join(" "), QString());
+        for (const QString& control :
+             QStringList{"item|U01 " + names[0] + "|User preset", "item|F01 " + names[3] + "|Factory preset",
+                         "item|A03: U05 Lead|Slot of Set List A", "item|A04: empty|Slot of Set List A",
+                         "button|Back Up|Back up the presets, set lists and settings of the unit to a file",
+                         "button|Restore|Load a back-up file into the unit",
+                         "button|Refresh|Read the presets from the unit again", "tab|Set List B|"})
+            QVERIFY2(controls.contains(control), qPrintable(control));
+        // Tabbed into, set list A rings its first slot; the first arrow picks it, three more reach the empty A04,
+        // which shows both the ring (white) and the selection.
+        w->findChild<QTabWidget*>("tabFileFactorySet")->setCurrentIndex(3);
+        QApplication::setActiveWindow(w);
+        setListA->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(setListA->hasFocus());
+        const auto ring = [&](int row) {
+            const QImage look = setListA->entries().at(row)->grab().toImage();
+            return QColor(look.pixel(1, look.height() / 2)) == Qt::white;
+        };
+        QVERIFY(ring(0) && !setListA->entries().at(0)->isChecked());
+        for (int step = 0; step < 4; ++step)
+            QTest::keyClick(setListA, Qt::Key_Right);
+        QVERIFY(ring(3) && !ring(0) && !ring(4) && setListA->entries().at(3)->isChecked());
+        QCOMPARE(setListA->selectedEntries().size(), 1);
         // The read leaves the list at U01; one wheel notch moves one line of entries (35 + 12 px).
         QCOMPARE(user->verticalScrollBar()->value(), 0);
         QWheelEvent notch(QPointF(9, 9), QPointF(), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
@@ -281,6 +308,8 @@ private slots:
         select(*factory, {2});
         QTest::keyClick(factory, Qt::Key_C, Qt::ControlModifier);
         select(*setListB, {1});
+        QTest::keyClick(setListB, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(m_answerer->seen.last(), QString("menu|Remove...,Paste..."));
         m_answerer->push("Yes");
         QTest::keyClick(setListB, Qt::Key_V, Qt::ControlModifier);
         QVERIFY(settled());
@@ -291,7 +320,7 @@ private slots:
         m_answerer->push("Yes");
         QVERIFY(dragTo(*user, listDrag(*factory), centre(*user, 89), true));
         QVERIFY(settled());
-        QCOMPARE(m_answerer->seen.value(3), QString("Load Presets|Do you want to overwrite the presets <b>U90_" +
+        QCOMPARE(m_answerer->seen.value(4), QString("Load Presets|Do you want to overwrite the presets <b>U90_" +
                                                     names[2] + "</b><br/>with<br/><b>F03_" + names[4] + "</b>?"));
         QCOMPARE(m_bus->unit("U").record(90), connected.record(103));
         QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[4]);
@@ -555,6 +584,14 @@ private slots:
         QCOMPARE(window->findChild<CSplashScreen*>()->findChild<QLabel*>()->text(),
                  QString("<b>Stage Librarian 2.3.4, build 77</b><br/><a href=\"https://a.example.org/ariette\"><b>"
                          "Ariette page</b></a><br/><a href=\"https://c.example.org/cadenzo\"><b>Cadenzo page</b></a>"));
+        // It takes the keyboard: Escape closes it, and so does Enter.
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            QPointer<CSplashScreen> about = window->findChild<CSplashScreen*>();
+            QTRY_COMPARE(QApplication::focusWidget(), about.data());
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QTRY_VERIFY(about.isNull());
+            window->onTriggeredAbout();
+        }
         window->findChild<CSplashScreen*>()->close();
         window->close(); // where the file browser rests is where the next run starts
         QCOMPARE(CSettings::instance()->fileSystemPath(), QDir(m_home.path()).canonicalPath() + "/Aurivell/Tessitra");

@@ -2,6 +2,7 @@
 
 #include "DeviceManagerThread.h"
 #include "globals.h"
+#include "support/Accessibility.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -10,7 +11,8 @@
 // For GUI tests only (header-only: the support library links no widgets). Answers the modal widgets of a test
 // from a script, in order, and records each one once in `seen`: a box as "title|text" (and "|informative text"
 // where it has one), an input dialog as "title|initial text", a context menu as "menu|action,action*" (a star
-// after an action with an icon). Script answers: "Yes", "No", "Cancel" and "Escape" for a box, "ok:<typed
+// after an action with an icon, " (off)" after one greyed out). Every modal widget's controls a screen reader
+// could not name go to `unnamed`. Script answers: "Yes", "No", "Cancel" and "Escape" for a box, "ok:<typed
 // text>" or "cancel" for an input dialog, "unit lost" (the poll reports the unit gone; a box still open
 // afterwards is recorded as "survived|title" and answered No), or an Action of the test's own. A finished
 // progress dialog gets its OK pressed and its text kept. A box left waiting for seconds (a progress dialog for
@@ -36,6 +38,7 @@ public:
 
     QStringList seen;
     QStringList finishedTexts;
+    QStringList unnamed;
     int leftovers = 0;
 
 private:
@@ -74,7 +77,8 @@ private:
         if (auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
             QStringList items;
             for (const QAction* pAction : pMenu->actions())
-                items << pAction->text() + (pAction->icon().isNull() ? "" : "*");
+                items << pAction->text() + (pAction->icon().isNull() ? "" : "*") +
+                             (pAction->isEnabled() ? "" : " (off)");
             seen << "menu|" + items.join(',');
             pMenu->close();
             return;
@@ -87,6 +91,7 @@ private:
         auto* pBox = qobject_cast<QMessageBox*>(pModal);
         if (pModal != m_pLast) {
             m_pLast = pModal;
+            unnamed << unnamedControls(accessibleControls(pModal));
             auto* pEdit = pModal->findChild<QLineEdit*>();
             if (pBox != nullptr || pEdit != nullptr)
                 seen << pModal->windowTitle() + '|' + (pBox != nullptr ? pBox->text() : pEdit->text()) +
