@@ -94,6 +94,14 @@ void CSplashScreen::showEvent(QShowEvent* e)
     }
 }
 
+void CSplashScreen::closeEvent(QCloseEvent* e)
+{
+    QSplashScreen::closeEvent(e);
+    // The keyboard goes back to the window the About box was opened from, where it was before.
+    if (!m_bStartup && parentWidget() != nullptr)
+        parentWidget()->activateWindow();
+}
+
 void CSplashScreen::onLinkActivated(QString url)
 {
     QDesktopServices::openUrl(QUrl::fromUserInput(url));
