@@ -917,8 +917,9 @@ void DeviceManagerThread::updateFactoryPresets()
         emit operationFinished(-1, false);
         return;
     }
-    const QString path = m_strFactorySource.isEmpty() ? m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile)
-                                                      : m_strFactorySource;
+    // A bank kept before an earlier rewrite, when one was handed over for this run only.
+    const QString source = std::exchange(m_strFactorySource, QString());
+    const QString path = source.isEmpty() ? m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile) : source;
     // A file that cannot serve this unit is refused before anything is backed up.
     const int iChecked = QFile::exists(path) ? m_pUSBConnect->CheckFactoryFile(path, true) : ResultCode::Success;
     if (iChecked != ResultCode::Success) {
@@ -927,8 +928,7 @@ void DeviceManagerThread::updateFactoryPresets()
         return;
     }
     QString backupPath;
-    if (QFile::exists(path) && m_strFactorySource.isEmpty() &&
-        !backUpFirst(AutoBackUp::Before::FactoryUpdate, {}, backupPath))
+    if (QFile::exists(path) && source.isEmpty() && !backUpFirst(AutoBackUp::Before::FactoryUpdate, {}, backupPath))
         return;
     emit updateText(text(Text::UpdatingFactoryPresets));
     const int iResult = m_pUSBConnect->RestoreFactoryPresets(path, &progressCallback);
@@ -997,7 +997,8 @@ bool DeviceManagerThread::backUpFirst(AutoBackUp::Before before, const QStringLi
             return false;
         }
         TS_DEBUG("Automatic back-up: %s", qUtf8Printable(path));
-        if (kind.first == 0)
+        // The way back a recovery offers: the factory bank for a factory rewrite, the user side otherwise.
+        if (kind.first == (before == AutoBackUp::Before::FactoryUpdate ? 1 : 0))
             backupPath = path;
         // The bar starts again for what comes next.
         emit dataSent(0, 0);

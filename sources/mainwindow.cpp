@@ -1270,11 +1270,24 @@ void MainWindow::onRecoveryAvailable(QString backupPath, QString stateLine)
 
 void MainWindow::offerRecovery()
 {
-    if (m_strRecoveryPath.isEmpty() || !m_strRecoveryPath.endsWith(backUpExtension(), Qt::CaseInsensitive))
-        return;
     const QString path = m_strRecoveryPath;
     m_strRecoveryPath.clear(); // asked once, whatever the answer
     if (!QFileInfo::exists(path))
+        return;
+    // After a factory rewrite that stopped, the factory bank kept before it goes back.
+    if (path.endsWith(QLatin1String(".dat")) && m_pDeviceManager->productId() == UsbIds::CadenzoProductId) {
+        if (confirmOverwrite(QStringLiteral("Factory Presets"),
+                             tr("The unit answers again. Its factory bank from "
+                                "before the rewrite that stopped is kept in \"%1\".")
+                                 .arg(QFileInfo(path).fileName()),
+                             tr("Put the factory presets from before back?")))
+            runOperation(
+                QStringLiteral("Factory Presets"), QStringLiteral("updating factory presets..."),
+                [this, path]() { m_pDeviceManager->setFactorySource(path); },
+                new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent));
+        return;
+    }
+    if (!path.endsWith(backUpExtension(), Qt::CaseInsensitive))
         return;
     // Cancel is the default, as for every overwrite: Enter or Escape leave the unit as it is, holding a mix.
     auto pBox = makeQuestionBox(QStringLiteral("Restore"), QStringLiteral("Restore the state from before?"),

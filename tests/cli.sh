@@ -221,6 +221,19 @@ show C1 >cadenzo.txt
 expect 0 "" factory-update --yes
 says "Please perform a factory reset of your device."
 show C1 | cmp -s - cadenzo.txt || fail "the factory rewrite changed the Cadenzo"
+# The unit goes in the middle of the next rewrite: the factory bank kept before it is named, and puts it back.
+"$unit" fault C1 vanish 700 >/dev/null
+"$tessitra" factory-update --yes </dev/null >out.txt 2>err.txt
+rc=$?
+[ "$rc" = 5 ] || fail "factory-update, unit gone: exit $rc ($(cat err.txt))"
+bank=$(sed -n 's/^tessitra: The factory bank was kept before it started; to put it back: tessitra factory-update "\(.*\)"$/\1/p' err.txt)
+case "$bank" in
+"$HOME/Aurivell/Tessitra/StageCadenzo/Back Up/Auto before factory update "*.dat) ;;
+*) fail "no factory bank named: $(cat err.txt)" ;;
+esac
+"$unit" plug cadenzo C1 >/dev/null
+expect 0 "" factory-update "$bank" --yes
+show C1 | cmp -s - cadenzo.txt || fail "the kept factory bank does not give the factory presets back"
 # A Cadenzo's back-up is refused by an Ariette, which keeps what it holds.
 expect 0 "" backup cadenzo.tarb
 "$unit" unplug C1 >/dev/null
