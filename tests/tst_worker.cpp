@@ -197,18 +197,21 @@ private slots:
                                    "setListData(3,data)",
                                    "setListData(4,data)"};
 
-        // The read cascade: factory names from the model's file, user names from the unit, the five set lists.
-        row(
-            "read everything", ariette, 1001,
-            [](Ctx& c) { writeBank(g_arietteFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false); },
-            FaultKind::None, 0,
-            QStringList{"updateText(Reading factory presets...)", "names(1)x100", "updateText(Reading user presets...)",
-                        "names(0)x100"} +
-                setLists + QStringList{"operationFinished(0,true)"},
-            [](Ctx& c) {
-                for (const TrafficEntry& e : c.bus.sentReports(U)) // names came from the file and name requests only
-                    QVERIFY(e.bytes.at(3) != 8);
-            });
+        // The read cascade: factory names from the model's file, user names from the unit, the five set lists; a
+        // refresh of the factory side reads the same.
+        for (const int type : {1001, 1002})
+            row(
+                type == 1001 ? "read everything" : "refresh everything", ariette, type,
+                [](Ctx& c) { writeBank(g_arietteFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false); },
+                FaultKind::None, 0,
+                QStringList{"updateText(Reading factory presets...)", "names(1)x100",
+                            "updateText(Reading user presets...)", "names(0)x100"} +
+                    setLists + QStringList{"operationFinished(0,true)"},
+                [](Ctx& c) {
+                    for (const TrafficEntry& e :
+                         c.bus.sentReports(U)) // names came from the file and name requests only
+                        QVERIFY(e.bytes.at(3) != 8);
+                });
 
         // A set list: the edits laid over it, all 20 slots written, read back for the window.
         row(
