@@ -878,8 +878,7 @@ void DeviceManagerThread::savePresetsToFiles()
         // Each file is whole once written: stopping between two loses nothing.
         if (stopRequested()) {
             finish(ResultCode::Stopped,
-                   tr("Stopped. %1 of %2 presets were saved to files.").arg(iSaved).arg(m_listSaveItems.size()),
-                   false);
+                   tr("Stopped. %1 of %2 presets were saved to files.").arg(iSaved).arg(m_listSaveItems.size()), false);
             return;
         }
         const QString fileName = cleanFileName(item.text + extension);

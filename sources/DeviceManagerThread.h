@@ -307,7 +307,7 @@ private:
     bool m_bStoppable = false; // the running operation may stop at the user's Cancel
     OperationPlan m_plan;
     qint64 m_iDoneMs = 0;
-    qint64 m_iLimitMs = 0; // the count waits here for the next anchored step
+    qint64 m_iLimitMs = 0;                // the count waits here for the next anchored step
     std::atomic<bool> m_bRunEnded{false}; // set as run() returns
     std::atomic<int> m_iPollIntervalMs{PollIntervalMs};
     CUSBConnect* m_pUSBConnect = nullptr;

@@ -1064,9 +1064,10 @@ void MainWindow::restore()
             .arg(QFileInfo(file).fileName());
     CSettings* pSettings = CSettings::instance();
     pSettings->readSettings();
-    const OperationPlan plan = OperationPlan::restore(OperationPlan::Unit::connected(), pSettings->m_bAutoBackup,
-                                                      pSettings->m_bVerifyWrites);
-    if (!confirmOverwrite(QStringLiteral("Restore"), replaced + QLatin1Char(' ') + OperationPlan::durationText(plan.totalMs()),
+    const OperationPlan plan =
+        OperationPlan::restore(OperationPlan::Unit::connected(), pSettings->m_bAutoBackup, pSettings->m_bVerifyWrites);
+    if (!confirmOverwrite(QStringLiteral("Restore"),
+                          replaced + QLatin1Char(' ') + OperationPlan::durationText(plan.totalMs()),
                           QStringLiteral("Do you want to restore this back-up?"))) {
         TS_DEBUG("Exiting");
         return;

@@ -153,8 +153,8 @@ void CSettingsDlg::doFactoryUpdate()
     auto* pWindow = qobject_cast<MainWindow*>(parentWidget());
     CSettings* pSettings = CSettings::instance();
     pSettings->readSettings();
-    const OperationPlan plan = OperationPlan::factoryRewrite(OperationPlan::Unit::connected(),
-                                                             pSettings->m_bAutoBackup, pSettings->m_bVerifyWrites);
+    const OperationPlan plan = OperationPlan::factoryRewrite(OperationPlan::Unit::connected(), pSettings->m_bAutoBackup,
+                                                             pSettings->m_bVerifyWrites);
     if (pWindow != nullptr &&
         !pWindow->confirmOverwrite(QStringLiteral("Factory Preset Update"),
                                    QStringLiteral("All %1 factory presets of the unit will be replaced by those in "

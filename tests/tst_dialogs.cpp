@@ -136,7 +136,8 @@ private slots:
                 QTest::keyClick(&box, Qt::Key_Escape);
                 QVERIFY(box.isVisible());
                 QCOMPARE(box.findChild<QProgressBar*>()->value(), 38);
-                QCOMPARE(box.findChild<QLabel*>("ProgressStep")->text(), stoppable ? "Stopping..." : "Writing presets 37 of 100");
+                QCOMPARE(box.findChild<QLabel*>("ProgressStep")->text(),
+                         stoppable ? "Stopping..." : "Writing presets 37 of 100");
                 QCOMPARE(box.findChild<QLabel*>("ProgressTimeLeft")->text(),
                          stoppable ? "about 1 min 45 s left" : "about 1 min 45 s left\nThis cannot be stopped safely.");
                 QCOMPARE(box.findChild<QPushButton*>("CancelProgress")->isEnabled(), !stoppable);

@@ -323,11 +323,14 @@ private slots:
         // cannot be stopped (an entry: what the box showed when the worker's next report came).
         QStringList boxSaid;
         QObject context;
-        connect(DeviceManagerThread::instance(), &DeviceManagerThread::progress, &context, [&] {
-            if (auto* box = w->findChild<QDialog*>("ProgressDialog"); box != nullptr && box->isVisible())
-                boxSaid << box->findChild<QLabel*>("ProgressStep")->text() + '|' +
-                             box->findChild<QLabel*>("ProgressTimeLeft")->text();
-        }, Qt::QueuedConnection);
+        connect(
+            DeviceManagerThread::instance(), &DeviceManagerThread::progress, &context,
+            [&] {
+                if (auto* box = w->findChild<QDialog*>("ProgressDialog"); box != nullptr && box->isVisible())
+                    boxSaid << box->findChild<QLabel*>("ProgressStep")->text() + '|' +
+                                   box->findChild<QLabel*>("ProgressTimeLeft")->text();
+            },
+            Qt::QueuedConnection);
         m_fileAnswer = target.filePath("saved." + ext);
         m_answerer->push([](QWidget* box) { return QTest::keyClick(box, Qt::Key_Return), true; });
         m_answerer->push("Escape");
@@ -339,8 +342,9 @@ private slots:
             QVERIFY(settled());
             QCOMPARE(m_answerer->seen.last(), "Restore|All 100 user presets, the favourites, set lists A to D and the "
                                               "system parameters of the unit will be replaced by those in saved." +
-                                                  ext + ". This takes about 3 minutes.|Do you want to restore this "
-                                                        "back-up?");
+                                                  ext +
+                                                  ". This takes about 3 minutes.|Do you want to restore this "
+                                                  "back-up?");
             QCOMPARE(m_fileDialogs,
                      QStringList{"open|Select File|" + target.path() + "/saved." + ext + "|BACKUP(*." + ext + ")"});
             QVERIFY(attempt == 2 || unitWrites() == 0);
@@ -350,11 +354,11 @@ private slots:
         const QString unstoppable = "\nThis cannot be stopped safely.";
         QCOMPARE(boxSaid.value(0), "|This cannot be stopped safely.");
         QCOMPARE(boxSaid.value(1), "Backing up the unit first: preset 1 of 100|about " +
-                                     QString(ariette ? "2 min 50 s" : "3 min 30 s") + " left" + unstoppable);
+                                       QString(ariette ? "2 min 50 s" : "3 min 30 s") + " left" + unstoppable);
         QVERIFY(boxSaid.contains("Writing presets 37 of 100|about " + QString(ariette ? "1 min 45 s" : "2 min 5 s") +
-                               " left" + unstoppable));
-        QVERIFY(boxSaid.contains("Checking what was written 1 of 100|about " + QString(ariette ? "1 min 25 s" : "1 min 45 s") +
-                               " left" + unstoppable));
+                                 " left" + unstoppable));
+        QVERIFY(boxSaid.contains("Checking what was written 1 of 100|about " +
+                                 QString(ariette ? "1 min 25 s" : "1 min 45 s") + " left" + unstoppable));
         const qint64 restoreWrites = unitWrites(); // the automatic back-up, the restore and its read-back
         const VirtualUnit restored = m_bus->unit("U");
         for (int number = 1; number <= 100; ++number)

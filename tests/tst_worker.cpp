@@ -211,8 +211,7 @@ private slots:
             [](Ctx& c) { writeBank(g_arietteFactoryPresetsFolder + "/FactoryPresets.dat", c.before, 101, false); },
             FaultKind::None, 0,
             QStringList{"progress(Reading preset names 1 of 100,4500,4500)", "updateText(Reading factory presets...)",
-                        "names(1)x100", "updateText(Reading user presets...)",
-                        "names(0)x100"} +
+                        "names(1)x100", "updateText(Reading user presets...)", "names(0)x100"} +
                 setLists + QStringList{"operationFinished(0,true)"},
             [](Ctx& c) {
                 for (const TrafficEntry& e : c.bus.sentReports(U)) // names came from the file and name requests only
