@@ -319,6 +319,8 @@ void ContentWidget::runOperation(QWidget* parent, const QString& title, const QS
     connect(pWorker, &DeviceManagerThread::updateText, pDialog, &ProgressDialog::onUpdateText);
     if (bShowProgress)
         connect(pWorker, &DeviceManagerThread::dataSent, pDialog, &ProgressDialog::onProgress);
+    connect(pWorker, &DeviceManagerThread::progress, pDialog, &ProgressDialog::onStepProgress);
+    pDialog->setStoppable(DeviceManagerThread::canStop(type));
     // The worker reads its data when the event reaches it: the data first, then the event.
     handOver(pWorker);
     QCoreApplication::postEvent(pWorker, new QEvent(type), priority);

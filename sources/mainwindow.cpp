@@ -714,6 +714,8 @@ void MainWindow::connectDeviceWorker(ProgressDialog* pDialog)
             Qt::UniqueConnection);
     connect(m_pDeviceManager, &DeviceManagerThread::dataSent, pDialog, &ProgressDialog::onProgress,
             Qt::UniqueConnection);
+    connect(m_pDeviceManager, &DeviceManagerThread::progress, pDialog, &ProgressDialog::onStepProgress,
+            Qt::UniqueConnection);
 }
 
 void MainWindow::connectUpdateWorker(ProgressDialog* pDialog)
@@ -730,6 +732,7 @@ void MainWindow::runOperation(const QString& title, const QString& startText, co
 {
     ProgressDialog dialog(this);
     dialog.setWindowTitle(title);
+    dialog.setStoppable(DeviceManagerThread::canStop(pEvent->type()));
     connectDeviceWorker(&dialog);
     handOverSafetyOptions();
     if (setter)
@@ -822,6 +825,7 @@ void MainWindow::onDeviceDetected(int iPid)
 
     ProgressDialog dialog(this);
     dialog.hide();
+    dialog.setStoppable(true);
     connectDeviceWorker(&dialog);
     connectUpdateWorker(&dialog);
 
@@ -889,6 +893,7 @@ void MainWindow::onDeviceRefreshed()
 
     ProgressDialog dialog(this);
     dialog.setWindowTitle(QStringLiteral("Refresh"));
+    dialog.setStoppable(true);
     connectDeviceWorker(&dialog);
     QCoreApplication::postEvent(m_pDeviceManager, new QEvent(DeviceManagerThread::ReadUserPresetsEvent), 1);
     dialog.exec(QStringLiteral("Reading presets..."), nullptr);
@@ -1057,7 +1062,12 @@ void MainWindow::restore()
                        "will be replaced by those in %2.")
             .arg(g_deviceInfo.presetCount.load())
             .arg(QFileInfo(file).fileName());
-    if (!confirmOverwrite(QStringLiteral("Restore"), replaced,
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+    const OperationPlan plan =
+        OperationPlan::restore(OperationPlan::Unit::connected(), pSettings->m_bAutoBackup, pSettings->m_bVerifyWrites);
+    if (!confirmOverwrite(QStringLiteral("Restore"),
+                          replaced + QLatin1Char(' ') + OperationPlan::durationText(plan.totalMs()),
                           QStringLiteral("Do you want to restore this back-up?"))) {
         TS_DEBUG("Exiting");
         return;
@@ -1344,6 +1354,7 @@ void MainWindow::runUndo(bool bRedo, bool bForce)
     QString refusal;
     ProgressDialog dialog(this);
     dialog.setWindowTitle(QStringLiteral("Undo"));
+    dialog.setStoppable(false);
     connectDeviceWorker(&dialog);
     connect(m_pDeviceManager, &DeviceManagerThread::updateText, &dialog,
             [&lastText](const QString& text) { lastText = text; });

@@ -7,6 +7,7 @@
 #include "globals.h"
 #include "log.h"
 #include "mainwindow.h"
+#include "operationplan.h"
 #include "progessdialog.h"
 #include "usbids.h"
 
@@ -150,11 +151,16 @@ void CSettingsDlg::doFactoryUpdate()
     TS_DEBUG("Entering");
     DeviceManagerThread* pDevice = DeviceManagerThread::instance();
     auto* pWindow = qobject_cast<MainWindow*>(parentWidget());
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+    const OperationPlan plan = OperationPlan::factoryRewrite(OperationPlan::Unit::connected(), pSettings->m_bAutoBackup,
+                                                             pSettings->m_bVerifyWrites);
     if (pWindow != nullptr &&
         !pWindow->confirmOverwrite(QStringLiteral("Factory Preset Update"),
                                    QStringLiteral("All %1 factory presets of the unit will be replaced by those in "
                                                   "FactoryPresets.dat.")
-                                       .arg(g_deviceInfo.presetCount.load()),
+                                           .arg(g_deviceInfo.presetCount.load()) +
+                                       QLatin1Char(' ') + OperationPlan::durationText(plan.totalMs()),
                                    QStringLiteral("Do you want to rewrite the factory presets?")))
         return;
     MainWindow::handOverSafetyOptions();
@@ -165,6 +171,8 @@ void CSettingsDlg::doFactoryUpdate()
             qOverload<int, bool>(&ProgressDialog::onOperationFinished));
     connect(pDevice, &DeviceManagerThread::updateText, pProgress, &ProgressDialog::onUpdateText);
     connect(pDevice, &DeviceManagerThread::dataSent, pProgress, &ProgressDialog::onProgress);
+    connect(pDevice, &DeviceManagerThread::progress, pProgress, &ProgressDialog::onStepProgress);
+    pProgress->setStoppable(false);
 
     QCoreApplication::postEvent(pDevice, new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent));
     // As for the update checks: this dialog is closed and gone once exec returns.

@@ -177,6 +177,11 @@ expect 0 "" restore changed.tarb --yes
 show A2 | grep -v "^Micro image" | cmp -s - changed.txt || fail "the back-up restored on A2 differs from A1"
 expect 0 "" backup again.tarb
 cmp -s changed.tarb again.tarb || fail "the back-up of A2 differs from the one it was restored from"
+# Watched on a terminal: one bar for the whole restore (the back-up first and the read-back included) with its step
+# and time left, never starting again.
+script -qec "'$tessitra' restore again.tarb --yes" /dev/null </dev/null | tr '\r' '\n' >bar.txt
+grep -qF "Writing presets 37 of 100, about 1 min 45 s left" bar.txt || fail "no step and time left: $(tail -c 300 bar.txt)"
+sed -n 's/^.*\] *\([0-9]*\)% .*$/\1/p' bar.txt | awk '$1 < last { exit 1 } { last = $1 }' || fail "the bar starts again"
 
 # The unit goes away while the worker backs it up first: nothing starts.
 "$unit" fault A2 vanish 40 >/dev/null

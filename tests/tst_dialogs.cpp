@@ -125,6 +125,28 @@ private slots:
             QVERIFY(dialog.findChild<QPushButton*>("CancelProgress")->isVisible());
             dialog.onCancelClicked();
         });
+        // A write to the unit shows its step, one bar and the time left, and no close or Escape dismisses it until
+        // it has ended; an operation that can stop turns the close into its Cancel and says it is stopping.
+        for (const bool stoppable : {false, true}) {
+            ProgressDialog box(nullptr);
+            box.setStoppable(stoppable);
+            runWith(box, "Restoring presets...", [&] {
+                box.onStepProgress("Writing presets 37 of 100", 64800, 168300);
+                box.close();
+                QTest::keyClick(&box, Qt::Key_Escape);
+                QVERIFY(box.isVisible());
+                QCOMPARE(box.findChild<QProgressBar*>()->value(), 38);
+                QCOMPARE(box.findChild<QLabel*>("ProgressStep")->text(),
+                         stoppable ? "Stopping..." : "Writing presets 37 of 100");
+                QCOMPARE(box.findChild<QLabel*>("ProgressTimeLeft")->text(),
+                         stoppable ? "about 1 min 45 s left" : "about 1 min 45 s left\nThis cannot be stopped safely.");
+                QCOMPARE(box.findChild<QPushButton*>("CancelProgress")->isEnabled(), !stoppable);
+                box.onUpdateText("Stopped. The back-up file was not written.");
+                box.onOperationFinished(16, false);
+                box.close();
+                QVERIFY(!box.isVisible());
+            });
+        }
         QWidget other;
         other.show();
         QPointer<ProgressDialog> closing = new ProgressDialog(nullptr);

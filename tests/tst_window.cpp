@@ -319,6 +319,18 @@ private slots:
             const QVector<TrafficEntry> sent = m_bus->sentReports("U");
             return std::count_if(sent.begin(), sent.end(), [](const TrafficEntry& e) { return e.command != 10; });
         };
+        // Its box tells the step and the time left of the whole restore, back-up and read-back included, and that it
+        // cannot be stopped (an entry: what the box showed when the worker's next report came).
+        QStringList boxSaid;
+        QObject context;
+        connect(
+            DeviceManagerThread::instance(), &DeviceManagerThread::progress, &context,
+            [&] {
+                if (auto* box = w->findChild<QDialog*>("ProgressDialog"); box != nullptr && box->isVisible())
+                    boxSaid << box->findChild<QLabel*>("ProgressStep")->text() + '|' +
+                                   box->findChild<QLabel*>("ProgressTimeLeft")->text();
+            },
+            Qt::QueuedConnection);
         m_fileAnswer = target.filePath("saved." + ext);
         m_answerer->push([](QWidget* box) { return QTest::keyClick(box, Qt::Key_Return), true; });
         m_answerer->push("Escape");
@@ -330,12 +342,23 @@ private slots:
             QVERIFY(settled());
             QCOMPARE(m_answerer->seen.last(), "Restore|All 100 user presets, the favourites, set lists A to D and the "
                                               "system parameters of the unit will be replaced by those in saved." +
-                                                  ext + ".|Do you want to restore this back-up?");
+                                                  ext +
+                                                  ". This takes about 3 minutes.|Do you want to restore this "
+                                                  "back-up?");
             QCOMPARE(m_fileDialogs,
                      QStringList{"open|Select File|" + target.path() + "/saved." + ext + "|BACKUP(*." + ext + ")"});
             QVERIFY(attempt == 2 || unitWrites() == 0);
         }
         QCOMPARE(m_answerer->finishedTexts.last(), QString("Succesfully restored user presets and set lists."));
+        const bool ariette = ext == "tarb";
+        const QString unstoppable = "\nThis cannot be stopped safely.";
+        QCOMPARE(boxSaid.value(0), "|This cannot be stopped safely.");
+        QCOMPARE(boxSaid.value(1), "Backing up the unit first: preset 1 of 100|about " +
+                                       QString(ariette ? "2 min 50 s" : "3 min 30 s") + " left" + unstoppable);
+        QVERIFY(boxSaid.contains("Writing presets 37 of 100|about " + QString(ariette ? "1 min 45 s" : "2 min 5 s") +
+                                 " left" + unstoppable));
+        QVERIFY(boxSaid.contains("Checking what was written 1 of 100|about " +
+                                 QString(ariette ? "1 min 25 s" : "1 min 45 s") + " left" + unstoppable));
         const qint64 restoreWrites = unitWrites(); // the automatic back-up, the restore and its read-back
         const VirtualUnit restored = m_bus->unit("U");
         for (int number = 1; number <= 100; ++number)
@@ -353,7 +376,7 @@ private slots:
                                     "one in next.ldr.|Do you want to write this firmware?"};
         if (cadenzo)
             asked << "Factory Preset Update|All 100 factory presets of the unit will be replaced by those in "
-                     "FactoryPresets.dat.|Do you want to rewrite the factory presets?";
+                     "FactoryPresets.dat. This takes about 4 minutes.|Do you want to rewrite the factory presets?";
         m_fileAnswer = target.filePath(cadenzo ? "next.bin" : "next.ldr");
         QVERIFY(writeFile(m_fileAnswer, QByteArray(5600, 'f')));
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
