@@ -479,6 +479,12 @@ QString DeviceManagerThread::multipleUnitsText()
     return text(Text::MultipleUnits);
 }
 
+QString DeviceManagerThread::unitDescription(int productId, const QString& serial)
+{
+    const QString model = text(productId == UsbIds::ArietteProductId ? Text::ModelAriette : Text::ModelCadenzo);
+    return serial.isEmpty() ? model : tr("%1, serial number %2").arg(model, serial);
+}
+
 QString DeviceManagerThread::factoryPresetFolder() const
 {
     return m_strFactoryPresetFolder;
@@ -1394,34 +1400,55 @@ void DeviceManagerThread::onTimeOut()
     if (!m_pUSBConnect)
         return;
     // While the other front end (window or command line) holds the unit, this one waits as if none were there.
-    if (!UnitLock::acquire()) {
+    const bool bHeld = !UnitLock::acquire();
+    if (bHeld != m_bHeldElsewhere) {
+        m_bHeldElsewhere = bHeld;
+        emit unitInUse(bHeld);
+    }
+    if (bHeld) {
         emit noDevice();
         return;
     }
 
-    // Enumerate only while nothing is open; an open unit is checked by its identity query below.
+    // Enumerate every poll, also while a unit is open: a second unit plugged in beside it is worth a word. Only
+    // a unit that is not open yet is taken from the list; an open one is checked by its identity query below.
+    const bool bTake = !g_bDeviceConnected.load() && m_iProductId.load() == -1;
     int iFound = 0;
-    if (!g_bDeviceConnected.load() && m_iProductId.load() == -1) {
-        const HidApi& hid = HidSeam::api();
-        hid_device_info* pDevices = hid.enumerate(UsbIds::VendorId, 0);
-        for (const hid_device_info* pDevice = pDevices; pDevice; pDevice = pDevice->next) {
-            if (pDevice->vendor_id != UsbIds::VendorId || !UsbIds::isModelProductId(pDevice->product_id))
-                continue;
-            ++iFound;
+    QStringList units;
+    const HidApi& hid = HidSeam::api();
+    hid_device_info* pDevices = hid.enumerate(UsbIds::VendorId, 0);
+    for (const hid_device_info* pDevice = pDevices; pDevice; pDevice = pDevice->next) {
+        if (pDevice->vendor_id != UsbIds::VendorId || !UsbIds::isModelProductId(pDevice->product_id))
+            continue;
+        ++iFound;
+        const QString serial = pDevice->serial_number ? QString::fromWCharArray(pDevice->serial_number) : QString();
+        units.append(unitDescription(pDevice->product_id, serial));
+        if (bTake) {
             m_iProductId.store(pDevice->product_id);
             m_strDevicePath = QString::fromUtf8(pDevice->path);
-            m_strUnitSerial = pDevice->serial_number ? QString::fromWCharArray(pDevice->serial_number) : QString();
+            m_strUnitSerial = serial;
         }
-        if (pDevices)
-            hid.free_enumeration(pDevices);
     }
+    if (pDevices)
+        hid.free_enumeration(pDevices);
 
-    // Two units (of either model) cannot be told apart for the user: talk to neither.
+    // The same set of units is announced once; a new set (one more, one swapped) is announced again.
+    units.sort();
+    const QString unitSet = iFound >= 2 ? units.join(QLatin1Char('\n')) : QString();
+    const bool bNewSet = unitSet != m_strUnitSet;
+    m_strUnitSet = unitSet;
+    if (iFound >= 2 && g_bDeviceConnected.load()) {
+        if (bNewSet)
+            emit multipleDeviceDetected(unitSet);
+        iFound = 1; // the open unit stays open
+    }
+    // Two units (of either model) cannot be told apart for the user: talk to neither until one goes.
     if (iFound >= 2) {
         m_iProductId.store(-1);
         m_strDevicePath.clear();
         m_pUSBConnect->Close();
-        emit multipleDeviceDetected();
+        if (bNewSet)
+            emit multipleDeviceDetected(unitSet);
         return;
     }
 

@@ -170,6 +170,8 @@ public:
     static QString operationText(int operation, int result, bool bMicroImage = false);
     // What the user reads when two or more units are attached (the poll then talks to neither).
     static QString multipleUnitsText();
+    // One line per unit listed: its model by the product ID, and its serial number when it reports one.
+    static QString unitDescription(int productId, const QString& serial);
 
     // Reads set lists 0 to 4 and hands each to the window through setListData; the result is that of list 4
     // (failures of the others are only logged).
@@ -189,7 +191,12 @@ protected:
 
 signals:
     void deviceDetected(int iPid);
-    void multipleDeviceDetected();
+    // Two or more units are listed: their descriptions, one a line. Once per set of units: the poll says it again
+    // only when a unit is added or goes. A unit already connected stays connected.
+    void multipleDeviceDetected(QString units);
+    // The other front end (the command line) holds the unit, or has let it go: the poll waits, then connects.
+    // Once per change.
+    void unitInUse(bool bInUse);
     void noDevice();
     void deviceRemoved();
     // A unit is listed but cannot be opened: what stands in the way and what helps, in the user's words.
@@ -317,6 +324,8 @@ private:
     QTimer* m_pPollTimer = nullptr;
     QString m_strFactoryPresetFolder;
     QString m_strAccessProblem; // the last deviceInaccessible text, empty once a unit opens or none is listed
+    QString m_strUnitSet;       // the units of the last multipleDeviceDetected, empty while one or none is listed
+    bool m_bHeldElsewhere = false;
 
     // Operation data
     mutable std::mutex m_firmwareMutex; // a plain UpdateFirmwareEvent's path may be set from any thread

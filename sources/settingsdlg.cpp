@@ -111,15 +111,15 @@ void CSettingsDlg::updateDialog()
 void CSettingsDlg::runUpdateCheck(const QString& title, QEvent::Type request, const QString& text)
 {
     CFirmwareUpdate* pUpdate = CFirmwareUpdate::instance();
-    // The progress dialog belongs to the main window: it closes this dialog as it starts and outlives it.
-    auto* pProgress = new ProgressDialog(parentWidget());
-    pProgress->setWindowTitle(title);
-    connect(pUpdate, &CFirmwareUpdate::operationFinished, pProgress,
+    // The progress dialog sits over this one, which stays open: after the answer the singer goes on choosing.
+    ProgressDialog progress(this);
+    progress.setWindowTitle(title);
+    connect(pUpdate, &CFirmwareUpdate::operationFinished, &progress,
             qOverload<int, bool>(&ProgressDialog::onOperationFinished));
-    connect(pUpdate, &CFirmwareUpdate::updateText, pProgress, &ProgressDialog::onUpdateText);
-    connect(pUpdate, &CFirmwareUpdate::updateCheckFailed, pProgress,
+    connect(pUpdate, &CFirmwareUpdate::updateText, &progress, &ProgressDialog::onUpdateText);
+    connect(pUpdate, &CFirmwareUpdate::updateCheckFailed, &progress,
             qOverload<QString>(&ProgressDialog::onOperationFinished));
-    connect(pUpdate, &CFirmwareUpdate::dataSent, pProgress, &ProgressDialog::onProgress);
+    connect(pUpdate, &CFirmwareUpdate::dataSent, &progress, &ProgressDialog::onProgress);
 
     // The date of the check is kept at once, whatever becomes of the dialog's other choices.
     CSettings* pSettings = CSettings::instance();
@@ -127,9 +127,7 @@ void CSettingsDlg::runUpdateCheck(const QString& title, QEvent::Type request, co
     pSettings->writeSettings();
 
     QCoreApplication::postEvent(pUpdate, new QEvent(request));
-    // exec closes this dialog (which then deletes itself) and returns when the check has ended; nothing of
-    // this object may be touched after it.
-    pProgress->exec(text, this);
+    progress.exec(text, nullptr);
 }
 
 void CSettingsDlg::checkForFirmwareUpdate()

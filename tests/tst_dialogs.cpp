@@ -244,8 +244,8 @@ private slots:
         g_bDeviceConnected.store(false);
     }
 
-    // Check Now closes the settings, posts its request to the update worker under a progress dialog and stores
-    // the date of the check as it starts.
+    // Check Now posts its request to the update worker under a progress dialog over the settings, which stay open,
+    // and stores the date of the check as it starts.
     void settingsCheckNow_data()
     {
         QTest::addColumn<QString>("button");
@@ -266,7 +266,9 @@ private slots:
         const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
         EventTap tap;
         QTest::mouseClick(dialog->findChild<QAbstractButton*>(button), Qt::LeftButton);
-        QTRY_VERIFY(dialog.isNull() && QApplication::activeModalWidget() == nullptr);
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(!dialog.isNull() && dialog->isVisible());
+        delete dialog;
         QCOMPARE(tap.summary, QStringList{posted});
         const QDateTime stored = store()->value("LastCheckedDate").toDateTime();
         QVERIFY(stored >= before && stored <= QDateTime::currentDateTime());
