@@ -397,8 +397,8 @@ private slots:
                     QVERIFY2(m_bus->record(U, slot) == now.record(source), qPrintable(where));
                     undo.append({slot, now.record(slot), now.record(source)}), redo.clear();
                 }
-            } else if (op == 2) { // rename
-                m_pWorker->setRenameData(slot, QString("Walk %1").arg(step), 0, nullptr);
+            } else if (op == 2) { // rename, with a tab as a unit's own names may hold
+                m_pWorker->setRenameData(slot, QString("Walk\t%1").arg(step), 0, nullptr);
                 seen = run(1012);
                 if (seen.contains("finished(0,1)"))
                     undo.append({slot, now.record(slot), m_bus->record(U, slot)}), redo.clear();
