@@ -43,6 +43,9 @@ constexpr char WriteFinishes[] = QT_TRANSLATE_NOOP("tessitra", "A write to the u
 constexpr char Disconnected[] = "Device disconnected!";
 constexpr char CommunicationFailure[] = "Failed to communicate with device.";
 constexpr char BackedUpBefore[] = "The unit was backed up before it started; to put it back: tessitra restore \"%1\"";
+constexpr char FactoryKeptBefore[] =
+    "The factory bank was kept before it started; to put it back: tessitra factory-update "
+    "\"%1\"";
 } // namespace Text
 
 // The command line as given. Options may stand anywhere; the first other word is the command.

@@ -84,9 +84,10 @@ constexpr Command Commands[] = {
     {"redo", "redo", QT_TRANSLATE_NOOP("tessitra", "Writes again what the last undo took away"),
      QT_TRANSLATE_NOOP("tessitra", "Writes again what the last undo took away, while the slots still hold what the "
                                    "undo put there.\nAsks first.")},
-    {"factory-update", "factory-update", QT_TRANSLATE_NOOP("tessitra", "Rewrites a Cadenzo's factory presets"),
+    {"factory-update", "factory-update [FILE]", QT_TRANSLATE_NOOP("tessitra", "Rewrites a Cadenzo's factory presets"),
      QT_TRANSLATE_NOOP("tessitra", "Rewrites the factory presets of a Stage Cadenzo from FactoryPresets.dat in its "
-                                   "data folder. Asks first.")},
+                                   "data folder,\nor from FILE, a factory bank kept before an earlier rewrite. Asks "
+                                   "first.")},
     {"firmware", "firmware FILE...", QT_TRANSLATE_NOOP("tessitra", "Writes firmware images into the unit"),
      QT_TRANSLATE_NOOP("tessitra",
                        "Writes firmware images into the unit: .ldr files are DSP images, .bin files microcontroller "

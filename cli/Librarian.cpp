@@ -67,7 +67,10 @@ int report(const Options& options, const UnitSession::Outcome& outcome, QJsonObj
         else
             fail(code, last.isEmpty() ? QStringLiteral("Operation failed.") : last);
         if (!outcome.recoveryBackUp.isEmpty())
-            fail(code, QString::fromLatin1(Text::BackedUpBefore).arg(outcome.recoveryBackUp));
+            fail(code,
+                 QString::fromLatin1(outcome.recoveryBackUp.endsWith(QLatin1String(".dat")) ? Text::FactoryKeptBefore
+                                                                                            : Text::BackedUpBefore)
+                     .arg(outcome.recoveryBackUp));
         return code;
     }
     if (options.bJson) {
@@ -424,11 +427,16 @@ int Librarian::undo()
 
 int Librarian::factoryUpdate()
 {
-    if (!m_options.args.isEmpty())
-        return usage(QStringLiteral("factory-update takes no arguments"));
+    // FILE: a factory bank kept before an earlier rewrite ("Auto before factory update ... .dat") to put back.
+    if (m_options.args.size() > 1)
+        return usage(QStringLiteral("factory-update takes at most one FILE"));
+    const QString source = m_options.args.isEmpty() ? QString() : QFileInfo(m_options.args.at(0)).absoluteFilePath();
+    if (!source.isEmpty() && !QFileInfo(source).isFile())
+        return fail(Exit::BadFile, m_options.args.at(0) + QStringLiteral(": File not found."));
     if (const int code = confirm(m_options, QStringLiteral("Rewrite the factory presets of the unit?")); code >= 0)
         return code;
-    return report(m_options, runWithProgress(new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent)));
+    return report(m_options, runWithProgress(new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent),
+                                             [&source](DeviceManagerThread* w) { w->setFactorySource(source); }));
 }
 
 int Librarian::firmware()

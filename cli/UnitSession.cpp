@@ -127,6 +127,10 @@ UnitSession::UnitSession(QObject* parent) : QObject(parent)
         if (m_bRunning && m_progress)
             m_progress(total, done);
     });
+    connect(m_pWorker, &W::progress, this, [this](const QString& step, qlonglong done, qlonglong total) {
+        if (m_bRunning && m_step)
+            m_step(step, done, total);
+    });
     connect(m_pWorker, qOverload<int, int, int, QString, int, int, int, int>(&W::singlePresetData), this,
             [this](int, int base, int offset, const QString& name, int, int, int, int) {
                 m_names.insert(base + offset, name.trimmed());

@@ -65,6 +65,8 @@ public:
 
     // Progress of the running operation: handed (total, done) as they arrive.
     void setProgressHandler(std::function<void(quint64, quint64)> handler) { m_progress = std::move(handler); }
+    // The operation as a whole, by its plan: the step, the waits passed and in all (DeviceManagerThread::progress).
+    void setStepHandler(std::function<void(const QString&, qint64, qint64)> handler) { m_step = std::move(handler); }
 
 private:
     DeviceManagerThread* m_pWorker = nullptr;
@@ -73,6 +75,7 @@ private:
     std::array<std::array<int, 20>, 5> m_setLists{};
     std::array<bool, 5> m_bSetListRead{};
     std::function<void(quint64, quint64)> m_progress;
+    std::function<void(const QString&, qint64, qint64)> m_step;
     Outcome m_current;
     bool m_bRunning = false;
 };

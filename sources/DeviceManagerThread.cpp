@@ -335,6 +335,113 @@ bool DeviceManagerThread::isAborting() const
     return m_bAbort.load();
 }
 
+void DeviceManagerThread::requestStop()
+{
+    m_bStop.store(true);
+}
+
+bool DeviceManagerThread::canStop(int operation)
+{
+    return (operation >= ReadFactoryPresetsEvent && operation <= ReadSetListsEvent) ||
+           operation == SavePresetsToFilesEvent || operation == BackUpEvent;
+}
+
+OperationPlan DeviceManagerThread::planFor(int operation, const QEvent* event) const
+{
+    const OperationPlan::Unit unit = OperationPlan::Unit::connected();
+    const bool bVerify = m_bVerifyWrites.load();
+    const QString factoryFile = m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile);
+    switch (operation) {
+    case ReadFactoryPresetsEvent:
+    case RefreshFactoryPresetsEvent:
+        // Without its file the factory bank is read from the unit first, a whole back-up's worth of waits.
+        return OperationPlan::readLists(unit, !QFile::exists(factoryFile), true);
+    case ReadUserPresetsEvent:
+    case RefreshUserPresetsEvent:
+        return OperationPlan::readLists(unit, false, true);
+    case ReadSetListsEvent:
+        return OperationPlan::readLists(unit, false, false);
+    case WriteSetListEvent:
+        return OperationPlan::setListWrite();
+    case SavePresetsToFilesEvent:
+        return OperationPlan::savePresets(unit, m_listSaveItems.size());
+    case LoadPresetFileEvent:
+        return OperationPlan::writePresets(unit, 1, false, bVerify, Protocol::Settle::BeforeLoadPresetFile);
+    case LoadPresetFilesEvent:
+        return OperationPlan::writePresets(unit, std::min(m_listDestinations.size(), m_listPresetFiles.size()), false,
+                                           bVerify, 0);
+    case CopyPresetEvent:
+        return OperationPlan::writePresets(unit, 1, true, bVerify, Protocol::Settle::BeforeCopyPreset);
+    case CopyPresetsEvent:
+        return OperationPlan::writePresets(unit, std::min(m_listDestinations.size(), m_listSources.size()), true,
+                                           bVerify, 0);
+    case RenamePresetEvent:
+        return OperationPlan::writePresets(unit, 1, true, bVerify, 0);
+    case BackUpEvent:
+        return OperationPlan::backUp(unit);
+    case RestoreEvent:
+        return OperationPlan::restore(unit, m_bAutoBackup.load() && !m_bRecovery.load(), bVerify);
+    case UpdateFactoryPresetsEvent:
+        return OperationPlan::factoryRewrite(
+            unit, m_bAutoBackup.load() && m_strFactorySource.isEmpty() && QFile::exists(factoryFile), bVerify);
+    case UpdateFirmwareEvent: {
+        const auto* pFirmware = dynamic_cast<const FirmwareFileEvent*>(event);
+        QString path;
+        qint64 size = 0;
+        if (pFirmware != nullptr) {
+            path = pFirmware->path();
+            size = pFirmware->bytes().isNull() ? QFileInfo(path).size() : pFirmware->bytes().size();
+        } else {
+            std::lock_guard<std::mutex> lock(m_firmwareMutex);
+            path = m_strFirmwareFilePath;
+            size = QFileInfo(path).size();
+        }
+        return OperationPlan::firmware(unit, m_bAutoBackup.load(), size,
+                                       path.endsWith(QLatin1String(".ldr"), Qt::CaseInsensitive));
+    }
+    default:
+        return OperationPlan();
+    }
+}
+
+void DeviceManagerThread::startPlan(const OperationPlan& plan)
+{
+    m_plan = plan;
+    m_iDoneMs = 0;
+    m_iLimitMs = plan.totalMs();
+    if (plan.stages().isEmpty())
+        return;
+    enterStep(plan.stages().first().step);
+}
+
+void DeviceManagerThread::enterStep(OperationPlan::Step step)
+{
+    const int stage = m_plan.stageOf(step);
+    if (stage < 0)
+        return;
+    m_iDoneMs = std::max(m_iDoneMs, m_plan.startOf(stage));
+    m_iLimitMs = m_plan.totalMs();
+    for (int next = stage + 1; next < m_plan.stages().size(); ++next) {
+        if (m_plan.stages().at(next).anchor) {
+            m_iLimitMs = m_plan.startOf(next);
+            break;
+        }
+    }
+    reportProgress();
+}
+
+void DeviceManagerThread::onWaited(int milliseconds)
+{
+    m_iDoneMs = std::min(m_iDoneMs + milliseconds, m_iLimitMs);
+    reportProgress();
+}
+
+void DeviceManagerThread::reportProgress()
+{
+    if (!m_plan.stages().isEmpty())
+        emit progress(m_plan.stepText(m_iDoneMs), m_iDoneMs, m_plan.totalMs());
+}
+
 int DeviceManagerThread::productId() const
 {
     return m_iProductId.load();
@@ -370,6 +477,12 @@ QString DeviceManagerThread::operationText(int operation, int result, bool bMicr
 QString DeviceManagerThread::multipleUnitsText()
 {
     return text(Text::MultipleUnits);
+}
+
+QString DeviceManagerThread::unitDescription(int productId, const QString& serial)
+{
+    const QString model = text(productId == UsbIds::ArietteProductId ? Text::ModelAriette : Text::ModelCadenzo);
+    return serial.isEmpty() ? model : tr("%1, serial number %2").arg(model, serial);
 }
 
 QString DeviceManagerThread::factoryPresetFolder() const
@@ -447,7 +560,7 @@ bool DeviceManagerThread::presetCallback(int storage, int presetBase, int preset
     }
     emit pSelf->singlePresetData(storage, presetBase, presetOffset, presetData, maxPresetNameLength,
                                  maxPresetParamLength, hardwareProductCode, hardwarePatchVersion);
-    return pSelf->m_bAbort.load() || !g_bDeviceConnected.load();
+    return pSelf->m_bAbort.load() || pSelf->stopRequested() || !g_bDeviceConnected.load();
 }
 
 bool DeviceManagerThread::nameCallback(int storage, int presetBase, int presetOffset, QString name,
@@ -459,7 +572,7 @@ bool DeviceManagerThread::nameCallback(int storage, int presetBase, int presetOf
         return true;
     emit pSelf->singlePresetData(storage, presetBase, presetOffset, name, maxPresetNameLength, maxPresetParamLength,
                                  hardwareProductCode, hardwarePatchVersion);
-    return pSelf->m_bAbort.load() || !g_bDeviceConnected.load();
+    return pSelf->m_bAbort.load() || pSelf->stopRequested() || !g_bDeviceConnected.load();
 }
 
 bool DeviceManagerThread::progressCallback(int total, int done)
@@ -468,7 +581,13 @@ bool DeviceManagerThread::progressCallback(int total, int done)
     if (!pSelf)
         return true;
     emit pSelf->dataSent(static_cast<quint64>(total), static_cast<quint64>(done));
-    return pSelf->m_bAbort.load() || !g_bDeviceConnected.load();
+    // A firmware image passes no settle time: its step moves by the bytes sent.
+    const int stage = pSelf->m_plan.stageOf(OperationPlan::Step::WriteFirmware);
+    if (stage >= 0 && total > 0 && pSelf->m_iDoneMs >= pSelf->m_plan.startOf(stage)) {
+        pSelf->m_iDoneMs = pSelf->m_plan.startOf(stage) + pSelf->m_plan.stages().at(stage).ms() * done / total;
+        pSelf->reportProgress();
+    }
+    return pSelf->m_bAbort.load() || pSelf->stopRequested() || !g_bDeviceConnected.load();
 }
 
 void DeviceManagerThread::customEvent(QEvent* event)
@@ -486,6 +605,9 @@ void DeviceManagerThread::customEvent(QEvent* event)
     }
 
     m_pUSBConnect->setVerifyWrites(m_bVerifyWrites.load());
+    m_bStoppable = canStop(iType);
+    startPlan(planFor(iType, event));
+    Settle::observeWaits([this](int milliseconds) { onWaited(milliseconds); });
 
     using Operation = void (DeviceManagerThread::*)();
     static constexpr Operation kOperations[UpdateFirmwareEvent - FirstEvent] = {
@@ -524,6 +646,9 @@ void DeviceManagerThread::customEvent(QEvent* event)
         (this->*kOperations[iType - FirstEvent])();
     }
 
+    Settle::observeWaits(nullptr);
+    m_plan = OperationPlan();
+    m_bStop.store(false);
     emit deviceIdle();
 }
 
@@ -553,7 +678,7 @@ int DeviceManagerThread::GetSetLists()
     // The unit needs a moment after the name enumeration before it answers set-list requests.
     Settle::settle(Protocol::Settle::BeforeSetListRead);
     int iResult = ResultCode::Success;
-    for (int iSetList = 0; iSetList < Protocol::SetListCount; ++iSetList) {
+    for (int iSetList = 0; iSetList < Protocol::SetListCount && !stopRequested(); ++iSetList) {
         std::unique_ptr<int[]> data(new int[Protocol::SetListSlots]());
         iResult = m_pUSBConnect->GetSetListData(iSetList, data.get());
         if (iResult != ResultCode::Success) {
@@ -589,11 +714,21 @@ void DeviceManagerThread::readSetLists()
 
 void DeviceManagerThread::readPresetLists(int firstStep)
 {
-    if (firstStep <= 1 && !readFactoryPresetNames())
+    // A read stopped by the user leaves the lists with what came so far; the unit is as it was.
+    const auto stopped = [this] {
+        if (!stopRequested())
+            return false;
+        finish(ResultCode::Stopped, tr("Stopped. The lists show only what was read until then."), false);
+        return true;
+    };
+    if (firstStep <= 1 && (!readFactoryPresetNames() || stopped()))
         return;
-    if (firstStep <= 2 && !readUserPresetNames())
+    enterStep(OperationPlan::Step::ReadNames);
+    if (firstStep <= 2 && (!readUserPresetNames() || stopped()))
         return;
-    readAllSetLists();
+    enterStep(OperationPlan::Step::ReadSetLists);
+    if (!stopped())
+        readAllSetLists();
 }
 
 // The factory names come from the model's FactoryPresets.dat, so this step runs without a unit as well. A
@@ -676,6 +811,10 @@ void DeviceManagerThread::readAllSetLists()
     emit dataSent(0, 0);
     emit updateText(text(Text::ReadingSetLists));
     const int iResult = GetSetLists();
+    if (stopRequested()) {
+        finish(ResultCode::Stopped, tr("Stopped. The lists show only what was read until then."), false);
+        return;
+    }
     if (iResult == ResultCode::Success) {
         emit operationFinished(ResultCode::Success, true);
         return;
@@ -740,7 +879,14 @@ void DeviceManagerThread::savePresetsToFiles()
         return;
     const QString extension = QLatin1String(productId() == UsbIds::CadenzoProductId ? ".tscp" : ".tarp");
     int iResult = ResultCode::Success;
+    int iSaved = 0;
     for (const SaveItem& item : qAsConst(m_listSaveItems)) {
+        // Each file is whole once written: stopping between two loses nothing.
+        if (stopRequested()) {
+            finish(ResultCode::Stopped,
+                   tr("Stopped. %1 of %2 presets were saved to files.").arg(iSaved).arg(m_listSaveItems.size()), false);
+            return;
+        }
         const QString fileName = cleanFileName(item.text + extension);
         // An earlier file of that name is replaced only once the new one is whole (the link writes beside it).
         const QString path = m_strSaveFolder + QLatin1Char('/') + fileName;
@@ -753,6 +899,7 @@ void DeviceManagerThread::savePresetsToFiles()
             finish(iResult, text(cause) + QLatin1Char('\n') + text(Text::NotSaved).arg(fileName), false);
             return;
         }
+        ++iSaved;
     }
     emit operationFinished(iResult, true);
 }
@@ -838,6 +985,8 @@ void DeviceManagerThread::backUp()
     emit updateText(text(Text::BackingUp));
     const int iResult = m_pUSBConnect->BackUpPresets(0, m_strBackUpFilePath, &progressCallback);
     QString message = resultText(iResult, kBackUpTexts);
+    if (iResult == ResultCode::Stopped && stopRequested())
+        message = tr("Stopped. The back-up file was not written.");
     if (iResult == ResultCode::FileWriteFailed)
         message += QLatin1Char('\n') + text(Text::FileNotWritten) + QLatin1Char(' ') + text(Text::EarlierBackUpKept);
     finish(iResult, message, false);
@@ -860,6 +1009,7 @@ void DeviceManagerThread::restore()
     QString backupPath;
     if (!m_bRecovery.load() && !backUpFirst(AutoBackUp::Before::Restore, {m_strBackUpFilePath}, backupPath))
         return;
+    enterStep(OperationPlan::Step::WritePresets);
     emit updateText(text(Text::Restoring));
     const int iResult = m_pUSBConnect->RestoreBackUp(image, &progressCallback);
     // Every preset and set list may be other than the journal's entries say: an undo from before would now
@@ -917,8 +1067,9 @@ void DeviceManagerThread::updateFactoryPresets()
         emit operationFinished(-1, false);
         return;
     }
-    const QString path = m_strFactorySource.isEmpty() ? m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile)
-                                                      : m_strFactorySource;
+    // A bank kept before an earlier rewrite, when one was handed over for this run only.
+    const QString source = std::exchange(m_strFactorySource, QString());
+    const QString path = source.isEmpty() ? m_strFactoryPresetFolder + QLatin1String(kFactoryPresetFile) : source;
     // A file that cannot serve this unit is refused before anything is backed up.
     const int iChecked = QFile::exists(path) ? m_pUSBConnect->CheckFactoryFile(path, true) : ResultCode::Success;
     if (iChecked != ResultCode::Success) {
@@ -927,9 +1078,9 @@ void DeviceManagerThread::updateFactoryPresets()
         return;
     }
     QString backupPath;
-    if (QFile::exists(path) && m_strFactorySource.isEmpty() &&
-        !backUpFirst(AutoBackUp::Before::FactoryUpdate, {}, backupPath))
+    if (QFile::exists(path) && source.isEmpty() && !backUpFirst(AutoBackUp::Before::FactoryUpdate, {}, backupPath))
         return;
+    enterStep(OperationPlan::Step::WritePresets);
     emit updateText(text(Text::UpdatingFactoryPresets));
     const int iResult = m_pUSBConnect->RestoreFactoryPresets(path, &progressCallback);
     const QString state = leftInUnit(iResult, *m_pUSBConnect, Text::FactoryLeft);
@@ -956,6 +1107,7 @@ void DeviceManagerThread::updateFirmwareImage(const QString& path, const QByteAr
     QString backupPath;
     if (!backUpFirst(AutoBackUp::Before::FirmwareUpdate, {}, backupPath))
         return;
+    enterStep(OperationPlan::Step::WriteFirmware);
     emit updateText(text(bDsp ? Text::UpdatingDsp : Text::UpdatingMicro));
     const int iResult = !bytes.isNull() ? (bDsp ? m_pUSBConnect->UpdateDSPFW(bytes, &progressCallback)
                                                 : m_pUSBConnect->UpdateMicroFW(bytes, &progressCallback))
@@ -981,6 +1133,8 @@ bool DeviceManagerThread::backUpFirst(AutoBackUp::Before before, const QStringLi
         kinds.append({1, QStringLiteral(".dat")});
     const QDateTime now = QDateTime::currentDateTime();
     for (const auto& kind : qAsConst(kinds)) {
+        if (kind.first == 1)
+            enterStep(OperationPlan::Step::KeepFactoryBank);
         BackUpImage image;
         int iResult = m_pUSBConnect->ReadBackUp(kind.first, image, &progressCallback);
         QString path;
@@ -997,7 +1151,8 @@ bool DeviceManagerThread::backUpFirst(AutoBackUp::Before before, const QStringLi
             return false;
         }
         TS_DEBUG("Automatic back-up: %s", qUtf8Printable(path));
-        if (kind.first == 0)
+        // The way back a recovery offers: the factory bank for a factory rewrite, the user side otherwise.
+        if (kind.first == (before == AutoBackUp::Before::FactoryUpdate ? 1 : 0))
             backupPath = path;
         // The bar starts again for what comes next.
         emit dataSent(0, 0);
@@ -1059,8 +1214,11 @@ bool DeviceManagerThread::journalOverwrite(const QList<int>& destinations, const
     m_bJournalled = false;
     m_pUSBConnect->takeWrittenRecords();
     m_pendingEntry = UndoJournal::Entry{description, {}, lists};
-    if (m_undoJournal.path().isEmpty())
+    // What is kept for Undo is read first, then come the writes.
+    if (m_undoJournal.path().isEmpty()) {
+        enterStep(OperationPlan::Step::WritePresets);
         return true;
+    }
     if (m_undoJournal.status() != UndoJournal::Status::Ready)
         setJournalAside();
     const int iCount = g_deviceInfo.presetCount.load();
@@ -1080,6 +1238,7 @@ bool DeviceManagerThread::journalOverwrite(const QList<int>& destinations, const
         }
         m_pendingEntry.records.append(record);
     }
+    enterStep(OperationPlan::Step::WritePresets);
     if (m_pendingEntry.isEmpty())
         return true;
     // Kept before the first write, with nothing written yet: a program killed half way still has the way back,
@@ -1241,34 +1400,55 @@ void DeviceManagerThread::onTimeOut()
     if (!m_pUSBConnect)
         return;
     // While the other front end (window or command line) holds the unit, this one waits as if none were there.
-    if (!UnitLock::acquire()) {
+    const bool bHeld = !UnitLock::acquire();
+    if (bHeld != m_bHeldElsewhere) {
+        m_bHeldElsewhere = bHeld;
+        emit unitInUse(bHeld);
+    }
+    if (bHeld) {
         emit noDevice();
         return;
     }
 
-    // Enumerate only while nothing is open; an open unit is checked by its identity query below.
+    // Enumerate every poll, also while a unit is open: a second unit plugged in beside it is worth a word. Only
+    // a unit that is not open yet is taken from the list; an open one is checked by its identity query below.
+    const bool bTake = !g_bDeviceConnected.load() && m_iProductId.load() == -1;
     int iFound = 0;
-    if (!g_bDeviceConnected.load() && m_iProductId.load() == -1) {
-        const HidApi& hid = HidSeam::api();
-        hid_device_info* pDevices = hid.enumerate(UsbIds::VendorId, 0);
-        for (const hid_device_info* pDevice = pDevices; pDevice; pDevice = pDevice->next) {
-            if (pDevice->vendor_id != UsbIds::VendorId || !UsbIds::isModelProductId(pDevice->product_id))
-                continue;
-            ++iFound;
+    QStringList units;
+    const HidApi& hid = HidSeam::api();
+    hid_device_info* pDevices = hid.enumerate(UsbIds::VendorId, 0);
+    for (const hid_device_info* pDevice = pDevices; pDevice; pDevice = pDevice->next) {
+        if (pDevice->vendor_id != UsbIds::VendorId || !UsbIds::isModelProductId(pDevice->product_id))
+            continue;
+        ++iFound;
+        const QString serial = pDevice->serial_number ? QString::fromWCharArray(pDevice->serial_number) : QString();
+        units.append(unitDescription(pDevice->product_id, serial));
+        if (bTake) {
             m_iProductId.store(pDevice->product_id);
             m_strDevicePath = QString::fromUtf8(pDevice->path);
-            m_strUnitSerial = pDevice->serial_number ? QString::fromWCharArray(pDevice->serial_number) : QString();
+            m_strUnitSerial = serial;
         }
-        if (pDevices)
-            hid.free_enumeration(pDevices);
     }
+    if (pDevices)
+        hid.free_enumeration(pDevices);
 
-    // Two units (of either model) cannot be told apart for the user: talk to neither.
+    // The same set of units is announced once; a new set (one more, one swapped) is announced again.
+    units.sort();
+    const QString unitSet = iFound >= 2 ? units.join(QLatin1Char('\n')) : QString();
+    const bool bNewSet = unitSet != m_strUnitSet;
+    m_strUnitSet = unitSet;
+    if (iFound >= 2 && g_bDeviceConnected.load()) {
+        if (bNewSet)
+            emit multipleDeviceDetected(unitSet);
+        iFound = 1; // the open unit stays open
+    }
+    // Two units (of either model) cannot be told apart for the user: talk to neither until one goes.
     if (iFound >= 2) {
         m_iProductId.store(-1);
         m_strDevicePath.clear();
         m_pUSBConnect->Close();
-        emit multipleDeviceDetected();
+        if (bNewSet)
+            emit multipleDeviceDetected(unitSet);
         return;
     }
 

@@ -11,6 +11,7 @@
 #include <atomic>
 
 #include "autobackup.h"
+#include "operationplan.h"
 #include "undojournal.h"
 #include <mutex>
 
@@ -103,6 +104,11 @@ public:
     // queued are dropped without a signal.
     void setAbort(bool bAbort);
     bool isAborting() const;
+    // The user's Cancel: an operation that can stop safely (canStop) stops at its next record or set list and
+    // says what it left; any other goes on. Holds until that operation has ended.
+    void requestStop();
+    // Reads, the back-up and saving to files: nothing on the unit changes, so stopping midway loses nothing.
+    static bool canStop(int operation);
 
     // USB product ID of the unit found, -1 when none. The window reads it to tell the models apart.
     int productId() const;
@@ -164,6 +170,8 @@ public:
     static QString operationText(int operation, int result, bool bMicroImage = false);
     // What the user reads when two or more units are attached (the poll then talks to neither).
     static QString multipleUnitsText();
+    // One line per unit listed: its model by the product ID, and its serial number when it reports one.
+    static QString unitDescription(int productId, const QString& serial);
 
     // Reads set lists 0 to 4 and hands each to the window through setListData; the result is that of list 4
     // (failures of the others are only logged).
@@ -183,7 +191,12 @@ protected:
 
 signals:
     void deviceDetected(int iPid);
-    void multipleDeviceDetected();
+    // Two or more units are listed: their descriptions, one a line. Once per set of units: the poll says it again
+    // only when a unit is added or goes. A unit already connected stays connected.
+    void multipleDeviceDetected(QString units);
+    // The other front end (the command line) holds the unit, or has let it go: the poll waits, then connects.
+    // Once per change.
+    void unitInUse(bool bInUse);
     void noDevice();
     void deviceRemoved();
     // A unit is listed but cannot be opened: what stands in the way and what helps, in the user's words.
@@ -205,6 +218,9 @@ signals:
     // listen) goes with its queued signal instead of being left behind.
     void setListData(int setListNum, QVector<int> data);
     void dataSent(quint64 totalBytes, quint64 sentBytes);
+    // Where the running operation stands as a whole (an automatic back-up, the writes and their read-back as one):
+    // the step in the user's words, and the unit's waits passed and in all, which are nearly all of its time.
+    void progress(QString step, qlonglong doneMs, qlonglong totalMs);
     // A restore, factory rewrite or firmware write that had an automatic back-up stopped midway (the unit went,
     // a write failed): the back-up that puts the unit back, and the line saying how far the operation got.
     // Emitted just before the operation's operationFinished (so after its failure text, except for the factory
@@ -275,6 +291,15 @@ private:
     bool readUserPresetNames();
     void readAllSetLists();
 
+    // Progress by the plan of the running operation: started per event, counted by the waits this thread passes,
+    // put right whenever the operation enters one of the plan's anchored steps.
+    OperationPlan planFor(int operation, const QEvent* event) const;
+    void startPlan(const OperationPlan& plan);
+    void enterStep(OperationPlan::Step step);
+    void onWaited(int milliseconds);
+    void reportProgress();
+    bool stopRequested() const { return m_bStoppable && m_bStop.load(); }
+
     // False (after telling the window "Device disconnected!") when no unit is connected.
     bool requireUnit();
     // The result's text for the user, then operationFinished(result, bClose) with bClose = bCloseOnSuccess for 0
@@ -285,6 +310,11 @@ private:
 
     // Polling
     std::atomic<bool> m_bAbort{false};
+    std::atomic<bool> m_bStop{false};
+    bool m_bStoppable = false; // the running operation may stop at the user's Cancel
+    OperationPlan m_plan;
+    qint64 m_iDoneMs = 0;
+    qint64 m_iLimitMs = 0;                // the count waits here for the next anchored step
     std::atomic<bool> m_bRunEnded{false}; // set as run() returns
     std::atomic<int> m_iPollIntervalMs{PollIntervalMs};
     CUSBConnect* m_pUSBConnect = nullptr;
@@ -294,6 +324,8 @@ private:
     QTimer* m_pPollTimer = nullptr;
     QString m_strFactoryPresetFolder;
     QString m_strAccessProblem; // the last deviceInaccessible text, empty once a unit opens or none is listed
+    QString m_strUnitSet;       // the units of the last multipleDeviceDetected, empty while one or none is listed
+    bool m_bHeldElsewhere = false;
 
     // Operation data
     mutable std::mutex m_firmwareMutex; // a plain UpdateFirmwareEvent's path may be set from any thread

@@ -160,14 +160,14 @@ int AutoBackUp::keep(const BackUpImage& image, Before what, const QDateTime& whe
     *path = m_strFolder + QLatin1Char('/') + name;
 
     // Rotation: this unit's kind beyond the newest Kept, oldest first, sparing what the operation reads.
-    QSet<QString> spared{name};
+    QSet<QString> spared;
     for (const QString& file : protect)
         spared.insert(QFileInfo(file).absoluteFilePath());
     const auto isSpared = [&](const Entry& entry) {
-        return spared.contains(entry.fileName) ||
-               spared.contains(QFileInfo(m_strFolder + QLatin1Char('/') + entry.fileName).absoluteFilePath());
+        return spared.contains(QFileInfo(m_strFolder + QLatin1Char('/') + entry.fileName).absoluteFilePath());
     };
-    // A spared file is kept on top of the newest Kept, never in place of one of them.
+    // A spared file is kept on top of the newest Kept, never in place of one of them; the one just taken is the
+    // newest, so the oldest go before it can.
     int count = static_cast<int>(
         std::count_if(listed.cbegin(), listed.cend(), [&](const Entry& e) { return mine(e) && !isSpared(e); }));
     for (int i = 0; i < listed.size() && count > Kept;) {

@@ -29,9 +29,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QStyle>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -374,6 +374,8 @@ void ContentWidget::runOperation(QWidget* parent, const QString& title, const QS
     connect(pWorker, &DeviceManagerThread::updateText, pDialog, &ProgressDialog::onUpdateText);
     if (bShowProgress)
         connect(pWorker, &DeviceManagerThread::dataSent, pDialog, &ProgressDialog::onProgress);
+    connect(pWorker, &DeviceManagerThread::progress, pDialog, &ProgressDialog::onStepProgress);
+    pDialog->setStoppable(DeviceManagerThread::canStop(type));
     // The worker reads its data when the event reaches it: the data first, then the event.
     handOver(pWorker);
     QCoreApplication::postEvent(pWorker, new QEvent(type), priority);
@@ -480,20 +482,56 @@ void ContentWidget::renamePreset()
     // Guarded: the list may be refilled while the dialog is open.
     const QPointer<PresetButton> pEntry = m_selectedButtons.first();
 
+    const QString slot = pEntry->text().section(QLatin1Char('\n'), 0, 0);
     QDialog dialog(g_mainWindow);
     dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
     dialog.setObjectName(QStringLiteral("InputDialog"));
-    dialog.setWindowTitle(QStringLiteral("Rename"));
+    dialog.setWindowTitle(tr("Rename %1").arg(slot));
     dialog.setContentsMargins(10, 0, 10, 0);
     auto* pLayout = new QVBoxLayout(&dialog);
     auto* pLabel = new QLabel(QStringLiteral("Preset Name"), &dialog);
     pLabel->setObjectName(QStringLiteral("TessitraLabel"));
     auto* pEdit = new QLineEdit(pEntry->presetName(), &dialog);
     pLabel->setBuddy(pEdit); // a screen reader names the field after its label
-    pEdit->setMaxLength(g_deviceInfo.maxPresetNameLength.load());
-    // The unit keeps one byte per character: blanks, printable ASCII and the Latin-1 letters and signs.
-    pEdit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*")), pEdit));
+    // Under the field, once it matters: what the unit's slot holds at most, and what it cannot store.
+    auto* pHint = new QLabel(&dialog);
+    pHint->setObjectName(QStringLiteral("RenameHint"));
+    pHint->setWordWrap(true);
+    pHint->hide();
+    const int maxLength = g_deviceInfo.maxPresetNameLength.load();
+    // The unit keeps one byte per character: blanks, printable ASCII and the Latin-1 letters and signs. Anything
+    // else typed or pasted is taken out again (and named), rather than refused without a word.
+    connect(pEdit, &QLineEdit::textChanged, &dialog, [pEdit, pHint, maxLength, slot](const QString& text) {
+        QString kept;
+        QStringList dropped; // each sign once, a pair of surrogates (an emoji) as one
+        for (int i = 0; i < text.size(); ++i) {
+            const ushort code = text.at(i).unicode();
+            if ((code >= 0x20 && code <= 0x7E) || (code >= 0xA0 && code <= 0xFF)) {
+                kept += text.at(i);
+                continue;
+            }
+            const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            const QString sign = text.mid(i, length);
+            i += length - 1;
+            if (!dropped.contains(sign))
+                dropped << sign;
+        }
+        const bool bCut = kept.size() > maxLength;
+        kept.truncate(maxLength);
+        if (kept != text) {
+            const int cursor = qMin(pEdit->cursorPosition(), kept.size());
+            const QSignalBlocker blocker(pEdit);
+            pEdit->setText(kept);
+            pEdit->setCursorPosition(cursor);
+        }
+        if (dropped.isEmpty() && !bCut && kept.size() < maxLength)
+            return;
+        QString hint = tr("%1: at most %2 characters").arg(slot).arg(maxLength);
+        if (!dropped.isEmpty())
+            hint += tr("; the unit cannot store %1").arg(dropped.join(QStringLiteral(", ")));
+        pHint->setText(hint);
+        pHint->show();
+    });
     pEdit->selectAll();
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     pButtons->setObjectName(QStringLiteral("TessitraButtonBox"));
@@ -506,6 +544,7 @@ void ContentWidget::renamePreset()
     connect(pButtons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     pLayout->addWidget(pLabel);
     pLayout->addWidget(pEdit);
+    pLayout->addWidget(pHint);
     pLayout->addWidget(pButtons);
     dialog.resize(300, 100);
     pEdit->setFocus();

@@ -736,6 +736,15 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
         const QFileInfo arrived(targetsFolder + "/" + kTargetsFileName);
         if (kind == RequestKind::Targets && text == kNoConnection && arrived.exists())
             text = arrived.size() > 0 ? kNotSigned : kFetchFailed;
+        // The network's own words say what stood in the way; the last line says what the singer can do.
+        if (text == kNoConnection) {
+            QString reason = errorString.trimmed();
+            while (reason.endsWith(QLatin1Char('!')))
+                reason.chop(1);
+            if (!reason.isEmpty())
+                text += QLatin1Char('\n') + reason + QLatin1Char('.');
+            text += QLatin1Char('\n') + tr("Check the internet connection, or try again later.");
+        }
         // The installer download is answered by the progress dialog alone; a check still owes its offer.
         if (!m_bAppDownload.load())
             emitNoVersions(m_bAppCheck.load());

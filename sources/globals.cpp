@@ -25,7 +25,6 @@ QString g_urlariette;
 QString g_urlLabelariette;
 QString g_urlcadenzo;
 QString g_urlLabelcadenzo;
-QString g_helpUrl;
 QString g_updateUrl;
 QString g_appSwVersion;
 QString g_wrongDsp;

@@ -34,7 +34,6 @@ extern QString g_urlariette;
 extern QString g_urlLabelariette;
 extern QString g_urlcadenzo;
 extern QString g_urlLabelcadenzo;
-extern QString g_helpUrl;
 extern QString g_updateUrl;
 extern QString g_appSwVersion;
 extern QString g_wrongDsp;

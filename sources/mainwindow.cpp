@@ -14,6 +14,7 @@
 #include "presetname.h"
 #include "progessdialog.h"
 #include "resultcodes.h"
+#include "safefile.h"
 #include "settingsdlg.h"
 #include "splashscreen.h"
 #include "usbids.h"
@@ -188,10 +189,6 @@ void MainWindow::initialize()
     g_urlLabelcadenzo = iniText(ini, "urllabelCadenzo");
     TS_DEBUG("g_urlLabelcadenzo: %s", g_urlLabelcadenzo.toLocal8Bit().constData());
     ini.endGroup();
-    ini.beginGroup(QStringLiteral("help"));
-    g_helpUrl = iniText(ini, "url");
-    TS_DEBUG("g_helpUrl: %s", loggableUrl(QUrl(g_helpUrl)).constData());
-    ini.endGroup();
     ini.beginGroup(QStringLiteral("update"));
     g_updateUrl = iniText(ini, "url");
     TS_DEBUG("g_updateUrl: %s", loggableUrl(QUrl(g_updateUrl)).constData());
@@ -220,6 +217,16 @@ void MainWindow::initialize()
     // Without a unit the window shows the plain logo and the unplugged indicator, not empty spaces.
     ui->labelLogo->setStyleSheet(QLatin1String(NoDeviceLogoStyle));
     ui->deviceButton->setStyleSheet(QLatin1String(DisconnectedStyle));
+    // The connected unit's versions beside its state; the empty user list says how to connect one.
+    m_pVersionsLabel = new QLabel(ui->widgetDevice);
+    m_pVersionsLabel->setObjectName(QStringLiteral("labelVersions"));
+    ui->horizontalLayoutDevice->addWidget(m_pVersionsLabel);
+    m_pNoUnitLabel = new QLabel(ui->listWidgetUserPreset->viewport());
+    m_pNoUnitLabel->setObjectName(QStringLiteral("labelNoUnit"));
+    m_pNoUnitLabel->setAlignment(Qt::AlignCenter);
+    m_pNoUnitLabel->setWordWrap(true);
+    (new QVBoxLayout(ui->listWidgetUserPreset->viewport()))->addWidget(m_pNoUnitLabel);
+    showNoUnit();
 
     // A drag resting on a tab opens that tab (eventFilter), so the tab bar must take drag events.
     ui->tabFileFactorySet->tabBar()->setAcceptDrops(true);
@@ -248,6 +255,8 @@ void MainWindow::initialize()
         ui->listWidgetUserPreset, ui->listWidgetFactoryPresets, ui->listWidgetFavorites, ui->listWidgetSetListA,
         ui->listWidgetSetListB,   ui->listWidgetSetListC,       ui->listWidgetSetListD};
     for (ContentWidget* list : lists) {
+        // Entries wrap at the list's width: nothing lies beside them to scroll to.
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setSpacing(12);
         list->setSelectionBehavior(QAbstractItemView::SelectItems);
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -271,8 +280,7 @@ void MainWindow::initialize()
     ui->treeViewFileBrowser->hideColumn(1);
     ui->treeViewFileBrowser->hideColumn(2);
     ui->treeViewFileBrowser->hideColumn(3);
-    ui->treeViewFileBrowser->setRootIndex(m_pDirModel->setRootPath(QString()));
-    ui->treeViewFileBrowser->setCurrentIndex(m_pDirModel->index(m_strBrowsePath));
+    markBrowseFolder(m_strBrowsePath);
     QCoreApplication::processEvents();
 
     // List pane: the browse folder's contents. No file matches until a unit is detected and its model's
@@ -318,6 +326,10 @@ void MainWindow::initialize()
             Qt::UniqueConnection);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, this, &MainWindow::onDeviceRemoved,
             Qt::UniqueConnection);
+    connect(m_pDeviceManager, &DeviceManagerThread::unitInUse, this, [this](bool bInUse) {
+        m_bUnitInUse = bInUse;
+        showNoUnit();
+    });
     connect(m_pDeviceManager, &DeviceManagerThread::setListData, this, &MainWindow::onSetListData,
             Qt::UniqueConnection);
     connect(m_pDeviceManager,
@@ -414,11 +426,12 @@ void MainWindow::startSplashTimer(int ms)
 void MainWindow::finishSplashTimer()
 {
     TS_DEBUG("Entering");
-    // The window is shown before the splash is told to finish: finish() waits until the window it is
-    // given is on screen, and would otherwise hold everything up for its own timeout.
+    // The splash closes from the event loop once the window is shown, and only while it is still there. It is
+    // not told to finish(): that waits inside the splash for the window, and a close (Alt+F4 held while the window
+    // appears) deletes the splash in the middle of its own wait.
     show();
     if (m_pSplash != nullptr)
-        m_pSplash->finish(this);
+        QTimer::singleShot(0, m_pSplash.data(), &QWidget::close);
     // Polling of the unit begins only once the window is visible.
     if (m_pDeviceManager != nullptr) {
         m_pDeviceManager->moveToThread(m_pDeviceManager);
@@ -433,9 +446,36 @@ void MainWindow::finishSplashTimer()
 
 void MainWindow::onThreadStarted() {}
 
+QString MainWindow::manualPath()
+{
+    // The package puts it under share/doc beside lib/tessitra-stage-librarian, where the program lives.
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                              QStringLiteral("/../../share/doc/tessitra-stage-librarian/manual.html"));
+    if (QFileInfo(installed).isFile())
+        return installed;
+    // A build that is not installed opens the copy compiled in, written out where the singer's data lives.
+    const QString copy = g_productFolder + QStringLiteral("/Manual/manual.html");
+    QFile resource(QStringLiteral(":/manual/manual.html"));
+    const QByteArray bytes = resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
+    QFile present(copy);
+    if (!present.open(QIODevice::ReadOnly) || present.readAll() != bytes) {
+        SafeFile::makePrivateFolders(QFile::encodeName(QFileInfo(copy).absolutePath()).constData());
+        SafeFile::writeWhole(QFile::encodeName(copy).constData(), bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+    return copy;
+}
+
 void MainWindow::onTriggeredHelp()
 {
-    QDesktopServices::openUrl(QUrl::fromUserInput(g_helpUrl));
+    // Offline, from the manual that ships with the program; with no program to show it, the singer learns where
+    // it is.
+    const QString path = manualPath();
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return;
+    makeMessageBox(QMessageBox::Information, tr("Help"),
+                   tr("The manual could not be opened. It is at %1.").arg(QDir::toNativeSeparators(path)),
+                   QMessageBox::Ok, this)
+        ->exec();
 }
 
 void MainWindow::onTriggeredAbout()
@@ -539,8 +579,18 @@ void MainWindow::showEvent(QShowEvent* event)
         if (!hSizes.isEmpty())
             ui->splitterView->setSizes(hSizes);
         const QByteArray vBytes = pSettings->splitterVSizes();
-        if (!vBytes.isEmpty())
+        if (!vBytes.isEmpty()) {
             ui->splitterMain->setSizes(bytesToSizes(vBytes));
+        } else {
+            // At first the user list shows three whole lines of entries (18 of 100), none cut; the tabs take the
+            // rest. Its viewport margins are 10 above and below, the pane's own 2 and 2.
+            const ContentWidget* pList = ui->listWidgetUserPreset;
+            const int pane = 2 * pList->frameWidth() + 24 + pList->spacing() + 3 * (EntryHeight + pList->spacing());
+            const QList<int> sizes = ui->splitterMain->sizes();
+            const int total = sizes.value(0) + sizes.value(1);
+            if (total > pane)
+                ui->splitterMain->setSizes({pane, total - pane});
+        }
     }
     // Once the tree has been populated it can scroll to the browse folder.
     QTimer::singleShot(100, this, &MainWindow::onTimeOut);
@@ -562,7 +612,7 @@ void MainWindow::onClickedBrowse()
     m_pFileModel->setRootPath(folder);
     ui->listViewFileBrowser->setRootIndex(m_pFileModel->index(folder));
     ui->lineEditBroswerPath->setText(folder);
-    ui->treeViewFileBrowser->setCurrentIndex(m_pDirModel->index(folder));
+    markBrowseFolder(folder);
 }
 
 void MainWindow::onBrowseFolder()
@@ -573,8 +623,7 @@ void MainWindow::onBrowseFolder()
     m_strBrowsePath = text;
     m_pFileModel->setRootPath(text);
     ui->listViewFileBrowser->setRootIndex(m_pFileModel->index(text));
-    m_pDirModel->setRootPath(text);
-    ui->treeViewFileBrowser->setCurrentIndex(m_pDirModel->index(text));
+    markBrowseFolder(text);
 }
 
 void MainWindow::onTreeViewItemPressed(QModelIndex index)
@@ -593,8 +642,7 @@ void MainWindow::onFileViewItemDoubleClicked(QModelIndex index)
     const QString path = m_pFileModel->fileInfo(index).absoluteFilePath();
     m_strBrowsePath = path;
     ui->listViewFileBrowser->setRootIndex(index);
-    m_pDirModel->setRootPath(path);
-    ui->treeViewFileBrowser->setCurrentIndex(m_pDirModel->index(path));
+    markBrowseFolder(path);
     ui->lineEditBroswerPath->setText(path);
 }
 
@@ -619,9 +667,8 @@ void MainWindow::onClickedBrowseUp()
     else
         m_strBrowsePath = m_strBrowsePath.left(last);
 
-    m_pDirModel->setRootPath(m_strBrowsePath);
     ui->listViewFileBrowser->setRootIndex(m_pFileModel->setRootPath(m_strBrowsePath));
-    ui->treeViewFileBrowser->setCurrentIndex(m_pDirModel->index(m_strBrowsePath));
+    markBrowseFolder(m_strBrowsePath);
     ui->lineEditBroswerPath->setText(m_strBrowsePath);
 }
 
@@ -629,8 +676,19 @@ void MainWindow::onTimeOut()
 {
     if (m_pDirModel == nullptr)
         return;
-    m_pDirModel->setRootPath(m_strBrowsePath);
-    ui->treeViewFileBrowser->setCurrentIndex(m_pDirModel->index(m_strBrowsePath));
+    markBrowseFolder(m_strBrowsePath);
+}
+
+void MainWindow::markBrowseFolder(const QString& path)
+{
+    // The singer's own folders first, not the system's: inside the home folder the tree starts there.
+    const QString home = QDir::homePath();
+    const bool bAtHome = !path.isEmpty() && (path == home || path.startsWith(home + QLatin1Char('/')));
+    const QModelIndex root = m_pDirModel->setRootPath(bAtHome ? home : QString());
+    if (ui->treeViewFileBrowser->rootIndex() != root)
+        ui->treeViewFileBrowser->setRootIndex(root);
+    m_pDirModel->setRootPath(path);
+    ui->treeViewFileBrowser->setCurrentIndex(m_pDirModel->index(path));
 }
 
 void MainWindow::copyDirectory(const QString& from, const QString& to)
@@ -714,6 +772,8 @@ void MainWindow::connectDeviceWorker(ProgressDialog* pDialog)
             Qt::UniqueConnection);
     connect(m_pDeviceManager, &DeviceManagerThread::dataSent, pDialog, &ProgressDialog::onProgress,
             Qt::UniqueConnection);
+    connect(m_pDeviceManager, &DeviceManagerThread::progress, pDialog, &ProgressDialog::onStepProgress,
+            Qt::UniqueConnection);
 }
 
 void MainWindow::connectUpdateWorker(ProgressDialog* pDialog)
@@ -730,6 +790,7 @@ void MainWindow::runOperation(const QString& title, const QString& startText, co
 {
     ProgressDialog dialog(this);
     dialog.setWindowTitle(title);
+    dialog.setStoppable(DeviceManagerThread::canStop(pEvent->type()));
     connectDeviceWorker(&dialog);
     handOverSafetyOptions();
     if (setter)
@@ -759,8 +820,14 @@ QString MainWindow::askFile(FileDialogKind kind, const QString& caption, const Q
         dialog.setFileMode(QFileDialog::ExistingFile);
         if (start.isFile()) {
             dialog.setViewMode(QFileDialog::Detail);
-            if (auto* pView = dialog.findChild<QTreeView*>())
+            // Wide enough for a back-up's whole name, its size and its date.
+            dialog.resize(920, 520);
+            if (auto* pView = dialog.findChild<QTreeView*>()) {
                 pView->sortByColumn(3, Qt::DescendingOrder);
+                pView->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+                for (int column = 1; column < 4; ++column)
+                    pView->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+            }
             dialog.setSidebarUrls(dialog.sidebarUrls() << QUrl::fromLocalFile(modelBackUpFolder()));
             dialog.selectFile(start.fileName());
         }
@@ -816,12 +883,15 @@ void MainWindow::onDeviceDetected(int iPid)
     m_strBackUpFolder = bAriette ? g_arietteBackUpFolder : g_cadenzoBackUpFolder;
     m_pFileModel->setNameFilters(QStringList{QLatin1String(bAriette ? ArietteFilePattern : CadenzoFilePattern)});
     ui->labelLogo->setStyleSheet(QLatin1String(bAriette ? ArietteLogoStyle : CadenzoLogoStyle));
+    m_pVersionsLabel->setText(g_deviceInfo.dspVersion() + QStringLiteral(", ") + g_deviceInfo.firmwareVersion());
+    showNoUnit();
     handOverSafetyOptions();
     // The unit is put back as it was before it is read, so the lists show what it then holds.
     offerRecovery();
 
     ProgressDialog dialog(this);
     dialog.hide();
+    dialog.setStoppable(true);
     connectDeviceWorker(&dialog);
     connectUpdateWorker(&dialog);
 
@@ -854,6 +924,8 @@ void MainWindow::onDeviceRemoved()
     ui->deviceLabel->setText(QLatin1String(DisconnectedText));
     ui->deviceButton->setStyleSheet(QLatin1String(DisconnectedStyle));
     ui->labelLogo->setStyleSheet(QLatin1String(NoDeviceLogoStyle));
+    m_pVersionsLabel->clear();
+    showNoUnit();
     m_pFileModel->setNameFilters(QStringList{QString()});
     m_updateCheckTimer.stop();
     showUpdateCheck(false);
@@ -889,34 +961,44 @@ void MainWindow::onDeviceRefreshed()
 
     ProgressDialog dialog(this);
     dialog.setWindowTitle(QStringLiteral("Refresh"));
+    dialog.setStoppable(true);
     connectDeviceWorker(&dialog);
     QCoreApplication::postEvent(m_pDeviceManager, new QEvent(DeviceManagerThread::ReadUserPresetsEvent), 1);
     dialog.exec(QStringLiteral("Reading presets..."), nullptr);
     TS_DEBUG("Exiting");
 }
 
-void MainWindow::onMultipleDeviceDetected()
+void MainWindow::onMultipleDeviceDetected(QString units)
 {
-    // The poll repeats the signal every second; one box is enough.
-    disconnect(m_pDeviceManager, &DeviceManagerThread::multipleDeviceDetected, this,
-               &MainWindow::onMultipleDeviceDetected);
-    // Signals queued before the disconnect still arrive while the box is open.
-    if (!m_pMultipleDeviceBox.isNull())
+    // The worker says it once per set of units; a box still open takes the new set.
+    const QString next =
+        units + QStringLiteral("\n\n") + tr("Unplug one of them; the librarian connects to the one left.");
+    if (!m_pMultipleDeviceBox.isNull()) {
+        m_pMultipleDeviceBox->setInformativeText(next);
         return;
+    }
 
     auto pBox = makeMessageBox(QMessageBox::Information, QStringLiteral("Multiple Device"),
                                DeviceManagerThread::multipleUnitsText(), QMessageBox::Ok, this);
+    pBox->setInformativeText(next);
     QPushButton* pExit = pBox->addButton(QStringLiteral("Exit App"), QMessageBox::NoRole);
     // Closing the only window ends the application.
     connect(pExit, &QPushButton::clicked, this, &QWidget::close);
     // Once exactly one unit, or none, is attached the box has nothing more to say.
     connect(m_pDeviceManager, &DeviceManagerThread::deviceDetected, pBox.get(), &QDialog::reject);
+    connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, pBox.get(), &QDialog::reject);
     connect(m_pDeviceManager, &DeviceManagerThread::noDevice, pBox.get(), &QDialog::reject);
 
     m_pMultipleDeviceBox = pBox.get();
     pBox->exec();
-    connect(m_pDeviceManager, &DeviceManagerThread::multipleDeviceDetected, this, &MainWindow::onMultipleDeviceDetected,
-            Qt::UniqueConnection);
+}
+
+void MainWindow::showNoUnit()
+{
+    m_pNoUnitLabel->setText(m_bUnitInUse ? tr("The unit is in use by the tessitra command line; the librarian "
+                                              "connects when it is free.")
+                                         : tr("Connect your Stage Ariette or Stage Cadenzo over USB"));
+    m_pNoUnitLabel->setVisible(ui->deviceLabel->text() != QLatin1String(ConnectedText));
 }
 
 void MainWindow::onDeviceInaccessible(const QString& strText)
@@ -1057,7 +1139,12 @@ void MainWindow::restore()
                        "will be replaced by those in %2.")
             .arg(g_deviceInfo.presetCount.load())
             .arg(QFileInfo(file).fileName());
-    if (!confirmOverwrite(QStringLiteral("Restore"), replaced,
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+    const OperationPlan plan =
+        OperationPlan::restore(OperationPlan::Unit::connected(), pSettings->m_bAutoBackup, pSettings->m_bVerifyWrites);
+    if (!confirmOverwrite(QStringLiteral("Restore"),
+                          replaced + QLatin1Char(' ') + OperationPlan::durationText(plan.totalMs()),
                           QStringLiteral("Do you want to restore this back-up?"))) {
         TS_DEBUG("Exiting");
         return;
@@ -1270,11 +1357,24 @@ void MainWindow::onRecoveryAvailable(QString backupPath, QString stateLine)
 
 void MainWindow::offerRecovery()
 {
-    if (m_strRecoveryPath.isEmpty() || !m_strRecoveryPath.endsWith(backUpExtension(), Qt::CaseInsensitive))
-        return;
     const QString path = m_strRecoveryPath;
     m_strRecoveryPath.clear(); // asked once, whatever the answer
     if (!QFileInfo::exists(path))
+        return;
+    // After a factory rewrite that stopped, the factory bank kept before it goes back.
+    if (path.endsWith(QLatin1String(".dat")) && m_pDeviceManager->productId() == UsbIds::CadenzoProductId) {
+        if (confirmOverwrite(QStringLiteral("Factory Presets"),
+                             tr("The unit answers again. Its factory bank from "
+                                "before the rewrite that stopped is kept in \"%1\".")
+                                 .arg(QFileInfo(path).fileName()),
+                             tr("Put the factory presets from before back?")))
+            runOperation(
+                QStringLiteral("Factory Presets"), QStringLiteral("updating factory presets..."),
+                [this, path]() { m_pDeviceManager->setFactorySource(path); },
+                new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent));
+        return;
+    }
+    if (!path.endsWith(backUpExtension(), Qt::CaseInsensitive))
         return;
     // Cancel is the default, as for every overwrite: Enter or Escape leave the unit as it is, holding a mix.
     auto pBox = makeQuestionBox(QStringLiteral("Restore"), QStringLiteral("Restore the state from before?"),
@@ -1331,6 +1431,7 @@ void MainWindow::runUndo(bool bRedo, bool bForce)
     QString refusal;
     ProgressDialog dialog(this);
     dialog.setWindowTitle(QStringLiteral("Undo"));
+    dialog.setStoppable(false);
     connectDeviceWorker(&dialog);
     connect(m_pDeviceManager, &DeviceManagerThread::updateText, &dialog,
             [&lastText](const QString& text) { lastText = text; });

@@ -22,6 +22,7 @@ class PresetButton;
 class ProgressDialog;
 class QAuthenticator;
 class QFileSystemModel;
+class QLabel;
 class QNetworkReply;
 class Ui_MainWindow;
 
@@ -92,7 +93,7 @@ public slots:
     void onClickedBrowseUp();
     void onFileViewItemDoubleClicked(QModelIndex);
     void onTreeViewItemPressed(QModelIndex index);
-    void onMultipleDeviceDetected();
+    void onMultipleDeviceDetected(QString units);
     void onDeviceInaccessible(const QString& strText);
     void onDeviceDetected(int iPid);
     void onDeviceRemoved();
@@ -168,6 +169,12 @@ private:
     // After a run that stopped midway the unit is back: asks once whether to put the automatic back-up taken
     // before it back, and restores it on Yes. Only a unit of the back-up's model is asked about.
     void offerRecovery();
+    // The line in the empty user list while no unit is connected: how to connect one, or who holds it.
+    void showNoUnit();
+    // Marks the browse folder in the tree, which starts at the home folder while the browse folder lies inside it.
+    void markBrowseFolder(const QString& path);
+    // The manual that ships with the program: the installed copy, or the one compiled in, written out once.
+    static QString manualPath();
 
     Ui_MainWindow* ui = nullptr;
     DeviceManagerThread* m_pDeviceManager = nullptr;
@@ -197,6 +204,9 @@ private:
     QTimer m_updateCheckTimer;
     // Set when the presets were read without the check's answer: the answer, when it still comes, is dropped.
     bool m_bUpdateCheckAbandoned = false;
+    QLabel* m_pVersionsLabel = nullptr; // the connected unit's DSP and firmware versions
+    QLabel* m_pNoUnitLabel = nullptr;   // over the empty user list
+    bool m_bUnitInUse = false;          // the command line holds the unit
 };
 
 // The one main window, parent of every dialog.

@@ -4,6 +4,7 @@
 #include "artwork.h"
 #include "firmwareupdate.h"
 #include "log.h"
+#include "operationplan.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,7 +15,7 @@
 
 ProgressDialog::ProgressDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
-    setFixedSize(400, 150);
+    setFixedSize(400, 200);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
 
     m_pLayout = new QVBoxLayout(this);
@@ -25,6 +26,10 @@ ProgressDialog::ProgressDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog
     m_pMovie = Artwork::movie(m_pMovieLabel, ":/images/progress.gif", nullptr);
     m_pProgressBar = new QProgressBar(this);
     m_pProgressBar->setMaximum(100);
+    m_pStepLabel = new QLabel(this);
+    m_pStepLabel->setObjectName("ProgressStep");
+    m_pTimeLabel = new QLabel(this);
+    m_pTimeLabel->setObjectName("ProgressTimeLeft");
     // The button has no parent until exec() puts it into the layout.
     m_pButton = new QPushButton("OK");
     m_pButton->setObjectName("CancelProgress");
@@ -69,13 +74,22 @@ int ProgressDialog::exec(const QString& text, QWidget* pWidgetToClose)
         m_pMovieLabel->hide();
     }
 
+    m_pLayout->addWidget(m_pStepLabel, 0, Qt::AlignCenter);
+    m_pStepLabel->hide();
     m_pLayout->addWidget(m_pProgressBar, 0, Qt::AlignCenter);
     m_pProgressBar->hide();
+    m_pLayout->addWidget(m_pTimeLabel, 0, Qt::AlignCenter);
+    m_pTimeLabel->setAlignment(Qt::AlignHCenter);
+    m_pTimeLabel->setText(m_eStop == Stop::Cannot ? tr("This cannot be stopped safely.") : QString());
+    m_pTimeLabel->setVisible(m_eStop == Stop::Cannot);
 
     m_pLayout->addWidget(m_pButton, 0, Qt::AlignCenter);
     connect(m_pButton, &QPushButton::clicked, this, &ProgressDialog::onCancelClicked, Qt::UniqueConnection);
     m_pButton->setEnabled(true);
-    m_pButton->hide();
+    m_pButton->setVisible(m_eStop == Stop::Can);
+    if (m_eStop == Stop::Can)
+        m_pButton->setText(tr("Cancel"));
+    m_bRunning = true;
 
     if (pWidgetToClose) {
         pWidgetToClose->close();
@@ -91,11 +105,26 @@ void ProgressDialog::stopAnimation()
     m_pMovieLabel->hide();
 }
 
+void ProgressDialog::setStoppable(bool bStoppable)
+{
+    m_eStop = bStoppable ? Stop::Can : Stop::Cannot;
+}
+
+void ProgressDialog::endRun()
+{
+    m_bRunning = false;
+    m_pStepLabel->hide();
+    m_pTimeLabel->hide();
+    m_pButton->setText(QStringLiteral("OK"));
+    m_pButton->setEnabled(true);
+}
+
 void ProgressDialog::onOperationFinished(int i, bool bClose)
 {
     // Signals that arrive after the dialog closed, or that belong to another dialog's operation, change nothing.
     if (!isVisible())
         return;
+    endRun();
     m_iResult = i;
     if (!m_pMovieLabel->isHidden())
         stopAnimation();
@@ -115,6 +144,7 @@ void ProgressDialog::onOperationFinished(QString message)
     if (!isVisible())
         return;
     TS_DEBUG("Entering");
+    endRun();
     m_iResult = 0;
     if (m_pMovieLabel->isVisible())
         stopAnimation();
@@ -140,7 +170,7 @@ void ProgressDialog::onUpdateText(QString text)
 
 void ProgressDialog::onProgress(qulonglong totalBytes, qulonglong sentBytes)
 {
-    if (!isVisible())
+    if (!isVisible() || m_bPlanned)
         return;
     if (totalBytes == 0 || sentBytes == 0) {
         // Nothing measurable yet: busy animation instead of a bar.
@@ -158,8 +188,46 @@ void ProgressDialog::onProgress(qulonglong totalBytes, qulonglong sentBytes)
         m_pProgressBar->show();
 }
 
+void ProgressDialog::onStepProgress(QString step, qlonglong doneMs, qlonglong totalMs)
+{
+    if (!isVisible() || !m_bRunning || totalMs <= 0)
+        return;
+    m_bPlanned = true;
+    if (m_pMovieLabel->isVisible())
+        stopAnimation();
+    m_pProgressBar->setValue(static_cast<int>(qBound<qlonglong>(0, doneMs * 100 / totalMs, 100)));
+    m_pProgressBar->show();
+    if (m_pButton->isEnabled())
+        m_pStepLabel->setText(step);
+    m_pStepLabel->show();
+    QString left = OperationPlan::timeLeftText(totalMs - doneMs);
+    if (m_eStop == Stop::Cannot)
+        left += QLatin1Char('\n') + tr("This cannot be stopped safely.");
+    m_pTimeLabel->setText(left);
+    m_pTimeLabel->show();
+}
+
+void ProgressDialog::reject()
+{
+    if (m_bRunning && m_eStop == Stop::Can) {
+        onCancelClicked();
+        return;
+    }
+    if (m_bRunning && m_eStop == Stop::Cannot)
+        return;
+    QDialog::reject();
+}
+
 void ProgressDialog::onCancelClicked()
 {
+    if (m_bRunning && m_eStop == Stop::Can) {
+        // The worker stops at its next record and says what it left; the box stays for that.
+        DeviceManagerThread::instance()->requestStop();
+        m_pButton->setEnabled(false);
+        m_pStepLabel->setText(tr("Stopping..."));
+        m_pStepLabel->show();
+        return;
+    }
     disconnectWorkers();
     done(0);
 }

@@ -7,6 +7,7 @@
 #include "globals.h"
 #include "log.h"
 #include "mainwindow.h"
+#include "operationplan.h"
 #include "progessdialog.h"
 #include "usbids.h"
 
@@ -110,15 +111,15 @@ void CSettingsDlg::updateDialog()
 void CSettingsDlg::runUpdateCheck(const QString& title, QEvent::Type request, const QString& text)
 {
     CFirmwareUpdate* pUpdate = CFirmwareUpdate::instance();
-    // The progress dialog belongs to the main window: it closes this dialog as it starts and outlives it.
-    auto* pProgress = new ProgressDialog(parentWidget());
-    pProgress->setWindowTitle(title);
-    connect(pUpdate, &CFirmwareUpdate::operationFinished, pProgress,
+    // The progress dialog sits over this one, which stays open: after the answer the singer goes on choosing.
+    ProgressDialog progress(this);
+    progress.setWindowTitle(title);
+    connect(pUpdate, &CFirmwareUpdate::operationFinished, &progress,
             qOverload<int, bool>(&ProgressDialog::onOperationFinished));
-    connect(pUpdate, &CFirmwareUpdate::updateText, pProgress, &ProgressDialog::onUpdateText);
-    connect(pUpdate, &CFirmwareUpdate::updateCheckFailed, pProgress,
+    connect(pUpdate, &CFirmwareUpdate::updateText, &progress, &ProgressDialog::onUpdateText);
+    connect(pUpdate, &CFirmwareUpdate::updateCheckFailed, &progress,
             qOverload<QString>(&ProgressDialog::onOperationFinished));
-    connect(pUpdate, &CFirmwareUpdate::dataSent, pProgress, &ProgressDialog::onProgress);
+    connect(pUpdate, &CFirmwareUpdate::dataSent, &progress, &ProgressDialog::onProgress);
 
     // The date of the check is kept at once, whatever becomes of the dialog's other choices.
     CSettings* pSettings = CSettings::instance();
@@ -126,9 +127,7 @@ void CSettingsDlg::runUpdateCheck(const QString& title, QEvent::Type request, co
     pSettings->writeSettings();
 
     QCoreApplication::postEvent(pUpdate, new QEvent(request));
-    // exec closes this dialog (which then deletes itself) and returns when the check has ended; nothing of
-    // this object may be touched after it.
-    pProgress->exec(text, this);
+    progress.exec(text, nullptr);
 }
 
 void CSettingsDlg::checkForFirmwareUpdate()
@@ -150,11 +149,16 @@ void CSettingsDlg::doFactoryUpdate()
     TS_DEBUG("Entering");
     DeviceManagerThread* pDevice = DeviceManagerThread::instance();
     auto* pWindow = qobject_cast<MainWindow*>(parentWidget());
+    CSettings* pSettings = CSettings::instance();
+    pSettings->readSettings();
+    const OperationPlan plan = OperationPlan::factoryRewrite(OperationPlan::Unit::connected(), pSettings->m_bAutoBackup,
+                                                             pSettings->m_bVerifyWrites);
     if (pWindow != nullptr &&
         !pWindow->confirmOverwrite(QStringLiteral("Factory Preset Update"),
                                    QStringLiteral("All %1 factory presets of the unit will be replaced by those in "
                                                   "FactoryPresets.dat.")
-                                       .arg(g_deviceInfo.presetCount.load()),
+                                           .arg(g_deviceInfo.presetCount.load()) +
+                                       QLatin1Char(' ') + OperationPlan::durationText(plan.totalMs()),
                                    QStringLiteral("Do you want to rewrite the factory presets?")))
         return;
     MainWindow::handOverSafetyOptions();
@@ -165,6 +169,8 @@ void CSettingsDlg::doFactoryUpdate()
             qOverload<int, bool>(&ProgressDialog::onOperationFinished));
     connect(pDevice, &DeviceManagerThread::updateText, pProgress, &ProgressDialog::onUpdateText);
     connect(pDevice, &DeviceManagerThread::dataSent, pProgress, &ProgressDialog::onProgress);
+    connect(pDevice, &DeviceManagerThread::progress, pProgress, &ProgressDialog::onStepProgress);
+    pProgress->setStoppable(false);
 
     QCoreApplication::postEvent(pDevice, new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent));
     // As for the update checks: this dialog is closed and gone once exec returns.

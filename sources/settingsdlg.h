@@ -14,7 +14,7 @@ class settingsDialog;
 // kept by CSettings, starts an update check at once, and for the Cadenzo rewrites the unit's factory
 // presets, and sets the two safety nets (automatic back-up, read-back verification). Choices stay in the dialog until
 // OK (or Yes to the question on Cancel); only the two "Check Now" buttons store something at once (the date of the
-// check). It deletes itself when it closes.
+// check), and the dialog stays open after them. It deletes itself when it closes.
 class CSettingsDlg : public QDialog
 {
     Q_OBJECT
@@ -40,7 +40,7 @@ public slots:
     void onAccept();
 
 private:
-    // Both "Check Now" buttons: the update service's answer runs in a progress dialog that replaces this one.
+    // Both "Check Now" buttons: the update service's answer runs in a progress dialog over this one.
     void runUpdateCheck(const QString& title, QEvent::Type request, const QString& text);
     void showFactoryPresets(bool bShow);
 

@@ -177,6 +177,11 @@ expect 0 "" restore changed.tarb --yes
 show A2 | grep -v "^Micro image" | cmp -s - changed.txt || fail "the back-up restored on A2 differs from A1"
 expect 0 "" backup again.tarb
 cmp -s changed.tarb again.tarb || fail "the back-up of A2 differs from the one it was restored from"
+# Watched on a terminal: one bar for the whole restore (the back-up first and the read-back included) with its step
+# and time left, never starting again.
+script -qec "'$tessitra' restore again.tarb --yes" /dev/null </dev/null | tr '\r' '\n' >bar.txt
+grep -qF "Writing presets 37 of 100, about 1 min 45 s left" bar.txt || fail "no step and time left: $(tail -c 300 bar.txt)"
+sed -n 's/^.*\] *\([0-9]*\)% .*$/\1/p' bar.txt | awk '$1 < last { exit 1 } { last = $1 }' || fail "the bar starts again"
 
 # The unit goes away while the worker backs it up first: nothing starts.
 "$unit" fault A2 vanish 40 >/dev/null
@@ -221,6 +226,19 @@ show C1 >cadenzo.txt
 expect 0 "" factory-update --yes
 says "Please perform a factory reset of your device."
 show C1 | cmp -s - cadenzo.txt || fail "the factory rewrite changed the Cadenzo"
+# The unit goes in the middle of the next rewrite: the factory bank kept before it is named, and puts it back.
+"$unit" fault C1 vanish 700 >/dev/null
+"$tessitra" factory-update --yes </dev/null >out.txt 2>err.txt
+rc=$?
+[ "$rc" = 5 ] || fail "factory-update, unit gone: exit $rc ($(cat err.txt))"
+bank=$(sed -n 's/^tessitra: The factory bank was kept before it started; to put it back: tessitra factory-update "\(.*\)"$/\1/p' err.txt)
+case "$bank" in
+"$HOME/Aurivell/Tessitra/StageCadenzo/Back Up/Auto before factory update "*.dat) ;;
+*) fail "no factory bank named: $(cat err.txt)" ;;
+esac
+"$unit" plug cadenzo C1 >/dev/null
+expect 0 "" factory-update "$bank" --yes
+show C1 | cmp -s - cadenzo.txt || fail "the kept factory bank does not give the factory presets back"
 # A Cadenzo's back-up is refused by an Ariette, which keeps what it holds.
 expect 0 "" backup cadenzo.tarb
 "$unit" unplug C1 >/dev/null

@@ -168,6 +168,28 @@ private slots:
             QVERIFY(dialog.findChild<QPushButton*>("CancelProgress")->isVisible());
             dialog.onCancelClicked();
         });
+        // A write to the unit shows its step, one bar and the time left, and no close or Escape dismisses it until
+        // it has ended; an operation that can stop turns the close into its Cancel and says it is stopping.
+        for (const bool stoppable : {false, true}) {
+            ProgressDialog box(nullptr);
+            box.setStoppable(stoppable);
+            runWith(box, "Restoring presets...", [&] {
+                box.onStepProgress("Writing presets 37 of 100", 64800, 168300);
+                box.close();
+                QTest::keyClick(&box, Qt::Key_Escape);
+                QVERIFY(box.isVisible());
+                QCOMPARE(box.findChild<QProgressBar*>()->value(), 38);
+                QCOMPARE(box.findChild<QLabel*>("ProgressStep")->text(),
+                         stoppable ? "Stopping..." : "Writing presets 37 of 100");
+                QCOMPARE(box.findChild<QLabel*>("ProgressTimeLeft")->text(),
+                         stoppable ? "about 1 min 45 s left" : "about 1 min 45 s left\nThis cannot be stopped safely.");
+                QCOMPARE(box.findChild<QPushButton*>("CancelProgress")->isEnabled(), !stoppable);
+                box.onUpdateText("Stopped. The back-up file was not written.");
+                box.onOperationFinished(16, false);
+                box.close();
+                QVERIFY(!box.isVisible());
+            });
+        }
         QWidget other;
         other.show();
         QPointer<ProgressDialog> closing = new ProgressDialog(nullptr);
@@ -265,8 +287,8 @@ private slots:
         g_bDeviceConnected.store(false);
     }
 
-    // Check Now closes the settings, posts its request to the update worker under a progress dialog and stores
-    // the date of the check as it starts.
+    // Check Now posts its request to the update worker under a progress dialog over the settings, which stay open,
+    // and stores the date of the check as it starts.
     void settingsCheckNow_data()
     {
         QTest::addColumn<QString>("button");
@@ -287,7 +309,9 @@ private slots:
         const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
         EventTap tap;
         QTest::mouseClick(dialog->findChild<QAbstractButton*>(button), Qt::LeftButton);
-        QTRY_VERIFY(dialog.isNull() && QApplication::activeModalWidget() == nullptr);
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(!dialog.isNull() && dialog->isVisible());
+        delete dialog;
         QCOMPARE(tap.summary, QStringList{posted});
         const QDateTime stored = store()->value("LastCheckedDate").toDateTime();
         QVERIFY(stored >= before && stored <= QDateTime::currentDateTime());
@@ -367,6 +391,7 @@ private slots:
         QTest::newRow("menu") << "QMenu|color" << "QMenu|background-color" << 4.5;
         QTest::newRow("disabled menu entry") << "QMenu::item:disabled|color" << "QMenu|background-color" << 3.0;
         QTest::newRow("disabled file") << "QListView::item:disabled|color" << "QListView|background-color" << 3.0;
+        QTest::newRow("rename hint") << "QLabel#RenameHint|color" << "QDialog#InputDialog|background-color" << 4.5;
         QTest::newRow("column header") << "QHeaderView::section|color" << "QHeaderView::section|background-color" << 4.5;
         QTest::newRow("default answer") << "QMessageBox#TessitraMessageBox QPushButton:default|color"
                                         << "QMessageBox#TessitraMessageBox QPushButton:default|background-color" << 4.5;

@@ -3,6 +3,8 @@
 // preset files, a backup restored to another unit, the factory file, a restore that fails half-way.
 
 #include "SerialPatchCollection.h"
+#include "autobackup.h"
+#include "backupimage.h"
 #include "undojournal.h"
 
 #include "support/LinkHarness.h"
@@ -43,7 +45,7 @@ struct WriteCase
     bool sets;
     QByteArray sys; // null: no text pointer
     int code;
-    QByteArray left; // the file afterwards; null: no file (not checked for /dev/full)
+    QByteArray left;  // the file afterwards; null: no file (not checked for /dev/full)
     char planted = 0; // at the target before: 'l' a link to a private file, 'f' a pipe, 'm' a file of mode 0600
 };
 struct HeaderCase
@@ -162,6 +164,43 @@ private slots:
         QTest::newRow("another unit of the model") << with(30, "00750032") << 2;
         QTest::newRow("the Cadenzo's") << with(6, "00000042") << 2;
     }
+    // Automatic back-ups go by the order of taking, per unit, whatever the clock says: thirteen states of one unit
+    // taken in the same local second keep the newest ten and the file being restored; the same state again is the
+    // newest file; another unit's and a file the user changed are never removed.
+    void autoBackUps()
+    {
+        const QString folder = path("auto");
+        BackUpImage image;
+        image.productCode = 0x21, image.patchVersion = 3, image.nameLength = 2, image.paramCount = 1;
+        image.presetCount = 3, image.presets = {65, 66, 0, 67, 68, 0, 69, 70, 0};
+        image.hasSetLists = true, image.setLists = QVector<int>(100, 0);
+        const QDateTime when(QDate(2020, 1, 1), QTime(0, 0));
+        const auto keep = [&](const QString& unit, const QStringList& spare) {
+            QString made;
+            return AutoBackUp(folder, ".tarb", unit).keep(image, AutoBackUp::Before::Restore, when, spare, &made) == 0
+                       ? QFileInfo(made).fileName()
+                       : QString();
+        };
+        QCOMPARE(keep("u2", {}), QString("Auto before restore 2020-01-01 00-00-00.tarb"));
+        QFile::copy(folder + "/Auto before restore 2020-01-01 00-00-00.tarb", folder + "/mine.tarb");
+        image.presets[8] = 1;
+        QCOMPARE(keep("u1", {}), QString("Auto before restore 2020-01-01 00-00-00 (2).tarb"));
+        QVERIFY(writeFile(folder + "/Auto before restore 2020-01-01 00-00-00 (2).tarb", "changed by the user"));
+        for (int i = 2; i <= 13; ++i)
+            image.presets[8] = i, keep("u1", {folder + "/Auto before restore 2020-01-01 00-00-00 (3).tarb"});
+        QCOMPARE(keep("u1", {}), QString("Auto before restore 2020-01-01 00-00-00 (14).tarb"));
+        QStringList kept{"Auto before restore 2020-01-01 00-00-00.tarb",
+                         "Auto before restore 2020-01-01 00-00-00 (2).tarb",
+                         "Auto before restore 2020-01-01 00-00-00 (3).tarb"};
+        for (int n = 5; n <= 14; ++n)
+            kept << QString("Auto before restore 2020-01-01 00-00-00 (%1).tarb").arg(n);
+        kept << "mine.tarb";
+        QStringList files = QDir(folder).entryList({"*.tarb"}, QDir::Files);
+        std::sort(files.begin(), files.end());
+        std::sort(kept.begin(), kept.end());
+        QCOMPARE(files, kept);
+    }
+
     void undoJournal()
     {
         QFETCH(QByteArray, body);

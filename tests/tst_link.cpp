@@ -304,6 +304,45 @@ private slots:
     }
 
     // The one table of settle times: what each operation waits, in order, with the unit answering.
+    // Every kind of request the link sends, as bytes on the wire: report ID, magic, command and length (the
+    // sequence is checked elsewhere), then the payload's first two bytes; the first and the last report of each run.
+    void requests_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("last");
+        const QByteArray select8 = "00db0306000400|0800", select3 = "00db0306000400|0300",
+                         list1 = "00db030b000400|0100";
+        QTest::newRow("identity") << "identity" << QByteArray("00db030a000000|") << QByteArray("00db030a000000|");
+        QTest::newRow("read record") << "read record" << select8 << QByteArray("00db0308000000|");
+        QTest::newRow("write record") << "write record" << select8 << QByteArray("00db0307000000|");
+        QTest::newRow("read name") << "read name" << select3 << QByteArray("00db030e000000|");
+        QTest::newRow("read set list") << "read set list" << list1 << QByteArray("00db030c000000|");
+        QTest::newRow("write set list") << "write set list" << list1 << QByteArray("00db030d001400|0000");
+        QTest::newRow("system parameters")
+            << "system parameters" << QByteArray("00db0312000100|03") << QByteArray("00db0312000100|04");
+        QTest::newRow("back up") << "back up" << QByteArray("00db0306000400|0100") << QByteArray("00db0312000100|04");
+        QTest::newRow("restore") << "restore" << QByteArray("00db0310000000|") << QByteArray("00db0312003400|0632");
+        QTest::newRow("factory presets") << "factory presets" << QByteArray("00db0310000000|")
+                                         << QByteArray("00db0311000000|");
+        QTest::newRow("micro image") << "micro image" << QByteArray("00db0304003800|5a5a")
+                                     << QByteArray("00db0305000000|");
+        QTest::newRow("dsp image") << "dsp image" << QByteArray("00db0302003600|5a5a") << QByteArray("00db0303000000|");
+    }
+    void requests()
+    {
+        QFETCH(QString, action);
+        QTemporaryDir dir;
+        LinkHarness h;
+        prepare(h, dir.path());
+        QCOMPARE(act(h, action, dir.path()), 0);
+        const auto wire = [](const TrafficEntry& e) {
+            return QByteArray(e.bytes.left(7).toHex() + '|' + e.bytes.mid(9, std::min(lengthOf(e), 2)).toHex());
+        };
+        QTEST(wire(h.sent().constFirst()), "first");
+        QTEST(wire(h.sent().constLast()), "last");
+    }
+
     void settleTimes_data()
     {
         QTest::addColumn<QList<int>>("waits");

@@ -99,15 +99,15 @@ private slots:
         QTest::newRow("keys") << "UserPresets" << none << "keys" << QStringList()
             << QStringList{"lit 5", saveLoad + ",Rename...,Copy" + off, saveLoad + ",Rename...,Copy" + off} << "";
         QTest::newRow("rename") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:Lead Vox"}
-            << QStringList{"Rename|Name 3"} << "device 1012 Rename 3 'Lead Vox' -1 data";
+            << QStringList{"Rename U03|Name 3"} << "device 1012 Rename 3 'Lead Vox' -1 data";
         QTest::newRow("rename, cut at the name length") << "UserPresets" << QList<int>{2} << "rename"
-            << QStringList{"ok:ABCDEFGHIJKLMN"} << QStringList{"Rename|Name 3"} << "device 1012 Rename 3 'ABCDEFGHIJ' -1 data";
+            << QStringList{"ok:ABCDEFGHIJKLMN"} << QStringList{"Rename U03|Name 3"} << "device 1012 Rename 3 'ABCDEFGHIJ' -1 data";
         QTest::newRow("rename, unchanged") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:Name 3"}
-            << QStringList{"Rename|Name 3"} << "";
+            << QStringList{"Rename U03|Name 3"} << "";
         QTest::newRow("rename, empty") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:"}
-            << QStringList{"Rename|Name 3"} << "";
+            << QStringList{"Rename U03|Name 3"} << "";
         QTest::newRow("rename, cancelled") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"cancel"}
-            << QStringList{"Rename|Name 3"} << "";
+            << QStringList{"Rename U03|Name 3"} << "";
         QTest::newRow("rename, factory") << "FactoryPresets" << QList<int>{2} << "rename" << QStringList() << QStringList() << "";
         QTest::newRow("rename, set list") << "SetList" << QList<int>{2} << "rename" << QStringList() << QStringList() << "";
         // The whole set list is written, the removed slots empty.
@@ -221,6 +221,7 @@ private slots:
         decide("SetList:1", "UserPresets", true);
         decide("SetList:1", "FactoryPresets", true);
         decide("SetList:1", "SetList", false);
+        decide("SetList:1", "self", false); // an entry dragged onto another of its own list
         decide("SetList:1", "files:a.tarp", false);
         const QString files = "Load Presets|Do you want to overwrite the presets <b>%1</b> with <b>%2</b>?";
         const QString presets = "Load Presets|Do you want to overwrite the presets <b>%1</b><br/>with<br/><b>%2</b>?";

@@ -5,12 +5,14 @@
 
 #include "hidseam.h"
 #include "singleapplication.h"
+#include "unitlock.h"
 
 #include "support/SignalRelay.h"
 #include "support/SleepRecorder.h"
 #include "support/VirtualBusFixture.h"
 #include "support/WorkerThreads.h"
 
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -101,6 +103,34 @@ private slots:
         QCOMPARE(g_log.count("Could not open the unit at " + bus.devicePath("Ariette1") +
                              ": Failed to open a device with path 'hidraw3': Permission denied"),
                  1);
+    }
+
+    // While the command line holds the unit the poll says so once, and connects once it is let go.
+    void heldByCommandLine()
+    {
+        SleepRecorder sleeps;
+        VirtualBusFixture bus;
+        QVERIFY(bus.plug("Ariette1"));
+        HidSeam::setApi(&bus.api());
+        QTemporaryDir dir;
+        UnitLock::setPath(dir.filePath("unit.lock"));
+        QLockFile commandLine(dir.filePath("unit.lock"));
+        QVERIFY(commandLine.tryLock(0));
+        DeviceManagerThread* device = DeviceManagerThread::instance();
+        device->setPollInterval(20);
+        SignalRelay relay;
+        relay.watch(device, &DeviceManagerThread::unitInUse, "inUse");
+        relay.watch(device, &DeviceManagerThread::noDevice, "noDevice");
+        relay.watch(device, &DeviceManagerThread::deviceDetected, "detected");
+        startWorkers({device});
+        QVERIFY(relay.waitFor("noDevice()", 5000, 3));
+        commandLine.unlock();
+        QVERIFY(relay.waitFor("detected(2593)"));
+        stopWorkers(device);
+        UnitLock::setPath(QString());
+        QStringList seen = relay.entries();
+        seen.removeAll("noDevice()");
+        QCOMPARE(seen, QStringList({"inUse(true)", "inUse(false)", "detected(2593)"}));
     }
 };
 

@@ -287,7 +287,11 @@ private slots:
         qputenv(CFirmwareUpdate::ServerEnvironmentVariable, QString(m_base + "/_fail").toUtf8());
         QCoreApplication::postEvent(m_pService, new QEvent(CFirmwareUpdate::CheckFirmwareUpdateSilentEvent));
         QCOMPARE(request(CFirmwareUpdate::DownloadAppEvent, QString(), 2),
-                 QStringList({kNoVersions, "updateCheckFailed(Connection to update server cannot be made.)"}));
+                 QStringList({kNoVersions, "updateCheckFailed(Connection to update server cannot be made.\nError "
+                                           "transferring " +
+                                               url +
+                                               " - server replied: Internal Server Error.\n"
+                                               "Check the internet connection, or try again later.)"}));
         QCOMPARE(request(CFirmwareUpdate::CheckFirmwareUpdateSilentEvent, QString(), 1), QStringList{kNoVersions});
     }
 

@@ -78,7 +78,7 @@ class TestWindow : public QObject
                   "[about]\nversion=Stage Librarian 2.3.4\nbuild=77\nshowbuild=" + showBuild +
                       "\nurlAriette=https://a.example.org/ariette\nurllabelAriette=Ariette page\n"
                       "urlCadenzo=https://c.example.org/cadenzo\nurllabelCadenzo=Cadenzo page\n"
-                      "[help]\nurl=https://help.example.org/stage\n[update]\nversion=2.3.4\n");
+                      "[update]\nversion=2.3.4\n");
         m_window = std::make_unique<MainWindow>();
         m_window->initialize();
         DeviceManagerThread::instance()->setPollInterval(50); // the unit is found without waiting on the real poll
@@ -149,13 +149,16 @@ private slots:
         QTest::addColumn<QString>("ext");
         QTest::addColumn<QStringList>("names");   // user 1, 2, 90, factory 1, 3 as the unit leaves the factory
         QTest::addColumn<QStringList>("backUps"); // "typed>written": the name typed, the file the back-up writes
+        QTest::addColumn<QString>("units");       // the two units named by the multiple-unit box, U first
         // clang-format off
         QTest::newRow("Ariette") << UnitModel::Ariette << "tarb"
             << QStringList{"Rock Lead", "Ballad Verb", "Cathedral 2", "Warm Hall", "Choir Pad"}
-            << QStringList{"mine.TARB>mine.TARB", "mine.tscb>mine.tscb.tarb", ">", "saved>saved.tarb"};
+            << QStringList{"mine.TARB>mine.TARB", "mine.tscb>mine.tscb.tarb", ">", "saved>saved.tarb"}
+            << "Stage Ariette, serial number U\nStage Cadenzo, serial number V";
         QTest::newRow("Cadenzo") << UnitModel::Cadenzo << "tscb"
             << QStringList{"Low Harmony", "High Harmony", "Shimmer 2", "Hard Tune", "Gospel Stack"}
-            << QStringList{"mine.TsCb>mine.TsCb", "saved>saved.tscb"};
+            << QStringList{"mine.TsCb>mine.TsCb", "saved>saved.tscb"}
+            << "Stage Ariette, serial number V\nStage Cadenzo, serial number U";
         // clang-format on
     }
 
@@ -165,21 +168,23 @@ private slots:
         QFETCH(QString, ext);
         QFETCH(QStringList, names);
         QFETCH(QStringList, backUps);
+        QFETCH(QString, units);
         // Checked on connection against a server that takes the request and never answers: the presets are read
         // once the wait for the answer is over.
         setUpdateMode(false, false);
         UpdateServer silent({"--stall"});
         QVERIFY(silent.start());
         qputenv(CFirmwareUpdate::ServerEnvironmentVariable, silent.url("").toString().toUtf8());
-        // Two units at first: the box stays open while the poll repeats the signal, then one unit goes and it
-        // closes by itself (the unplug is done from inside its nested loop).
+        // Two units at first: the box names them and, once answered, does not come back while the same two stay
+        // (ten polls); then one unit goes and the other is read.
         QVERIFY(m_bus->plug("U", model) &&
                 m_bus->plug("V", model == UnitModel::Ariette ? UnitModel::Cadenzo : UnitModel::Ariette));
-        QElapsedTimer open;
+        const auto ok = [](QWidget* pModal) {
+            auto* pBox = qobject_cast<QMessageBox*>(pModal);
+            return pBox != nullptr && (pBox->button(QMessageBox::Ok)->click(), true);
+        };
         m_answerer->push([&](QWidget* pModal) {
-            if (!open.isValid())
-                open.start();
-            return qobject_cast<QMessageBox*>(pModal) != nullptr && open.elapsed() > 500 && m_bus->unplug("V");
+            return ok(pModal) && (QTimer::singleShot(500, [&] { m_bus->unplug("V"); }), true);
         });
         QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
             unit.setRecord(5, withName(unit.record(5), "Lead"));
@@ -194,13 +199,26 @@ private slots:
         bool bChecking = false;
         QVERIFY(startAndRead(&bChecking) && bChecking);
         qunsetenv(CFirmwareUpdate::ServerEnvironmentVariable);
-        QCOMPARE(m_answerer->seen,
-                 QStringList{"Multiple Device|Multiple devices detected. Please connect only one device."});
+        const QString next = "\n\nUnplug one of them; the librarian connects to the one left.";
+        QCOMPARE(
+            m_answerer->seen,
+            QStringList{"Multiple Device|Multiple devices detected. Please connect only one device.|" + units + next});
 
         // What the unit holds, as the lists show it. Set list A: slot 4 empty, 250 names no preset; names
         // longer than 15 characters get a smaller font.
         MainWindow* w = m_window.get();
         QCOMPARE(w->findChild<QLabel*>("deviceLabel")->text(), QString("Connected"));
+        QCOMPARE(w->findChild<QLabel*>("labelVersions")->text(),
+                 model == UnitModel::Ariette ? "DSP v2.3, Firmware v1.5" : "DSP v3.1, Firmware v2.2");
+        QVERIFY(!w->findChild<QLabel*>("labelNoUnit")->isVisible());
+        // A second unit plugged beside the connected one is named once; the connected one stays.
+        m_answerer->push(ok);
+        QVERIFY(m_bus->plug("W", model));
+        QTRY_COMPARE_WITH_TIMEOUT(m_answerer->seen.size(), 2, kWaitMs);
+        const QString name = model == UnitModel::Ariette ? "Stage Ariette" : "Stage Cadenzo";
+        QCOMPARE(m_answerer->seen.last().section('|', 2),
+                 name + ", serial number U\n" + name + ", serial number W" + next);
+        QVERIFY(settled() && m_bus->unplug("W") && g_bDeviceConnected.load());
         auto* files = qobject_cast<QFileSystemModel*>(w->findChild<QListView*>("listViewFileBrowser")->model());
         QCOMPARE(files->nameFilters(), QStringList{ext == "tarb" ? "*.tarp" : "*.tscp"});
         auto* user = w->findChild<ContentWidget*>("listWidgetUserPreset");
@@ -221,6 +239,9 @@ private slots:
         QCOMPARE(setListA->entries().at(4)->styleSheet(), QString("QPushButton{font-size: 11px}"));
         QCOMPARE(setListA->entries().at(5)->styleSheet(), QString("QPushButton{font-size: 10px}"));
         QCOMPARE(texts(w, "listWidgetFavorites").first(), "*01\nU01 " + names[0]);
+        // The first window shows three whole lines of entries (U01 to U18), with no bar to scroll sideways.
+        QVERIFY(user->viewport()->rect().contains(user->visualItemRect(user->item(17))) &&
+                !user->horizontalScrollBar()->isVisible());
         // A screen reader names every control and entry in plain words.
         const QStringList controls = accessibleControls(w);
         QCOMPARE(unnamedControls(controls).join(" "), QString());
@@ -277,12 +298,18 @@ private slots:
             QCOMPARE(m_answerer->finishedTexts, finished);
         }
 
-        // A rename to Latin-1 letters, cut to the unit's 16 characters: their bytes reach the unit, the entry
-        // shows them, scrolled into view and as tall as its neighbours.
+        // A rename to Latin-1 letters, cut to the unit's 16 characters: the box says what it takes out and why,
+        // their bytes reach the unit, the entry shows them, scrolled into view and as tall as its neighbours.
         select(*user, {94});
-        m_answerer->push("ok:Café über 1234567");
+        QString hint;
+        m_answerer->push([&hint](QWidget* pBox) {
+            pBox->findChild<QLineEdit*>()->insert("Café über–日本€ 1234567");
+            hint = pBox->windowTitle() + '|' + pBox->findChild<QLabel*>("RenameHint")->text();
+            return QTest::keyClick(pBox, Qt::Key_Return), true;
+        });
         user->renamePreset();
         QVERIFY(settled());
+        QCOMPARE(hint, QString("Rename U95|U95: at most 16 characters; the unit cannot store –, 日, 本, €"));
         QCOMPARE(m_bus->unit("U").recordBytes(95).left(16), QByteArray("Caf\xE9 \xFC") + "ber 123456");
         QCOMPARE(user->entries().at(94)->text(), QString("U95\nCafé über 123456"));
         QVERIFY(user->viewport()->rect().contains(user->visualItemRect(user->item(94))));
@@ -320,8 +347,8 @@ private slots:
         m_answerer->push("Yes");
         QVERIFY(dragTo(*user, listDrag(*factory), centre(*user, 89), true));
         QVERIFY(settled());
-        QCOMPARE(m_answerer->seen.value(4), QString("Load Presets|Do you want to overwrite the presets <b>U90_" +
-                                                    names[2] + "</b><br/>with<br/><b>F03_" + names[4] + "</b>?"));
+        QCOMPARE(m_answerer->seen.last(), QString("Load Presets|Do you want to overwrite the presets <b>U90_" +
+                                                  names[2] + "</b><br/>with<br/><b>F03_" + names[4] + "</b>?"));
         QCOMPARE(m_bus->unit("U").record(90), connected.record(103));
         QCOMPARE(user->entries().at(89)->text(), "U90\n" + names[4]);
         // Ctrl+Z writes the overwritten records back, newest first: U90 as before the drag, the set list, then U95
@@ -348,6 +375,18 @@ private slots:
             const QVector<TrafficEntry> sent = m_bus->sentReports("U");
             return std::count_if(sent.begin(), sent.end(), [](const TrafficEntry& e) { return e.command != 10; });
         };
+        // Its box tells the step and the time left of the whole restore, back-up and read-back included, and that it
+        // cannot be stopped (an entry: what the box showed when the worker's next report came).
+        QStringList boxSaid;
+        QObject context;
+        connect(
+            DeviceManagerThread::instance(), &DeviceManagerThread::progress, &context,
+            [&] {
+                if (auto* box = w->findChild<QDialog*>("ProgressDialog"); box != nullptr && box->isVisible())
+                    boxSaid << box->findChild<QLabel*>("ProgressStep")->text() + '|' +
+                                   box->findChild<QLabel*>("ProgressTimeLeft")->text();
+            },
+            Qt::QueuedConnection);
         m_fileAnswer = target.filePath("saved." + ext);
         m_answerer->push([](QWidget* box) { return QTest::keyClick(box, Qt::Key_Return), true; });
         m_answerer->push("Escape");
@@ -359,12 +398,23 @@ private slots:
             QVERIFY(settled());
             QCOMPARE(m_answerer->seen.last(), "Restore|All 100 user presets, the favourites, set lists A to D and the "
                                               "system parameters of the unit will be replaced by those in saved." +
-                                                  ext + ".|Do you want to restore this back-up?");
+                                                  ext +
+                                                  ". This takes about 3 minutes.|Do you want to restore this "
+                                                  "back-up?");
             QCOMPARE(m_fileDialogs,
                      QStringList{"open|Select File|" + target.path() + "/saved." + ext + "|BACKUP(*." + ext + ")"});
             QVERIFY(attempt == 2 || unitWrites() == 0);
         }
         QCOMPARE(m_answerer->finishedTexts.last(), QString("Succesfully restored user presets and set lists."));
+        const bool ariette = ext == "tarb";
+        const QString unstoppable = "\nThis cannot be stopped safely.";
+        QCOMPARE(boxSaid.value(0), "|This cannot be stopped safely.");
+        QCOMPARE(boxSaid.value(1), "Backing up the unit first: preset 1 of 100|about " +
+                                       QString(ariette ? "2 min 50 s" : "3 min 30 s") + " left" + unstoppable);
+        QVERIFY(boxSaid.contains("Writing presets 37 of 100|about " + QString(ariette ? "1 min 45 s" : "2 min 5 s") +
+                                 " left" + unstoppable));
+        QVERIFY(boxSaid.contains("Checking what was written 1 of 100|about " +
+                                 QString(ariette ? "1 min 25 s" : "1 min 45 s") + " left" + unstoppable));
         const qint64 restoreWrites = unitWrites(); // the automatic back-up, the restore and its read-back
         const VirtualUnit restored = m_bus->unit("U");
         for (int number = 1; number <= 100; ++number)
@@ -382,7 +432,7 @@ private slots:
                                     "one in next.ldr.|Do you want to write this firmware?"};
         if (cadenzo)
             asked << "Factory Preset Update|All 100 factory presets of the unit will be replaced by those in "
-                     "FactoryPresets.dat.|Do you want to rewrite the factory presets?";
+                     "FactoryPresets.dat. This takes about 4 minutes.|Do you want to rewrite the factory presets?";
         m_fileAnswer = target.filePath(cadenzo ? "next.bin" : "next.ldr");
         QVERIFY(writeFile(m_fileAnswer, QByteArray(5600, 'f')));
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
@@ -449,6 +499,18 @@ private slots:
                                  "listWidgetSetListA", "listWidgetSetListD"})
             QCOMPARE(texts(w, name), QStringList());
         QVERIFY(!w->findChild<QPushButton*>("backUp")->isEnabled());
+        // The empty list says what to do, or who has the unit while the command line holds it.
+        const auto* noUnit = w->findChild<QLabel*>("labelNoUnit");
+        QStringList said{noUnit->isVisible() ? noUnit->text() : "hidden"};
+        for (bool inUse : {true, false}) {
+            emit DeviceManagerThread::instance()->unitInUse(inUse);
+            QCoreApplication::processEvents();
+            said << noUnit->text();
+        }
+        QCOMPARE(said, QStringList({"Connect your Stage Ariette or Stage Cadenzo over USB",
+                                    "The unit is in use by the tessitra command line; the librarian connects when "
+                                    "it is free.",
+                                    "Connect your Stage Ariette or Stage Cadenzo over USB"}));
     }
 
     // At start-up the check comes first and the presets are read after its answer; the buttons come on once the
@@ -560,7 +622,14 @@ private slots:
     void windowParts()
     {
         MainWindow* window = makeWindow("true");
-        window->show();
+        // Alt+F4 on the start-up splash while the window first appears: the splash goes, the window stays.
+        window->showSplash("<b>Loading...</b>", true);
+        QPointer<QWidget> splash;
+        for (QWidget* pTop : QApplication::topLevelWidgets())
+            splash = qobject_cast<CSplashScreen*>(pTop) ? pTop : splash.data();
+        QTimer::singleShot(0, splash, &QWidget::close); // what Alt+F4 does to it
+        window->finishSplashTimer();
+        QTRY_VERIFY(splash.isNull() && window->isVisible());
         QApplication::setActiveWindow(window);
         QVERIFY(QTest::qWaitForWindowActive(window));
         // Without a unit: the plain logo and the unplugged indicator. A taller window gives the user list most of
@@ -574,11 +643,17 @@ private slots:
         for (int click = 0; click < 2; ++click)
             QTest::mouseClick(window->findChild<QPushButton*>("settingsButton"), Qt::LeftButton);
         QCOMPARE(window->findChildren<CSettingsDlg*>().size(), 1);
+        // Help opens the manual that ships with the program; with nothing to show it, it says where it is.
         UrlRecorder browser;
-        QDesktopServices::setUrlHandler("https", &browser, "open");
+        QDesktopServices::setUrlHandler("file", &browser, "open");
         QTest::keyClick(window, Qt::Key_F1);
-        QDesktopServices::unsetUrlHandler("https");
-        QCOMPARE(browser.urls, QList<QUrl>{QUrl("https://help.example.org/stage")});
+        QDesktopServices::unsetUrlHandler("file");
+        const QString manual = m_home.path() + "/Aurivell/Tessitra/Manual/manual.html";
+        QCOMPARE(browser.urls, QList<QUrl>{QUrl::fromLocalFile(manual)});
+        QVERIFY(readFile(manual).contains("<title>Tessitra Stage Librarian manual</title>"));
+        m_answerer->push("OK");
+        QTest::keyClick(window, Qt::Key_F1);
+        QCOMPARE(m_answerer->seen, QStringList{"Help|The manual could not be opened. It is at " + manual + "."});
         window->onTriggeredAbout();
         QCOMPARE(window->findChildren<CSplashScreen*>().size(), 1);
         QCOMPARE(window->findChild<CSplashScreen*>()->findChild<QLabel*>()->text(),

@@ -109,7 +109,7 @@ private:
             return;
         }
         auto* pOk = pModal->findChild<QPushButton*>(QStringLiteral("CancelProgress"));
-        if (pModal->objectName() == "ProgressDialog" && pOk != nullptr && pOk->isVisible()) {
+        if (pModal->objectName() == "ProgressDialog" && pOk != nullptr && pOk->isVisible() && pOk->text() == "OK") {
             finishedTexts << pModal->findChild<QLabel*>(QStringLiteral("TessitraLabel"))->text();
             pOk->click();
         } else if (m_waiting.elapsed() > (pModal->objectName() == "ProgressDialog" ? 60000 : 8000)) {
