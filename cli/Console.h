@@ -60,6 +60,12 @@ struct Options
     bool bVersion = false;
     QString command;
     QStringList args;
+    // restore: --only SLOT... (the words after it up to the next option), --setlists LIST, --sysparams.
+    bool bOnlyGiven = false;
+    QStringList only;
+    QString setLists;
+    bool bSysParams = false;
+    bool bAll = false; // diff: list the slots that are the same too
 };
 
 void print(FILE* stream, const QString& text);

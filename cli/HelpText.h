@@ -58,10 +58,23 @@ constexpr Command Commands[] = {
     {"backup", "backup FILE", QT_TRANSLATE_NOOP("tessitra", "Backs the unit up into a file"),
      QT_TRANSLATE_NOOP("tessitra", "Backs up the user presets, set lists and system parameters into FILE (a .tarb or "
                                    ".tscb file).")},
-    {"restore", "restore FILE", QT_TRANSLATE_NOOP("tessitra", "Puts a back-up into the unit"),
+    {"restore", "restore FILE [--only SLOT...]",
+     QT_TRANSLATE_NOOP("tessitra", "Puts a back-up, or chosen parts of it, into the unit"),
      QT_TRANSLATE_NOOP("tessitra",
                        "Puts a back-up file back into the unit, replacing every user preset, the set lists and the "
-                       "system\nparameters. Asks first; an automatic back-up of the unit is taken before it starts.")},
+                       "system\nparameters. Asks first; an automatic back-up of the unit is taken before it starts.\n"
+                       "With --only SLOT... (user slots), --setlists LIST (favourites, A, B, C, D or all, separated by "
+                       "commas)\nor --sysparams only those are written, each read back, and can be undone like a load "
+                       "(the system\nparameters are not in the undo history: an automatic back-up is taken first "
+                       "for them).")},
+    {"diff", "diff FILE [FILE2] [--all]",
+     QT_TRANSLATE_NOOP("tessitra", "Compares the unit or a back-up with a back-up"),
+     QT_TRANSLATE_NOOP("tessitra",
+                       "Compares the unit with the back-up FILE (the unit is read as a back-up reads it), or the "
+                       "back-ups FILE\nand FILE2 (no unit needed). One line per user slot, set list and the system "
+                       "parameters that\ndiffer, with its mark: settings (same name, other parameters), renamed "
+                       "(other name), changed\n(a set list or the system parameters), missing (one side holds none); "
+                       "--all lists the same ones too.\nDifferences are no failure: the exit code is 0.")},
     {"save", "save SLOT... [--to DIR]", QT_TRANSLATE_NOOP("tessitra", "Saves presets to preset files"),
      QT_TRANSLATE_NOOP("tessitra",
                        "Saves presets of the unit to preset files in DIR (default: the current folder; made when "

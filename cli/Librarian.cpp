@@ -3,11 +3,13 @@
 #include "ProgressBar.h"
 
 #include "DeviceManagerThread.h"
+#include "backupimage.h"
 #include "deviceinfo.h"
 #include "firmwareupdate.h"
 #include "globals.h"
 #include "hidseam.h"
 #include "presetlabel.h"
+#include "presetname.h"
 #include "resultcodes.h"
 #include "settle.h"
 #include "unitlock.h"
@@ -22,6 +24,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace Console;
@@ -81,6 +84,92 @@ int report(const Options& options, const UnitSession::Outcome& outcome, QJsonObj
         print(stdout, last + QLatin1Char('\n'));
     }
     return Exit::Ok;
+}
+
+// One row of a diff: a user slot, a set list or the system parameters, its mark and what each side holds.
+struct DiffRow
+{
+    QString slot;
+    QString mark;
+    QJsonValue left;  // the unit's (or the first file's) name, set list; null for the system parameters
+    QJsonValue right; // the file's (or the second file's)
+};
+
+bool sameCodes(const int* a, const int* b, int count, int mask)
+{
+    for (int i = 0; i < count; ++i)
+        if ((a[i] & mask) != (b[i] & mask))
+            return false;
+    return true;
+}
+
+// A set list as its labels in order ("U01 U05 - U07"), empty entries at its end left out.
+QString setListText(const QVector<int>& entries, int index)
+{
+    QStringList labels;
+    for (int k = 0; k < 20; ++k) {
+        const QString label = PresetLabel::label(entries.value(index * 20 + k) & 0xFF);
+        labels.append(label.isEmpty() ? QStringLiteral("-") : label);
+    }
+    while (!labels.isEmpty() && labels.constLast() == QLatin1String("-"))
+        labels.removeLast();
+    return labels.join(QLatin1Char(' '));
+}
+
+// Marks, a small fixed set (docs/cli-notes.md): same, settings (same name, other parameters), renamed (other
+// name, whatever the parameters), changed (a set list or the system parameters differ), missing (one side holds
+// no set lists or no system parameters). Both images are of one model: the caller checks that.
+QList<DiffRow> compareImages(const BackUpImage& a, const BackUpImage& b)
+{
+    QList<DiffRow> rows;
+    for (int i = 0; i < a.presetCount && i < b.presetCount; ++i) {
+        const int* ra = a.record(i);
+        const int* rb = b.record(i);
+        const QString nameA = PresetName::fromCodes(ra, a.nameLength).trimmed();
+        const QString nameB = PresetName::fromCodes(rb, b.nameLength).trimmed();
+        // Names as the unit keeps them (one byte a code), parameters as signed 16-bit words.
+        const bool bSameName = sameCodes(ra, rb, a.nameLength, 0xFF);
+        const bool bSameParams = sameCodes(ra + a.nameLength, rb + b.nameLength, a.paramCount, 0xFFFF);
+        const QString mark = !bSameName    ? QStringLiteral("renamed")
+                             : bSameParams ? QStringLiteral("same")
+                                           : QStringLiteral("settings");
+        rows.append({PresetLabel::label(i + 1), mark, nameA, nameB});
+    }
+    if (a.hasSetLists || b.hasSetLists) {
+        for (int index = 0; index < 5; ++index) {
+            const QJsonValue left = a.hasSetLists ? QJsonValue(setListText(a.setLists, index)) : QJsonValue();
+            const QJsonValue right = b.hasSetLists ? QJsonValue(setListText(b.setLists, index)) : QJsonValue();
+            const QString mark = !a.hasSetLists || !b.hasSetLists ? QStringLiteral("missing")
+                                 : a.setLists.mid(index * 20, 20) == b.setLists.mid(index * 20, 20)
+                                     ? QStringLiteral("same")
+                                     : QStringLiteral("changed");
+            rows.append({PresetLabel::setListName(index), mark, left, right});
+        }
+    }
+    if (a.hasSysParams || b.hasSysParams) {
+        const QString mark = !a.hasSysParams || !b.hasSysParams         ? QStringLiteral("missing")
+                             : a.sysParamValues() == b.sysParamValues() ? QStringLiteral("same")
+                                                                        : QStringLiteral("changed");
+        // Only which side holds them is told: the values themselves are numbers no one reads in a row.
+        const bool bOneSide = a.hasSysParams != b.hasSysParams;
+        const QJsonValue held(QStringLiteral("held"));
+        rows.append({QStringLiteral("system"), mark, bOneSide && a.hasSysParams ? held : QJsonValue(),
+                     bOneSide && b.hasSysParams ? held : QJsonValue()});
+    }
+    return rows;
+}
+
+// Reads a back-up for a diff; 0, or the exit code after saying what is wrong with it.
+int readBackUp(const QString& arg, BackUpImage& image)
+{
+    const int result = BackUpImage::read(QFileInfo(arg).absoluteFilePath(), image);
+    if (result == ResultCode::Success)
+        return Exit::Ok;
+    if (result == ResultCode::FileNotFound)
+        return fail(Exit::BadFile, QCoreApplication::translate("tessitra", "%1: File not found.").arg(arg));
+    if (result == ResultCode::FileVersionMismatch)
+        return fail(Exit::BadFile, QCoreApplication::translate("tessitra", "%1 is not a back-up file.").arg(arg));
+    return fail(Exit::BadFile, QCoreApplication::translate("tessitra", "%1 is cut short or damaged.").arg(arg));
 }
 
 QString modelName(int productId)
@@ -222,6 +311,8 @@ int Librarian::restore()
     if (!QFileInfo(path).isFile())
         return fail(Exit::BadFile,
                     DeviceManagerThread::operationText(DeviceManagerThread::RestoreEvent, ResultCode::FileNotFound));
+    if (m_options.bOnlyGiven || !m_options.setLists.isEmpty() || m_options.bSysParams)
+        return restoreSelected(path);
     if (const int code = confirm(m_options, QStringLiteral("Restore %1? Every user preset, the set lists and the "
                                                            "system parameters of the unit are replaced.")
                                                 .arg(QFileInfo(path).fileName()));
@@ -230,6 +321,119 @@ int Librarian::restore()
     const UnitSession::Outcome outcome = runWithProgress(
         new QEvent(DeviceManagerThread::RestoreEvent), [&path](DeviceManagerThread* w) { w->setBackUpFilePath(path); });
     return report(m_options, outcome, QJsonObject{{QStringLiteral("file"), path}});
+}
+
+int Librarian::restoreSelected(const QString& path)
+{
+    if (m_options.bOnlyGiven && m_options.only.isEmpty())
+        return usage(QStringLiteral("--only takes one SLOT or more"));
+    QList<int> presets;
+    for (const QString& arg : qAsConst(m_options.only)) {
+        const int number = slotArgument(arg, true);
+        if (number < 0)
+            return Exit::Usage;
+        presets.append(number);
+    }
+    QList<int> setLists;
+    for (const QString& name : m_options.setLists.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const int index = PresetLabel::setListIndex(name.trimmed());
+        if (name.trimmed().compare(QLatin1String("all"), Qt::CaseInsensitive) == 0)
+            setLists = {0, 1, 2, 3, 4};
+        else if (index < 0)
+            return usage(QStringLiteral("--setlists takes favourites, A, B, C, D or all, separated by commas"));
+        else if (!setLists.contains(index))
+            setLists.append(index);
+    }
+    // Named from the file for the question; a file that does not read is refused by the worker's own check
+    // (exit 6) before anything reaches the unit, so there is nothing to ask about then.
+    BackUpImage image;
+    if (BackUpImage::read(path, image) == ResultCode::Success) {
+        QStringList chosen;
+        for (int number : qAsConst(presets))
+            chosen.append(number <= image.presetCount
+                              ? PresetLabel::label(number) + QLatin1Char(' ') +
+                                    PresetName::fromCodes(image.record(number - 1), image.nameLength).trimmed()
+                              : PresetLabel::label(number));
+        for (int index : qAsConst(setLists))
+            chosen.append(
+                index == 0
+                    ? QCoreApplication::translate("tessitra", "the favourites")
+                    : QCoreApplication::translate("tessitra", "set list %1").arg(PresetLabel::setListName(index)));
+        if (m_options.bSysParams)
+            chosen.append(QCoreApplication::translate("tessitra", "the system parameters"));
+        if (const int code =
+                confirm(m_options, QCoreApplication::translate("tessitra", "Put back %1 from %2? The "
+                                                                           "unit's own are replaced.")
+                                       .arg(chosen.join(QStringLiteral(", ")), QFileInfo(path).fileName()));
+            code >= 0)
+            return code;
+    }
+    const bool bSysParams = m_options.bSysParams;
+    const UnitSession::Outcome outcome =
+        runWithProgress(new QEvent(DeviceManagerThread::RestoreSelectedEvent),
+                        [&](DeviceManagerThread* w) { w->setSelectedRestore(path, presets, setLists, bSysParams); });
+    return report(m_options, outcome, QJsonObject{{QStringLiteral("file"), path}});
+}
+
+int Librarian::diff()
+{
+    if (m_options.args.isEmpty() || m_options.args.size() > 2)
+        return usage(QStringLiteral("diff takes FILE (against the unit) or FILE1 FILE2"));
+    const bool bTwoFiles = m_options.args.size() == 2;
+    BackUpImage left;
+    BackUpImage right;
+    if (const int code = readBackUp(m_options.args.constLast(), right))
+        return code;
+    if (bTwoFiles) {
+        if (const int code = readBackUp(m_options.args.constFirst(), left))
+            return code;
+    } else {
+        // A file of another unit is refused before the unit is read (a read costs what a back-up costs).
+        if (right.productCode != g_deviceInfo.hardwareProductCode.load() ||
+            right.nameLength != g_deviceInfo.maxPresetNameLength.load() ||
+            right.paramCount != g_deviceInfo.maxPresetParamLength.load() || right.presetCount != presetCount())
+            return fail(Exit::BadFile, QCoreApplication::translate("tessitra", "%1 is not a %2 back-up.")
+                                           .arg(m_options.args.constFirst(), modelName(m_pSession->productId())));
+        // The unit is read as a back-up is taken, by the worker, into a private folder gone when this ends.
+        QTemporaryDir folder;
+        if (!folder.isValid())
+            return fail(Exit::Failed, QCoreApplication::translate("tessitra", "Cannot make a temporary folder."));
+        const QString path = folder.filePath(QStringLiteral("unit.tarb"));
+        const UnitSession::Outcome outcome =
+            runWithProgress(new QEvent(DeviceManagerThread::BackUpEvent),
+                            [&path](DeviceManagerThread* w) { w->setBackUpFilePath(path); });
+        if (exitFor(outcome) != Exit::Ok)
+            return report(m_options, outcome);
+        if (BackUpImage::read(path, left) != ResultCode::Success)
+            return fail(Exit::Communication, QLatin1String(Text::CommunicationFailure));
+    }
+    if (left.productCode != right.productCode || left.nameLength != right.nameLength ||
+        left.paramCount != right.paramCount || left.presetCount != right.presetCount)
+        return fail(Exit::BadFile,
+                    QCoreApplication::translate("tessitra", "%1 and %2 are back-ups of different models.")
+                        .arg(m_options.args.constFirst(), m_options.args.constLast()));
+
+    const QString leftKey = QLatin1String(bTwoFiles ? "file1" : "unit");
+    const QString rightKey = QLatin1String(bTwoFiles ? "file2" : "file");
+    QJsonArray json;
+    QString text;
+    for (const DiffRow& row : compareImages(left, right)) {
+        if (row.mark == QLatin1String("same") && !m_options.bAll)
+            continue;
+        json.append(QJsonObject{{QStringLiteral("slot"), row.slot},
+                                {QStringLiteral("mark"), row.mark},
+                                {leftKey, row.left},
+                                {rightKey, row.right}});
+        // "U08        renamed   Panel Edit -> Choir Pad": the left side's, then the right side's when it differs.
+        QString detail = row.left.toString();
+        if (row.left != row.right)
+            detail = QStringLiteral("%1 -> %2")
+                         .arg(row.left.isNull() ? QStringLiteral("(none)") : row.left.toString(),
+                              row.right.isNull() ? QStringLiteral("(none)") : row.right.toString());
+        text += QString(row.slot.leftJustified(11) + row.mark.leftJustified(10) + detail).trimmed() + QLatin1Char('\n');
+    }
+    print(stdout, m_options.bJson ? QString::fromUtf8(QJsonDocument(json).toJson()) : text);
+    return Exit::Ok;
 }
 
 int Librarian::save()
@@ -548,6 +752,7 @@ int Librarian::run()
         {QStringLiteral("list"), &Librarian::list},
         {QStringLiteral("backup"), &Librarian::backUp},
         {QStringLiteral("restore"), &Librarian::restore},
+        {QStringLiteral("diff"), &Librarian::diff},
         {QStringLiteral("save"), &Librarian::save},
         {QStringLiteral("load"), &Librarian::load},
         {QStringLiteral("copy"), &Librarian::copy},
@@ -567,6 +772,14 @@ int Librarian::run()
         return usage(QStringLiteral("unknown command %1").arg(m_options.command));
     if (m_options.bToGiven && m_options.command != QLatin1String("save") && m_options.command != QLatin1String("load"))
         return usage(QStringLiteral("--to belongs to save and load"));
+    if ((m_options.bOnlyGiven || !m_options.setLists.isEmpty() || m_options.bSysParams) &&
+        m_options.command != QLatin1String("restore"))
+        return usage(QStringLiteral("--only, --setlists and --sysparams belong to restore"));
+    if (m_options.bAll && m_options.command != QLatin1String("diff"))
+        return usage(QStringLiteral("--all belongs to diff"));
+    // Two back-ups are compared without a unit: nothing to find, nothing to lock.
+    if (m_options.command == QLatin1String("diff") && m_options.args.size() == 2)
+        return diff();
 
     // The real USB units, or the virtual ones of a bus folder.
     const QString bus = m_options.bus.isEmpty() ? QString() : QFileInfo(m_options.bus).absoluteFilePath();

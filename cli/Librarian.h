@@ -34,6 +34,10 @@ private:
     int list();
     int backUp();
     int restore();
+    // restore FILE --only/--setlists/--sysparams: only the chosen parts of the back-up.
+    int restoreSelected(const QString& path);
+    // diff FILE (the unit against a back-up) or diff FILE1 FILE2 (two back-ups, no unit needed).
+    int diff();
     int save();
     int load();
     int copy();

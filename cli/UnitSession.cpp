@@ -45,9 +45,10 @@ extern "C" void onInterrupt(int signalNumber)
 bool writesUnit(QEvent::Type type)
 {
     using W = DeviceManagerThread;
-    for (const QEvent::Type write : {W::WriteSetListEvent, W::LoadPresetFileEvent, W::LoadPresetFilesEvent,
-                                     W::CopyPresetEvent, W::CopyPresetsEvent, W::RenamePresetEvent, W::RestoreEvent,
-                                     W::UpdateFactoryPresetsEvent, W::UpdateFirmwareEvent, W::UndoEvent, W::RedoEvent})
+    for (const QEvent::Type write :
+         {W::WriteSetListEvent, W::LoadPresetFileEvent, W::LoadPresetFilesEvent, W::CopyPresetEvent,
+          W::CopyPresetsEvent, W::RenamePresetEvent, W::RestoreEvent, W::UpdateFactoryPresetsEvent,
+          W::UpdateFirmwareEvent, W::UndoEvent, W::RedoEvent, W::RestoreSelectedEvent})
         if (type == write)
             return true;
     return false;

@@ -18,9 +18,26 @@ namespace {
 QString parse(const QStringList& arguments, Options* pOptions)
 {
     QString error;
+    bool bInOnly = false; // the words after --only are its slots, up to the next option
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
-        if (arg == QLatin1String("--bus") || arg == QLatin1String("--to")) {
+        if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1)
+            bInOnly = false;
+        if (arg == QLatin1String("--only")) {
+            pOptions->bOnlyGiven = true;
+            bInOnly = true;
+        } else if (arg == QLatin1String("--setlists")) {
+            if (i + 1 >= arguments.size())
+                error = QStringLiteral("%1 needs a value").arg(arg);
+            else
+                pOptions->setLists = arguments.at(++i);
+        } else if (arg == QLatin1String("--sysparams")) {
+            pOptions->bSysParams = true;
+        } else if (arg == QLatin1String("--all")) {
+            pOptions->bAll = true;
+        } else if (bInOnly && !pOptions->command.isEmpty()) {
+            pOptions->only.append(arg);
+        } else if (arg == QLatin1String("--bus") || arg == QLatin1String("--to")) {
             if (i + 1 >= arguments.size()) {
                 error = QStringLiteral("%1 needs a value").arg(arg);
                 continue;

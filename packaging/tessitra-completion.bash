@@ -28,8 +28,8 @@ _tessitra_files()
 _tessitra()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commands="info list backup restore save load copy rename setlist undo factory-update firmware check-update"
-    local options="--bus --json --yes --help --version --to"
+    local commands="info list backup restore diff save load copy rename setlist undo factory-update firmware check-update"
+    local options="--bus --json --yes --help --version --to --only --setlists --sysparams --all"
     local command="" i word args=0
 
     # The command is the first word that is neither an option nor the value of --bus or --to; count the
@@ -37,7 +37,7 @@ _tessitra()
     for ((i = 1; i < COMP_CWORD; i++)); do
         word=${COMP_WORDS[i]}
         case $word in
-        --bus | --to) ((i++)) ;;
+        --bus | --to | --setlists) ((i++)) ;;
         -*) ;;
         *) if [ -z "$command" ]; then command=$word; else ((args++)); fi ;;
         esac
@@ -47,6 +47,10 @@ _tessitra()
     --bus)
         compopt -o filenames 2>/dev/null
         COMPREPLY=($(compgen -d -- "$cur"))
+        return
+        ;;
+    --setlists)
+        COMPREPLY=($(compgen -W "favourites A B C D all" -- "$cur"))
         return
         ;;
     --to)
@@ -66,7 +70,16 @@ _tessitra()
     case $command in
     "") COMPREPLY=($(compgen -W "$commands" -- "$cur")) ;;
     list) ((args == 0)) && COMPREPLY=($(compgen -W "user factory favourites A B C D" -- "$cur")) ;;
-    backup | restore) ((args == 0)) && _tessitra_files tarb tscb ;;
+    backup) ((args == 0)) && _tessitra_files tarb tscb ;;
+    # After the file, the slots of --only.
+    restore)
+        if ((args == 0)); then
+            _tessitra_files tarb tscb
+        else
+            COMPREPLY=($(compgen -W "$(_tessitra_slots user)" -- "${cur^^}"))
+        fi
+        ;;
+    diff) ((args < 2)) && _tessitra_files tarb tscb ;;
     load) _tessitra_files tarp tscp ;;
     firmware) _tessitra_files ldr bin ;;
     save) COMPREPLY=($(compgen -W "$(_tessitra_slots all)" -- "${cur^^}")) ;;

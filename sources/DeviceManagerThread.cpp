@@ -14,6 +14,7 @@
 #include "unitlock.h"
 #include "usbids.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -139,6 +140,10 @@ constexpr char DescribeCopy[] = "copy %1 to %2";
 constexpr char DescribeLoad[] = "load %1 to %2";
 constexpr char DescribeRename[] = "rename %1 to %2";
 constexpr char DescribeSetList[] = "change %1";
+constexpr char DescribeRestoreSelected[] = QT_TRANSLATE_NOOP("tessitra", "restore %1 from %2");
+constexpr char RestoringSelected[] = QT_TRANSLATE_NOOP("tessitra", "Restoring %1 from %2...");
+constexpr char RestoredSelected[] = QT_TRANSLATE_NOOP("tessitra", "Restored %1 from %2.");
+constexpr char NotInBackUp[] = QT_TRANSLATE_NOOP("tessitra", "%1 does not hold %2. Nothing was changed.");
 constexpr char JournalSetAside[] = "The undo journal was damaged or made for another unit and was not used. It was "
                                    "set aside as %1.";
 constexpr char JournalUnreadable[] = "The undo journal cannot be read and was not used.";
@@ -381,6 +386,9 @@ OperationPlan DeviceManagerThread::planFor(int operation, const QEvent* event) c
         return OperationPlan::backUp(unit);
     case RestoreEvent:
         return OperationPlan::restore(unit, m_bAutoBackup.load() && !m_bRecovery.load(), bVerify);
+    case RestoreSelectedEvent:
+        // The records come from the checked file, so each costs its write and read-back, like a load.
+        return OperationPlan::writePresets(unit, m_listRestorePresets.size(), false, bVerify, 0);
     case UpdateFactoryPresetsEvent:
         return OperationPlan::factoryRewrite(
             unit, m_bAutoBackup.load() && m_strFactorySource.isEmpty() && QFile::exists(factoryFile), bVerify);
@@ -516,6 +524,14 @@ void DeviceManagerThread::setBackUpFilePath(QString path)
     m_strBackUpFilePath = path;
 }
 
+void DeviceManagerThread::setSelectedRestore(QString path, QList<int> presets, QList<int> setLists, bool bSysParams)
+{
+    m_strBackUpFilePath = std::move(path);
+    m_listRestorePresets = std::move(presets);
+    m_listRestoreSetLists = std::move(setLists);
+    m_bRestoreSysParams = bSysParams;
+}
+
 void DeviceManagerThread::setSafetyOptions(bool autoBackup, bool verifyWrites)
 {
     m_bAutoBackup.store(autoBackup);
@@ -642,6 +658,8 @@ void DeviceManagerThread::customEvent(QEvent* event)
         updateFirmwareImage(path, bytes);
     } else if (iType == UndoEvent || iType == RedoEvent) {
         undo(iType == RedoEvent);
+    } else if (iType == RestoreSelectedEvent) {
+        restoreSelected();
     } else {
         (this->*kOperations[iType - FirstEvent])();
     }
@@ -1044,6 +1062,115 @@ void DeviceManagerThread::restore()
     if (bOffer)
         emit recoveryAvailable(backupPath, told);
     emit operationFinished(iResult, false);
+}
+
+// A partial restore is a load from a back-up: the file is checked whole first (a refused file costs nothing), the
+// chosen slots and set lists are kept for Undo, and only they are written, one record at a time outside a bulk
+// bracket, so k presets cost k writes and their read-back rather than a whole restore. The journal keeps no
+// system parameters, so when they are chosen the unit is backed up first, as before a full restore.
+void DeviceManagerThread::restoreSelected()
+{
+    if (!requireUnit())
+        return;
+    const auto say = [](const char* source) { return QCoreApplication::translate("tessitra", source); };
+    BackUpImage image;
+    const int iChecked = m_pUSBConnect->CheckBackUp(m_strBackUpFilePath, image);
+    if (iChecked != ResultCode::Success) {
+        finish(iChecked, refusedFileText(iChecked, m_strBackUpFilePath), false);
+        return;
+    }
+    const QString fileName = QFileInfo(m_strBackUpFilePath).fileName();
+    QStringList chosen;
+    QList<int> presets;
+    for (int number : qAsConst(m_listRestorePresets)) {
+        if (number < 1 || number > image.presetCount) {
+            finish(ResultCode::FileCorrupted, say(Text::NotInBackUp).arg(fileName, slotName(number)), false);
+            return;
+        }
+        if (!presets.contains(number)) {
+            presets.append(number);
+            chosen.append(slotName(number));
+        }
+    }
+    // Each chosen list with what the unit holds now (kept for Undo) and what the back-up holds.
+    QVector<UndoJournal::SetList> lists;
+    for (int index : qAsConst(m_listRestoreSetLists)) {
+        if (!image.hasSetLists || index < 0 || index >= Protocol::SetListCount) {
+            finish(ResultCode::FileCorrupted, say(Text::NotInBackUp).arg(fileName, setListName(index)), false);
+            return;
+        }
+        std::unique_ptr<int[]> current(new int[Protocol::SetListSlots]());
+        const int iResult = m_pUSBConnect->GetSetListData(index, current.get());
+        if (iResult != ResultCode::Success) {
+            finish(iResult, resultText(iResult, kSetListWriteTexts), false);
+            return;
+        }
+        UndoJournal::SetList change{index, QVector<int>(current.get(), current.get() + Protocol::SetListSlots), {}};
+        for (int k = 0; k < Protocol::SetListSlots; ++k)
+            change.after.append(image.setLists.at(index * Protocol::SetListSlots + k) & 0xFF);
+        lists.append(change);
+        chosen.append(setListName(index));
+    }
+    if (m_bRestoreSysParams && !image.hasSysParams) {
+        finish(ResultCode::FileCorrupted, say(Text::NotInBackUp).arg(fileName, text(Text::SystemParameters)), false);
+        return;
+    }
+    if (m_bRestoreSysParams) {
+        chosen.append(text(Text::SystemParameters));
+        QString backupPath;
+        if (!backUpFirst(AutoBackUp::Before::Restore, {m_strBackUpFilePath}, backupPath))
+            return;
+    }
+    if (!journalOverwrite(presets, lists, say(Text::DescribeRestoreSelected).arg(listed(chosen), fileName)))
+        return;
+    emit updateText(say(Text::RestoringSelected).arg(listed(chosen), fileName));
+    m_pUSBConnect->clearMismatches();
+    int iResult = ResultCode::Success;
+    for (int number : qAsConst(presets)) {
+        std::vector<int> record(image.record(number - 1), image.record(number - 1) + image.recordSize());
+        iResult =
+            m_pUSBConnect->SendPresetDataToHardware(number, record.data(), image.nameLength, image.paramCount, false);
+        if (iResult != ResultCode::Success)
+            break;
+    }
+    if (iResult == ResultCode::Success && !lists.isEmpty())
+        enterStep(OperationPlan::Step::WriteSetLists);
+    for (int i = 0; iResult == ResultCode::Success && i < lists.size(); ++i) {
+        unsigned char bytes[Protocol::SetListSlots];
+        for (int k = 0; k < Protocol::SetListSlots; ++k)
+            bytes[k] = static_cast<unsigned char>(lists.at(i).after.at(k));
+        iResult = m_pUSBConnect->SetSetListData(lists.at(i).index, bytes);
+        if (iResult == ResultCode::Success && m_bVerifyWrites.load()) {
+            // As the set-list edit does: the unit is given a second more before the list is read back.
+            Settle::settle(Protocol::Settle::BeforeSetListReadBack);
+            iResult = m_pUSBConnect->verifySetList(lists.at(i).index, bytes);
+        }
+    }
+    bool bSysDiffer = false;
+    if (iResult == ResultCode::Success && m_bRestoreSysParams) {
+        enterStep(OperationPlan::Step::WriteSystemParameters);
+        iResult = m_pUSBConnect->SendSysParams(image.sysParams);
+        // The unit stores the parameters after the last page and takes nothing else meanwhile.
+        Settle::settle(Protocol::Settle::AfterRestore);
+        if (iResult == ResultCode::Success && m_bVerifyWrites.load()) {
+            BackUpImage readBack;
+            iResult = m_pUSBConnect->GetSysParams(readBack.sysParams);
+            const QVector<int> expected = image.sysParamValues();
+            bSysDiffer = readBack.sysParamValues().mid(0, expected.size()) != expected;
+        }
+    }
+    CUSBConnect::Mismatches mismatches = m_pUSBConnect->mismatches();
+    mismatches.sysParams = bSysDiffer;
+    if (iResult == ResultCode::Success && !mismatches.isEmpty())
+        iResult = ResultCode::VerifyMismatch;
+    settleJournal(iResult);
+    for (const UndoJournal::SetList& list : qAsConst(lists))
+        if (iResult == ResultCode::Success)
+            emit setListData(list.index, list.after);
+    const QString message = iResult == ResultCode::VerifyMismatch ? mismatchText(mismatches)
+                            : iResult == ResultCode::Success ? say(Text::RestoredSelected).arg(listed(chosen), fileName)
+                                                             : resultText(iResult, kRestoreTexts);
+    finish(iResult, message, true);
 }
 
 QString DeviceManagerThread::refusedFileText(int result, const QString& path) const

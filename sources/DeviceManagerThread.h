@@ -55,8 +55,11 @@ public:
     static constexpr QEvent::Type UndoEvent = static_cast<QEvent::Type>(1017);
     // Writes back what the newest undo took away.
     static constexpr QEvent::Type RedoEvent = static_cast<QEvent::Type>(1018);
+    // Writes only the chosen user presets, set lists and (when asked) system parameters of a back-up file, each
+    // verified and journalled for undo like a load (setSelectedRestore).
+    static constexpr QEvent::Type RestoreSelectedEvent = static_cast<QEvent::Type>(1019);
     static constexpr int FirstEvent = ReadFactoryPresetsEvent;
-    static constexpr int LastEvent = RedoEvent;
+    static constexpr int LastEvent = RestoreSelectedEvent;
 
     // The firmware update request with the image's path inside it. The window (a file the user picked) and
     // the update service (an image it has just downloaded) each post their own, so the path is never a
@@ -122,6 +125,9 @@ public:
     void setRenameData(int presetNumber, QString name, int presetNumber2, int* record);
     void setPresetTransfer(QList<int> destinations, QStringList files, QList<int> sources);
     void setBackUpFilePath(QString path);
+    // What the next RestoreSelectedEvent puts back from the back-up file `path`: user preset numbers, set-list
+    // indexes (0 the favourites, 1 to 4 A to D) and whether the system parameters go too.
+    void setSelectedRestore(QString path, QList<int> presets, QList<int> setLists, bool bSysParams);
     // The user's safety settings, handed over by each front end before it posts (the worker never reads the
     // settings store itself): an automatic back-up before a restore, factory rewrite or firmware write, and a
     // read-back of every record written. Both on until set otherwise.
@@ -258,6 +264,7 @@ private:
     void updateFactoryPresets();
     void updateFirmwareImage(const QString& path, const QByteArray& bytes = QByteArray());
     void undo(bool bRedo);
+    void restoreSelected();
 
     // The safety net.
     // Backs the unit up into the model's back-up folder before a destructive operation (`before` an
@@ -338,6 +345,9 @@ private:
     QStringList m_listPresetFiles;
     QList<int> m_listSources;
     QString m_strBackUpFilePath;
+    QList<int> m_listRestorePresets;
+    QList<int> m_listRestoreSetLists;
+    bool m_bRestoreSysParams = false;
     int m_iSetListNumber = 0;
     QMap<int, int> m_mapSetListEdits;
     QList<SaveItem> m_listSaveItems;

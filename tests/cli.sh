@@ -247,6 +247,50 @@ show A3 >fresh.txt
 expect 6 "tessitra: cadenzo.tarb is not a Stage Ariette back-up. Nothing was changed." restore cadenzo.tarb --yes
 show A3 | cmp -s - fresh.txt || fail "a refused back-up changed the unit"
 
+# Compare and pick: the unit against a back-up names exactly the slots changed since; a partial restore writes only
+# what was chosen, journalled like a load, and an undo takes it away again.
+expect 0 "" backup pick.tarb
+expect 0 "" rename U08 "Choir Pad" --yes
+"$unit" panel-rename A3 12 "Panel Edit" || fail "panel-rename"
+expect 0 "" setlist A U05 --yes
+expect 0 "" diff pick.tarb
+[ "$(cat out.txt)" = "U08        renamed   Choir Pad -> Reverse Swell
+U12        renamed   Panel Edit -> Thick Unison
+A          changed   U05 -> U01 U02 U03 U04 U05 U06 U07 U08 U09 U10 U11 U12" ] || fail "diff: $(cat out.txt)"
+expect 0 "" diff pick.tarb --json
+python3 -c 'import json,sys; d=json.load(open("out.txt")); sys.exit(d[:2] != [{"slot": "U08", "mark": "renamed", "unit": "Choir Pad", "file": "Reverse Swell"}, {"slot": "U12", "mark": "renamed", "unit": "Panel Edit", "file": "Thick Unison"}] or len(d) != 3)' ||
+    fail "diff --json: $(cat out.txt)"
+expect 6 "tessitra: cadenzo.tarb is not a Stage Ariette back-up." diff cadenzo.tarb
+expect 0 "" restore pick.tarb --only U08 --yes
+says "Restored U08 from pick.tarb."
+has A3 'U08 "Reverse Swell   " params 01133c20'
+has A3 'U12 "Panel Edit      " params 9a977771'
+expect 0 "" restore pick.tarb --setlists A --yes
+says "Restored set list A from pick.tarb."
+expect 0 "" diff pick.tarb
+[ "$(cat out.txt)" = "U12        renamed   Panel Edit -> Thick Unison" ] || fail "diff after restore --only: $(cat out.txt)"
+expect 0 "" undo --yes
+says "Undone: restore set list A from pick.tarb."
+expect 0 "" undo --yes
+says "Undone: restore U08 from pick.tarb."
+has A3 'U08 "Choir Pad       " params 01133c20'
+# Two back-ups need no unit; --all lists the same slots too (100 presets, 5 set lists, the system parameters).
+expect 0 "" backup now.tarb
+"$unit" unplug A3 >/dev/null
+expect 0 "" diff pick.tarb now.tarb
+[ "$(cat out.txt)" = "U08        renamed   Reverse Swell -> Choir Pad
+U12        renamed   Thick Unison -> Panel Edit
+A          changed   U01 U02 U03 U04 U05 U06 U07 U08 U09 U10 U11 U12 -> U05" ] || fail "diff of two files: $(cat out.txt)"
+expect 0 "" diff pick.tarb now.tarb --all
+says "U01        same      Rock Lead"
+says "system     same"
+[ "$(wc -l <out.txt)" = 106 ] || fail "diff --all: $(wc -l <out.txt) rows"
+"$unit" plug ariette A3 >/dev/null
+show A3 >picked.txt
+expect 6 "tessitra: cadenzo.tarb is not a Stage Ariette back-up. Nothing was changed." restore cadenzo.tarb --only U08 --yes
+expect 2 "tessitra: --only takes one SLOT or more" restore pick.tarb --only --yes
+show A3 | cmp -s - picked.txt || fail "a refused partial restore changed the unit"
+
 expect 0 "" --help
 says "  setlist A|B|C|D|favourites SLOT...      Fills a set list"
 says "  undo                                    Undoes the last copy, load, rename or set-list change"
