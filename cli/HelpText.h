@@ -75,6 +75,11 @@ constexpr Command Commands[] = {
                        "parameters that\ndiffer, with its mark: settings (same name, other parameters), renamed "
                        "(other name), changed\n(a set list or the system parameters), missing (one side holds none); "
                        "--all lists the same ones too.\nDifferences are no failure: the exit code is 0.")},
+    {"find", "find TEXT [FOLDER...]", QT_TRANSLATE_NOOP("tessitra", "Finds presets by name in back-ups and files"),
+     QT_TRANSLATE_NOOP("tessitra",
+                       "Lists every back-up and preset file under FOLDER (default: both models' preset and back-up "
+                       "folders)\nthat holds a preset whose name contains TEXT, newest file first: file, slot, name. "
+                       "No unit is needed;\nexit 1 when no preset matches.")},
     {"save", "save SLOT... [--to DIR]", QT_TRANSLATE_NOOP("tessitra", "Saves presets to preset files"),
      QT_TRANSLATE_NOOP("tessitra",
                        "Saves presets of the unit to preset files in DIR (default: the current folder; made when "

@@ -19,6 +19,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -373,6 +374,56 @@ int Librarian::restoreSelected(const QString& path)
         runWithProgress(new QEvent(DeviceManagerThread::RestoreSelectedEvent),
                         [&](DeviceManagerThread* w) { w->setSelectedRestore(path, presets, setLists, bSysParams); });
     return report(m_options, outcome, QJsonObject{{QStringLiteral("file"), path}});
+}
+
+// Every back-up and preset file under the folders given (the models' preset and back-up folders by default) that
+// holds a preset whose name contains TEXT, newest file first; no unit is needed. Like grep, exit 1 when none does.
+int Librarian::find()
+{
+    if (m_options.args.isEmpty())
+        return usage(QStringLiteral("find takes TEXT and, optionally, FOLDER..."));
+    const QString wanted = m_options.args.constFirst().trimmed();
+    QStringList folders = m_options.args.mid(1);
+    if (folders.isEmpty())
+        folders = QStringList{g_arietteUserPresetsFolder, g_arietteBackUpFolder, g_cadenzoUserPresetsFolder,
+                              g_cadenzoBackUpFolder};
+    // Bounded: a folder tree of this many files is not a singer's preset collection.
+    constexpr int kMostFiles = 20000;
+    QFileInfoList files;
+    for (const QString& folder : qAsConst(folders)) {
+        QDirIterator it(
+            folder,
+            {QStringLiteral("*.tarb"), QStringLiteral("*.tscb"), QStringLiteral("*.tarp"), QStringLiteral("*.tscp")},
+            QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext() && files.size() < kMostFiles)
+            files.append(QFileInfo(it.next()));
+    }
+    std::stable_sort(files.begin(), files.end(),
+                     [](const QFileInfo& a, const QFileInfo& b) { return a.lastModified() > b.lastModified(); });
+    QJsonArray rows;
+    QString text;
+    for (const QFileInfo& file : qAsConst(files)) {
+        BackUpImage image;
+        if (BackUpImage::read(file.filePath(), image) != ResultCode::Success)
+            continue; // not one of ours, or damaged: nothing to find in it
+        const bool bPreset = image.presetCount == 1 && !image.hasSetLists;
+        for (int i = 0; i < image.presetCount; ++i) {
+            const QString name = PresetName::fromCodes(image.record(i), image.nameLength).trimmed();
+            if (!name.contains(wanted, Qt::CaseInsensitive))
+                continue;
+            const QString slot =
+                bPreset ? QStringLiteral("-") : QStringLiteral("U%1").arg(i + 1, 2, 10, QLatin1Char('0'));
+            rows.append(QJsonObject{{QStringLiteral("file"), file.filePath()},
+                                    {QStringLiteral("slot"), bPreset ? QJsonValue() : QJsonValue(slot)},
+                                    {QStringLiteral("name"), name}});
+            text += file.filePath() + QStringLiteral("  ") + slot.leftJustified(4) + name + QLatin1Char('\n');
+        }
+    }
+    if (rows.isEmpty())
+        return fail(Exit::Failed,
+                    QCoreApplication::translate("tessitra", "No preset named like \"%1\" was found.").arg(wanted));
+    print(stdout, m_options.bJson ? QString::fromUtf8(QJsonDocument(rows).toJson()) : text);
+    return Exit::Ok;
 }
 
 int Librarian::diff()
@@ -753,6 +804,7 @@ int Librarian::run()
         {QStringLiteral("backup"), &Librarian::backUp},
         {QStringLiteral("restore"), &Librarian::restore},
         {QStringLiteral("diff"), &Librarian::diff},
+        {QStringLiteral("find"), &Librarian::find},
         {QStringLiteral("save"), &Librarian::save},
         {QStringLiteral("load"), &Librarian::load},
         {QStringLiteral("copy"), &Librarian::copy},
@@ -780,6 +832,8 @@ int Librarian::run()
     // Two back-ups are compared without a unit: nothing to find, nothing to lock.
     if (m_options.command == QLatin1String("diff") && m_options.args.size() == 2)
         return diff();
+    if (m_options.command == QLatin1String("find"))
+        return find();
 
     // The real USB units, or the virtual ones of a bus folder.
     const QString bus = m_options.bus.isEmpty() ? QString() : QFileInfo(m_options.bus).absoluteFilePath();

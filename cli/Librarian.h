@@ -38,6 +38,7 @@ private:
     int restoreSelected(const QString& path);
     // diff FILE (the unit against a back-up) or diff FILE1 FILE2 (two back-ups, no unit needed).
     int diff();
+    int find();
     int save();
     int load();
     int copy();

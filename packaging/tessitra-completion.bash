@@ -28,7 +28,7 @@ _tessitra_files()
 _tessitra()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commands="info list backup restore diff save load copy rename setlist undo factory-update firmware check-update"
+    local commands="info list backup restore diff find save load copy rename setlist undo redo factory-update firmware check-update"
     local options="--bus --json --yes --help --version --to --only --setlists --sysparams --all"
     local command="" i word args=0
 

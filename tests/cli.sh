@@ -281,6 +281,14 @@ expect 0 "" diff pick.tarb now.tarb
 [ "$(cat out.txt)" = "U08        renamed   Reverse Swell -> Choir Pad
 U12        renamed   Thick Unison -> Panel Edit
 A          changed   U01 U02 U03 U04 U05 U06 U07 U08 U09 U10 U11 U12 -> U05" ] || fail "diff of two files: $(cat out.txt)"
+# Find: the files that hold a preset of that name, with its slot; none is exit 1.
+mkdir -p found/sub && cp now.tarb found/ && cp pick.tarb found/sub/ && cp "out/tour/U90_My Slap.tarp" found/sub/
+expect 0 "" find "panel ed" found
+[ "$(cat out.txt)" = "found/now.tarb  U12 Panel Edit" ] || fail "find: $(cat out.txt)"
+expect 0 "" find "my slap" found --json
+python3 -c 'import json,sys; sys.exit(json.load(open("out.txt")) != [{"file": "found/sub/U90_My Slap.tarp", "slot": None, "name": "My Slap"}])' ||
+    fail "find --json: $(cat out.txt)"
+expect 1 "tessitra: No preset named like \"Nowhere\" was found." find Nowhere found
 expect 0 "" diff pick.tarb now.tarb --all
 says "U01        same      Rock Lead"
 says "system     same"
