@@ -184,6 +184,17 @@ int Librarian::presetCount()
     return g_deviceInfo.presetCount.load();
 }
 
+bool Librarian::slotArguments(const QStringList& texts, bool bUserOnly, QList<int>* numbers)
+{
+    for (const QString& text : texts) {
+        const int number = slotArgument(text, bUserOnly);
+        if (number < 0)
+            return false;
+        numbers->append(number);
+    }
+    return true;
+}
+
 int Librarian::slotArgument(const QString& text, bool bUserOnly)
 {
     const int number = PresetLabel::number(text, presetCount());
@@ -329,12 +340,8 @@ int Librarian::restoreSelected(const QString& path)
     if (m_options.bOnlyGiven && m_options.only.isEmpty())
         return usage(QStringLiteral("--only takes one SLOT or more"));
     QList<int> presets;
-    for (const QString& arg : qAsConst(m_options.only)) {
-        const int number = slotArgument(arg, true);
-        if (number < 0)
-            return Exit::Usage;
-        presets.append(number);
-    }
+    if (!slotArguments(m_options.only, true, &presets))
+        return Exit::Usage;
     QList<int> setLists;
     for (const QString& name : m_options.setLists.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const int index = PresetLabel::setListIndex(name.trimmed());
@@ -495,12 +502,8 @@ int Librarian::save()
     if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
         return usage(QStringLiteral("%1 is not a folder").arg(folder));
     QList<int> numbers;
-    for (const QString& arg : qAsConst(m_options.args)) {
-        const int number = slotArgument(arg, false);
-        if (number < 0)
-            return Exit::Usage;
-        numbers.append(number);
-    }
+    if (!slotArguments(m_options.args, false, &numbers))
+        return Exit::Usage;
     if (const int code = readLists())
         return code;
     QList<DeviceManagerThread::SaveItem> items;

@@ -20,6 +20,8 @@ private:
     static int presetCount();
     // The unit's preset number for a slot argument, or -1 after saying what is wrong.
     int slotArgument(const QString& text, bool bUserOnly);
+    // Every slot argument of a list, or false after saying what is wrong with the first bad one.
+    bool slotArguments(const QStringList& texts, bool bUserOnly, QList<int>* numbers);
     // Reads the names and set lists as the window does when a unit arrives.
     int readLists();
     QString describe(int presetNumber) const;
