@@ -16,6 +16,11 @@ void print(FILE* stream, const QString& text)
     std::fflush(stream);
 }
 
+QString say(const char* source)
+{
+    return QCoreApplication::translate("tessitra", source);
+}
+
 QString plain(QString text)
 {
     static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
@@ -80,14 +85,14 @@ void printHelp(const HelpText::Command* pCommand)
 {
     const auto translated = [](const char* text) { return QCoreApplication::translate("tessitra", text); };
     if (pCommand) {
-        print(stdout, QStringLiteral("usage: tessitra [--bus DIR] [--json] [--yes] %1\n%2\n")
-                          .arg(QLatin1String(pCommand->synopsis), translated(pCommand->text)));
+        print(stdout, translated(HelpText::CommandUsage).arg(QLatin1String(pCommand->synopsis)) + QLatin1Char('\n') +
+                          translated(pCommand->text) + QLatin1Char('\n'));
         return;
     }
     int width = 0;
     for (const HelpText::Command& command : HelpText::Commands)
         width = qMax(width, static_cast<int>(qstrlen(command.synopsis)));
-    QString text = QLatin1String(HelpText::Usage) + translated(HelpText::Overview);
+    QString text = translated(HelpText::Usage) + translated(HelpText::Overview);
     for (const HelpText::Command& command : HelpText::Commands)
         text +=
             QStringLiteral("  %1  %2\n").arg(QLatin1String(command.synopsis), -width).arg(translated(command.summary));
@@ -119,13 +124,13 @@ int confirm(const Options& options, const QString& question)
     if (options.bYes)
         return -1;
     if (!interactive())
-        return fail(Exit::Refused, QString::fromLatin1(Text::NeedsYes).arg(options.command));
+        return fail(Exit::Refused, say(Text::NeedsYes).arg(options.command));
     print(stderr, plain(question) + QStringLiteral(" [y/N] "));
     const QString answer = readAnswer().trimmed().toLower();
     if (answer == QLatin1String("y") || answer == QLatin1String("yes"))
         return -1;
     if (UnitSession::interrupted())
-        return fail(Exit::Interrupted, QString::fromLatin1(Text::NotConfirmed));
-    return fail(Exit::Refused, QString::fromLatin1(Text::NotConfirmed));
+        return fail(Exit::Interrupted, say(Text::NotConfirmed));
+    return fail(Exit::Refused, say(Text::NotConfirmed));
 }
 } // namespace Console

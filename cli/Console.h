@@ -27,25 +27,30 @@ constexpr int Interrupted = 130; // as a shell reports a command ended by Ctrl-C
 
 // The window's words where it has them; these are the command line's own.
 namespace Text {
-constexpr char NoUnit[] = "No unit found. Connect the unit and switch it on.";
-constexpr char WindowHoldsUnit[] = "The Tessitra Stage Librarian window is using the unit. Close it and try again.";
-constexpr char OtherHoldsUnit[] = "Another tessitra command is using the unit. Wait for it to end and try again.";
-constexpr char NeedsYes[] = "%1 changes what the unit holds: give --yes to confirm when not run from a terminal.";
-constexpr char NotConfirmed[] = "Nothing was changed.";
-constexpr char Interrupted[] = "Stopped.";
-constexpr char InterruptedAfter[] = "Stopped. The operation's last words: %1";
-constexpr char Stopping[] = "stopping: the operation ends at its next record or packet (Ctrl-C again ends the program "
-                            "at once, leaving the unit as it is then).";
+constexpr char NoUnit[] = QT_TRANSLATE_NOOP("tessitra", "No unit found. Connect the unit and switch it on.");
+constexpr char WindowHoldsUnit[] =
+    QT_TRANSLATE_NOOP("tessitra", "The Tessitra Stage Librarian window is using the unit. Close it and try again.");
+constexpr char OtherHoldsUnit[] =
+    QT_TRANSLATE_NOOP("tessitra", "Another tessitra command is using the unit. Wait for it to end and try again.");
+constexpr char NeedsYes[] = QT_TRANSLATE_NOOP(
+    "tessitra", "%1 changes what the unit holds: give --yes to confirm when not run from a terminal.");
+constexpr char NotConfirmed[] = QT_TRANSLATE_NOOP("tessitra", "Nothing was changed.");
+constexpr char Interrupted[] = QT_TRANSLATE_NOOP("tessitra", "Stopped.");
+constexpr char InterruptedAfter[] = QT_TRANSLATE_NOOP("tessitra", "Stopped. The operation's last words: %1");
+constexpr char Stopping[] = QT_TRANSLATE_NOOP(
+    "tessitra", "stopping: the operation ends at its next record or packet (Ctrl-C again ends the program "
+                "at once, leaving the unit as it is then).");
 // A write broken off leaves the unit half old, half new: it goes on, and its own result is reported.
 constexpr char WriteFinishes[] = QT_TRANSLATE_NOOP("tessitra", "A write to the unit cannot be stopped safely; it will "
                                                                "finish first (Ctrl-C again ends the program at once, "
                                                                "leaving the unit half written).");
-constexpr char Disconnected[] = "Device disconnected!";
-constexpr char CommunicationFailure[] = "Failed to communicate with device.";
-constexpr char BackedUpBefore[] = "The unit was backed up before it started; to put it back: tessitra restore \"%1\"";
-constexpr char FactoryKeptBefore[] =
-    "The factory bank was kept before it started; to put it back: tessitra factory-update "
-    "\"%1\"";
+constexpr char Disconnected[] = QT_TRANSLATE_NOOP("tessitra", "Device disconnected!");
+constexpr char CommunicationFailure[] = QT_TRANSLATE_NOOP("tessitra", "Failed to communicate with device.");
+constexpr char BackedUpBefore[] =
+    QT_TRANSLATE_NOOP("tessitra", "The unit was backed up before it started; to put it back: tessitra restore \"%1\"");
+constexpr char FactoryKeptBefore[] = QT_TRANSLATE_NOOP(
+    "tessitra", "The factory bank was kept before it started; to put it back: tessitra factory-update "
+                "\"%1\"");
 } // namespace Text
 
 // The command line as given. Options may stand anywhere; the first other word is the command.
@@ -69,6 +74,8 @@ struct Options
 };
 
 void print(FILE* stream, const QString& text);
+// A text of the command line's (or the worker's) in the user's language, when a translation is installed.
+QString say(const char* source);
 // The worker's texts are made for the window's rich-text labels.
 QString plain(QString text);
 // Remembers how errors are to be told: as JSON on standard output (--json), and which command's help to point at.

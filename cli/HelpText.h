@@ -13,7 +13,11 @@ struct Command
     const char* text;
 };
 
-constexpr char Usage[] = "usage: tessitra [--bus DIR] [--json] [--yes] COMMAND [ARGUMENTS]\n";
+//: The words in capitals and the options stand for what is typed: keep them as they are
+constexpr char Usage[] =
+    QT_TRANSLATE_NOOP("tessitra", "usage: tessitra [--bus DIR] [--json] [--yes] COMMAND [ARGUMENTS]\n");
+//: One command's usage: %1 is what follows the command's name, as "list [user|factory|favourites|A|B|C|D]"
+constexpr char CommandUsage[] = QT_TRANSLATE_NOOP("tessitra", "usage: tessitra [--bus DIR] [--json] [--yes] %1");
 
 constexpr char Overview[] = QT_TRANSLATE_NOOP(
     "tessitra",

@@ -39,7 +39,7 @@ int exitFor(const UnitSession::Outcome& outcome)
     if (result == ResultCode::Success)
         return Exit::Ok;
     if (result == -1)
-        return outcome.texts.contains(QLatin1String(Text::Disconnected)) ? Exit::Communication : Exit::Failed;
+        return outcome.texts.contains(say(Text::Disconnected)) ? Exit::Communication : Exit::Failed;
     if (ResultCode::isCommunicationFailure(result) || result == ResultCode::OpenFailed ||
         result == ResultCode::BadMagic || result == ResultCode::WrongReply || result == ResultCode::NoSysParams)
         return Exit::Communication;
@@ -48,7 +48,7 @@ int exitFor(const UnitSession::Outcome& outcome)
         return Exit::BadFile;
     // The back-up taken first failed, and nothing started: the second line says why.
     if (result == ResultCode::AutoBackUpFailed)
-        return !outcome.texts.isEmpty() && outcome.texts.constLast().contains(QLatin1String(Text::CommunicationFailure))
+        return !outcome.texts.isEmpty() && outcome.texts.constLast().contains(say(Text::CommunicationFailure))
                    ? Exit::Communication
                    : Exit::Failed;
     if (result == ResultCode::VerifyMismatch)
@@ -66,15 +66,13 @@ int report(const Options& options, const UnitSession::Outcome& outcome, QJsonObj
     if (code != Exit::Ok) {
         // Stopped by Ctrl-C: what the worker said as it stopped, when it said anything, tells how far it got.
         if (code == Exit::Interrupted)
-            fail(code, last.isEmpty() ? QLatin1String(Text::Interrupted)
-                                      : QString::fromLatin1(Text::InterruptedAfter).arg(last));
+            fail(code, last.isEmpty() ? say(Text::Interrupted) : say(Text::InterruptedAfter).arg(last));
         else
-            fail(code, last.isEmpty() ? QStringLiteral("Operation failed.") : last);
+            fail(code, last.isEmpty() ? QCoreApplication::translate("tessitra", "Operation failed.") : last);
         if (!outcome.recoveryBackUp.isEmpty())
-            fail(code,
-                 QString::fromLatin1(outcome.recoveryBackUp.endsWith(QLatin1String(".dat")) ? Text::FactoryKeptBefore
-                                                                                            : Text::BackedUpBefore)
-                     .arg(outcome.recoveryBackUp));
+            fail(code, say(outcome.recoveryBackUp.endsWith(QLatin1String(".dat")) ? Text::FactoryKeptBefore
+                                                                                  : Text::BackedUpBefore)
+                           .arg(outcome.recoveryBackUp));
         return code;
     }
     if (options.bJson) {
@@ -199,11 +197,10 @@ int Librarian::slotArgument(const QString& text, bool bUserOnly)
 {
     const int number = PresetLabel::number(text, presetCount());
     if (number < 0 || (bUserOnly && number > 100)) {
-        usage(QStringLiteral("%1 is not a %2slot of this unit (U01 to U%3%4)")
-                  .arg(text, QLatin1String(bUserOnly ? "user " : ""))
-                  .arg(presetCount(), 2, 10, QLatin1Char('0'))
-                  .arg(bUserOnly ? QString()
-                                 : QStringLiteral(", F01 to F%1").arg(presetCount(), 2, 10, QLatin1Char('0'))));
+        usage((bUserOnly ? tr("%1 is not a user slot of this unit (U01 to U%2)")
+                         : tr("%1 is not a slot of this unit (U01 to U%2, F01 to F%2)"))
+                  .arg(text)
+                  .arg(presetCount(), 2, 10, QLatin1Char('0')));
         return -1;
     }
     return number;
@@ -262,11 +259,11 @@ int Librarian::info()
 int Librarian::list()
 {
     if (m_options.args.size() > 1)
-        return usage(QStringLiteral("list takes one of user, factory, favourites, A, B, C, D"));
+        return usage(tr("list takes one of user, factory, favourites, A, B, C, D"));
     const QString what = m_options.args.value(0, QStringLiteral("user")).toLower();
     const int setListIndex = PresetLabel::setListIndex(what);
     if (what != QLatin1String("user") && what != QLatin1String("factory") && setListIndex < 0)
-        return usage(QStringLiteral("list takes one of user, factory, favourites, A, B, C, D"));
+        return usage(tr("list takes one of user, factory, favourites, A, B, C, D"));
     if (const int code = readLists())
         return code;
 
@@ -275,7 +272,7 @@ int Librarian::list()
     QString text;
     if (setListIndex >= 0) {
         if (!m_pSession->hasSetList(setListIndex))
-            return fail(Exit::Communication, QStringLiteral("Failed to read set lists."));
+            return fail(Exit::Communication, tr("Failed to read set lists."));
         const std::array<int, 20> listSlots = m_pSession->setList(setListIndex);
         for (int k = 0; k < 20; ++k) {
             // An entry holds the number of the preset it plays (0: empty), so "slot" names that preset as the
@@ -308,7 +305,7 @@ int Librarian::list()
 int Librarian::backUp()
 {
     if (m_options.args.size() != 1)
-        return usage(QStringLiteral("backup takes one FILE"));
+        return usage(tr("backup takes one FILE"));
     const QString path = QFileInfo(m_options.args.at(0)).absoluteFilePath();
     const UnitSession::Outcome outcome = runWithProgress(
         new QEvent(DeviceManagerThread::BackUpEvent), [&path](DeviceManagerThread* w) { w->setBackUpFilePath(path); });
@@ -318,15 +315,15 @@ int Librarian::backUp()
 int Librarian::restore()
 {
     if (m_options.args.size() != 1)
-        return usage(QStringLiteral("restore takes one FILE"));
+        return usage(tr("restore takes one FILE"));
     const QString path = QFileInfo(m_options.args.at(0)).absoluteFilePath();
     if (!QFileInfo(path).isFile())
         return fail(Exit::BadFile,
                     DeviceManagerThread::operationText(DeviceManagerThread::RestoreEvent, ResultCode::FileNotFound));
     if (m_options.bOnlyGiven || !m_options.setLists.isEmpty() || m_options.bSysParams)
         return restoreSelected(path);
-    if (const int code = confirm(m_options, QStringLiteral("Restore %1? Every user preset, the set lists and the "
-                                                           "system parameters of the unit are replaced.")
+    if (const int code = confirm(m_options, tr("Restore %1? Every user preset, the set lists and the "
+                                               "system parameters of the unit are replaced.")
                                                 .arg(QFileInfo(path).fileName()));
         code >= 0)
         return code;
@@ -338,7 +335,7 @@ int Librarian::restore()
 int Librarian::restoreSelected(const QString& path)
 {
     if (m_options.bOnlyGiven && m_options.only.isEmpty())
-        return usage(QStringLiteral("--only takes one SLOT or more"));
+        return usage(tr("--only takes one SLOT or more"));
     QList<int> presets;
     if (!slotArguments(m_options.only, true, &presets))
         return Exit::Usage;
@@ -348,7 +345,7 @@ int Librarian::restoreSelected(const QString& path)
         if (name.trimmed().compare(QLatin1String("all"), Qt::CaseInsensitive) == 0)
             setLists = {0, 1, 2, 3, 4};
         else if (index < 0)
-            return usage(QStringLiteral("--setlists takes favourites, A, B, C, D or all, separated by commas"));
+            return usage(tr("--setlists takes favourites, A, B, C, D or all, separated by commas"));
         else if (!setLists.contains(index))
             setLists.append(index);
     }
@@ -388,7 +385,7 @@ int Librarian::restoreSelected(const QString& path)
 int Librarian::find()
 {
     if (m_options.args.isEmpty())
-        return usage(QStringLiteral("find takes TEXT and, optionally, FOLDER..."));
+        return usage(tr("find takes TEXT and, optionally, FOLDER..."));
     const QString wanted = m_options.args.constFirst().trimmed();
     QStringList folders = m_options.args.mid(1);
     if (folders.isEmpty())
@@ -436,7 +433,7 @@ int Librarian::find()
 int Librarian::diff()
 {
     if (m_options.args.isEmpty() || m_options.args.size() > 2)
-        return usage(QStringLiteral("diff takes FILE (against the unit) or FILE1 FILE2"));
+        return usage(tr("diff takes FILE (against the unit) or FILE1 FILE2"));
     const bool bTwoFiles = m_options.args.size() == 2;
     BackUpImage left;
     BackUpImage right;
@@ -463,7 +460,7 @@ int Librarian::diff()
         if (exitFor(outcome) != Exit::Ok)
             return report(m_options, outcome);
         if (BackUpImage::read(path, left) != ResultCode::Success)
-            return fail(Exit::Communication, QLatin1String(Text::CommunicationFailure));
+            return fail(Exit::Communication, say(Text::CommunicationFailure));
     }
     if (left.productCode != right.productCode || left.nameLength != right.nameLength ||
         left.paramCount != right.paramCount || left.presetCount != right.presetCount)
@@ -486,8 +483,8 @@ int Librarian::diff()
         QString detail = row.left.toString();
         if (row.left != row.right)
             detail = QStringLiteral("%1 -> %2")
-                         .arg(row.left.isNull() ? QStringLiteral("(none)") : row.left.toString(),
-                              row.right.isNull() ? QStringLiteral("(none)") : row.right.toString());
+                         .arg(row.left.isNull() ? tr("(none)") : row.left.toString(),
+                              row.right.isNull() ? tr("(none)") : row.right.toString());
         text += QString(row.slot.leftJustified(11) + row.mark.leftJustified(10) + detail).trimmed() + QLatin1Char('\n');
     }
     print(stdout, m_options.bJson ? QString::fromUtf8(QJsonDocument(json).toJson()) : text);
@@ -497,10 +494,10 @@ int Librarian::diff()
 int Librarian::save()
 {
     if (m_options.args.isEmpty())
-        return usage(QStringLiteral("save takes one SLOT or more"));
+        return usage(tr("save takes one SLOT or more"));
     const QString folder = QFileInfo(m_options.bToGiven ? m_options.to : QDir::currentPath()).absoluteFilePath();
     if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
-        return usage(QStringLiteral("%1 is not a folder").arg(folder));
+        return usage(tr("%1 is not a folder").arg(folder));
     QList<int> numbers;
     if (!slotArguments(m_options.args, false, &numbers))
         return Exit::Usage;
@@ -534,22 +531,21 @@ int Librarian::save()
 int Librarian::load()
 {
     if (m_options.args.isEmpty() || !m_options.bToGiven)
-        return usage(QStringLiteral("load takes one FILE or more and --to SLOT"));
+        return usage(tr("load takes one FILE or more and --to SLOT"));
     const int first = slotArgument(m_options.to, true);
     if (first < 0)
         return Exit::Usage;
     if (first + m_options.args.size() - 1 > presetCount())
-        return usage(QStringLiteral("%1 files from %2 do not fit in the user slots")
-                         .arg(m_options.args.size())
-                         .arg(m_options.to));
+        return usage(tr("%1 files from %2 do not fit in the user slots").arg(m_options.args.size()).arg(m_options.to));
     QStringList paths;
     QList<int> destinations;
     for (const QString& arg : qAsConst(m_options.args)) {
         const QFileInfo file(arg);
         if (!file.isFile())
-            return fail(Exit::BadFile, QStringLiteral("%1: ").arg(arg) +
-                                           DeviceManagerThread::operationText(DeviceManagerThread::LoadPresetFilesEvent,
-                                                                              ResultCode::FileNotFound));
+            return fail(Exit::BadFile,
+                        tr("%1: %2", "a file and what is wrong with it")
+                            .arg(arg, DeviceManagerThread::operationText(DeviceManagerThread::LoadPresetFilesEvent,
+                                                                         ResultCode::FileNotFound)));
         paths.append(file.absoluteFilePath());
         destinations.append(first + destinations.size());
     }
@@ -559,7 +555,7 @@ int Librarian::load()
     for (int number : qAsConst(destinations))
         targets.append(describe(number));
     if (const int code =
-            confirm(m_options, QStringLiteral("Do you want to overwrite the presets %1 with %2?")
+            confirm(m_options, tr("Do you want to overwrite the presets %1 with %2?")
                                    .arg(targets.join(QStringLiteral(", ")), m_options.args.join(QStringLiteral(", "))));
         code >= 0)
         return code;
@@ -572,7 +568,7 @@ int Librarian::load()
 int Librarian::copy()
 {
     if (m_options.args.size() != 2)
-        return usage(QStringLiteral("copy takes FROM and TO"));
+        return usage(tr("copy takes FROM and TO"));
     const int from = slotArgument(m_options.args.at(0), false);
     if (from < 0)
         return Exit::Usage;
@@ -582,8 +578,7 @@ int Librarian::copy()
     if (const int code = readLists())
         return code;
     if (const int code = confirm(
-            m_options,
-            QStringLiteral("Do you want to overwrite the presets %1 with %2?").arg(describe(to), describe(from)));
+            m_options, tr("Do you want to overwrite the presets %1 with %2?").arg(describe(to), describe(from)));
         code >= 0)
         return code;
     const UnitSession::Outcome outcome =
@@ -596,18 +591,18 @@ int Librarian::copy()
 int Librarian::rename()
 {
     if (m_options.args.size() != 2)
-        return usage(QStringLiteral("rename takes SLOT and NAME"));
+        return usage(tr("rename takes SLOT and NAME"));
     const int number = slotArgument(m_options.args.at(0), true);
     if (number < 0)
         return Exit::Usage;
     const QString name = m_options.args.at(1);
     const int length = g_deviceInfo.maxPresetNameLength.load();
     if (name.isEmpty() || name.size() > length)
-        return usage(QStringLiteral("a name on this unit has 1 to %1 characters").arg(length));
+        return usage(tr("a name on this unit has 1 to %1 characters").arg(length));
     for (const QChar c : name)
         // The unit keeps one Latin-1 byte per character.
         if (c.unicode() < 0x20 || (c.unicode() > 0x7e && c.unicode() < 0xa0) || c.unicode() > 0xff)
-            return usage(QStringLiteral("a name holds Latin-1 letters, digits, spaces and signs only"));
+            return usage(tr("a name holds Latin-1 letters, digits, spaces and signs only"));
     // The question names the preset as it is now; without one to ask, the long read of every name is spared.
     if (const int code = willAsk() ? readLists() : Exit::Ok)
         return code;
@@ -624,10 +619,10 @@ int Librarian::rename()
 int Librarian::setList()
 {
     if (m_options.args.size() < 2 || m_options.args.size() > 21)
-        return usage(QStringLiteral("setlist takes a list (A, B, C, D or favourites) and 1 to 20 SLOTs"));
+        return usage(tr("setlist takes a list (A, B, C, D or favourites) and 1 to 20 SLOTs"));
     const int index = PresetLabel::setListIndex(m_options.args.at(0));
     if (index < 0)
-        return usage(QStringLiteral("%1 is not a set list (A, B, C, D or favourites)").arg(m_options.args.at(0)));
+        return usage(tr("%1 is not a set list (A, B, C, D or favourites)").arg(m_options.args.at(0)));
     QMap<int, int> slotMap;
     for (int k = 0; k < 20; ++k) {
         const int number = k + 1 < m_options.args.size() ? slotArgument(m_options.args.at(k + 1), false) : 0;
@@ -661,7 +656,7 @@ int Librarian::setList()
 int Librarian::undo()
 {
     if (!m_options.args.isEmpty())
-        return usage(QStringLiteral("%1 takes no arguments").arg(m_options.command));
+        return usage(tr("%1 takes no arguments").arg(m_options.command));
     const bool bRedo = m_options.command == QLatin1String("redo");
     const QEvent::Type type = bRedo ? DeviceManagerThread::RedoEvent : DeviceManagerThread::UndoEvent;
     if (const int code = confirm(
@@ -676,7 +671,7 @@ int Librarian::undo()
         print(stderr, plain(outcome.texts.constLast()) + QLatin1Char('\n'));
         Options again = m_options;
         again.bYes = false;
-        if (const int code = confirm(again, QCoreApplication::translate("tessitra", "Overwrite it anyway?")); code >= 0)
+        if (const int code = confirm(again, tr("Overwrite it anyway?")); code >= 0)
             return code;
         outcome = m_pSession->run(new QEvent(type), [](DeviceManagerThread* w) { w->setUndoForce(true); });
     }
@@ -687,11 +682,11 @@ int Librarian::factoryUpdate()
 {
     // FILE: a factory bank kept before an earlier rewrite ("Auto before factory update ... .dat") to put back.
     if (m_options.args.size() > 1)
-        return usage(QStringLiteral("factory-update takes at most one FILE"));
+        return usage(tr("factory-update takes at most one FILE"));
     const QString source = m_options.args.isEmpty() ? QString() : QFileInfo(m_options.args.at(0)).absoluteFilePath();
     if (!source.isEmpty() && !QFileInfo(source).isFile())
-        return fail(Exit::BadFile, m_options.args.at(0) + QStringLiteral(": File not found."));
-    if (const int code = confirm(m_options, QStringLiteral("Rewrite the factory presets of the unit?")); code >= 0)
+        return fail(Exit::BadFile, tr("%1: File not found.").arg(m_options.args.at(0)));
+    if (const int code = confirm(m_options, tr("Rewrite the factory presets of the unit?")); code >= 0)
         return code;
     return report(m_options, runWithProgress(new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent),
                                              [&source](DeviceManagerThread* w) { w->setFactorySource(source); }));
@@ -700,20 +695,20 @@ int Librarian::factoryUpdate()
 int Librarian::firmware()
 {
     if (m_options.args.isEmpty())
-        return usage(QStringLiteral("firmware takes one FILE or more"));
+        return usage(tr("firmware takes one FILE or more"));
     QStringList paths;
     for (const QString& arg : qAsConst(m_options.args)) {
         const QFileInfo file(arg);
         if (!file.isFile())
-            return fail(Exit::BadFile, arg + QStringLiteral(": File not found."));
+            return fail(Exit::BadFile, tr("%1: File not found.").arg(arg));
         const QString suffix = file.suffix().toLower();
         if (suffix != QLatin1String("ldr") && suffix != QLatin1String("bin"))
-            return fail(Exit::BadFile, arg + QStringLiteral(": neither a DSP image (.ldr) nor a microcontroller "
-                                                            "image (.bin)."));
+            return fail(Exit::BadFile,
+                        tr("%1: neither a DSP image (.ldr) nor a microcontroller image (.bin).").arg(arg));
         paths.append(file.absoluteFilePath());
     }
-    if (const int code = confirm(m_options, QStringLiteral("Write %1 into the unit? Do not disconnect or power down "
-                                                           "the device while it runs.")
+    if (const int code = confirm(m_options, tr("Write %1 into the unit? Do not disconnect or power down "
+                                               "the device while it runs.")
                                                 .arg(m_options.args.join(QStringLiteral(", "))));
         code >= 0)
         return code;
@@ -728,7 +723,7 @@ int Librarian::firmware()
 int Librarian::checkUpdate()
 {
     if (!m_options.args.isEmpty())
-        return usage(QStringLiteral("check-update takes no arguments"));
+        return usage(tr("check-update takes no arguments"));
     CFirmwareUpdate* pUpdate = CFirmwareUpdate::instance();
     QEventLoop loop;
     QObject context;
@@ -768,13 +763,13 @@ int Librarian::checkUpdate()
     if (!bDone)
         loop.exec();
     if (UnitSession::interrupted())
-        return fail(Exit::Interrupted, QLatin1String(Text::Interrupted));
+        return fail(Exit::Interrupted, say(Text::Interrupted));
 
     const bool bOffered = offer.size() == 4 && (!offer.at(0).isEmpty() || !offer.at(2).isEmpty());
     // "Device firmware is up to date." is an answer, not a failure.
-    const bool bUpToDate = failure == QLatin1String("Device firmware is up to date.");
+    const bool bUpToDate = failure == tr("Device firmware is up to date.");
     if (!bOffered && !bUpToDate)
-        return fail(failure == QLatin1String(Text::Disconnected) ? Exit::Communication : Exit::Failed, failure);
+        return fail(failure == say(Text::Disconnected) ? Exit::Communication : Exit::Failed, failure);
     if (m_options.bJson) {
         const QJsonObject json{{QStringLiteral("currentDsp"), g_deviceInfo.dspVersion()},
                                {QStringLiteral("currentFirmware"), g_deviceInfo.firmwareVersion()},
@@ -785,12 +780,12 @@ int Librarian::checkUpdate()
                                {QStringLiteral("upToDate"), !bOffered}};
         print(stdout, QString::fromUtf8(QJsonDocument(json).toJson()));
     } else if (bOffered) {
-        QString text = QStringLiteral("New firmware version available.\nCurrent: %1, %2\n")
+        QString text = tr("New firmware version available.\nCurrent: %1, %2\n")
                            .arg(g_deviceInfo.dspVersion(), g_deviceInfo.firmwareVersion());
         if (!offer.at(0).isEmpty())
-            text += QStringLiteral("New DSP:      %1  %2\n").arg(offer.at(0), offer.at(1));
+            text += tr("New DSP:      %1  %2\n").arg(offer.at(0), offer.at(1));
         if (!offer.at(2).isEmpty())
-            text += QStringLiteral("New firmware: %1  %2\n").arg(offer.at(2), offer.at(3));
+            text += tr("New firmware: %1  %2\n").arg(offer.at(2), offer.at(3));
         print(stdout, text);
     } else {
         print(stdout, failure + QLatin1Char('\n'));
@@ -824,14 +819,14 @@ int Librarian::run()
         if (entry.first == m_options.command)
             handler = entry.second;
     if (!handler)
-        return usage(QStringLiteral("unknown command %1").arg(m_options.command));
+        return usage(tr("unknown command %1").arg(m_options.command));
     if (m_options.bToGiven && m_options.command != QLatin1String("save") && m_options.command != QLatin1String("load"))
-        return usage(QStringLiteral("--to belongs to save and load"));
+        return usage(tr("--to belongs to save and load"));
     if ((m_options.bOnlyGiven || !m_options.setLists.isEmpty() || m_options.bSysParams) &&
         m_options.command != QLatin1String("restore"))
-        return usage(QStringLiteral("--only, --setlists and --sysparams belong to restore"));
+        return usage(tr("--only, --setlists and --sysparams belong to restore"));
     if (m_options.bAll && m_options.command != QLatin1String("diff"))
-        return usage(QStringLiteral("--all belongs to diff"));
+        return usage(tr("--all belongs to diff"));
     // Two back-ups are compared without a unit: nothing to find, nothing to lock.
     if (m_options.command == QLatin1String("diff") && m_options.args.size() == 2)
         return diff();
@@ -849,7 +844,7 @@ int Librarian::run()
     UnitLock::setPath(UnitLock::defaultPath(bus));
     if (!UnitLock::acquire()) {
         const bool bWindow = UnitLock::holder() != QCoreApplication::applicationName();
-        return fail(Exit::InUse, QLatin1String(bWindow ? Text::WindowHoldsUnit : Text::OtherHoldsUnit));
+        return fail(Exit::InUse, say(bWindow ? Text::WindowHoldsUnit : Text::OtherHoldsUnit));
     }
 
     // The same data folders as the window: factory preset file, automatic back-ups.
@@ -861,13 +856,12 @@ int Librarian::run()
     m_pSession = &session;
     const UnitSession::Found found = session.connectUnit();
     if (UnitSession::interrupted())
-        return fail(Exit::Interrupted, QLatin1String(Text::Interrupted));
+        return fail(Exit::Interrupted, say(Text::Interrupted));
     switch (found) {
     case UnitSession::Found::Several:
         return fail(Exit::SeveralUnits, DeviceManagerThread::multipleUnitsText());
     case UnitSession::Found::None:
-        return fail(Exit::NoUnit,
-                    session.accessProblem().isEmpty() ? QLatin1String(Text::NoUnit) : session.accessProblem());
+        return fail(Exit::NoUnit, session.accessProblem().isEmpty() ? say(Text::NoUnit) : session.accessProblem());
     case UnitSession::Found::One:
         break;
     }

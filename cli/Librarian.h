@@ -3,6 +3,8 @@
 #include "Console.h"
 #include "UnitSession.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 class DeviceManagerThread;
@@ -12,6 +14,9 @@ class QEvent;
 // post for the same action, then prints the outcome.
 class Librarian
 {
+    // Its texts share one translation context with the rest of the command line and the worker.
+    Q_DECLARE_TR_FUNCTIONS(tessitra)
+
 public:
     explicit Librarian(Console::Options options) : m_options(std::move(options)) {}
     int run();

@@ -61,8 +61,7 @@ void tellInterrupted(bool bWrite)
     if (s_bTold)
         return;
     s_bTold = true;
-    const QString text = bWrite ? QCoreApplication::translate("tessitra", Console::Text::WriteFinishes)
-                                : QString::fromLatin1(Console::Text::Stopping);
+    const QString text = bWrite ? Console::say(Console::Text::WriteFinishes) : Console::say(Console::Text::Stopping);
     Console::print(stderr, QStringLiteral("tessitra: ") + text + QLatin1Char('\n'));
 }
 

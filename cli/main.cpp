@@ -6,6 +6,7 @@
 #include "UnitSession.h"
 
 #include "globals.h"
+#include "language.h"
 #include "logging.h"
 
 #include <QCoreApplication>
@@ -13,11 +14,18 @@
 using namespace Console;
 
 namespace {
+// What is wrong with the command line: a text and the word it names, translated once the language is known.
+struct ParseError
+{
+    const char* text = nullptr;
+    QString word;
+};
+
 // Options may stand anywhere; the first other word is the command. Returns what is wrong, or nothing: the error is
 // told once the whole line is read, so that it points at the command's help and honours a later --json.
-QString parse(const QStringList& arguments, Options* pOptions)
+ParseError parse(const QStringList& arguments, Options* pOptions)
 {
-    QString error;
+    ParseError error;
     bool bInOnly = false; // the words after --only are its slots, up to the next option
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
@@ -28,7 +36,7 @@ QString parse(const QStringList& arguments, Options* pOptions)
             bInOnly = true;
         } else if (arg == QLatin1String("--setlists")) {
             if (i + 1 >= arguments.size())
-                error = QStringLiteral("%1 needs a value").arg(arg);
+                error = {QT_TRANSLATE_NOOP("tessitra", "%1 needs a value"), arg};
             else
                 pOptions->setLists = arguments.at(++i);
         } else if (arg == QLatin1String("--sysparams")) {
@@ -39,7 +47,7 @@ QString parse(const QStringList& arguments, Options* pOptions)
             pOptions->only.append(arg);
         } else if (arg == QLatin1String("--bus") || arg == QLatin1String("--to")) {
             if (i + 1 >= arguments.size()) {
-                error = QStringLiteral("%1 needs a value").arg(arg);
+                error = {QT_TRANSLATE_NOOP("tessitra", "%1 needs a value"), arg};
                 continue;
             }
             if (arg == QLatin1String("--bus")) {
@@ -57,8 +65,8 @@ QString parse(const QStringList& arguments, Options* pOptions)
         } else if (arg == QLatin1String("--version")) {
             pOptions->bVersion = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            if (error.isEmpty())
-                error = QStringLiteral("unknown option %1").arg(arg);
+            if (!error.text)
+                error = {QT_TRANSLATE_NOOP("tessitra", "unknown option %1"), arg};
         } else if (pOptions->command.isEmpty()) {
             pOptions->command = arg;
         } else {
@@ -80,20 +88,23 @@ int main(int argc, char* argv[])
 
     Options options;
     options.bus = QString::fromLocal8Bit(qgetenv("TESSITRA_VIRTUAL_BUS"));
-    const QString error = parse(QCoreApplication::arguments(), &options);
+    const ParseError error = parse(QCoreApplication::arguments(), &options);
+    // JSON is for scripts: its texts, errors included, are the same whatever the user's language.
+    if (!options.bJson)
+        Language::install(&app, Language::fromEnvironment());
     setErrorStyle(options.bJson, options.command);
     int code = Exit::Ok;
-    if (!error.isEmpty()) {
-        code = usage(error);
+    if (error.text) {
+        code = usage(say(error.text).arg(error.word));
     } else if (options.bVersion) {
         // The project's version, handed over by the build.
         print(stdout, QStringLiteral("tessitra " TESSITRA_VERSION "\n"));
     } else if (options.bHelp || options.command.isEmpty()) {
         const HelpText::Command* pCommand = findCommand(options.command);
         if (!options.command.isEmpty() && !pCommand) {
-            code = usage(QStringLiteral("unknown command %1").arg(options.command));
+            code = usage(QCoreApplication::translate("tessitra", "unknown command %1").arg(options.command));
         } else if (options.command.isEmpty() && !options.bHelp) {
-            code = usage(QStringLiteral("no command given"));
+            code = usage(QCoreApplication::translate("tessitra", "no command given"));
         } else {
             printHelp(pCommand);
         }

@@ -30,128 +30,167 @@ namespace {
 // Every text the worker shows the user. The window prints them as they come, so their wording, slips included,
 // is what users know and what support asks for: keep them exactly, and only here.
 namespace Text {
-constexpr char CommunicationFailure[] = "Failed to communicate with device.";
-constexpr char Disconnected[] = "Device disconnected!";
-constexpr char MultipleUnits[] = "Multiple devices detected. Please connect only one device.";
-constexpr char Success[] = "Success.";
-constexpr char SetListWritten[] = "Success"; // the set-list write never had a full stop
-constexpr char OperationFailed[] = "Operation failed.";
+constexpr char CommunicationFailure[] = QT_TRANSLATE_NOOP("tessitra", "Failed to communicate with device.");
+constexpr char Disconnected[] = QT_TRANSLATE_NOOP("tessitra", "Device disconnected!");
+constexpr char MultipleUnits[] =
+    QT_TRANSLATE_NOOP("tessitra", "Multiple devices detected. Please connect only one device.");
+constexpr char Success[] = QT_TRANSLATE_NOOP("tessitra", "Success.");
+constexpr char SetListWritten[] = QT_TRANSLATE_NOOP("tessitra", "Success"); // the set-list write never had a full stop
+constexpr char OperationFailed[] = QT_TRANSLATE_NOOP("tessitra", "Operation failed.");
 
-constexpr char ReadingFactoryPresets[] = "Reading factory presets...";
-constexpr char FactoryPresetsReadFailed[] = "Failed to read factory presets.";
-constexpr char ReadingUserPresets[] = "Reading user presets...";
-constexpr char ReadingSetLists[] = "Reading set lists...";
-constexpr char SetListsReadFailed[] = "Failed to read set lists.";
+constexpr char ReadingFactoryPresets[] = QT_TRANSLATE_NOOP("tessitra", "Reading factory presets...");
+constexpr char FactoryPresetsReadFailed[] = QT_TRANSLATE_NOOP("tessitra", "Failed to read factory presets.");
+constexpr char ReadingUserPresets[] = QT_TRANSLATE_NOOP("tessitra", "Reading user presets...");
+constexpr char ReadingSetLists[] = QT_TRANSLATE_NOOP("tessitra", "Reading set lists...");
+constexpr char SetListsReadFailed[] = QT_TRANSLATE_NOOP("tessitra", "Failed to read set lists.");
 
-constexpr char Saving[] = "Saving <b>%1</b>.";
-constexpr char NotSaved[] = "<b>%1</b> was not saved; any earlier file of that name is unchanged.";
-constexpr char FileNotWritten[] = "The file could not be written: the folder may be read-only or the disk full.";
-constexpr char EarlierBackUpKept[] = "Any earlier back-up of that name is unchanged.";
-constexpr char FactoryFileSetAside[] = "The factory preset file was damaged or made for another unit. It was set "
-                                       "aside as %1 and is made again from the unit.";
+constexpr char Saving[] = QT_TRANSLATE_NOOP("tessitra", "Saving <b>%1</b>.");
+constexpr char NotSaved[] =
+    QT_TRANSLATE_NOOP("tessitra", "<b>%1</b> was not saved; any earlier file of that name is unchanged.");
+constexpr char FileNotWritten[] =
+    QT_TRANSLATE_NOOP("tessitra", "The file could not be written: the folder may be read-only or the disk full.");
+constexpr char EarlierBackUpKept[] = QT_TRANSLATE_NOOP("tessitra", "Any earlier back-up of that name is unchanged.");
+constexpr char FactoryFileSetAside[] =
+    QT_TRANSLATE_NOOP("tessitra", "The factory preset file was damaged or made for another unit. It was set "
+                                  "aside as %1 and is made again from the unit.");
 
-constexpr char FileNotFound[] = "File not found.";
-constexpr char FileVersionMismatch[] = "File version mismatch.";
-constexpr char FileDataCorrupted[] = "File data corrupted.";
-constexpr char FilesNotFound[] = "File(s) not found.";
-constexpr char FilesVersionMismatch[] = "File(s) version mismatch.";
-constexpr char FilesDataCorrupted[] = "File(s) data corrupted.";
-constexpr char LoadFailedUnknown[] = "Failed to load preset. Unknown error.";
-constexpr char LoadFailed[] = "Failed to load preset.";
+constexpr char FileNotFound[] = QT_TRANSLATE_NOOP("tessitra", "File not found.");
+constexpr char FileVersionMismatch[] = QT_TRANSLATE_NOOP("tessitra", "File version mismatch.");
+constexpr char FileDataCorrupted[] = QT_TRANSLATE_NOOP("tessitra", "File data corrupted.");
+constexpr char FilesNotFound[] = QT_TRANSLATE_NOOP("tessitra", "File(s) not found.");
+constexpr char FilesVersionMismatch[] = QT_TRANSLATE_NOOP("tessitra", "File(s) version mismatch.");
+constexpr char FilesDataCorrupted[] = QT_TRANSLATE_NOOP("tessitra", "File(s) data corrupted.");
+constexpr char LoadFailedUnknown[] = QT_TRANSLATE_NOOP("tessitra", "Failed to load preset. Unknown error.");
+constexpr char LoadFailed[] = QT_TRANSLATE_NOOP("tessitra", "Failed to load preset.");
 
-constexpr char BackingUp[] = "Backing up user presets and set lists...";
-constexpr char BackedUp[] = "Succesfully backed up user presets and set lists.";
-constexpr char BackUpFailed[] = "Failed to backed up user presets and set lists.";
-constexpr char Restoring[] = "Restoring user presets and set lists...";
-constexpr char Restored[] = "Succesfully restored user presets and set lists.";
-constexpr char NoBackUpFile[] = "Couldn't find a back up file.\nPlease back up first.";
-constexpr char RestoreFailed[] = "Failed to restore user presets and set lists.";
+constexpr char BackingUp[] = QT_TRANSLATE_NOOP("tessitra", "Backing up user presets and set lists...");
+constexpr char BackedUp[] = QT_TRANSLATE_NOOP("tessitra", "Succesfully backed up user presets and set lists.");
+constexpr char BackUpFailed[] = QT_TRANSLATE_NOOP("tessitra", "Failed to backed up user presets and set lists.");
+constexpr char Restoring[] = QT_TRANSLATE_NOOP("tessitra", "Restoring user presets and set lists...");
+constexpr char Restored[] = QT_TRANSLATE_NOOP("tessitra", "Succesfully restored user presets and set lists.");
+constexpr char NoBackUpFile[] = QT_TRANSLATE_NOOP("tessitra", "Couldn't find a back up file.\nPlease back up first.");
+constexpr char RestoreFailed[] = QT_TRANSLATE_NOOP("tessitra", "Failed to restore user presets and set lists.");
 
-constexpr char NotAllowed[] = "Not allowed!";
-constexpr char UpdatingFactoryPresets[] = "updating factory presets...";
-constexpr char FactoryResetNeeded[] = "Please perform a factory reset of your device.";
-constexpr char FactoryFileMissing[] = "Factory preset file not found. Please re-install the application.";
-constexpr char FactoryUpdateFailed[] = "Failed to update factory presets. Please try again.";
+constexpr char NotAllowed[] = QT_TRANSLATE_NOOP("tessitra", "Not allowed!");
+constexpr char UpdatingFactoryPresets[] = QT_TRANSLATE_NOOP("tessitra", "updating factory presets...");
+constexpr char FactoryResetNeeded[] = QT_TRANSLATE_NOOP("tessitra", "Please perform a factory reset of your device.");
+constexpr char FactoryFileMissing[] =
+    QT_TRANSLATE_NOOP("tessitra", "Factory preset file not found. Please re-install the application.");
+constexpr char FactoryUpdateFailed[] =
+    QT_TRANSLATE_NOOP("tessitra", "Failed to update factory presets. Please try again.");
 
-constexpr char UpdatingDsp[] = "Updating DSP Firmware.\nDo not disconnect or power down the device.";
-constexpr char DspSent[] = "Do not power down the device until the Tessitra display says:\n\"Done - Cycle power now\".";
-constexpr char DspFailed[] = "Failed to update DSP Firmware.";
-constexpr char UpdatingMicro[] = "Updating uP Firmware.\nDo not disconnect or power down the device.";
+constexpr char UpdatingDsp[] =
+    QT_TRANSLATE_NOOP("tessitra", "Updating DSP Firmware.\nDo not disconnect or power down the device.");
+constexpr char DspSent[] = QT_TRANSLATE_NOOP(
+    "tessitra", "Do not power down the device until the Tessitra display says:\n\"Done - Cycle power now\".");
+constexpr char DspFailed[] = QT_TRANSLATE_NOOP("tessitra", "Failed to update DSP Firmware.");
+//: uP: the unit's microcontroller
+constexpr char UpdatingMicro[] =
+    QT_TRANSLATE_NOOP("tessitra", "Updating uP Firmware.\nDo not disconnect or power down the device.");
 // Two spaces after "until": the microcontroller text has always read so.
-constexpr char MicroSent[] =
-    "Do not power down the device until  the Tessitra display says:\n\"Done - Cycle power now\".";
-constexpr char MicroFailed[] = "Failed to update uP Firmware.";
+constexpr char MicroSent[] = QT_TRANSLATE_NOOP(
+    "tessitra", "Do not power down the device until  the Tessitra display says:\n\"Done - Cycle power now\".");
+constexpr char MicroFailed[] = QT_TRANSLATE_NOOP("tessitra", "Failed to update uP Firmware.");
 
 // A unit is listed but the system will not let us open it.
-constexpr char UnitNotPermitted[] =
+constexpr char UnitNotPermitted[] = QT_TRANSLATE_NOOP(
+    "tessitra",
     "The unit was found but this user may not open it. Install the udev rule that comes with the librarian "
-    "(the tessitra-stage-librarian package installs it), or reconnect the unit if the rule is already installed.";
-constexpr char UnitInUse[] = "The unit was found but another program is using it. Close that program, or reconnect "
-                             "the unit.";
-constexpr char UnitGone[] = "The unit was found but went away before it could be opened. Check the USB cable and "
-                            "reconnect the unit.";
-constexpr char UnitNotOpened[] = "The unit was found but could not be opened. Reconnect the unit; the log file "
-                                 "ui.log names the cause.";
+    "(the tessitra-stage-librarian package installs it), or reconnect the unit if the rule is already installed.");
+constexpr char UnitInUse[] = QT_TRANSLATE_NOOP(
+    "tessitra", "The unit was found but another program is using it. Close that program, or reconnect "
+                "the unit.");
+constexpr char UnitGone[] =
+    QT_TRANSLATE_NOOP("tessitra", "The unit was found but went away before it could be opened. Check the USB cable and "
+                                  "reconnect the unit.");
+constexpr char UnitNotOpened[] =
+    QT_TRANSLATE_NOOP("tessitra", "The unit was found but could not be opened. Reconnect the unit; the log file "
+                                  "ui.log names the cause.");
 // What a transfer cut off by a lost or failing unit left in it, on the line under the failure text.
-constexpr char NothingWritten[] = "Nothing was written; the unit holds its presets as before.";
-constexpr char RestoreLeft[] = "%1 of %2 user presets were written; the unit holds a mix of old and restored presets. "
-                               "Restore the back-up again.";
+constexpr char NothingWritten[] =
+    QT_TRANSLATE_NOOP("tessitra", "Nothing was written; the unit holds its presets as before.");
+constexpr char RestoreLeft[] = QT_TRANSLATE_NOOP(
+    "tessitra", "%1 of %2 user presets were written; the unit holds a mix of old and restored presets. "
+                "Restore the back-up again.");
 // A restore the unit went away from, stage by stage, and what comes next.
-constexpr char RestoreStopped[] = "The unit was disconnected during the restore.";
-constexpr char RestoreStoppedPresets[] = "%1 of %2 user presets were written, so it holds a mix of old and restored "
-                                         "presets.";
-constexpr char RestoreStoppedSetLists[] = "All %1 user presets were written, but not all set lists.";
-constexpr char RestoreStoppedSysParams[] = "All %1 user presets and the set lists were written, but not the system "
-                                           "parameters.";
-constexpr char RestoreOfferFollows[] = "When the unit answers again, the librarian offers to put back the state from "
-                                       "before the restore.";
-constexpr char RestoreAgain[] = "Connect it again and restore the back-up again.";
+constexpr char RestoreStopped[] = QT_TRANSLATE_NOOP("tessitra", "The unit was disconnected during the restore.");
+constexpr char RestoreStoppedPresets[] =
+    QT_TRANSLATE_NOOP("tessitra", "%1 of %2 user presets were written, so it holds a mix of old and restored "
+                                  "presets.");
+constexpr char RestoreStoppedSetLists[] =
+    QT_TRANSLATE_NOOP("tessitra", "All %1 user presets were written, but not all set lists.");
+constexpr char RestoreStoppedSysParams[] =
+    QT_TRANSLATE_NOOP("tessitra", "All %1 user presets and the set lists were written, but not the system "
+                                  "parameters.");
+constexpr char RestoreOfferFollows[] =
+    QT_TRANSLATE_NOOP("tessitra", "When the unit answers again, the librarian offers to put back the state from "
+                                  "before the restore.");
+constexpr char RestoreAgain[] = QT_TRANSLATE_NOOP("tessitra", "Connect it again and restore the back-up again.");
 // A file refused before anything happened: nothing was backed up, nothing rotated, nothing sent.
-constexpr char NotABackUp[] = "%1 is not a %2 back-up. Nothing was changed.";
-constexpr char DamagedBackUp[] = "%1 is cut short or damaged. Nothing was changed.";
+constexpr char NotABackUp[] = QT_TRANSLATE_NOOP("tessitra", "%1 is not a %2 back-up. Nothing was changed.");
+constexpr char DamagedBackUp[] = QT_TRANSLATE_NOOP("tessitra", "%1 is cut short or damaged. Nothing was changed.");
 constexpr char ModelAriette[] = "Stage Ariette";
 constexpr char ModelCadenzo[] = "Stage Cadenzo";
-constexpr char FactoryLeft[] = "%1 of %2 factory presets were written; the unit holds a mix of old and new factory "
-                               "presets.";
-constexpr char FirmwareLeft[] = "%1 of %2 bytes of the firmware image were sent; the unit holds no complete new "
-                                "firmware. Keep it powered, connect it again and update the firmware again.";
+constexpr char FactoryLeft[] =
+    QT_TRANSLATE_NOOP("tessitra", "%1 of %2 factory presets were written; the unit holds a mix of old and new factory "
+                                  "presets.");
+constexpr char FirmwareLeft[] =
+    QT_TRANSLATE_NOOP("tessitra", "%1 of %2 bytes of the firmware image were sent; the unit holds no complete new "
+                                  "firmware. Keep it powered, connect it again and update the firmware again.");
 
 // The safety net: the back-up before a destructive operation, read-back verification, undo.
-constexpr char BackingUpFirst[] = "Backing up the unit first...";
-constexpr char AutoBackUpFailed[] = "Nothing was changed: the unit could not be backed up first.";
-constexpr char VerifyFailed[] = "Verification failed: %1 %2 from what was written.";
-constexpr char VerifyFailedOne[] = "differs";
-constexpr char VerifyFailedMany[] = "differ";
-constexpr char VerifyAnd[] = " and ";
-constexpr char Favourites[] = "the favourites";
-constexpr char SetListName[] = "set list %1";
-constexpr char SystemParameters[] = "the system parameters";
-constexpr char NothingToUndo[] = "There is nothing to undo.";
-constexpr char NothingToRedo[] = "There is nothing to redo.";
-constexpr char UndoConflict[] = "%1 no longer %2 what \"%3\" wrote: it was changed since (on the unit, by another "
-                                "program or by a restore). Nothing was changed.";
-constexpr char RedoConflict[] = "%1 no longer %2 what was there before \"%3\": it was changed since. Nothing was "
-                                "changed.";
-constexpr char Holds[] = "holds";
-constexpr char Hold[] = "hold";
-constexpr char Undone[] = "Undone: %1.";
-constexpr char Redone[] = "Redone: %1.";
-constexpr char DescribeCopy[] = "copy %1 to %2";
-constexpr char DescribeLoad[] = "load %1 to %2";
-constexpr char DescribeRename[] = "rename %1 to %2";
-constexpr char DescribeSetList[] = "change %1";
+constexpr char BackingUpFirst[] = QT_TRANSLATE_NOOP("tessitra", "Backing up the unit first...");
+constexpr char AutoBackUpFailed[] =
+    QT_TRANSLATE_NOOP("tessitra", "Nothing was changed: the unit could not be backed up first.");
+//: %1 names one slot, set list or the system parameters
+constexpr char VerifyFailedOne[] =
+    QT_TRANSLATE_NOOP("tessitra", "Verification failed: %1 differs from what was written.");
+//: %1 names several slots or set lists: "U05 and U07"
+constexpr char VerifyFailedMany[] =
+    QT_TRANSLATE_NOOP("tessitra", "Verification failed: %1 differ from what was written.");
+//: The last two names of a list: "U01, U02 and U03"
+constexpr char ListLastTwo[] = QT_TRANSLATE_NOOP("tessitra", "%1 and %2");
+constexpr char Favourites[] = QT_TRANSLATE_NOOP("tessitra", "the favourites");
+//: %1 is the letter of the set list: A, B, C or D
+constexpr char SetListName[] = QT_TRANSLATE_NOOP("tessitra", "set list %1");
+constexpr char SystemParameters[] = QT_TRANSLATE_NOOP("tessitra", "the system parameters");
+constexpr char NothingToUndo[] = QT_TRANSLATE_NOOP("tessitra", "There is nothing to undo.");
+constexpr char NothingToRedo[] = QT_TRANSLATE_NOOP("tessitra", "There is nothing to redo.");
+//: %1 is one slot or set list, %3 the step being undone ("copy F03 to U90")
+constexpr char UndoConflictOne[] =
+    QT_TRANSLATE_NOOP("tessitra", "%1 no longer holds what \"%2\" wrote: it was changed since (on the unit, by "
+                                  "another program or by a restore). Nothing was changed.");
+//: %1 names several slots or set lists, %2 the step being undone ("copy F03 to U90")
+constexpr char UndoConflictMany[] =
+    QT_TRANSLATE_NOOP("tessitra", "%1 no longer hold what \"%2\" wrote: it was changed since (on the unit, by "
+                                  "another program or by a restore). Nothing was changed.");
+constexpr char RedoConflictOne[] =
+    QT_TRANSLATE_NOOP("tessitra", "%1 no longer holds what was there before \"%2\": it was changed since. "
+                                  "Nothing was changed.");
+constexpr char RedoConflictMany[] =
+    QT_TRANSLATE_NOOP("tessitra", "%1 no longer hold what was there before \"%2\": it was changed since. "
+                                  "Nothing was changed.");
+constexpr char Undone[] = QT_TRANSLATE_NOOP("tessitra", "Undone: %1.");
+constexpr char Redone[] = QT_TRANSLATE_NOOP("tessitra", "Redone: %1.");
+//: The steps the undo history names, after "Undo: " in the Edit menu: copy F03 to U90
+constexpr char DescribeCopy[] = QT_TRANSLATE_NOOP("tessitra", "copy %1 to %2");
+constexpr char DescribeLoad[] = QT_TRANSLATE_NOOP("tessitra", "load %1 to %2");
+constexpr char DescribeRename[] = QT_TRANSLATE_NOOP("tessitra", "rename %1 to %2");
+constexpr char DescribeSetList[] = QT_TRANSLATE_NOOP("tessitra", "change %1");
 constexpr char DescribeRestoreSelected[] = QT_TRANSLATE_NOOP("tessitra", "restore %1 from %2");
 constexpr char RestoringSelected[] = QT_TRANSLATE_NOOP("tessitra", "Restoring %1 from %2...");
 constexpr char RestoredSelected[] = QT_TRANSLATE_NOOP("tessitra", "Restored %1 from %2.");
 constexpr char NotInBackUp[] = QT_TRANSLATE_NOOP("tessitra", "%1 does not hold %2. Nothing was changed.");
-constexpr char JournalSetAside[] = "The undo journal was damaged or made for another unit and was not used. It was "
-                                   "set aside as %1.";
-constexpr char JournalUnreadable[] = "The undo journal cannot be read and was not used.";
+constexpr char JournalSetAside[] =
+    QT_TRANSLATE_NOOP("tessitra", "The undo journal was damaged or made for another unit and was not used. It was "
+                                  "set aside as %1.");
+constexpr char JournalUnreadable[] = QT_TRANSLATE_NOOP("tessitra", "The undo journal cannot be read and was not used.");
 } // namespace Text
 
-QString text(const char* latin1)
+// The user's language where a translation is installed; the product names stay as they are.
+QString text(const char* source)
 {
-    return QString::fromLatin1(latin1);
+    return QCoreApplication::translate("tessitra", source);
 }
 
 constexpr char kFactoryPresetFile[] = "/FactoryPresets.dat";
@@ -203,7 +242,8 @@ QString listed(const QStringList& names)
 {
     QString list = names.value(0);
     for (int i = 1; i < names.size(); ++i)
-        list += (i + 1 == names.size() ? text(Text::VerifyAnd) : QStringLiteral(", ")) + names.at(i);
+        list = i + 1 == names.size() ? text(Text::ListLastTwo).arg(list, names.at(i))
+                                     : list + QStringLiteral(", ") + names.at(i);
     return list;
 }
 
@@ -225,8 +265,7 @@ QString mismatchText(const CUSBConnect::Mismatches& found)
         names.append(setListName(setList));
     if (found.sysParams)
         names.append(text(Text::SystemParameters));
-    return text(Text::VerifyFailed)
-        .arg(listed(names), text(names.size() == 1 ? Text::VerifyFailedOne : Text::VerifyFailedMany));
+    return text(names.size() == 1 ? Text::VerifyFailedOne : Text::VerifyFailedMany).arg(listed(names));
 }
 
 // How one operation's result reads for the user.
@@ -1446,11 +1485,9 @@ void DeviceManagerThread::undo(bool bRedo)
             changed.append(setListName(list.index));
     }
     if (!changed.isEmpty() && !m_bUndoForce.exchange(false)) {
-        const char* holds = changed.size() == 1 ? Text::Holds : Text::Hold;
-        finish(
-            ResultCode::UndoConflict,
-            text(bRedo ? Text::RedoConflict : Text::UndoConflict).arg(listed(changed), text(holds), entry.description),
-            false);
+        const char* conflict = changed.size() == 1 ? (bRedo ? Text::RedoConflictOne : Text::UndoConflictOne)
+                                                   : (bRedo ? Text::RedoConflictMany : Text::UndoConflictMany);
+        finish(ResultCode::UndoConflict, text(conflict).arg(listed(changed), entry.description), false);
         return;
     }
     m_bUndoForce.store(false);

@@ -45,7 +45,7 @@ public:
     void setSplitterVSizes(const QByteArray& sizes);
     QByteArray splitterVSizes() const;
 
-    int m_iLanguage = 0;               // index of the interface language; only 0, "English", exists
+    int m_iLanguage = 0;               // interface language: 0 follows the desktop, then Language::Choices
     bool m_bManualUpdate = false;      // firmware checks only when the user asks
     bool m_bMonthlyUpdate = false;     // firmware check once a month
     QDateTime m_DateTimeLastChecked;   // start of the last update check; invalid when never checked

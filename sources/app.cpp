@@ -1,6 +1,8 @@
 #include "app.h"
 
+#include "Settings.h"
 #include "globals.h"
+#include "language.h"
 #include "log.h"
 #include "logging.h"
 #include "mainwindow.h"
@@ -67,6 +69,9 @@ int tessitraMain(int argc, char* argv[])
 
     // A log that cannot be opened is not reported; the program runs without one.
     openLogFile(g_logFolder);
+    // The language chosen in Settings (or the desktop's), before the first text is made. A choice made in Settings
+    // while the window runs is applied here at the next start.
+    Language::install(&app, Language::fromSetting(CSettings::instance()->m_iLanguage));
 
     for (int i = 0; i < argc; ++i) {
         if (argv[i])
@@ -93,9 +98,9 @@ int tessitraMain(int argc, char* argv[])
     const QString iniPath = QCoreApplication::applicationDirPath() + QStringLiteral("/info.ini");
     if (!QFile::exists(iniPath)) {
         TS_CRITICAL("info.ini not found: %s", qUtf8Printable(iniPath));
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Tessitra Stage Librarian"),
-                        QStringLiteral("Failed to load initialization file. Reinstall the application to fix the "
-                                       "problem."),
+        QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("MainWindow", "Tessitra Stage Librarian"),
+                        QCoreApplication::translate("MainWindow", "Failed to load initialization file. Reinstall the "
+                                                                  "application to fix the problem."),
                         QMessageBox::Ok, nullptr);
         box.setObjectName(QStringLiteral("TessitraMessageBox"));
         box.setContentsMargins(10, 0, 10, 0);
@@ -115,7 +120,7 @@ int tessitraMain(int argc, char* argv[])
         window->activateWindow();
     });
 
-    window->showSplash(QStringLiteral("<b>Loading...</b>"), true);
+    window->showSplash(QCoreApplication::translate("MainWindow", "<b>Loading...</b>"), true);
     window->initialize();
     window->startSplashTimer(splashDelay(startTime.elapsed()));
 

@@ -45,8 +45,8 @@ const QString kSetListRole = QStringLiteral("SetList");
 // Set lists are 20 slots long, so up to 20 names fit a confirmation box; beyond that it asks without names.
 constexpr int kMaxNamedItems = 20;
 
-const QString kLoadPresetsTitle = QStringLiteral("Load Presets");
-const QString kOverwriteQuestion = QStringLiteral("Do you want to overwrite the presets?");
+const char* const kLoadPresetsTitle = QT_TRANSLATE_NOOP("ContentWidget", "Load Presets");
+const char* const kOverwriteQuestion = QT_TRANSLATE_NOOP("ContentWidget", "Do you want to overwrite the presets?");
 
 // Every list alive, so that a drag whose event names no source widget can still be traced to its list by the
 // payload (see dragSource()).
@@ -153,7 +153,7 @@ PresetButton::PresetButton(QWidget* parent) : QPushButton(parent)
     setObjectName(QStringLiteral("PresetButton"));
     setCheckable(true);
     setFocusPolicy(Qt::NoFocus);
-    setToolTip(QStringLiteral("Select preset(s) to drag"));
+    setToolTip(tr("Select preset(s) to drag"));
 }
 
 PresetButton::~PresetButton() = default;
@@ -242,7 +242,7 @@ ContentWidget::ContentWidget(QWidget* parent)
         return QFileDialog::getOpenFileNames(pParent, caption, startFolder, filter);
     };
 
-    m_pUndoAction = new QAction(QStringLiteral("Undo"), this);
+    m_pUndoAction = new QAction(tr("Undo"), this);
     m_pUndoAction->setShortcut(QKeySequence::Undo);
     m_pUndoAction->setEnabled(false);
     connect(m_pUndoAction, &QAction::triggered, this, &ContentWidget::undoRequested);
@@ -313,10 +313,9 @@ QByteArray ContentWidget::dragPayload() const
 
 QString ContentWidget::setListName(int iIndex)
 {
-    static const QStringList names = {QStringLiteral("Favorites"), QStringLiteral("Set List A"),
-                                      QStringLiteral("Set List B"), QStringLiteral("Set List C"),
-                                      QStringLiteral("Set List D")};
-    return iIndex >= 0 && iIndex < names.size() ? names.at(iIndex) : QString();
+    static const char* const names[] = {QT_TR_NOOP("Favorites"), QT_TR_NOOP("Set List A"), QT_TR_NOOP("Set List B"),
+                                        QT_TR_NOOP("Set List C"), QT_TR_NOOP("Set List D")};
+    return iIndex >= 0 && iIndex < 5 ? tr(names[iIndex]) : QString();
 }
 
 QString ContentWidget::spokenName(const PresetButton* entry) const
@@ -393,13 +392,13 @@ void ContentWidget::onContextMenuRequested(QPoint globalPos)
     if (m_pMenu.isNull()) {
         m_pMenu = new QMenu(this);
         m_pSaveAction =
-            new QAction(QIcon(QStringLiteral(":/images/savePreset.png")), QStringLiteral("Save to computer..."), this);
+            new QAction(QIcon(QStringLiteral(":/images/savePreset.png")), tr("Save to computer..."), this);
         m_pLoadAction =
-            new QAction(QIcon(QStringLiteral(":/images/loadPreset.png")), QStringLiteral("Load preset..."), this);
-        m_pRenameAction = new QAction(QStringLiteral("Rename..."), this);
-        m_pRemoveAction = new QAction(QStringLiteral("Remove..."), this);
-        m_pCopyAction = new QAction(QStringLiteral("Copy"), this);
-        m_pPasteAction = new QAction(QStringLiteral("Paste..."), this);
+            new QAction(QIcon(QStringLiteral(":/images/loadPreset.png")), tr("Load preset..."), this);
+        m_pRenameAction = new QAction(tr("Rename..."), this);
+        m_pRemoveAction = new QAction(tr("Remove..."), this);
+        m_pCopyAction = new QAction(tr("Copy"), this);
+        m_pPasteAction = new QAction(tr("Paste..."), this);
         // Shown in the menu; the list itself answers these keys (keyPressEvent).
         m_pRenameAction->setShortcut(QKeySequence(Qt::Key_F2));
         m_pRemoveAction->setShortcut(QKeySequence::Delete);
@@ -489,7 +488,7 @@ void ContentWidget::renamePreset()
     dialog.setWindowTitle(tr("Rename %1").arg(slot));
     dialog.setContentsMargins(10, 0, 10, 0);
     auto* pLayout = new QVBoxLayout(&dialog);
-    auto* pLabel = new QLabel(QStringLiteral("Preset Name"), &dialog);
+    auto* pLabel = new QLabel(tr("Preset Name"), &dialog);
     pLabel->setObjectName(QStringLiteral("TessitraLabel"));
     auto* pEdit = new QLineEdit(pEntry->presetName(), &dialog);
     pLabel->setBuddy(pEdit); // a screen reader names the field after its label
@@ -558,7 +557,7 @@ void ContentWidget::renamePreset()
     // The entry keeps its old name: the worker reports the renamed preset back, and that refreshes the entry.
     const int iPresetNumber = pEntry->presetNumber();
     int* pRecord = pEntry->presetData();
-    runOperation(this, QStringLiteral("Rename"), QStringLiteral("Renaming Preset..."),
+    runOperation(this, tr("Rename"), tr("Renaming Preset..."),
                  DeviceManagerThread::RenamePresetEvent,
                  [&](DeviceManagerThread* pWorker) { pWorker->setRenameData(iPresetNumber, name, -1, pRecord); });
 }
@@ -586,11 +585,11 @@ void ContentWidget::removePreset()
     // the worker's "Device disconnected!" in the progress dialog, and the set list is untouched. Closing it
     // under the user's hand would hide what happened to a choice they were about to make.
     const int answer =
-        confirm(kLoadPresetsTitle, QStringLiteral("Do you want to remove selected preset(s) from set list?"),
+        confirm(tr(kLoadPresetsTitle), tr("Do you want to remove selected preset(s) from set list?"),
                 QMessageBox::Yes | QMessageBox::No, false);
     if (answer == QMessageBox::Yes) {
         const int iSetList = m_iSetListIndex;
-        runOperation(this, QStringLiteral("Editing Set List"), QStringLiteral("Removing preset(s) from Set List."),
+        runOperation(this, tr("Editing Set List"), tr("Removing preset(s) from Set List."),
                      DeviceManagerThread::WriteSetListEvent,
                      [&](DeviceManagerThread* pWorker) { pWorker->setSetListEdit(iSetList, slotMap); });
     }
@@ -601,7 +600,7 @@ void ContentWidget::savePreset()
 {
     TS_DEBUG("Entering");
     TS_DEBUG("Directory path before: %s", m_pCurrentFolder->toLocal8Bit().constData());
-    const QString folder = m_chooseDirectory(this, QStringLiteral("Choose Directory"), *m_pCurrentFolder);
+    const QString folder = m_chooseDirectory(this, tr("Choose Directory"), *m_pCurrentFolder);
     TS_DEBUG("Directory path after: %s", folder.toLocal8Bit().constData());
     if (folder.isEmpty()) {
         TS_DEBUG("Exiting");
@@ -619,8 +618,8 @@ void ContentWidget::savePreset()
             continue;
         const QString name = DeviceManagerThread::cleanFileName(pEntry->text() + presetExtension());
         if (QDir(folder).exists(name)) {
-            const int answer = confirm(QStringLiteral("Confirmation"),
-                                       QStringLiteral("%1 file already exists, do you want to overwrite?").arg(name),
+            const int answer = confirm(tr("Confirmation"),
+                                       tr("%1 file already exists, do you want to overwrite?").arg(name),
                                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, false, false);
             if (answer == QMessageBox::No)
                 continue;
@@ -636,7 +635,7 @@ void ContentWidget::savePreset()
 
     if (!toSave.isEmpty()) {
         runOperation(
-            this, QStringLiteral("Save Presets"), QStringLiteral("Savings presets..."),
+            this, tr("Save Presets"), tr("Savings presets..."),
             DeviceManagerThread::SavePresetsToFilesEvent,
             [&](DeviceManagerThread* pWorker) { pWorker->setSaveList(toSave, folder); }, false, Qt::HighEventPriority);
     }
@@ -646,8 +645,8 @@ void ContentWidget::savePreset()
 void ContentWidget::loadPreset()
 {
     TS_DEBUG("Entering");
-    const QString filter = QStringLiteral("Preset(*%1)").arg(presetExtension());
-    const QStringList files = m_chooseFiles(this, QStringLiteral("Select Files"), *m_pCurrentFolder, filter);
+    const QString filter = tr("Preset(*%1)", "file type in the file dialog").arg(presetExtension());
+    const QStringList files = m_chooseFiles(this, tr("Select Files"), *m_pCurrentFolder, filter);
     if (files.isEmpty()) {
         TS_DEBUG("Exiting");
         return;
@@ -655,7 +654,7 @@ void ContentWidget::loadPreset()
 
     const QList<PresetButton*> targets = m_selectedButtons;
     const int pairs = qMin(files.size(), targets.size());
-    QString text = kOverwriteQuestion;
+    QString text = tr(kOverwriteQuestion);
     if (files.size() <= kMaxNamedItems) {
         QStringList targetNames;
         QStringList fileNames;
@@ -663,7 +662,7 @@ void ContentWidget::loadPreset()
             targetNames.append(entryLabel(targets.at(i)));
             fileNames.append(QFileInfo(files.at(i)).fileName());
         }
-        text = QStringLiteral("Do you want to overwrite the presets <b>%1</b>\nwith\n<b>%2</b>?")
+        text = tr("Do you want to overwrite the presets <b>%1</b>\nwith\n<b>%2</b>?")
                    .arg(joinNames(targetNames), joinNames(fileNames));
     }
 
@@ -672,8 +671,8 @@ void ContentWidget::loadPreset()
     for (int i = 0; i < pairs; ++i)
         destinations.append(targets.at(i)->presetNumber());
     const QStringList paths = files.mid(0, pairs);
-    if (confirm(kLoadPresetsTitle, text, QMessageBox::Yes | QMessageBox::No, false) == QMessageBox::Yes) {
-        runOperation(this, QStringLiteral("Load Preset"), QStringLiteral("Loading presets."),
+    if (confirm(tr(kLoadPresetsTitle), text, QMessageBox::Yes | QMessageBox::No, false) == QMessageBox::Yes) {
+        runOperation(this, tr("Load Preset"), tr("Loading presets."),
                      DeviceManagerThread::LoadPresetFilesEvent, [&](DeviceManagerThread* pWorker) {
                          pWorker->setPresetTransfer(destinations, paths, QList<int>());
                      });
@@ -1086,7 +1085,7 @@ void ContentWidget::dropFactoryPresets(const QList<PresetButton*>& sourceEntries
         return;
     }
 
-    QString text = kOverwriteQuestion;
+    QString text = tr(kOverwriteQuestion);
     if (sources.size() <= kMaxNamedItems) {
         QStringList targetNames;
         QStringList sourceNames;
@@ -1094,7 +1093,7 @@ void ContentWidget::dropFactoryPresets(const QList<PresetButton*>& sourceEntries
             targetNames.append(entryLabel(targets.at(i)));
             sourceNames.append(entryLabel(sources.at(i)));
         }
-        text = QStringLiteral("Do you want to overwrite the presets <b>%1</b>\nwith\n<b>%2</b>?")
+        text = tr("Do you want to overwrite the presets <b>%1</b>\nwith\n<b>%2</b>?")
                    .arg(joinNames(targetNames), joinNames(sourceNames));
     }
     // The numbers are taken before the question: the lists may be refilled while it is open.
@@ -1104,14 +1103,14 @@ void ContentWidget::dropFactoryPresets(const QList<PresetButton*>& sourceEntries
         destinations.append(targets.at(i)->presetNumber());
         sourceNumbers.append(sources.at(i)->presetNumber());
     }
-    if (confirm(kLoadPresetsTitle, text) != QMessageBox::Yes) {
+    if (confirm(tr(kLoadPresetsTitle), text) != QMessageBox::Yes) {
         clearSelection();
         return;
     }
     for (int i = 0; i < destinations.size(); ++i)
         TS_DEBUG("Src: %d, dst: %d", sourceNumbers.at(i), destinations.at(i));
     runOperation(
-        this, QStringLiteral("Load Preset"), QStringLiteral("Loading presets."), DeviceManagerThread::CopyPresetsEvent,
+        this, tr("Load Preset"), tr("Loading presets."), DeviceManagerThread::CopyPresetsEvent,
         [&](DeviceManagerThread* pWorker) { pWorker->setPresetTransfer(destinations, QStringList(), sourceNumbers); });
 }
 
@@ -1125,7 +1124,7 @@ void ContentWidget::dropFiles(const QList<QUrl>& urls, int iRow)
         return;
     }
 
-    QString text = kOverwriteQuestion;
+    QString text = tr(kOverwriteQuestion);
     if (urls.size() <= kMaxNamedItems) {
         QStringList targetNames;
         QStringList fileNames;
@@ -1133,7 +1132,7 @@ void ContentWidget::dropFiles(const QList<QUrl>& urls, int iRow)
             targetNames.append(DeviceManagerThread::cleanFileName(targets.at(i)->text()));
             fileNames.append(QFileInfo(urls.at(i).toLocalFile()).completeBaseName());
         }
-        text = QStringLiteral("Do you want to overwrite the presets <b>%1</b> with <b>%2</b>?")
+        text = tr("Do you want to overwrite the presets <b>%1</b> with <b>%2</b>?")
                    .arg(joinNames(targetNames), joinNames(fileNames));
     }
     QList<int> destinations;
@@ -1142,11 +1141,11 @@ void ContentWidget::dropFiles(const QList<QUrl>& urls, int iRow)
         destinations.append(targets.at(i)->presetNumber());
         paths.append(urls.at(i).toLocalFile());
     }
-    if (confirm(kLoadPresetsTitle, text) != QMessageBox::Yes) {
+    if (confirm(tr(kLoadPresetsTitle), text) != QMessageBox::Yes) {
         clearSelection();
         return;
     }
-    runOperation(this, QStringLiteral("Load Preset"), QStringLiteral("Loading presets."),
+    runOperation(this, tr("Load Preset"), tr("Loading presets."),
                  DeviceManagerThread::LoadPresetFilesEvent,
                  [&](DeviceManagerThread* pWorker) { pWorker->setPresetTransfer(destinations, paths, QList<int>()); });
 }
@@ -1165,15 +1164,15 @@ void ContentWidget::dropOnSetList(const QList<PresetButton*>& sourceEntries, int
         slotMap[key] = value;
     }
 
-    if (confirm(kLoadPresetsTitle,
-                QStringLiteral("Do you want to edit <b>%1</b>?").arg(setListName(m_iSetListIndex))) !=
+    if (confirm(tr(kLoadPresetsTitle),
+                tr("Do you want to edit <b>%1</b>?").arg(setListName(m_iSetListIndex))) !=
         QMessageBox::Yes) {
         clearSelection();
         return;
     }
     // Only the dropped slots travel; the worker keeps every other slot as the unit holds it.
     const int iSetList = m_iSetListIndex;
-    runOperation(this, QStringLiteral("Editing Set List"), QStringLiteral("Adding preset(s) to Set List."),
+    runOperation(this, tr("Editing Set List"), tr("Adding preset(s) to Set List."),
                  DeviceManagerThread::WriteSetListEvent,
                  [&](DeviceManagerThread* pWorker) { pWorker->setSetListEdit(iSetList, slotMap); });
 }

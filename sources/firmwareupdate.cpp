@@ -24,17 +24,23 @@
 #include <unistd.h>
 
 namespace {
+// The user's language where a translation is installed; the worker's texts share the command line's context.
+QString say(const char* source)
+{
+    return QCoreApplication::translate("tessitra", source);
+}
+
 // Texts the window shows in its progress dialog.
-const QString kParseFailed = QStringLiteral("Could not parse the update info in server.");
-const QString kNoUpdate = QStringLiteral("No update found.");
-const QString kFirmwareUpToDate = QStringLiteral("Device firmware is up to date.");
-const QString kAppUpToDate = QStringLiteral("Application is up to date.");
-const QString kNoConnection = QStringLiteral("Connection to update server cannot be made.");
-const QString kNotSupported = QStringLiteral("Fimware update not supported for this device.");
-const QString kFetchFailed = QStringLiteral("Failed to fetch info from update server!");
-const QString kDisconnected = QStringLiteral("Device disconnected!");
-const QString kDownloadFinished = QStringLiteral("Download finished.");
-const QString kUpdatingFirmware = QStringLiteral("Updating firmware...");
+constexpr char kParseFailed[] = QT_TRANSLATE_NOOP("tessitra", "Could not parse the update info in server.");
+constexpr char kNoUpdate[] = QT_TRANSLATE_NOOP("tessitra", "No update found.");
+constexpr char kFirmwareUpToDate[] = QT_TRANSLATE_NOOP("tessitra", "Device firmware is up to date.");
+constexpr char kAppUpToDate[] = QT_TRANSLATE_NOOP("tessitra", "Application is up to date.");
+constexpr char kNoConnection[] = QT_TRANSLATE_NOOP("tessitra", "Connection to update server cannot be made.");
+constexpr char kNotSupported[] = QT_TRANSLATE_NOOP("tessitra", "Fimware update not supported for this device.");
+constexpr char kFetchFailed[] = QT_TRANSLATE_NOOP("tessitra", "Failed to fetch info from update server!");
+constexpr char kDisconnected[] = QT_TRANSLATE_NOOP("tessitra", "Device disconnected!");
+constexpr char kDownloadFinished[] = QT_TRANSLATE_NOOP("tessitra", "Download finished.");
+constexpr char kUpdatingFirmware[] = QT_TRANSLATE_NOOP("tessitra", "Updating firmware...");
 
 // What the update-targets file is searched for.
 const QString kFamilyName = QStringLiteral("Tessitra");
@@ -58,15 +64,17 @@ const QString kFirmwareFileName = QStringLiteral("McuImage.bin");
 const QString kInstallerFileName = QStringLiteral("TessitraStageLibrarianSetup.exe");
 
 // Texts of a check or download refused for trust reasons.
-const QString kNotSigned = QStringLiteral("The update info from the server is not signed.");
-const QString kBadSignature = QStringLiteral("The update info from the server failed its signature check.");
-const QString kNoDigests = QStringLiteral("The update info from the server lacks the size or SHA-256 of an image.");
-const QString kInsecure = QStringLiteral("The update server must be reached over https.");
-const QString kMismatch =
-    QStringLiteral("The download does not match the update info from the server. It was deleted.");
-const QString kWriteFailed =
-    QStringLiteral("The download could not be saved. Check the free space in the downloads folder.");
-const QString kNotOffered = QStringLiteral("This download was not offered by the update server.");
+constexpr char kNotSigned[] = QT_TRANSLATE_NOOP("tessitra", "The update info from the server is not signed.");
+constexpr char kBadSignature[] =
+    QT_TRANSLATE_NOOP("tessitra", "The update info from the server failed its signature check.");
+constexpr char kNoDigests[] =
+    QT_TRANSLATE_NOOP("tessitra", "The update info from the server lacks the size or SHA-256 of an image.");
+constexpr char kInsecure[] = QT_TRANSLATE_NOOP("tessitra", "The update server must be reached over https.");
+constexpr char kMismatch[] =
+    QT_TRANSLATE_NOOP("tessitra", "The download does not match the update info from the server. It was deleted.");
+constexpr char kWriteFailed[] =
+    QT_TRANSLATE_NOOP("tessitra", "The download could not be saved. Check the free space in the downloads folder.");
+constexpr char kNotOffered[] = QT_TRANSLATE_NOOP("tessitra", "This download was not offered by the update server.");
 
 // Download folders below the downloads folder; the folder name also tells onDownloadFinished what arrived.
 const QString kTargetsFolderName = QStringLiteral("UpdateTargets");
@@ -316,7 +324,7 @@ bool CFirmwareUpdate::checkUpdate(const QString& filePath, const QString& produc
     // The download is capped at MaxTargetsBytes; a larger local file is read no further than that.
     const QByteArray bytes = readRegularFile(filePath, MaxTargetsBytes);
     if (bytes.isNull()) {
-        failCheck(kParseFailed, bAppUpdate);
+        failCheck(say(kParseFailed), bAppUpdate);
         TS_DEBUG("Exiting");
         return false;
     }
@@ -346,11 +354,11 @@ bool CFirmwareUpdate::checkTargets(const QByteArray& xmlBytes, const QString& pr
     const auto readerFailed = [&]() {
         TS_WARNING("%s at line: %lld, column: %lld", qPrintable(xml.errorString()), xml.lineNumber(),
                    xml.columnNumber());
-        failCheck(kParseFailed, bAppUpdate);
+        failCheck(say(kParseFailed), bAppUpdate);
         return false;
     };
     const auto nothingFound = [&]() {
-        failCheck(kNoUpdate, bAppUpdate);
+        failCheck(say(kNoUpdate), bAppUpdate);
         return false;
     };
 
@@ -422,7 +430,7 @@ bool CFirmwareUpdate::checkTargets(const QByteArray& xmlBytes, const QString& pr
                                                                     : ImageKind::Installer;
             if (!readDigests(attributes, &offer) && bRequireDigests && !version.isEmpty()) {
                 TS_WARNING("Revision %s lacks a valid Size or Sha256", qPrintable(version));
-                failCheck(kNoDigests, bAppUpdate);
+                failCheck(say(kNoDigests), bAppUpdate);
                 return false;
             }
             if (bRequireDigests && !hasSuffixOf(imageUrl, offer.kind)) {
@@ -500,9 +508,9 @@ bool CFirmwareUpdate::checkTargets(const QByteArray& xmlBytes, const QString& pr
         if (!bAppUpdate) {
             emitNoVersions(false);
             if (!m_bSilent.load())
-                emit updateCheckFailed(kFirmwareUpToDate);
+                emit updateCheckFailed(say(kFirmwareUpToDate));
         } else if (!m_bSilent.load()) {
-            emit updateCheckFailed(kAppUpToDate);
+            emit updateCheckFailed(say(kAppUpToDate));
         }
         emit operationFinished(0, false);
     }
@@ -543,7 +551,7 @@ void CFirmwareUpdate::customEvent(QEvent* event)
         m_bSilent.store(false);
         m_bAppCheck.store(false);
         if (!g_bDeviceConnected.load()) {
-            emit updateText(kDisconnected);
+            emit updateText(say(kDisconnected));
             emit operationFinished(-1, false);
             break;
         }
@@ -562,7 +570,7 @@ void CFirmwareUpdate::customEvent(QEvent* event)
         m_bAppCheck.store(false);
         m_bAppDownload.store(false);
         if (!g_bDeviceConnected.load()) {
-            emit updateText(kDisconnected);
+            emit updateText(say(kDisconnected));
             emit operationFinished(-1, false);
             break;
         }
@@ -599,7 +607,7 @@ bool CFirmwareUpdate::downloadOffered(const QUrl& url, bool bInstaller)
         TS_WARNING("Refusing to download %s: not offered as %s", loggableUrl(url).constData(),
                    bInstaller ? "an installer" : "firmware");
         m_bAppDownload.store(false);
-        emit updateCheckFailed(kNotOffered);
+        emit updateCheckFailed(say(kNotOffered));
         return false;
     }
 
@@ -631,7 +639,7 @@ QByteArray CFirmwareUpdate::checkedImage(const QString& filePath, const Offer& o
     const QByteArray image = readRegularFile(filePath, MaxFirmwareBytes + 1);
     if (image.isEmpty()) {
         if (!bSilent)
-            emit updateCheckFailed(kFetchFailed);
+            emit updateCheckFailed(say(kFetchFailed));
         return QByteArray();
     }
     // Every offer of a signed check has its size and hash; an image handed over without one was checked by nobody
@@ -641,7 +649,7 @@ QByteArray CFirmwareUpdate::checkedImage(const QString& filePath, const Offer& o
         (image.size() != offer.size || QCryptographicHash::hash(image, QCryptographicHash::Sha256) != offer.sha256)) {
         TS_WARNING("%s changed after its check; not flashed", qPrintable(filePath));
         if (!bSilent)
-            emit updateCheckFailed(kMismatch);
+            emit updateCheckFailed(say(kMismatch));
         return QByteArray();
     }
     return image;
@@ -688,16 +696,16 @@ QString CFirmwareUpdate::failureText(DownloadFailure failure) const
 {
     switch (failure) {
     case DownloadFailure::Insecure:
-        return kInsecure;
+        return say(kInsecure);
     case DownloadFailure::Mismatch:
-        return kMismatch;
+        return say(kMismatch);
     case DownloadFailure::WriteError:
-        return kWriteFailed;
+        return say(kWriteFailed);
     case DownloadFailure::None:
     case DownloadFailure::Network:
         break;
     }
-    return kNoConnection;
+    return say(kNoConnection);
 }
 
 void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString errorString)
@@ -734,10 +742,10 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
         QString text = failureText(m_downloadManager.lastFailure());
         // The file arrived whole but its signature did not: the server publishes no signature.
         const QFileInfo arrived(targetsFolder + "/" + kTargetsFileName);
-        if (kind == RequestKind::Targets && text == kNoConnection && arrived.exists())
-            text = arrived.size() > 0 ? kNotSigned : kFetchFailed;
+        if (kind == RequestKind::Targets && text == say(kNoConnection) && arrived.exists())
+            text = arrived.size() > 0 ? say(kNotSigned) : say(kFetchFailed);
         // The network's own words say what stood in the way; the last line says what the singer can do.
-        if (text == kNoConnection) {
+        if (text == say(kNoConnection)) {
             QString reason = errorString.trimmed();
             while (reason.endsWith(QLatin1Char('!')))
                 reason.chop(1);
@@ -763,9 +771,9 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
         if (image.isEmpty())
             return;
         if (!bSilent) {
-            emit updateText(kDownloadFinished);
+            emit updateText(say(kDownloadFinished));
             Settle::settle(DownloadFinishedPauseMs);
-            emit updateText(kUpdatingFirmware);
+            emit updateText(say(kUpdatingFirmware));
         }
         // The window may have begun to close during the pause.
         if (m_bStopping.load())
@@ -783,7 +791,7 @@ void CFirmwareUpdate::onDownloadFinished(QString filePath, bool success, QString
         const QString installer = privateInstaller(filePath, batch.offer);
         if (installer.isEmpty()) {
             if (!bSilent)
-                emit updateCheckFailed(kMismatch);
+                emit updateCheckFailed(say(kMismatch));
             return;
         }
         emit operationFinished(0, true);
@@ -806,17 +814,17 @@ void CFirmwareUpdate::onTargetsDownloaded(const QString& folder, bool bSilent)
         if (!bAppCheck)
             emitNoVersions(false);
         if (!bSilent)
-            emit updateCheckFailed(kFetchFailed);
+            emit updateCheckFailed(say(kFetchFailed));
         return;
     }
     const int iProductId = m_iProductId.load();
     const bool bAriette = iProductId == UsbIds::ArietteProductId;
     if (!bAppCheck && !bAriette && iProductId != UsbIds::CadenzoProductId) {
         if (!bSilent)
-            emit updateCheckFailed(kNotSupported);
+            emit updateCheckFailed(say(kNotSupported));
     } else if (!UpdateTrust::verifySignature(xmlBytes, signatureBytes)) {
         TS_WARNING("UpdateTargets.xml fails its signature check (%d signature bytes)", int(signatureBytes.size()));
-        failCheck(signatureBytes.isEmpty() ? kNotSigned : kBadSignature, bAppCheck);
+        failCheck(signatureBytes.isEmpty() ? say(kNotSigned) : say(kBadSignature), bAppCheck);
     } else if (bAppCheck) {
         checkTargets(xmlBytes, kAppProductName, kAppProductId, true, true);
     } else {

@@ -70,8 +70,8 @@ const char* const ArietteLogoStyle = "QLabel{border-image: url(:/images/logoArie
                                      "max-width: 196;min-height: 46; max-height: 46;}";
 const char* const CadenzoLogoStyle = "QLabel{border-image: url(:/images/logoCadenzo.png);min-width: 225; "
                                      "max-width: 260;min-height: 46; max-height: 46;}";
-const char* const ConnectedText = "Connected";
-const char* const DisconnectedText = "Disconnected";
+const char* const ConnectedText = QT_TRANSLATE_NOOP("MainWindow", "Connected");
+const char* const DisconnectedText = QT_TRANSLATE_NOOP("MainWindow", "Disconnected");
 
 // Preset file extension of each model; the list pane shows only that model's preset files.
 const char* const ArietteFilePattern = "*.tarp";
@@ -234,8 +234,8 @@ void MainWindow::initialize()
     ui->updateButton->hide();
 
     auto* pHelpMenu = new QMenu(this);
-    QAction* pHelpAction = pHelpMenu->addAction(QStringLiteral("Help"));
-    QAction* pAboutAction = pHelpMenu->addAction(QStringLiteral("&About Tessitra Stage Librarian"));
+    QAction* pHelpAction = pHelpMenu->addAction(tr("Help"));
+    QAction* pAboutAction = pHelpMenu->addAction(tr("&About Tessitra Stage Librarian"));
     ui->helpButton->setMenu(pHelpMenu);
     pHelpMenu->installEventFilter(this);
     pHelpAction->setShortcut(QKeySequence(Qt::Key_F1));
@@ -482,8 +482,8 @@ void MainWindow::onTriggeredAbout()
 {
     QString text;
     if (g_showBuild) {
-        text = QStringLiteral("<b>%1%2%3</b><br/><a href=\"%4\"><b>%5</b></a><br/><a href=\"%6\"><b>%7</b></a>")
-                   .arg(g_version, QStringLiteral(", build "), g_build, g_urlariette, g_urlLabelariette, g_urlcadenzo,
+        text = QStringLiteral("<b>%1</b><br/><a href=\"%2\"><b>%3</b></a><br/><a href=\"%4\"><b>%5</b></a>")
+                   .arg(tr("%1, build %2").arg(g_version, g_build), g_urlariette, g_urlLabelariette, g_urlcadenzo,
                         g_urlLabelcadenzo);
     } else {
         text = QStringLiteral("<b>%1</b><br/><a href=\"%2\"><b>%3</b></a><br/><a href=\"%4\"><b>%5</b></a>")
@@ -603,8 +603,8 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::onClickedBrowse()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Choose Folder"), m_strBrowsePath,
-                                                             QFileDialog::DontResolveSymlinks);
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, tr("Choose Folder"), m_strBrowsePath, QFileDialog::DontResolveSymlinks);
     if (folder.isEmpty())
         return;
     m_strBrowsePath = folder;
@@ -878,7 +878,7 @@ void MainWindow::onDeviceDetected(int iPid)
 {
     TS_DEBUG("Entering");
     const bool bAriette = iPid == UsbIds::ArietteProductId;
-    ui->deviceLabel->setText(QLatin1String(ConnectedText));
+    ui->deviceLabel->setText(tr(ConnectedText));
     ui->deviceButton->setStyleSheet(QLatin1String(ConnectedStyle));
     m_strBackUpFolder = bAriette ? g_arietteBackUpFolder : g_cadenzoBackUpFolder;
     m_pFileModel->setNameFilters(QStringList{QLatin1String(bAriette ? ArietteFilePattern : CadenzoFilePattern)});
@@ -910,9 +910,9 @@ void MainWindow::onDeviceDetected(int iPid)
         pSettings->writeSettings();
     } else {
         m_bUpdateCheckOnConnect = false;
-        dialog.setWindowTitle(QStringLiteral("Connected"));
+        dialog.setWindowTitle(tr("Connected"));
         QCoreApplication::postEvent(m_pDeviceManager, new QEvent(DeviceManagerThread::ReadFactoryPresetsEvent), 1);
-        dialog.exec(QStringLiteral("Reading presets..."), nullptr);
+        dialog.exec(tr("Reading presets..."), nullptr);
         enableDeviceButtons(true);
     }
     TS_DEBUG("Exiting");
@@ -921,7 +921,7 @@ void MainWindow::onDeviceDetected(int iPid)
 void MainWindow::onDeviceRemoved()
 {
     TS_DEBUG("Entering");
-    ui->deviceLabel->setText(QLatin1String(DisconnectedText));
+    ui->deviceLabel->setText(tr(DisconnectedText));
     ui->deviceButton->setStyleSheet(QLatin1String(DisconnectedStyle));
     ui->labelLogo->setStyleSheet(QLatin1String(NoDeviceLogoStyle));
     m_pVersionsLabel->clear();
@@ -960,11 +960,11 @@ void MainWindow::onDeviceRefreshed()
     QCoreApplication::processEvents();
 
     ProgressDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Refresh"));
+    dialog.setWindowTitle(tr("Refresh"));
     dialog.setStoppable(true);
     connectDeviceWorker(&dialog);
     QCoreApplication::postEvent(m_pDeviceManager, new QEvent(DeviceManagerThread::ReadUserPresetsEvent), 1);
-    dialog.exec(QStringLiteral("Reading presets..."), nullptr);
+    dialog.exec(tr("Reading presets..."), nullptr);
     TS_DEBUG("Exiting");
 }
 
@@ -978,10 +978,10 @@ void MainWindow::onMultipleDeviceDetected(QString units)
         return;
     }
 
-    auto pBox = makeMessageBox(QMessageBox::Information, QStringLiteral("Multiple Device"),
+    auto pBox = makeMessageBox(QMessageBox::Information, tr("Multiple Device"),
                                DeviceManagerThread::multipleUnitsText(), QMessageBox::Ok, this);
     pBox->setInformativeText(next);
-    QPushButton* pExit = pBox->addButton(QStringLiteral("Exit App"), QMessageBox::NoRole);
+    QPushButton* pExit = pBox->addButton(tr("Exit App"), QMessageBox::NoRole);
     // Closing the only window ends the application.
     connect(pExit, &QPushButton::clicked, this, &QWidget::close);
     // Once exactly one unit, or none, is attached the box has nothing more to say.
@@ -998,15 +998,14 @@ void MainWindow::showNoUnit()
     m_pNoUnitLabel->setText(m_bUnitInUse ? tr("The unit is in use by the tessitra command line; the librarian "
                                               "connects when it is free.")
                                          : tr("Connect your Stage Ariette or Stage Cadenzo over USB"));
-    m_pNoUnitLabel->setVisible(ui->deviceLabel->text() != QLatin1String(ConnectedText));
+    m_pNoUnitLabel->setVisible(ui->deviceLabel->text() != tr(ConnectedText));
 }
 
 void MainWindow::onDeviceInaccessible(const QString& strText)
 {
     // Not modal: the window stays usable while the user fixes access, and the box goes once the unit opens.
     QMessageBox* pBox =
-        makeMessageBox(QMessageBox::Warning, QStringLiteral("Tessitra Stage Librarian"), strText, QMessageBox::Ok, this)
-            .release();
+        makeMessageBox(QMessageBox::Warning, tr("Tessitra Stage Librarian"), strText, QMessageBox::Ok, this).release();
     pBox->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_pDeviceManager, &DeviceManagerThread::deviceDetected, pBox, &QWidget::close);
     pBox->show();
@@ -1052,7 +1051,7 @@ void MainWindow::onDeviceIdle()
 {
     // An update check still outstanding keeps the animation going.
     showBusy(!ui->labelUpdateCheck->isHidden());
-    if (ui->deviceLabel->text() != QLatin1String(ConnectedText)) {
+    if (ui->deviceLabel->text() != tr(ConnectedText)) {
         ui->deviceButton->setStyleSheet(QLatin1String(DisconnectedStyle));
         return;
     }
@@ -1093,8 +1092,8 @@ void MainWindow::backUp()
     const QString extension = backUpExtension();
     const QString proposed = m_strBackUpFolder + QStringLiteral("/BackUp_") +
                              QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MMM-dd-hh-mm-ss"));
-    QString path = askFile(FileDialogKind::Save, QStringLiteral("Save File"), proposed,
-                           QStringLiteral("BACKUP(*%1)").arg(extension), extension.mid(1));
+    QString path = askFile(FileDialogKind::Save, tr("Save File"), proposed,
+                           tr("BACKUP(*%1)", "file type in the file dialog").arg(extension), extension.mid(1));
     if (path.isEmpty()) {
         TS_DEBUG("Exiting");
         return;
@@ -1102,10 +1101,9 @@ void MainWindow::backUp()
     if (!path.endsWith(extension, Qt::CaseInsensitive)) {
         path += extension;
         // A dialog that did not complete the name asked its question about another file: ask about this one.
-        const QString question =
-            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
+        const QString question = tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
         if (QFileInfo::exists(path) &&
-            makeQuestionBox(QStringLiteral("Save File"), question, QMessageBox::Yes | QMessageBox::No)->exec() !=
+            makeQuestionBox(tr("Save File"), question, QMessageBox::Yes | QMessageBox::No)->exec() !=
                 QMessageBox::Yes) {
             TS_DEBUG("Exiting");
             return;
@@ -1114,8 +1112,8 @@ void MainWindow::backUp()
     m_strBackUpFolder = QFileInfo(path).absolutePath();
 
     runOperation(
-        QStringLiteral("Back Up"), QStringLiteral("Backing up presets..."),
-        [this, path]() { m_pDeviceManager->setBackUpFilePath(path); }, new QEvent(DeviceManagerThread::BackUpEvent));
+        tr("Back Up"), tr("Backing up presets..."), [this, path]() { m_pDeviceManager->setBackUpFilePath(path); },
+        new QEvent(DeviceManagerThread::BackUpEvent));
     TS_DEBUG("Exiting");
 }
 
@@ -1125,9 +1123,9 @@ void MainWindow::restore()
     // The folder opens with its newest back-up chosen: the user's own and the automatic ones, newest first.
     const QString extension = backUpExtension();
     const QFileInfoList listed = AutoBackUp::newestFirst(m_strBackUpFolder, extension);
-    const QString file = askFile(FileDialogKind::Open, QStringLiteral("Select File"),
+    const QString file = askFile(FileDialogKind::Open, tr("Select File"),
                                  listed.isEmpty() ? m_strBackUpFolder : listed.first().absoluteFilePath(),
-                                 QStringLiteral("BACKUP(*%1)").arg(extension));
+                                 tr("BACKUP(*%1)", "file type in the file dialog").arg(extension));
     if (file.isEmpty()) {
         TS_DEBUG("Exiting");
         return;
@@ -1135,23 +1133,22 @@ void MainWindow::restore()
     m_strBackUpFolder = QFileInfo(file).absolutePath();
     m_strRestoring = file;
     const QString replaced =
-        QStringLiteral("All %1 user presets, the favourites, set lists A to D and the system parameters of the unit "
-                       "will be replaced by those in %2.")
+        tr("All %1 user presets, the favourites, set lists A to D and the system parameters of the unit "
+           "will be replaced by those in %2.")
             .arg(g_deviceInfo.presetCount.load())
             .arg(QFileInfo(file).fileName());
     CSettings* pSettings = CSettings::instance();
     pSettings->readSettings();
     const OperationPlan plan =
         OperationPlan::restore(OperationPlan::Unit::connected(), pSettings->m_bAutoBackup, pSettings->m_bVerifyWrites);
-    if (!confirmOverwrite(QStringLiteral("Restore"),
-                          replaced + QLatin1Char(' ') + OperationPlan::durationText(plan.totalMs()),
-                          QStringLiteral("Do you want to restore this back-up?"))) {
+    if (!confirmOverwrite(tr("Restore"), replaced + QLatin1Char(' ') + OperationPlan::durationText(plan.totalMs()),
+                          tr("Do you want to restore this back-up?"))) {
         TS_DEBUG("Exiting");
         return;
     }
 
     runOperation(
-        QStringLiteral("Restore"), QStringLiteral("Restoring presets..."),
+        tr("Restore"), tr("Restoring presets..."),
         [this, file]() {
             m_pDeviceManager->setRecovery(false);
             m_pDeviceManager->setBackUpFilePath(file);
@@ -1168,8 +1165,8 @@ void MainWindow::restore()
 
 void MainWindow::onUpdateFirmware()
 {
-    const QString file = askFile(FileDialogKind::Open, QStringLiteral("Select File"), m_strHomePath,
-                                 QStringLiteral("Binary(*.bin *.ldr)"));
+    const QString file = askFile(FileDialogKind::Open, tr("Select File"), m_strHomePath,
+                                 tr("Binary(*.bin *.ldr)", "file type in the file dialog"));
     if (file.isEmpty())
         return;
     TS_DEBUG("File path: %s", file.toLocal8Bit().constData());
@@ -1178,18 +1175,17 @@ void MainWindow::onUpdateFirmware()
     const bool bDsp = file.endsWith(QLatin1String(".ldr"), Qt::CaseInsensitive);
     if (bDsp || file.endsWith(QLatin1String(".bin"), Qt::CaseInsensitive)) {
         const QString replaced =
-            bDsp ? QStringLiteral("The DSP firmware of the unit (%1) will be replaced by the one in %2.")
+            bDsp ? tr("The DSP firmware of the unit (%1) will be replaced by the one in %2.")
                        .arg(g_deviceInfo.dspVersion(), QFileInfo(file).fileName())
-                 : QStringLiteral("The microcontroller firmware of the unit (%1) will be replaced by the one in %2.")
+                 : tr("The microcontroller firmware of the unit (%1) will be replaced by the one in %2.")
                        .arg(g_deviceInfo.firmwareVersion(), QFileInfo(file).fileName());
-        if (!confirmOverwrite(QStringLiteral("Firmware Update"), replaced,
-                              QStringLiteral("Do you want to write this firmware?")))
+        if (!confirmOverwrite(tr("Firmware Update"), replaced, tr("Do you want to write this firmware?")))
             return;
     }
 
     // The device worker tells the DSP image (.ldr) from the microcontroller image (.bin) by the extension. The
     // path rides in the event: the update service may hand over a downloaded image at the same moment.
-    runOperation(QStringLiteral("Firmware Update"), QStringLiteral("Updating firmware..."), nullptr,
+    runOperation(tr("Firmware Update"), tr("Updating firmware..."), nullptr,
                  new DeviceManagerThread::FirmwareFileEvent(file));
 }
 
@@ -1218,7 +1214,7 @@ void MainWindow::answerVersions(const QString& dspVersion, const QString& dspUrl
         if (m_bUpdateCheckOnConnect)
             showUpdateCheck(false);
     }
-    QString title = QStringLiteral("Firmware Update");
+    QString title = tr("Firmware Update");
     QString message;
     CSettings* pSettings = CSettings::instance();
     pSettings->readSettings();
@@ -1229,20 +1225,20 @@ void MainWindow::answerVersions(const QString& dspVersion, const QString& dspUrl
             qOverload<QString>(&ProgressDialog::onOperationFinished), Qt::UniqueConnection);
 
     if (bAppUpdate && !appUrl.isEmpty()) {
-        title = QStringLiteral("Application Update");
-        auto pBox = makeQuestionBox(
-            title,
-            QStringLiteral("New application version available.\nCurrent: %1\nNew: %2\nDo you want to download and "
-                           "update?")
-                .arg(g_appSwVersion, appVersion),
-            QMessageBox::Yes | QMessageBox::No);
+        title = tr("Application Update");
+        auto pBox =
+            makeQuestionBox(title,
+                            tr("New application version available.\nCurrent: %1\nNew: %2\nDo you want to download and "
+                               "update?")
+                                .arg(g_appSwVersion, appVersion),
+                            QMessageBox::Yes | QMessageBox::No);
         if (pBox->exec() == QMessageBox::Yes) {
             TS_DEBUG("Downloading application.");
             m_pFirmwareUpdate->setAppImageUrl(appUrl);
             dialog.setWindowTitle(title);
             QCoreApplication::postEvent(m_pFirmwareUpdate, new QEvent(CFirmwareUpdate::DownloadAppEvent), 1);
             // The installer arrives later through onAppDownLoadFinished.
-            dialog.exec(QStringLiteral("Downloading application..."), nullptr);
+            dialog.exec(tr("Downloading application..."), nullptr);
         }
         TS_DEBUG("Exiting");
         return;
@@ -1272,7 +1268,7 @@ void MainWindow::answerVersions(const QString& dspVersion, const QString& dspUrl
         connect(m_pDeviceManager, &DeviceManagerThread::deviceRemoved, &dialog, &QDialog::accept, Qt::UniqueConnection);
         connectDeviceWorker(&dialog);
         m_bUpdateCheckOnConnect = false;
-        title = QStringLiteral("Connected");
+        title = tr("Connected");
         runAndConclude(m_pDeviceManager, DeviceManagerThread::ReadFactoryPresetsEvent);
     };
     const bool bReadAfterCheck = m_bUpdateCheckOnConnect && g_bDeviceConnected.load();
@@ -1290,15 +1286,14 @@ void MainWindow::answerVersions(const QString& dspVersion, const QString& dspUrl
     const QString dspText = g_deviceInfo.dspVersion();
     const QString fwText = g_deviceInfo.firmwareVersion();
     if (!dspUrl.isEmpty() && !fwUrl.isEmpty()) {
-        message =
-            QStringLiteral("New firmware version available.\nCurrent: %1, %2\nNew: %3, %4\nDo you want to update?")
-                .arg(dspText, fwText, dspVersion, fwVersion);
+        message = tr("New firmware version available.\nCurrent: %1, %2\nNew: %3, %4\nDo you want to update?")
+                      .arg(dspText, fwText, dspVersion, fwVersion);
     } else {
-        message = QStringLiteral("New firmware version available.\nCurrent: %1\nNew: %2\nDo you want to update?")
+        message = tr("New firmware version available.\nCurrent: %1\nNew: %2\nDo you want to update?")
                       .arg(dspUrl.isEmpty() ? fwText : dspText, dspUrl.isEmpty() ? fwVersion : dspVersion);
     }
-    auto pBox = makeQuestionBox(QStringLiteral("Firmware Update"), message,
-                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    auto pBox =
+        makeQuestionBox(tr("Firmware Update"), message, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     // Cancel is there for Escape and for a unit that goes away; it is not offered as a choice. Enter answers No:
     // a firmware write is never one key press away.
     pBox->setDefaultButton(QMessageBox::No);
@@ -1314,7 +1309,7 @@ void MainWindow::answerVersions(const QString& dspVersion, const QString& dspUrl
         // The update service hands the image to the device worker, which backs the unit up first if asked to.
         handOverSafetyOptions();
         m_pFirmwareUpdate->setFirmwareImageUrl(image);
-        message = QStringLiteral("Downloading firmware...");
+        message = tr("Downloading firmware...");
         return runAndConclude(m_pFirmwareUpdate, CFirmwareUpdate::DownloadFirmwareEvent);
     }
     if (answer == QMessageBox::No) {
@@ -1328,8 +1323,8 @@ void MainWindow::answerVersions(const QString& dspVersion, const QString& dspUrl
 
 void MainWindow::onAppDownLoadFinished(QString installer)
 {
-    auto pBox = makeQuestionBox(QStringLiteral("Application Update"),
-                                QStringLiteral("Do you want to close the application and install the new version?"),
+    auto pBox = makeQuestionBox(tr("Application Update"),
+                                tr("Do you want to close the application and install the new version?"),
                                 QMessageBox::Yes | QMessageBox::No);
     if (pBox->exec() != QMessageBox::Yes)
         return;
@@ -1363,13 +1358,13 @@ void MainWindow::offerRecovery()
         return;
     // After a factory rewrite that stopped, the factory bank kept before it goes back.
     if (path.endsWith(QLatin1String(".dat")) && m_pDeviceManager->productId() == UsbIds::CadenzoProductId) {
-        if (confirmOverwrite(QStringLiteral("Factory Presets"),
+        if (confirmOverwrite(tr("Factory Presets"),
                              tr("The unit answers again. Its factory bank from "
                                 "before the rewrite that stopped is kept in \"%1\".")
                                  .arg(QFileInfo(path).fileName()),
                              tr("Put the factory presets from before back?")))
             runOperation(
-                QStringLiteral("Factory Presets"), QStringLiteral("updating factory presets..."),
+                tr("Factory Presets"), tr("updating factory presets..."),
                 [this, path]() { m_pDeviceManager->setFactorySource(path); },
                 new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent));
         return;
@@ -1377,11 +1372,10 @@ void MainWindow::offerRecovery()
     if (!path.endsWith(backUpExtension(), Qt::CaseInsensitive))
         return;
     // Cancel is the default, as for every overwrite: Enter or Escape leave the unit as it is, holding a mix.
-    auto pBox = makeQuestionBox(QStringLiteral("Restore"), QStringLiteral("Restore the state from before?"),
-                                QMessageBox::Cancel);
-    pBox->setInformativeText(QStringLiteral("The unit answers again. The automatic back-up \"%1\" holds its user "
-                                            "presets, set lists and system parameters from before the operation "
-                                            "that stopped.")
+    auto pBox = makeQuestionBox(tr("Restore"), tr("Restore the state from before?"), QMessageBox::Cancel);
+    pBox->setInformativeText(tr("The unit answers again. The automatic back-up \"%1\" holds its user "
+                                "presets, set lists and system parameters from before the operation "
+                                "that stopped.")
                                  .arg(QFileInfo(path).fileName()));
     QAbstractButton* pBack = pBox->addButton(tr("Put back the state from before"), QMessageBox::AcceptRole);
     const QString again = m_strRestoring;
@@ -1396,14 +1390,14 @@ void MainWindow::offerRecovery()
                            : pAgain != nullptr && pBox->clickedButton() == pAgain ? again
                                                                                   : QString();
     if (chosen.isEmpty()) {
-        makeMessageBox(QMessageBox::Information, QStringLiteral("Restore"),
+        makeMessageBox(QMessageBox::Information, tr("Restore"),
                        tr("The unit holds a mix of old and restored presets until it is restored or refreshed."),
                        QMessageBox::Ok, this)
             ->exec();
         return;
     }
     runOperation(
-        QStringLiteral("Restore"), QStringLiteral("Restoring presets..."),
+        tr("Restore"), tr("Restoring presets..."),
         [this, chosen]() {
             // Either way the state from before is kept already: no automatic back-up of the mix.
             m_pDeviceManager->setRecovery(true);
@@ -1430,7 +1424,7 @@ void MainWindow::runUndo(bool bRedo, bool bForce)
     QString lastText;
     QString refusal;
     ProgressDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Undo"));
+    dialog.setWindowTitle(tr("Undo"));
     dialog.setStoppable(false);
     connectDeviceWorker(&dialog);
     connect(m_pDeviceManager, &DeviceManagerThread::updateText, &dialog,
@@ -1440,23 +1434,23 @@ void MainWindow::runUndo(bool bRedo, bool bForce)
         bConflict = result == ResultCode::UndoConflict;
         if (result != ResultCode::JournalRefused && result != ResultCode::NothingToUndo && !bConflict)
             return;
-        refusal = lastText.isEmpty() ? QStringLiteral("Nothing was undone.") : lastText;
+        refusal = lastText.isEmpty() ? tr("Nothing was undone.") : lastText;
         dialog.done(0);
     });
     handOverSafetyOptions();
     m_pDeviceManager->setUndoForce(bForce);
     QCoreApplication::postEvent(m_pDeviceManager,
                                 new QEvent(bRedo ? DeviceManagerThread::RedoEvent : DeviceManagerThread::UndoEvent), 1);
-    dialog.exec(QStringLiteral("Writing the overwritten presets back..."), nullptr);
+    dialog.exec(tr("Writing the overwritten presets back..."), nullptr);
     if (refusal.isEmpty())
         return;
     if (!bConflict) {
-        makeMessageBox(QMessageBox::Warning, QStringLiteral("Undo"), refusal, QMessageBox::Ok, this)->exec();
+        makeMessageBox(QMessageBox::Warning, tr("Undo"), refusal, QMessageBox::Ok, this)->exec();
         return;
     }
     // A slot changed since the overwrite (on the unit's panel, by another program): only on the user's word.
-    if (confirmOverwrite(bRedo ? tr("Redo") : tr("Undo"),
-                         refusal.section(QStringLiteral(" Nothing was changed."), 0, 0), tr("Overwrite it anyway?")))
+    const QString unchanged = QLatin1Char(' ') + QCoreApplication::translate("tessitra", "Nothing was changed.");
+    if (confirmOverwrite(bRedo ? tr("Redo") : tr("Undo"), refusal.section(unchanged, 0, 0), tr("Overwrite it anyway?")))
         runUndo(bRedo, true);
 }
 
@@ -1472,13 +1466,13 @@ void askCredentials(QWidget* pParent, QAuthenticator* pAuthenticator, const QStr
     QDialog dialog(pParent);
     dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
     dialog.setObjectName(QStringLiteral("InputDialog"));
-    dialog.setWindowTitle(QStringLiteral("Network Authentication"));
+    dialog.setWindowTitle(MainWindow::tr("Network Authentication"));
     dialog.setContentsMargins(10, 0, 10, 0);
     dialog.resize(250, 100);
 
     auto* pLayout = new QVBoxLayout(&dialog);
     auto* pAsker = new QLabel(
-        QStringLiteral("<b>%1</b> asks for \"%2\".").arg(host.toHtmlEscaped(), pAuthenticator->realm().toHtmlEscaped()),
+        MainWindow::tr("<b>%1</b> asks for \"%2\".").arg(host.toHtmlEscaped(), pAuthenticator->realm().toHtmlEscaped()),
         &dialog);
     pAsker->setObjectName(QStringLiteral("TessitraLabel"));
     pLayout->addWidget(pAsker);
@@ -1493,8 +1487,8 @@ void askCredentials(QWidget* pParent, QAuthenticator* pAuthenticator, const QStr
         pLayout->addLayout(pRow);
         return pEdit;
     };
-    QLineEdit* pUser = addRow(QStringLiteral("<b>User Name:</b>"), QLineEdit::Normal);
-    QLineEdit* pPassword = addRow(QStringLiteral("<b>Password:</b>"), QLineEdit::Password);
+    QLineEdit* pUser = addRow(MainWindow::tr("<b>User Name:</b>"), QLineEdit::Normal);
+    QLineEdit* pPassword = addRow(MainWindow::tr("<b>Password:</b>"), QLineEdit::Password);
 
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     pButtons->setObjectName(QStringLiteral("TessitraButtonBox"));
@@ -1515,12 +1509,12 @@ void askCredentials(QWidget* pParent, QAuthenticator* pAuthenticator, const QStr
 
 void MainWindow::onProxyAuthenticationRequired(QNetworkProxy proxy, QAuthenticator* authenticator)
 {
-    askCredentials(this, authenticator, QStringLiteral("Proxy %1").arg(proxy.hostName()));
+    askCredentials(this, authenticator, tr("Proxy %1").arg(proxy.hostName()));
 }
 
 void MainWindow::onAuthenticationRequired(QNetworkReply* reply, QAuthenticator* authenticator)
 {
-    askCredentials(this, authenticator, reply != nullptr ? reply->url().host() : QStringLiteral("The server"));
+    askCredentials(this, authenticator, reply != nullptr ? reply->url().host() : tr("The server"));
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -1694,7 +1688,7 @@ void MainWindow::onSetListData(int setListNum, QVector<int> setList)
         }
         if (pSource == nullptr) {
             pEntry->setPresetNumber(0);
-            pEntry->setText(QLatin1Char(prefix) + twoDigits(slot) + QStringLiteral("\nEMPTY"));
+            pEntry->setText(tr("%1\nEMPTY", "an empty set-list slot: A01").arg(QLatin1Char(prefix) + twoDigits(slot)));
             pEntry->setEnabled(false);
             continue;
         }

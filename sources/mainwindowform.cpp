@@ -242,8 +242,6 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
 
 void Ui_MainWindow::retranslateUi(QMainWindow* MainWindow)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("MainWindow", text); };
-
     MainWindow->setWindowTitle(tr("Tessitra Stage Librarian"));
     labelLogo->setText(QString());
     deviceButton->setToolTip(QString());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class ContentWidget;
 class QHBoxLayout;
 class QLabel;
@@ -17,6 +19,9 @@ class QWidget;
 // what the style sheet selects on, so they stay exactly as they are here.
 class Ui_MainWindow
 {
+    // The form's texts belong to the window's translation context.
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
 public:
     QWidget* centralwidget = nullptr;
     QVBoxLayout* verticalLayoutMain = nullptr;

@@ -219,11 +219,14 @@ QString OperationPlan::timeLeftText(qint64 ms)
     if (seconds == 0)
         return tr("almost done");
     if (seconds < 60)
+        //: Time left of an operation, in seconds
         return tr("about %1 s left").arg(seconds);
     // Past a minute the last seconds would only flicker: five at a time.
     seconds = (seconds + 4) / 5 * 5;
     if (seconds % 60 == 0)
+        //: Time left of an operation, in minutes
         return tr("about %1 min left").arg(seconds / 60);
+    //: Time left of an operation: %1 minutes and %2 seconds
     return tr("about %1 min %2 s left").arg(seconds / 60).arg(seconds % 60);
 }
 

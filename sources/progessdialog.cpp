@@ -31,7 +31,7 @@ ProgressDialog::ProgressDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog
     m_pTimeLabel = new QLabel(this);
     m_pTimeLabel->setObjectName("ProgressTimeLeft");
     // The button has no parent until exec() puts it into the layout.
-    m_pButton = new QPushButton("OK");
+    m_pButton = new QPushButton(tr("OK"));
     m_pButton->setObjectName("CancelProgress");
 
     m_pMovie->setCacheMode(QMovie::CacheAll);
@@ -115,7 +115,7 @@ void ProgressDialog::endRun()
     m_bRunning = false;
     m_pStepLabel->hide();
     m_pTimeLabel->hide();
-    m_pButton->setText(QStringLiteral("OK"));
+    m_pButton->setText(tr("OK"));
     m_pButton->setEnabled(true);
 }
 

@@ -5,6 +5,7 @@
 #include "deviceinfo.h"
 #include "firmwareupdate.h"
 #include "globals.h"
+#include "language.h"
 #include "log.h"
 #include "mainwindow.h"
 #include "operationplan.h"
@@ -22,8 +23,11 @@ CSettingsDlg::CSettingsDlg(QWidget* parent) : QDialog(parent), m_pUi(std::make_u
     TS_DEBUG("Entering");
     m_pUi->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    // Only one language exists, so the interface group stays out of sight.
-    m_pUi->groupBoxInterface->hide();
+    // "System" follows the desktop's language; the others are named in their own language, so that a singer who
+    // cannot read the current one still finds theirs.
+    m_pUi->languageComboBox->addItem(tr("System"));
+    for (const Language::Choice& choice : Language::Choices)
+        m_pUi->languageComboBox->addItem(QString::fromUtf8(choice.name));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     connect(m_pUi->settingsOK, &QPushButton::clicked, this, &CSettingsDlg::onAccept);
@@ -133,15 +137,15 @@ void CSettingsDlg::runUpdateCheck(const QString& title, QEvent::Type request, co
 void CSettingsDlg::checkForFirmwareUpdate()
 {
     TS_DEBUG("Entering");
-    runUpdateCheck(QStringLiteral("Firmware Update"), CFirmwareUpdate::CheckFirmwareUpdateEvent,
-                   QStringLiteral("Checking for firmware update..."));
+    runUpdateCheck(tr("Firmware Update"), CFirmwareUpdate::CheckFirmwareUpdateEvent,
+                   tr("Checking for firmware update..."));
 }
 
 void CSettingsDlg::checkForAppUpdate()
 {
     TS_DEBUG("Entering");
-    runUpdateCheck(QStringLiteral("Application Update"), CFirmwareUpdate::CheckAppUpdateEvent,
-                   QStringLiteral("Checking for application update..."));
+    runUpdateCheck(tr("Application Update"), CFirmwareUpdate::CheckAppUpdateEvent,
+                   tr("Checking for application update..."));
 }
 
 void CSettingsDlg::doFactoryUpdate()
@@ -154,16 +158,16 @@ void CSettingsDlg::doFactoryUpdate()
     const OperationPlan plan = OperationPlan::factoryRewrite(OperationPlan::Unit::connected(), pSettings->m_bAutoBackup,
                                                              pSettings->m_bVerifyWrites);
     if (pWindow != nullptr &&
-        !pWindow->confirmOverwrite(QStringLiteral("Factory Preset Update"),
-                                   QStringLiteral("All %1 factory presets of the unit will be replaced by those in "
-                                                  "FactoryPresets.dat.")
+        !pWindow->confirmOverwrite(tr("Factory Preset Update"),
+                                   tr("All %1 factory presets of the unit will be replaced by those in "
+                                      "FactoryPresets.dat.")
                                            .arg(g_deviceInfo.presetCount.load()) +
                                        QLatin1Char(' ') + OperationPlan::durationText(plan.totalMs()),
-                                   QStringLiteral("Do you want to rewrite the factory presets?")))
+                                   tr("Do you want to rewrite the factory presets?")))
         return;
     MainWindow::handOverSafetyOptions();
     auto* pProgress = new ProgressDialog(parentWidget());
-    pProgress->setWindowTitle(QStringLiteral("Factory Preset Update"));
+    pProgress->setWindowTitle(tr("Factory Preset Update"));
     // The device worker reports failures through updateText and operationFinished; it has no failure signal.
     connect(pDevice, &DeviceManagerThread::operationFinished, pProgress,
             qOverload<int, bool>(&ProgressDialog::onOperationFinished));
@@ -174,15 +178,17 @@ void CSettingsDlg::doFactoryUpdate()
 
     QCoreApplication::postEvent(pDevice, new QEvent(DeviceManagerThread::UpdateFactoryPresetsEvent));
     // As for the update checks: this dialog is closed and gone once exec returns.
-    pProgress->exec(QStringLiteral("Updating factory presets..."), this);
+    pProgress->exec(tr("Updating factory presets..."), this);
 }
 
 void CSettingsDlg::changeLanguage(int index)
 {
-    // English is the only language, so a choice is noted but not applied: the box returns to the
-    // stored language.
-    if (index != m_iLanguage)
+    // Stored on OK and applied at the next start (the note under the box says so): the texts of a window already
+    // built do not change under the singer's eyes.
+    if (index != m_iLanguage) {
+        m_iLanguage = index;
         m_bModified = true;
+    }
     updateDialog();
 }
 
@@ -230,10 +236,9 @@ void CSettingsDlg::onReject()
     }
     // Titled like this dialog, so the question says where it comes from.
     const std::unique_ptr<QMessageBox> pBox =
-        MainWindow::makeMessageBox(QMessageBox::Question, windowTitle(), QStringLiteral("Preferences were modified?"),
+        MainWindow::makeMessageBox(QMessageBox::Question, windowTitle(), tr("Preferences were modified?"),
                                    QMessageBox::Yes | QMessageBox::No, this);
-    pBox->setInformativeText(
-        QStringLiteral("Changes were made to the Preferences. Do you wish to keep these changes?"));
+    pBox->setInformativeText(tr("Changes were made to the Preferences. Do you wish to keep these changes?"));
     pBox->setDefaultButton(QMessageBox::Yes);
     if (pBox->exec() == QMessageBox::Yes) {
         onAccept();
