@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QStringList>
 #include <QTranslator>
 
@@ -27,6 +28,10 @@ QString languageOf(const QString& locale)
     }
     return code == QLatin1String("c") || code == QLatin1String("posix") ? QStringLiteral("en") : code;
 }
+
+// What install() put on the application, taken off again when another language is installed.
+QPointer<QTranslator> g_pOurs;
+QPointer<QTranslator> g_pQt;
 
 bool supported(const QString& code)
 {
@@ -67,6 +72,11 @@ QString fromSetting(int index)
 
 bool install(QCoreApplication* pApp, const QString& code)
 {
+    for (QTranslator* pOld : {g_pOurs.data(), g_pQt.data()}) {
+        if (pOld != nullptr)
+            QCoreApplication::removeTranslator(pOld);
+        delete pOld;
+    }
     if (code == QLatin1String("en") || !supported(code))
         return true;
     registerTranslations();
@@ -77,12 +87,15 @@ bool install(QCoreApplication* pApp, const QString& code)
         return false;
     }
     QCoreApplication::installTranslator(pOurs);
+    g_pOurs = pOurs;
     // Qt's own words (the buttons of a question, the file dialog) from the translations packaged with Qt.
     auto* pQt = new QTranslator(pApp);
-    if (pQt->load(QStringLiteral("qtbase_%1").arg(code), QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+    if (pQt->load(QStringLiteral("qtbase_%1").arg(code), QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(pQt);
-    else
+        g_pQt = pQt;
+    } else {
         delete pQt;
+    }
     return true;
 }
 } // namespace Language

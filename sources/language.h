@@ -30,7 +30,8 @@ constexpr int ChoiceCount = static_cast<int>(sizeof(Choices) / sizeof(Choices[0]
 QString fromEnvironment();
 // The language of a stored Settings index: 0 (or an index no longer offered) follows the environment.
 QString fromSetting(int index);
-// Installs our translation and Qt's own for that language on the application; English installs nothing. False
-// when our translation is missing (the texts stay English). Call once, before the first text is made.
+// Installs our translation and Qt's own for that language on the application, in place of those installed before;
+// English installs nothing. False when our translation is missing (the texts stay English). Texts made earlier
+// keep their language: call it before the first text is made.
 bool install(QCoreApplication* pApp, const QString& code);
 } // namespace Language

@@ -90,7 +90,9 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
     horizontalLayoutDevice->addWidget(deviceButton);
     deviceLabel = new QLabel(widgetDevice);
     deviceLabel->setObjectName(QStringLiteral("deviceLabel"));
-    deviceLabel->setFixedSize(QSize(90, 36));
+    // As wide as the state's words in the user's language, at least as wide as the English ones.
+    deviceLabel->setMinimumWidth(90);
+    deviceLabel->setFixedHeight(36);
     deviceLabel->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
     horizontalLayoutDevice->addWidget(deviceLabel);
     // Beside the connection state while the update check made on connection is outstanding.
@@ -214,7 +216,8 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
     // 5. Back-up and restore, centred under the content.
     widgetBackupRestore = new QWidget(centralwidget);
     widgetBackupRestore->setObjectName(QStringLiteral("widgetBackupRestore"));
-    widgetBackupRestore->setFixedSize(QSize(250, 28));
+    widgetBackupRestore->setMinimumWidth(250); // wider where the buttons' words are longer
+    widgetBackupRestore->setFixedHeight(28);
     horizontalLayoutBackupRestore =
         makeLayout<QHBoxLayout>(widgetBackupRestore, "horizontalLayoutBackupRestore", 50, 0, 0, 0, 0);
     backUp = new QPushButton(widgetBackupRestore);

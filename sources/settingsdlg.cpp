@@ -28,6 +28,8 @@ CSettingsDlg::CSettingsDlg(QWidget* parent) : QDialog(parent), m_pUi(std::make_u
     m_pUi->languageComboBox->addItem(tr("System"));
     for (const Language::Choice& choice : Language::Choices)
         m_pUi->languageComboBox->addItem(QString::fromUtf8(choice.name));
+    // Room for "System" in any language, whatever the names listed.
+    m_pUi->languageComboBox->setMinimumContentsLength(14);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     connect(m_pUi->settingsOK, &QPushButton::clicked, this, &CSettingsDlg::onAccept);

@@ -34,6 +34,19 @@ json() { python3 -m json.tool out.txt >/dev/null || fail "not JSON: $(head -c 20
 show() { "$unit" show "$1" | tail -n +2; }
 has() { "$unit" show "$1" | grep -qxF "$2" || fail "$1 does not hold '$2'"; }
 params() { "$unit" show "$1" | sed -n "s/^$2 \".*\" params //p"; }
+# In the pseudo-translation every line of ours carries its marks: a line without them was left untranslated.
+marked() {
+    LANGUAGE=pseudo "$tessitra" "$@" </dev/null >out.txt 2>&1
+    grep -v -e '^$' -e '⟦' out.txt | grep -q . && fail "tessitra $* in the pseudo language: $(grep -v '⟦' out.txt)"
+}
+# JSON is for scripts: byte for byte the same in every language, its errors included.
+samejson() {
+    LANGUAGE=en "$tessitra" --json "$@" </dev/null >en.json 2>&1
+    for language in pseudo de; do
+        LANGUAGE=$language LANG=ja_JP.UTF-8 "$tessitra" --json "$@" </dev/null 2>&1 | cmp -s - en.json ||
+            fail "tessitra --json $* differs in $language"
+    done
+}
 
 # The core library knows no virtual unit: each front end picks its HID backend.
 grep -rlE '#include *[<"](\.\./)?virtualunit/' "$src/sources" && fail "sources/ includes virtualunit/"
@@ -43,6 +56,11 @@ expect 3 "tessitra: No unit found. Connect the unit and switch it on." info
 expect 3 "" --json info
 python3 -c 'import json,sys; d=json.load(open("out.txt")); sys.exit(d != {"error": "No unit found. Connect the unit and switch it on.", "exit": 3})' ||
     fail "--json info without a unit: $(cat out.txt)"
+marked info
+marked --help
+marked copy --help
+marked info --frob
+samejson info
 expect 0 "" --version
 [ "$(cat out.txt)" = "tessitra 1.0.0" ] || fail "--version: $(cat out.txt)"
 # The manual pages carry that version, not the placeholder they are made from.
@@ -55,6 +73,9 @@ says "model         Stage Ariette"
 says "productId     0x0a21"
 says "dsp           DSP v2.3"
 expect 0 "" info --json && json
+samejson info
+samejson list B
+samejson copy F01 U101
 expect 0 "" list
 says "U01   Rock Lead"
 expect 0 "" list factory

@@ -10,6 +10,7 @@
 #include "deviceinfo.h"
 #include "firmwareupdate.h"
 #include "globals.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "settingsdlg.h"
 #include "splashscreen.h"
@@ -19,6 +20,7 @@
 #include "support/ListDrag.h"
 #include "support/ModalAnswerer.h"
 #include "support/SleepRecorder.h"
+#include "support/TextCheck.h"
 #include "support/TestFiles.h"
 #include "support/UpdateServer.h"
 #include "support/UrlRecorder.h"
@@ -615,6 +617,75 @@ private slots:
         CSettings::instance()->readSettings();
         const QDateTime stored = CSettings::instance()->m_DateTimeLastChecked;
         QVERIFY(checks ? stored.secsTo(QDateTime::currentDateTime()) < 5 : stored == last);
+    }
+
+    // The window in each language at 1280x800 (and at 2x, run again with QT_SCALE_FACTOR=2): no text a person
+    // reads is wider than its widget shows it, and in the pseudo-translation, longer than any language, every text
+    // of ours carries its marks, so a text left out of the translation shows. The window and each tab, the
+    // two-units box, a paste question, the entry's menu, Settings and About.
+    void languages_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "de", "fr", "es", "ja", "pseudo"})
+            QTest::newRow(language) << QString(language);
+    }
+
+    void languages()
+    {
+        QFETCH(QString, language);
+        QVERIFY(Language::install(qApp, language));
+        const bool bMarked = language == "pseudo";
+        QStringList faults;
+        const auto check = [&](QWidget* pRoot) { faults << textFaults(pRoot, bMarked); };
+        const auto checkAnd = [&](QMessageBox::StandardButton answer) {
+            return [&, answer](QWidget* pModal) {
+                pModal->layout()->activate();
+                check(pModal);
+                auto* pBox = qobject_cast<QMessageBox*>(pModal);
+                return pBox == nullptr || (pBox->button(answer)->click(), true);
+            };
+        };
+        QVERIFY(m_bus->plug("U", UnitModel::Ariette) && m_bus->plug("V", UnitModel::Cadenzo));
+        m_answerer->push([&](QWidget* pModal) {
+            return checkAnd(QMessageBox::Ok)(pModal) && (QTimer::singleShot(500, [&] { m_bus->unplug("V"); }), true);
+        });
+        qApp->setStyleSheet(QString::fromUtf8(readFile(":/qss/TSStyle.qss")));
+        MainWindow* w = makeWindow();
+        w->resize(1280, 800);
+        w->show();
+        bool bChecking = false;
+        QVERIFY(startAndRead(&bChecking) && m_answerer->pending() == 0);
+        auto* tabs = w->findChild<QTabWidget*>("tabFileFactorySet");
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            check(w);
+        }
+        auto* factory = w->findChild<ContentWidget*>("listWidgetFactoryPresets");
+        auto* user = w->findChild<ContentWidget*>("listWidgetUserPreset");
+        select(*factory, {2});
+        QTest::keyClick(factory, Qt::Key_C, Qt::ControlModifier);
+        select(*user, {89});
+        QTest::keyClick(user, Qt::Key_F10, Qt::ShiftModifier);
+        m_answerer->push(checkAnd(QMessageBox::No));
+        QTest::keyClick(user, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(settled() && m_answerer->pending() == 0);
+        const QStringList menu = m_answerer->seen.filter(QRegularExpression("^menu\\|")).value(0).mid(5).split(',');
+        QCOMPARE(menu.size(), 6);
+        for (const QString& item : menu)
+            faults << (bMarked && !item.contains(QStringLiteral("\u27E6")) ? "unmarked|menu|" + item : QString());
+        QTest::mouseClick(w->findChild<QPushButton*>("settingsButton"), Qt::LeftButton);
+        QTRY_VERIFY(w->findChild<CSettingsDlg*>() != nullptr && w->findChild<CSettingsDlg*>()->isVisible());
+        check(w->findChild<CSettingsDlg*>());
+        w->findChild<CSettingsDlg*>()->close();
+        w->onTriggeredAbout();
+        QTRY_VERIFY(w->findChild<CSplashScreen*>() != nullptr && w->findChild<CSplashScreen*>()->isVisible());
+        check(w->findChild<CSplashScreen*>());
+        w->findChild<CSplashScreen*>()->close();
+        Language::install(qApp, "en");
+        faults.removeAll(QString());
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
     }
 
     // The window's own parts, one window: Help, About, and copying an older data folder without overwriting
