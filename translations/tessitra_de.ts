@@ -5,1394 +5,1412 @@
     <name>CFirmwareUpdate</name>
     <message>
         <source>Check the internet connection, or try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie die Internetverbindung oder versuchen Sie es später erneut.</translation>
     </message>
 </context>
 <context>
     <name>CSettingsDlg</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Firmware Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Update</translation>
     </message>
     <message>
         <source>Checking for firmware update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Firmware-Update...</translation>
     </message>
     <message>
         <source>Application Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Update</translation>
     </message>
     <message>
         <source>Checking for application update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Programm-Update...</translation>
     </message>
     <message>
         <source>Factory Preset Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Werks-Presets aktualisieren</translation>
     </message>
     <message>
         <source>All %1 factory presets of the unit will be replaced by those in FactoryPresets.dat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 Werks-Presets des Geräts werden durch die aus FactoryPresets.dat ersetzt.</translation>
     </message>
     <message>
         <source>Do you want to rewrite the factory presets?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Werks-Presets neu schreiben?</translation>
     </message>
     <message>
         <source>Updating factory presets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Werks-Presets werden aktualisiert...</translation>
     </message>
     <message>
         <source>Preferences were modified?</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen geändert?</translation>
     </message>
     <message>
         <source>Changes were made to the Preferences. Do you wish to keep these changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen wurden geändert. Möchten Sie die Änderungen behalten?</translation>
     </message>
 </context>
 <context>
     <name>CSplashScreen</name>
     <message>
         <source>About Tessitra Stage Librarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tessitra Stage Librarian</translation>
     </message>
 </context>
 <context>
     <name>ContentWidget</name>
     <message>
         <source>Load Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets laden</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Presets überschreiben?</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Set List A</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist A</translation>
     </message>
     <message>
         <source>Set List B</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist B</translation>
     </message>
     <message>
         <source>Set List C</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist C</translation>
     </message>
     <message>
         <source>Set List D</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist D</translation>
     </message>
     <message>
         <source>%1: empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: leer</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>User preset</source>
-        <translation type="unfinished"></translation>
+        <translation>User-Preset</translation>
     </message>
     <message>
         <source>Factory preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Werks-Preset</translation>
     </message>
     <message>
         <source>Slot of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherplatz in %1</translation>
     </message>
     <message>
         <source>Save to computer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Computer speichern...</translation>
     </message>
     <message>
         <source>Load preset...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset laden...</translation>
     </message>
     <message>
         <source>Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen...</translation>
     </message>
     <message>
         <source>Remove...</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen...</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen...</translation>
     </message>
     <message>
         <source>Rename %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 umbenennen</translation>
     </message>
     <message>
         <source>Preset Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset-Name</translation>
     </message>
     <message>
         <source>%1: at most %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: höchstens %2 Zeichen</translation>
     </message>
     <message>
         <source>; the unit cannot store %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; das Gerät kann %1 nicht speichern</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Renaming Preset...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset wird umbenannt...</translation>
     </message>
     <message>
         <source>Do you want to remove selected preset(s) from set list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die ausgewählten Presets aus der Setlist entfernen?</translation>
     </message>
     <message>
         <source>Editing Set List</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist bearbeiten</translation>
     </message>
     <message>
         <source>Removing preset(s) from Set List.</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden aus der Setlist entfernt.</translation>
     </message>
     <message>
         <source>Choose Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner wählen</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung</translation>
     </message>
     <message>
         <source>%1 file already exists, do you want to overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 existiert bereits. Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>Save Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets speichern</translation>
     </message>
     <message>
         <source>Savings presets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden gespeichert...</translation>
     </message>
     <message>
         <source>Preset(*%1)</source>
         <comment>file type in the file dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Preset-Dateien (*%1)</translation>
     </message>
     <message>
         <source>Select Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien auswählen</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets &lt;b&gt;%1&lt;/b&gt;
 with
 &lt;b&gt;%2&lt;/b&gt;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Presets &lt;b&gt;%1&lt;/b&gt;
+mit
+&lt;b&gt;%2&lt;/b&gt; überschreiben?</translation>
     </message>
     <message>
         <source>Load Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset laden</translation>
     </message>
     <message>
         <source>Loading presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden geladen.</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets &lt;b&gt;%1&lt;/b&gt; with &lt;b&gt;%2&lt;/b&gt;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Presets &lt;b&gt;%1&lt;/b&gt; mit &lt;b&gt;%2&lt;/b&gt; überschreiben?</translation>
     </message>
     <message>
         <source>Do you want to edit &lt;b&gt;%1&lt;/b&gt;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie &lt;b&gt;%1&lt;/b&gt; bearbeiten?</translation>
     </message>
     <message>
         <source>Adding preset(s) to Set List.</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden zur Setlist hinzugefügt.</translation>
     </message>
 </context>
 <context>
     <name>DeviceManagerThread</name>
     <message>
         <source>%1, serial number %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Seriennummer %2</translation>
     </message>
     <message>
         <source>Stopped. The lists show only what was read until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen. Die Listen zeigen nur, was bis dahin gelesen wurde.</translation>
     </message>
     <message>
         <source>Stopped. %1 of %2 presets were saved to files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen. %1 von %2 Presets wurden in Dateien gespeichert.</translation>
     </message>
     <message>
         <source>Stopped. The back-up file was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen. Die Backup-Datei wurde nicht geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Tessitra Stage Librarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessitra Stage Librarian</translation>
     </message>
     <message>
         <source>Failed to load initialization file. Reinstall the application to fix the problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Initialisierungsdatei konnte nicht geladen werden. Installieren Sie das Programm neu, um das Problem zu beheben.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Loading...&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Wird geladen...&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Tessitra Stage Librarian</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Tessitra Stage Librarian</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Undo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Redo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message>
         <source>The manual could not be opened. It is at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Handbuch konnte nicht geöffnet werden. Sie finden es unter %1.</translation>
     </message>
     <message>
         <source>%1, build %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Build %2</translation>
     </message>
     <message>
         <source>Choose Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner wählen</translation>
     </message>
     <message>
         <source>Reading presets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden gelesen...</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <source>Unplug one of them; the librarian connects to the one left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennen Sie eines der Geräte; das Programm verbindet sich dann mit dem verbleibenden.</translation>
     </message>
     <message>
         <source>Multiple Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Geräte</translation>
     </message>
     <message>
         <source>Exit App</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>The unit is in use by the tessitra command line; the librarian connects when it is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wird gerade von der tessitra-Befehlszeile verwendet; das Programm verbindet sich, sobald es frei ist.</translation>
     </message>
     <message>
         <source>Connect your Stage Ariette or Stage Cadenzo over USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie Ihr Stage Ariette oder Stage Cadenzo über USB an</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern</translation>
     </message>
     <message>
         <source>BACKUP(*%1)</source>
         <comment>file type in the file dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Backup-Dateien (*%1)</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Back Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>Backing up presets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden gesichert...</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>All %1 user presets, the favourites, set lists A to D and the system parameters of the unit will be replaced by those in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 User-Presets, die Favoriten, die Setlists A bis D und die Systemparameter des Geräts werden durch die aus %2 ersetzt.</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Do you want to restore this back-up?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie dieses Backup wiederherstellen?</translation>
     </message>
     <message>
         <source>Restoring presets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden wiederhergestellt...</translation>
     </message>
     <message>
         <source>Binary(*.bin *.ldr)</source>
         <comment>file type in the file dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Dateien (*.bin *.ldr)</translation>
     </message>
     <message>
         <source>The DSP firmware of the unit (%1) will be replaced by the one in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DSP-Firmware des Geräts (%1) wird durch die aus %2 ersetzt.</translation>
     </message>
     <message>
         <source>The microcontroller firmware of the unit (%1) will be replaced by the one in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mikrocontroller-Firmware des Geräts (%1) wird durch die aus %2 ersetzt.</translation>
     </message>
     <message>
         <source>Firmware Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Update</translation>
     </message>
     <message>
         <source>Do you want to write this firmware?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diese Firmware aufspielen?</translation>
     </message>
     <message>
         <source>Updating firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird aktualisiert...</translation>
     </message>
     <message>
         <source>Application Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Update</translation>
     </message>
     <message>
         <source>New application version available.
 Current: %1
 New: %2
 Do you want to download and update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Programmversion verfügbar.
+Aktuell: %1
+Neu: %2
+Möchten Sie sie herunterladen und installieren?</translation>
     </message>
     <message>
         <source>Downloading application...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm wird heruntergeladen...</translation>
     </message>
     <message>
         <source>New firmware version available.
 Current: %1, %2
 New: %3, %4
 Do you want to update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Firmware-Version verfügbar.
+Aktuell: %1, %2
+Neu: %3, %4
+Möchten Sie die Firmware aktualisieren?</translation>
     </message>
     <message>
         <source>New firmware version available.
 Current: %1
 New: %2
 Do you want to update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Firmware-Version verfügbar.
+Aktuell: %1
+Neu: %2
+Möchten Sie die Firmware aktualisieren?</translation>
     </message>
     <message>
         <source>Downloading firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird heruntergeladen...</translation>
     </message>
     <message>
         <source>Do you want to close the application and install the new version?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das Programm schließen und die neue Version installieren?</translation>
     </message>
     <message>
         <source>Factory Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Werks-Presets</translation>
     </message>
     <message>
         <source>The unit answers again. Its factory bank from before the rewrite that stopped is kept in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät antwortet wieder. Seine Werksbank von vor dem abgebrochenen Neuschreiben ist in „%1“ gesichert.</translation>
     </message>
     <message>
         <source>Put the factory presets from before back?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vorherigen Werks-Presets zurückschreiben?</translation>
     </message>
     <message>
         <source>updating factory presets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Werks-Presets werden aktualisiert...</translation>
     </message>
     <message>
         <source>Restore the state from before?</source>
-        <translation type="unfinished"></translation>
+        <translation>Den vorherigen Zustand wiederherstellen?</translation>
     </message>
     <message>
         <source>The unit answers again. The automatic back-up &quot;%1&quot; holds its user presets, set lists and system parameters from before the operation that stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät antwortet wieder. Das automatische Backup „%1“ enthält seine User-Presets, Setlists und Systemparameter von vor dem abgebrochenen Vorgang.</translation>
     </message>
     <message>
         <source>Put back the state from before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherigen Zustand zurückholen</translation>
     </message>
     <message>
         <source>Restore the back-up again</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup erneut wiederherstellen</translation>
     </message>
     <message>
         <source>The unit holds a mix of old and restored presets until it is restored or refreshed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis zur nächsten Wiederherstellung oder zum Neuladen enthält das Gerät eine Mischung aus alten und wiederhergestellten Presets.</translation>
     </message>
     <message>
         <source>Nothing was undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts rückgängig gemacht.</translation>
     </message>
     <message>
         <source>Writing the overwritten presets back...</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschriebene Presets werden zurückgeschrieben...</translation>
     </message>
     <message>
         <source>Network Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk-Anmeldung</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; asks for &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; fragt nach „%2“.</translation>
     </message>
     <message>
         <source>&lt;b&gt;User Name:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Benutzername:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Password:&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Passwort:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Proxy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy %1</translation>
     </message>
     <message>
         <source>The server</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server</translation>
     </message>
     <message>
         <source>%1
 EMPTY</source>
         <comment>an empty set-list slot: A01</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+LEER</translation>
     </message>
     <message>
         <source>Check for firmware update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Firmware-Update suchen...</translation>
     </message>
     <message>
         <source>Checking for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates...</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Refresh presets&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Presets neu laden&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Update Firmware&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Firmware aktualisieren&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Settings&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Einstellungen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Help&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Hilfe&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Browse&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Durchsuchen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Up one folder&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Übergeordneter Ordner&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>File System</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Set List A</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist A</translation>
     </message>
     <message>
         <source>Set List B</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist B</translation>
     </message>
     <message>
         <source>Set List C</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist C</translation>
     </message>
     <message>
         <source>Set List D</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist D</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Back up user presets from device.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;User-Presets des Geräts sichern.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Button will back up all presets from device to a file in computer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Sichert alle Presets des Geräts in eine Datei auf dem Computer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;&lt;Back Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Sichern</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Load user presets to device from a backed up file.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;User-Presets aus einer Backup-Datei ins Gerät laden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Button will load the presets from a backed up file.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Lädt die Presets aus einer Backup-Datei.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Restore&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Einspielen&gt;&gt;</translation>
     </message>
     <message>
         <source>Read the presets from the unit again</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets erneut vom Gerät lesen</translation>
     </message>
     <message>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware aktualisieren</translation>
     </message>
     <message>
         <source>Write new firmware from a file into the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Firmware aus einer Datei auf das Gerät aufspielen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Update checks, safety and language</source>
-        <translation type="unfinished"></translation>
+        <translation>Update-Suche, Sicherheit und Sprache</translation>
     </message>
     <message>
         <source>The manual and the About box</source>
-        <translation type="unfinished"></translation>
+        <translation>Handbuch und Programminfo</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <source>Choose the folder the file list shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner für die Dateiliste wählen</translation>
     </message>
     <message>
         <source>Up one folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Übergeordneter Ordner</translation>
     </message>
     <message>
         <source>Show the folder above this one</source>
-        <translation type="unfinished"></translation>
+        <translation>Den übergeordneten Ordner anzeigen</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Type a folder and press Enter to show it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner eingeben und mit der Eingabetaste anzeigen</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Preset files</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset-Dateien</translation>
     </message>
     <message>
         <source>Drag preset files onto the user presets to load them</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset-Dateien zum Laden auf die User-Presets ziehen</translation>
     </message>
     <message>
         <source>User presets</source>
-        <translation type="unfinished"></translation>
+        <translation>User-Presets</translation>
     </message>
     <message>
         <source>Factory presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Werks-Presets</translation>
     </message>
     <message>
         <source>Back up the presets, set lists and settings of the unit to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets, Setlists und Einstellungen des Geräts in eine Datei sichern</translation>
     </message>
     <message>
         <source>Load a back-up file into the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Backup-Datei ins Gerät einspielen</translation>
     </message>
     <message>
         <source>Overwrite it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem überschreiben?</translation>
     </message>
 </context>
 <context>
     <name>OperationPlan</name>
     <message>
         <source>Reading the factory presets %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Werks-Presets werden gelesen: %1 von %2</translation>
     </message>
     <message>
         <source>Reading the factory presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Werks-Presets werden gelesen</translation>
     </message>
     <message>
         <source>Reading preset names %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset-Namen werden gelesen: %1 von %2</translation>
     </message>
     <message>
         <source>Reading preset names</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset-Namen werden gelesen</translation>
     </message>
     <message>
         <source>Reading set lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlists werden gelesen</translation>
     </message>
     <message>
         <source>Backing up the unit first: preset %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst wird das Gerät gesichert: Preset %1 von %2</translation>
     </message>
     <message>
         <source>Backing up the unit first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst wird das Gerät gesichert</translation>
     </message>
     <message>
         <source>Keeping the factory presets first: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst werden die Werks-Presets gesichert: %1 von %2</translation>
     </message>
     <message>
         <source>Keeping the factory presets first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst werden die Werks-Presets gesichert</translation>
     </message>
     <message>
         <source>Backing up presets %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden gesichert: %1 von %2</translation>
     </message>
     <message>
         <source>Backing up set lists and system parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlists und Systemparameter werden gesichert</translation>
     </message>
     <message>
         <source>Saving presets %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden gespeichert: %1 von %2</translation>
     </message>
     <message>
         <source>Saving presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden gespeichert</translation>
     </message>
     <message>
         <source>Keeping what is overwritten, for Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschriebenes wird für „Rückgängig“ aufbewahrt</translation>
     </message>
     <message>
         <source>Writing presets %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden geschrieben: %1 von %2</translation>
     </message>
     <message>
         <source>Writing presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden geschrieben</translation>
     </message>
     <message>
         <source>The unit is storing the presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät speichert die Presets</translation>
     </message>
     <message>
         <source>Checking what was written %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschriebenes wird geprüft: %1 von %2</translation>
     </message>
     <message>
         <source>Checking what was written</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschriebenes wird geprüft</translation>
     </message>
     <message>
         <source>Writing set lists %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlists werden geschrieben: %1 von %2</translation>
     </message>
     <message>
         <source>Writing set lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlists werden geschrieben</translation>
     </message>
     <message>
         <source>Writing the system parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemparameter werden geschrieben</translation>
     </message>
     <message>
         <source>Writing the firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird aufgespielt</translation>
     </message>
     <message>
         <source>almost done</source>
-        <translation type="unfinished"></translation>
+        <translation>fast fertig</translation>
     </message>
     <message>
         <source>about %1 s left</source>
         <extracomment>Time left of an operation, in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>noch etwa %1 s</translation>
     </message>
     <message>
         <source>about %1 min left</source>
         <extracomment>Time left of an operation, in minutes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>noch etwa %1 min</translation>
     </message>
     <message>
         <source>about %1 min %2 s left</source>
         <extracomment>Time left of an operation: %1 minutes and %2 seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>noch etwa %1 min %2 s</translation>
     </message>
     <message>
         <source>This takes a few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das dauert einige Sekunden.</translation>
     </message>
     <message>
         <source>This takes about %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das dauert etwa %1 Sekunden.</translation>
     </message>
     <message>
         <source>This takes about a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das dauert etwa eine Minute.</translation>
     </message>
     <message>
         <source>This takes about %1 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das dauert etwa %1 Minuten.</translation>
     </message>
 </context>
 <context>
     <name>PresetButton</name>
     <message>
         <source>Select preset(s) to drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets zum Ziehen auswählen</translation>
     </message>
 </context>
 <context>
     <name>ProgressDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>This cannot be stopped safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das lässt sich nicht sicher abbrechen.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird abgebrochen...</translation>
     </message>
 </context>
 <context>
     <name>settingsDialog</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberfläche</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache:</translation>
     </message>
     <message>
         <source>Select language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache auswählen</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>The language changes when the librarian starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache gilt ab dem nächsten Programmstart.</translation>
     </message>
     <message>
         <source>Check for Firmware Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Firmware-Updates suchen</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>On Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start</translation>
     </message>
     <message>
         <source>Once a Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Ask the update server for newer firmware for the unit now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt beim Update-Server nach neuerer Firmware für das Gerät fragen</translation>
     </message>
     <message>
         <source>Check Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt prüfen</translation>
     </message>
     <message>
         <source>Check for Application Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Programm-Updates suchen</translation>
     </message>
     <message>
         <source>Ask the update server for a newer librarian now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt beim Update-Server nach einer neueren Programmversion fragen</translation>
     </message>
     <message>
         <source>Update Factory Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Werks-Presets aktualisieren</translation>
     </message>
     <message>
         <source>Rewrite the factory presets of the unit from FactoryPresets.dat</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werks-Presets des Geräts aus FactoryPresets.dat neu schreiben</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Safety</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheit</translation>
     </message>
     <message>
         <source>Back up the unit before a restore, a factory rewrite or a firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät vor Wiederherstellung, Werks-Presets- oder Firmware-Update sichern</translation>
     </message>
     <message>
         <source>Verify every write by reading it back</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden Schreibvorgang durch Zurücklesen prüfen</translation>
     </message>
     <message>
         <source>Reset To Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>tessitra</name>
     <message>
         <source>Failed to communicate with device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kommunikation mit dem Gerät ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Device disconnected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Gerät wurde getrennt!</translation>
     </message>
     <message>
         <source>Multiple devices detected. Please connect only one device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Geräte erkannt. Bitte schließen Sie nur ein Gerät an.</translation>
     </message>
     <message>
         <source>Success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich.</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich</translation>
     </message>
     <message>
         <source>Operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Reading factory presets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Werks-Presets werden gelesen...</translation>
     </message>
     <message>
         <source>Failed to read factory presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werks-Presets konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Reading user presets...</source>
-        <translation type="unfinished"></translation>
+        <translation>User-Presets werden gelesen...</translation>
     </message>
     <message>
         <source>Reading set lists...</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlists werden gelesen...</translation>
     </message>
     <message>
         <source>Failed to read set lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Setlists konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Saving &lt;b&gt;%1&lt;/b&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; wird gespeichert.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; was not saved; any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; wurde nicht gespeichert; eine frühere Datei dieses Namens bleibt unverändert.</translation>
     </message>
     <message>
         <source>The file could not be written: the folder may be read-only or the disk full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geschrieben werden: Der Ordner ist eventuell schreibgeschützt oder der Datenträger voll.</translation>
     </message>
     <message>
         <source>Any earlier back-up of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein früheres Backup dieses Namens bleibt unverändert.</translation>
     </message>
     <message>
         <source>The factory preset file was damaged or made for another unit. It was set aside as %1 and is made again from the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werks-Preset-Datei war beschädigt oder für ein anderes Gerät bestimmt. Sie wurde als %1 beiseitegelegt und wird aus dem Gerät neu erstellt.</translation>
     </message>
     <message>
         <source>File not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden.</translation>
     </message>
     <message>
         <source>File version mismatch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateiversion passt nicht.</translation>
     </message>
     <message>
         <source>File data corrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateidaten sind beschädigt.</translation>
     </message>
     <message>
         <source>File(s) not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei(en) nicht gefunden.</translation>
     </message>
     <message>
         <source>File(s) version mismatch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version der Datei(en) passt nicht.</translation>
     </message>
     <message>
         <source>File(s) data corrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten der Datei(en) sind beschädigt.</translation>
     </message>
     <message>
         <source>Failed to load preset. Unknown error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Preset konnte nicht geladen werden. Unbekannter Fehler.</translation>
     </message>
     <message>
         <source>Failed to load preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Preset konnte nicht geladen werden.</translation>
     </message>
     <message>
         <source>Backing up user presets and set lists...</source>
-        <translation type="unfinished"></translation>
+        <translation>User-Presets und Setlists werden gesichert...</translation>
     </message>
     <message>
         <source>Succesfully backed up user presets and set lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>User-Presets und Setlists wurden erfolgreich gesichert.</translation>
     </message>
     <message>
         <source>Failed to backed up user presets and set lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>User-Presets und Setlists konnten nicht gesichert werden.</translation>
     </message>
     <message>
         <source>Restoring user presets and set lists...</source>
-        <translation type="unfinished"></translation>
+        <translation>User-Presets und Setlists werden wiederhergestellt...</translation>
     </message>
     <message>
         <source>Succesfully restored user presets and set lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>User-Presets und Setlists wurden erfolgreich wiederhergestellt.</translation>
     </message>
     <message>
         <source>Couldn&apos;t find a back up file.
 Please back up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Backup-Datei gefunden.
+Bitte erstellen Sie zuerst ein Backup.</translation>
     </message>
     <message>
         <source>Failed to restore user presets and set lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>User-Presets und Setlists konnten nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Not allowed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erlaubt!</translation>
     </message>
     <message>
         <source>updating factory presets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Werks-Presets werden aktualisiert...</translation>
     </message>
     <message>
         <source>Please perform a factory reset of your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte setzen Sie Ihr Gerät auf die Werkseinstellungen zurück.</translation>
     </message>
     <message>
         <source>Factory preset file not found. Please re-install the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werks-Preset-Datei wurde nicht gefunden. Bitte installieren Sie das Programm neu.</translation>
     </message>
     <message>
         <source>Failed to update factory presets. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werks-Presets konnten nicht aktualisiert werden. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Updating DSP Firmware.
 Do not disconnect or power down the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>DSP-Firmware wird aktualisiert.
+Trennen Sie das Gerät nicht und schalten Sie es nicht aus.</translation>
     </message>
     <message>
         <source>Do not power down the device until the Tessitra display says:
 &quot;Done - Cycle power now&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalten Sie das Gerät erst aus, wenn im Tessitra-Display Folgendes steht:
+„Done - Cycle power now“.</translation>
     </message>
     <message>
         <source>Failed to update DSP Firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DSP-Firmware konnte nicht aktualisiert werden.</translation>
     </message>
     <message>
         <source>Updating uP Firmware.
 Do not disconnect or power down the device.</source>
         <extracomment>uP: the unit&apos;s microcontroller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mikrocontroller-Firmware wird aktualisiert.
+Trennen Sie das Gerät nicht und schalten Sie es nicht aus.</translation>
     </message>
     <message>
         <source>Do not power down the device until  the Tessitra display says:
 &quot;Done - Cycle power now&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalten Sie das Gerät erst aus, wenn im Tessitra-Display Folgendes steht:
+„Done - Cycle power now“.</translation>
     </message>
     <message>
         <source>Failed to update uP Firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mikrocontroller-Firmware konnte nicht aktualisiert werden.</translation>
     </message>
     <message>
         <source>The unit was found but this user may not open it. Install the udev rule that comes with the librarian (the tessitra-stage-librarian package installs it), or reconnect the unit if the rule is already installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde gefunden, aber dieser Benutzer darf es nicht öffnen. Installieren Sie die udev-Regel, die dem Programm beiliegt (das Paket tessitra-stage-librarian installiert sie), oder verbinden Sie das Gerät erneut, falls die Regel bereits installiert ist.</translation>
     </message>
     <message>
         <source>The unit was found but another program is using it. Close that program, or reconnect the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde gefunden, wird aber von einem anderen Programm verwendet. Beenden Sie dieses Programm oder verbinden Sie das Gerät erneut.</translation>
     </message>
     <message>
         <source>The unit was found but went away before it could be opened. Check the USB cable and reconnect the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde gefunden, war aber wieder weg, bevor es geöffnet werden konnte. Prüfen Sie das USB-Kabel und verbinden Sie das Gerät erneut.</translation>
     </message>
     <message>
         <source>The unit was found but could not be opened. Reconnect the unit; the log file ui.log names the cause.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde gefunden, konnte aber nicht geöffnet werden. Verbinden Sie das Gerät erneut; die Ursache steht in der Protokolldatei ui.log.</translation>
     </message>
     <message>
         <source>Nothing was written; the unit holds its presets as before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geschrieben; die Presets im Gerät sind unverändert.</translation>
     </message>
     <message>
         <source>%1 of %2 user presets were written; the unit holds a mix of old and restored presets. Restore the back-up again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 User-Presets wurden geschrieben; das Gerät enthält eine Mischung aus alten und wiederhergestellten Presets. Stellen Sie das Backup erneut wieder her.</translation>
     </message>
     <message>
         <source>The unit was disconnected during the restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde während der Wiederherstellung getrennt.</translation>
     </message>
     <message>
         <source>%1 of %2 user presets were written, so it holds a mix of old and restored presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 User-Presets wurden geschrieben, daher enthält es eine Mischung aus alten und wiederhergestellten Presets.</translation>
     </message>
     <message>
         <source>All %1 user presets were written, but not all set lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 User-Presets wurden geschrieben, aber nicht alle Setlists.</translation>
     </message>
     <message>
         <source>All %1 user presets and the set lists were written, but not the system parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 User-Presets und die Setlists wurden geschrieben, aber nicht die Systemparameter.</translation>
     </message>
     <message>
         <source>When the unit answers again, the librarian offers to put back the state from before the restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobald das Gerät wieder antwortet, bietet das Programm an, den Zustand von vor der Wiederherstellung zurückzuholen.</translation>
     </message>
     <message>
         <source>Connect it again and restore the back-up again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden Sie es erneut und stellen Sie das Backup noch einmal wieder her.</translation>
     </message>
     <message>
         <source>%1 is not a %2 back-up. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Backup für %2. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>%1 is cut short or damaged. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist unvollständig oder beschädigt. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>%1 of %2 factory presets were written; the unit holds a mix of old and new factory presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Werks-Presets wurden geschrieben; das Gerät enthält eine Mischung aus alten und neuen Werks-Presets.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes of the firmware image were sent; the unit holds no complete new firmware. Keep it powered, connect it again and update the firmware again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Bytes des Firmware-Images wurden gesendet; das Gerät hat keine vollständige neue Firmware. Lassen Sie es eingeschaltet, verbinden Sie es erneut und aktualisieren Sie die Firmware noch einmal.</translation>
     </message>
     <message>
         <source>Backing up the unit first...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst wird das Gerät gesichert...</translation>
     </message>
     <message>
         <source>Nothing was changed: the unit could not be backed up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geändert: Das Gerät konnte vorher nicht gesichert werden.</translation>
     </message>
     <message>
         <source>Verification failed: %1 differs from what was written.</source>
         <extracomment>%1 names one slot, set list or the system parameters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung fehlgeschlagen: Der Inhalt weicht vom Geschriebenen ab (%1).</translation>
     </message>
     <message>
         <source>Verification failed: %1 differ from what was written.</source>
         <extracomment>%1 names several slots or set lists: &quot;U05 and U07&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung fehlgeschlagen: Der Inhalt weicht vom Geschriebenen ab (%1).</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two names of a list: &quot;U01, U02 and U03&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>the favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>set list %1</source>
         <extracomment>%1 is the letter of the set list: A, B, C or D</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Setlist %1</translation>
     </message>
     <message>
         <source>the system parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemparameter</translation>
     </message>
     <message>
         <source>There is nothing to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts rückgängig zu machen.</translation>
     </message>
     <message>
         <source>There is nothing to redo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts zu wiederholen.</translation>
     </message>
     <message>
         <source>%1 no longer holds what &quot;%2&quot; wrote: it was changed since (on the unit, by another program or by a restore). Nothing was changed.</source>
         <extracomment>%1 is one slot or set list, %3 the step being undone (&quot;copy F03 to U90&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Inhalt entspricht nicht mehr dem, was „%2“ geschrieben hat; er wurde seitdem geändert (am Gerät, von einem anderen Programm oder durch eine Wiederherstellung). Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>%1 no longer hold what &quot;%2&quot; wrote: it was changed since (on the unit, by another program or by a restore). Nothing was changed.</source>
         <extracomment>%1 names several slots or set lists, %2 the step being undone (&quot;copy F03 to U90&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Inhalt entspricht nicht mehr dem, was „%2“ geschrieben hat; er wurde seitdem geändert (am Gerät, von einem anderen Programm oder durch eine Wiederherstellung). Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>%1 no longer holds what was there before &quot;%2&quot;: it was changed since. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Inhalt entspricht nicht mehr dem Stand vor „%2“; er wurde seitdem geändert. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>%1 no longer hold what was there before &quot;%2&quot;: it was changed since. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Inhalt entspricht nicht mehr dem Stand vor „%2“; er wurde seitdem geändert. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Undone: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig gemacht: %1.</translation>
     </message>
     <message>
         <source>Redone: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholt: %1.</translation>
     </message>
     <message>
         <source>copy %1 to %2</source>
         <extracomment>The steps the undo history names, after &quot;Undo: &quot; in the Edit menu: copy F03 to U90</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren von %1 nach %2</translation>
     </message>
     <message>
         <source>load %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden von %1 nach %2</translation>
     </message>
     <message>
         <source>rename %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen von %1 in %2</translation>
     </message>
     <message>
         <source>change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern von %1</translation>
     </message>
     <message>
         <source>restore %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen von %1 aus %2</translation>
     </message>
     <message>
         <source>Restoring %1 from %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen von %1 aus %2...</translation>
     </message>
     <message>
         <source>Restored %1 from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederhergestellt: %1 aus %2.</translation>
     </message>
     <message>
         <source>%1 does not hold %2. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 fehlt: %2. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>The undo journal was damaged or made for another unit and was not used. It was set aside as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rückgängig-Verlauf war beschädigt oder für ein anderes Gerät bestimmt und wurde nicht verwendet. Er wurde als %1 beiseitegelegt.</translation>
     </message>
     <message>
         <source>The undo journal cannot be read and was not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rückgängig-Verlauf kann nicht gelesen werden und wurde nicht verwendet.</translation>
     </message>
     <message>
         <source>Could not parse the update info in server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Update-Informationen vom Server konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>No update found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Update gefunden.</translation>
     </message>
     <message>
         <source>Device firmware is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware des Geräts ist aktuell.</translation>
     </message>
     <message>
         <source>Application is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm ist aktuell.</translation>
     </message>
     <message>
         <source>Connection to update server cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kann keine Verbindung zum Update-Server hergestellt werden.</translation>
     </message>
     <message>
         <source>Fimware update not supported for this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Updates werden für dieses Gerät nicht unterstützt.</translation>
     </message>
     <message>
         <source>Failed to fetch info from update server!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Informationen vom Update-Server konnten nicht abgerufen werden!</translation>
     </message>
     <message>
         <source>Download finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Download abgeschlossen.</translation>
     </message>
     <message>
         <source>Updating firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird aktualisiert...</translation>
     </message>
     <message>
         <source>The update info from the server is not signed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Update-Informationen vom Server sind nicht signiert.</translation>
     </message>
     <message>
         <source>The update info from the server failed its signature check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Signaturprüfung der Update-Informationen vom Server ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The update info from the server lacks the size or SHA-256 of an image.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Update-Informationen vom Server fehlt die Größe oder der SHA-256-Wert eines Images.</translation>
     </message>
     <message>
         <source>The update server must be reached over https.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Update-Server muss über https erreicht werden.</translation>
     </message>
     <message>
         <source>The download does not match the update info from the server. It was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download passt nicht zu den Update-Informationen vom Server. Er wurde gelöscht.</translation>
     </message>
     <message>
         <source>The download could not be saved. Check the free space in the downloads folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download konnte nicht gespeichert werden. Prüfen Sie, ob im Download-Ordner genug Platz frei ist.</translation>
     </message>
     <message>
         <source>This download was not offered by the update server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Download wurde nicht vom Update-Server angeboten.</translation>
     </message>
     <message>
         <source>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>See &apos;tessitra %1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe &apos;tessitra %1 --help&apos;.</translation>
     </message>
     <message>
         <source>See &apos;tessitra --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe &apos;tessitra --help&apos;.</translation>
     </message>
     <message>
         <source>No unit found. Connect the unit and switch it on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gerät gefunden. Schließen Sie das Gerät an und schalten Sie es ein.</translation>
     </message>
     <message>
         <source>The Tessitra Stage Librarian window is using the unit. Close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster von Tessitra Stage Librarian verwendet das Gerät. Schließen Sie es und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Another tessitra command is using the unit. Wait for it to end and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer tessitra-Befehl verwendet das Gerät. Warten Sie, bis er beendet ist, und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>%1 changes what the unit holds: give --yes to confirm when not run from a terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändert den Inhalt des Geräts: Bestätigen Sie mit --yes, wenn der Befehl nicht in einem Terminal läuft.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>Stopped. The operation&apos;s last words: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen. Letzte Meldung des Vorgangs: %1</translation>
     </message>
     <message>
         <source>stopping: the operation ends at its next record or packet (Ctrl-C again ends the program at once, leaving the unit as it is then).</source>
-        <translation type="unfinished"></translation>
+        <translation>wird abgebrochen: Der Vorgang endet beim nächsten Datensatz oder Paket (erneutes Strg+C beendet das Programm sofort und lässt das Gerät im dann aktuellen Zustand).</translation>
     </message>
     <message>
         <source>A write to the unit cannot be stopped safely; it will finish first (Ctrl-C again ends the program at once, leaving the unit half written).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Schreibvorgang auf das Gerät lässt sich nicht sicher abbrechen; er wird erst zu Ende geführt (erneutes Strg+C beendet das Programm sofort, das Gerät bleibt dann halb beschrieben).</translation>
     </message>
     <message>
         <source>The unit was backed up before it started; to put it back: tessitra restore &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde vor dem Start gesichert; zum Zurückholen: tessitra restore &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The factory bank was kept before it started; to put it back: tessitra factory-update &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werksbank wurde vor dem Start gesichert; zum Zurückholen: tessitra factory-update &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Scripts the preset librarian of a Tessitra Stage Ariette or Stage Cadenzo connected over USB: the same
@@ -1409,7 +1427,22 @@ Options:
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Steuert die Preset-Verwaltung eines über USB angeschlossenen Tessitra Stage Ariette oder Stage Cadenzo
+per Skript: dieselben Vorgänge wie im Fenster von Tessitra Stage Librarian, mit denselben automatischen
+Backups und Prüfungen. Speicherplätze werden so geschrieben, wie das Fenster sie zeigt: U01 bis U100
+(User-Presets), F01 bis F100 (Werks-Presets).
+
+Optionen:
+  --bus DIR   mit den virtuellen Geräten im Bus-Ordner DIR arbeiten (Standard: $TESSITRA_VIRTUAL_BUS,
+              sonst die echten USB-Geräte)
+  --json      das Ergebnis als JSON auf der Standardausgabe ausgeben, einen Fehler als
+              {&quot;error&quot;: ..., &quot;exit&quot;: ...}
+  --yes       alle Rückfragen eines Befehls bestätigen (nötig, wenn die Standardeingabe kein Terminal ist)
+  --help      dieser Text; `tessitra COMMAND --help` beschreibt einen einzelnen Befehl
+  --version   die Version von tessitra
+
+Befehle:
+</translation>
     </message>
     <message>
         <source>
@@ -1428,35 +1461,52 @@ Exit codes:
   130  stopped by Ctrl-C: a read, back-up or save ends at its next record or packet and says how far it
        got; a write to the unit finishes first and ends with its own code
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Exit-Codes:
+  0  Erfolg
+  1  der Vorgang ist fehlgeschlagen (zum Beispiel bei diesem Modell nicht erlaubt, oder der Update-Server
+     war nicht erreichbar)
+  2  falscher Aufruf
+  3  kein Gerät angeschlossen
+  4  mehrere Geräte angeschlossen
+  5  die Kommunikation mit dem Gerät ist fehlgeschlagen
+  6  eine Datei fehlt, ist beschädigt oder für ein anderes Modell bestimmt
+  7  das Gerät enthält nicht, was darauf geschrieben wurde
+  8  abgelehnt: nicht bestätigt, oder --yes fehlt ohne Terminal
+  9  das Gerät wird vom Fenster des Tessitra Stage Librarian oder einem anderen tessitra verwendet
+  10  undo oder redo fand einen seit dem Schreiben geänderten Speicherplatz: es wurde nichts geschrieben
+  130  mit Strg+C abgebrochen: Lesen, Backup oder Speichern endet beim nächsten Datensatz oder Paket und
+       meldet, wie weit es kam; ein Schreibvorgang auf das Gerät wird erst beendet und endet mit seinem
+       eigenen Code
+</translation>
     </message>
     <message>
         <source>Shows model, identity and versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Modell, Kennung und Versionen</translation>
     </message>
     <message>
         <source>Shows the connected unit: model, identity and versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt das angeschlossene Gerät: Modell, Kennung und Versionen.</translation>
     </message>
     <message>
         <source>Lists presets or a set list</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet Presets oder eine Setlist auf</translation>
     </message>
     <message>
         <source>Lists the user presets (the default), the factory presets, the favourites or set list A to D.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die User-Presets (Standard), die Werks-Presets, die Favoriten oder Setlist A bis D auf.</translation>
     </message>
     <message>
         <source>Backs the unit up into a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichert das Gerät in eine Datei</translation>
     </message>
     <message>
         <source>Backs up the user presets, set lists and system parameters into FILE (a .tarb or .tscb file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichert die User-Presets, Setlists und Systemparameter in FILE (eine .tarb- oder .tscb-Datei).</translation>
     </message>
     <message>
         <source>Puts a back-up, or chosen parts of it, into the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielt ein Backup oder ausgewählte Teile davon ins Gerät ein</translation>
     </message>
     <message>
         <source>Puts a back-up file back into the unit, replacing every user preset, the set lists and the system
@@ -1464,11 +1514,16 @@ parameters. Asks first; an automatic back-up of the unit is taken before it star
 With --only SLOT... (user slots), --setlists LIST (favourites, A, B, C, D or all, separated by commas)
 or --sysparams only those are written, each read back, and can be undone like a load (the system
 parameters are not in the undo history: an automatic back-up is taken first for them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielt eine Backup-Datei zurück ins Gerät und ersetzt dabei alle User-Presets, die Setlists und die
+Systemparameter. Fragt vorher nach; vor dem Start wird automatisch ein Backup des Geräts erstellt.
+Mit --only SLOT... (User-Speicherplätze), --setlists LIST (favourites, A, B, C, D oder all, durch Kommas
+getrennt) oder --sysparams wird nur das Gewählte geschrieben, jeweils zurückgelesen, und lässt sich wie
+ein Laden rückgängig machen (die Systemparameter stehen nicht im Rückgängig-Verlauf: für sie wird
+vorher automatisch ein Backup erstellt).</translation>
     </message>
     <message>
         <source>Compares the unit or a back-up with a back-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleicht das Gerät oder ein Backup mit einem Backup</translation>
     </message>
     <message>
         <source>Compares the unit with the back-up FILE (the unit is read as a back-up reads it), or the back-ups FILE
@@ -1476,336 +1531,355 @@ and FILE2 (no unit needed). One line per user slot, set list and the system para
 differ, with its mark: settings (same name, other parameters), renamed (other name), changed
 (a set list or the system parameters), missing (one side holds none); --all lists the same ones too.
 Differences are no failure: the exit code is 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleicht das Gerät mit dem Backup FILE (das Gerät wird wie bei einem Backup gelesen) oder die Backups
+FILE und FILE2 (kein Gerät nötig). Eine Zeile je abweichendem User-Speicherplatz, abweichender Setlist
+und für abweichende Systemparameter, mit Kennzeichen: settings (gleicher Name, andere Parameter),
+renamed (anderer Name), changed (eine Setlist oder die Systemparameter), missing (eine Seite hat
+nichts); --all listet auch die gleichen (same). Unterschiede sind kein Fehler: Der Exit-Code ist 0.</translation>
     </message>
     <message>
         <source>Finds presets by name in back-ups and files</source>
-        <translation type="unfinished"></translation>
+        <translation>Sucht Presets nach Namen in Backups und Dateien</translation>
     </message>
     <message>
         <source>Lists every back-up and preset file under FOLDER (default: both models&apos; preset and back-up folders)
 that holds a preset whose name contains TEXT, newest file first: file, slot, name. No unit is needed;
 exit 1 when no preset matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet jede Backup- und Preset-Datei unter FOLDER (Standard: die Preset- und Backup-Ordner beider
+Modelle), die ein Preset mit TEXT im Namen enthält, neueste Datei zuerst: Datei, Speicherplatz, Name.
+Kein Gerät nötig; Exit-Code 1, wenn kein Preset passt.</translation>
     </message>
     <message>
         <source>Saves presets to preset files</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert Presets als Preset-Dateien</translation>
     </message>
     <message>
         <source>Saves presets of the unit to preset files in DIR (default: the current folder; made when missing),
 named as the window names them (&quot;U01_Rock Lead.tarp&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert Presets des Geräts als Preset-Dateien in DIR (Standard: der aktuelle Ordner; wird bei Bedarf
+angelegt), benannt wie im Fenster („U01_Rock Lead.tarp“).</translation>
     </message>
     <message>
         <source>Loads preset files into user slots</source>
-        <translation type="unfinished"></translation>
+        <translation>Lädt Preset-Dateien in User-Speicherplätze</translation>
     </message>
     <message>
         <source>Loads preset files into the user slots from SLOT on, one slot per file. Asks before it overwrites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lädt Preset-Dateien in die User-Speicherplätze ab SLOT, einen Speicherplatz pro Datei. Fragt vor dem Überschreiben nach.</translation>
     </message>
     <message>
         <source>Copies a preset onto a user slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert ein Preset auf einen User-Speicherplatz</translation>
     </message>
     <message>
         <source>Copies preset FROM onto user slot TO (for example: copy F03 U90). Asks first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert das Preset FROM auf den User-Speicherplatz TO (zum Beispiel: copy F03 U90). Fragt vorher nach.</translation>
     </message>
     <message>
         <source>Renames a user preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Benennt ein User-Preset um</translation>
     </message>
     <message>
         <source>Gives user preset SLOT a new name. Asks first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt dem User-Preset SLOT einen neuen Namen. Fragt vorher nach.</translation>
     </message>
     <message>
         <source>Fills a set list</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegt eine Setlist</translation>
     </message>
     <message>
         <source>Makes the set list hold exactly the presets given, in order (at most 20); the other slots are emptied.
 Asks first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegt die Setlist genau mit den angegebenen Presets in dieser Reihenfolge (höchstens 20); die übrigen
+Speicherplätze werden geleert. Fragt vorher nach.</translation>
     </message>
     <message>
         <source>Undoes the last copy, load, rename or set-list change</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimmt die letzte Änderung zurück (Kopieren, Laden, Umbenennen, Setlist)</translation>
     </message>
     <message>
         <source>Puts back what the last copy, load, rename or set-list change overwrote, as the window&apos;s Undo does (up to
 20 steps back, kept per unit). A slot changed since is left alone: exit 10, or a second question
 on a terminal. Asks first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Holt zurück, was die letzte Änderung (Kopieren, Laden, Umbenennen, Setlist) überschrieben hat, wie
+„Rückgängig“ im Fenster (bis zu 20 Schritte zurück, je Gerät gespeichert). Ein seitdem geänderter
+Speicherplatz bleibt unangetastet: Exit-Code 10, oder im Terminal eine zweite Rückfrage. Fragt vorher nach.</translation>
     </message>
     <message>
         <source>Writes again what the last undo took away</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt erneut, was das letzte Rückgängigmachen entfernt hat</translation>
     </message>
     <message>
         <source>Writes again what the last undo took away, while the slots still hold what the undo put there.
 Asks first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt erneut, was das letzte Rückgängigmachen entfernt hat, solange die Speicherplätze noch das
+enthalten, was es dorthin zurückgeschrieben hat. Fragt vorher nach.</translation>
     </message>
     <message>
         <source>Rewrites a Cadenzo&apos;s factory presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die Werks-Presets eines Cadenzo neu</translation>
     </message>
     <message>
         <source>Rewrites the factory presets of a Stage Cadenzo from FactoryPresets.dat in its data folder,
 or from FILE, a factory bank kept before an earlier rewrite. Asks first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die Werks-Presets eines Stage Cadenzo neu, aus FactoryPresets.dat in seinem Datenordner
+oder aus FILE, einer vor einem früheren Neuschreiben gesicherten Werksbank. Fragt vorher nach.</translation>
     </message>
     <message>
         <source>Writes firmware images into the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielt Firmware-Images auf das Gerät auf</translation>
     </message>
     <message>
         <source>Writes firmware images into the unit: .ldr files are DSP images, .bin files microcontroller images.
 Asks first; an automatic back-up of the unit is taken before each image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielt Firmware-Images auf das Gerät auf: .ldr-Dateien sind DSP-Images, .bin-Dateien
+Mikrocontroller-Images. Fragt vorher nach; vor jedem Image wird automatisch ein Backup des Geräts
+erstellt.</translation>
     </message>
     <message>
         <source>Asks for newer firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Sucht nach neuerer Firmware</translation>
     </message>
     <message>
         <source>Asks the update server whether newer firmware exists for the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt beim Update-Server nach, ob es neuere Firmware für das Gerät gibt.</translation>
     </message>
     <message>
         <source>%1: File not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Datei nicht gefunden.</translation>
     </message>
     <message>
         <source>%1 is not a back-up file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Backup-Datei.</translation>
     </message>
     <message>
         <source>%1 is cut short or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist unvollständig oder beschädigt.</translation>
     </message>
     <message>
         <source>%1 is not a user slot of this unit (U01 to U%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein User-Speicherplatz dieses Geräts (U01 bis U%2)</translation>
     </message>
     <message>
         <source>%1 is not a slot of this unit (U01 to U%2, F01 to F%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Speicherplatz dieses Geräts (U01 bis U%2, F01 bis F%2)</translation>
     </message>
     <message>
         <source>list takes one of user, factory, favourites, A, B, C, D</source>
-        <translation type="unfinished"></translation>
+        <translation>list erwartet eines von: user, factory, favourites, A, B, C, D</translation>
     </message>
     <message>
         <source>backup takes one FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>backup erwartet genau ein FILE</translation>
     </message>
     <message>
         <source>restore takes one FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>restore erwartet genau ein FILE</translation>
     </message>
     <message>
         <source>Restore %1? Every user preset, the set lists and the system parameters of the unit are replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wiederherstellen? Alle User-Presets, die Setlists und die Systemparameter des Geräts werden ersetzt.</translation>
     </message>
     <message>
         <source>--only takes one SLOT or more</source>
-        <translation type="unfinished"></translation>
+        <translation>--only erwartet mindestens einen SLOT</translation>
     </message>
     <message>
         <source>--setlists takes favourites, A, B, C, D or all, separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>--setlists erwartet favourites, A, B, C, D oder all, durch Kommas getrennt</translation>
     </message>
     <message>
         <source>Put back %1 from %2? The unit&apos;s own are replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus %2 zurückholen? Die entsprechenden Inhalte im Gerät werden ersetzt.</translation>
     </message>
     <message>
         <source>find takes TEXT and, optionally, FOLDER...</source>
-        <translation type="unfinished"></translation>
+        <translation>find erwartet TEXT und optional FOLDER...</translation>
     </message>
     <message>
         <source>No preset named like &quot;%1&quot; was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Preset mit „%1“ im Namen gefunden.</translation>
     </message>
     <message>
         <source>diff takes FILE (against the unit) or FILE1 FILE2</source>
-        <translation type="unfinished"></translation>
+        <translation>diff erwartet FILE (gegen das Gerät) oder FILE1 FILE2</translation>
     </message>
     <message>
         <source>%1 is not a %2 back-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Backup für %2.</translation>
     </message>
     <message>
         <source>Cannot make a temporary folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kann kein temporärer Ordner angelegt werden.</translation>
     </message>
     <message>
         <source>%1 and %2 are back-ups of different models.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 sind Backups verschiedener Modelle.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keins)</translation>
     </message>
     <message>
         <source>save takes one SLOT or more</source>
-        <translation type="unfinished"></translation>
+        <translation>save erwartet mindestens einen SLOT</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>load takes one FILE or more and --to SLOT</source>
-        <translation type="unfinished"></translation>
+        <translation>load erwartet mindestens ein FILE und --to SLOT</translation>
     </message>
     <message>
         <source>%1 files from %2 do not fit in the user slots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Dateien ab %2 passen nicht in die User-Speicherplätze</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a file and what is wrong with it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets %1 with %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Presets %1 mit %2 überschreiben?</translation>
     </message>
     <message>
         <source>copy takes FROM and TO</source>
-        <translation type="unfinished"></translation>
+        <translation>copy erwartet FROM und TO</translation>
     </message>
     <message>
         <source>rename takes SLOT and NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>rename erwartet SLOT und NAME</translation>
     </message>
     <message>
         <source>a name on this unit has 1 to %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Name hat auf diesem Gerät 1 bis %1 Zeichen</translation>
     </message>
     <message>
         <source>a name holds Latin-1 letters, digits, spaces and signs only</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Name darf nur Latin-1-Buchstaben, Ziffern, Leerzeichen und Satzzeichen enthalten</translation>
     </message>
     <message>
         <source>Rename %1 to &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in „%2“ umbenennen?</translation>
     </message>
     <message>
         <source>setlist takes a list (A, B, C, D or favourites) and 1 to 20 SLOTs</source>
-        <translation type="unfinished"></translation>
+        <translation>setlist erwartet eine Liste (A, B, C, D oder favourites) und 1 bis 20 SLOTs</translation>
     </message>
     <message>
         <source>%1 is not a set list (A, B, C, D or favourites)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Setlist (A, B, C, D oder favourites)</translation>
     </message>
     <message>
         <source>Make %1 hold %2, and empty its other slots?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit %2 belegen und die übrigen Speicherplätze leeren?</translation>
     </message>
     <message>
         <source>%1 takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet keine Argumente</translation>
     </message>
     <message>
         <source>Write again what the last undo took away?</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut schreiben, was das letzte Rückgängigmachen entfernt hat?</translation>
     </message>
     <message>
         <source>Put back what the last copy, load, rename or set-list change overwrote?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückholen, was die letzte Änderung (Kopieren, Laden, Umbenennen, Setlist) überschrieben hat?</translation>
     </message>
     <message>
         <source>Overwrite it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem überschreiben?</translation>
     </message>
     <message>
         <source>factory-update takes at most one FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>factory-update erwartet höchstens ein FILE</translation>
     </message>
     <message>
         <source>Rewrite the factory presets of the unit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werks-Presets des Geräts neu schreiben?</translation>
     </message>
     <message>
         <source>firmware takes one FILE or more</source>
-        <translation type="unfinished"></translation>
+        <translation>firmware erwartet mindestens ein FILE</translation>
     </message>
     <message>
         <source>%1: neither a DSP image (.ldr) nor a microcontroller image (.bin).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: weder ein DSP-Image (.ldr) noch ein Mikrocontroller-Image (.bin).</translation>
     </message>
     <message>
         <source>Write %1 into the unit? Do not disconnect or power down the device while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf das Gerät aufspielen? Trennen Sie das Gerät währenddessen nicht und schalten Sie es nicht aus.</translation>
     </message>
     <message>
         <source>check-update takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>check-update erwartet keine Argumente</translation>
     </message>
     <message>
         <source>New firmware version available.
 Current: %1, %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Firmware-Version verfügbar.
+Aktuell: %1, %2
+</translation>
     </message>
     <message>
         <source>New DSP:      %1  %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer DSP:     %1  %2
+</translation>
     </message>
     <message>
         <source>New firmware: %1  %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Firmware: %1  %2
+</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl %1</translation>
     </message>
     <message>
         <source>--to belongs to save and load</source>
-        <translation type="unfinished"></translation>
+        <translation>--to gehört zu save und load</translation>
     </message>
     <message>
         <source>--only, --setlists and --sysparams belong to restore</source>
-        <translation type="unfinished"></translation>
+        <translation>--only, --setlists und --sysparams gehören zu restore</translation>
     </message>
     <message>
         <source>--all belongs to diff</source>
-        <translation type="unfinished"></translation>
+        <translation>--all gehört zu diff</translation>
     </message>
     <message>
         <source>usage: tessitra [--bus DIR] [--json] [--yes] COMMAND [ARGUMENTS]
 </source>
         <extracomment>The words in capitals and the options stand for what is typed: keep them as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: tessitra [--bus DIR] [--json] [--yes] COMMAND [ARGUMENTS]
+</translation>
     </message>
     <message>
         <source>usage: tessitra [--bus DIR] [--json] [--yes] %1</source>
         <extracomment>One command&apos;s usage: %1 is what follows the command&apos;s name, as &quot;list [user|factory|favourites|A|B|C|D]&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: tessitra [--bus DIR] [--json] [--yes] %1</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben</translation>
     </message>
 </context>
 </TS>
