@@ -129,7 +129,14 @@ void FindBackUpsDlg::showHits(const QVector<BackUpSearch::Hit>& hits)
                                                     : QStringLiteral("U%1").arg(hit.userSlot, 2, 10, QLatin1Char('0')));
         pItem->setText(NameColumn, hit.name);
         pItem->setText(SettingsColumn, hit.bSameSettings ? tr("same settings") : QString());
+        // A screen reader says something for every cell, an empty one included.
+        if (hit.name.isEmpty())
+            pItem->setData(NameColumn, Qt::AccessibleTextRole, tr("no name"));
+        if (!hit.bSameSettings)
+            pItem->setData(SettingsColumn, Qt::AccessibleTextRole, tr("other settings"));
     }
+    // Without settings to compare, the column would stay empty.
+    m_pList->setColumnHidden(SettingsColumn, !m_bBySettings);
     if (!hits.isEmpty())
         m_pList->setCurrentItem(m_pList->topLevelItem(0));
     m_bDone = true;
