@@ -41,8 +41,7 @@ Run measure(D* worker, QEvent::Type type)
 {
     Run run;
     QMetaObject::Connection finished = QObject::connect(
-        worker, &D::operationFinished, worker, [&run](int result, bool) { run.result = result; },
-        Qt::DirectConnection);
+        worker, &D::operationFinished, worker, [&run](int result, bool) { run.result = result; }, Qt::DirectConnection);
     QMetaObject::invokeMethod(
         worker,
         [&] {
@@ -114,8 +113,8 @@ int main(int argc, char** argv)
                     run.wallSeconds() / whole.wallSeconds());
     }
     std::printf("%s\n", std::string(86, '-').c_str());
-    std::printf("%8s %7d %8.1f s %7.0f ms %10.1f s\n", "whole", whole.result, whole.waitedMs / 1000.0,
-                whole.elapsedMs, whole.wallSeconds());
+    std::printf("%8s %7d %8.1f s %7.0f ms %10.1f s\n", "whole", whole.result, whole.waitedMs / 1000.0, whole.elapsedMs,
+                whole.wallSeconds());
 
     worker->setAbort(true);
     update->setStopping(true);

@@ -398,8 +398,8 @@ int Librarian::find()
     QJsonArray rows;
     QString text;
     for (const BackUpSearch::Hit& hit : BackUpSearch::find(query, folders)) {
-        const QString slot = hit.userSlot < 0 ? QStringLiteral("-")
-                                              : QStringLiteral("U%1").arg(hit.userSlot, 2, 10, QLatin1Char('0'));
+        const QString slot =
+            hit.userSlot < 0 ? QStringLiteral("-") : QStringLiteral("U%1").arg(hit.userSlot, 2, 10, QLatin1Char('0'));
         rows.append(QJsonObject{{QStringLiteral("file"), hit.path},
                                 {QStringLiteral("slot"), hit.userSlot < 0 ? QJsonValue() : QJsonValue(slot)},
                                 {QStringLiteral("name"), hit.name}});

@@ -38,8 +38,7 @@ public:
     // Every back-up and preset file of either model under `folders` (sub-folders too), newest file first (the
     // same date by path). A file that is not one of ours, or is damaged, is passed over: there is nothing to find
     // in it. `stop`, when given and set, ends the search with what it found so far.
-    static QVector<Hit> find(const Query& query, const QStringList& folders,
-                             const std::atomic<bool>* stop = nullptr);
+    static QVector<Hit> find(const Query& query, const QStringList& folders, const std::atomic<bool>* stop = nullptr);
     // The preset and back-up folders of both models, where `tessitra find` looks by default.
     static QStringList allModelFolders();
 };

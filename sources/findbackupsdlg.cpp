@@ -75,11 +75,11 @@ FindBackUpsDlg::FindBackUpsDlg(const QString& name, const QVector<int>& settings
     query.name = name;
     query.settings = settings;
     auto found = std::make_shared<QVector<BackUpSearch::Hit>>();
-    m_pThread = QThread::create([query, folders, found, stop = &m_bStop] {
-        *found = BackUpSearch::find(query, folders, stop);
-    });
+    m_pThread = QThread::create(
+        [query, folders, found, stop = &m_bStop] { *found = BackUpSearch::find(query, folders, stop); });
     // Queued to this dialog: a dialog closed meanwhile (its destructor waits for the thread) hears nothing.
-    connect(m_pThread, &QThread::finished, this, [this, found] { showHits(*found); }, Qt::QueuedConnection);
+    connect(
+        m_pThread, &QThread::finished, this, [this, found] { showHits(*found); }, Qt::QueuedConnection);
     m_pThread->start();
 }
 
@@ -114,11 +114,11 @@ void FindBackUpsDlg::showHits(const QVector<BackUpSearch::Hit>& hits)
             : bByName ? tr("No back-up or preset file holds a preset named like \"%1\".").arg(m_strName)
                       : tr("No back-up or preset file holds a preset with the same settings."));
     else
-        m_pSummary->setText(bByName && m_bBySettings
-                                ? tr("Presets named like \"%1\" or with the same settings, newest file first:")
-                                      .arg(m_strName)
-                            : bByName ? tr("Presets named like \"%1\", newest file first:").arg(m_strName)
-                                      : tr("Presets with the same settings, newest file first:"));
+        m_pSummary->setText(
+            bByName && m_bBySettings
+                ? tr("Presets named like \"%1\" or with the same settings, newest file first:").arg(m_strName)
+            : bByName ? tr("Presets named like \"%1\", newest file first:").arg(m_strName)
+                      : tr("Presets with the same settings, newest file first:"));
     const QLocale locale;
     for (const BackUpSearch::Hit& hit : hits) {
         auto* pItem = new QTreeWidgetItem(m_pList);

@@ -151,15 +151,17 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
     verticalLayout_2 = makeLayout<QVBoxLayout>(widgetUserPreset, "verticalLayout_2", 0, 0, 2, 5, 2);
     widgetFind = new QWidget(widgetUserPreset);
     widgetFind->setObjectName(QStringLiteral("widgetFind"));
-    horizontalLayoutFind = makeLayout<QHBoxLayout>(widgetFind, "horizontalLayoutFind", 4, 0, 0, 0, 4);
+    horizontalLayoutFind = makeLayout<QHBoxLayout>(widgetFind, "horizontalLayoutFind", 6, 10, 8, 10, 2);
     lineEditFind = new QLineEdit(widgetFind);
     lineEditFind->setObjectName(QStringLiteral("lineEditFind"));
     lineEditFind->setClearButtonEnabled(true);
+    lineEditFind->setMaximumWidth(360);
     horizontalLayoutFind->addWidget(lineEditFind);
     pushButtonFindInBackUps = new QPushButton(widgetFind);
     pushButtonFindInBackUps->setObjectName(QStringLiteral("pushButtonFindInBackUps"));
     pushButtonFindInBackUps->setEnabled(false);
     horizontalLayoutFind->addWidget(pushButtonFindInBackUps);
+    horizontalLayoutFind->addStretch();
     verticalLayout_2->addWidget(widgetFind);
     listWidgetUserPreset = makeList(widgetUserPreset, "listWidgetUserPreset", true, true);
     verticalLayout_2->addWidget(listWidgetUserPreset);

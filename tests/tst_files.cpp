@@ -388,12 +388,12 @@ private slots:
         QTest::addColumn<QVector<int>>("settings");
         QTest::addColumn<QStringList>("hits"); // file, user slot, name, "same" where the settings are
         QTest::newRow("name") << "aB" << QVector<int>() << QStringList{"new.tarp -1 Ab", "old.tarb 1 Ab"};
-        QTest::newRow("settings, another name") << "Zz" << QVector<int>{65534, 32767, 32768}
-                                                << QStringList{"new.tarp -1 Ab same", "sub/mid.tscb 1 Zb same",
-                                                               "old.tarb 1 Ab same"};
-        QTest::newRow("name or settings") << "cb" << QVector<int>{-1, 32767, -32768}
-                                          << QStringList{"sub/mid.tscb 2 Bb same", "sub/mid.tscb 3 Cb",
-                                                         "old.tarb 2 Bb same", "old.tarb 3 Cb"};
+        QTest::newRow("settings, another name")
+            << "Zz" << QVector<int>{65534, 32767, 32768}
+            << QStringList{"new.tarp -1 Ab same", "sub/mid.tscb 1 Zb same", "old.tarb 1 Ab same"};
+        QTest::newRow("name or settings")
+            << "cb" << QVector<int>{-1, 32767, -32768}
+            << QStringList{"sub/mid.tscb 2 Bb same", "sub/mid.tscb 3 Cb", "old.tarb 2 Bb same", "old.tarb 3 Cb"};
         QTest::newRow("none") << "x" << QVector<int>{-2, 32767} << QStringList();
     }
     void search()
@@ -410,8 +410,9 @@ private slots:
         for (int i = 0; i < files.size(); ++i) { // two years apart, in this order
             QFile file(folder + "/" + files[i].first);
             QVERIFY(QDir().mkpath(QFileInfo(file).path()) && writeFile(file.fileName(), files[i].second));
-            QVERIFY(file.open(QIODevice::ReadWrite) &&
-                    file.setFileTime(QDateTime(QDate(2020 + 2 * i, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
+            QVERIFY(
+                file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(QDateTime(QDate(2020 + 2 * i, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
         }
         QStringList found;
         for (const BackUpSearch::Hit& hit : BackUpSearch::find({true, name, settings}, {folder}))

@@ -328,8 +328,8 @@ private slots:
                                   "updateText(Restoring U02, U05 and U99 from r.tarb...)",
                                   "updateText(Restored U02, U05 and U99 from r.tarb.)", "operationFinished(0,true)"},
                 [only](Ctx& c) {
-                    QCOMPARE(presetRequests(c.bus), only.size() == 1 ? "written 1, bulk 0, read 2"
-                                                                     : "written 3, bulk 0, read 6");
+                    QCOMPARE(presetRequests(c.bus),
+                             only.size() == 1 ? "written 1, bulk 0, read 2" : "written 3, bulk 0, read 6");
                     for (int n = 1; n <= 100; ++n)
                         QCOMPARE(c.bus.record(U, n), c.before.record(only.contains(n) ? n + 100 : n));
                 });
