@@ -4,6 +4,7 @@
 
 #include "DeviceManagerThread.h"
 #include "backupimage.h"
+#include "backupsearch.h"
 #include "deviceinfo.h"
 #include "firmwareupdate.h"
 #include "globals.h"
@@ -19,7 +20,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -389,39 +389,18 @@ int Librarian::find()
     const QString wanted = m_options.args.constFirst().trimmed();
     QStringList folders = m_options.args.mid(1);
     if (folders.isEmpty())
-        folders = QStringList{g_arietteUserPresetsFolder, g_arietteBackUpFolder, g_cadenzoUserPresetsFolder,
-                              g_cadenzoBackUpFolder};
-    // Bounded: a folder tree of this many files is not a singer's preset collection.
-    constexpr int kMostFiles = 20000;
-    QFileInfoList files;
-    for (const QString& folder : qAsConst(folders)) {
-        QDirIterator it(
-            folder,
-            {QStringLiteral("*.tarb"), QStringLiteral("*.tscb"), QStringLiteral("*.tarp"), QStringLiteral("*.tscp")},
-            QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext() && files.size() < kMostFiles)
-            files.append(QFileInfo(it.next()));
-    }
-    std::stable_sort(files.begin(), files.end(),
-                     [](const QFileInfo& a, const QFileInfo& b) { return a.lastModified() > b.lastModified(); });
+        folders = BackUpSearch::allModelFolders();
+    BackUpSearch::Query query;
+    query.name = wanted;
     QJsonArray rows;
     QString text;
-    for (const QFileInfo& file : qAsConst(files)) {
-        BackUpImage image;
-        if (BackUpImage::read(file.filePath(), image) != ResultCode::Success)
-            continue; // not one of ours, or damaged: nothing to find in it
-        const bool bPreset = image.presetCount == 1 && !image.hasSetLists;
-        for (int i = 0; i < image.presetCount; ++i) {
-            const QString name = PresetName::fromCodes(image.record(i), image.nameLength).trimmed();
-            if (!name.contains(wanted, Qt::CaseInsensitive))
-                continue;
-            const QString slot =
-                bPreset ? QStringLiteral("-") : QStringLiteral("U%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-            rows.append(QJsonObject{{QStringLiteral("file"), file.filePath()},
-                                    {QStringLiteral("slot"), bPreset ? QJsonValue() : QJsonValue(slot)},
-                                    {QStringLiteral("name"), name}});
-            text += file.filePath() + QStringLiteral("  ") + slot.leftJustified(4) + name + QLatin1Char('\n');
-        }
+    for (const BackUpSearch::Hit& hit : BackUpSearch::find(query, folders)) {
+        const QString slot =
+            hit.userSlot < 0 ? QStringLiteral("-") : QStringLiteral("U%1").arg(hit.userSlot, 2, 10, QLatin1Char('0'));
+        rows.append(QJsonObject{{QStringLiteral("file"), hit.path},
+                                {QStringLiteral("slot"), hit.userSlot < 0 ? QJsonValue() : QJsonValue(slot)},
+                                {QStringLiteral("name"), hit.name}});
+        text += hit.path + QStringLiteral("  ") + slot.leftJustified(4) + hit.name + QLatin1Char('\n');
     }
     if (rows.isEmpty())
         return fail(Exit::Failed,

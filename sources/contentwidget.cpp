@@ -277,13 +277,39 @@ void ContentWidget::addEntry(PresetButton* button)
     insertItem(count(), item);
     setItemWidget(item, button);
     m_buttons.append(button);
+    applyNameFilter(count() - 1);
 }
 
 void ContentWidget::showEntry(PresetButton* entry)
 {
     const int row = m_buttons.indexOf(entry);
-    if (row >= 0)
-        scrollToItem(item(row));
+    if (row < 0)
+        return;
+    applyNameFilter(row);
+    scrollToItem(item(row));
+}
+
+void ContentWidget::setNameFilter(const QString& text)
+{
+    m_strNameFilter = text;
+    for (int row = 0; row < count(); ++row)
+        applyNameFilter(row);
+    // The arrows and the focus ring start from an entry that shows.
+    if (currentItem() != nullptr && isRowHidden(currentRow())) {
+        const QList<int> shown = targetRows(0, 1);
+        selectionModel()->setCurrentIndex(shown.isEmpty() ? QModelIndex() : indexFromItem(item(shown.first())),
+                                          QItemSelectionModel::NoUpdate);
+    }
+}
+
+void ContentWidget::applyNameFilter(int row)
+{
+    const PresetButton* pEntry = m_buttons.value(row);
+    const bool bHide = pEntry != nullptr && !m_strNameFilter.isEmpty() &&
+                       !pEntry->presetName().contains(m_strNameFilter, Qt::CaseInsensitive);
+    if (bHide)
+        item(row)->setSelected(false);
+    setRowHidden(row, bHide);
 }
 
 void ContentWidget::clearEntries()
@@ -399,6 +425,7 @@ void ContentWidget::onContextMenuRequested(QPoint globalPos)
         m_pRemoveAction = new QAction(tr("Remove..."), this);
         m_pCopyAction = new QAction(tr("Copy"), this);
         m_pPasteAction = new QAction(tr("Paste..."), this);
+        m_pFindAction = new QAction(tr("Find in back-ups..."), this);
         // Shown in the menu; the list itself answers these keys (keyPressEvent).
         m_pRenameAction->setShortcut(QKeySequence(Qt::Key_F2));
         m_pRemoveAction->setShortcut(QKeySequence::Delete);
@@ -410,6 +437,7 @@ void ContentWidget::onContextMenuRequested(QPoint globalPos)
         connect(m_pRemoveAction, &QAction::triggered, this, &ContentWidget::removePreset);
         connect(m_pCopyAction, &QAction::triggered, this, &ContentWidget::copyPresets);
         connect(m_pPasteAction, &QAction::triggered, this, &ContentWidget::pastePresets);
+        connect(m_pFindAction, &QAction::triggered, this, &ContentWidget::findInBackUps);
     }
     m_pMenu->clear();
 
@@ -422,7 +450,7 @@ void ContentWidget::onContextMenuRequested(QPoint globalPos)
         if (m_strRole == kUserRole) {
             m_pMenu->addAction(m_pLoadAction);
             if (m_selectedButtons.size() == 1)
-                m_pMenu->addAction(m_pRenameAction);
+                m_pMenu->addActions({m_pRenameAction, m_pFindAction});
         }
         m_pMenu->addAction(m_pCopyAction);
     }
@@ -442,6 +470,9 @@ void ContentWidget::onItemSelectionChanged()
     QList<PresetButton*> selected;
     const QList<QListWidgetItem*> items = selectedItems();
     for (QListWidgetItem* item : items) {
+        // Ctrl+A selects hidden rows too: what the filter hides is never copied, dragged or overwritten.
+        if (isRowHidden(row(item)))
+            continue;
         if (auto* button = qobject_cast<PresetButton*>(itemWidget(item)))
             selected.append(button);
     }
@@ -708,10 +739,11 @@ void ContentWidget::contextMenuEvent(QContextMenuEvent* e)
 
 int ContentWidget::linePitch() const
 {
-    if (count() == 0)
+    const QList<int> shown = targetRows(0, count());
+    if (shown.isEmpty())
         return 1;
-    const QRect first = visualItemRect(item(0));
-    for (int row = 1; row < count(); ++row) {
+    const QRect first = visualItemRect(item(shown.first()));
+    for (int row : shown) {
         const int top = visualItemRect(item(row)).top();
         if (top != first.top())
             return qMax(1, top - first.top());
@@ -816,6 +848,19 @@ void ContentWidget::copyPresets()
     copiedEntries().clear();
     for (PresetButton* pEntry : qAsConst(m_selectedButtons))
         copiedEntries().append(pEntry);
+}
+
+void ContentWidget::findInBackUps()
+{
+    if (m_strRole != kUserRole || m_selectedButtons.size() != 1)
+        return;
+    const PresetButton* pEntry = m_selectedButtons.first();
+    QVector<int> settings;
+    const int nameLength = pEntry->maxPresetNameLength(), paramCount = pEntry->maxPresetParamLength();
+    // Names alone are read on connection; the settings are known once the record itself was read.
+    if (pEntry->presetData() != nullptr && nameLength >= 0 && paramCount > 0)
+        settings = QVector<int>(pEntry->presetData() + nameLength, pEntry->presetData() + nameLength + paramCount);
+    emit findInBackUpsRequested(pEntry->presetName(), settings);
 }
 
 QList<PresetButton*> ContentWidget::pasteSources() const
@@ -976,11 +1021,21 @@ int ContentWidget::draggedCount(const QDropEvent* e, const ContentWidget* src)
     return e->mimeData() != nullptr ? e->mimeData()->urls().size() : 0;
 }
 
+QList<int> ContentWidget::targetRows(int row, int n) const
+{
+    QList<int> rows;
+    for (int r = qMax(row, 0); r < count() && rows.size() < n; ++r) {
+        if (!isRowHidden(r))
+            rows.append(r);
+    }
+    return rows;
+}
+
 void ContentWidget::highlightTargets(int row, int n)
 {
     clearSelection();
-    const int last = qMin(count() - 1, row + n - 1);
-    for (int r = row; r <= last; ++r)
+    const QList<int> rows = targetRows(row, n);
+    for (int r : rows)
         item(r)->setSelected(true);
 }
 
@@ -1078,8 +1133,8 @@ void ContentWidget::dropFactoryPresets(const QList<PresetButton*>& sourceEntries
 {
     const QList<PresetButton*> sources = sourceEntries;
     QList<PresetButton*> targets;
-    for (int i = 0; i < sources.size() && iRow + i < count(); ++i)
-        targets.append(qobject_cast<PresetButton*>(itemWidget(item(iRow + i))));
+    for (int row : targetRows(iRow, sources.size()))
+        targets.append(qobject_cast<PresetButton*>(itemWidget(item(row))));
     if (targets.contains(nullptr)) {
         clearSelection();
         return;
@@ -1117,8 +1172,8 @@ void ContentWidget::dropFactoryPresets(const QList<PresetButton*>& sourceEntries
 void ContentWidget::dropFiles(const QList<QUrl>& urls, int iRow)
 {
     QList<PresetButton*> targets;
-    for (int i = 0; i < urls.size() && iRow + i < count(); ++i)
-        targets.append(qobject_cast<PresetButton*>(itemWidget(item(iRow + i))));
+    for (int row : targetRows(iRow, urls.size()))
+        targets.append(qobject_cast<PresetButton*>(itemWidget(item(row))));
     if (targets.contains(nullptr)) {
         clearSelection();
         return;
@@ -1154,8 +1209,9 @@ void ContentWidget::dropOnSetList(const QList<PresetButton*>& sourceEntries, int
 {
     const QList<PresetButton*> sources = sourceEntries;
     QMap<int, int> slotMap;
-    for (int i = 0; i < sources.size() && iRow + i < count(); ++i) {
-        const auto* pTarget = qobject_cast<PresetButton*>(itemWidget(item(iRow + i)));
+    const QList<int> rows = targetRows(iRow, sources.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        const auto* pTarget = qobject_cast<PresetButton*>(itemWidget(item(rows.at(i))));
         if (pTarget == nullptr)
             continue;
         const int key = slotNumber(pTarget) - 1;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <functional>
 #include <memory>
 
@@ -100,8 +101,12 @@ public:
     void clearEntries();
     QList<PresetButton*> entries() const { return m_buttons; }
     QList<PresetButton*> selectedEntries() const { return m_selectedButtons; }
-    // Scrolls the list just enough to show the entry.
+    // Scrolls the list just enough to show the entry (changed in place: it is shown or hidden by the filter again).
     void showEntry(PresetButton* entry);
+    // Shows only the entries whose name holds `text`, in any case; an empty text shows them all. Entries added
+    // later follow it. A hidden entry is neither selected nor dragged; a drop or a paste overwrites the entries
+    // shown from the one under it on, as they are lit.
+    void setNameFilter(const QString& text);
 
     // Folder that the file dialogs of this list start in, for the model last detected.
     QString currentFolder() const { return *m_pCurrentFolder; }
@@ -151,6 +156,8 @@ public:
 
 signals:
     void undoRequested();
+    // "Find in back-ups..." on one user preset: its name, and its parameters when the list has its record.
+    void findInBackUpsRequested(QString name, QVector<int> settings);
 
 public slots:
     void onDeviceDetected(int iPid);
@@ -166,6 +173,7 @@ public slots:
     // Puts the presets copied last into the slots from the first selected entry on, as a drop there would
     // ("Paste...", Ctrl+V): factory presets into user presets, user or factory presets into a set list.
     void pastePresets();
+    void findInBackUps();
 
 protected:
     void wheelEvent(QWheelEvent* e) override;
@@ -210,8 +218,11 @@ private:
     void markCurrentEntry();
     // How many presets or files the drag carries.
     static int draggedCount(const QDropEvent* e, const ContentWidget* src);
+    // The rows a drop or paste of `n` items at `row` overwrites: those shown, from `row` on.
+    QList<int> targetRows(int row, int n) const;
     // Selects the rows a drop at `row` of `n` items overwrites, so their entries show checked.
     void highlightTargets(int row, int n);
+    void applyNameFilter(int row);
     QPixmap dragImage() const;
     // Slot number (1 to 20) of a set-list entry, read from the two digits after the prefix of its text.
     static int slotNumber(const PresetButton* entry);
@@ -236,7 +247,9 @@ private:
     QAction* m_pUndoAction = nullptr;
     QPointer<QAction> m_pCopyAction;
     QPointer<QAction> m_pPasteAction;
+    QPointer<QAction> m_pFindAction;
     QString m_strRole;
+    QString m_strNameFilter;
     QString m_strArietteFolder;
     QString m_strCadenzoFolder;
     QString* m_pCurrentFolder = nullptr;

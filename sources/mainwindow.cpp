@@ -582,12 +582,12 @@ void MainWindow::showEvent(QShowEvent* event)
         if (!vBytes.isEmpty()) {
             ui->splitterMain->setSizes(bytesToSizes(vBytes));
         } else {
-            // At first the user list shows three whole lines of entries (18 of 100), none cut; the tabs take the
-            // rest. Its viewport margins are 10 above and below, the pane's own 2 and 2.
+            // At first the user list shows three whole lines of entries (18 of 100), none cut, under the find field;
+            // the tabs take the rest. The list's viewport margins are 10 above and below, the pane's own 2 and 2.
             const ContentWidget* pList = ui->listWidgetUserPreset;
-            const int pane = 2 * pList->frameWidth() + 24 + pList->spacing() + 3 * (EntryHeight + pList->spacing());
-            const QList<int> sizes = ui->splitterMain->sizes();
-            const int total = sizes.value(0) + sizes.value(1);
+            const int pane = ui->widgetFind->sizeHint().height() + 2 * pList->frameWidth() + 24 + pList->spacing() +
+                             3 * (EntryHeight + pList->spacing());
+            const int total = ui->splitterMain->sizes().value(0) + ui->splitterMain->sizes().value(1);
             if (total > pane)
                 ui->splitterMain->setSizes({pane, total - pane});
         }

@@ -1,8 +1,13 @@
 #include "mainwindowform.h"
 
 #include "contentwidget.h"
+#include "findbackupsdlg.h"
+#include "log.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,10 +18,18 @@
 #include <QSpacerItem>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
+
+// Opens the back-up at `path` beside the unit, at user preset `userSlot`. The window has no panel for a back-up
+// yet, so this opens nothing: it is where the find dialog's choice of a back-up arrives.
+void openBackUp(QMainWindow* /*window*/, const QString& path, int userSlot)
+{
+    TS_DEBUG("Back-up %s, U%02d chosen; no back-up panel to open it in", qUtf8Printable(path), userSlot);
+}
 
 // Preset lists share the same look; only a few get a minimum height and wheel focus.
 ContentWidget* makeList(QWidget* parent, const char* name, bool bTall, bool bWheelFocus)
@@ -138,6 +151,20 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
     widgetUserPreset = new QWidget(splitterMain);
     widgetUserPreset->setObjectName(QStringLiteral("widgetUserPreset"));
     verticalLayout_2 = makeLayout<QVBoxLayout>(widgetUserPreset, "verticalLayout_2", 0, 0, 2, 5, 2);
+    widgetFind = new QWidget(widgetUserPreset);
+    widgetFind->setObjectName(QStringLiteral("widgetFind"));
+    horizontalLayoutFind = makeLayout<QHBoxLayout>(widgetFind, "horizontalLayoutFind", 6, 10, 8, 10, 2);
+    lineEditFind = new QLineEdit(widgetFind);
+    lineEditFind->setObjectName(QStringLiteral("lineEditFind"));
+    lineEditFind->setClearButtonEnabled(true);
+    lineEditFind->setMaximumWidth(360);
+    horizontalLayoutFind->addWidget(lineEditFind);
+    pushButtonFindInBackUps = new QPushButton(widgetFind);
+    pushButtonFindInBackUps->setObjectName(QStringLiteral("pushButtonFindInBackUps"));
+    pushButtonFindInBackUps->setEnabled(false);
+    horizontalLayoutFind->addWidget(pushButtonFindInBackUps);
+    horizontalLayoutFind->addStretch();
+    verticalLayout_2->addWidget(widgetFind);
     listWidgetUserPreset = makeList(widgetUserPreset, "listWidgetUserPreset", true, true);
     verticalLayout_2->addWidget(listWidgetUserPreset);
     splitterMain->addWidget(widgetUserPreset);
@@ -230,13 +257,19 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
 
     // The tool buttons take the focus from the Tab key only: a click leaves it where it was, so the focus ring
     // shows where the keyboard is, not where the mouse last was.
-    for (QPushButton* button :
-         {refreshButton, updateButton, settingsButton, helpButton, pushButtonBrowse, pushButtonUp, backUp, restore})
+    for (QPushButton* button : {refreshButton, updateButton, settingsButton, helpButton, pushButtonFindInBackUps,
+                                pushButtonBrowse, pushButtonUp, backUp, restore})
         button->setFocusPolicy(Qt::TabFocus);
 
     MainWindow->setCentralWidget(centralwidget);
 
+    actionFind = new QAction(MainWindow);
+    actionFind->setObjectName(QStringLiteral("actionFind"));
+    actionFind->setShortcut(QKeySequence::Find);
+    MainWindow->addAction(actionFind);
+
     retranslateUi(MainWindow);
+    connectFind(MainWindow);
 
     tabFileFactorySet->setCurrentIndex(0);
 
@@ -298,6 +331,14 @@ void Ui_MainWindow::retranslateUi(QMainWindow* MainWindow)
     speak(lineEditBroswerPath, tr("Folder"), tr("Type a folder and press Enter to show it"));
     speak(treeViewFileBrowser, tr("Folders"), QString());
     speak(listViewFileBrowser, tr("Preset files"), tr("Drag preset files onto the user presets to load them"));
+    lineEditFind->setPlaceholderText(tr("Find a preset by name (Ctrl+F)"));
+    speak(lineEditFind, tr("Find presets"), tr("Shows only the user and factory presets whose name holds this text"));
+    // The field's own clear button (Escape does the same).
+    for (QToolButton* button : lineEditFind->findChildren<QToolButton*>())
+        speak(button, tr("Clear"), tr("Show every preset again"));
+    pushButtonFindInBackUps->setText(tr("Find in back-ups..."));
+    speak(pushButtonFindInBackUps, tr("Find in back-ups"),
+          tr("List the back-ups and preset files that hold a preset of this name"));
     speak(listWidgetUserPreset, tr("User presets"), QString());
     speak(listWidgetFactoryPresets, tr("Factory presets"), QString());
     speak(listWidgetFavorites, tr("Favorites"), QString());
@@ -307,4 +348,54 @@ void Ui_MainWindow::retranslateUi(QMainWindow* MainWindow)
     speak(listWidgetSetListD, tr("Set List D"), QString());
     speak(backUp, tr("Back Up"), tr("Back up the presets, set lists and settings of the unit to a file"));
     speak(restore, tr("Restore"), tr("Load a back-up file into the unit"));
+}
+
+void Ui_MainWindow::connectFind(QMainWindow* MainWindow)
+{
+    QLineEdit* field = lineEditFind;
+    QPushButton* button = pushButtonFindInBackUps;
+    QObject::connect(field, &QLineEdit::textChanged, field, [=](const QString& text) {
+        for (ContentWidget* list : {listWidgetUserPreset, listWidgetFactoryPresets})
+            list->setNameFilter(text.trimmed());
+        button->setEnabled(!text.trimmed().isEmpty());
+    });
+    QObject::connect(actionFind, &QAction::triggered, field, [field] {
+        field->setFocus(Qt::ShortcutFocusReason);
+        field->selectAll();
+    });
+    // Escape in the field shows every preset again.
+    auto* clear = new QAction(field);
+    clear->setShortcut(QKeySequence(Qt::Key_Escape));
+    clear->setShortcutContext(Qt::WidgetShortcut);
+    field->addAction(clear);
+    QObject::connect(clear, &QAction::triggered, field, &QLineEdit::clear);
+
+    // A preset file chosen in the find dialog is shown selected in the file pane; a back-up goes to openBackUp.
+    QTabWidget* tabs = tabFileFactorySet;
+    QWidget* fileTab = tabFileView;
+    QLineEdit* folderField = lineEditBroswerPath;
+    QListView* files = listViewFileBrowser;
+    const auto open = [=](const QString& path, int userSlot) {
+        if (userSlot >= 0) {
+            openBackUp(MainWindow, path, userSlot);
+            return;
+        }
+        tabs->setCurrentWidget(fileTab);
+        folderField->setText(QFileInfo(path).absolutePath());
+        emit folderField->returnPressed(); // the window goes to a folder typed there
+        if (auto* model = qobject_cast<QFileSystemModel*>(files->model())) {
+            const QModelIndex index = model->index(path);
+            files->setCurrentIndex(index);
+            files->scrollTo(index);
+            files->setFocus(Qt::OtherFocusReason);
+        }
+    };
+    const auto find = [=](const QString& name, const QVector<int>& settings) {
+        auto* dialog = new FindBackUpsDlg(name, settings, FindBackUpsDlg::modelFolders(), MainWindow);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(dialog, &FindBackUpsDlg::openRequested, MainWindow, open);
+        dialog->open();
+    };
+    QObject::connect(button, &QPushButton::clicked, field, [=] { find(field->text().trimmed(), {}); });
+    QObject::connect(listWidgetUserPreset, &ContentWidget::findInBackUpsRequested, MainWindow, find);
 }

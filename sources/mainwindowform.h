@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 class ContentWidget;
+class QAction;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -46,6 +47,12 @@ public:
     QSplitter* splitterMain = nullptr;
     QWidget* widgetUserPreset = nullptr;
     QVBoxLayout* verticalLayout_2 = nullptr;
+    // Over the user presets: the field that filters both preset lists by name (Ctrl+F), and Find in back-ups.
+    QWidget* widgetFind = nullptr;
+    QHBoxLayout* horizontalLayoutFind = nullptr;
+    QLineEdit* lineEditFind = nullptr;
+    QPushButton* pushButtonFindInBackUps = nullptr;
+    QAction* actionFind = nullptr;
     ContentWidget* listWidgetUserPreset = nullptr;
     QTabWidget* tabFileFactorySet = nullptr;
 
@@ -89,6 +96,10 @@ public:
 
     void setupUi(QMainWindow* MainWindow);
     void retranslateUi(QMainWindow* MainWindow);
+
+private:
+    // What the find field, its button and the user presets' "Find in back-ups..." do.
+    void connectFind(QMainWindow* MainWindow);
 };
 
 namespace Ui {

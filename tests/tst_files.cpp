@@ -5,6 +5,7 @@
 #include "SerialPatchCollection.h"
 #include "autobackup.h"
 #include "backupimage.h"
+#include "backupsearch.h"
 #include "undojournal.h"
 
 #include "support/LinkHarness.h"
@@ -377,6 +378,49 @@ private slots:
             QCOMPARE(presets, c.presets);
         QCOMPARE(sets, c.setsRead ? setLists() : QVector<int>(100, -99));
         QCOMPARE(sys, c.sysRead ? kSysText : QByteArray(sys.size(), '#'));
+    }
+
+    // Which back-ups and preset files hold a preset of a name (any case) or of the same settings (as the unit keeps
+    // them, 16-bit): newest file first, a sub-folder's too; a damaged file and a file of another kind are passed over.
+    void search_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVector<int>>("settings");
+        QTest::addColumn<QStringList>("hits"); // file, user slot, name, "same" where the settings are
+        QTest::newRow("name") << "aB" << QVector<int>() << QStringList{"new.tarp -1 Ab", "old.tarb 1 Ab"};
+        QTest::newRow("settings, another name")
+            << "Zz" << QVector<int>{65534, 32767, 32768}
+            << QStringList{"new.tarp -1 Ab same", "sub/mid.tscb 1 Zb same", "old.tarb 1 Ab same"};
+        QTest::newRow("name or settings")
+            << "cb" << QVector<int>{-1, 32767, -32768}
+            << QStringList{"sub/mid.tscb 2 Bb same", "sub/mid.tscb 3 Cb", "old.tarb 2 Bb same", "old.tarb 3 Cb"};
+        QTest::newRow("none") << "x" << QVector<int>{-2, 32767} << QStringList();
+    }
+    void search()
+    {
+        QFETCH(QString, name);
+        QFETCH(QVector<int>, settings);
+        QFETCH(QStringList, hits);
+        const QString folder = path("search");
+        const QList<QPair<QString, QByteArray>> files{{"old.tarb", backupImage(kSysText)},
+                                                      {"sub/mid.tscb", factoryImage('Z')},
+                                                      {"new.tarp", presetImage()},
+                                                      {"bad.tarb", backupImage("").chopped(8)},
+                                                      {"notes.txt", presetImage()}};
+        for (int i = 0; i < files.size(); ++i) { // two years apart, in this order
+            QFile file(folder + "/" + files[i].first);
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && writeFile(file.fileName(), files[i].second));
+            QVERIFY(
+                file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(QDateTime(QDate(2020 + 2 * i, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
+        }
+        QStringList found;
+        for (const BackUpSearch::Hit& hit : BackUpSearch::find({true, name, settings}, {folder}))
+            found << QString("%1 %2 %3%4")
+                         .arg(QDir(folder).relativeFilePath(hit.path))
+                         .arg(hit.userSlot)
+                         .arg(hit.name, hit.bSameSettings ? " same" : "");
+        QCOMPARE(found, hits);
     }
 
     void loadPresetFiles_data()

@@ -88,7 +88,7 @@ private slots:
         // A second menu reuses the first and must not keep its actions.
         QTest::newRow("menu, user, none") << "UserPresets" << none << "menu" << QStringList() << QStringList() << "";
         QTest::newRow("menu, user, one") << "UserPresets" << QList<int>{3} << "menu" << QStringList()
-            << QStringList{saveLoad + ",Rename...,Copy" + off, saveLoad + ",Rename...,Copy" + off} << "";
+            << QStringList{saveLoad + ",Rename...,Find in back-ups...,Copy" + off, saveLoad + ",Rename...,Find in back-ups...,Copy" + off} << "";
         QTest::newRow("menu, user, two") << "UserPresets" << QList<int>{1, 3} << "menu" << QStringList()
             << QStringList{saveLoad + ",Copy" + off, saveLoad + ",Copy" + off} << "";
         QTest::newRow("menu, factory") << "FactoryPresets" << QList<int>{2} << "menu" << QStringList()
@@ -97,7 +97,10 @@ private slots:
             << QStringList{"menu|Remove...,Paste... (off)", "menu|Remove...,Paste... (off)"} << "";
         // From the keyboard: the arrows move the selection, Shift+F10 and the Menu key open the entry's menu.
         QTest::newRow("keys") << "UserPresets" << none << "keys" << QStringList()
-            << QStringList{"lit 5", saveLoad + ",Rename...,Copy" + off, saveLoad + ",Rename...,Copy" + off} << "";
+            << QStringList{"lit 5", saveLoad + ",Rename...,Find in back-ups...,Copy" + off, saveLoad + ",Rename...,Find in back-ups...,Copy" + off} << "";
+        // Find in back-ups: the preset's name and, from its record, its parameters (after 2 name entries here).
+        QTest::newRow("find") << "UserPresets" << QList<int>{2} << "find" << QStringList() << QStringList{"find|Name 3|3-4"} << "";
+        QTest::newRow("find, factory") << "FactoryPresets" << QList<int>{2} << "find" << QStringList() << QStringList() << "";
         QTest::newRow("rename") << "UserPresets" << QList<int>{2} << "rename" << QStringList{"ok:Lead Vox"}
             << QStringList{"Rename U03|Name 3"} << "device 1012 Rename 3 'Lead Vox' -1 data";
         QTest::newRow("rename, cut at the name length") << "UserPresets" << QList<int>{2} << "rename"
@@ -151,6 +154,8 @@ private slots:
         list.entries().at(1)->setText("U02\nC:D");
         list.entries().at(2)->setText("U03\nE|F");
         list.entries().at(2)->setPresetData(new int[4]{1, 2, 3, 4});
+        list.entries().at(2)->setMaxPresetNameLength(2);
+        list.entries().at(2)->setMaxPresetParamLength(2);
         select(list, rows);
         QStringList chosen;
         list.setDirectoryChooser([&](QWidget*, const QString& caption, const QString& start) {
@@ -159,6 +164,9 @@ private slots:
         });
         EventTap tap;
         ModalAnswerer answerer(answers);
+        connect(&list, &ContentWidget::findInBackUpsRequested, &list, [&](const QString& name, QVector<int> values) {
+            answerer.seen << "find|" + name + '|' + ranges(QList<int>(values.begin(), values.end()));
+        });
         const QPoint at = rows.isEmpty() ? QPoint(590, 390) : centre(list, rows.first());
         for (int round = 0; round < 2 && action == "menu"; ++round) {
             QContextMenuEvent event(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
@@ -174,6 +182,8 @@ private slots:
         } else if (action == "rename") {
             QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
             QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        } else if (action == "find") {
+            list.findInBackUps();
         } else if (action == "remove") {
             list.removePreset();
         } else if (action == "save") {
@@ -238,6 +248,10 @@ private slots:
         QTest::newRow("three factory presets") << "UserPresets" << "FactoryPresets" << QList<int>{0, 1, 2} << 1 << "Yes"
             << presets.arg("U02_Name 2, U03_Name 3, U04_Name 4", "F01_Name 1, F02_Name 2, F03_Name 3")
             << "1-3 device 1011 Load Preset to 2-4 from 101-103";
+        // Filtered by "2": the slots shown from the one under the drop on, the hidden ones skipped.
+        QTest::newRow("three factory presets, filtered") << "UserPresets/2" << "FactoryPresets" << QList<int>{0, 1, 2} << 1
+            << "Yes" << presets.arg("U02_Name 2, U12_Name 12, U20_Name 20", "F01_Name 1, F02_Name 2, F03_Name 3")
+            << "1,11,19 device 1011 Load Preset to 2,12,20 from 101-103";
         QTest::newRow("20 factory presets") << "UserPresets" << "FactoryPresets" << rows21.mid(0, 20) << 1 << "Yes"
             << presets.arg("U02_Name 2, ...U21_Name 21", "F01_Name 1, ...F20_Name 20")
             << "1-20 device 1011 Load Preset to 2-21 from 101-120";
@@ -271,7 +285,8 @@ private slots:
         ContentWidget list, other;
         const bool setList = target.startsWith("SetList");
         list.setSetListIndex(setList ? target.section(':', 1).toInt() : -1);
-        fill(list, target.section(':', 0, 0), setList || row == 18 ? 20 : 25);
+        fill(list, target.section(':', 0, 0).section('/', 0, 0), setList || row == 18 ? 20 : 25);
+        list.setNameFilter(target.section('/', 1));
         ContentWidget& source = from == "self" ? list : other;
         QStringList files;
         for (const QString& name : from.mid(6).split(',', Qt::SkipEmptyParts))

@@ -8,6 +8,7 @@
 #include "Settings.h"
 #include "app.h"
 #include "deviceinfo.h"
+#include "findbackupsdlg.h"
 #include "firmwareupdate.h"
 #include "globals.h"
 #include "language.h"
@@ -370,6 +371,59 @@ private slots:
         QCOMPARE(m_bus->unit("U").record(95), connected.record(95));
         QVERIFY(!user->undoAction()->isEnabled());
 
+        // Ctrl+F reaches the find field: typing filters both preset lists by name, in any case; the first arrow in the
+        // user list picks the first entry shown; Escape shows every preset again.
+        const auto visible = [](const ContentWidget* list) {
+            QStringList names;
+            for (const PresetButton* entry : list->entries())
+                names << (entry->isVisible() ? entry->text() : QString());
+            names.removeAll(QString());
+            return names;
+        };
+        auto* find = w->findChild<QLineEdit*>("lineEditFind");
+        QApplication::setActiveWindow(w);
+        QTest::keyClick(w, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(find->hasFocus());
+        QTest::keyClicks(find, "ROCK lead");
+        const bool ariette = ext == "tarb";
+        const QStringList rock = ariette ? QStringList{"U01\nRock Lead", "U51\nRock Lead 2"}
+                                         : QStringList{"U34\nRock Lead", "U84\nRock Lead 2"};
+        w->findChild<QTabWidget*>("tabFileFactorySet")->setCurrentIndex(1);
+        QTRY_COMPARE(visible(user), rock);
+        QTRY_COMPARE(visible(factory), ariette ? QStringList({"F26\nRock Lead", "F76\nRock Lead 2"})
+                                               : QStringList({"F09\nRock Lead", "F59\nRock Lead 2"}));
+        user->setFocus(Qt::TabFocusReason);
+        for (int step = 0; step < 2; ++step)
+            QTest::keyClick(user, Qt::Key_Right);
+        QCOMPARE(user->selectedEntries().size(), 1);
+        QCOMPARE(user->selectedEntries().value(0)->text(), rock.last());
+        // Find in back-ups lists the presets of that name the model's back-up folder holds; Enter asks for the one
+        // chosen to be opened.
+        QVERIFY(QFile::copy(target.filePath("saved." + ext), backUpFolder + "/saved." + ext));
+        QStringList found;
+        m_answerer->push([&found](QWidget* box) {
+            auto* dialog = qobject_cast<FindBackUpsDlg*>(box);
+            if (dialog == nullptr || !dialog->isDone())
+                return false;
+            connect(dialog, &FindBackUpsDlg::openRequested, [&found](const QString& path, int slot) {
+                found << "open " + QFileInfo(path).fileName() + ' ' + QString::number(slot);
+            });
+            found << dialog->findChild<QLabel*>("TessitraLabel")->text();
+            for (const QTreeWidgetItem* row : dialog->findChild<QTreeWidget*>()->findItems("", Qt::MatchContains))
+                found << QStringList{row->text(0), row->text(2), row->text(3), row->text(4)}.join('|');
+            return QTest::keyClick(dialog->findChild<QTreeWidget*>(), Qt::Key_Return), true;
+        });
+        w->findChild<QPushButton*>("pushButtonFindInBackUps")->click();
+        QVERIFY(settled());
+        QCOMPARE(found, (QStringList{"Presets named like \"ROCK lead\", newest file first:",
+                                     "saved." + ext + '|' + QString(rock.first()).replace('\n', '|') + '|',
+                                     "saved." + ext + '|' + QString(rock.last()).replace('\n', '|') + '|',
+                                     "open saved." + ext + ' ' + (ariette ? "1" : "34")}));
+        QApplication::setActiveWindow(w); // a dialog that closed leaves no window active offscreen
+        find->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(find, Qt::Key_Escape);
+        QTRY_COMPARE(visible(user).size() * 1000 + visible(factory).size(), 100100);
+
         // Restore offers the newest back-up where the back-ups went, then says what will be lost: Enter and
         // Escape leave the unit alone, Yes writes the file back and the lists show what the unit holds afterwards.
         auto* restore = w->findChild<QPushButton*>("restore");
@@ -408,7 +462,6 @@ private slots:
             QVERIFY(attempt == 2 || unitWrites() == 0);
         }
         QCOMPARE(m_answerer->finishedTexts.last(), QString("Succesfully restored user presets and set lists."));
-        const bool ariette = ext == "tarb";
         const QString unstoppable = "\nThis cannot be stopped safely.";
         QCOMPARE(boxSaid.value(0), "|This cannot be stopped safely.");
         QCOMPARE(boxSaid.value(1), "Backing up the unit first: preset 1 of 100|about " +

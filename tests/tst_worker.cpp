@@ -121,6 +121,16 @@ void writeBank(const QString& path, const VirtualUnit& unit, int base, bool setL
     QCOMPARE(SpcWriteCollection(QFile::encodeName(path).constData(), 1, f), 0);
 }
 
+// The preset requests sent since the traffic was last cleared: records written (each closed by its checksum
+// report, command 7 of length 0), bulk brackets opened or closed (16, 17), records read (8).
+QString presetRequests(const VirtualBusFixture& bus)
+{
+    int written = 0, bulk = 0, read = 0;
+    for (const TrafficEntry& e : bus.sentReports(U))
+        written += e.command == 7 && e.length == 0, bulk += e.command == 16 || e.command == 17, read += e.command == 8;
+    return QString("written %1, bulk %2, read %3").arg(written).arg(bulk).arg(read);
+}
+
 // What a row's preparation and check get: the worker, the bus, a folder of its own, the unit before the run.
 struct Ctx
 {
@@ -299,6 +309,30 @@ private slots:
                      << "Mine.tarb";
                 QCOMPARE(files, kept);
             });
+        // Presets put back from a back-up: only those, one record write each (no bulk bracket), each slot read for
+        // Undo first and read back after.
+        for (const QList<int>& only : {QList<int>{5}, QList<int>{2, 5, 99}})
+            row(
+                only.size() == 1 ? "restore --only U05" : "restore --only U02 U05 U99", ariette, 1019,
+                [only](Ctx& c) {
+                    writeBank(c.dir + "/r.tarb", c.before, 1, true);
+                    c.worker->setSelectedRestore(c.dir + "/r.tarb", only, {}, false);
+                    c.bus.clearTraffic(U);
+                },
+                FaultKind::None, 0,
+                only.size() == 1
+                    ? QStringList{"progress(Keeping what is overwritten, for Undo,4000,4000)", "undoAvailable(1)",
+                                  "updateText(Restoring U05 from r.tarb...)", "updateText(Restored U05 from r.tarb.)",
+                                  "operationFinished(0,true)"}
+                    : QStringList{"progress(Keeping what is overwritten, for Undo,12000,12000)", "undoAvailable(2)",
+                                  "updateText(Restoring U02, U05 and U99 from r.tarb...)",
+                                  "updateText(Restored U02, U05 and U99 from r.tarb.)", "operationFinished(0,true)"},
+                [only](Ctx& c) {
+                    QCOMPARE(presetRequests(c.bus),
+                             only.size() == 1 ? "written 1, bulk 0, read 2" : "written 3, bulk 0, read 6");
+                    for (int n = 1; n <= 100; ++n)
+                        QCOMPARE(c.bus.record(U, n), c.before.record(only.contains(n) ? n + 100 : n));
+                });
         row(
             "back up, unit lost", ariette, 1013, [](Ctx& c) { c.worker->setBackUpFilePath(c.dir + "/b.tarb"); },
             FaultKind::Vanish, 10,
