@@ -1,6 +1,9 @@
 #include "mainwindowform.h"
 
+#include "backupcontroller.h"
+#include "backupview.h"
 #include "contentwidget.h"
+#include "mainwindow.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -205,7 +208,17 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
     // (A splitter grows only the children given a stretch factor, each in proportion to its size.)
     splitterMain->setStretchFactor(0, 1);
     splitterMain->setStretchFactor(1, 0);
-    verticalLayout->addWidget(splitterMain);
+    // An opened back-up stands beside the lists, their whole height, until it is closed.
+    splitterBeside = new QSplitter(Qt::Horizontal, contentBackground);
+    splitterBeside->setObjectName(QStringLiteral("splitterBeside"));
+    splitterBeside->setChildrenCollapsible(false);
+    splitterBeside->addWidget(splitterMain);
+    backUpView = new BackUpView(splitterBeside);
+    backUpView->hide();
+    splitterBeside->addWidget(backUpView);
+    splitterBeside->setStretchFactor(0, 1);
+    splitterBeside->setStretchFactor(1, 0);
+    verticalLayout->addWidget(splitterBeside);
     verticalLayoutMain->addWidget(contentBackground);
 
     // 4.
@@ -232,6 +245,8 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
         button->setFocusPolicy(Qt::TabFocus);
 
     MainWindow->setCentralWidget(centralwidget);
+    if (auto* pWindow = qobject_cast<::MainWindow*>(MainWindow))
+        backUpController = new BackUpController(pWindow, this);
 
     retranslateUi(MainWindow);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+class BackUpController;
+class BackUpView;
 class ContentWidget;
 class QHBoxLayout;
 class QLabel;
@@ -38,6 +40,7 @@ public:
     // Content: user presets above, the tabbed panes below.
     QWidget* contentBackground = nullptr;
     QVBoxLayout* verticalLayout = nullptr;
+    QSplitter* splitterBeside = nullptr; // the lists, and an opened back-up beside them
     QSplitter* splitterMain = nullptr;
     QWidget* widgetUserPreset = nullptr;
     QVBoxLayout* verticalLayout_2 = nullptr;
@@ -75,6 +78,10 @@ public:
     QWidget* tabSetListD = nullptr;
     QHBoxLayout* horizontalLayoutSetListD = nullptr;
     ContentWidget* listWidgetSetListD = nullptr;
+
+    // An opened back-up beside the unit's lists, hidden until one is opened, and what runs it.
+    BackUpView* backUpView = nullptr;
+    BackUpController* backUpController = nullptr;
 
     // Bottom row.
     QWidget* widgetBackupRestore = nullptr;
