@@ -299,6 +299,21 @@ private slots:
                      << "Mine.tarb";
                 QCOMPARE(files, kept);
             });
+        // Two presets of a back-up dropped onto other slots: a write each, shown in the list, one entry for Undo.
+        row(
+            "back-up presets into other slots", ariette, 1019,
+            [](Ctx& c) {
+                writeBank(c.dir + "/r.tarb", c.before, 1, true);
+                c.worker->setSelectedRestore(c.dir + "/r.tarb", {3, 4}, {}, false, {10, 11});
+            },
+            FaultKind::None, 0,
+            {"progress(Keeping what is overwritten, for Undo,8000,8000)", "undoAvailable(1)",
+             "updateText(Restoring U03 into U10 and U04 into U11 from r.tarb...)", "record(0,1,9)", "record(0,1,10)",
+             "updateText(Restored U03 into U10 and U04 into U11 from r.tarb.)", "operationFinished(0,true)"},
+            [](Ctx& c) {
+                for (int n = 2; n <= 12; ++n)
+                    QCOMPARE(c.bus.record(U, n), c.before.record(n == 10 ? 103 : n == 11 ? 104 : n));
+            });
         row(
             "back up, unit lost", ariette, 1013, [](Ctx& c) { c.worker->setBackUpFilePath(c.dir + "/b.tarb"); },
             FaultKind::Vanish, 10,
