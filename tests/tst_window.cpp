@@ -7,6 +7,7 @@
 #include "DeviceManagerThread.h"
 #include "Settings.h"
 #include "app.h"
+#include "backupcontroller.h"
 #include "deviceinfo.h"
 #include "firmwareupdate.h"
 #include "globals.h"
@@ -506,6 +507,12 @@ private slots:
         QCOMPARE(differs.join(""), QString("20"));
         QCOMPARE(presetWrites(), 2);
         QTRY_COMPARE(marks(), "U07 Fifteen chars!!, same name, same name, same name, same name, same, not compared");
+        // Against the automatic back-up the full restore took instead of the unit: U02 renamed and set list B then.
+        const QString taken = backUpFolder + "/" + QDir(backUpFolder).entryList({"Auto before restore*"}).value(0);
+        w->findChild<BackUpController*>()->setFileChooser([&](QWidget*, auto&, auto&, auto&) { return taken; });
+        QTest::mouseClick(w->findChild<QPushButton*>("compareFile"), Qt::LeftButton);
+        QCOMPARE(marks(), "U07 Fifteen chars!!, same, same, same, same, same, same||");
+        QCOMPARE(opened->topLevelItem(1)->text(1) + opened->topLevelItem(102)->text(1), QString("renamedchanged"));
 
         // A firmware file (DSP for the Ariette, microcontroller for the Cadenzo) and the Cadenzo's factory rewrite
         // say what they replace: Enter and Escape leave the unit alone.
