@@ -113,15 +113,12 @@ BackUpController::BackUpController(MainWindow* pWindow, Ui_MainWindow* pUi)
         if (result != ResultCode::Success) // a write that failed midway may have changed something
             unitChanged();
     });
-    for (auto signal : {&W::deviceRemoved, &W::noDevice})
-        connect(pWorker, signal, this, [this] {
-            m_unitSetLists.fill(-1);
-            unitChanged();
-        });
-    connect(pWorker, &W::deviceDetected, this, [this] {
+    const auto unitGoneOrNew = [this] {
         m_unitSetLists.fill(-1);
         unitChanged();
-    });
+    };
+    connect(pWorker, &W::deviceRemoved, this, unitGoneOrNew);
+    connect(pWorker, &W::deviceDetected, this, unitGoneOrNew);
     connect(pWorker, &W::unitRead, this, [this](const BackUpImage& image) {
         if (m_bReading)
             m_unitImage = image;
