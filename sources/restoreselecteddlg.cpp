@@ -88,8 +88,8 @@ void RestoreSelectedDlg::choose(const QList<int>& presets, const QList<int>& set
     for (int index = 0; index < m_setLists.size(); ++index)
         m_setLists.at(index)->setChecked(m_setLists.at(index)->isEnabled() && setLists.contains(index));
     m_pSysParams->setChecked(m_pSysParams->isEnabled() && bSysParams);
-    if (!presets.isEmpty())
-        m_pPresets->scrollToItem(m_pPresets->item(presets.constFirst() - 1));
+    if (QListWidgetItem* pFirst = presets.isEmpty() ? nullptr : m_pPresets->item(presets.constFirst() - 1))
+        m_pPresets->scrollToItem(pFirst);
 }
 
 QList<int> RestoreSelectedDlg::presets() const
