@@ -3,6 +3,7 @@
 #include "ProgressBar.h"
 
 #include "DeviceManagerThread.h"
+#include "backupcompare.h"
 #include "backupimage.h"
 #include "backupsearch.h"
 #include "deviceinfo.h"
@@ -83,79 +84,6 @@ int report(const Options& options, const UnitSession::Outcome& outcome, QJsonObj
         print(stdout, last + QLatin1Char('\n'));
     }
     return Exit::Ok;
-}
-
-// One row of a diff: a user slot, a set list or the system parameters, its mark and what each side holds.
-struct DiffRow
-{
-    QString slot;
-    QString mark;
-    QJsonValue left;  // the unit's (or the first file's) name, set list; null for the system parameters
-    QJsonValue right; // the file's (or the second file's)
-};
-
-bool sameCodes(const int* a, const int* b, int count, int mask)
-{
-    for (int i = 0; i < count; ++i)
-        if ((a[i] & mask) != (b[i] & mask))
-            return false;
-    return true;
-}
-
-// A set list as its labels in order ("U01 U05 - U07"), empty entries at its end left out.
-QString setListText(const QVector<int>& entries, int index)
-{
-    QStringList labels;
-    for (int k = 0; k < 20; ++k) {
-        const QString label = PresetLabel::label(entries.value(index * 20 + k) & 0xFF);
-        labels.append(label.isEmpty() ? QStringLiteral("-") : label);
-    }
-    while (!labels.isEmpty() && labels.constLast() == QLatin1String("-"))
-        labels.removeLast();
-    return labels.join(QLatin1Char(' '));
-}
-
-// Marks, a small fixed set (docs/cli-notes.md): same, settings (same name, other parameters), renamed (other
-// name, whatever the parameters), changed (a set list or the system parameters differ), missing (one side holds
-// no set lists or no system parameters). Both images are of one model: the caller checks that.
-QList<DiffRow> compareImages(const BackUpImage& a, const BackUpImage& b)
-{
-    QList<DiffRow> rows;
-    for (int i = 0; i < a.presetCount && i < b.presetCount; ++i) {
-        const int* ra = a.record(i);
-        const int* rb = b.record(i);
-        const QString nameA = PresetName::fromCodes(ra, a.nameLength).trimmed();
-        const QString nameB = PresetName::fromCodes(rb, b.nameLength).trimmed();
-        // Names as the unit keeps them (one byte a code), parameters as signed 16-bit words.
-        const bool bSameName = sameCodes(ra, rb, a.nameLength, 0xFF);
-        const bool bSameParams = sameCodes(ra + a.nameLength, rb + b.nameLength, a.paramCount, 0xFFFF);
-        const QString mark = !bSameName    ? QStringLiteral("renamed")
-                             : bSameParams ? QStringLiteral("same")
-                                           : QStringLiteral("settings");
-        rows.append({PresetLabel::label(i + 1), mark, nameA, nameB});
-    }
-    if (a.hasSetLists || b.hasSetLists) {
-        for (int index = 0; index < 5; ++index) {
-            const QJsonValue left = a.hasSetLists ? QJsonValue(setListText(a.setLists, index)) : QJsonValue();
-            const QJsonValue right = b.hasSetLists ? QJsonValue(setListText(b.setLists, index)) : QJsonValue();
-            const QString mark = !a.hasSetLists || !b.hasSetLists ? QStringLiteral("missing")
-                                 : a.setLists.mid(index * 20, 20) == b.setLists.mid(index * 20, 20)
-                                     ? QStringLiteral("same")
-                                     : QStringLiteral("changed");
-            rows.append({PresetLabel::setListName(index), mark, left, right});
-        }
-    }
-    if (a.hasSysParams || b.hasSysParams) {
-        const QString mark = !a.hasSysParams || !b.hasSysParams         ? QStringLiteral("missing")
-                             : a.sysParamValues() == b.sysParamValues() ? QStringLiteral("same")
-                                                                        : QStringLiteral("changed");
-        // Only which side holds them is told: the values themselves are numbers no one reads in a row.
-        const bool bOneSide = a.hasSysParams != b.hasSysParams;
-        const QJsonValue held(QStringLiteral("held"));
-        rows.append({QStringLiteral("system"), mark, bOneSide && a.hasSysParams ? held : QJsonValue(),
-                     bOneSide && b.hasSysParams ? held : QJsonValue()});
-    }
-    return rows;
 }
 
 // Reads a back-up for a diff; 0, or the exit code after saying what is wrong with it.
@@ -451,11 +379,12 @@ int Librarian::diff()
     const QString rightKey = QLatin1String(bTwoFiles ? "file2" : "file");
     QJsonArray json;
     QString text;
-    for (const DiffRow& row : compareImages(left, right)) {
-        if (row.mark == QLatin1String("same") && !m_options.bAll)
+    for (const BackUpCompare::Row& row : BackUpCompare::compare(left, right)) {
+        if (row.mark == BackUpCompare::Mark::Same && !m_options.bAll)
             continue;
+        const QString mark = BackUpCompare::key(row.mark);
         json.append(QJsonObject{{QStringLiteral("slot"), row.slot},
-                                {QStringLiteral("mark"), row.mark},
+                                {QStringLiteral("mark"), mark},
                                 {leftKey, row.left},
                                 {rightKey, row.right}});
         // "U08        renamed   Panel Edit -> Choir Pad": the left side's, then the right side's when it differs.
@@ -464,7 +393,7 @@ int Librarian::diff()
             detail = QStringLiteral("%1 -> %2")
                          .arg(row.left.isNull() ? tr("(none)") : row.left.toString(),
                               row.right.isNull() ? tr("(none)") : row.right.toString());
-        text += QString(row.slot.leftJustified(11) + row.mark.leftJustified(10) + detail).trimmed() + QLatin1Char('\n');
+        text += QString(row.slot.leftJustified(11) + mark.leftJustified(10) + detail).trimmed() + QLatin1Char('\n');
     }
     print(stdout, m_options.bJson ? QString::fromUtf8(QJsonDocument(json).toJson()) : text);
     return Exit::Ok;

@@ -22,6 +22,7 @@
 #include <QMutexLocker>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <memory>
@@ -181,6 +182,8 @@ constexpr char DescribeRestoreSelected[] = QT_TRANSLATE_NOOP("tessitra", "restor
 constexpr char RestoringSelected[] = QT_TRANSLATE_NOOP("tessitra", "Restoring %1 from %2...");
 constexpr char RestoredSelected[] = QT_TRANSLATE_NOOP("tessitra", "Restored %1 from %2.");
 constexpr char NotInBackUp[] = QT_TRANSLATE_NOOP("tessitra", "%1 does not hold %2. Nothing was changed.");
+//: a back-up's preset put into another user slot of the unit: "U08 into U10"
+constexpr char SlotInto[] = QT_TRANSLATE_NOOP("tessitra", "%1 into %2");
 constexpr char JournalSetAside[] =
     QT_TRANSLATE_NOOP("tessitra", "The undo journal was damaged or made for another unit and was not used. It was "
                                   "set aside as %1.");
@@ -350,6 +353,7 @@ DeviceManagerThread::DeviceManagerThread(QObject* parent) : QThread(parent)
     qRegisterMetaType<int*>("int*");
     qRegisterMetaType<const int*>("const int*");
     qRegisterMetaType<quint64>("quint64");
+    qRegisterMetaType<BackUpImage>("BackUpImage");
 }
 
 DeviceManagerThread::~DeviceManagerThread()
@@ -387,7 +391,7 @@ void DeviceManagerThread::requestStop()
 bool DeviceManagerThread::canStop(int operation)
 {
     return (operation >= ReadFactoryPresetsEvent && operation <= ReadSetListsEvent) ||
-           operation == SavePresetsToFilesEvent || operation == BackUpEvent;
+           operation == SavePresetsToFilesEvent || operation == BackUpEvent || operation == ReadUnitEvent;
 }
 
 OperationPlan DeviceManagerThread::planFor(int operation, const QEvent* event) const
@@ -423,6 +427,8 @@ OperationPlan DeviceManagerThread::planFor(int operation, const QEvent* event) c
         return OperationPlan::writePresets(unit, 1, true, bVerify, 0);
     case BackUpEvent:
         return OperationPlan::backUp(unit);
+    case ReadUnitEvent:
+        return OperationPlan::readUnit(unit);
     case RestoreEvent:
         return OperationPlan::restore(unit, m_bAutoBackup.load() && !m_bRecovery.load(), bVerify);
     case RestoreSelectedEvent:
@@ -563,12 +569,14 @@ void DeviceManagerThread::setBackUpFilePath(QString path)
     m_strBackUpFilePath = path;
 }
 
-void DeviceManagerThread::setSelectedRestore(QString path, QList<int> presets, QList<int> setLists, bool bSysParams)
+void DeviceManagerThread::setSelectedRestore(QString path, QList<int> presets, QList<int> setLists, bool bSysParams,
+                                             QList<int> destinations)
 {
     m_strBackUpFilePath = std::move(path);
     m_listRestorePresets = std::move(presets);
     m_listRestoreSetLists = std::move(setLists);
     m_bRestoreSysParams = bSysParams;
+    m_listRestoreDestinations = std::move(destinations);
 }
 
 void DeviceManagerThread::setSafetyOptions(bool autoBackup, bool verifyWrites)
@@ -699,6 +707,8 @@ void DeviceManagerThread::customEvent(QEvent* event)
         undo(iType == RedoEvent);
     } else if (iType == RestoreSelectedEvent) {
         restoreSelected();
+    } else if (iType == ReadUnitEvent) {
+        readUnit();
     } else {
         (this->*kOperations[iType - FirstEvent])();
     }
@@ -1120,15 +1130,20 @@ void DeviceManagerThread::restoreSelected()
     }
     const QString fileName = QFileInfo(m_strBackUpFilePath).fileName();
     QStringList chosen;
-    QList<int> presets;
-    for (int number : qAsConst(m_listRestorePresets)) {
-        if (number < 1 || number > image.presetCount) {
+    QList<int> presets;      // the back-up's slots
+    QList<int> destinations; // the unit's slots they go into, each once
+    for (int i = 0; i < m_listRestorePresets.size(); ++i) {
+        const int number = m_listRestorePresets.at(i);
+        const int destination = m_listRestoreDestinations.value(i, number);
+        if (number < 1 || number > image.presetCount || destination < 1 || destination > image.presetCount) {
             finish(ResultCode::FileCorrupted, say(Text::NotInBackUp).arg(fileName, slotName(number)), false);
             return;
         }
-        if (!presets.contains(number)) {
+        if (!destinations.contains(destination)) {
             presets.append(number);
-            chosen.append(slotName(number));
+            destinations.append(destination);
+            chosen.append(destination == number ? slotName(number)
+                                                : say(Text::SlotInto).arg(slotName(number), slotName(destination)));
         }
     }
     // Each chosen list with what the unit holds now (kept for Undo) and what the back-up holds.
@@ -1160,17 +1175,23 @@ void DeviceManagerThread::restoreSelected()
         if (!backUpFirst(AutoBackUp::Before::Restore, {m_strBackUpFilePath}, backupPath))
             return;
     }
-    if (!journalOverwrite(presets, lists, say(Text::DescribeRestoreSelected).arg(listed(chosen), fileName)))
+    if (!journalOverwrite(destinations, lists, say(Text::DescribeRestoreSelected).arg(listed(chosen), fileName)))
         return;
     emit updateText(say(Text::RestoringSelected).arg(listed(chosen), fileName));
     m_pUSBConnect->clearMismatches();
     int iResult = ResultCode::Success;
-    for (int number : qAsConst(presets)) {
-        std::vector<int> record(image.record(number - 1), image.record(number - 1) + image.recordSize());
-        iResult =
-            m_pUSBConnect->SendPresetDataToHardware(number, record.data(), image.nameLength, image.paramCount, false);
-        if (iResult != ResultCode::Success)
-            break;
+    for (int i = 0; i < presets.size() && iResult == ResultCode::Success; ++i) {
+        const int* pSource = image.record(presets.at(i) - 1);
+        std::vector<int> record(pSource, pSource + image.recordSize());
+        iResult = m_pUSBConnect->SendPresetDataToHardware(destinations.at(i), record.data(), image.nameLength,
+                                                          image.paramCount, false);
+        // The window shows the slot as written, as after a load; nothing more crosses the wire for it.
+        if (iResult == ResultCode::Success) {
+            auto* pShown = new int[record.size()];
+            std::copy(record.cbegin(), record.cend(), pShown);
+            presetCallback(0, 1, destinations.at(i) - 1, pShown, image.nameLength, image.paramCount, image.productCode,
+                           image.patchVersion);
+        }
     }
     if (iResult == ResultCode::Success && !lists.isEmpty())
         enterStep(OperationPlan::Step::WriteSetLists);
@@ -1209,6 +1230,25 @@ void DeviceManagerThread::restoreSelected()
     const QString message = iResult == ResultCode::VerifyMismatch ? mismatchText(mismatches)
                             : iResult == ResultCode::Success ? say(Text::RestoredSelected).arg(listed(chosen), fileName)
                                                              : resultText(iResult, kRestoreTexts);
+    finish(iResult, message, true);
+}
+
+// The unit read for the window's comparison as a back-up reads it, kept in memory only: no file is written and
+// nothing on the unit changes, so Cancel stops it safely.
+void DeviceManagerThread::readUnit()
+{
+    if (!requireUnit())
+        return;
+    emit updateText(tr("Reading the presets, set lists and system parameters of the unit..."));
+    BackUpImage image;
+    const int iResult = m_pUSBConnect->ReadBackUp(0, image, &progressCallback);
+    if (iResult == ResultCode::Success)
+        emit unitRead(image);
+    const QString message = iResult == ResultCode::Success                      ? QString()
+                            : iResult == ResultCode::Stopped && stopRequested() ? tr("Stopped. Nothing was compared.")
+                            : ResultCode::isCommunicationFailure(iResult)
+                                ? text(Text::CommunicationFailure)
+                                : tr("Failed to read the presets of the unit.");
     finish(iResult, message, true);
 }
 

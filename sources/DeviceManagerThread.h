@@ -11,6 +11,7 @@
 #include <atomic>
 
 #include "autobackup.h"
+#include "backupimage.h"
 #include "operationplan.h"
 #include "undojournal.h"
 #include <mutex>
@@ -22,6 +23,7 @@ class QTimer;
 // Preset records and set lists travel from the worker to the window as heap arrays in queued signals.
 Q_DECLARE_METATYPE(int*)
 Q_DECLARE_METATYPE(const int*)
+Q_DECLARE_METATYPE(BackUpImage)
 
 // The device worker: owns the link to the unit, polls for it once a second and runs every device
 // operation one at a time on its own event loop. The window posts a plain QEvent whose type number names
@@ -58,8 +60,11 @@ public:
     // Writes only the chosen user presets, set lists and (when asked) system parameters of a back-up file, each
     // verified and journalled for undo like a load (setSelectedRestore).
     static constexpr QEvent::Type RestoreSelectedEvent = static_cast<QEvent::Type>(1019);
+    // Reads the user presets, set lists and system parameters as a back-up does, into memory only, and hands them
+    // to the window with unitRead (the window compares an opened back-up's settings with them).
+    static constexpr QEvent::Type ReadUnitEvent = static_cast<QEvent::Type>(1020);
     static constexpr int FirstEvent = ReadFactoryPresetsEvent;
-    static constexpr int LastEvent = RestoreSelectedEvent;
+    static constexpr int LastEvent = ReadUnitEvent;
 
     // The firmware update request with the image's path inside it. The window (a file the user picked) and
     // the update service (an image it has just downloaded) each post their own, so the path is never a
@@ -126,8 +131,10 @@ public:
     void setPresetTransfer(QList<int> destinations, QStringList files, QList<int> sources);
     void setBackUpFilePath(QString path);
     // What the next RestoreSelectedEvent puts back from the back-up file `path`: user preset numbers, set-list
-    // indexes (0 the favourites, 1 to 4 A to D) and whether the system parameters go too.
-    void setSelectedRestore(QString path, QList<int> presets, QList<int> setLists, bool bSysParams);
+    // indexes (0 the favourites, 1 to 4 A to D) and whether the system parameters go too. `destinations` names the
+    // unit's slot for each preset in turn (a back-up's presets dragged onto other slots); by default its own.
+    void setSelectedRestore(QString path, QList<int> presets, QList<int> setLists, bool bSysParams,
+                            QList<int> destinations = QList<int>());
     // The user's safety settings, handed over by each front end before it posts (the worker never reads the
     // settings store itself): an automatic back-up before a restore, factory rewrite or firmware write, and a
     // read-back of every record written. Both on until set otherwise.
@@ -239,6 +246,8 @@ signals:
     // What an undo and a redo would do now ("copy F03 to U08"), empty when nothing; emitted just before each
     // undoAvailable.
     void undoNames(QString undo, QString redo);
+    // What a ReadUnitEvent read: the unit as a back-up of it would hold it. Emitted before its operationFinished.
+    void unitRead(BackUpImage image);
 
 public slots:
     void onTimeOut();
@@ -265,6 +274,7 @@ private:
     void updateFirmwareImage(const QString& path, const QByteArray& bytes = QByteArray());
     void undo(bool bRedo);
     void restoreSelected();
+    void readUnit();
 
     // The safety net.
     // Backs the unit up into the model's back-up folder before a destructive operation (`before` an
@@ -347,6 +357,7 @@ private:
     QString m_strBackUpFilePath;
     QList<int> m_listRestorePresets;
     QList<int> m_listRestoreSetLists;
+    QList<int> m_listRestoreDestinations;
     bool m_bRestoreSysParams = false;
     int m_iSetListNumber = 0;
     QMap<int, int> m_mapSetListEdits;

@@ -1,6 +1,7 @@
 #include "contentwidget.h"
 
 #include "DeviceManagerThread.h"
+#include "backupview.h"
 #include "deviceinfo.h"
 #include "globals.h"
 #include "log.h"
@@ -987,6 +988,9 @@ ContentWidget::DropKind ContentWidget::dropKind(const QDropEvent* e, const Conte
         // connected (case matters: "x.TARP" is not taken).
         if (m_strRole != kUserRole || e->mimeData() == nullptr)
             return DropKind::Refused;
+        BackUpDrag fromBackUp;
+        if (BackUpDrag::decode(e->mimeData(), &fromBackUp))
+            return DropKind::BackUpPresets;
         const QList<QUrl> urls = e->mimeData()->urls();
         // A drag without files would do nothing here, so it shows the forbidden cursor.
         if (urls.isEmpty())
@@ -1018,6 +1022,9 @@ int ContentWidget::draggedCount(const QDropEvent* e, const ContentWidget* src)
 {
     if (src != nullptr)
         return src->m_selectedButtons.size();
+    BackUpDrag fromBackUp;
+    if (BackUpDrag::decode(e->mimeData(), &fromBackUp))
+        return fromBackUp.presets.size();
     return e->mimeData() != nullptr ? e->mimeData()->urls().size() : 0;
 }
 
@@ -1123,6 +1130,12 @@ void ContentWidget::dropEvent(QDropEvent* e)
     case DropKind::WriteSetList:
         dropOnSetList(pSource->m_selectedButtons, iRow);
         break;
+    case DropKind::BackUpPresets: {
+        BackUpDrag fromBackUp;
+        if (BackUpDrag::decode(e->mimeData(), &fromBackUp))
+            emit backUpPresetsDropped(fromBackUp.path, fromBackUp.presets, iRow);
+        break;
+    }
     case DropKind::Refused:
         break;
     }

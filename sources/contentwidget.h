@@ -158,6 +158,9 @@ signals:
     void undoRequested();
     // "Find in back-ups..." on one user preset: its name, and its parameters when the list has its record.
     void findInBackUpsRequested(QString name, QVector<int> settings);
+    // Presets dragged from an opened back-up dropped here (user presets only): the back-up file, its preset numbers
+    // in order, and the row they landed on. Whoever shows the back-up asks and puts them back.
+    void backUpPresetsDropped(const QString& path, const QList<int>& presets, int row);
 
 public slots:
     void onDeviceDetected(int iPid);
@@ -198,6 +201,7 @@ private:
         CopyFactoryPresets, // factory presets onto user presets (1011)
         LoadFiles,          // preset files onto user presets (1009)
         WriteSetList,       // user or factory presets onto a set list (1006)
+        BackUpPresets,      // presets of an opened back-up onto user presets (1019)
     };
 
     // The list a drag comes from, null for anything else (files, other programs).

@@ -747,13 +747,18 @@ std::unique_ptr<QMessageBox> MainWindow::makeQuestionBox(const QString& title, c
     return makeMessageBox(QMessageBox::Question, title, text, buttons, this);
 }
 
-bool MainWindow::confirmOverwrite(const QString& title, const QString& text, const QString& question)
+bool MainWindow::confirmOverwrite(const QString& title, const QString& text, const QString& question,
+                                  const QString& other, bool* pOther)
 {
     auto pBox = makeQuestionBox(title, text, QMessageBox::Yes | QMessageBox::Cancel);
     pBox->setInformativeText(question);
     pBox->setDefaultButton(QMessageBox::Cancel);
     pBox->setEscapeButton(QMessageBox::Cancel);
-    return pBox->exec() == QMessageBox::Yes;
+    QAbstractButton* pOtherButton = other.isEmpty() ? nullptr : pBox->addButton(other, QMessageBox::ActionRole);
+    const bool bYes = pBox->exec() == QMessageBox::Yes;
+    if (pOther != nullptr)
+        *pOther = pOtherButton != nullptr && pBox->clickedButton() == pOtherButton;
+    return bYes;
 }
 
 void MainWindow::handOverSafetyOptions()
@@ -881,7 +886,8 @@ void MainWindow::onDeviceDetected(int iPid)
     ui->deviceLabel->setText(tr(ConnectedText));
     ui->deviceButton->setStyleSheet(QLatin1String(ConnectedStyle));
     m_strBackUpFolder = bAriette ? g_arietteBackUpFolder : g_cadenzoBackUpFolder;
-    m_pFileModel->setNameFilters(QStringList{QLatin1String(bAriette ? ArietteFilePattern : CadenzoFilePattern)});
+    m_pFileModel->setNameFilters(
+        {QLatin1String(bAriette ? ArietteFilePattern : CadenzoFilePattern), '*' + backUpExtension()});
     ui->labelLogo->setStyleSheet(QLatin1String(bAriette ? ArietteLogoStyle : CadenzoLogoStyle));
     m_pVersionsLabel->setText(g_deviceInfo.dspVersion() + QStringLiteral(", ") + g_deviceInfo.firmwareVersion());
     showNoUnit();
@@ -933,13 +939,8 @@ void MainWindow::onDeviceRemoved()
     enableDeviceButtons(false);
     ui->listWidgetUserPreset->undoAction()->setEnabled(false);
 
-    ui->listWidgetUserPreset->clearEntries();
-    ui->listWidgetFactoryPresets->clearEntries();
-    ui->listWidgetFavorites->clearEntries();
-    ui->listWidgetSetListA->clearEntries();
-    ui->listWidgetSetListB->clearEntries();
-    ui->listWidgetSetListC->clearEntries();
-    ui->listWidgetSetListD->clearEntries();
+    for (ContentWidget* pList : findChildren<ContentWidget*>())
+        pList->clearEntries();
     clearPresetButtons();
 
     QCoreApplication::processEvents();
@@ -950,12 +951,8 @@ void MainWindow::onDeviceRemoved()
 void MainWindow::onDeviceRefreshed()
 {
     TS_DEBUG("Entering");
-    ui->listWidgetUserPreset->clearEntries();
-    ui->listWidgetFavorites->clearEntries();
-    ui->listWidgetSetListA->clearEntries();
-    ui->listWidgetSetListB->clearEntries();
-    ui->listWidgetSetListC->clearEntries();
-    ui->listWidgetSetListD->clearEntries();
+    for (ContentWidget* pList : setListWidgets() + QList<ContentWidget*>{ui->listWidgetUserPreset})
+        pList->clearEntries();
     clearPresetButtons();
     QCoreApplication::processEvents();
 
@@ -1141,9 +1138,13 @@ void MainWindow::restore()
     pSettings->readSettings();
     const OperationPlan plan =
         OperationPlan::restore(OperationPlan::Unit::connected(), pSettings->m_bAutoBackup, pSettings->m_bVerifyWrites);
-    if (!confirmOverwrite(tr("Restore"), replaced + QLatin1Char(' ') + OperationPlan::durationText(plan.totalMs()),
-                          tr("Do you want to restore this back-up?"))) {
-        TS_DEBUG("Exiting");
+    // Or the back-up opens beside the unit, to look at what it would change and pick from it.
+    bool bBeside = false;
+    if (!confirmOverwrite(
+            tr("Restore"), replaced + QLatin1Char(' ') + OperationPlan::durationText(plan.totalMs()),
+            tr("Do you want to restore this back-up?"), tr("Open beside the unit"), &bBeside)) {
+        if (bBeside)
+            emit backUpOpenRequested(file);
         return;
     }
 

@@ -65,8 +65,10 @@ public:
 
     // The one question before something that cannot be taken back (a restore, a factory rewrite, a firmware
     // write): the question box with text and, below it, question; Yes and Cancel, Cancel the default and the
-    // escape button, so neither Enter nor Escape starts it. True for Yes.
-    bool confirmOverwrite(const QString& title, const QString& text, const QString& question);
+    // escape button, so neither Enter nor Escape starts it. True for Yes. With `other`, a third way out (a button
+    // of those words); *pOther then says whether it was chosen.
+    bool confirmOverwrite(const QString& title, const QString& text, const QString& question,
+                          const QString& other = QString(), bool* pOther = nullptr);
     // Hands the user's safety settings (automatic back-up, read-back verification) to the device worker, which
     // never reads the settings store itself. Every poster of a device operation calls it first.
     static void handOverSafetyOptions();
@@ -80,6 +82,10 @@ public:
     // How long the presets wait for the update check made on connection before they are read anyway.
     static constexpr int UpdateCheckWaitMs = 8000;
     void setUpdateCheckWait(int milliseconds);
+
+signals:
+    // The restore question was answered "Open beside the unit": the back-up chosen opens beside the unit's lists.
+    void backUpOpenRequested(const QString& path);
 
 public slots:
     void onThreadStarted();

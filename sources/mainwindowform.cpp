@@ -1,8 +1,10 @@
 #include "mainwindowform.h"
 
+#include "backupcontroller.h"
+#include "backupview.h"
 #include "contentwidget.h"
 #include "findbackupsdlg.h"
-#include "log.h"
+#include "mainwindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -23,13 +25,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Opens the back-up at `path` beside the unit, at user preset `userSlot`. The window has no panel for a back-up
-// yet, so this opens nothing: it is where the find dialog's choice of a back-up arrives.
-void openBackUp(QMainWindow* /*window*/, const QString& path, int userSlot)
-{
-    TS_DEBUG("Back-up %s, U%02d chosen; no back-up panel to open it in", qUtf8Printable(path), userSlot);
-}
 
 // Preset lists share the same look; only a few get a minimum height and wheel focus.
 ContentWidget* makeList(QWidget* parent, const char* name, bool bTall, bool bWheelFocus)
@@ -234,7 +229,17 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
     // (A splitter grows only the children given a stretch factor, each in proportion to its size.)
     splitterMain->setStretchFactor(0, 1);
     splitterMain->setStretchFactor(1, 0);
-    verticalLayout->addWidget(splitterMain);
+    // An opened back-up stands beside the lists, their whole height, until it is closed.
+    splitterBeside = new QSplitter(Qt::Horizontal, contentBackground);
+    splitterBeside->setObjectName(QStringLiteral("splitterBeside"));
+    splitterBeside->setChildrenCollapsible(false);
+    splitterBeside->addWidget(splitterMain);
+    backUpView = new BackUpView(splitterBeside);
+    backUpView->hide();
+    splitterBeside->addWidget(backUpView);
+    splitterBeside->setStretchFactor(0, 1);
+    splitterBeside->setStretchFactor(1, 0);
+    verticalLayout->addWidget(splitterBeside);
     verticalLayoutMain->addWidget(contentBackground);
 
     // 4.
@@ -262,6 +267,8 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
         button->setFocusPolicy(Qt::TabFocus);
 
     MainWindow->setCentralWidget(centralwidget);
+    if (auto* pWindow = qobject_cast<::MainWindow*>(MainWindow))
+        backUpController = new BackUpController(pWindow, this);
 
     actionFind = new QAction(MainWindow);
     actionFind->setObjectName(QStringLiteral("actionFind"));
@@ -370,14 +377,14 @@ void Ui_MainWindow::connectFind(QMainWindow* MainWindow)
     field->addAction(clear);
     QObject::connect(clear, &QAction::triggered, field, &QLineEdit::clear);
 
-    // A preset file chosen in the find dialog is shown selected in the file pane; a back-up goes to openBackUp.
+    // A preset file chosen in the find dialog is shown selected in the file pane; a back-up opens beside the unit.
     QTabWidget* tabs = tabFileFactorySet;
     QWidget* fileTab = tabFileView;
     QLineEdit* folderField = lineEditBroswerPath;
     QListView* files = listViewFileBrowser;
     const auto open = [=](const QString& path, int userSlot) {
         if (userSlot >= 0) {
-            openBackUp(MainWindow, path, userSlot);
+            backUpController->openBackUp(path, userSlot);
             return;
         }
         tabs->setCurrentWidget(fileTab);

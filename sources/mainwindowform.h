@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+class BackUpController;
+class BackUpView;
 class ContentWidget;
 class QAction;
 class QHBoxLayout;
@@ -44,6 +46,7 @@ public:
     // Content: user presets above, the tabbed panes below.
     QWidget* contentBackground = nullptr;
     QVBoxLayout* verticalLayout = nullptr;
+    QSplitter* splitterBeside = nullptr; // the lists, and an opened back-up beside them
     QSplitter* splitterMain = nullptr;
     QWidget* widgetUserPreset = nullptr;
     QVBoxLayout* verticalLayout_2 = nullptr;
@@ -87,6 +90,10 @@ public:
     QWidget* tabSetListD = nullptr;
     QHBoxLayout* horizontalLayoutSetListD = nullptr;
     ContentWidget* listWidgetSetListD = nullptr;
+
+    // An opened back-up beside the unit's lists, hidden until one is opened, and what runs it.
+    BackUpView* backUpView = nullptr;
+    BackUpController* backUpController = nullptr;
 
     // Bottom row.
     QWidget* widgetBackupRestore = nullptr;

@@ -66,6 +66,13 @@ OperationPlan OperationPlan::backUp(const Unit& unit)
     return plan;
 }
 
+OperationPlan OperationPlan::readUnit(const Unit& unit)
+{
+    OperationPlan plan;
+    plan.add(Step::ReadUnit, unit.presetCount, recordReadMs(unit), kListsAndParametersMs);
+    return plan;
+}
+
 OperationPlan OperationPlan::savePresets(const Unit& unit, int presets)
 {
     OperationPlan plan;
@@ -192,6 +199,9 @@ QString OperationPlan::stepText(qint64 doneMs) const
     case Step::BackUp:
         return bCounted ? tr("Backing up presets %1 of %2").arg(item).arg(stage.items)
                         : tr("Backing up set lists and system parameters");
+    case Step::ReadUnit:
+        return bCounted ? tr("Reading presets %1 of %2").arg(item).arg(stage.items)
+                        : tr("Reading set lists and system parameters");
     case Step::SavePresets:
         return bCounted ? tr("Saving presets %1 of %2").arg(item).arg(stage.items) : tr("Saving presets");
     case Step::KeepForUndo:

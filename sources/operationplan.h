@@ -21,6 +21,7 @@ public:
         BackUpFirst,
         KeepFactoryBank,
         BackUp,
+        ReadUnit,
         SavePresets,
         KeepForUndo,
         WritePresets,
@@ -54,6 +55,8 @@ public:
     // the user names, the set lists.
     static OperationPlan readLists(const Unit& unit, bool bFactoryBank, bool bUserNames);
     static OperationPlan backUp(const Unit& unit);
+    // A back-up's reads into memory, for a comparison with the unit.
+    static OperationPlan readUnit(const Unit& unit);
     static OperationPlan savePresets(const Unit& unit, int presets);
     static OperationPlan restore(const Unit& unit, bool bAutoBackUp, bool bVerify);
     static OperationPlan factoryRewrite(const Unit& unit, bool bAutoBackUp, bool bVerify);

@@ -391,6 +391,7 @@ private slots:
         QTest::newRow("menu") << "QMenu|color" << "QMenu|background-color" << 4.5;
         QTest::newRow("disabled menu entry") << "QMenu::item:disabled|color" << "QMenu|background-color" << 3.0;
         QTest::newRow("disabled file") << "QListView::item:disabled|color" << "QListView|background-color" << 3.0;
+        QTest::newRow("back-up beside the unit") << "QWidget#backUpView QCheckBox|color" << "QWidget#contentBackground|background-color" << 4.5;
         QTest::newRow("rename hint") << "QLabel#RenameHint|color" << "QDialog#InputDialog|background-color" << 4.5;
         QTest::newRow("column header") << "QHeaderView::section|color" << "QHeaderView::section|background-color" << 4.5;
         QTest::newRow("default answer") << "QMessageBox#TessitraMessageBox QPushButton:default|color"

@@ -4,6 +4,7 @@
 
 #include "SerialPatchCollection.h"
 #include "autobackup.h"
+#include "backupcompare.h"
 #include "backupimage.h"
 #include "backupsearch.h"
 #include "undojournal.h"
@@ -200,6 +201,51 @@ private slots:
         std::sort(files.begin(), files.end());
         std::sort(kept.begin(), kept.end());
         QCOMPARE(files, kept);
+    }
+
+    // A comparison's rows that differ, one change to the second back-up at a time: "slot mark left>right".
+    void compareMarks_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("none") << ""
+                              << "";
+        QTest::newRow("a parameter") << "param"
+                                     << "U02 settings Bb>Bb";
+        QTest::newRow("a name and a parameter") << "name param"
+                                                << "U02 renamed Bb>Cb";
+        QTest::newRow("only beyond a byte and a word") << "high"
+                                                       << "";
+        QTest::newRow("a set-list slot") << "slot"
+                                         << "B changed >U03";
+        QTest::newRow("no set lists") << "lists"
+                                      << "favourites missing U01> A missing > B missing > C missing > D missing >";
+        QTest::newRow("a system parameter") << "sys"
+                                            << "system changed >";
+        QTest::newRow("no system parameters") << "nosys"
+                                              << "system missing held>";
+    }
+    void compareMarks()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, rows);
+        BackUpImage a;
+        a.nameLength = 2, a.paramCount = 1, a.presetCount = 3, a.presets = {65, 97, 7, 66, 98, -2, 67, 99, 0};
+        a.hasSetLists = true, a.setLists = QVector<int>(100, 0), a.setLists[0] = 1;
+        a.hasSysParams = true, a.sysParams = "1\n2\n";
+        BackUpImage b = a;
+        b.presets[3] += change.contains("name") ? 1 : change == "high" ? 256 : 0; // the unit keeps one byte a name code
+        b.presets[5] += change.contains("param") ? 1 : change == "high" ? 65536 : 0; // and a 16-bit word a parameter
+        b.setLists[40] = change == "slot" ? 3 : 0;
+        b.hasSetLists = change != "lists", b.setLists.resize(change == "lists" ? 0 : 100);
+        b.sysParams = change == "sys" ? "1\n3\n" : a.sysParams;
+        b.hasSysParams = change != "nosys", b.sysParams.resize(change == "nosys" ? 0 : b.sysParams.size());
+        QStringList found;
+        for (const BackUpCompare::Row& row : BackUpCompare::compare(a, b))
+            if (row.mark != BackUpCompare::Mark::Same)
+                found << row.slot + ' ' + BackUpCompare::key(row.mark) + ' ' + row.left.toString() + '>' +
+                             row.right.toString();
+        QCOMPARE(found.join(' '), rows);
     }
 
     void undoJournal()

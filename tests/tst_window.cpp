@@ -7,6 +7,7 @@
 #include "DeviceManagerThread.h"
 #include "Settings.h"
 #include "app.h"
+#include "backupcontroller.h"
 #include "deviceinfo.h"
 #include "findbackupsdlg.h"
 #include "firmwareupdate.h"
@@ -223,7 +224,7 @@ private slots:
                  name + ", serial number U\n" + name + ", serial number W" + next);
         QVERIFY(settled() && m_bus->unplug("W") && g_bDeviceConnected.load());
         auto* files = qobject_cast<QFileSystemModel*>(w->findChild<QListView*>("listViewFileBrowser")->model());
-        QCOMPARE(files->nameFilters(), QStringList{ext == "tarb" ? "*.tarp" : "*.tscp"});
+        QCOMPARE(files->nameFilters(), (QStringList{ext == "tarb" ? "*.tarp" : "*.tscp", "*." + ext}));
         auto* user = w->findChild<ContentWidget*>("listWidgetUserPreset");
         auto* factory = w->findChild<ContentWidget*>("listWidgetFactoryPresets");
         auto* setListA = w->findChild<ContentWidget*>("listWidgetSetListA");
@@ -478,6 +479,96 @@ private slots:
             QCOMPARE(restored.setList(index), connected.setList(index));
         QCOMPARE(user->entries().at(1)->text(), "U02\n" + names[1]);
 
+        // The back-up opened beside the unit once the unit has changed on its panel: U07 and U08 renamed, a setting
+        // of U20, set list A. Names and set lists are marked at once, the settings once the unit has been read.
+        QVERIFY(m_bus->modifyUnit("U", [](VirtualUnit& unit) {
+            unit.setRecord(7, withName(unit.record(7), "Panel Edit"));
+            unit.setRecord(8, withName(unit.record(8), "Choir Pad"));
+            QVector<int> record = unit.record(20);
+            record[16] ^= 1;
+            unit.setRecord(20, record);
+            unit.setSetList(1, {5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        }));
+        QTest::mouseClick(w->findChild<QPushButton*>("refreshButton"), Qt::LeftButton);
+        QVERIFY(settled());
+        m_answerer->push("Open beside the unit");
+        QTest::mouseClick(restore, Qt::LeftButton);
+        QVERIFY(settled());
+        auto* opened = w->findChild<QTreeWidget*>("backUpEntries");
+        auto* onlyDifferences = w->findChild<QCheckBox*>("onlyDifferences");
+        const auto marks = [&] {
+            QStringList said{opened->topLevelItem(6)->data(0, Qt::AccessibleTextRole).toString()};
+            for (int row : {7, 19, 0, 101, 105})
+                said << opened->topLevelItem(row)->text(1);
+            for (int row = 0; row < opened->topLevelItemCount(); ++row)
+                said.last() += opened->topLevelItem(row)->isHidden() ? "" : "|";
+            return said.join(", ");
+        };
+        QVERIFY(opened->isVisible() && w->findChild<QLabel*>("backUpTitle")->text() == "saved." + ext);
+        onlyDifferences->click();
+        QCOMPARE(marks(), "U07 Fifteen chars!!, renamed, renamed, same name, same name, changed, not compared|||");
+        m_bus->clearTraffic("U");
+        boxSaid.clear();
+        QTest::mouseClick(w->findChild<QPushButton*>("compareSettings"), Qt::LeftButton);
+        QVERIFY(settled());
+        QCOMPARE(boxSaid.value(1),
+                 "Reading presets 1 of 100|about " + QString(ariette ? "54 s" : "1 min 15 s") + " left");
+        QCOMPARE(marks(), "U07 Fifteen chars!!, renamed, renamed, other settings, same, changed, same||||");
+        const auto presetWrites = [&] { // a preset chosen and its record sent
+            const QVector<TrafficEntry> sent = m_bus->sentReports("U");
+            int writes = 0;
+            for (int i = 1; i < sent.size(); ++i)
+                writes += sent[i - 1].command == 6 && sent[i].command == 7;
+            return writes;
+        };
+        QCOMPARE(presetWrites(), 0);
+        // U07 and U08 dragged back onto their slots: the question a file drop asks, then two preset writes.
+        opened->topLevelItem(6)->setSelected(true);
+        opened->topLevelItem(7)->setSelected(true);
+        m_answerer->push("Yes");
+        QVERIFY(dragTo(*user, opened->model()->mimeData(opened->selectionModel()->selectedIndexes()), centre(*user, 6),
+                       true));
+        QVERIFY(settled());
+        QCOMPARE(m_answerer->seen.last(), "Load Presets|Do you want to overwrite the presets <b>U07_Panel Edit, "
+                                          "U08_Choir Pad</b> with <b>U07_Fifteen chars!!, U08_Sixteen chars!!!</b> "
+                                          "from <b>saved." +
+                                              ext + "</b>?");
+        QCOMPARE(user->entries().at(7)->text(), QString("U08\nSixteen chars!!!"));
+        // Restore selected: set list A alone.
+        opened->clearSelection();
+        m_answerer->push([](QWidget* dialog) {
+            dialog->findChild<QCheckBox*>("restoreSetList1")->click();
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() == "Restore")
+                    return button->click(), true;
+            return false;
+        });
+        m_answerer->push("Yes");
+        QTest::mouseClick(w->findChild<QPushButton*>("restoreSelected"), Qt::LeftButton);
+        QVERIFY(settled());
+        QCOMPARE(m_answerer->seen.last(), "Restore Selected|What the unit holds in set list A will be replaced by what "
+                                          "saved." +
+                                              ext +
+                                              " holds there; everything else stays as it is.|Do you want "
+                                              "to put them back?");
+        // The unit differs from the back-up in the setting left out, and only there; two presets crossed the wire.
+        const VirtualUnit picked = m_bus->unit("U");
+        QStringList differs;
+        for (int number = 1; number <= 100; ++number)
+            differs << (picked.record(number) == connected.record(number) ? "" : QString::number(number));
+        for (int index = 0; index < 5; ++index)
+            differs << (picked.setList(index) == connected.setList(index) ? "" : "list");
+        differs << (picked.sysParams() == connected.sysParams() ? "" : "system");
+        QCOMPARE(differs.join(""), QString("20"));
+        QCOMPARE(presetWrites(), 2);
+        QTRY_COMPARE(marks(), "U07 Fifteen chars!!, same name, same name, same name, same name, same, not compared");
+        // Against the automatic back-up the full restore took instead of the unit: U02 renamed and set list B then.
+        const QString taken = backUpFolder + "/" + QDir(backUpFolder).entryList({"Auto before restore*"}).value(0);
+        w->findChild<BackUpController*>()->setFileChooser([&](QWidget*, auto&, auto&, auto&) { return taken; });
+        QTest::mouseClick(w->findChild<QPushButton*>("compareFile"), Qt::LeftButton);
+        QCOMPARE(marks(), "U07 Fifteen chars!!, same, same, same, same, same, same||");
+        QCOMPARE(opened->topLevelItem(1)->text(1) + opened->topLevelItem(102)->text(1), QString("renamedchanged"));
+
         // A firmware file (DSP for the Ariette, microcontroller for the Cadenzo) and the Cadenzo's factory rewrite
         // say what they replace: Enter and Escape leave the unit alone.
         const bool cadenzo = model == UnitModel::Cadenzo;
@@ -502,7 +593,14 @@ private slots:
             }
             QVERIFY(settled());
             QCOMPARE(m_answerer->seen.mid(m_answerer->seen.size() - asked.size()), asked);
-            QCOMPARE(unitWrites(), 0);
+            const auto presetWrites = [&] { // a preset chosen and its record sent
+                const QVector<TrafficEntry> sent = m_bus->sentReports("U");
+                int writes = 0;
+                for (int i = 1; i < sent.size(); ++i)
+                    writes += sent[i - 1].command == 6 && sent[i].command == 7;
+                return writes;
+            };
+            QCOMPARE(presetWrites(), 0);
         }
 
         // A restore that finds no back-up file says so and leaves the lists alone.
@@ -724,7 +822,7 @@ private slots:
         QTest::keyClick(user, Qt::Key_V, Qt::ControlModifier);
         QVERIFY(settled() && m_answerer->pending() == 0);
         const QStringList menu = m_answerer->seen.filter(QRegularExpression("^menu\\|")).value(0).mid(5).split(',');
-        QCOMPARE(menu.size(), 6);
+        QCOMPARE(menu.size(), 7);
         for (const QString& item : menu)
             faults << (bMarked && !item.contains(QStringLiteral("\u27E6")) ? "unmarked|menu|" + item : QString());
         QTest::mouseClick(w->findChild<QPushButton*>("settingsButton"), Qt::LeftButton);

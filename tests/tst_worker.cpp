@@ -322,17 +322,34 @@ private slots:
                 FaultKind::None, 0,
                 only.size() == 1
                     ? QStringList{"progress(Keeping what is overwritten, for Undo,4000,4000)", "undoAvailable(1)",
-                                  "updateText(Restoring U05 from r.tarb...)", "updateText(Restored U05 from r.tarb.)",
+                                  "updateText(Restoring U05 from r.tarb...)", "record(0,1,4)",
+                                  "updateText(Restored U05 from r.tarb.)",
                                   "operationFinished(0,true)"}
                     : QStringList{"progress(Keeping what is overwritten, for Undo,12000,12000)", "undoAvailable(2)",
-                                  "updateText(Restoring U02, U05 and U99 from r.tarb...)",
-                                  "updateText(Restored U02, U05 and U99 from r.tarb.)", "operationFinished(0,true)"},
+                                  "updateText(Restoring U02, U05 and U99 from r.tarb...)", "record(0,1,1)",
+                                  "record(0,1,4)", "record(0,1,98)", "updateText(Restored U02, U05 and U99 from r.tarb.)", "operationFinished(0,true)"},
                 [only](Ctx& c) {
                     QCOMPARE(presetRequests(c.bus),
                              only.size() == 1 ? "written 1, bulk 0, read 2" : "written 3, bulk 0, read 6");
                     for (int n = 1; n <= 100; ++n)
                         QCOMPARE(c.bus.record(U, n), c.before.record(only.contains(n) ? n + 100 : n));
                 });
+        // Two presets of a back-up dropped onto other slots: a write each, shown in the list, one entry for Undo.
+        row(
+            "back-up presets into other slots", ariette, 1019,
+            [](Ctx& c) {
+                writeBank(c.dir + "/r.tarb", c.before, 1, true);
+                c.worker->setSelectedRestore(c.dir + "/r.tarb", {3, 4}, {}, false, {10, 11});
+            },
+            FaultKind::None, 0,
+            // The journal still holds the two restores --only above: this is its third entry.
+            {"progress(Keeping what is overwritten, for Undo,8000,8000)", "undoAvailable(3)",
+             "updateText(Restoring U03 into U10 and U04 into U11 from r.tarb...)", "record(0,1,9)", "record(0,1,10)",
+             "updateText(Restored U03 into U10 and U04 into U11 from r.tarb.)", "operationFinished(0,true)"},
+            [](Ctx& c) {
+                for (int n = 2; n <= 12; ++n)
+                    QCOMPARE(c.bus.record(U, n), c.before.record(n == 10 ? 103 : n == 11 ? 104 : n));
+            });
         row(
             "back up, unit lost", ariette, 1013, [](Ctx& c) { c.worker->setBackUpFilePath(c.dir + "/b.tarb"); },
             FaultKind::Vanish, 10,
