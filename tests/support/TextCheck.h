@@ -74,8 +74,8 @@ inline QList<ShownText> shownTexts(QWidget* pRoot)
         } else if (auto* pCombo = qobject_cast<QComboBox*>(w)) {
             QStyleOptionComboBox option;
             option.initFrom(pCombo);
-            const QRect field = pCombo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                                QStyle::SC_ComboBoxEditField, pCombo);
+            const QRect field =
+                pCombo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, pCombo);
             add(w, "combo", pCombo->currentText(), fm.horizontalAdvance(pCombo->currentText()) <= field.width());
         } else if (auto* pEdit = qobject_cast<QLineEdit*>(w)) {
             add(w, "placeholder", pEdit->placeholderText(),
