@@ -651,15 +651,17 @@ private slots:
         });
         qApp->setStyleSheet(QString::fromUtf8(readFile(":/qss/TSStyle.qss")));
         MainWindow* w = makeWindow();
-        w->resize(1280, 800);
         w->show();
         bool bChecking = false;
         QVERIFY(startAndRead(&bChecking) && m_answerer->pending() == 0);
         auto* tabs = w->findChild<QTabWidget*>("tabFileFactorySet");
-        for (int i = 0; i < tabs->count(); ++i) {
-            tabs->setCurrentIndex(i);
-            QCoreApplication::processEvents();
-            check(w);
+        for (const QSize size : {QSize(1280, 800), w->minimumSize()}) { // on a 1280x800 screen, and made smallest
+            w->resize(size);
+            for (int i = 0; i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                QCoreApplication::processEvents();
+                check(w);
+            }
         }
         auto* factory = w->findChild<ContentWidget*>("listWidgetFactoryPresets");
         auto* user = w->findChild<ContentWidget*>("listWidgetUserPreset");
