@@ -153,10 +153,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>; the unit cannot store %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Rename</source>
         <translation type="unfinished"></translation>
     </message>
@@ -229,6 +225,10 @@ with
     </message>
     <message>
         <source>Adding preset(s) to Set List.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: at most %2 characters; the unit cannot store %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
