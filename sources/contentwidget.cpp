@@ -557,10 +557,11 @@ void ContentWidget::renamePreset()
         }
         if (dropped.isEmpty() && !bCut && kept.size() < maxLength)
             return;
-        QString hint = tr("%1: at most %2 characters").arg(slot).arg(maxLength);
-        if (!dropped.isEmpty())
-            hint += tr("; the unit cannot store %1").arg(dropped.join(QStringLiteral(", ")));
-        pHint->setText(hint);
+        pHint->setText(dropped.isEmpty() ? tr("%1: at most %2 characters").arg(slot).arg(maxLength)
+                                         : tr("%1: at most %2 characters; the unit cannot store %3")
+                                               .arg(slot)
+                                               .arg(maxLength)
+                                               .arg(dropped.join(QStringLiteral(", "))));
         pHint->show();
     });
     pEdit->selectAll();

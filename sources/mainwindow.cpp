@@ -567,6 +567,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::showEvent(QShowEvent* event)
 {
+    // As wide as its contents need in the user's language (the tabs in one row), 900 pixels at least. The style sheet
+    // sets the tab bar 8 pixels in and rings a focused tab 2 pixels wider each side: its minimum counts neither.
+    setMinimumWidth(qMax(900, minimumSizeHint().width() + 12));
     CSettings* pSettings = CSettings::instance();
     pSettings->readSettings();
     setWindowState(static_cast<Qt::WindowStates>(pSettings->windowsStates()));

@@ -166,6 +166,8 @@ void Ui_MainWindow::setupUi(QMainWindow* MainWindow)
 
     tabFileFactorySet = new QTabWidget(splitterMain);
     tabFileFactorySet->setObjectName(QStringLiteral("tabFileFactorySet"));
+    // Every tab in sight: where a language's names are longer the window is wider, rather than a tab scrolled away.
+    tabFileFactorySet->setUsesScrollButtons(false);
 
     tabFileView = new QWidget();
     tabFileView->setObjectName(QStringLiteral("tabFileView"));

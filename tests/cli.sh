@@ -56,6 +56,23 @@ expect 3 "tessitra: No unit found. Connect the unit and switch it on." info
 expect 3 "" --json info
 python3 -c 'import json,sys; d=json.load(open("out.txt")); sys.exit(d != {"error": "No unit found. Connect the unit and switch it on.", "exit": 3})' ||
     fail "--json info without a unit: $(cat out.txt)"
+# The language: LANGUAGE's first supported entry, whatever LANG says; otherwise the first of LC_ALL, LC_MESSAGES and
+# LANG that is set. "pseudo" stands for a translated language: "marked" when its texts come out, "-" when English.
+while read -r language lcall lcmessages lang want; do
+    LANGUAGE=$(echo "$language" | tr -d -) LC_ALL=$(echo "$lcall" | tr -d -) LC_MESSAGES=$(echo "$lcmessages" | tr -d -) \
+        LANG=$(echo "$lang" | tr -d -) "$tessitra" info </dev/null 2>&1 | grep -qF '⟦' && got=marked || got=-
+    [ "$got" = "$want" ] || fail "LANGUAGE=$language LC_ALL=$lcall LC_MESSAGES=$lcmessages LANG=$lang: $got, expected $want"
+done <<'TABLE'
+pseudo     -          -          C              marked
+xx:pseudo  -          -          -              marked
+en_GB:pseudo -        -          -              -
+-          pseudo     fr_FR      de_DE          marked
+-          fr_FR.UTF-8 pseudo    pseudo         -
+-          -          pseudo.UTF-8 C            marked
+-          -          -          pseudo_XX.UTF-8@euro marked
+-          -          -          POSIX          -
+xx         -          -          pseudo         marked
+TABLE
 marked info
 marked --help
 marked copy --help

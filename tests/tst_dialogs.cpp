@@ -224,6 +224,8 @@ private slots:
         QTest::newRow("same choice, Cancel, No") << true << false << never << never << "No" << off + "true false" + kept;
         QTest::newRow("other choice, Cancel, Yes") << true << false << never << monthly << "Yes" << on + "false true" + kept;
         QTest::newRow("back-up off") << false << false << startup << "autoBackupCheckBox" << "OK" << "false true false false" + kept;
+        // A language is stored as its place in the list; the window starts in it next time.
+        QTest::newRow("language") << false << false << startup << "languageComboBox" << "OK" << on + "false false 2" + kept.mid(2);
         QTest::newRow("verify off, Cancel, Yes") << false << false << startup << "verifyWritesCheckBox" << "Yes" << "true false false false" + kept;
         // clang-format on
     }
@@ -245,7 +247,14 @@ private slots:
         QPointer<CSettingsDlg> dialog = new CSettingsDlg(nullptr);
         dialog->show();
         QVERIFY(dialog->findChild<QRadioButton*>(checked)->isChecked());
-        if (!button.isEmpty())
+        auto* language = dialog->findChild<QComboBox*>("languageComboBox");
+        QStringList languages;
+        for (int i = 0; i < language->count(); ++i)
+            languages << language->itemText(i);
+        QCOMPARE(languages.join('|'), QString("System|English|Deutsch|Fran\u00e7ais|Espa\u00f1ol|\u65e5\u672c\u8a9e"));
+        if (button == "languageComboBox")
+            QTest::keyClick(language, Qt::Key_Down);
+        else if (!button.isEmpty())
             QTest::mouseClick(dialog->findChild<QAbstractButton*>(button), Qt::LeftButton);
         QCOMPARE(store()->value("ManualUpdate").toBool(), manual); // nothing stored before OK
         const bool bAsked = answer == "Yes" || answer == "No";
@@ -323,7 +332,10 @@ private slots:
     {
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("settings") << QStringList{
-            "Settings", "radio|Never|", "check|Verify every write by reading it back|",
+            "Settings",
+            "combo|System|Select language",
+            "radio|Never|",
+            "check|Verify every write by reading it back|",
             "button|Check Now|Ask the update server for newer firmware for the unit now",
             "button|Check Now|Ask the update server for a newer librarian now"};
         QTest::newRow("progress") << QStringList{"Back Up"};

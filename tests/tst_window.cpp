@@ -22,8 +22,8 @@
 #include "support/ListDrag.h"
 #include "support/ModalAnswerer.h"
 #include "support/SleepRecorder.h"
-#include "support/TextCheck.h"
 #include "support/TestFiles.h"
+#include "support/TextCheck.h"
 #include "support/UpdateServer.h"
 #include "support/UrlRecorder.h"
 #include "support/VirtualBusFixture.h"
@@ -777,13 +777,17 @@ private slots:
     void languages_data()
     {
         QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("yes"); // Qt's own word on a question's button, from Qt's translations
+        const QStringList yes{"&Yes", "&Ja", "&Oui", "&S\u00ed", "\u306f\u3044(&Y)", "&Yes"};
+        int i = 0;
         for (const char* language : {"en", "de", "fr", "es", "ja", "pseudo"})
-            QTest::newRow(language) << QString(language);
+            QTest::newRow(language) << QString(language) << yes.at(i++);
     }
 
     void languages()
     {
         QFETCH(QString, language);
+        QFETCH(QString, yes);
         QVERIFY(Language::install(qApp, language));
         const bool bMarked = language == "pseudo";
         QStringList faults;
@@ -802,15 +806,17 @@ private slots:
         });
         qApp->setStyleSheet(QString::fromUtf8(readFile(":/qss/TSStyle.qss")));
         MainWindow* w = makeWindow();
-        w->resize(1280, 800);
         w->show();
         bool bChecking = false;
         QVERIFY(startAndRead(&bChecking) && m_answerer->pending() == 0);
         auto* tabs = w->findChild<QTabWidget*>("tabFileFactorySet");
-        for (int i = 0; i < tabs->count(); ++i) {
-            tabs->setCurrentIndex(i);
-            QCoreApplication::processEvents();
-            check(w);
+        for (const QSize size : {QSize(1280, 800), w->minimumSize()}) { // on a 1280x800 screen, and made smallest
+            w->resize(size);
+            for (int i = 0; i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                QCoreApplication::processEvents();
+                check(w);
+            }
         }
         auto* factory = w->findChild<ContentWidget*>("listWidgetFactoryPresets");
         auto* user = w->findChild<ContentWidget*>("listWidgetUserPreset");
@@ -818,9 +824,14 @@ private slots:
         QTest::keyClick(factory, Qt::Key_C, Qt::ControlModifier);
         select(*user, {89});
         QTest::keyClick(user, Qt::Key_F10, Qt::ShiftModifier);
-        m_answerer->push(checkAnd(QMessageBox::No));
+        QString shownYes;
+        m_answerer->push([&](QWidget* pModal) {
+            shownYes = qobject_cast<QMessageBox*>(pModal)->button(QMessageBox::Yes)->text();
+            return checkAnd(QMessageBox::No)(pModal);
+        });
         QTest::keyClick(user, Qt::Key_V, Qt::ControlModifier);
         QVERIFY(settled() && m_answerer->pending() == 0);
+        QCOMPARE(shownYes, yes);
         const QStringList menu = m_answerer->seen.filter(QRegularExpression("^menu\\|")).value(0).mid(5).split(',');
         QCOMPARE(menu.size(), 7);
         for (const QString& item : menu)

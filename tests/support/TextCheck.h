@@ -58,7 +58,8 @@ inline QList<ShownText> shownTexts(QWidget* pRoot)
                                         pBar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, pBar),
                                     fm.height());
                 const QSize needed = pBar->style()->sizeFromContents(QStyle::CT_TabBarTab, &option, content, pBar);
-                add(w, "tab", option.text, needed.width() <= pBar->tabRect(i).width());
+                const QRect shown = pBar->tabRect(i);
+                add(w, "tab", option.text, needed.width() <= shown.width() && shown.right() < pBar->width());
             }
         } else if (auto* pHeader = qobject_cast<QHeaderView*>(w)) {
             const bool bQts = qobject_cast<QFileSystemModel*>(pHeader->model()) != nullptr;
@@ -74,8 +75,8 @@ inline QList<ShownText> shownTexts(QWidget* pRoot)
         } else if (auto* pCombo = qobject_cast<QComboBox*>(w)) {
             QStyleOptionComboBox option;
             option.initFrom(pCombo);
-            const QRect field = pCombo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                                QStyle::SC_ComboBoxEditField, pCombo);
+            const QRect field =
+                pCombo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, pCombo);
             add(w, "combo", pCombo->currentText(), fm.horizontalAdvance(pCombo->currentText()) <= field.width());
         } else if (auto* pEdit = qobject_cast<QLineEdit*>(w)) {
             add(w, "placeholder", pEdit->placeholderText(),
