@@ -2,6 +2,260 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BackUpController</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished">%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1: File not found.</source>
+        <translation type="unfinished">%1: Datei nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short or damaged.</source>
+        <translation type="unfinished">%1 ist unvollständig oder beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a back-up file.</source>
+        <translation type="unfinished">%1 ist keine Backup-Datei.</translation>
+    </message>
+    <message>
+        <source>Open Back-Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with %1, taken %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with the unit, settings included.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with the unit by names and set lists; Compare settings reads its presets once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not compared: the unit connected is of another model.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not compared: no unit is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the presets of the unit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BACKUP(*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 are back-ups of different models.</source>
+        <translation type="unfinished">%1 und %2 sind Backups verschiedener Modelle.</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation type="unfinished">Favoriten</translation>
+    </message>
+    <message>
+        <source>set list %1</source>
+        <translation type="unfinished">Setlist %1</translation>
+    </message>
+    <message>
+        <source>the system parameters</source>
+        <translation type="unfinished">Systemparameter</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the unit holds in %1 will be replaced by what %2 holds there; everything else stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to put them back?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restoring...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Presets</source>
+        <translation type="unfinished">Presets laden</translation>
+    </message>
+    <message>
+        <source>%1 is not a back-up of the unit connected&apos;s model. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite the presets?</source>
+        <translation type="unfinished">Möchten Sie die Presets überschreiben?</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite the presets &lt;b&gt;%1&lt;/b&gt; with &lt;b&gt;%2&lt;/b&gt; from &lt;b&gt;%3&lt;/b&gt;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Preset</source>
+        <translation type="unfinished">Preset laden</translation>
+    </message>
+    <message>
+        <source>Loading presets.</source>
+        <translation type="unfinished">Presets werden geladen.</translation>
+    </message>
+</context>
+<context>
+    <name>BackUpView</name>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished">Favoriten</translation>
+    </message>
+    <message>
+        <source>Set List %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the back-up beside the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the presets of the unit once to compare their settings too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with another back-up instead of the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with the unit again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show only the entries that differ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back-up entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag presets onto the user presets to put them back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag presets onto the user presets to put them back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore selected...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back the chosen presets, set lists or system parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taken %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+    <message>
+        <source>not in this back-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System parameters: held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System parameters: not in this back-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
+    </message>
+</context>
+<context>
     <name>CFirmwareUpdate</name>
     <message>
         <source>Check the internet connection, or try again later.</source>
@@ -153,10 +407,6 @@
         <translation>%1: höchstens %2 Zeichen</translation>
     </message>
     <message>
-        <source>; the unit cannot store %1</source>
-        <translation>; das Gerät kann %1 nicht speichern</translation>
-    </message>
-    <message>
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
@@ -233,6 +483,14 @@ mit
         <source>Adding preset(s) to Set List.</source>
         <translation>Presets werden zur Setlist hinzugefügt.</translation>
     </message>
+    <message>
+        <source>Find in back-ups...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: at most %2 characters; the unit cannot store %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeviceManagerThread</name>
@@ -251,6 +509,105 @@ mit
     <message>
         <source>Stopped. The back-up file was not written.</source>
         <translation>Abgebrochen. Die Backup-Datei wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Reading the presets, set lists and system parameters of the unit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped. Nothing was compared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to read the presets of the unit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FindBackUpsDlg</name>
+    <message>
+        <source>Find in Back-ups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking through the back-ups and preset files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">Einstellungen</translation>
+    </message>
+    <message>
+        <source>Back-ups and preset files found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter opens the file at the chosen preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the chosen file at its preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No back-up or preset file holds a preset named like &quot;%1&quot; or with the same settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No back-up or preset file holds a preset named like &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No back-up or preset file holds a preset with the same settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presets named like &quot;%1&quot; or with the same settings, newest file first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presets named like &quot;%1&quot;, newest file first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presets with the same settings, newest file first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>preset file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other settings</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -688,6 +1045,42 @@ LEER</translation>
         <source>Overwrite it anyway?</source>
         <translation>Trotzdem überschreiben?</translation>
     </message>
+    <message>
+        <source>Open beside the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find a preset by name (Ctrl+F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find presets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows only the user and factory presets whose name holds this text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show every preset again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find in back-ups...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find in back-ups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the back-ups and preset files that hold a preset of this name</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OperationPlan</name>
@@ -818,6 +1211,14 @@ LEER</translation>
         <source>This takes about %1 minutes.</source>
         <translation>Das dauert etwa %1 Minuten.</translation>
     </message>
+    <message>
+        <source>Reading presets %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading set lists and system parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PresetButton</name>
@@ -843,6 +1244,53 @@ LEER</translation>
     <message>
         <source>Stopping...</source>
         <translation>Wird abgebrochen...</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreSelectedDlg</name>
+    <message>
+        <source>Restore Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose what to put back from %1. Only what is chosen is written; everything else on the unit stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User presets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User presets to put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished">Favoriten</translation>
+    </message>
+    <message>
+        <source>Set List %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System parameters (the unit is backed up first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System parameters (not in this back-up)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished">Wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -1880,6 +2328,11 @@ Aktuell: %1, %2
     <message>
         <source>no command given</source>
         <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>%1 into %2</source>
+        <extracomment>a back-up&apos;s preset put into another user slot of the unit: &quot;U08 into U10&quot;</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

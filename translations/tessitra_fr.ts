@@ -2,6 +2,260 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BackUpController</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished">%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1: File not found.</source>
+        <translation type="unfinished">%1&#xa0;: fichier introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short or damaged.</source>
+        <translation type="unfinished">%1 est incomplet ou endommagé.</translation>
+    </message>
+    <message>
+        <source>%1 is not a back-up file.</source>
+        <translation type="unfinished">%1 n&apos;est pas un fichier de sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Open Back-Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with %1, taken %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with the unit, settings included.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with the unit by names and set lists; Compare settings reads its presets once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not compared: the unit connected is of another model.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not compared: no unit is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the presets of the unit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BACKUP(*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 are back-ups of different models.</source>
+        <translation type="unfinished">%1 et %2 sont des sauvegardes de modèles différents.</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation type="unfinished">les favoris</translation>
+    </message>
+    <message>
+        <source>set list %1</source>
+        <translation type="unfinished">la setlist %1</translation>
+    </message>
+    <message>
+        <source>the system parameters</source>
+        <translation type="unfinished">les paramètres système</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the unit holds in %1 will be replaced by what %2 holds there; everything else stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to put them back?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restoring...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Presets</source>
+        <translation type="unfinished">Charger des presets</translation>
+    </message>
+    <message>
+        <source>%1 is not a back-up of the unit connected&apos;s model. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite the presets?</source>
+        <translation type="unfinished">Voulez-vous écraser les presets&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite the presets &lt;b&gt;%1&lt;/b&gt; with &lt;b&gt;%2&lt;/b&gt; from &lt;b&gt;%3&lt;/b&gt;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Preset</source>
+        <translation type="unfinished">Charger un preset</translation>
+    </message>
+    <message>
+        <source>Loading presets.</source>
+        <translation type="unfinished">Chargement des presets.</translation>
+    </message>
+</context>
+<context>
+    <name>BackUpView</name>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished">Favoris</translation>
+    </message>
+    <message>
+        <source>Set List %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the back-up beside the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the presets of the unit once to compare their settings too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with another back-up instead of the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with the unit again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show only the entries that differ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back-up entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag presets onto the user presets to put them back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag presets onto the user presets to put them back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore selected...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back the chosen presets, set lists or system parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taken %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>not in this back-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System parameters: held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System parameters: not in this back-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1&#xa0;: %2 {1,?}</translation>
+    </message>
+</context>
+<context>
     <name>CFirmwareUpdate</name>
     <message>
         <source>Check the internet connection, or try again later.</source>
@@ -40,7 +294,7 @@
     </message>
     <message>
         <source>Do you want to rewrite the factory presets?</source>
-        <translation>Voulez-vous réécrire les presets d&apos;usine ?</translation>
+        <translation>Voulez-vous réécrire les presets d&apos;usine&#xa0;?</translation>
     </message>
     <message>
         <source>Updating factory presets...</source>
@@ -48,11 +302,11 @@
     </message>
     <message>
         <source>Preferences were modified?</source>
-        <translation>Conserver les préférences modifiées ?</translation>
+        <translation>Conserver les préférences modifiées&#xa0;?</translation>
     </message>
     <message>
         <source>Changes were made to the Preferences. Do you wish to keep these changes?</source>
-        <translation>Des modifications ont été apportées aux préférences. Voulez-vous les conserver ?</translation>
+        <translation>Des modifications ont été apportées aux préférences. Voulez-vous les conserver&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -70,7 +324,7 @@
     </message>
     <message>
         <source>Do you want to overwrite the presets?</source>
-        <translation>Voulez-vous écraser les presets ?</translation>
+        <translation>Voulez-vous écraser les presets&#xa0;?</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -98,11 +352,11 @@
     </message>
     <message>
         <source>%1: empty</source>
-        <translation>%1 : vide</translation>
+        <translation>%1&#xa0;: vide</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>User preset</source>
@@ -150,11 +404,7 @@
     </message>
     <message>
         <source>%1: at most %2 characters</source>
-        <translation>%1 : %2 caractères au maximum</translation>
-    </message>
-    <message>
-        <source>; the unit cannot store %1</source>
-        <translation> ; l&apos;appareil n&apos;accepte pas %1</translation>
+        <translation>%1&#xa0;: %2 caractères au maximum</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -166,7 +416,7 @@
     </message>
     <message>
         <source>Do you want to remove selected preset(s) from set list?</source>
-        <translation>Voulez-vous retirer les presets sélectionnés de la setlist ?</translation>
+        <translation>Voulez-vous retirer les presets sélectionnés de la setlist&#xa0;?</translation>
     </message>
     <message>
         <source>Editing Set List</source>
@@ -186,7 +436,7 @@
     </message>
     <message>
         <source>%1 file already exists, do you want to overwrite?</source>
-        <translation>Le fichier %1 existe déjà. Voulez-vous l&apos;écraser ?</translation>
+        <translation>Le fichier %1 existe déjà. Voulez-vous l&apos;écraser&#xa0;?</translation>
     </message>
     <message>
         <source>Save Presets</source>
@@ -211,7 +461,7 @@ with
 &lt;b&gt;%2&lt;/b&gt;?</source>
         <translation>Voulez-vous remplacer les presets &lt;b&gt;%1&lt;/b&gt;
 par
-&lt;b&gt;%2&lt;/b&gt; ?</translation>
+&lt;b&gt;%2&lt;/b&gt;&#xa0;?</translation>
     </message>
     <message>
         <source>Load Preset</source>
@@ -223,15 +473,23 @@ par
     </message>
     <message>
         <source>Do you want to overwrite the presets &lt;b&gt;%1&lt;/b&gt; with &lt;b&gt;%2&lt;/b&gt;?</source>
-        <translation>Voulez-vous remplacer les presets &lt;b&gt;%1&lt;/b&gt; par &lt;b&gt;%2&lt;/b&gt; ?</translation>
+        <translation>Voulez-vous remplacer les presets &lt;b&gt;%1&lt;/b&gt; par &lt;b&gt;%2&lt;/b&gt;&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to edit &lt;b&gt;%1&lt;/b&gt;?</source>
-        <translation>Voulez-vous modifier &lt;b&gt;%1&lt;/b&gt; ?</translation>
+        <translation>Voulez-vous modifier &lt;b&gt;%1&lt;/b&gt;&#xa0;?</translation>
     </message>
     <message>
         <source>Adding preset(s) to Set List.</source>
         <translation>Ajout des presets à la setlist.</translation>
+    </message>
+    <message>
+        <source>Find in back-ups...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: at most %2 characters; the unit cannot store %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -251,6 +509,105 @@ par
     <message>
         <source>Stopped. The back-up file was not written.</source>
         <translation>Arrêté. Le fichier de sauvegarde n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>Reading the presets, set lists and system parameters of the unit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped. Nothing was compared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to read the presets of the unit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FindBackUpsDlg</name>
+    <message>
+        <source>Find in Back-ups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking through the back-ups and preset files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">Préférences</translation>
+    </message>
+    <message>
+        <source>Back-ups and preset files found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter opens the file at the chosen preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the chosen file at its preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No back-up or preset file holds a preset named like &quot;%1&quot; or with the same settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No back-up or preset file holds a preset named like &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No back-up or preset file holds a preset with the same settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presets named like &quot;%1&quot; or with the same settings, newest file first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presets named like &quot;%1&quot;, newest file first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presets with the same settings, newest file first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>preset file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other settings</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -293,15 +650,15 @@ par
     </message>
     <message>
         <source>Undo: %1</source>
-        <translation>Annuler : %1</translation>
+        <translation>Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>Redo: %1</source>
-        <translation>Rétablir : %1</translation>
+        <translation>Rétablir&#xa0;: %1</translation>
     </message>
     <message>
         <source>The manual could not be opened. It is at %1.</source>
-        <translation>Impossible d&apos;ouvrir le manuel. Il se trouve ici : %1.</translation>
+        <translation>Impossible d&apos;ouvrir le manuel. Il se trouve ici&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1, build %2</source>
@@ -321,7 +678,7 @@ par
     </message>
     <message>
         <source>Unplug one of them; the librarian connects to the one left.</source>
-        <translation>Débranchez-en un : le logiciel se connectera à celui qui reste.</translation>
+        <translation>Débranchez-en un&#xa0;: le logiciel se connectera à celui qui reste.</translation>
     </message>
     <message>
         <source>Multiple Device</source>
@@ -333,7 +690,7 @@ par
     </message>
     <message>
         <source>The unit is in use by the tessitra command line; the librarian connects when it is free.</source>
-        <translation>L&apos;appareil est utilisé par la ligne de commande tessitra ; le logiciel s&apos;y connectera dès qu&apos;il sera libre.</translation>
+        <translation>L&apos;appareil est utilisé par la ligne de commande tessitra&#xa0;; le logiciel s&apos;y connectera dès qu&apos;il sera libre.</translation>
     </message>
     <message>
         <source>Connect your Stage Ariette or Stage Cadenzo over USB</source>
@@ -352,7 +709,7 @@ par
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Back Up</source>
@@ -376,7 +733,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Do you want to restore this back-up?</source>
-        <translation>Voulez-vous restaurer cette sauvegarde ?</translation>
+        <translation>Voulez-vous restaurer cette sauvegarde&#xa0;?</translation>
     </message>
     <message>
         <source>Restoring presets...</source>
@@ -401,7 +758,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Do you want to write this firmware?</source>
-        <translation>Voulez-vous écrire ce firmware dans l&apos;appareil ?</translation>
+        <translation>Voulez-vous écrire ce firmware dans l&apos;appareil&#xa0;?</translation>
     </message>
     <message>
         <source>Updating firmware...</source>
@@ -417,9 +774,9 @@ Current: %1
 New: %2
 Do you want to download and update?</source>
         <translation>Une nouvelle version de l&apos;application est disponible.
-Actuelle : %1
-Nouvelle : %2
-Voulez-vous la télécharger et l&apos;installer ?</translation>
+Actuelle&#xa0;: %1
+Nouvelle&#xa0;: %2
+Voulez-vous la télécharger et l&apos;installer&#xa0;?</translation>
     </message>
     <message>
         <source>Downloading application...</source>
@@ -431,9 +788,9 @@ Current: %1, %2
 New: %3, %4
 Do you want to update?</source>
         <translation>Une nouvelle version du firmware est disponible.
-Actuelle : %1, %2
-Nouvelle : %3, %4
-Voulez-vous mettre à jour ?</translation>
+Actuelle&#xa0;: %1, %2
+Nouvelle&#xa0;: %3, %4
+Voulez-vous mettre à jour&#xa0;?</translation>
     </message>
     <message>
         <source>New firmware version available.
@@ -441,9 +798,9 @@ Current: %1
 New: %2
 Do you want to update?</source>
         <translation>Une nouvelle version du firmware est disponible.
-Actuelle : %1
-Nouvelle : %2
-Voulez-vous mettre à jour ?</translation>
+Actuelle&#xa0;: %1
+Nouvelle&#xa0;: %2
+Voulez-vous mettre à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Downloading firmware...</source>
@@ -451,7 +808,7 @@ Voulez-vous mettre à jour ?</translation>
     </message>
     <message>
         <source>Do you want to close the application and install the new version?</source>
-        <translation>Voulez-vous fermer l&apos;application et installer la nouvelle version ?</translation>
+        <translation>Voulez-vous fermer l&apos;application et installer la nouvelle version&#xa0;?</translation>
     </message>
     <message>
         <source>Factory Presets</source>
@@ -459,11 +816,11 @@ Voulez-vous mettre à jour ?</translation>
     </message>
     <message>
         <source>The unit answers again. Its factory bank from before the rewrite that stopped is kept in &quot;%1&quot;.</source>
-        <translation>L&apos;appareil répond de nouveau. Sa banque d&apos;usine d&apos;avant la réécriture interrompue est conservée dans « %1 ».</translation>
+        <translation>L&apos;appareil répond de nouveau. Sa banque d&apos;usine d&apos;avant la réécriture interrompue est conservée dans «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Put the factory presets from before back?</source>
-        <translation>Remettre les presets d&apos;usine d&apos;avant ?</translation>
+        <translation>Remettre les presets d&apos;usine d&apos;avant&#xa0;?</translation>
     </message>
     <message>
         <source>updating factory presets...</source>
@@ -471,11 +828,11 @@ Voulez-vous mettre à jour ?</translation>
     </message>
     <message>
         <source>Restore the state from before?</source>
-        <translation>Revenir à l&apos;état d&apos;avant ?</translation>
+        <translation>Revenir à l&apos;état d&apos;avant&#xa0;?</translation>
     </message>
     <message>
         <source>The unit answers again. The automatic back-up &quot;%1&quot; holds its user presets, set lists and system parameters from before the operation that stopped.</source>
-        <translation>L&apos;appareil répond de nouveau. La sauvegarde automatique « %1 » contient ses presets utilisateur, ses setlists et ses paramètres système d&apos;avant l&apos;opération interrompue.</translation>
+        <translation>L&apos;appareil répond de nouveau. La sauvegarde automatique «&#xa0;%1&#xa0;» contient ses presets utilisateur, ses setlists et ses paramètres système d&apos;avant l&apos;opération interrompue.</translation>
     </message>
     <message>
         <source>Put back the state from before</source>
@@ -503,15 +860,15 @@ Voulez-vous mettre à jour ?</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; asks for &quot;%2&quot;.</source>
-        <translation>&lt;b&gt;%1&lt;/b&gt; demande une identification pour « %2 ».</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; demande une identification pour «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>&lt;b&gt;User Name:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;Nom d&apos;utilisateur :&lt;/b&gt;</translation>
+        <translation>&lt;b&gt;Nom d&apos;utilisateur&#xa0;:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt;Password:&lt;/b&gt;</source>
-        <translation>&lt;b&gt;Mot de passe :&lt;/b&gt;</translation>
+        <translation>&lt;b&gt;Mot de passe&#xa0;:&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Proxy %1</source>
@@ -686,14 +1043,50 @@ VIDE</translation>
     </message>
     <message>
         <source>Overwrite it anyway?</source>
-        <translation>Écraser quand même ?</translation>
+        <translation>Écraser quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Open beside the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find a preset by name (Ctrl+F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find presets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows only the user and factory presets whose name holds this text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show every preset again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find in back-ups...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find in back-ups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the back-ups and preset files that hold a preset of this name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>OperationPlan</name>
     <message>
         <source>Reading the factory presets %1 of %2</source>
-        <translation>Lecture des presets d&apos;usine : %1 sur %2</translation>
+        <translation>Lecture des presets d&apos;usine&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Reading the factory presets</source>
@@ -701,7 +1094,7 @@ VIDE</translation>
     </message>
     <message>
         <source>Reading preset names %1 of %2</source>
-        <translation>Lecture des noms de presets : %1 sur %2</translation>
+        <translation>Lecture des noms de presets&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Reading preset names</source>
@@ -713,7 +1106,7 @@ VIDE</translation>
     </message>
     <message>
         <source>Backing up the unit first: preset %1 of %2</source>
-        <translation>Sauvegarde préalable de l&apos;appareil : preset %1 sur %2</translation>
+        <translation>Sauvegarde préalable de l&apos;appareil&#xa0;: preset %1 sur %2</translation>
     </message>
     <message>
         <source>Backing up the unit first</source>
@@ -721,7 +1114,7 @@ VIDE</translation>
     </message>
     <message>
         <source>Keeping the factory presets first: %1 of %2</source>
-        <translation>Conservation préalable des presets d&apos;usine : %1 sur %2</translation>
+        <translation>Conservation préalable des presets d&apos;usine&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Keeping the factory presets first</source>
@@ -729,7 +1122,7 @@ VIDE</translation>
     </message>
     <message>
         <source>Backing up presets %1 of %2</source>
-        <translation>Sauvegarde des presets : %1 sur %2</translation>
+        <translation>Sauvegarde des presets&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Backing up set lists and system parameters</source>
@@ -737,7 +1130,7 @@ VIDE</translation>
     </message>
     <message>
         <source>Saving presets %1 of %2</source>
-        <translation>Enregistrement des presets : %1 sur %2</translation>
+        <translation>Enregistrement des presets&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Saving presets</source>
@@ -749,7 +1142,7 @@ VIDE</translation>
     </message>
     <message>
         <source>Writing presets %1 of %2</source>
-        <translation>Écriture des presets : %1 sur %2</translation>
+        <translation>Écriture des presets&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Writing presets</source>
@@ -761,7 +1154,7 @@ VIDE</translation>
     </message>
     <message>
         <source>Checking what was written %1 of %2</source>
-        <translation>Vérification de l&apos;écriture : %1 sur %2</translation>
+        <translation>Vérification de l&apos;écriture&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Checking what was written</source>
@@ -769,7 +1162,7 @@ VIDE</translation>
     </message>
     <message>
         <source>Writing set lists %1 of %2</source>
-        <translation>Écriture des setlists : %1 sur %2</translation>
+        <translation>Écriture des setlists&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Writing set lists</source>
@@ -818,6 +1211,14 @@ VIDE</translation>
         <source>This takes about %1 minutes.</source>
         <translation>Cela prend environ %1 minutes.</translation>
     </message>
+    <message>
+        <source>Reading presets %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading set lists and system parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PresetButton</name>
@@ -846,6 +1247,53 @@ VIDE</translation>
     </message>
 </context>
 <context>
+    <name>RestoreSelectedDlg</name>
+    <message>
+        <source>Restore Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose what to put back from %1. Only what is chosen is written; everything else on the unit stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User presets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User presets to put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1&#xa0;: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished">Favoris</translation>
+    </message>
+    <message>
+        <source>Set List %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System parameters (the unit is backed up first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System parameters (not in this back-up)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished">Restaurer</translation>
+    </message>
+</context>
+<context>
     <name>settingsDialog</name>
     <message>
         <source>Settings</source>
@@ -857,7 +1305,7 @@ VIDE</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation>Langue :</translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <source>Select language</source>
@@ -948,7 +1396,7 @@ VIDE</translation>
     </message>
     <message>
         <source>Device disconnected!</source>
-        <translation>Appareil déconnecté !</translation>
+        <translation>Appareil déconnecté&#xa0;!</translation>
     </message>
     <message>
         <source>Multiple devices detected. Please connect only one device.</source>
@@ -992,11 +1440,11 @@ VIDE</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; was not saved; any earlier file of that name is unchanged.</source>
-        <translation>&lt;b&gt;%1&lt;/b&gt; n&apos;a pas été enregistré ; un fichier existant du même nom reste inchangé.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; n&apos;a pas été enregistré&#xa0;; un fichier existant du même nom reste inchangé.</translation>
     </message>
     <message>
         <source>The file could not be written: the folder may be read-only or the disk full.</source>
-        <translation>Impossible d&apos;écrire le fichier : le dossier est peut-être en lecture seule ou le disque plein.</translation>
+        <translation>Impossible d&apos;écrire le fichier&#xa0;: le dossier est peut-être en lecture seule ou le disque plein.</translation>
     </message>
     <message>
         <source>Any earlier back-up of that name is unchanged.</source>
@@ -1070,7 +1518,7 @@ Faites d&apos;abord une sauvegarde.</translation>
     </message>
     <message>
         <source>Not allowed!</source>
-        <translation>Opération non autorisée !</translation>
+        <translation>Opération non autorisée&#xa0;!</translation>
     </message>
     <message>
         <source>updating factory presets...</source>
@@ -1097,8 +1545,8 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     <message>
         <source>Do not power down the device until the Tessitra display says:
 &quot;Done - Cycle power now&quot;.</source>
-        <translation>N&apos;éteignez pas l&apos;appareil avant que l&apos;écran du Tessitra affiche :
-« Done - Cycle power now ».</translation>
+        <translation>N&apos;éteignez pas l&apos;appareil avant que l&apos;écran du Tessitra affiche&#xa0;:
+«&#xa0;Done - Cycle power now&#xa0;».</translation>
     </message>
     <message>
         <source>Failed to update DSP Firmware.</source>
@@ -1114,8 +1562,8 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     <message>
         <source>Do not power down the device until  the Tessitra display says:
 &quot;Done - Cycle power now&quot;.</source>
-        <translation>N&apos;éteignez pas l&apos;appareil avant que l&apos;écran du Tessitra affiche :
-« Done - Cycle power now ».</translation>
+        <translation>N&apos;éteignez pas l&apos;appareil avant que l&apos;écran du Tessitra affiche&#xa0;:
+«&#xa0;Done - Cycle power now&#xa0;».</translation>
     </message>
     <message>
         <source>Failed to update uP Firmware.</source>
@@ -1135,15 +1583,15 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     </message>
     <message>
         <source>The unit was found but could not be opened. Reconnect the unit; the log file ui.log names the cause.</source>
-        <translation>L&apos;appareil a été trouvé, mais n&apos;a pas pu être ouvert. Rebranchez l&apos;appareil ; le fichier journal ui.log en indique la cause.</translation>
+        <translation>L&apos;appareil a été trouvé, mais n&apos;a pas pu être ouvert. Rebranchez l&apos;appareil&#xa0;; le fichier journal ui.log en indique la cause.</translation>
     </message>
     <message>
         <source>Nothing was written; the unit holds its presets as before.</source>
-        <translation>Rien n&apos;a été écrit ; l&apos;appareil a conservé ses presets.</translation>
+        <translation>Rien n&apos;a été écrit&#xa0;; l&apos;appareil a conservé ses presets.</translation>
     </message>
     <message>
         <source>%1 of %2 user presets were written; the unit holds a mix of old and restored presets. Restore the back-up again.</source>
-        <translation>%1 presets utilisateur sur %2 ont été écrits ; l&apos;appareil contient un mélange d&apos;anciens presets et de presets restaurés. Relancez la restauration de la sauvegarde.</translation>
+        <translation>%1 presets utilisateur sur %2 ont été écrits&#xa0;; l&apos;appareil contient un mélange d&apos;anciens presets et de presets restaurés. Relancez la restauration de la sauvegarde.</translation>
     </message>
     <message>
         <source>The unit was disconnected during the restore.</source>
@@ -1151,7 +1599,7 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     </message>
     <message>
         <source>%1 of %2 user presets were written, so it holds a mix of old and restored presets.</source>
-        <translation>%1 presets utilisateur sur %2 ont été écrits : il contient donc un mélange d&apos;anciens presets et de presets restaurés.</translation>
+        <translation>%1 presets utilisateur sur %2 ont été écrits&#xa0;: il contient donc un mélange d&apos;anciens presets et de presets restaurés.</translation>
     </message>
     <message>
         <source>All %1 user presets were written, but not all set lists.</source>
@@ -1179,11 +1627,11 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     </message>
     <message>
         <source>%1 of %2 factory presets were written; the unit holds a mix of old and new factory presets.</source>
-        <translation>%1 presets d&apos;usine sur %2 ont été écrits ; l&apos;appareil contient un mélange d&apos;anciens et de nouveaux presets d&apos;usine.</translation>
+        <translation>%1 presets d&apos;usine sur %2 ont été écrits&#xa0;; l&apos;appareil contient un mélange d&apos;anciens et de nouveaux presets d&apos;usine.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes of the firmware image were sent; the unit holds no complete new firmware. Keep it powered, connect it again and update the firmware again.</source>
-        <translation>%1 octets sur %2 de l&apos;image du firmware ont été envoyés ; l&apos;appareil ne contient pas de nouveau firmware complet. Laissez-le allumé, rebranchez-le et relancez la mise à jour du firmware.</translation>
+        <translation>%1 octets sur %2 de l&apos;image du firmware ont été envoyés&#xa0;; l&apos;appareil ne contient pas de nouveau firmware complet. Laissez-le allumé, rebranchez-le et relancez la mise à jour du firmware.</translation>
     </message>
     <message>
         <source>Backing up the unit first...</source>
@@ -1191,17 +1639,17 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     </message>
     <message>
         <source>Nothing was changed: the unit could not be backed up first.</source>
-        <translation>Rien n&apos;a été modifié : la sauvegarde préalable de l&apos;appareil a échoué.</translation>
+        <translation>Rien n&apos;a été modifié&#xa0;: la sauvegarde préalable de l&apos;appareil a échoué.</translation>
     </message>
     <message>
         <source>Verification failed: %1 differs from what was written.</source>
         <extracomment>%1 names one slot, set list or the system parameters</extracomment>
-        <translation>Échec de la vérification : %1 ne correspond pas à ce qui a été écrit.</translation>
+        <translation>Échec de la vérification&#xa0;: %1 ne correspond pas à ce qui a été écrit.</translation>
     </message>
     <message>
         <source>Verification failed: %1 differ from what was written.</source>
         <extracomment>%1 names several slots or set lists: &quot;U05 and U07&quot;</extracomment>
-        <translation>Échec de la vérification : %1 ne correspondent pas à ce qui a été écrit.</translation>
+        <translation>Échec de la vérification&#xa0;: %1 ne correspondent pas à ce qui a été écrit.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -1232,28 +1680,28 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     <message>
         <source>%1 no longer holds what &quot;%2&quot; wrote: it was changed since (on the unit, by another program or by a restore). Nothing was changed.</source>
         <extracomment>%1 is one slot or set list, %3 the step being undone (&quot;copy F03 to U90&quot;)</extracomment>
-        <translation>%1 ne contient plus ce que « %2 » y a écrit : son contenu a changé depuis (sur l&apos;appareil, par un autre programme ou par une restauration). Rien n&apos;a été modifié.</translation>
+        <translation>%1 ne contient plus ce que «&#xa0;%2&#xa0;» y a écrit&#xa0;: son contenu a changé depuis (sur l&apos;appareil, par un autre programme ou par une restauration). Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>%1 no longer hold what &quot;%2&quot; wrote: it was changed since (on the unit, by another program or by a restore). Nothing was changed.</source>
         <extracomment>%1 names several slots or set lists, %2 the step being undone (&quot;copy F03 to U90&quot;)</extracomment>
-        <translation>%1 ne contiennent plus ce que « %2 » y a écrit : leur contenu a changé depuis (sur l&apos;appareil, par un autre programme ou par une restauration). Rien n&apos;a été modifié.</translation>
+        <translation>%1 ne contiennent plus ce que «&#xa0;%2&#xa0;» y a écrit&#xa0;: leur contenu a changé depuis (sur l&apos;appareil, par un autre programme ou par une restauration). Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>%1 no longer holds what was there before &quot;%2&quot;: it was changed since. Nothing was changed.</source>
-        <translation>%1 ne contient plus ce qui s&apos;y trouvait avant « %2 » : son contenu a changé depuis. Rien n&apos;a été modifié.</translation>
+        <translation>%1 ne contient plus ce qui s&apos;y trouvait avant «&#xa0;%2&#xa0;»&#xa0;: son contenu a changé depuis. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>%1 no longer hold what was there before &quot;%2&quot;: it was changed since. Nothing was changed.</source>
-        <translation>%1 ne contiennent plus ce qui s&apos;y trouvait avant « %2 » : leur contenu a changé depuis. Rien n&apos;a été modifié.</translation>
+        <translation>%1 ne contiennent plus ce qui s&apos;y trouvait avant «&#xa0;%2&#xa0;»&#xa0;: leur contenu a changé depuis. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Undone: %1.</source>
-        <translation>Annulé : %1.</translation>
+        <translation>Annulé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Redone: %1.</source>
-        <translation>Rétabli : %1.</translation>
+        <translation>Rétabli&#xa0;: %1.</translation>
     </message>
     <message>
         <source>copy %1 to %2</source>
@@ -1278,11 +1726,11 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     </message>
     <message>
         <source>Restoring %1 from %2...</source>
-        <translation>Restauration depuis %2 : %1...</translation>
+        <translation>Restauration depuis %2&#xa0;: %1...</translation>
     </message>
     <message>
         <source>Restored %1 from %2.</source>
-        <translation>Restauration depuis %2 terminée : %1.</translation>
+        <translation>Restauration depuis %2 terminée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 does not hold %2. Nothing was changed.</source>
@@ -1290,11 +1738,11 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     </message>
     <message>
         <source>The undo journal was damaged or made for another unit and was not used. It was set aside as %1.</source>
-        <translation>Le journal d&apos;annulation était endommagé ou destiné à un autre appareil ; il n&apos;a pas été utilisé. Il a été mis de côté sous le nom %1.</translation>
+        <translation>Le journal d&apos;annulation était endommagé ou destiné à un autre appareil&#xa0;; il n&apos;a pas été utilisé. Il a été mis de côté sous le nom %1.</translation>
     </message>
     <message>
         <source>The undo journal cannot be read and was not used.</source>
-        <translation>Le journal d&apos;annulation est illisible ; il n&apos;a pas été utilisé.</translation>
+        <translation>Le journal d&apos;annulation est illisible&#xa0;; il n&apos;a pas été utilisé.</translation>
     </message>
     <message>
         <source>Could not parse the update info in server.</source>
@@ -1322,7 +1770,7 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     </message>
     <message>
         <source>Failed to fetch info from update server!</source>
-        <translation>Impossible d&apos;obtenir les informations du serveur de mises à jour !</translation>
+        <translation>Impossible d&apos;obtenir les informations du serveur de mises à jour&#xa0;!</translation>
     </message>
     <message>
         <source>Download finished.</source>
@@ -1366,11 +1814,11 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     </message>
     <message>
         <source>See &apos;tessitra %1 --help&apos;.</source>
-        <translation>Voir « tessitra %1 --help ».</translation>
+        <translation>Voir «&#xa0;tessitra %1 --help&#xa0;».</translation>
     </message>
     <message>
         <source>See &apos;tessitra --help&apos;.</source>
-        <translation>Voir « tessitra --help ».</translation>
+        <translation>Voir «&#xa0;tessitra --help&#xa0;».</translation>
     </message>
     <message>
         <source>No unit found. Connect the unit and switch it on.</source>
@@ -1386,7 +1834,7 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     </message>
     <message>
         <source>%1 changes what the unit holds: give --yes to confirm when not run from a terminal.</source>
-        <translation>%1 modifie le contenu de l&apos;appareil : hors d&apos;un terminal, ajoutez --yes pour confirmer.</translation>
+        <translation>%1 modifie le contenu de l&apos;appareil&#xa0;: hors d&apos;un terminal, ajoutez --yes pour confirmer.</translation>
     </message>
     <message>
         <source>Stopped.</source>
@@ -1394,23 +1842,23 @@ Ne débranchez pas et n&apos;éteignez pas l&apos;appareil.</translation>
     </message>
     <message>
         <source>Stopped. The operation&apos;s last words: %1</source>
-        <translation>Arrêté. Dernier message de l&apos;opération : %1</translation>
+        <translation>Arrêté. Dernier message de l&apos;opération&#xa0;: %1</translation>
     </message>
     <message>
         <source>stopping: the operation ends at its next record or packet (Ctrl-C again ends the program at once, leaving the unit as it is then).</source>
-        <translation>arrêt : l&apos;opération s&apos;arrête à son prochain bloc ou paquet (un nouveau Ctrl-C termine le programme immédiatement et laisse l&apos;appareil dans l&apos;état où il est alors).</translation>
+        <translation>arrêt&#xa0;: l&apos;opération s&apos;arrête à son prochain bloc ou paquet (un nouveau Ctrl-C termine le programme immédiatement et laisse l&apos;appareil dans l&apos;état où il est alors).</translation>
     </message>
     <message>
         <source>A write to the unit cannot be stopped safely; it will finish first (Ctrl-C again ends the program at once, leaving the unit half written).</source>
-        <translation>Une écriture dans l&apos;appareil ne peut pas être arrêtée sans risque ; elle va d&apos;abord se terminer (un nouveau Ctrl-C termine le programme immédiatement et laisse l&apos;appareil à moitié écrit).</translation>
+        <translation>Une écriture dans l&apos;appareil ne peut pas être arrêtée sans risque&#xa0;; elle va d&apos;abord se terminer (un nouveau Ctrl-C termine le programme immédiatement et laisse l&apos;appareil à moitié écrit).</translation>
     </message>
     <message>
         <source>The unit was backed up before it started; to put it back: tessitra restore &quot;%1&quot;</source>
-        <translation>L&apos;appareil a été sauvegardé avant le début ; pour revenir en arrière : tessitra restore &quot;%1&quot;</translation>
+        <translation>L&apos;appareil a été sauvegardé avant le début&#xa0;; pour revenir en arrière&#xa0;: tessitra restore &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The factory bank was kept before it started; to put it back: tessitra factory-update &quot;%1&quot;</source>
-        <translation>La banque d&apos;usine a été conservée avant le début ; pour la remettre : tessitra factory-update &quot;%1&quot;</translation>
+        <translation>La banque d&apos;usine a été conservée avant le début&#xa0;; pour la remettre&#xa0;: tessitra factory-update &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Scripts the preset librarian of a Tessitra Stage Ariette or Stage Cadenzo connected over USB: the same
@@ -1427,19 +1875,19 @@ Options:
 
 Commands:
 </source>
-        <translation>Gère en ligne de commande les presets d&apos;un Tessitra Stage Ariette ou Stage Cadenzo branché en USB : mêmes
+        <translation>Gère en ligne de commande les presets d&apos;un Tessitra Stage Ariette ou Stage Cadenzo branché en USB&#xa0;: mêmes
 opérations que la fenêtre de Tessitra Stage Librarian, avec les mêmes sauvegardes automatiques et contrôles.
-Emplacements notés comme dans la fenêtre : U01 à U100 (presets utilisateur), F01 à F100 (presets d&apos;usine).
+Emplacements notés comme dans la fenêtre&#xa0;: U01 à U100 (presets utilisateur), F01 à F100 (presets d&apos;usine).
 
-Options :
-  --bus DIR   utiliser les appareils virtuels du dossier de bus DIR (par défaut : $TESSITRA_VIRTUAL_BUS,
+Options&#xa0;:
+  --bus DIR   utiliser les appareils virtuels du dossier de bus DIR (par défaut&#xa0;: $TESSITRA_VIRTUAL_BUS,
               ou les vrais appareils USB si aucun des deux n&apos;est indiqué)
   --json      afficher le résultat en JSON sur la sortie standard, une erreur en {&quot;error&quot;: ..., &quot;exit&quot;: ...}
   --yes       accepter d&apos;avance ce qu&apos;une commande demanderait de confirmer (nécessaire hors d&apos;un terminal)
-  --help      ce texte ; `tessitra COMMAND --help` décrit une commande
+  --help      ce texte&#xa0;; `tessitra COMMAND --help` décrit une commande
   --version   la version de tessitra
 
-Commandes :
+Commandes&#xa0;:
 </translation>
     </message>
     <message>
@@ -1460,7 +1908,7 @@ Exit codes:
        got; a write to the unit finishes first and ends with its own code
 </source>
         <translation>
-Codes de sortie :
+Codes de sortie&#xa0;:
   0  succès
   1  l&apos;opération a échoué (par exemple non autorisée sur ce modèle, ou serveur de mises à jour injoignable)
   2  mauvaise utilisation
@@ -1469,11 +1917,11 @@ Codes de sortie :
   5  la communication avec l&apos;appareil a échoué
   6  un fichier est manquant, endommagé ou destiné à un autre modèle
   7  l&apos;appareil ne contient pas ce qui y a été écrit
-  8  refusé : non confirmé, ou --yes absent hors d&apos;un terminal
+  8  refusé&#xa0;: non confirmé, ou --yes absent hors d&apos;un terminal
   9  l&apos;appareil est utilisé par la fenêtre de Tessitra Stage Librarian ou par une autre commande tessitra
-  10  un emplacement a changé depuis son écriture (annuler ou rétablir) : rien n&apos;a été écrit
-  130  arrêté par Ctrl-C : lecture, sauvegarde ou enregistrement s&apos;arrêtent au prochain bloc ou paquet et
-       indiquent où ils en sont ; une écriture dans l&apos;appareil se termine d&apos;abord, avec son propre code
+  10  un emplacement a changé depuis son écriture (annuler ou rétablir)&#xa0;: rien n&apos;a été écrit
+  130  arrêté par Ctrl-C&#xa0;: lecture, sauvegarde ou enregistrement s&apos;arrêtent au prochain bloc ou paquet et
+       indiquent où ils en sont&#xa0;; une écriture dans l&apos;appareil se termine d&apos;abord, avec son propre code
 </translation>
     </message>
     <message>
@@ -1482,7 +1930,7 @@ Codes de sortie :
     </message>
     <message>
         <source>Shows the connected unit: model, identity and versions.</source>
-        <translation>Affiche l&apos;appareil branché : modèle, identité et versions.</translation>
+        <translation>Affiche l&apos;appareil branché&#xa0;: modèle, identité et versions.</translation>
     </message>
     <message>
         <source>Lists presets or a set list</source>
@@ -1511,7 +1959,7 @@ With --only SLOT... (user slots), --setlists LIST (favourites, A, B, C, D or all
 or --sysparams only those are written, each read back, and can be undone like a load (the system
 parameters are not in the undo history: an automatic back-up is taken first for them).</source>
         <translation>Remet un fichier de sauvegarde dans l&apos;appareil, en remplaçant tous les presets utilisateur, les setlists
-et les paramètres système. Demande confirmation ; une sauvegarde automatique de l&apos;appareil est faite avant.
+et les paramètres système. Demande confirmation&#xa0;; une sauvegarde automatique de l&apos;appareil est faite avant.
 Avec --only SLOT... (emplacements utilisateur), --setlists LIST (favourites, A, B, C, D ou all, séparés
 par des virgules) ou --sysparams, seuls ceux-ci sont écrits, chacun relu, et s&apos;annulent comme un chargement
 (les paramètres système, absents de l&apos;historique d&apos;annulation, sont d&apos;abord sauvegardés automatiquement).</translation>
@@ -1528,9 +1976,9 @@ differ, with its mark: settings (same name, other parameters), renamed (other na
 Differences are no failure: the exit code is 0.</source>
         <translation>Compare l&apos;appareil avec la sauvegarde FILE (l&apos;appareil est lu comme pour une sauvegarde), ou les
 sauvegardes FILE et FILE2 (sans appareil). Une ligne par emplacement utilisateur, setlist et paramètres
-système qui diffèrent, avec sa marque : settings (même nom, autres réglages), renamed (autre nom), changed
-(setlist ou paramètres système), missing (absent d&apos;un côté) ; --all liste aussi ceux qui sont identiques.
-Les différences ne sont pas un échec : le code de sortie est 0.</translation>
+système qui diffèrent, avec sa marque&#xa0;: settings (même nom, autres réglages), renamed (autre nom), changed
+(setlist ou paramètres système), missing (absent d&apos;un côté)&#xa0;; --all liste aussi ceux qui sont identiques.
+Les différences ne sont pas un échec&#xa0;: le code de sortie est 0.</translation>
     </message>
     <message>
         <source>Finds presets by name in back-ups and files</source>
@@ -1540,9 +1988,9 @@ Les différences ne sont pas un échec : le code de sortie est 0.</translation>
         <source>Lists every back-up and preset file under FOLDER (default: both models&apos; preset and back-up folders)
 that holds a preset whose name contains TEXT, newest file first: file, slot, name. No unit is needed;
 exit 1 when no preset matches.</source>
-        <translation>Liste les fichiers de sauvegarde et de presets sous FOLDER (par défaut : les dossiers de presets et de
+        <translation>Liste les fichiers de sauvegarde et de presets sous FOLDER (par défaut&#xa0;: les dossiers de presets et de
 sauvegardes des deux modèles) qui contiennent un preset dont le nom inclut TEXT, du plus récent au plus
-ancien : fichier, emplacement, nom. Sans appareil ; code de sortie 1 si aucun preset ne correspond.</translation>
+ancien&#xa0;: fichier, emplacement, nom. Sans appareil&#xa0;; code de sortie 1 si aucun preset ne correspond.</translation>
     </message>
     <message>
         <source>Saves presets to preset files</source>
@@ -1551,8 +1999,8 @@ ancien : fichier, emplacement, nom. Sans appareil ; code de sortie 1 si aucun 
     <message>
         <source>Saves presets of the unit to preset files in DIR (default: the current folder; made when missing),
 named as the window names them (&quot;U01_Rock Lead.tarp&quot;).</source>
-        <translation>Enregistre des presets de l&apos;appareil en fichiers de presets dans DIR (par défaut : le dossier courant,
-créé s&apos;il n&apos;existe pas), nommés comme dans la fenêtre (« U01_Rock Lead.tarp »).</translation>
+        <translation>Enregistre des presets de l&apos;appareil en fichiers de presets dans DIR (par défaut&#xa0;: le dossier courant,
+créé s&apos;il n&apos;existe pas), nommés comme dans la fenêtre («&#xa0;U01_Rock Lead.tarp&#xa0;»).</translation>
     </message>
     <message>
         <source>Loads preset files into user slots</source>
@@ -1568,7 +2016,7 @@ créé s&apos;il n&apos;existe pas), nommés comme dans la fenêtre (« U01_Roc
     </message>
     <message>
         <source>Copies preset FROM onto user slot TO (for example: copy F03 U90). Asks first.</source>
-        <translation>Copie le preset FROM dans l&apos;emplacement utilisateur TO (par exemple : copy F03 U90). Demande confirmation.</translation>
+        <translation>Copie le preset FROM dans l&apos;emplacement utilisateur TO (par exemple&#xa0;: copy F03 U90). Demande confirmation.</translation>
     </message>
     <message>
         <source>Renames a user preset</source>
@@ -1585,7 +2033,7 @@ créé s&apos;il n&apos;existe pas), nommés comme dans la fenêtre (« U01_Roc
     <message>
         <source>Makes the set list hold exactly the presets given, in order (at most 20); the other slots are emptied.
 Asks first.</source>
-        <translation>Met dans la setlist exactement les presets indiqués, dans l&apos;ordre (20 au plus) ; ses autres emplacements
+        <translation>Met dans la setlist exactement les presets indiqués, dans l&apos;ordre (20 au plus)&#xa0;; ses autres emplacements
 sont vidés. Demande confirmation.</translation>
     </message>
     <message>
@@ -1597,7 +2045,7 @@ sont vidés. Demande confirmation.</translation>
 20 steps back, kept per unit). A slot changed since is left alone: exit 10, or a second question
 on a terminal. Asks first.</source>
         <translation>Remet ce qu&apos;a écrasé la dernière modification (copie, chargement, renommage, setlist), comme Annuler dans
-la fenêtre (jusqu&apos;à 20 étapes, conservées par appareil). Un emplacement modifié depuis n&apos;est pas touché :
+la fenêtre (jusqu&apos;à 20 étapes, conservées par appareil). Un emplacement modifié depuis n&apos;est pas touché&#xa0;:
 code de sortie 10, ou une seconde question dans un terminal. Demande confirmation.</translation>
     </message>
     <message>
@@ -1627,8 +2075,8 @@ ou de FILE, une banque d&apos;usine conservée avant une réécriture précéden
     <message>
         <source>Writes firmware images into the unit: .ldr files are DSP images, .bin files microcontroller images.
 Asks first; an automatic back-up of the unit is taken before each image.</source>
-        <translation>Écrit des images de firmware dans l&apos;appareil : les .ldr sont des images DSP, les .bin des images du
-microcontrôleur. Demande confirmation ; une sauvegarde automatique de l&apos;appareil précède chaque image.</translation>
+        <translation>Écrit des images de firmware dans l&apos;appareil&#xa0;: les .ldr sont des images DSP, les .bin des images du
+microcontrôleur. Demande confirmation&#xa0;; une sauvegarde automatique de l&apos;appareil précède chaque image.</translation>
     </message>
     <message>
         <source>Asks for newer firmware</source>
@@ -1640,7 +2088,7 @@ microcontrôleur. Demande confirmation ; une sauvegarde automatique de l&apos;a
     </message>
     <message>
         <source>%1: File not found.</source>
-        <translation>%1 : fichier introuvable.</translation>
+        <translation>%1&#xa0;: fichier introuvable.</translation>
     </message>
     <message>
         <source>%1 is not a back-up file.</source>
@@ -1672,7 +2120,7 @@ microcontrôleur. Demande confirmation ; une sauvegarde automatique de l&apos;a
     </message>
     <message>
         <source>Restore %1? Every user preset, the set lists and the system parameters of the unit are replaced.</source>
-        <translation>Restaurer %1 ? Tous les presets utilisateur, les setlists et les paramètres système de l&apos;appareil seront remplacés.</translation>
+        <translation>Restaurer %1&#xa0;? Tous les presets utilisateur, les setlists et les paramètres système de l&apos;appareil seront remplacés.</translation>
     </message>
     <message>
         <source>--only takes one SLOT or more</source>
@@ -1684,7 +2132,7 @@ microcontrôleur. Demande confirmation ; une sauvegarde automatique de l&apos;a
     </message>
     <message>
         <source>Put back %1 from %2? The unit&apos;s own are replaced.</source>
-        <translation>Remettre %1 depuis %2 ? Le contenu actuel de l&apos;appareil sera remplacé.</translation>
+        <translation>Remettre %1 depuis %2&#xa0;? Le contenu actuel de l&apos;appareil sera remplacé.</translation>
     </message>
     <message>
         <source>find takes TEXT and, optionally, FOLDER...</source>
@@ -1692,7 +2140,7 @@ microcontrôleur. Demande confirmation ; une sauvegarde automatique de l&apos;a
     </message>
     <message>
         <source>No preset named like &quot;%1&quot; was found.</source>
-        <translation>Aucun preset dont le nom contient « %1 » n&apos;a été trouvé.</translation>
+        <translation>Aucun preset dont le nom contient «&#xa0;%1&#xa0;» n&apos;a été trouvé.</translation>
     </message>
     <message>
         <source>diff takes FILE (against the unit) or FILE1 FILE2</source>
@@ -1737,11 +2185,11 @@ microcontrôleur. Demande confirmation ; une sauvegarde automatique de l&apos;a
     <message>
         <source>%1: %2</source>
         <comment>a file and what is wrong with it</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets %1 with %2?</source>
-        <translation>Voulez-vous remplacer les presets %1 par %2 ?</translation>
+        <translation>Voulez-vous remplacer les presets %1 par %2&#xa0;?</translation>
     </message>
     <message>
         <source>copy takes FROM and TO</source>
@@ -1761,7 +2209,7 @@ microcontrôleur. Demande confirmation ; une sauvegarde automatique de l&apos;a
     </message>
     <message>
         <source>Rename %1 to &quot;%2&quot;?</source>
-        <translation>Renommer %1 en « %2 » ?</translation>
+        <translation>Renommer %1 en «&#xa0;%2&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>setlist takes a list (A, B, C, D or favourites) and 1 to 20 SLOTs</source>
@@ -1773,7 +2221,7 @@ microcontrôleur. Demande confirmation ; une sauvegarde automatique de l&apos;a
     </message>
     <message>
         <source>Make %1 hold %2, and empty its other slots?</source>
-        <translation>Mettre %2 dans %1 et vider ses autres emplacements ?</translation>
+        <translation>Mettre %2 dans %1 et vider ses autres emplacements&#xa0;?</translation>
     </message>
     <message>
         <source>%1 takes no arguments</source>
@@ -1781,15 +2229,15 @@ microcontrôleur. Demande confirmation ; une sauvegarde automatique de l&apos;a
     </message>
     <message>
         <source>Write again what the last undo took away?</source>
-        <translation>Réécrire ce que la dernière annulation a retiré ?</translation>
+        <translation>Réécrire ce que la dernière annulation a retiré&#xa0;?</translation>
     </message>
     <message>
         <source>Put back what the last copy, load, rename or set-list change overwrote?</source>
-        <translation>Remettre ce qu&apos;a écrasé la dernière modification (copie, chargement, renommage, setlist) ?</translation>
+        <translation>Remettre ce qu&apos;a écrasé la dernière modification (copie, chargement, renommage, setlist)&#xa0;?</translation>
     </message>
     <message>
         <source>Overwrite it anyway?</source>
-        <translation>Écraser quand même ?</translation>
+        <translation>Écraser quand même&#xa0;?</translation>
     </message>
     <message>
         <source>factory-update takes at most one FILE</source>
@@ -1797,7 +2245,7 @@ microcontrôleur. Demande confirmation ; une sauvegarde automatique de l&apos;a
     </message>
     <message>
         <source>Rewrite the factory presets of the unit?</source>
-        <translation>Réécrire les presets d&apos;usine de l&apos;appareil ?</translation>
+        <translation>Réécrire les presets d&apos;usine de l&apos;appareil&#xa0;?</translation>
     </message>
     <message>
         <source>firmware takes one FILE or more</source>
@@ -1805,11 +2253,11 @@ microcontrôleur. Demande confirmation ; une sauvegarde automatique de l&apos;a
     </message>
     <message>
         <source>%1: neither a DSP image (.ldr) nor a microcontroller image (.bin).</source>
-        <translation>%1 : ni une image DSP (.ldr), ni une image du microcontrôleur (.bin).</translation>
+        <translation>%1&#xa0;: ni une image DSP (.ldr), ni une image du microcontrôleur (.bin).</translation>
     </message>
     <message>
         <source>Write %1 into the unit? Do not disconnect or power down the device while it runs.</source>
-        <translation>Écrire %1 dans l&apos;appareil ? Ne débranchez pas et n&apos;éteignez pas l&apos;appareil pendant l&apos;opération.</translation>
+        <translation>Écrire %1 dans l&apos;appareil&#xa0;? Ne débranchez pas et n&apos;éteignez pas l&apos;appareil pendant l&apos;opération.</translation>
     </message>
     <message>
         <source>check-update takes no arguments</source>
@@ -1820,24 +2268,24 @@ microcontrôleur. Demande confirmation ; une sauvegarde automatique de l&apos;a
 Current: %1, %2
 </source>
         <translation>Une nouvelle version du firmware est disponible.
-Actuelle : %1, %2
+Actuelle&#xa0;: %1, %2
 </translation>
     </message>
     <message>
         <source>New DSP:      %1  %2
 </source>
-        <translation>Nouveau DSP :      %1  %2
+        <translation>Nouveau DSP&#xa0;:      %1  %2
 </translation>
     </message>
     <message>
         <source>New firmware: %1  %2
 </source>
-        <translation>Nouveau firmware : %1  %2
+        <translation>Nouveau firmware&#xa0;: %1  %2
 </translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation>commande inconnue : %1</translation>
+        <translation>commande inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <source>--to belongs to save and load</source>
@@ -1855,13 +2303,13 @@ Actuelle : %1, %2
         <source>usage: tessitra [--bus DIR] [--json] [--yes] COMMAND [ARGUMENTS]
 </source>
         <extracomment>The words in capitals and the options stand for what is typed: keep them as they are</extracomment>
-        <translation>utilisation : tessitra [--bus DIR] [--json] [--yes] COMMAND [ARGUMENTS]
+        <translation>utilisation&#xa0;: tessitra [--bus DIR] [--json] [--yes] COMMAND [ARGUMENTS]
 </translation>
     </message>
     <message>
         <source>usage: tessitra [--bus DIR] [--json] [--yes] %1</source>
         <extracomment>One command&apos;s usage: %1 is what follows the command&apos;s name, as &quot;list [user|factory|favourites|A|B|C|D]&quot;</extracomment>
-        <translation>utilisation : tessitra [--bus DIR] [--json] [--yes] %1</translation>
+        <translation>utilisation&#xa0;: tessitra [--bus DIR] [--json] [--yes] %1</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
@@ -1869,11 +2317,16 @@ Actuelle : %1, %2
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation>option inconnue : %1</translation>
+        <translation>option inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <source>no command given</source>
         <translation>aucune commande indiquée</translation>
+    </message>
+    <message>
+        <source>%1 into %2</source>
+        <extracomment>a back-up&apos;s preset put into another user slot of the unit: &quot;U08 into U10&quot;</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
