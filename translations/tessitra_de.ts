@@ -5,254 +5,254 @@
     <name>BackUpController</name>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished">%1 und %2</translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1: File not found.</source>
-        <translation type="unfinished">%1: Datei nicht gefunden.</translation>
+        <translation>%1: Datei nicht gefunden.</translation>
     </message>
     <message>
         <source>%1 is cut short or damaged.</source>
-        <translation type="unfinished">%1 ist unvollständig oder beschädigt.</translation>
+        <translation>%1 ist unvollständig oder beschädigt.</translation>
     </message>
     <message>
         <source>%1 is not a back-up file.</source>
-        <translation type="unfinished">%1 ist keine Backup-Datei.</translation>
+        <translation>%1 ist keine Backup-Datei.</translation>
     </message>
     <message>
         <source>Open Back-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup öffnen</translation>
     </message>
     <message>
         <source>not compared</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verglichen</translation>
     </message>
     <message>
         <source>same</source>
-        <translation type="unfinished"></translation>
+        <translation>gleich</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>andere Einstellungen</translation>
     </message>
     <message>
         <source>renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>umbenannt</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>geändert</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt</translation>
     </message>
     <message>
         <source>Compared with %1, taken %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verglichen mit %1 vom %2</translation>
     </message>
     <message>
         <source>Compared with the unit, settings included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Gerät verglichen, einschließlich der Einstellungen.</translation>
     </message>
     <message>
         <source>same name</source>
-        <translation type="unfinished"></translation>
+        <translation>gleicher Name</translation>
     </message>
     <message>
         <source>Compared with the unit by names and set lists; Compare settings reads its presets once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Gerät nach Namen und Setlists verglichen; „Einstellungen vergleichen“ liest dazu einmal die Presets des Geräts.</translation>
     </message>
     <message>
         <source>Not compared: the unit connected is of another model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verglichen: Das angeschlossene Gerät ist ein anderes Modell.</translation>
     </message>
     <message>
         <source>Not compared: no unit is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verglichen: Es ist kein Gerät angeschlossen.</translation>
     </message>
     <message>
         <source>Compare Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen vergleichen</translation>
     </message>
     <message>
         <source>Reading the presets of the unit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets des Geräts werden gelesen...</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen mit</translation>
     </message>
     <message>
         <source>BACKUP(*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup-Dateien (*.%1)</translation>
     </message>
     <message>
         <source>%1 and %2 are back-ups of different models.</source>
-        <translation type="unfinished">%1 und %2 sind Backups verschiedener Modelle.</translation>
+        <translation>%1 und %2 sind Backups verschiedener Modelle.</translation>
     </message>
     <message>
         <source>the favourites</source>
-        <translation type="unfinished">Favoriten</translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>set list %1</source>
-        <translation type="unfinished">Setlist %1</translation>
+        <translation>Setlist %1</translation>
     </message>
     <message>
         <source>the system parameters</source>
-        <translation type="unfinished">Systemparameter</translation>
+        <translation>Systemparameter</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl wiederherstellen</translation>
     </message>
     <message>
         <source>What the unit holds in %1 will be replaced by what %2 holds there; everything else stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Gerät wird Folgendes durch den Stand aus %2 ersetzt: %1. Alles andere bleibt unverändert.</translation>
     </message>
     <message>
         <source>Do you want to put them back?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie den Stand aus dem Backup zurückholen?</translation>
     </message>
     <message>
         <source>Restoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird wiederhergestellt...</translation>
     </message>
     <message>
         <source>Load Presets</source>
-        <translation type="unfinished">Presets laden</translation>
+        <translation>Presets laden</translation>
     </message>
     <message>
         <source>%1 is not a back-up of the unit connected&apos;s model. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Backup für das Modell des angeschlossenen Geräts. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets?</source>
-        <translation type="unfinished">Möchten Sie die Presets überschreiben?</translation>
+        <translation>Möchten Sie die Presets überschreiben?</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets &lt;b&gt;%1&lt;/b&gt; with &lt;b&gt;%2&lt;/b&gt; from &lt;b&gt;%3&lt;/b&gt;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Presets &lt;b&gt;%1&lt;/b&gt; mit &lt;b&gt;%2&lt;/b&gt; aus &lt;b&gt;%3&lt;/b&gt; überschreiben?</translation>
     </message>
     <message>
         <source>Load Preset</source>
-        <translation type="unfinished">Preset laden</translation>
+        <translation>Preset laden</translation>
     </message>
     <message>
         <source>Loading presets.</source>
-        <translation type="unfinished">Presets werden geladen.</translation>
+        <translation>Presets werden geladen.</translation>
     </message>
 </context>
 <context>
     <name>BackUpView</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoriten</translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Set List %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Close the back-up beside the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Backup neben dem Gerät schließen</translation>
     </message>
     <message>
         <source>Compare settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen vergleichen</translation>
     </message>
     <message>
         <source>Read the presets of the unit once to compare their settings too</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Presets des Geräts einmal lesen, um auch ihre Einstellungen zu vergleichen</translation>
     </message>
     <message>
         <source>Compare with...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen mit...</translation>
     </message>
     <message>
         <source>Compare with another back-up instead of the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einem anderen Backup statt mit dem Gerät vergleichen</translation>
     </message>
     <message>
         <source>Compare with the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Gerät vergleichen</translation>
     </message>
     <message>
         <source>Compare with the unit again</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder mit dem Gerät vergleichen</translation>
     </message>
     <message>
         <source>Only differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Unterschiede</translation>
     </message>
     <message>
         <source>Show only the entries that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die abweichenden Einträge anzeigen</translation>
     </message>
     <message>
         <source>Back-up entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup-Einträge</translation>
     </message>
     <message>
         <source>Drag presets onto the user presets to put them back</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets zum Zurückholen auf die User-Presets ziehen</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich</translation>
     </message>
     <message>
         <source>Drag presets onto the user presets to put them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets zum Zurückholen auf die User-Presets ziehen.</translation>
     </message>
     <message>
         <source>Restore selected...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl wiederherstellen...</translation>
     </message>
     <message>
         <source>Put back the chosen presets, set lists or system parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Presets, Setlists oder Systemparameter zurückholen</translation>
     </message>
     <message>
         <source>Taken %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt am %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>not in this back-up</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht in diesem Backup</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>System parameters: held</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemparameter: enthalten</translation>
     </message>
     <message>
         <source>System parameters: not in this back-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemparameter: nicht in diesem Backup</translation>
     </message>
     <message>
         <source>not compared</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verglichen</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -485,11 +485,11 @@ mit
     </message>
     <message>
         <source>Find in back-ups...</source>
-        <translation type="unfinished"></translation>
+        <translation>In Backups suchen...</translation>
     </message>
     <message>
         <source>%1: at most %2 characters; the unit cannot store %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: höchstens %2 Zeichen; das Gerät kann %3 nicht speichern</translation>
     </message>
 </context>
 <context>
@@ -512,102 +512,102 @@ mit
     </message>
     <message>
         <source>Reading the presets, set lists and system parameters of the unit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets, Setlists und Systemparameter des Geräts werden gelesen...</translation>
     </message>
     <message>
         <source>Stopped. Nothing was compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen. Es wurde nichts verglichen.</translation>
     </message>
     <message>
         <source>Failed to read the presets of the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Presets des Geräts konnten nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
     <name>FindBackUpsDlg</name>
     <message>
         <source>Find in Back-ups</source>
-        <translation type="unfinished"></translation>
+        <translation>In Backups suchen</translation>
     </message>
     <message>
         <source>Looking through the back-ups and preset files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Backups und Preset-Dateien werden durchsucht...</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherplatz</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Back-ups and preset files found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Backups und Preset-Dateien</translation>
     </message>
     <message>
         <source>Enter opens the file at the chosen preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabetaste öffnet die Datei beim gewählten Preset</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Open the chosen file at its preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Datei bei ihrem Preset öffnen</translation>
     </message>
     <message>
         <source>No back-up or preset file holds a preset named like &quot;%1&quot; or with the same settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Backup und keine Preset-Datei enthält ein Preset mit „%1“ im Namen oder mit denselben Einstellungen.</translation>
     </message>
     <message>
         <source>No back-up or preset file holds a preset named like &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Backup und keine Preset-Datei enthält ein Preset mit „%1“ im Namen.</translation>
     </message>
     <message>
         <source>No back-up or preset file holds a preset with the same settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Backup und keine Preset-Datei enthält ein Preset mit denselben Einstellungen.</translation>
     </message>
     <message>
         <source>Presets named like &quot;%1&quot; or with the same settings, newest file first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets mit „%1“ im Namen oder mit denselben Einstellungen, neueste Datei zuerst:</translation>
     </message>
     <message>
         <source>Presets named like &quot;%1&quot;, newest file first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets mit „%1“ im Namen, neueste Datei zuerst:</translation>
     </message>
     <message>
         <source>Presets with the same settings, newest file first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets mit denselben Einstellungen, neueste Datei zuerst:</translation>
     </message>
     <message>
         <source>preset file</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset-Datei</translation>
     </message>
     <message>
         <source>same settings</source>
-        <translation type="unfinished"></translation>
+        <translation>gleiche Einstellungen</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Name</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>andere Einstellungen</translation>
     </message>
 </context>
 <context>
@@ -1047,39 +1047,39 @@ LEER</translation>
     </message>
     <message>
         <source>Open beside the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben dem Gerät öffnen</translation>
     </message>
     <message>
         <source>Find a preset by name (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset nach Namen suchen (Strg+F)</translation>
     </message>
     <message>
         <source>Find presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets suchen</translation>
     </message>
     <message>
         <source>Shows only the user and factory presets whose name holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt nur die User- und Werks-Presets, deren Name diesen Text enthält</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Show every preset again</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder alle Presets anzeigen</translation>
     </message>
     <message>
         <source>Find in back-ups...</source>
-        <translation type="unfinished"></translation>
+        <translation>In Backups suchen...</translation>
     </message>
     <message>
         <source>Find in back-ups</source>
-        <translation type="unfinished"></translation>
+        <translation>In Backups suchen</translation>
     </message>
     <message>
         <source>List the back-ups and preset files that hold a preset of this name</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Backups und Preset-Dateien auflisten, die ein Preset dieses Namens enthalten</translation>
     </message>
 </context>
 <context>
@@ -1213,11 +1213,11 @@ LEER</translation>
     </message>
     <message>
         <source>Reading presets %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets werden gelesen: %1 von %2</translation>
     </message>
     <message>
         <source>Reading set lists and system parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlists und Systemparameter werden gelesen</translation>
     </message>
 </context>
 <context>
@@ -1250,47 +1250,47 @@ LEER</translation>
     <name>RestoreSelectedDlg</name>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl wiederherstellen</translation>
     </message>
     <message>
         <source>Choose what to put back from %1. Only what is chosen is written; everything else on the unit stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie, was aus %1 zurückgeholt werden soll. Nur das Gewählte wird geschrieben; alles andere im Gerät bleibt unverändert.</translation>
     </message>
     <message>
         <source>&amp;User presets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;User-Presets</translation>
     </message>
     <message>
         <source>User presets to put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückzuholende User-Presets</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoriten</translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Set List %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist %1</translation>
     </message>
     <message>
         <source>System parameters (the unit is backed up first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemparameter (das Gerät wird vorher gesichert)</translation>
     </message>
     <message>
         <source>System parameters (not in this back-up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemparameter (nicht in diesem Backup)</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished">Wiederherstellen</translation>
+        <translation>Wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -2332,7 +2332,7 @@ Aktuell: %1, %2
     <message>
         <source>%1 into %2</source>
         <extracomment>a back-up&apos;s preset put into another user slot of the unit: &quot;U08 into U10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach %2</translation>
     </message>
 </context>
 </TS>
