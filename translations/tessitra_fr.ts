@@ -5,254 +5,254 @@
     <name>BackUpController</name>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished">%1 et %2</translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1: File not found.</source>
-        <translation type="unfinished">%1&#xa0;: fichier introuvable.</translation>
+        <translation>%1&#xa0;: fichier introuvable.</translation>
     </message>
     <message>
         <source>%1 is cut short or damaged.</source>
-        <translation type="unfinished">%1 est incomplet ou endommagé.</translation>
+        <translation>%1 est incomplet ou endommagé.</translation>
     </message>
     <message>
         <source>%1 is not a back-up file.</source>
-        <translation type="unfinished">%1 n&apos;est pas un fichier de sauvegarde.</translation>
+        <translation>%1 n&apos;est pas un fichier de sauvegarde.</translation>
     </message>
     <message>
         <source>Open Back-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une sauvegarde</translation>
     </message>
     <message>
         <source>not compared</source>
-        <translation type="unfinished"></translation>
+        <translation>non comparé</translation>
     </message>
     <message>
         <source>same</source>
-        <translation type="unfinished"></translation>
+        <translation>identique</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>autres réglages</translation>
     </message>
     <message>
         <source>renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>renommé</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>autre contenu</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>absent</translation>
     </message>
     <message>
         <source>Compared with %1, taken %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison avec %1 (sauvegarde du %2)</translation>
     </message>
     <message>
         <source>Compared with the unit, settings included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison avec l&apos;appareil, réglages compris.</translation>
     </message>
     <message>
         <source>same name</source>
-        <translation type="unfinished"></translation>
+        <translation>même nom</translation>
     </message>
     <message>
         <source>Compared with the unit by names and set lists; Compare settings reads its presets once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison avec l&apos;appareil par noms et setlists&#xa0;; «&#xa0;Comparer les réglages&#xa0;» lit une fois ses presets.</translation>
     </message>
     <message>
         <source>Not compared: the unit connected is of another model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de comparaison&#xa0;: l&apos;appareil branché est d&apos;un autre modèle.</translation>
     </message>
     <message>
         <source>Not compared: no unit is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de comparaison&#xa0;: aucun appareil n&apos;est branché.</translation>
     </message>
     <message>
         <source>Compare Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer les réglages</translation>
     </message>
     <message>
         <source>Reading the presets of the unit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des presets de l&apos;appareil...</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec</translation>
     </message>
     <message>
         <source>BACKUP(*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde (*.%1)</translation>
     </message>
     <message>
         <source>%1 and %2 are back-ups of different models.</source>
-        <translation type="unfinished">%1 et %2 sont des sauvegardes de modèles différents.</translation>
+        <translation>%1 et %2 sont des sauvegardes de modèles différents.</translation>
     </message>
     <message>
         <source>the favourites</source>
-        <translation type="unfinished">les favoris</translation>
+        <translation>les favoris</translation>
     </message>
     <message>
         <source>set list %1</source>
-        <translation type="unfinished">la setlist %1</translation>
+        <translation>la setlist %1</translation>
     </message>
     <message>
         <source>the system parameters</source>
-        <translation type="unfinished">les paramètres système</translation>
+        <translation>les paramètres système</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la sélection</translation>
     </message>
     <message>
         <source>What the unit holds in %1 will be replaced by what %2 holds there; everything else stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour %1, le contenu de l&apos;appareil sera remplacé par celui de %2&#xa0;; tout le reste restera tel quel.</translation>
     </message>
     <message>
         <source>Do you want to put them back?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous les remettre dans l&apos;appareil&#xa0;?</translation>
     </message>
     <message>
         <source>Restoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration...</translation>
     </message>
     <message>
         <source>Load Presets</source>
-        <translation type="unfinished">Charger des presets</translation>
+        <translation>Charger des presets</translation>
     </message>
     <message>
         <source>%1 is not a back-up of the unit connected&apos;s model. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une sauvegarde du modèle de l&apos;appareil branché. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets?</source>
-        <translation type="unfinished">Voulez-vous écraser les presets&#xa0;?</translation>
+        <translation>Voulez-vous écraser les presets&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets &lt;b&gt;%1&lt;/b&gt; with &lt;b&gt;%2&lt;/b&gt; from &lt;b&gt;%3&lt;/b&gt;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous remplacer les presets &lt;b&gt;%1&lt;/b&gt; par &lt;b&gt;%2&lt;/b&gt; de &lt;b&gt;%3&lt;/b&gt;&#xa0;?</translation>
     </message>
     <message>
         <source>Load Preset</source>
-        <translation type="unfinished">Charger un preset</translation>
+        <translation>Charger un preset</translation>
     </message>
     <message>
         <source>Loading presets.</source>
-        <translation type="unfinished">Chargement des presets.</translation>
+        <translation>Chargement des presets.</translation>
     </message>
 </context>
 <context>
     <name>BackUpView</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoris</translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Set List %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Close the back-up beside the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la sauvegarde affichée à côté de l&apos;appareil</translation>
     </message>
     <message>
         <source>Compare settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer les réglages</translation>
     </message>
     <message>
         <source>Read the presets of the unit once to compare their settings too</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire une fois les presets de l&apos;appareil pour comparer aussi leurs réglages</translation>
     </message>
     <message>
         <source>Compare with...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec...</translation>
     </message>
     <message>
         <source>Compare with another back-up instead of the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec une autre sauvegarde au lieu de l&apos;appareil</translation>
     </message>
     <message>
         <source>Compare with the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec l&apos;appareil</translation>
     </message>
     <message>
         <source>Compare with the unit again</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer de nouveau avec l&apos;appareil</translation>
     </message>
     <message>
         <source>Only differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Différences seulement</translation>
     </message>
     <message>
         <source>Show only the entries that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;afficher que les éléments qui diffèrent</translation>
     </message>
     <message>
         <source>Back-up entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments de la sauvegarde</translation>
     </message>
     <message>
         <source>Drag presets onto the user presets to put them back</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser des presets sur les presets utilisateur pour les remettre dans l&apos;appareil</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Drag presets onto the user presets to put them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser des presets sur les presets utilisateur pour les remettre dans l&apos;appareil.</translation>
     </message>
     <message>
         <source>Restore selected...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la sélection...</translation>
     </message>
     <message>
         <source>Put back the chosen presets, set lists or system parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre les presets, setlists ou paramètres système choisis</translation>
     </message>
     <message>
         <source>Taken %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde du %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1&#xa0;: %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>not in this back-up</source>
-        <translation type="unfinished"></translation>
+        <translation>pas dans cette sauvegarde</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>System parameters: held</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres système&#xa0;: inclus</translation>
     </message>
     <message>
         <source>System parameters: not in this back-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres système&#xa0;: pas dans cette sauvegarde</translation>
     </message>
     <message>
         <source>not compared</source>
-        <translation type="unfinished"></translation>
+        <translation>non comparé</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1&#xa0;: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -485,11 +485,11 @@ par
     </message>
     <message>
         <source>Find in back-ups...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher dans les sauvegardes...</translation>
     </message>
     <message>
         <source>%1: at most %2 characters; the unit cannot store %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 caractères au maximum&#xa0;; l&apos;appareil ne peut pas mémoriser %3</translation>
     </message>
 </context>
 <context>
@@ -512,102 +512,102 @@ par
     </message>
     <message>
         <source>Reading the presets, set lists and system parameters of the unit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des presets, des setlists et des paramètres système de l&apos;appareil...</translation>
     </message>
     <message>
         <source>Stopped. Nothing was compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté. Rien n&apos;a été comparé.</translation>
     </message>
     <message>
         <source>Failed to read the presets of the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les presets de l&apos;appareil.</translation>
     </message>
 </context>
 <context>
     <name>FindBackUpsDlg</name>
     <message>
         <source>Find in Back-ups</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher dans les sauvegardes</translation>
     </message>
     <message>
         <source>Looking through the back-ups and preset files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche dans les sauvegardes et les fichiers de presets...</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Préférences</translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Back-ups and preset files found</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes et fichiers de presets trouvés</translation>
     </message>
     <message>
         <source>Enter opens the file at the chosen preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée ouvre le fichier sur le preset choisi</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Open the chosen file at its preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le fichier choisi sur son preset</translation>
     </message>
     <message>
         <source>No back-up or preset file holds a preset named like &quot;%1&quot; or with the same settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde ni aucun fichier de presets ne contient de preset dont le nom inclut «&#xa0;%1&#xa0;» ou aux mêmes réglages.</translation>
     </message>
     <message>
         <source>No back-up or preset file holds a preset named like &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde ni aucun fichier de presets ne contient de preset dont le nom inclut «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>No back-up or preset file holds a preset with the same settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde ni aucun fichier de presets ne contient de preset aux mêmes réglages.</translation>
     </message>
     <message>
         <source>Presets named like &quot;%1&quot; or with the same settings, newest file first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets dont le nom inclut «&#xa0;%1&#xa0;» ou aux mêmes réglages, du fichier le plus récent au plus ancien&#xa0;:</translation>
     </message>
     <message>
         <source>Presets named like &quot;%1&quot;, newest file first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets dont le nom inclut «&#xa0;%1&#xa0;», du fichier le plus récent au plus ancien&#xa0;:</translation>
     </message>
     <message>
         <source>Presets with the same settings, newest file first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets aux mêmes réglages, du fichier le plus récent au plus ancien&#xa0;:</translation>
     </message>
     <message>
         <source>preset file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier de preset</translation>
     </message>
     <message>
         <source>same settings</source>
-        <translation type="unfinished"></translation>
+        <translation>mêmes réglages</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>sans nom</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>autres réglages</translation>
     </message>
 </context>
 <context>
@@ -1047,39 +1047,39 @@ VIDE</translation>
     </message>
     <message>
         <source>Open beside the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir à côté de l&apos;appareil</translation>
     </message>
     <message>
         <source>Find a preset by name (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher un preset par nom (Ctrl+F)</translation>
     </message>
     <message>
         <source>Find presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher des presets</translation>
     </message>
     <message>
         <source>Shows only the user and factory presets whose name holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;affiche que les presets utilisateur et d&apos;usine dont le nom contient ce texte</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Show every preset again</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher de nouveau tous les presets</translation>
     </message>
     <message>
         <source>Find in back-ups...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher dans les sauvegardes...</translation>
     </message>
     <message>
         <source>Find in back-ups</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher dans les sauvegardes</translation>
     </message>
     <message>
         <source>List the back-ups and preset files that hold a preset of this name</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les sauvegardes et les fichiers de presets qui contiennent un preset de ce nom</translation>
     </message>
 </context>
 <context>
@@ -1213,11 +1213,11 @@ VIDE</translation>
     </message>
     <message>
         <source>Reading presets %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des presets&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Reading set lists and system parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des setlists et des paramètres système</translation>
     </message>
 </context>
 <context>
@@ -1250,47 +1250,47 @@ VIDE</translation>
     <name>RestoreSelectedDlg</name>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la sélection</translation>
     </message>
     <message>
         <source>Choose what to put back from %1. Only what is chosen is written; everything else on the unit stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez ce qu&apos;il faut remettre depuis %1. Seuls les éléments choisis sont écrits&#xa0;; tout le reste de l&apos;appareil reste tel quel.</translation>
     </message>
     <message>
         <source>&amp;User presets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Presets utilisateur</translation>
     </message>
     <message>
         <source>User presets to put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets utilisateur à remettre</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1&#xa0;: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoris</translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Set List %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist %1</translation>
     </message>
     <message>
         <source>System parameters (the unit is backed up first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres système (l&apos;appareil est d&apos;abord sauvegardé)</translation>
     </message>
     <message>
         <source>System parameters (not in this back-up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres système (pas dans cette sauvegarde)</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished">Restaurer</translation>
+        <translation>Restaurer</translation>
     </message>
 </context>
 <context>
@@ -2326,7 +2326,7 @@ Actuelle&#xa0;: %1, %2
     <message>
         <source>%1 into %2</source>
         <extracomment>a back-up&apos;s preset put into another user slot of the unit: &quot;U08 into U10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans %2</translation>
     </message>
 </context>
 </TS>
