@@ -5,254 +5,254 @@
     <name>BackUpController</name>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished">%1 y %2</translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1: File not found.</source>
-        <translation type="unfinished">%1: archivo no encontrado.</translation>
+        <translation>%1: archivo no encontrado.</translation>
     </message>
     <message>
         <source>%1 is cut short or damaged.</source>
-        <translation type="unfinished">%1 está incompleto o dañado.</translation>
+        <translation>%1 está incompleto o dañado.</translation>
     </message>
     <message>
         <source>%1 is not a back-up file.</source>
-        <translation type="unfinished">%1 no es un archivo de copia de seguridad.</translation>
+        <translation>%1 no es un archivo de copia de seguridad.</translation>
     </message>
     <message>
         <source>Open Back-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir copia de seguridad</translation>
     </message>
     <message>
         <source>not compared</source>
-        <translation type="unfinished"></translation>
+        <translation>sin comparar</translation>
     </message>
     <message>
         <source>same</source>
-        <translation type="unfinished"></translation>
+        <translation>igual</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>otros ajustes</translation>
     </message>
     <message>
         <source>renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>renombrado</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiado</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta</translation>
     </message>
     <message>
         <source>Compared with %1, taken %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparada con %1, creada el %2</translation>
     </message>
     <message>
         <source>Compared with the unit, settings included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparada con la unidad, ajustes incluidos.</translation>
     </message>
     <message>
         <source>same name</source>
-        <translation type="unfinished"></translation>
+        <translation>mismo nombre</translation>
     </message>
     <message>
         <source>Compared with the unit by names and set lists; Compare settings reads its presets once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparada con la unidad por nombres y setlists; Comparar ajustes lee sus presets una vez.</translation>
     </message>
     <message>
         <source>Not compared: the unit connected is of another model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin comparar: la unidad conectada es de otro modelo.</translation>
     </message>
     <message>
         <source>Not compared: no unit is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin comparar: no hay ninguna unidad conectada.</translation>
     </message>
     <message>
         <source>Compare Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar ajustes</translation>
     </message>
     <message>
         <source>Reading the presets of the unit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo los presets de la unidad...</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con</translation>
     </message>
     <message>
         <source>BACKUP(*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad (*.%1)</translation>
     </message>
     <message>
         <source>%1 and %2 are back-ups of different models.</source>
-        <translation type="unfinished">%1 y %2 son copias de seguridad de modelos distintos.</translation>
+        <translation>%1 y %2 son copias de seguridad de modelos distintos.</translation>
     </message>
     <message>
         <source>the favourites</source>
-        <translation type="unfinished">la lista de favoritos</translation>
+        <translation>la lista de favoritos</translation>
     </message>
     <message>
         <source>set list %1</source>
-        <translation type="unfinished">el setlist %1</translation>
+        <translation>el setlist %1</translation>
     </message>
     <message>
         <source>the system parameters</source>
-        <translation type="unfinished">los parámetros del sistema</translation>
+        <translation>los parámetros del sistema</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar selección</translation>
     </message>
     <message>
         <source>What the unit holds in %1 will be replaced by what %2 holds there; everything else stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contenido de %1 en la unidad se sustituirá por el de %2; todo lo demás quedará como está.</translation>
     </message>
     <message>
         <source>Do you want to put them back?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea restaurarlos?</translation>
     </message>
     <message>
         <source>Restoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurando...</translation>
     </message>
     <message>
         <source>Load Presets</source>
-        <translation type="unfinished">Cargar presets</translation>
+        <translation>Cargar presets</translation>
     </message>
     <message>
         <source>%1 is not a back-up of the unit connected&apos;s model. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una copia de seguridad del modelo de la unidad conectada. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets?</source>
-        <translation type="unfinished">¿Desea sobrescribir los presets?</translation>
+        <translation>¿Desea sobrescribir los presets?</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets &lt;b&gt;%1&lt;/b&gt; with &lt;b&gt;%2&lt;/b&gt; from &lt;b&gt;%3&lt;/b&gt;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea sobrescribir los presets &lt;b&gt;%1&lt;/b&gt; con &lt;b&gt;%2&lt;/b&gt; de &lt;b&gt;%3&lt;/b&gt;?</translation>
     </message>
     <message>
         <source>Load Preset</source>
-        <translation type="unfinished">Cargar preset</translation>
+        <translation>Cargar preset</translation>
     </message>
     <message>
         <source>Loading presets.</source>
-        <translation type="unfinished">Cargando presets.</translation>
+        <translation>Cargando presets.</translation>
     </message>
 </context>
 <context>
     <name>BackUpView</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoritos</translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Set List %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Close the back-up beside the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la copia de seguridad abierta junto a la unidad</translation>
     </message>
     <message>
         <source>Compare settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar ajustes</translation>
     </message>
     <message>
         <source>Read the presets of the unit once to compare their settings too</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer una vez los presets de la unidad para comparar también sus ajustes</translation>
     </message>
     <message>
         <source>Compare with...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con...</translation>
     </message>
     <message>
         <source>Compare with another back-up instead of the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con otra copia de seguridad en lugar de con la unidad</translation>
     </message>
     <message>
         <source>Compare with the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con la unidad</translation>
     </message>
     <message>
         <source>Compare with the unit again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a comparar con la unidad</translation>
     </message>
     <message>
         <source>Only differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo diferencias</translation>
     </message>
     <message>
         <source>Show only the entries that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo las entradas que difieren</translation>
     </message>
     <message>
         <source>Back-up entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas de la copia de seguridad</translation>
     </message>
     <message>
         <source>Drag presets onto the user presets to put them back</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre presets sobre los presets de usuario para restaurarlos</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca</translation>
     </message>
     <message>
         <source>Drag presets onto the user presets to put them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre presets sobre los presets de usuario para restaurarlos.</translation>
     </message>
     <message>
         <source>Restore selected...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar selección...</translation>
     </message>
     <message>
         <source>Put back the chosen presets, set lists or system parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar los presets, setlists o parámetros del sistema elegidos</translation>
     </message>
     <message>
         <source>Taken %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Creada el %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>not in this back-up</source>
-        <translation type="unfinished"></translation>
+        <translation>no está en esta copia</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío</translation>
     </message>
     <message>
         <source>System parameters: held</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros del sistema: incluidos</translation>
     </message>
     <message>
         <source>System parameters: not in this back-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros del sistema: no están en esta copia</translation>
     </message>
     <message>
         <source>not compared</source>
-        <translation type="unfinished"></translation>
+        <translation>sin comparar</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -485,11 +485,11 @@ con
     </message>
     <message>
         <source>Find in back-ups...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en copias...</translation>
     </message>
     <message>
         <source>%1: at most %2 characters; the unit cannot store %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 caracteres como máximo; la unidad no puede guardar %3</translation>
     </message>
 </context>
 <context>
@@ -512,102 +512,102 @@ con
     </message>
     <message>
         <source>Reading the presets, set lists and system parameters of the unit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo los presets, setlists y parámetros del sistema de la unidad...</translation>
     </message>
     <message>
         <source>Stopped. Nothing was compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido. No se ha comparado nada.</translation>
     </message>
     <message>
         <source>Failed to read the presets of the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer los presets de la unidad.</translation>
     </message>
 </context>
 <context>
     <name>FindBackUpsDlg</name>
     <message>
         <source>Find in Back-ups</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en copias de seguridad</translation>
     </message>
     <message>
         <source>Looking through the back-ups and preset files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando en las copias de seguridad y archivos de preset...</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Configuración</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Back-ups and preset files found</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad y archivos de preset encontrados</translation>
     </message>
     <message>
         <source>Enter opens the file at the chosen preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro abre el archivo en el preset elegido</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Open the chosen file at its preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el archivo elegido en su preset</translation>
     </message>
     <message>
         <source>No back-up or preset file holds a preset named like &quot;%1&quot; or with the same settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna copia de seguridad ni archivo de preset contiene un preset cuyo nombre incluya &quot;%1&quot; o con los mismos ajustes.</translation>
     </message>
     <message>
         <source>No back-up or preset file holds a preset named like &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna copia de seguridad ni archivo de preset contiene un preset cuyo nombre incluya &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>No back-up or preset file holds a preset with the same settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna copia de seguridad ni archivo de preset contiene un preset con los mismos ajustes.</translation>
     </message>
     <message>
         <source>Presets named like &quot;%1&quot; or with the same settings, newest file first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets cuyo nombre incluye &quot;%1&quot; o con los mismos ajustes (primero los archivos más recientes):</translation>
     </message>
     <message>
         <source>Presets named like &quot;%1&quot;, newest file first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets cuyo nombre incluye &quot;%1&quot; (primero los archivos más recientes):</translation>
     </message>
     <message>
         <source>Presets with the same settings, newest file first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets con los mismos ajustes (primero los archivos más recientes):</translation>
     </message>
     <message>
         <source>preset file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo de preset</translation>
     </message>
     <message>
         <source>same settings</source>
-        <translation type="unfinished"></translation>
+        <translation>mismos ajustes</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>sin nombre</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>otros ajustes</translation>
     </message>
 </context>
 <context>
@@ -1047,39 +1047,39 @@ VACÍO</translation>
     </message>
     <message>
         <source>Open beside the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir junto a la unidad</translation>
     </message>
     <message>
         <source>Find a preset by name (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar un preset por nombre (Ctrl+F)</translation>
     </message>
     <message>
         <source>Find presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar presets</translation>
     </message>
     <message>
         <source>Shows only the user and factory presets whose name holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra solo los presets de usuario y de fábrica cuyo nombre contiene este texto</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Show every preset again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a mostrar todos los presets</translation>
     </message>
     <message>
         <source>Find in back-ups...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en copias...</translation>
     </message>
     <message>
         <source>Find in back-ups</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en copias de seguridad</translation>
     </message>
     <message>
         <source>List the back-ups and preset files that hold a preset of this name</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar las copias de seguridad y archivos de preset que contienen un preset con este nombre</translation>
     </message>
 </context>
 <context>
@@ -1213,11 +1213,11 @@ VACÍO</translation>
     </message>
     <message>
         <source>Reading presets %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo presets %1 de %2</translation>
     </message>
     <message>
         <source>Reading set lists and system parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo setlists y parámetros del sistema</translation>
     </message>
 </context>
 <context>
@@ -1250,47 +1250,47 @@ VACÍO</translation>
     <name>RestoreSelectedDlg</name>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar selección</translation>
     </message>
     <message>
         <source>Choose what to put back from %1. Only what is chosen is written; everything else on the unit stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija qué restaurar de %1. Solo se escribe lo elegido; todo lo demás de la unidad queda como está.</translation>
     </message>
     <message>
         <source>&amp;User presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets de &amp;usuario</translation>
     </message>
     <message>
         <source>User presets to put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Presets de usuario que restaurar</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">Favoritos</translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Set List %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Setlist %1</translation>
     </message>
     <message>
         <source>System parameters (the unit is backed up first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros del sistema (antes se hace una copia de seguridad de la unidad)</translation>
     </message>
     <message>
         <source>System parameters (not in this back-up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros del sistema (no están en esta copia)</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished">Restaurar</translation>
+        <translation>Restaurar</translation>
     </message>
 </context>
 <context>
@@ -2330,7 +2330,7 @@ Actual: %1, %2
     <message>
         <source>%1 into %2</source>
         <extracomment>a back-up&apos;s preset put into another user slot of the unit: &quot;U08 into U10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
 </context>
 </TS>
