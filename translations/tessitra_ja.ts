@@ -5,254 +5,254 @@
     <name>BackUpController</name>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished">%1 と %2</translation>
+        <translation>%1 と %2</translation>
     </message>
     <message>
         <source>%1: File not found.</source>
-        <translation type="unfinished">%1: ファイルが見つかりません。</translation>
+        <translation>%1: ファイルが見つかりません。</translation>
     </message>
     <message>
         <source>%1 is cut short or damaged.</source>
-        <translation type="unfinished">%1 は途中で切れているか、壊れています。</translation>
+        <translation>%1 は途中で切れているか、壊れています。</translation>
     </message>
     <message>
         <source>%1 is not a back-up file.</source>
-        <translation type="unfinished">%1 はバックアップファイルではありません。</translation>
+        <translation>%1 はバックアップファイルではありません。</translation>
     </message>
     <message>
         <source>Open Back-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを開く</translation>
     </message>
     <message>
         <source>not compared</source>
-        <translation type="unfinished"></translation>
+        <translation>未比較</translation>
     </message>
     <message>
         <source>same</source>
-        <translation type="unfinished"></translation>
+        <translation>同じ</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定が異なる</translation>
     </message>
     <message>
         <source>renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>名前が異なる</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>変更あり</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>片方にない</translation>
     </message>
     <message>
         <source>Compared with %1, taken %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（作成日時 %2）と比較しました</translation>
     </message>
     <message>
         <source>Compared with the unit, settings included.</source>
-        <translation type="unfinished"></translation>
+        <translation>本体と比較しました（設定も含む）。</translation>
     </message>
     <message>
         <source>same name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前が同じ</translation>
     </message>
     <message>
         <source>Compared with the unit by names and set lists; Compare settings reads its presets once.</source>
-        <translation type="unfinished"></translation>
+        <translation>本体と名前とセットリストで比較しました。「設定を比較」で本体のプリセットを 1 回読み込むと、設定も比較します。</translation>
     </message>
     <message>
         <source>Not compared: the unit connected is of another model.</source>
-        <translation type="unfinished"></translation>
+        <translation>比較していません: 接続中の本体は別のモデルです。</translation>
     </message>
     <message>
         <source>Not compared: no unit is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>比較していません: 本体が接続されていません。</translation>
     </message>
     <message>
         <source>Compare Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定の比較</translation>
     </message>
     <message>
         <source>Reading the presets of the unit...</source>
-        <translation type="unfinished"></translation>
+        <translation>本体のプリセットを読み込んでいます...</translation>
     </message>
     <message>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>比較するバックアップの選択</translation>
     </message>
     <message>
         <source>BACKUP(*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ(*.%1)</translation>
     </message>
     <message>
         <source>%1 and %2 are back-ups of different models.</source>
-        <translation type="unfinished">%1 と %2 は異なるモデルのバックアップです。</translation>
+        <translation>%1 と %2 は異なるモデルのバックアップです。</translation>
     </message>
     <message>
         <source>the favourites</source>
-        <translation type="unfinished">お気に入り</translation>
+        <translation>お気に入り</translation>
     </message>
     <message>
         <source>set list %1</source>
-        <translation type="unfinished">セットリスト %1</translation>
+        <translation>セットリスト %1</translation>
     </message>
     <message>
         <source>the system parameters</source>
-        <translation type="unfinished">システムパラメーター</translation>
+        <translation>システムパラメーター</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択して復元</translation>
     </message>
     <message>
         <source>What the unit holds in %1 will be replaced by what %2 holds there; everything else stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>本体の %1 の内容が、%2 の内容に置き換えられます。それ以外はそのままです。</translation>
     </message>
     <message>
         <source>Do you want to put them back?</source>
-        <translation type="unfinished"></translation>
+        <translation>復元しますか？</translation>
     </message>
     <message>
         <source>Restoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>復元しています...</translation>
     </message>
     <message>
         <source>Load Presets</source>
-        <translation type="unfinished">プリセットのロード</translation>
+        <translation>プリセットのロード</translation>
     </message>
     <message>
         <source>%1 is not a back-up of the unit connected&apos;s model. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は接続中の本体と同じモデルのバックアップではありません。何も変更されていません。</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets?</source>
-        <translation type="unfinished">プリセットを上書きしますか？</translation>
+        <translation>プリセットを上書きしますか？</translation>
     </message>
     <message>
         <source>Do you want to overwrite the presets &lt;b&gt;%1&lt;/b&gt; with &lt;b&gt;%2&lt;/b&gt; from &lt;b&gt;%3&lt;/b&gt;?</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット &lt;b&gt;%1&lt;/b&gt; を &lt;b&gt;%3&lt;/b&gt; の &lt;b&gt;%2&lt;/b&gt; で上書きしますか？</translation>
     </message>
     <message>
         <source>Load Preset</source>
-        <translation type="unfinished">プリセットのロード</translation>
+        <translation>プリセットのロード</translation>
     </message>
     <message>
         <source>Loading presets.</source>
-        <translation type="unfinished">プリセットをロードしています。</translation>
+        <translation>プリセットをロードしています。</translation>
     </message>
 </context>
 <context>
     <name>BackUpView</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">お気に入り</translation>
+        <translation>お気に入り</translation>
     </message>
     <message>
         <source>Set List %1</source>
-        <translation type="unfinished"></translation>
+        <translation>セットリスト %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Close the back-up beside the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>本体の横に開いたバックアップを閉じます</translation>
     </message>
     <message>
         <source>Compare settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を比較</translation>
     </message>
     <message>
         <source>Read the presets of the unit once to compare their settings too</source>
-        <translation type="unfinished"></translation>
+        <translation>本体のプリセットを 1 回読み込んで、設定も比較します</translation>
     </message>
     <message>
         <source>Compare with...</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップと比較...</translation>
     </message>
     <message>
         <source>Compare with another back-up instead of the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>本体の代わりに別のバックアップと比較します</translation>
     </message>
     <message>
         <source>Compare with the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>本体と比較</translation>
     </message>
     <message>
         <source>Compare with the unit again</source>
-        <translation type="unfinished"></translation>
+        <translation>もう一度本体と比較します</translation>
     </message>
     <message>
         <source>Only differences</source>
-        <translation type="unfinished"></translation>
+        <translation>違いだけを表示</translation>
     </message>
     <message>
         <source>Show only the entries that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>違いのある項目だけを表示します</translation>
     </message>
     <message>
         <source>Back-up entries</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップの項目</translation>
     </message>
     <message>
         <source>Drag presets onto the user presets to put them back</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットをユーザープリセットにドラッグすると復元します</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>項目</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>比較結果</translation>
     </message>
     <message>
         <source>Drag presets onto the user presets to put them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットをユーザープリセットにドラッグすると復元できます。</translation>
     </message>
     <message>
         <source>Restore selected...</source>
-        <translation type="unfinished"></translation>
+        <translation>選択して復元...</translation>
     </message>
     <message>
         <source>Put back the chosen presets, set lists or system parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだプリセット、セットリスト、システムパラメーターを復元します</translation>
     </message>
     <message>
         <source>Taken %1</source>
-        <translation type="unfinished"></translation>
+        <translation>作成日時: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>not in this back-up</source>
-        <translation type="unfinished"></translation>
+        <translation>含まれていません</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>空</translation>
     </message>
     <message>
         <source>System parameters: held</source>
-        <translation type="unfinished"></translation>
+        <translation>システムパラメーター: あり</translation>
     </message>
     <message>
         <source>System parameters: not in this back-up</source>
-        <translation type="unfinished"></translation>
+        <translation>システムパラメーター: 含まれていません</translation>
     </message>
     <message>
         <source>not compared</source>
-        <translation type="unfinished"></translation>
+        <translation>未比較</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -485,11 +485,11 @@ with
     </message>
     <message>
         <source>Find in back-ups...</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップから検索...</translation>
     </message>
     <message>
         <source>%1: at most %2 characters; the unit cannot store %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 最大 %2 文字。%3 は本体に保存できません</translation>
     </message>
 </context>
 <context>
@@ -512,102 +512,102 @@ with
     </message>
     <message>
         <source>Reading the presets, set lists and system parameters of the unit...</source>
-        <translation type="unfinished"></translation>
+        <translation>本体のプリセット、セットリスト、システムパラメーターを読み込んでいます...</translation>
     </message>
     <message>
         <source>Stopped. Nothing was compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>停止しました。何も比較していません。</translation>
     </message>
     <message>
         <source>Failed to read the presets of the unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>本体のプリセットを読み込めませんでした。</translation>
     </message>
 </context>
 <context>
     <name>FindBackUpsDlg</name>
     <message>
         <source>Find in Back-ups</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップから検索</translation>
     </message>
     <message>
         <source>Looking through the back-ups and preset files...</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップとプリセットファイルを検索しています...</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日時</translation>
     </message>
     <message>
         <source>Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>スロット</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">設定</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Back-ups and preset files found</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかったバックアップとプリセットファイル</translation>
     </message>
     <message>
         <source>Enter opens the file at the chosen preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter キーで、選んだプリセットの位置でファイルを開きます</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Open the chosen file at its preset</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだファイルを、そのプリセットの位置で開きます</translation>
     </message>
     <message>
         <source>No back-up or preset file holds a preset named like &quot;%1&quot; or with the same settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前に「%1」を含むプリセットや設定が同じプリセットは、どのバックアップにもプリセットファイルにもありません。</translation>
     </message>
     <message>
         <source>No back-up or preset file holds a preset named like &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前に「%1」を含むプリセットは、どのバックアップにもプリセットファイルにもありません。</translation>
     </message>
     <message>
         <source>No back-up or preset file holds a preset with the same settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定が同じプリセットは、どのバックアップにもプリセットファイルにもありません。</translation>
     </message>
     <message>
         <source>Presets named like &quot;%1&quot; or with the same settings, newest file first:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前に「%1」を含むプリセットと設定が同じプリセット（新しいファイル順）:</translation>
     </message>
     <message>
         <source>Presets named like &quot;%1&quot;, newest file first:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前に「%1」を含むプリセット（新しいファイル順）:</translation>
     </message>
     <message>
         <source>Presets with the same settings, newest file first:</source>
-        <translation type="unfinished"></translation>
+        <translation>設定が同じプリセット（新しいファイル順）:</translation>
     </message>
     <message>
         <source>preset file</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットファイル</translation>
     </message>
     <message>
         <source>same settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定が同じ</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前なし</translation>
     </message>
     <message>
         <source>other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定が異なる</translation>
     </message>
 </context>
 <context>
@@ -1047,39 +1047,39 @@ EMPTY</source>
     </message>
     <message>
         <source>Open beside the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>本体の横に開く</translation>
     </message>
     <message>
         <source>Find a preset by name (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット名で検索（Ctrl+F）</translation>
     </message>
     <message>
         <source>Find presets</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットを検索</translation>
     </message>
     <message>
         <source>Shows only the user and factory presets whose name holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation>名前にこのテキストを含むユーザープリセットとファクトリープリセットだけを表示します</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
     <message>
         <source>Show every preset again</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのプリセットを再び表示します</translation>
     </message>
     <message>
         <source>Find in back-ups...</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップから検索...</translation>
     </message>
     <message>
         <source>Find in back-ups</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップから検索</translation>
     </message>
     <message>
         <source>List the back-ups and preset files that hold a preset of this name</source>
-        <translation type="unfinished"></translation>
+        <translation>この名前のプリセットがあるバックアップとプリセットファイルを一覧表示します</translation>
     </message>
 </context>
 <context>
@@ -1213,11 +1213,11 @@ EMPTY</source>
     </message>
     <message>
         <source>Reading presets %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットを読み込んでいます（%1/%2）</translation>
     </message>
     <message>
         <source>Reading set lists and system parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>セットリストとシステムパラメーターを読み込んでいます</translation>
     </message>
 </context>
 <context>
@@ -1250,47 +1250,47 @@ EMPTY</source>
     <name>RestoreSelectedDlg</name>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択して復元</translation>
     </message>
     <message>
         <source>Choose what to put back from %1. Only what is chosen is written; everything else on the unit stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 から復元するものを選んでください。選んだものだけが書き込まれ、本体のそれ以外の内容はそのままです。</translation>
     </message>
     <message>
         <source>&amp;User presets</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザープリセット(&amp;U)</translation>
     </message>
     <message>
         <source>User presets to put back</source>
-        <translation type="unfinished"></translation>
+        <translation>復元するユーザープリセット</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished">お気に入り</translation>
+        <translation>お気に入り</translation>
     </message>
     <message>
         <source>Set List %1</source>
-        <translation type="unfinished"></translation>
+        <translation>セットリスト %1</translation>
     </message>
     <message>
         <source>System parameters (the unit is backed up first)</source>
-        <translation type="unfinished"></translation>
+        <translation>システムパラメーター（先に本体をバックアップします）</translation>
     </message>
     <message>
         <source>System parameters (not in this back-up)</source>
-        <translation type="unfinished"></translation>
+        <translation>システムパラメーター（このバックアップには含まれていません）</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished">復元</translation>
+        <translation>復元</translation>
     </message>
 </context>
 <context>
@@ -2332,7 +2332,7 @@ Current: %1, %2
     <message>
         <source>%1 into %2</source>
         <extracomment>a back-up&apos;s preset put into another user slot of the unit: &quot;U08 into U10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
 </context>
 </TS>
