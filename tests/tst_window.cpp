@@ -836,6 +836,30 @@ private slots:
         QCOMPARE(menu.size(), 7);
         for (const QString& item : menu)
             faults << (bMarked && !item.contains(QStringLiteral("\u27E6")) ? "unmarked|menu|" + item : QString());
+        // A back-up of the unit opened beside it, its Restore selected dialog and Find in back-ups.
+        QTemporaryDir target;
+        m_fileAnswer = target.filePath("lang.tarb");
+        QTest::mouseClick(w->findChild<QPushButton*>("backUp"), Qt::LeftButton);
+        QVERIFY(settled() && QFile::exists(m_fileAnswer));
+        w->findChild<BackUpController*>()->openBackUp(m_fileAnswer, 7);
+        QTRY_VERIFY(w->findChild<QWidget*>("backUpView")->isVisible());
+        check(w);
+        const auto checkAndClose = [&](QWidget* pModal) {
+            auto* pFind = qobject_cast<FindBackUpsDlg*>(pModal);
+            if (pFind != nullptr && !pFind->isDone())
+                return false;
+            pModal->layout()->activate();
+            check(pModal);
+            return QMetaObject::invokeMethod(pModal, "reject"), true;
+        };
+        w->findChild<QLineEdit*>("lineEditFind")->setText("Choir");
+        for (const char* button : {"restoreSelected", "pushButtonFindInBackUps"}) {
+            m_answerer->push(checkAndClose);
+            w->findChild<QPushButton*>(button)->click();
+            QVERIFY2(QTest::qWaitFor([&] { return m_answerer->pending() == 0; }, kWaitMs) && settled(), button);
+        }
+        w->findChild<QLineEdit*>("lineEditFind")->clear();
+        m_fileAnswer.clear();
         QTest::mouseClick(w->findChild<QPushButton*>("settingsButton"), Qt::LeftButton);
         QTRY_VERIFY(w->findChild<CSettingsDlg*>() != nullptr && w->findChild<CSettingsDlg*>()->isVisible());
         check(w->findChild<CSettingsDlg*>());
