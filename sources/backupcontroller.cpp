@@ -20,6 +20,7 @@
 #include <QListView>
 #include <QLocale>
 #include <QMimeData>
+#include <QSplitter>
 #include <QUrl>
 
 namespace {
@@ -160,7 +161,15 @@ void BackUpController::openBackUp(const QString& path, int userSlot)
     m_other.reset();
     m_pView->showBackUp(QFileInfo(path).absoluteFilePath(), image, QFileInfo(path).lastModified());
     m_pView->setComparingFiles(false);
-    m_pView->show();
+    if (!m_pView->isVisible()) {
+        m_pView->show();
+        // The lists keep the room their tabs need in one row; the back-up takes what it needs to show its words
+        // and the singer can widen it with the handle.
+        if (auto* pSplitter = qobject_cast<QSplitter*>(m_pView->parentWidget())) {
+            const int panel = m_pView->minimumSizeHint().width();
+            pSplitter->setSizes({pSplitter->width() - panel, panel});
+        }
+    }
     updateMarks();
     m_pView->selectPreset(userSlot);
 }

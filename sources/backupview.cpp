@@ -102,7 +102,6 @@ bool BackUpDrag::decode(const QMimeData* pMime, BackUpDrag* pDrag)
 BackUpView::BackUpView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("backUpView"));
-    setMinimumWidth(330);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(8, 6, 6, 6);
     pLayout->setSpacing(6);
@@ -134,17 +133,17 @@ BackUpView::BackUpView(QWidget* parent) : QWidget(parent)
     m_pReference->setWordWrap(true);
     pLayout->addWidget(m_pReference);
 
-    auto* pCompare = new QHBoxLayout();
+    // One control a line: the panel stays narrow enough to stand beside the lists in every language.
+    auto* pCompare = new QVBoxLayout();
     m_pCompareSettings = button("compareSettings", tr("Compare settings"),
                                 tr("Read the presets of the unit once to compare their settings too"));
     m_pCompareFile =
         button("compareFile", tr("Compare with..."), tr("Compare with another back-up instead of the unit"));
     m_pCompareUnit = button("compareUnit", tr("Compare with the unit"), tr("Compare with the unit again"));
     m_pCompareUnit->hide();
-    pCompare->addWidget(m_pCompareSettings);
-    pCompare->addWidget(m_pCompareFile);
-    pCompare->addWidget(m_pCompareUnit);
-    pCompare->addStretch();
+    pCompare->addWidget(m_pCompareSettings, 0, Qt::AlignLeft);
+    pCompare->addWidget(m_pCompareFile, 0, Qt::AlignLeft);
+    pCompare->addWidget(m_pCompareUnit, 0, Qt::AlignLeft);
     pLayout->addLayout(pCompare);
     m_pOnlyDifferences = new QCheckBox(tr("Only differences"), this);
     m_pOnlyDifferences->setObjectName(QStringLiteral("onlyDifferences"));
@@ -169,14 +168,14 @@ BackUpView::BackUpView(QWidget* parent) : QWidget(parent)
     m_pTree->setDefaultDropAction(Qt::CopyAction);
     pLayout->addWidget(m_pTree, 1);
 
-    auto* pFoot = new QHBoxLayout();
+    auto* pFoot = new QVBoxLayout();
     auto* pHint = new QLabel(tr("Drag presets onto the user presets to put them back."), this);
     pHint->setObjectName(QStringLiteral("backUpHint"));
     pHint->setWordWrap(true);
     m_pRestoreSelected = button("restoreSelected", tr("Restore selected..."),
                                 tr("Put back the chosen presets, set lists or system parameters"));
-    pFoot->addWidget(pHint, 1);
-    pFoot->addWidget(m_pRestoreSelected);
+    pFoot->addWidget(pHint);
+    pFoot->addWidget(m_pRestoreSelected, 0, Qt::AlignRight);
     pLayout->addLayout(pFoot);
 
     connect(m_pClose, &QPushButton::clicked, this, &BackUpView::closeRequested);

@@ -308,7 +308,7 @@ void Ui_MainWindow::retranslateUi(QMainWindow* MainWindow)
     pushButtonUp->setToolTip(tr("<html><head/><body><p>Up one folder</p></body></html>"));
     pushButtonUp->setText(QString());
     tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabFileView), tr("File System"));
-    tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabFactoryView), tr("Factory Presets"));
+    tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabFactoryView), tr("Factory Presets", "tab"));
     tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabFavorites), tr("Favorites"));
     tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabSetListA), tr("Set List A"));
     tabFileFactorySet->setTabText(tabFileFactorySet->indexOf(tabSetListB), tr("Set List B"));

@@ -1081,6 +1081,11 @@ LEER</translation>
         <source>List the back-ups and preset files that hold a preset of this name</source>
         <translation>Die Backups und Preset-Dateien auflisten, die ein Preset dieses Namens enthalten</translation>
     </message>
+    <message>
+        <source>Factory Presets</source>
+        <comment>tab</comment>
+        <translation>Werks-Presets</translation>
+    </message>
 </context>
 <context>
     <name>OperationPlan</name>

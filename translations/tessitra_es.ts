@@ -1081,6 +1081,11 @@ VACÍO</translation>
         <source>List the back-ups and preset files that hold a preset of this name</source>
         <translation>Listar las copias de seguridad y archivos de preset que contienen un preset con este nombre</translation>
     </message>
+    <message>
+        <source>Factory Presets</source>
+        <comment>tab</comment>
+        <translation>Presets de fábrica</translation>
+    </message>
 </context>
 <context>
     <name>OperationPlan</name>

@@ -1081,6 +1081,11 @@ VIDE</translation>
         <source>List the back-ups and preset files that hold a preset of this name</source>
         <translation>Lister les sauvegardes et les fichiers de presets qui contiennent un preset de ce nom</translation>
     </message>
+    <message>
+        <source>Factory Presets</source>
+        <comment>tab</comment>
+        <translation>Presets d&apos;usine</translation>
+    </message>
 </context>
 <context>
     <name>OperationPlan</name>

@@ -1081,6 +1081,11 @@ EMPTY</source>
         <source>List the back-ups and preset files that hold a preset of this name</source>
         <translation>この名前のプリセットがあるバックアップとプリセットファイルを一覧表示します</translation>
     </message>
+    <message>
+        <source>Factory Presets</source>
+        <comment>tab</comment>
+        <translation>ファクトリー</translation>
+    </message>
 </context>
 <context>
     <name>OperationPlan</name>

@@ -109,7 +109,8 @@ private:
             return;
         }
         auto* pOk = pModal->findChild<QPushButton*>(QStringLiteral("CancelProgress"));
-        if (pModal->objectName() == "ProgressDialog" && pOk != nullptr && pOk->isVisible() && pOk->text() == "OK") {
+        if (pModal->objectName() == "ProgressDialog" && pOk != nullptr && pOk->isVisible() &&
+            pOk->text() == QCoreApplication::translate("ProgressDialog", "OK")) {
             finishedTexts << pModal->findChild<QLabel*>(QStringLiteral("TessitraLabel"))->text();
             pOk->click();
         } else if (m_waiting.elapsed() > (pModal->objectName() == "ProgressDialog" ? 60000 : 8000)) {

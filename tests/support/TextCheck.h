@@ -19,13 +19,15 @@ struct ShownText
 
 inline QList<ShownText> shownTexts(QWidget* pRoot)
 {
-    static const QRegularExpression letter("\\p{L}"), version("v\\d+\\.\\d+");
+    // Data, not words: no letter at all, a version, a file's path or name.
+    static const QRegularExpression letter("\\p{L}"), version("v\\d+\\.\\d+"),
+        file("^/|\\.(tarb|tscb|tarp|tscp|dat|ldr|bin)$");
     QList<ShownText> out;
     const auto add = [&](QWidget* w, const char* kind, const QString& text, bool bFits, bool bData = false) {
         if (text.isEmpty())
             return;
         const QString where = QString("%1 %2: %3").arg(w->metaObject()->className(), w->objectName(), kind);
-        out.append({where, text, bFits, bData || !text.contains(letter) || text.contains(version)});
+        out.append({where, text, bFits, bData || !text.contains(letter) || text.contains(version) || text.contains(file)});
     };
     QList<QWidget*> widgets{pRoot};
     widgets += pRoot->findChildren<QWidget*>();
