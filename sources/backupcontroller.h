@@ -49,6 +49,8 @@ private:
     void compareWithFile();
     void compareWithUnit();
     void restoreSelected();
+    // " This takes about ..." for putting back that many presets; empty for none.
+    static QString presetsTime(int presets);
     void putBack(const QString& path, const QList<int>& presets, int row);
     // Whether the opened back-up can go into the unit connected (its model's identity).
     bool fitsUnit() const;

@@ -491,6 +491,22 @@ private slots:
         }));
         QTest::mouseClick(w->findChild<QPushButton*>("refreshButton"), Qt::LeftButton);
         QVERIFY(settled());
+        // A back-up opens beside the unit from a double click in the file pane, a drop on the window, and the
+        // restore question; the panel names the file each time and closes with Close.
+        auto* title = w->findChild<QLabel*>("backUpTitle");
+        auto* filePane = w->findChild<QListView*>("listViewFileBrowser");
+        const QString savedPath = target.filePath("saved." + ext);
+        emit filePane->doubleClicked(qobject_cast<QFileSystemModel*>(filePane->model())->index(savedPath));
+        QTRY_COMPARE(title->isVisible() ? title->text() : QString(), "saved." + ext);
+        w->findChild<QPushButton*>("backUpClose")->click();
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(savedPath)});
+        QDragEnterEvent enter(QPoint(40, 40), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(40, 40), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QVERIFY(!title->isVisible() && QCoreApplication::sendEvent(w, &enter) && enter.isAccepted());
+        QVERIFY(QCoreApplication::sendEvent(w, &drop) && drop.isAccepted());
+        QTRY_VERIFY(title->isVisible());
+        w->findChild<QPushButton*>("backUpClose")->click();
         m_answerer->push("Open beside the unit");
         QTest::mouseClick(restore, Qt::LeftButton);
         QVERIFY(settled());
