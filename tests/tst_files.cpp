@@ -213,11 +213,13 @@ private slots:
         QTest::newRow("a parameter") << "param"
                                      << "U02 settings Bb>Bb";
         QTest::newRow("a name and a parameter") << "name param"
-                                                << "U02 renamed Bb>Cb";
+                                                << "U02 renamed Bb>Bc";
         QTest::newRow("only beyond a byte and a word") << "high"
                                                        << "";
+        QTest::newRow("a parameter's high byte") << "param256"
+                                                 << "U02 settings Bb>Bb";
         QTest::newRow("a set-list slot") << "slot"
-                                         << "B changed >U03";
+                                         << "B changed >- - - - - - - - - - - - - - - - - - - U03";
         QTest::newRow("no set lists") << "lists"
                                       << "favourites missing U01> A missing > B missing > C missing > D missing >";
         QTest::newRow("a system parameter") << "sys"
@@ -234,9 +236,9 @@ private slots:
         a.hasSetLists = true, a.setLists = QVector<int>(100, 0), a.setLists[0] = 1;
         a.hasSysParams = true, a.sysParams = "1\n2\n";
         BackUpImage b = a;
-        b.presets[3] += change.contains("name") ? 1 : change == "high" ? 256 : 0; // the unit keeps one byte a name code
-        b.presets[5] += change.contains("param") ? 1 : change == "high" ? 65536 : 0; // and a 16-bit word a parameter
-        b.setLists[40] = change == "slot" ? 3 : 0;
+        b.presets[4] += change.contains("name") ? 1 : change == "high" ? 256 : 0; // the unit keeps one byte a name code
+        b.presets[5] += change == "param256" ? 256 : change.contains("param") ? 1 : change == "high" ? 65536 : 0;
+        b.setLists[59] = change == "slot" ? 3 : 0; // the last slot of set list B
         b.hasSetLists = change != "lists", b.setLists.resize(change == "lists" ? 0 : 100);
         b.sysParams = change == "sys" ? "1\n3\n" : a.sysParams;
         b.hasSysParams = change != "nosys", b.sysParams.resize(change == "nosys" ? 0 : b.sysParams.size());
