@@ -609,13 +609,6 @@ private slots:
             }
             QVERIFY(settled());
             QCOMPARE(m_answerer->seen.mid(m_answerer->seen.size() - asked.size()), asked);
-            const auto presetWrites = [&] { // a preset chosen and its record sent
-                const QVector<TrafficEntry> sent = m_bus->sentReports("U");
-                int writes = 0;
-                for (int i = 1; i < sent.size(); ++i)
-                    writes += sent[i - 1].command == 6 && sent[i].command == 7;
-                return writes;
-            };
             QCOMPARE(presetWrites(), 0);
         }
 
