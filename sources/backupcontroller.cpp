@@ -22,7 +22,11 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 constexpr int kSetLists = 5;
@@ -164,11 +168,19 @@ void BackUpController::openBackUp(const QString& path, int userSlot)
     m_pView->setComparingFiles(false);
     if (!m_pView->isVisible()) {
         m_pView->show();
-        // The lists keep the room their tabs need in one row; the back-up takes what it needs to show its words
-        // and the singer can widen it with the handle.
+        // The lists keep the room their tabs need in one row; the back-up takes the rest, up to what shows its
+        // names whole, and at least what shows its words. The singer can move the handle.
         if (auto* pSplitter = qobject_cast<QSplitter*>(m_pView->parentWidget())) {
-            const int panel = m_pView->minimumSizeHint().width();
-            pSplitter->setSizes({pSplitter->width() - panel, panel});
+            constexpr int kWidestPanel = 420;
+            QWidget* pLists = pSplitter->widget(0);
+            int listsNeed = pLists->minimumSizeHint().width();
+            if (const auto* pTabs = pLists->findChild<QTabWidget*>())
+                listsNeed =
+                    std::max(listsNeed, pTabs->tabBar()->sizeHint().width() + pLists->width() - pTabs->width() + 8);
+            const int total = pSplitter->width() - pSplitter->handleWidth();
+            const int panelMin = m_pView->minimumSizeHint().width();
+            const int panel = std::clamp(total - listsNeed, panelMin, std::max(panelMin, kWidestPanel));
+            pSplitter->setSizes({total - panel, panel});
         }
     }
     updateMarks();

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QPointer>
 #include <QStringList>
 #include <QTranslator>
@@ -77,6 +78,9 @@ bool install(QCoreApplication* pApp, const QString& code)
             QCoreApplication::removeTranslator(pOld);
         delete pOld;
     }
+    // Dates shown in the window read as the language reads them; English keeps the desktop's own formats.
+    const bool bOwnLocale = code != QLatin1String("en") && code != QLatin1String("pseudo") && supported(code);
+    QLocale::setDefault(bOwnLocale ? QLocale(code) : QLocale::system());
     if (code == QLatin1String("en") || !supported(code))
         return true;
     registerTranslations();
